@@ -1,0 +1,106 @@
+// The window.
+#include "app/Form1.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <QPaintEvent>
+#include <cstdio>
+#include <tuple>
+
+#include "app/Guard.h"
+#include "platform/Random.h"
+
+namespace tolvane {
+namespace {
+
+constexpr QRect kCommand1Geometry{368, 8, 89, 33};
+constexpr QRect kCommand2Geometry{368, 56, 89, 33};
+
+// A Japanese face that is clean at this size; the captions and the S and G marks use it.
+QFont WindowFont()
+{
+    QFont font;
+    font.setFamilies({"VL Gothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
+    font.setPixelSize(12);
+    return font;
+}
+
+}  // namespace
+
+Form1::Form1(std::unique_ptr<RandomSource> random)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      Command1(QString::fromUtf8("制作"), this),
+      Command2(QString::fromUtf8("迷路を解く"), this),
+      Timer1(this),
+      surface_(kClientWidth, kClientHeight, WindowFont()),
+      random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
+      program_(Platform{surface_, timer1Switch_, command2Switch_, *random_}),
+      reportError_([this](const QString& handler, const QString& error) { ShowErrorBox(handler, error); })
+{
+    setObjectName("Form1");
+    setWindowTitle("Tolvane");
+    setFont(WindowFont());
+    setFixedSize(kClientWidth, kClientHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the backing image covers every pixel
+
+    for (auto [button, name, geometry] : {std::tuple{&Command1, "Command1", kCommand1Geometry},
+                                          std::tuple{&Command2, "Command2", kCommand2Geometry}}) {
+        button->setObjectName(name);
+        button->setGeometry(geometry);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    Command2.setEnabled(false);
+    setTabOrder(&Command1, &Command2);
+    Command1.setFocus();
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(kTimerInterval);
+
+    connect(&Command1, &QPushButton::clicked, this, [this] { Handle("Command1_Click", [this] { program_.Command1_Click(); }); });
+    connect(&Command2, &QPushButton::clicked, this, [this] { Handle("Command2_Click", [this] { program_.Command2_Click(); }); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
+
+    // The frame is drawn into the backing image before the window is first shown.
+    Handle("Form_Load", [this] { program_.Form_Load(); });
+}
+
+template <typename Handler>
+void Form1::Handle(const char* name, Handler&& handler)
+{
+    const auto error = RunGuarded(std::forward<Handler>(handler));
+    update();
+    if (!error)
+        return;
+    // The box runs its own event loop: a running replay would tick into the same fault
+    // again and again, so it stops first.
+    Timer1.stop();
+    std::fprintf(stderr, "Tolvane: run-time error in %s: %s\n", name, error->c_str());
+    RunGuarded([&] { reportError_(QString::fromLatin1(name), QString::fromStdString(*error)); });
+}
+
+void Form1::ShowErrorBox(const QString& handler, const QString& error)
+{
+    QMessageBox::critical(this, windowTitle(), QString("Run-time error in %1:\n%2").arg(handler, error));
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    const double ratio = devicePixelRatioF();
+    if (ratio != surface_.scale()) {
+        if (const auto error = RunGuarded([&] { surface_.SetScale(ratio); }))
+            std::fprintf(stderr, "Tolvane: cannot repaint at device pixel ratio %g: %s\n", ratio, error->c_str());
+    }
+    QPainter painter(this);
+    const QImage& image = surface_.image();
+    const double scale = surface_.scale();
+    // Copy only what needs repainting, mapped 1:1 onto device pixels.
+    const QRectF target = event->rect();
+    painter.drawImage(target, image, QRectF(target.x() * scale, target.y() * scale, target.width() * scale,
+                                            target.height() * scale));
+}
+
+}  // namespace tolvane

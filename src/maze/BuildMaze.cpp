@@ -1,0 +1,145 @@
+// Maze generation.
+#include "maze/BuildMaze.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/Random.h"
+
+namespace tolvane {
+namespace {
+
+constexpr Int16 kClosed = kBottomWall + kRightWall;
+constexpr long kSeedingEnd = kRegions + 1;          // the first placement stores 0, wasted
+constexpr long kGrowingEnd = kCells - kRegions;    // 341 cells left after the seeds
+constexpr int kFirstLinked = 1;                     // the region the maze is joined from
+
+// A neighbour in the fixed order right, left, down, up, and the wall between: the wall is
+// owned by the cell at (x + ownerDx, y + ownerDy) and is `bit` of its code.
+struct Neighbour {
+    int dx, dy;
+    int ownerDx, ownerDy;
+    Int16 bit;
+};
+constexpr std::array<Neighbour, 4> kNeighbours{{
+    {+1, 0, 0, 0, kRightWall},
+    {-1, 0, -1, 0, kRightWall},
+    {0, +1, 0, 0, kBottomWall},
+    {0, -1, 0, -1, kBottomWall},
+}};
+
+struct Cell {
+    Int16 x, y;
+};
+
+Cell DrawCell(RandomSource& random)
+{
+    const Int16 x = RandomIndex(random.NextRandom(), kSide);  // x is always drawn first
+    const Int16 y = RandomIndex(random.NextRandom(), kSide);
+    return {x, y};
+}
+
+void OpenWall(MazeState& s, Cell c, const Neighbour& n)
+{
+    Int16& code = s.Walls(c.x + n.ownerDx, c.y + n.ownerDy);
+    code = To16(code - n.bit);
+}
+
+void Reset(MazeState& s)
+{
+    // Index 21 is left alone: its walls are never drawn and its region is always 0.
+    for (int x = -1; x <= kLast; ++x) {
+        for (int y = -1; y <= kLast; ++y) {
+            s.Walls(x, y) = kClosed;
+            s.Region(x, y) = 0;
+        }
+    }
+}
+
+void Seed(MazeState& s, RandomSource& random)
+{
+    long filledCount = 0;  // the region number handed out next
+    do {
+        const Cell c = DrawCell(random);
+        if (s.Region(c.x, c.y) == 0) {
+            s.Region(c.x, c.y) = To16(filledCount);
+            ++filledCount;
+        }
+    } while (filledCount != kSeedingEnd);
+}
+
+void Grow(MazeState& s, RandomSource& random)
+{
+    long filledCount = 0;
+    do {
+        const Cell c = DrawCell(random);
+        if (s.Region(c.x, c.y) != 0)
+            continue;
+        // The border ring holds region 0, so it is never counted: no range test is needed.
+        auto filled = [&](const Neighbour& n) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; };
+        const Int16 n = To16(std::count_if(kNeighbours.begin(), kNeighbours.end(), filled));
+        if (n == 0)
+            continue;
+        const Int16 r = RandomIndex(random.NextRandom(), n);
+        Int16 k = 0;
+        for (const Neighbour& nb : kNeighbours) {
+            if (!filled(nb))
+                continue;
+            if (k == r) {
+                s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
+                OpenWall(s, c, nb);
+                ++filledCount;
+            }
+            k = To16(k + 1);
+        }
+    } while (filledCount != kGrowingEnd);
+}
+
+void Link(MazeState& s, RandomSource& random)
+{
+    Array1<bool, 0, kRegions> linked;  // one flag per region number; 0 is the border's
+    linked(0) = true;
+    linked(kFirstLinked) = true;
+    auto allLinked = [&] {
+        for (int i = 2; i <= kRegions; ++i)
+            if (!linked(i))
+                return false;
+        return true;
+    };
+    do {
+        const Cell c = DrawCell(random);
+        if (linked(s.Region(c.x, c.y)))
+            continue;
+        // The border's region 0 counts as linked, so the range tests alone keep the frame shut.
+        auto qualifies = [&](const Neighbour& n) {
+            const int nx = c.x + n.dx;
+            const int ny = c.y + n.dy;
+            return nx != -1 && nx != kSide && ny != -1 && ny != kSide && linked(s.Region(nx, ny));
+        };
+        const Int16 n = To16(std::count_if(kNeighbours.begin(), kNeighbours.end(), qualifies));
+        const Int16 r = RandomIndex(random.NextRandom(), n);  // drawn even when n is 0
+        Int16 k = 0;
+        for (const Neighbour& nb : kNeighbours) {
+            if (!qualifies(nb))
+                continue;
+            if (k == r) {
+                OpenWall(s, c, nb);
+                linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
+            }
+            k = To16(k + 1);
+        }
+    } while (!allLinked());
+}
+
+}  // namespace
+
+void BuildMaze(MazeState& state, RandomSource& random)
+{
+    Reset(state);
+    random.Randomize();
+    Seed(state, random);
+    Grow(state, random);
+    Link(state, random);
+}
+
+}  // namespace tolvane

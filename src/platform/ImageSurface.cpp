@@ -1,0 +1,134 @@
+// The backing-image surface.
+#include "platform/ImageSurface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/RuntimeError.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int kMaxWidth = 1000;  // pen widths beyond this are a caller's mistake
+
+// A run of logical pixels [first, last], inclusive, along one axis.
+struct Span {
+    int first, last;
+};
+
+// The pixels a line of odd or even width w covers across its length: w pixels, centred on
+// the coordinate c, with pixels lying right of and below their coordinate.
+Span Across(double c, int w)
+{
+    const int first = static_cast<int>(std::floor(c - (w - 1) / 2.0));
+    return {first, first + w - 1};
+}
+
+// The pixels it covers along its length: both end points, each capped by half the width, so
+// that walls meeting at a corner close it and a route's turns are square.
+Span Along(double a, double b, int w)
+{
+    const double half = (w - 1) / 2.0;
+    return {static_cast<int>(std::floor(std::min(a, b) - half)), static_cast<int>(std::floor(std::max(a, b) + half))};
+}
+
+}  // namespace
+
+QRgb ToQRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+ImageSurface::ImageSurface(int width, int height, const QFont& font) : width_(width), height_(height), font_(font)
+{
+    // Text is painted pixel by pixel in one colour, as the glyph's own pixels and nothing else.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    SetScale(1.0);
+}
+
+void ImageSurface::SetScale(double scale)
+{
+    if (!(scale > 0) || !std::isfinite(scale))
+        throw RuntimeError(ErrorKind::PlatformFailure, "Invalid device pixel ratio " + std::to_string(scale));
+    scale_ = scale;
+    image_ = QImage(static_cast<int>(std::lround(width_ * scale)), static_cast<int>(std::lround(height_ * scale)),
+                    QImage::Format_RGB32);
+    if (image_.isNull())
+        throw RuntimeError(ErrorKind::PlatformFailure, "Out of memory for the drawing surface");
+    image_.fill(ToQRgb(kWhite));
+    for (const Stroke& stroke : strokes_)
+        Paint(stroke);
+}
+
+void ImageSurface::Cls()
+{
+    strokes_.clear();
+    image_.fill(ToQRgb(kWhite));
+}
+
+void ImageSurface::SetDrawWidth(int width)
+{
+    if (width < 1 || width > kMaxWidth)
+        throw RuntimeError(ErrorKind::PlatformFailure, "Invalid pen width " + std::to_string(width));
+    drawWidth_ = width;
+}
+
+void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
+{
+    if (end == EndPoint::Relative)
+        to = {from.x + to.x, from.y + to.y};
+    strokes_.push_back({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
+    Paint(strokes_.back());
+}
+
+void ImageSurface::Print(std::string_view text)
+{
+    strokes_.push_back({Stroke::Kind::Text,
+                        {currentX_, currentY_},
+                        {},
+                        ToQRgb(foreColor_),
+                        0,
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+    Paint(strokes_.back());
+}
+
+void ImageSurface::Paint(const Stroke& stroke)
+{
+    if (stroke.kind == Stroke::Kind::Line)
+        PaintLine(stroke);
+    else
+        PaintText(stroke);
+}
+
+void ImageSurface::PaintLine(const Stroke& s)
+{
+    QPainter painter(&image_);
+    if (s.from.x != s.to.x && s.from.y != s.to.y) {
+        // Slanted lines never occur in the maze; draw them plainly, without anti-aliasing.
+        painter.scale(scale_, scale_);
+        painter.setPen(QPen(QColor(s.colour), s.width, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
+        return;
+    }
+    const bool horizontal = s.from.y == s.to.y;
+    const Span along = horizontal ? Along(s.from.x, s.to.x, s.width) : Along(s.from.y, s.to.y, s.width);
+    const Span across = Across(horizontal ? s.from.y : s.from.x, s.width);
+    // In device pixels, every line of one width is equally thick whatever the ratio, and
+    // lines that meet in logical pixels still meet.
+    auto device = [this](int logical) { return static_cast<int>(std::lround(logical * scale_)); };
+    const int length = std::max(1, device(along.last + 1) - device(along.first));
+    const int thickness = std::max(1, static_cast<int>(std::lround(s.width * scale_)));
+    const QRect rect = horizontal ? QRect(device(along.first), device(across.first), length, thickness)
+                                  : QRect(device(across.first), device(along.first), thickness, length);
+    painter.fillRect(rect, QColor(s.colour));
+}
+
+void ImageSurface::PaintText(const Stroke& s)
+{
+    QPainter painter(&image_);
+    painter.scale(scale_, scale_);
+    painter.setFont(font_);
+    painter.setPen(QColor(s.colour));
+    const QFontMetricsF metrics(font_);
+    painter.drawText(QPointF(s.from.x, s.from.y + metrics.ascent()), s.text);
+}
+
+}  // namespace tolvane

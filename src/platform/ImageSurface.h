@@ -1,0 +1,64 @@
+// The window's persistent drawing surface: a backing image that keeps what is drawn until Cls.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "platform/Surface.h"
+
+namespace tolvane {
+
+// Every operation paints into a QImage at once, so the picture exists before the window is
+// shown and survives being covered; the widget only copies it out. The strokes since the last
+// Cls are kept too, so that a change of device pixel ratio can paint them again at the new
+// resolution instead of scaling pixels (which would blur walls or make them uneven).
+class ImageSurface final : public Surface {
+public:
+    ImageSurface(int width, int height, const QFont& font);
+
+    void Cls() override;
+    void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
+    void Print(std::string_view text) override;
+    void SetForeColor(Colour colour) override { foreColor_ = colour; }
+    Colour ForeColor() const override { return foreColor_; }
+    void SetDrawWidth(int width) override;
+    int DrawWidth() const override { return drawWidth_; }
+    void SetCurrentX(float x) override { currentX_ = x; }
+    void SetCurrentY(float y) override { currentY_ = y; }
+
+    // Device pixels per logical pixel; the image is width x height logical pixels.
+    void SetScale(double scale);
+    double scale() const { return scale_; }
+    const QImage& image() const { return image_; }
+    QSize logicalSize() const { return {width_, height_}; }
+
+private:
+    struct Stroke {
+        enum class Kind { Line, Text } kind;
+        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner
+        QRgb colour;
+        int width;
+        QString text;
+    };
+    void Paint(const Stroke& stroke);
+    void PaintLine(const Stroke& stroke);
+    void PaintText(const Stroke& stroke);
+
+    int width_;
+    int height_;
+    QFont font_;
+    double scale_ = 1.0;
+    QImage image_;
+    std::vector<Stroke> strokes_;
+    Colour foreColor_ = kBlack;
+    int drawWidth_ = 1;
+    float currentX_ = 0;
+    float currentY_ = 0;
+};
+
+// 0x00BBGGRR to Qt's 0xAARRGGBB.
+QRgb ToQRgb(Colour colour);
+
+}  // namespace tolvane

@@ -1,0 +1,48 @@
+// The drawing surface that the maze drawing and the replay paint on, free of any toolkit.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tolvane {
+
+// A colour laid out as 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kBlue = 0xFF0000;
+inline constexpr Colour kWhite = 0xFFFFFF;
+
+struct PointF {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(const PointF&, const PointF&) = default;
+};
+
+// Whether the second point of a line is where it ends or an offset from where it starts.
+enum class EndPoint { Absolute, Relative };
+
+// What is drawn stays until Cls. Coordinates are pixels of the client area, origin top-left.
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Erases everything to the background colour.
+    virtual void Cls() = 0;
+    // A straight line of the current DrawWidth, in `colour` or else the current ForeColor.
+    virtual void Line(PointF from, PointF to, EndPoint end = EndPoint::Absolute,
+                      std::optional<Colour> colour = std::nullopt) = 0;
+    // Paints only the glyph pixels of `text`, its top-left corner at (CurrentX, CurrentY).
+    virtual void Print(std::string_view text) = 0;
+
+    virtual void SetForeColor(Colour colour) = 0;
+    virtual Colour ForeColor() const = 0;
+    virtual void SetDrawWidth(int width) = 0;
+    virtual int DrawWidth() const = 0;
+    virtual void SetCurrentX(float x) = 0;
+    virtual void SetCurrentY(float y) = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,17 @@
+// One tick of the route replay: the maze redrawn with the route one segment longer.
+#pragma once
+
+#include "app/MazeState.h"
+#include "platform/Controls.h"
+#include "platform/Surface.h"
+
+namespace tolvane {
+
+inline constexpr int kRouteWidth = 3;
+inline constexpr Colour kRouteColour = kRed;
+
+// Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
+// stops `timer` once StepCount reaches PathLen.
+void ReplayTick(MazeState& state, Surface& surface, Switch& timer);
+
+}  // namespace tolvane
