@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # tests against a real X server
   xvfb xauth xdotool imagemagick x11-utils python3
+  # the .deb package and its checks
+  dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 packages+=("$@")
 
