@@ -56,7 +56,9 @@ void Reset(MazeState& s)
     }
 }
 
-void Seed(MazeState& s, RandomSource& random)
+}  // namespace
+
+void SeedRegions(MazeState& s, RandomSource& random)
 {
     long filledCount = 0;  // the region number handed out next
     do {
@@ -68,7 +70,7 @@ void Seed(MazeState& s, RandomSource& random)
     } while (filledCount != kSeedingEnd);
 }
 
-void Grow(MazeState& s, RandomSource& random)
+void GrowRegions(MazeState& s, RandomSource& random)
 {
     long filledCount = 0;
     do {
@@ -95,7 +97,7 @@ void Grow(MazeState& s, RandomSource& random)
     } while (filledCount != kGrowingEnd);
 }
 
-void Link(MazeState& s, RandomSource& random)
+void LinkRegions(MazeState& s, RandomSource& random)
 {
     Array1<bool, 0, kRegions> linked;  // one flag per region number; 0 is the border's
     linked(0) = true;
@@ -131,15 +133,13 @@ void Link(MazeState& s, RandomSource& random)
     } while (!allLinked());
 }
 
-}  // namespace
-
 void BuildMaze(MazeState& state, RandomSource& random)
 {
     Reset(state);
     random.Randomize();
-    Seed(state, random);
-    Grow(state, random);
-    Link(state, random);
+    SeedRegions(state, random);
+    GrowRegions(state, random);
+    LinkRegions(state, random);
 }
 
 }  // namespace tolvane

@@ -14,4 +14,13 @@ inline constexpr int kRegions = 100;
 // the fractions drawn, never on an earlier maze. Touches nothing else of the state.
 void BuildMaze(MazeState& state, RandomSource& random);
 
+// The three phases, in the order BuildMaze runs them after the reset and the seeding of the
+// random source; each runs until its goal is met, however many draws that takes.
+// Seeding: 100 distinct cells get the region numbers 1..100.
+void SeedRegions(MazeState& state, RandomSource& random);
+// Growing: every empty cell joins a neighbouring region through one opened wall.
+void GrowRegions(MazeState& state, RandomSource& random);
+// Linking: every region 2..100 opens one wall towards a region joined before it.
+void LinkRegions(MazeState& state, RandomSource& random);
+
 }  // namespace tolvane

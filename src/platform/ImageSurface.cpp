@@ -49,7 +49,7 @@ void ImageSurface::SetScale(double scale)
     if (!(scale > 0) || !std::isfinite(scale))
         throw RuntimeError(ErrorKind::PlatformFailure, "Invalid device pixel ratio " + std::to_string(scale));
     scale_ = scale;
-    image_ = QImage(static_cast<int>(std::lround(width_ * scale)), static_cast<int>(std::lround(height_ * scale)),
+    image_ = QImage(static_cast<int>(std::ceil(width_ * scale)), static_cast<int>(std::ceil(height_ * scale)),
                     QImage::Format_RGB32);
     if (image_.isNull())
         throw RuntimeError(ErrorKind::PlatformFailure, "Out of memory for the drawing surface");
@@ -111,11 +111,13 @@ void ImageSurface::PaintLine(const Stroke& s)
     const bool horizontal = s.from.y == s.to.y;
     const Span along = horizontal ? Along(s.from.x, s.to.x, s.width) : Along(s.from.y, s.to.y, s.width);
     const Span across = Across(horizontal ? s.from.y : s.from.x, s.width);
-    // In device pixels, every line of one width is equally thick whatever the ratio, and
-    // lines that meet in logical pixels still meet.
-    auto device = [this](int logical) { return static_cast<int>(std::lround(logical * scale_)); };
-    const int length = std::max(1, device(along.last + 1) - device(along.first));
+    // In device pixels every line of one width is equally thick whatever the ratio, and a
+    // line ends exactly on the far side of the pixel it ends on, so lines that meet in
+    // logical pixels still meet.
+    auto device = [this](int logical) { return static_cast<int>(std::floor(logical * scale_)); };
+    const int unit = std::max(1, static_cast<int>(std::lround(scale_)));
     const int thickness = std::max(1, static_cast<int>(std::lround(s.width * scale_)));
+    const int length = device(along.last) + unit - device(along.first);
     const QRect rect = horizontal ? QRect(device(along.first), device(across.first), length, thickness)
                                   : QRect(device(across.first), device(along.first), thickness, length);
     painter.fillRect(rect, QColor(s.colour));
