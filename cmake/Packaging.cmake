@@ -1,0 +1,41 @@
+# The Debian package of Tolvane, built by `cpack -G DEB` from a configured build tree.
+
+set(TOLVANE_MAINTAINER "Tolvane developers <tolvane@users.noreply.github.com>"
+  CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  set(CPACK_GENERATOR DEB)
+endif()
+set(CPACK_PACKAGE_NAME tolvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "${TOLVANE_MAINTAINER}")
+set(CPACK_PACKAGE_VENDOR "Tolvane developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random maze builder and solver")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The long description under the summary line; CPack indents it and turns the empty line into " .".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tolvane builds random mazes of 21 by 21 cells in which every cell can be
+reached from every other by exactly one route, with S in the top-left corner
+and G in the bottom-right one.
+
+One button builds a new maze; the other searches for the route from S to G
+and draws it as a red line that grows by one cell every twentieth of a
+second until it reaches G.")
+# dpkg-shlibdeps finds the libraries the executable links. What Qt loads at run time is invisible to it: the
+# platform plugin that opens the window and the Japanese font the window asks for by name. On Debian 12 the X11
+# platform plugin (libqxcb.so) ships in libqt6gui6, which the linked libraries already bring; qt6-qpa-plugins
+# holds only the VNC plugin. The font has to be named. The package test runs the program and checks that
+# every file it maps comes from a package this one depends on.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic")
+
+# The package's own files, and the script that moves the staged tree into the Debian layout.
+set(CPACK_TOLVANE_DEBIAN_DIR ${PROJECT_BINARY_DIR}/debian)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright ${CPACK_TOLVANE_DEBIAN_DIR}/copyright COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${CPACK_TOLVANE_DEBIAN_DIR}/changelog @ONLY)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/resources/debian/stage.cmake)
+
+include(CPack)
