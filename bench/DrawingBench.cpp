@@ -1,0 +1,117 @@
+// Benchmarks of drawing into the window's real backing image: the maze, a whole build, the
+// longest replay tick.
+#include <benchmark/benchmark.h>
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+
+#include "app/Program.h"
+#include "maze/BuildMaze.h"
+#include "platform/ImageSurface.h"
+#include "platform/Random.h"
+#include "render/DrawMaze.h"
+
+namespace {
+
+using namespace tolvane;
+
+constexpr int kWidth = 464;
+constexpr int kHeight = 358;
+
+// The face and size the window draws S and G in.
+QFont WindowFont()
+{
+    QFont font;
+    font.setFamilies({"VL Gothic"});
+    font.setPixelSize(12);
+    return font;
+}
+
+// The headless pieces a Program needs, drawing into a backing image like the window's.
+struct Rig {
+    ImageSurface surface{kWidth, kHeight, WindowFont()};
+    PlainSwitch timer;
+    PlainSwitch command2;
+    ClockRandom random;
+    Program program{Platform{surface, timer, command2, random}};
+};
+
+// The most walls DrawMaze ever draws: every cell of -1..20 closed on both sides, as a build
+// leaves them right after its reset (968 lines, 8 prints).
+void BM_DrawMaze_AllWalls(benchmark::State& bench)
+{
+    Rig rig;
+    MazeState& state = rig.program.state();
+    for (int x = -1; x <= kLast; ++x)
+        for (int y = -1; y <= kLast; ++y)
+            state.Walls(x, y) = kBottomWall + kRightWall;
+    for (auto _ : bench) {
+        DrawMaze(state, rig.surface);
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_DrawMaze_AllWalls)->Unit(benchmark::kMicrosecond);
+
+// DrawMaze of a generated maze, the picture a user sees after every build and every tick.
+void BM_DrawMaze_Generated(benchmark::State& bench)
+{
+    Rig rig;
+    rig.random.Seed(0x5EED);
+    BuildMaze(rig.program.state(), rig.random);
+    for (auto _ : bench) {
+        DrawMaze(rig.program.state(), rig.surface);
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_DrawMaze_Generated)->Unit(benchmark::kMicrosecond);
+
+// A whole Command1_Click: stop the timer, build a clock-seeded maze, draw it, enable Command2.
+void BM_Command1_Click(benchmark::State& bench)
+{
+    Rig rig;
+    for (auto _ : bench) {
+        rig.program.Command1_Click();
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_Command1_Click)->Unit(benchmark::kMicrosecond);
+
+// The longest tick: on the start-up frame the search takes every cell, so the route has 442
+// entries; with StepCount at 440 one tick redraws the maze and all 441 segments.
+void BM_Timer1_Timer_Longest(benchmark::State& bench)
+{
+    Rig rig;
+    Program& program = rig.program;
+    program.Form_Load();
+    program.Command2_Click();
+    if (program.state().PathLen != kCells) {
+        bench.SkipWithError("the start-up frame did not give the full 441-step route");
+        return;
+    }
+    for (auto _ : bench) {
+        program.state().StepCount = kCells - 1;
+        rig.timer.SetEnabled(true);
+        program.Timer1_Timer();
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+    if (rig.timer.Enabled())
+        bench.SkipWithError("the last tick did not stop the timer");
+}
+BENCHMARK(BM_Timer1_Timer_Longest)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts and painting on images need a GUI application, but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QGuiApplication app(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,118 @@
+// Benchmarks of the toolkit-free logic: building a maze and searching it.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/Program.h"
+#include "maze/BuildMaze.h"
+#include "platform/Random.h"
+
+namespace {
+
+using namespace tolvane;
+
+// The program's own clock-seeded source, counting the fractions handed out.
+class CountingRandom final : public RandomSource {
+public:
+    void Randomize() override { inner_.Randomize(); }
+    double NextRandom() override
+    {
+        ++draws_;
+        return inner_.NextRandom();
+    }
+    std::size_t draws() const { return draws_; }
+
+private:
+    ClockRandom inner_;
+    std::size_t draws_ = 0;
+};
+
+// A surface that draws nothing: a search that reaches the goal never draws.
+class NullSurface final : public Surface {
+public:
+    void Cls() override {}
+    void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
+    void Print(std::string_view) override {}
+    void SetForeColor(Colour colour) override { foreColor_ = colour; }
+    Colour ForeColor() const override { return foreColor_; }
+    void SetDrawWidth(int width) override { drawWidth_ = width; }
+    int DrawWidth() const override { return drawWidth_; }
+    void SetCurrentX(float) override {}
+    void SetCurrentY(float) override {}
+
+private:
+    Colour foreColor_ = kBlack;
+    int drawWidth_ = 1;
+};
+
+// One generation exactly as Command1 runs it: reset, reseed from the clock, seed, grow, link,
+// drawing from the program's own source through the interface, as the window does. The draws
+// are counted afterwards, over separate builds, so that counting costs the timing nothing.
+void BM_BuildMaze(benchmark::State& bench)
+{
+    MazeState state;
+    ClockRandom clock;
+    RandomSource& random = clock;
+    for (auto _ : bench) {
+        BuildMaze(state, random);
+        benchmark::DoNotOptimize(state);
+        benchmark::ClobberMemory();
+    }
+    constexpr int kCounted = 1000;
+    CountingRandom counting;
+    for (int i = 0; i < kCounted; ++i)
+        BuildMaze(state, counting);
+    bench.counters["draws_per_maze"] = static_cast<double>(counting.draws()) / kCounted;
+}
+BENCHMARK(BM_BuildMaze);
+
+// Searches depend on the maze, so the benchmark cycles through a fixed set of mazes, built
+// from fixed seeds so that every run searches the same ones.
+constexpr std::size_t kMazes = 64;
+
+struct SearchRig {
+    NullSurface surface;
+    PlainSwitch timer;
+    PlainSwitch command2;
+    std::vector<std::unique_ptr<ScriptedRandom>> randoms;
+    std::vector<std::unique_ptr<Program>> programs;
+
+    SearchRig()
+    {
+        for (std::size_t i = 0; i < kMazes; ++i) {
+            auto random = std::make_unique<ScriptedRandom>();
+            random->SetFallbackSeed(0x5EED0000u + i);
+            auto program = std::make_unique<Program>(Platform{surface, timer, command2, *random});
+            program->Command1_Click();
+            randoms.push_back(std::move(random));
+            programs.push_back(std::move(program));
+        }
+    }
+};
+
+// One Command2_Click on a generated maze: start the timer, clear the marks, search.
+void BM_Command2_Click(benchmark::State& bench)
+{
+    SearchRig rig;
+    std::size_t next = 0;
+    double cells = 0;
+    for (auto _ : bench) {
+        Program& program = *rig.programs[next];
+        program.Command2_Click();
+        benchmark::DoNotOptimize(program.state());
+        cells += program.state().PathLen;
+        next = (next + 1) % kMazes;
+    }
+    if (rig.programs[0]->state().Found == kFalse)
+        bench.SkipWithError("a generated maze had no route");
+    bench.counters["route_entries"] = benchmark::Counter(cells, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_Command2_Click);
+
+}  // namespace
+
+BENCHMARK_MAIN();
