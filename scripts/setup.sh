@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils python3
   # the .deb package and its checks
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64
+  # quality gates: the event fuzzer (clang and its libFuzzer runtime), valgrind and strace runs
+  clang-14 libclang-rt-14-dev valgrind strace
 )
 packages+=("$@")
 

@@ -6,3 +6,7 @@ scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The gates that need builds of their own: the unit and widget tests under ASan and UBSan,
+# then a minute of event fuzzing. The long runs are documented in the README.
+scripts/quality.sh asan
+scripts/quality.sh fuzz 60

@@ -1,0 +1,236 @@
+// libFuzzer target: arbitrary sequences of clicks, timer ticks and repaints against Program.
+//
+// The input is read as a stream of events, one byte each, some followed by operands:
+//   0  Command1 click: one count byte n, then n bytes, each a random fraction byte / 256 for
+//      the generator. When they run out, a source seeded from a hash of the input takes over,
+//      so every build ends and every input replays identically.
+//   1  Command2 click, only while Command2 is enabled (a disabled button takes no click)
+//   2  one timer tick, only while Timer1 runs
+//   3  timer ticks until Timer1 stops (a whole replay in one byte)
+//   4  repaint: DrawMaze once more, which must change no state
+// After each event the state table and the maze state are checked; a violation aborts.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <type_traits>
+
+#include "MazeInvariants.h"
+#include "app/Program.h"
+#include "platform/Random.h"
+#include "platform/RecordingSurface.h"
+#include "render/DrawMaze.h"
+
+namespace {
+
+using namespace tolvane;
+using quality::Violation;
+
+static_assert(std::is_trivially_copyable_v<MazeState>, "state snapshots are compared bytewise");
+
+bool Same(const MazeState& a, const MazeState& b) { return std::memcmp(&a, &b, sizeof(MazeState)) == 0; }
+
+[[noreturn]] void Fail(const std::string& event, const std::string& what)
+{
+    std::fprintf(stderr, "event fuzzer: after %s: %s\n", event.c_str(), what.c_str());
+    std::fflush(stderr);
+    __builtin_trap();
+}
+
+void Expect(const std::string& event, const Violation& violation)
+{
+    if (violation)
+        Fail(event, *violation);
+}
+
+void Expect(const std::string& event, bool ok, const char* what)
+{
+    if (!ok)
+        Fail(event, what);
+}
+
+std::uint64_t Hash(const std::uint8_t* data, std::size_t size)
+{
+    std::uint64_t h = 0xCBF29CE484222325ull;  // FNV-1a
+    for (std::size_t i = 0; i < size; ++i)
+        h = (h ^ data[i]) * 0x100000001B3ull;
+    return h;
+}
+
+// The states of the window as the user sees them.
+enum class Phase { FrameOnly, Built, Replaying, Finished };
+
+class Session {
+public:
+    explicit Session(std::uint64_t seed)
+    {
+        surface_.SetKeepLog(false);
+        random_.SetFallbackSeed(seed);
+        Run("Form_Load", [&] { program_.Form_Load(); });
+        Expect("Form_Load", quality::CheckStartFrame(state()));
+        CheckAlways("Form_Load");
+    }
+
+    void Command1(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        std::size_t count = in < end ? *in++ : 0;
+        for (; count > 0 && in < end; --count)
+            random_.Append(*in++ / 256.0);
+
+        const MazeState before = state();
+        const std::size_t seedings = random_.randomizeCalls();
+        Run("Command1", [&] { program_.Command1_Click(); });
+        phase_ = Phase::Built;
+        built_ = state();
+
+        Expect("Command1", random_.randomizeCalls() == seedings + 1, "the source was not seeded once per click");
+        Expect("Command1", quality::CheckPerfectMaze(state()));
+        // Generation leaves the search and the replay variables alone.
+        MazeState searchPart = state();
+        searchPart.Walls = before.Walls;
+        searchPart.Region = before.Region;
+        Expect("Command1", Same(searchPart, before), "a build changed the search or replay state");
+        CheckAlways("Command1");
+    }
+
+    void Command2()
+    {
+        if (!command2_.Enabled())
+            return;
+        const MazeState before = state();
+        Run("Command2", [&] { program_.Command2_Click(); });
+        phase_ = Phase::Replaying;
+
+        Expect("Command2", quality::CheckRoute(state()));
+        Expect("Command2", state().StepCount == 0, "StepCount not 0 after a search");
+        Expect("Command2", Same(Maze(state()), Maze(before)), "a search changed the maze");
+        // Searching the same maze again finds the same route.
+        if (searched_ && Same(Maze(state()), Maze(lastSearch_)))
+            Expect("Command2", Same(Route(state()), Route(lastSearch_)), "two searches of one maze differ");
+        searched_ = true;
+        lastSearch_ = state();
+        CheckAlways("Command2");
+    }
+
+    // One tick; false once the timer has stopped.
+    bool Tick()
+    {
+        if (!timer1_.Enabled())
+            return false;
+        MazeState expected = state();
+        expected.StepCount = static_cast<Int16>(expected.StepCount + 1);
+        Run("Timer1", [&] { program_.Timer1_Timer(); });
+        Expect("Timer1", Same(state(), expected), "a tick changed more than StepCount by one");
+        if (state().StepCount == state().PathLen)
+            phase_ = Phase::Finished;
+        CheckAlways("Timer1");
+        return timer1_.Enabled();
+    }
+
+    void Repaint()
+    {
+        const MazeState before = state();
+        const bool timer = timer1_.Enabled();
+        const bool command2 = command2_.Enabled();
+        Run("repaint", [&] { DrawMaze(program_.state(), surface_); });
+        Expect("repaint", Same(state(), before), "a repaint changed the state");
+        Expect("repaint", timer1_.Enabled() == timer && command2_.Enabled() == command2,
+               "a repaint changed a control");
+        CheckAlways("repaint");
+    }
+
+private:
+    const MazeState& state() const { return program_.state(); }
+
+    // The parts of the state that one event or another must leave alone.
+    static MazeState Maze(const MazeState& s)
+    {
+        MazeState m;
+        m.Walls = s.Walls;
+        m.Region = s.Region;
+        return m;
+    }
+    static MazeState Route(const MazeState& s)
+    {
+        MazeState m;
+        m.PathX = s.PathX;
+        m.PathY = s.PathY;
+        m.PathLen = s.PathLen;
+        m.Found = s.Found;
+        return m;
+    }
+
+    template <typename Handler>
+    void Run(const char* event, Handler&& handler)
+    {
+        // The program raises run-time errors as exceptions; none may arise from any sequence.
+        try {
+            handler();
+        } catch (const std::exception& e) {
+            Fail(event, std::string("run-time error: ") + e.what());
+        }
+    }
+
+    // What holds after every event, whatever came before.
+    void CheckAlways(const char* event)
+    {
+        const MazeState& s = state();
+        Expect(event, quality::CheckWallCodes(s));
+        if (phase_ == Phase::FrameOnly) {
+            Expect(event, quality::CheckStartFrame(s));
+        } else {
+            Expect(event, quality::CheckBuiltFrame(s));
+            Expect(event, Same(Maze(s), Maze(built_)), "the maze changed without a build");
+        }
+        Expect(event, s.StepCount >= 0 && s.StepCount <= s.PathLen, "StepCount outside 0..PathLen");
+        Expect(event, timer1_.Enabled() == (phase_ == Phase::Replaying), "Timer1 running outside a replay");
+        Expect(event, phase_ != Phase::Replaying || s.StepCount < s.PathLen, "the replay went past the route");
+        Expect(event, command2_.Enabled() == (phase_ != Phase::FrameOnly),
+               "Command2 enabled before the first maze, or disabled after it");
+        Expect(event, surface_.ForeColor() == kBlack && surface_.DrawWidth() == 1,
+               "the pen is not black and 1 pixel wide between events");
+    }
+
+    RecordingSurface surface_;
+    PlainSwitch timer1_;
+    PlainSwitch command2_;
+    ScriptedRandom random_;
+    Program program_{Platform{surface_, timer1_, command2_, random_}};
+    Phase phase_ = Phase::FrameOnly;
+    MazeState built_;
+    MazeState lastSearch_;
+    bool searched_ = false;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Session session(Hash(data, size));
+    const std::uint8_t* in = data;
+    const std::uint8_t* const end = data + size;
+    while (in < end) {
+        switch (*in++ % 5) {
+        case 0:
+            session.Command1(in, end);
+            break;
+        case 1:
+            session.Command2();
+            break;
+        case 2:
+            session.Tick();
+            break;
+        case 3:
+            while (session.Tick()) {
+            }
+            break;
+        default:
+            session.Repaint();
+            break;
+        }
+    }
+    return 0;
+}

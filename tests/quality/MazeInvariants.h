@@ -1,0 +1,33 @@
+// Checks of the maze state that must hold between events, shared by the fuzzer and the soak run.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/MazeState.h"
+
+namespace tolvane::quality {
+
+// Each check returns a description of the first violation it finds, or nothing.
+using Violation = std::optional<std::string>;
+
+// Every Walls value lies in 0..3, and the index-21 ring holds 0 in Walls and Region.
+Violation CheckWallCodes(const MazeState& s);
+
+// Exactly the start-up frame: closed edges, no inner wall, 0 everywhere else.
+Violation CheckStartFrame(const MazeState& s);
+
+// The frame after a build: column 20 keeps its right walls, row 20 its bottom walls, and the
+// border cells of row -1 and column -1 hold 3 over -1..20.
+Violation CheckBuiltFrame(const MazeState& s);
+
+// A perfect maze: 440 open walls inside the square that join all 441 cells without a cycle,
+// and every playable cell in one of the regions 1..100, each region used.
+Violation CheckPerfectMaze(const MazeState& s);
+
+// The route of a successful search: entries 0 and 1 are the start, entry PathLen the goal,
+// consecutive entries are neighbours with an open wall between them, no cell repeats, and
+// no border element of Visited is set.
+Violation CheckRoute(const MazeState& s);
+
+}  // namespace tolvane::quality
