@@ -36,7 +36,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Tolvane");
     QApplication::setApplicationVersion(tolvane::kVersion);
     QApplication::setDesktopFileName(tolvane::kAppId);
-    QApplication::setWindowIcon(QIcon(":/icons/tolvane.png"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/tolvane-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     tolvane::Form1 form;
     form.show();
     return app.exec();

@@ -312,8 +312,9 @@ def check_window_icon(args):
         values = values[2 + w * h:]
     print(f"window icon sizes: {sorted(offered)}")
     problems = []
-    if (64, 64) not in offered:
-        problems.append(f"no 64-pixel icon among {sorted(offered)}")
+    missing = [size for size in ICON_SIZES if (size, size) not in offered]
+    if missing:
+        problems.append(f"no icon of {missing} pixels among {sorted(offered)}")
     for (w, h), pixels in offered.items():
         if w != h or w not in ICON_SIZES:
             problems.append(f"the window offers a {w}x{h} icon, which is none of the drawn sizes")
