@@ -1,7 +1,7 @@
 // The backing-image surface.
 #include "platform/ImageSurface.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 
@@ -125,12 +125,21 @@ void ImageSurface::PaintLine(const Stroke& s)
 
 void ImageSurface::PaintText(const Stroke& s)
 {
+    // The font is scaled rather than the painter, and the text placed on whole device pixels:
+    // glyphs rasterised at fractional positions come out different from copy to copy, and the
+    // bold marks, four copies a pixel apart, would break up.
+    QFont font = font_;
+    if (font_.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font_.pixelSize() * scale_))));
+    else
+        font.setPointSizeF(font_.pointSizeF() * scale_);
     QPainter painter(&image_);
-    painter.scale(scale_, scale_);
-    painter.setFont(font_);
+    painter.setFont(font);
     painter.setPen(QColor(s.colour));
-    const QFontMetricsF metrics(font_);
-    painter.drawText(QPointF(s.from.x, s.from.y + metrics.ascent()), s.text);
+    const QFontMetrics metrics(font, &image_);
+    const int x = static_cast<int>(std::floor(s.from.x * scale_));
+    const int y = static_cast<int>(std::floor(s.from.y * scale_));
+    painter.drawText(QPoint(x, y + metrics.ascent()), s.text);
 }
 
 }  // namespace tolvane
