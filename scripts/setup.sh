@@ -8,7 +8,7 @@ packages=(
   # unit, widget and benchmark builds
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # tests against a real X server
-  xvfb xauth xdotool imagemagick x11-utils python3
+  xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib
   # the .deb package and its checks
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64
   # quality gates: the event fuzzer (clang and its libFuzzer runtime), valgrind and strace runs
