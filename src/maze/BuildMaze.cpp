@@ -102,12 +102,9 @@ void LinkRegions(MazeState& s, RandomSource& random)
     Array1<bool, 0, kRegions> linked;  // one flag per region number; 0 is the border's
     linked(0) = true;
     linked(kFirstLinked) = true;
-    auto allLinked = [&] {
-        for (int i = 2; i <= kRegions; ++i)
-            if (!linked(i))
-                return false;
-        return true;
-    };
+    // Counts the unjoined regions among 2..100: the same test as looking at all their flags
+    // after every draw, since a region is joined only while its flag is false.
+    int unlinked = kRegions - kFirstLinked;
     do {
         const Cell c = DrawCell(random);
         if (linked(s.Region(c.x, c.y)))
@@ -127,10 +124,11 @@ void LinkRegions(MazeState& s, RandomSource& random)
             if (k == r) {
                 OpenWall(s, c, nb);
                 linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
+                --unlinked;
             }
             k = To16(k + 1);
         }
-    } while (!allLinked());
+    } while (unlinked != 0);
 }
 
 void BuildMaze(MazeState& state, RandomSource& random)

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "platform/RuntimeError.h"
 
@@ -11,20 +10,22 @@ namespace tolvane {
 
 using Int16 = std::int16_t;
 
+// Raise the errors; kept out of line so that the checks below stay small enough to inline.
+[[noreturn, gnu::cold]] void ThrowOverflow(long long value);
+[[noreturn, gnu::cold]] void ThrowSubscript(long long index, long long lo, long long hi);
+
 // Narrows a wider result to 16 bits, raising Overflow instead of wrapping.
 inline Int16 To16(long long value)
 {
-    if (value < INT16_MIN || value > INT16_MAX)
-        throw RuntimeError(ErrorKind::Overflow, "Overflow (" + std::to_string(value) + " does not fit in 16 bits)");
+    if (value < INT16_MIN || value > INT16_MAX) [[unlikely]]
+        ThrowOverflow(value);
     return static_cast<Int16>(value);
 }
 
 inline void CheckIndex(long long index, long long lo, long long hi)
 {
-    if (index < lo || index > hi)
-        throw RuntimeError(ErrorKind::SubscriptOutOfRange,
-                           "Subscript out of range (" + std::to_string(index) + " not in " + std::to_string(lo) +
-                               ".." + std::to_string(hi) + ")");
+    if (index < lo || index > hi) [[unlikely]]
+        ThrowSubscript(index, lo, hi);
 }
 
 // A one-dimensional array with inclusive bounds Lo..Hi, all elements zero at creation.

@@ -2,7 +2,6 @@
 #include "platform/Random.h"
 
 #include <chrono>
-#include <cmath>
 
 namespace tolvane {
 namespace {
@@ -18,8 +17,6 @@ std::uint64_t SplitMix(std::uint64_t& x)
 std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
 }  // namespace
-
-Int16 RandomIndex(double r, int n) { return To16(static_cast<long long>(std::floor(r * n))); }
 
 ClockRandom::ClockRandom() { Seed(0); }
 

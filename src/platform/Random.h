@@ -9,8 +9,16 @@
 
 namespace tolvane {
 
-// A random index below n: the largest integer not above r * n, as a 16-bit value.
-Int16 RandomIndex(double r, int n);
+// A random index below n: the largest integer not above r * n, as a 16-bit value. Rounds
+// down without a library call, since it runs for every one of a maze's ten thousand draws.
+inline Int16 RandomIndex(double r, int n)
+{
+    const double product = r * n;
+    auto index = static_cast<long long>(product);
+    if (static_cast<double>(index) > product)
+        --index;
+    return To16(index);
+}
 
 // xoshiro256** seeded through splitmix64: fast, uniform, and seedable for benchmarks.
 class ClockRandom final : public RandomSource {
