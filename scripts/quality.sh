@@ -42,13 +42,15 @@ fuzz)
   seconds=${1:-60}
   cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
   cmake --build build-fuzz -j"$jobs"
-  # The corpus stays in the build directory, so later runs start from what earlier ones found.
+  # The corpus stays in the build directory, so later runs start from what earlier ones found;
+  # fuzz/seeds holds a few hand-made sequences (a whole replay, a replay cut short and
+  # restarted, clicks on the start-up frame) so that even a short run begins with them.
   mkdir -p build-fuzz/corpus
   log=build-fuzz/fuzz.log
   echo "fuzz: event_fuzzer for ${seconds} s (log: $log)"
   # 512 bytes hold a few hundred events: enough for several builds, searches and whole replays.
   if ! build-fuzz/event_fuzzer -max_total_time="$seconds" -max_len=512 -timeout=30 -rss_limit_mb=1024 \
-      -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus >"$log" 2>&1; then
+      -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: FAILED; the crashing input is build-fuzz/crash-*; replay it with build-fuzz/event_fuzzer FILE"
     exit 1
