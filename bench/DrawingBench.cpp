@@ -2,10 +2,10 @@
 // longest replay tick.
 #include <benchmark/benchmark.h>
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "maze/BuildMaze.h"
 #include "platform/ImageSurface.h"
@@ -18,15 +18,6 @@ using namespace tolvane;
 
 constexpr int kWidth = 464;
 constexpr int kHeight = 358;
-
-// The face and size the window draws S and G in.
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({"VL Gothic"});
-    font.setPixelSize(12);
-    return font;
-}
 
 // The headless pieces a Program needs, drawing into a backing image like the window's.
 struct Rig {

@@ -16,7 +16,8 @@ namespace {
 constexpr QRect kCommand1Geometry{368, 8, 89, 33};
 constexpr QRect kCommand2Geometry{368, 56, 89, 33};
 
-// A Japanese face that is clean at this size; the captions and the S and G marks use it.
+}  // namespace
+
 QFont WindowFont()
 {
     QFont font;
@@ -24,8 +25,6 @@ QFont WindowFont()
     font.setPixelSize(12);
     return font;
 }
-
-}  // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -16,6 +16,9 @@ namespace tolvane {
 inline constexpr int kClientWidth = 464;
 inline constexpr int kClientHeight = 358;
 
+// A Japanese face that is clean at this size: the captions and the S and G marks use it.
+QFont WindowFont();
+
 class Form1 final : public QWidget {
 public:
     // `random` replaces the clock-seeded source, for tests that script the maze.

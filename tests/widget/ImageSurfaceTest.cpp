@@ -2,9 +2,9 @@
 // route three pixels wide, and sharp, even walls at other device pixel ratios.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <set>
 
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/ImageSurface.h"
 #include "platform/Random.h"
@@ -18,17 +18,9 @@ const QRgb kBlackPx = qRgb(0, 0, 0);
 const QRgb kBluePx = qRgb(0, 0, 255);
 const QRgb kRedPx = qRgb(255, 0, 0);
 
-QFont TestFont()
-{
-    QFont font;
-    font.setFamilies({"VL Gothic"});
-    font.setPixelSize(12);
-    return font;
-}
-
 // A Program drawing into a real backing image, with a seeded random source.
 struct ImageHarness {
-    ImageSurface surface{464, 358, TestFont()};
+    ImageSurface surface{464, 358, WindowFont()};
     PlainSwitch timer;
     PlainSwitch command2;
     ScriptedRandom random;
