@@ -260,13 +260,12 @@ class Context:
         self.artifacts = artifacts
         self.name = f"{group}.{case}"
         self.apps = []
-        self.recent = []  # the last pictures grabbed, kept as evidence for a failure
+        self.last = None  # the latest picture grabbed, (label, picture): evidence for any failure
         self.saved = []
         self.saved_pictures = []
-        self.notes = []
 
     def launch(self):
-        """Starts Tolvane, waits for its window and for the start-up picture to be on it."""
+        """Starts Tolvane and waits for its window."""
         handle, log_path = tempfile.mkstemp(prefix="tolvane-e2e-", suffix=".log")
         os.close(handle)
         app = App(self.server, self.program, log_path)
@@ -276,16 +275,14 @@ class Context:
 
     def grab(self, app, label=None):
         pic = app.grab()
-        self.recent.append((label or "grab", pic))
-        del self.recent[:-3]
+        self.last = (label or "grab", pic)
         return pic
 
     def note(self, text):
-        self.notes.append(text)
         print(f"    {text}", flush=True)
 
     def save(self, label, pic):
-        if any(pic is kept for kept in self.saved_pictures):
+        if any(pic.rgb == kept.rgb for kept in self.saved_pictures):
             return None
         self.saved_pictures.append(pic)
         os.makedirs(self.artifacts, exist_ok=True)
@@ -296,16 +293,16 @@ class Context:
         return path
 
     def check(self, condition, message, *evidence):
-        """Fails the case unless condition holds; saves the pictures given as (label, picture) and the latest grabs."""
+        """Fails the case unless condition holds, saving the pictures given as (label, picture)."""
         if condition:
             return
         for label, pic in evidence:
             self.save(label, pic)
         raise CheckFailed(message)
 
-    def save_recent(self):
-        for label, pic in self.recent:
-            self.save("last-" + label, pic)
+    def save_last(self):
+        if self.last:
+            self.save("last-" + self.last[0], self.last[1])
 
     def close(self):
         for app in self.apps:
@@ -354,7 +351,7 @@ def main(group, cases):
                 outcome = "ERROR:\n" + traceback.format_exc()
             if outcome != "ok":
                 failed.append(name)
-                ctx.save_recent()
+                ctx.save_last()
                 for app in ctx.apps:
                     text = app.output().strip()
                     if text:
