@@ -6,8 +6,8 @@
 // ticks by hand until the timer stops, as the window's timer would. Resident memory is read
 // at intervals; after the warm-up it must stay within the bound of its level at the end of
 // the warm-up. Any run-time error, broken invariant or growth beyond the bound fails the run.
-#include <QFont>
 #include <QGuiApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +17,7 @@
 #include <string>
 
 #include "MazeInvariants.h"
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/ImageSurface.h"
 #include "platform/Random.h"
@@ -80,15 +81,6 @@ QRgb CentrePixel(const ImageSurface& surface, int x, int y)
     return surface.image().pixel(17 * x + 8, 17 * y + 8);
 }
 
-// The window's Japanese face, as the real window asks for it.
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({"VL Gothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
-    font.setPixelSize(12);
-    return font;
-}
-
 class Soak {
 public:
     // Runs one cycle; returns what went wrong, or an empty string.
@@ -127,7 +119,7 @@ public:
     long long totalTicks() const { return totalTicks_; }
 
 private:
-    ImageSurface surface_{464, 358, WindowFont()};
+    ImageSurface surface_{kClientWidth, kClientHeight, WindowFont()};  // the window's size and font
     PlainSwitch timer1_;
     PlainSwitch command2_;
     ClockRandom random_;
