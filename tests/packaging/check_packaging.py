@@ -38,9 +38,9 @@ def run(*cmd, **kw):
 def load_icon_module(source_dir):
     sys.dont_write_bytecode = True  # no cache files in the source tree
     path = Path(source_dir) / "resources" / "icons" / "make-icons.py"
-    spec = importlib.util.spec_from_file_location("make_icons", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("make_icons", path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
