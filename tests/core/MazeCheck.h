@@ -6,13 +6,21 @@
 #include <vector>
 
 #include "app/MazeState.h"
+#include "quality/MazeInvariants.h"
 
 namespace tolvane::testing {
 
 using Cell = std::pair<int, int>;
 
-// Empty when Walls holds a perfect maze with a closed frame; otherwise what is wrong.
-std::string PerfectMazeProblem(const MazeState& s);
+// Empty when the state holds a freshly built perfect maze in a closed frame, with every region
+// 1..100 in use; otherwise the first fault found.
+inline std::string PerfectMazeProblem(const MazeState& s)
+{
+    for (auto check : {quality::CheckWallCodes, quality::CheckBuiltFrame, quality::CheckPerfectMaze})
+        if (const auto violation = check(s))
+            return *violation;
+    return "";
+}
 
 // Whether the wall between two neighbouring playable cells is open.
 bool Open(const MazeState& s, Cell a, Cell b);
