@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/Random.h"
 
@@ -10,9 +11,9 @@ namespace tolvane {
 namespace {
 
 constexpr Int16 kClosed = kBottomWall + kRightWall;
-constexpr long kSeedingEnd = kRegions + 1;          // the first placement stores 0, wasted
-constexpr long kGrowingEnd = kCells - kRegions;    // 341 cells left after the seeds
-constexpr int kFirstLinked = 1;                     // the region the maze is joined from
+constexpr std::int32_t kSeedingEnd = kRegions + 1;  // the first placement stores 0, wasted
+constexpr std::int32_t kGrowingEnd = kCells - kRegions;  // 341 cells left after the seeds
+constexpr int kFirstLinked = 1;  // the region the maze is joined from
 
 // A neighbour in the fixed order right, left, down, up, and the wall between: the wall is
 // owned by the cell at (x + ownerDx, y + ownerDy) and is `bit` of its code.
@@ -60,7 +61,7 @@ void Reset(MazeState& s)
 
 void SeedRegions(MazeState& s, RandomSource& random)
 {
-    long filledCount = 0;  // the region number handed out next
+    std::int32_t filledCount = 0;  // the region number handed out next
     do {
         const Cell c = DrawCell(random);
         if (s.Region(c.x, c.y) == 0) {
@@ -72,7 +73,7 @@ void SeedRegions(MazeState& s, RandomSource& random)
 
 void GrowRegions(MazeState& s, RandomSource& random)
 {
-    long filledCount = 0;
+    std::int32_t filledCount = 0;  // cells filled so far
     do {
         const Cell c = DrawCell(random);
         if (s.Region(c.x, c.y) != 0)
