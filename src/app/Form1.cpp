@@ -3,7 +3,6 @@
 
 #include <QMessageBox>
 #include <QPainter>
-#include <QPaintEvent>
 #include <cstdio>
 #include <tuple>
 
@@ -86,20 +85,17 @@ void Form1::ShowErrorBox(const QString& handler, const QString& error)
     QMessageBox::critical(this, windowTitle(), QString("Run-time error in %1:\n%2").arg(handler, error));
 }
 
-void Form1::paintEvent(QPaintEvent* event)
+void Form1::paintEvent(QPaintEvent*)
 {
     const double ratio = devicePixelRatioF();
     if (ratio != surface_.scale()) {
         if (const auto error = RunGuarded([&] { surface_.SetScale(ratio); }))
             std::fprintf(stderr, "Tolvane: cannot repaint at device pixel ratio %g: %s\n", ratio, error->c_str());
     }
+    // The whole image onto the whole client area maps it 1:1 onto device pixels at any ratio;
+    // the painter clips it to the region that needs repainting.
     QPainter painter(this);
-    const QImage& image = surface_.image();
-    const double scale = surface_.scale();
-    // Copy only what needs repainting, mapped 1:1 onto device pixels.
-    const QRectF target = event->rect();
-    painter.drawImage(target, image, QRectF(target.x() * scale, target.y() * scale, target.width() * scale,
-                                            target.height() * scale));
+    painter.drawImage(QRectF(0, 0, kClientWidth, kClientHeight), surface_.image());
 }
 
 }  // namespace tolvane
