@@ -31,6 +31,9 @@ second until it reaches G.")
 # every file it maps comes from a package this one depends on.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic")
+# On a Wayland desktop Qt looks for its Wayland platform plugin first and otherwise runs through
+# XWayland with the X11 one; the native plugin is better but not required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The package's own files, and the script that moves the staged tree into the Debian layout.
 set(CPACK_TOLVANE_DEBIAN_DIR ${PROJECT_BINARY_DIR}/debian)
