@@ -162,14 +162,23 @@ bool IsStartFrame(const Picture& p)
     return CountIn(p, 0, 0, kBlue) >= 8 && CountIn(p, 20, 20, kBlue) >= 8;
 }
 
-int FirstFrame(char** command)
+// The X connection both measurements read pixels through; the window may vanish under them.
+Display* OpenDisplay()
 {
     Display* dpy = XOpenDisplay(nullptr);
     if (!dpy) {
         std::fprintf(stderr, "tolvane_probe: cannot open the display\n");
-        return 2;
+        return nullptr;
     }
     XSetErrorHandler(IgnoreErrors);
+    return dpy;
+}
+
+int FirstFrame(char** command)
+{
+    Display* dpy = OpenDisplay();
+    if (!dpy)
+        return 2;
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -220,12 +229,9 @@ int RouteCells(const Picture& p)
 
 int Settle(Window window, int quietMs, int pollMs)
 {
-    Display* dpy = XOpenDisplay(nullptr);
-    if (!dpy) {
-        std::fprintf(stderr, "tolvane_probe: cannot open the display\n");
+    Display* dpy = OpenDisplay();
+    if (!dpy)
         return 2;
-    }
-    XSetErrorHandler(IgnoreErrors);
     const Clock::time_point start = Clock::now();
     Clock::time_point lastChange = start;
     std::optional<Picture> last;
