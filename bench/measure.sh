@@ -13,7 +13,7 @@ build=${BUILD_DIR:-build-bench}
 runs=${RUNS:-11}
 out=$build/measure
 
-scripts/setup.sh libx11-dev  # the probe reads the window back through Xlib
+scripts/setup.sh test libx11-dev  # the probe reads the window back through Xlib
 load=$(cut -d' ' -f1-3 /proc/loadavg)  # other work on the machine skews every figure
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF -DTOLVANE_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target Tolvane tolvane_bench_logic tolvane_bench_drawing tolvane_probe >/dev/null

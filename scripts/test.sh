@@ -2,8 +2,8 @@
 # Sets up, builds and runs every test of Tolvane.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/setup.sh test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_TESTS=ON -DTOLVANE_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)" 2>&1 | tee build/ctest.log
 # The gates that need builds of their own: the unit and widget tests under ASan and UBSan,

@@ -1,7 +1,7 @@
 // The four event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 #include "platform/Controls.h"
 #include "platform/Surface.h"
 

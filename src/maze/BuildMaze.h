@@ -1,7 +1,7 @@
 // Builds a random perfect maze: seeds 100 regions, grows them over the square, links them.
 #pragma once
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 #include "platform/Controls.h"
 
 namespace tolvane {

@@ -1,7 +1,7 @@
 // Paints the whole maze picture, walls and the S and G marks, from the wall data.
 #pragma once
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 #include "platform/Surface.h"
 
 namespace tolvane {

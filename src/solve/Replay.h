@@ -1,7 +1,7 @@
 // One tick of the route replay: the maze redrawn with the route one segment longer.
 #pragma once
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 #include "platform/Controls.h"
 #include "platform/Surface.h"
 

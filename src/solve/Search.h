@@ -1,7 +1,7 @@
 // The recursive depth-first search for the route from S (0, 0) to G (20, 20).
 #pragma once
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 
 namespace tolvane {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/MazeState.h"
+#include "maze/MazeState.h"
 
 namespace tolvane::quality {
 

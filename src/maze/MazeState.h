@@ -1,4 +1,4 @@
-// The maze state that the window owns and every handler reads and writes.
+// The maze state: walls, regions, search marks and the route, shared by every handler.
 #pragma once
 
 #include "platform/Checked.h"
