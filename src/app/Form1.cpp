@@ -2,11 +2,15 @@
 #include "app/Form1.h"
 
 #include <QMessageBox>
+#include <QContextMenuEvent>
 #include <QPainter>
+#include <cmath>
 #include <cstdio>
 #include <tuple>
 
 #include "app/Guard.h"
+#include "app/Pictures.h"
+#include "maze/MazeCode.h"
 #include "platform/Random.h"
 
 namespace tolvane {
@@ -16,14 +20,6 @@ constexpr QRect kCommand1Geometry{368, 8, 89, 33};
 constexpr QRect kCommand2Geometry{368, 56, 89, 33};
 
 }  // namespace
-
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({"VL Gothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
-    font.setPixelSize(12);
-    return font;
-}
 
 Form1::Form1(std::unique_ptr<RandomSource> random)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -58,12 +54,59 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(kTimerInterval);
 
-    connect(&Command1, &QPushButton::clicked, this, [this] { Handle("Command1_Click", [this] { program_.Command1_Click(); }); });
-    connect(&Command2, &QPushButton::clicked, this, [this] { Handle("Command2_Click", [this] { program_.Command2_Click(); }); });
+    connect(&Command1, &QPushButton::clicked, this, [this] {
+        Handle("Command1_Click", [this] {
+            hasMaze_ = routeShown_ = false;
+            program_.Command1_Click();
+            hasMaze_ = true;
+            seed_ = random_->LastSeed();
+        });
+    });
+    connect(&Command2, &QPushButton::clicked, this, [this] {
+        Handle("Command2_Click", [this] {
+            program_.Command2_Click();
+            routeShown_ = program_.state().Found != kFalse;
+        });
+    });
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
+
+    menu_ = new MazeMenu(*this);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
+}
+
+void Form1::OpenMaze(std::uint64_t seed)
+{
+    if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
+        clock->QueueSeed(seed);
+    Command1.click();
+}
+
+QString Form1::MazeCode() const
+{
+    return hasMaze_ && seed_ ? QString::fromStdString(FormatMazeCode(*seed_)) : QString();
+}
+
+QImage Form1::ShownPicture() const
+{
+    const double scale = surface_.scale();
+    const int side = static_cast<int>(std::ceil(kPictureSide * scale));
+    QImage picture = surface_.image().copy(0, 0, side, side);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QRect picture(0, 0, kPictureSide, kPictureSide);
+    if (event->reason() == QContextMenuEvent::Mouse && !picture.contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    // From the keyboard (the Menu key, Shift+F10) the menu opens over the picture.
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(picture.center());
+    menu_->Popup(at);
 }
 
 template <typename Handler>
@@ -71,6 +114,7 @@ void Form1::Handle(const char* name, Handler&& handler)
 {
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
+    menu_->Update();
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

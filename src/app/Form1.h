@@ -6,8 +6,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/MazeMenu.h"
 #include "app/Program.h"
+#include "app/WindowFont.h"
 #include "platform/ImageSurface.h"
 #include "platform/QtControls.h"
 
@@ -15,9 +18,6 @@ namespace tolvane {
 
 inline constexpr int kClientWidth = 464;
 inline constexpr int kClientHeight = 358;
-
-// A Japanese face that is clean at this size: the captions and the S and G marks use it.
-QFont WindowFont();
 
 class Form1 final : public QWidget {
 public:
@@ -28,6 +28,17 @@ public:
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
+    // Builds the maze of `seed` as a click on Command1 would have built it.
+    void OpenMaze(std::uint64_t seed);
+
+    // What the maze menu acts on: whether a maze has been built, its code (empty when its random
+    // source cannot name one), whether the route is drawn, and the picture as it is shown.
+    bool HasMaze() const { return hasMaze_; }
+    QString MazeCode() const;
+    bool RouteShown() const { return routeShown_; }
+    QImage ShownPicture() const;
+    MazeMenu& menu() { return *menu_; }
+
     Program& program() { return program_; }
     ImageSurface& surface() { return surface_; }
     QPushButton& command1() { return Command1; }
@@ -36,6 +47,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Runs one handler inside the guard and shows the result.
@@ -52,6 +64,10 @@ private:
     std::unique_ptr<RandomSource> random_;
     Program program_;
     ErrorReporter reportError_;
+    bool hasMaze_ = false;
+    bool routeShown_ = false;
+    std::optional<std::uint64_t> seed_;
+    MazeMenu* menu_;
 };
 
 }  // namespace tolvane

@@ -141,4 +141,13 @@ void BuildMaze(MazeState& state, RandomSource& random)
     LinkRegions(state, random);
 }
 
+MazeState MazeFromSeed(std::uint64_t seed)
+{
+    ClockRandom random;
+    random.QueueSeed(seed);
+    MazeState state;
+    BuildMaze(state, random);
+    return state;
+}
+
 }  // namespace tolvane

@@ -4,6 +4,8 @@
 #include "maze/MazeState.h"
 #include "platform/Controls.h"
 
+#include <cstdint>
+
 namespace tolvane {
 
 inline constexpr int kRegions = 100;
@@ -13,6 +15,10 @@ inline constexpr int kRegions = 100;
 // the draw when the cell does not qualify, so the order and number of draws depend only on
 // the fractions drawn, never on an earlier maze. Touches nothing else of the state.
 void BuildMaze(MazeState& state, RandomSource& random);
+
+// Builds the maze that `seed` names into a state fresh from creation, exactly as the window
+// builds it when its random source is seeded with `seed`.
+MazeState MazeFromSeed(std::uint64_t seed);
 
 // The three phases, in the order BuildMaze runs them after the reset and the seeding of the
 // random source; each runs until its goal is met, however many draws that takes.

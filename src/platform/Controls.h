@@ -1,6 +1,9 @@
 // The controls that the handlers switch on and off, and the random source, free of any toolkit.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 namespace tolvane {
 
 // Anything with an Enabled setting: a push button, or the timer (enabled = ticking).
@@ -17,6 +20,8 @@ public:
     virtual ~RandomSource() = default;
     virtual void Randomize() = 0;
     virtual double NextRandom() = 0;
+    // The seed the last Randomize chose, when the draws since follow from it alone.
+    virtual std::optional<std::uint64_t> LastSeed() const { return std::nullopt; }
 };
 
 // A plain switch that only remembers its setting: the timer and button of a headless run.

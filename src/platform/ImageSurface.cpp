@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/LineSpans.h"
 #include "platform/RuntimeError.h"
 
 namespace tolvane {
@@ -12,30 +13,7 @@ namespace {
 
 constexpr int kMaxWidth = 1000;  // pen widths beyond this are a caller's mistake
 
-// A run of logical pixels [first, last], inclusive, along one axis.
-struct Span {
-    int first, last;
-};
-
-// The pixels a line of odd or even width w covers across its length: w pixels, centred on
-// the coordinate c, with pixels lying right of and below their coordinate.
-Span Across(double c, int w)
-{
-    const int first = static_cast<int>(std::floor(c - (w - 1) / 2.0));
-    return {first, first + w - 1};
-}
-
-// The pixels it covers along its length: both end points, each capped by half the width, so
-// that walls meeting at a corner close it and a route's turns are square.
-Span Along(double a, double b, int w)
-{
-    const double half = (w - 1) / 2.0;
-    return {static_cast<int>(std::floor(std::min(a, b) - half)), static_cast<int>(std::floor(std::max(a, b) + half))};
-}
-
 }  // namespace
-
-QRgb ToQRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 ImageSurface::ImageSurface(int width, int height, const QFont& font) : width_(width), height_(height), font_(font)
 {

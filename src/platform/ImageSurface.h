@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/QtColour.h"
 #include "platform/Surface.h"
 
 namespace tolvane {
@@ -57,8 +58,5 @@ private:
     float currentX_ = 0;
     float currentY_ = 0;
 };
-
-// 0x00BBGGRR to Qt's 0xAARRGGBB.
-QRgb ToQRgb(Colour colour);
 
 }  // namespace tolvane

@@ -28,9 +28,19 @@ void ClockRandom::Seed(std::uint64_t seed)
 
 void ClockRandom::Randomize()
 {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count() ^
-                     std::chrono::system_clock::now().time_since_epoch().count();
-    Seed(static_cast<std::uint64_t>(now) ^ Rotl(++seedings_ * 0xD1B54A32D192ED03ull, 17));
+    std::uint64_t seed = 0;
+    if (queued_) {
+        seed = *queued_;
+        queued_.reset();
+    } else {
+        std::uint64_t now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                                       std::chrono::system_clock::now().time_since_epoch().count()) ^
+                            Rotl(++seedings_ * 0xD1B54A32D192ED03ull, 17);
+        // Mixed, so that the clock's low bits, which change fastest, reach every bit of the seed.
+        seed = SplitMix(now) & kSeedMask;
+    }
+    lastSeed_ = seed;
+    Seed(seed);
 }
 
 double ClockRandom::NextRandom()

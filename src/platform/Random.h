@@ -20,18 +20,28 @@ inline Int16 RandomIndex(double r, int n)
     return To16(index);
 }
 
+// The seeds the program chooses have this many bits: few enough for a short maze code.
+inline constexpr int kSeedBits = 45;
+inline constexpr std::uint64_t kSeedMask = (std::uint64_t{1} << kSeedBits) - 1;
+
 // xoshiro256** seeded through splitmix64: fast, uniform, and seedable for benchmarks.
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
-    // Seeds from the steady clock mixed with a call counter, so two seedings never repeat.
+    // Seeds with the seed queued by QueueSeed, if any; otherwise with one of kSeedBits bits
+    // from the steady clock mixed with a call counter, so that two seedings never repeat.
     void Randomize() override;
     double NextRandom() override;
+    std::optional<std::uint64_t> LastSeed() const override { return lastSeed_; }
     void Seed(std::uint64_t seed);
+    // The next Randomize seeds with `seed`: the maze it starts is the one this seed names.
+    void QueueSeed(std::uint64_t seed) { queued_ = seed; }
 
 private:
     std::uint64_t state_[4]{};
     std::uint64_t seedings_ = 0;
+    std::optional<std::uint64_t> queued_;
+    std::optional<std::uint64_t> lastSeed_;
 };
 
 // Hands out a fixed list of fractions, then a fallback source's, and counts every draw.

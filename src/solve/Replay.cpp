@@ -19,15 +19,19 @@ PointF Centre(Int16 x, Int16 y)
 
 }  // namespace
 
-void ReplayTick(MazeState& s, Surface& surface, Switch& timer)
+void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 {
-    DrawMaze(s, surface);
     surface.SetDrawWidth(kRouteWidth);
-    const int last = s.StepCount;  // read once, before the first segment
-    for (int i = 0; i <= last; ++i)
+    for (int i = 0; i <= lastSegment; ++i)
         surface.Line(Centre(s.PathX(i), s.PathY(i)), Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);
+}
+
+void ReplayTick(MazeState& s, Surface& surface, Switch& timer)
+{
+    DrawMaze(s, surface);
+    DrawRoute(s, surface, s.StepCount);  // the bound is read once, before the first segment
     s.StepCount = To16(s.StepCount + 1);
     if (s.StepCount == s.PathLen)
         timer.SetEnabled(false);
