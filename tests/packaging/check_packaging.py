@@ -319,8 +319,10 @@ def check_window_icon(args):
         if w != h or w not in ICON_SIZES:
             problems.append(f"the window offers a {w}x{h} icon, which is none of the drawn sizes")
             continue
-        palette, rows = icons.read_png((Path(args.source) / f"resources/icons/tolvane-{w}.png").read_bytes())
-        argb = [0xFF000000 | palette[3 * i] << 16 | palette[3 * i + 1] << 8 | palette[3 * i + 2] for row in rows for i in row]
+        palette, alpha, rows = icons.read_png((Path(args.source) / f"resources/icons/tolvane-{w}.png").read_bytes())
+        opacity = [alpha[i] if i < len(alpha) else 255 for i in range(256)]
+        argb = [opacity[i] << 24 | palette[3 * i] << 16 | palette[3 * i + 1] << 8 | palette[3 * i + 2]
+                for row in rows for i in row]
         wrong = sum(1 for a, b in zip(argb, pixels) if a != b)
         if wrong:
             problems.append(f"{wrong} pixels of the {w}-pixel window icon differ from tolvane-{w}.png")
