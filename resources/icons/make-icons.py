@@ -34,7 +34,7 @@ PALETTE = [(255, 255, 255), (0, 0, 0), (0, 0, 255), (0, 0, 0)] + [(0, 0, 0)] * 2
 ALPHA = [255, 255, 255, 0]
 SVG_COLOURS = {WHITE: "#ffffff", BLACK: "#000000", BLUE: "#0000ff"}
 
-# The 4 x 4 maze for the three larger sizes: one route from S at (0, 0) to G at (3, 3), every cell reached.
+# The 4 x 4 maze from 32 pixels up: one route from S at (0, 0) to G at (3, 3), every cell reached.
 # RIGHT[y][x] is the wall between cells (x, y) and (x + 1, y); BOTTOM[y][x] the one between (x, y) and (x, y + 1).
 MAZE4 = {
     "RIGHT": ["...",
