@@ -69,6 +69,25 @@ def check_metainfo(args):
     run(tool, "validate", "--no-net", args.file)
 
 
+def check_versions(args):
+    """Every place a user reads the version shows the project's one version. (The desktop entry has no such
+    key, the package's is checked with the package, and the Windows record has its own spelling.)"""
+    found = {}
+    header = re.search(r'^\.TH +\S+ +\S+ +\S+ +"([^"]*)"', Path(args.man).read_text(encoding="utf-8"), re.M)
+    found["manual page header"] = header.group(1) if header else None
+    release = re.search(r'<release\b[^>]*\bversion="([^"]*)"', Path(args.metainfo).read_text(encoding="utf-8"))
+    found["metainfo's newest release"] = f"Tolvane {release.group(1)}" if release else None
+    entry = re.match(r"tolvane \(([^)]*)\)", Path(args.changelog).read_text(encoding="utf-8"))
+    found["Debian changelog"] = f"Tolvane {entry.group(1)}" if entry else None
+    if args.exe:
+        # Asking for the version needs no display.
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        found["Tolvane --version"] = run(args.exe, "--version", env=env).strip()
+    wrong = {place: shown for place, shown in found.items() if shown != f"Tolvane {args.version}"}
+    if wrong:
+        raise Failure("\n".join(f"{place} shows {shown!r}, expected 'Tolvane {args.version}'" for place, shown in wrong.items()))
+
+
 # --- Windows resources ------------------------------------------------------------------------------------
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
@@ -319,8 +338,10 @@ def check_window_icon(args):
         if w != h or w not in ICON_SIZES:
             problems.append(f"the window offers a {w}x{h} icon, which is none of the drawn sizes")
             continue
-        palette, rows = icons.read_png((Path(args.source) / f"resources/icons/tolvane-{w}.png").read_bytes())
-        argb = [0xFF000000 | palette[3 * i] << 16 | palette[3 * i + 1] << 8 | palette[3 * i + 2] for row in rows for i in row]
+        palette, alpha, rows = icons.read_png((Path(args.source) / f"resources/icons/tolvane-{w}.png").read_bytes())
+        opacity = [alpha[i] if i < len(alpha) else 255 for i in range(256)]
+        argb = [opacity[i] << 24 | palette[3 * i] << 16 | palette[3 * i + 1] << 8 | palette[3 * i + 2]
+                for row in rows for i in row]
         wrong = sum(1 for a, b in zip(argb, pixels) if a != b)
         if wrong:
             problems.append(f"{wrong} pixels of the {w}-pixel window icon differ from tolvane-{w}.png")
@@ -395,6 +416,13 @@ def main():
     p = sub.add_parser("metainfo")
     p.add_argument("file")
     p.set_defaults(run=check_metainfo)
+    p = sub.add_parser("versions")
+    p.add_argument("--version", required=True)
+    p.add_argument("--man", required=True)
+    p.add_argument("--metainfo", required=True)
+    p.add_argument("--changelog", required=True)
+    p.add_argument("--exe")
+    p.set_defaults(run=check_versions)
     p = sub.add_parser("windows-resource")
     p.add_argument("--rc", required=True)
     p.add_argument("--work", required=True)
