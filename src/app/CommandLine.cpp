@@ -93,7 +93,7 @@ Options ParseCommandLine(const QStringList& arguments)
         o.seed = ParseMazeCode(code.toStdString());
         if (!o.seed) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2")
-                                    .arg(code, QStringLiteral("3F7KQ-M2XW4")));
+                                    .arg(code, QStringLiteral("3F7KQ-M2XWA")));
             bad.status = 1;
             return bad;
         }

@@ -1,0 +1,91 @@
+// Maze codes: every maze's code rebuilds it, a mistyped code is refused, and codes stay valid.
+#include <gtest/gtest.h>
+
+#include "core/MazeCheck.h"
+#include "maze/BuildMaze.h"
+#include "maze/MazeCode.h"
+#include "platform/Random.h"
+
+namespace tolvane::testing {
+namespace {
+
+// FNV-1a over every wall code of the state, border ring included.
+std::uint64_t WallsDigest(const MazeState& s)
+{
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (int x = -1; x <= kSide; ++x)
+        for (int y = -1; y <= kSide; ++y)
+            h = (h ^ static_cast<std::uint16_t>(s.Walls(x, y))) * 0x100000001b3ull;
+    return h;
+}
+
+TEST(MazeCode, TheCodeOfEveryClockSeededMazeRebuildsThatMaze)
+{
+    ClockRandom random;
+    for (int i = 0; i < 300; ++i) {
+        MazeState built;
+        BuildMaze(built, random);
+        const std::string code = FormatMazeCode(*random.LastSeed());
+        ASSERT_EQ(11u, code.size());
+        const auto seed = ParseMazeCode(code);
+        ASSERT_TRUE(seed) << code;
+        const MazeState rebuilt = MazeFromSeed(*seed);
+        for (int x = -1; x <= kSide; ++x)
+            for (int y = -1; y <= kSide; ++y)
+                ASSERT_EQ(built.Walls(x, y), rebuilt.Walls(x, y)) << code << " at " << x << "," << y;
+        ASSERT_EQ("", PerfectMazeProblem(rebuilt)) << code;
+    }
+}
+
+// A code is a promise: these mazes must come out of these codes in every later version.
+TEST(MazeCode, PinnedCodesKeepTheirMazes)
+{
+    const std::pair<const char*, std::uint64_t> pinned[] = {
+        {"00000-00000", 0x9a5b8188761a8123ull},
+        {"ZZZZZ-ZZZZX", 0x2f48490f4bf45300ull},
+        {"3F7KQ-M2XWA", 0xd412f4c9631156b1ull},
+        {"T0LVA-NE01R", 0x0be0d42b924ace30ull},
+        {"8H4Q2-RDEYZ", 0xeee530798a89ef80ull},
+    };
+    for (const auto& [code, digest] : pinned) {
+        const auto seed = ParseMazeCode(code);
+        ASSERT_TRUE(seed) << code;
+        EXPECT_EQ(digest, WallsDigest(MazeFromSeed(*seed))) << code;
+    }
+}
+
+TEST(MazeCode, ReadsLikeAPersonTypesItAndRefusesEveryTypo)
+{
+    const std::string code = FormatMazeCode(0x1234'5678'9ABCull);
+    const auto seed = ParseMazeCode(code);
+    ASSERT_EQ(0x1234'5678'9ABCull, seed);
+    std::string loose;
+    for (const char c : code)
+        if (c != '-')
+            loose += static_cast<char>(std::tolower(c)), loose += ' ';
+    EXPECT_EQ(seed, ParseMazeCode(loose));
+    EXPECT_EQ(ParseMazeCode("00000-00000"), ParseMazeCode("oOoOo-OoOoO"));
+
+    const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (code[i] == '-')
+            continue;
+        for (const char c : alphabet) {
+            std::string typo = code;
+            typo[i] = c;
+            if (c != code[i])
+                ASSERT_FALSE(ParseMazeCode(typo)) << typo;
+        }
+        const std::size_t next = code[i + 1] == '-' ? i + 2 : i + 1;
+        if (next < code.size() && code[i] != code[next]) {
+            std::string swapped = code;
+            std::swap(swapped[i], swapped[next]);
+            ASSERT_FALSE(ParseMazeCode(swapped)) << swapped;
+        }
+    }
+    for (const char* bad : {"", "12345", "12345-123456", "U2345-12345", "12345_12345", "１２３４５-１２３４５"})
+        EXPECT_FALSE(ParseMazeCode(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace tolvane::testing

@@ -1,0 +1,108 @@
+// Pictures that leave the window: the same pixels as shown, vectors that match them, the menu.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "app/Export.h"
+#include "app/Form1.h"
+#include "app/Pictures.h"
+#include "app/Printing.h"
+#include "maze/MazeCode.h"
+
+namespace tolvane::testing {
+namespace {
+
+constexpr std::uint64_t kSeed = 0x1234'5678'9ABCull;
+
+// The window with the maze of kSeed, its replay run to the end when `solved`.
+std::unique_ptr<Form1> WindowWithMaze(bool solved)
+{
+    auto form = std::make_unique<Form1>();
+    form->OpenMaze(kSeed);
+    if (solved) {
+        form->command2().click();
+        while (form->timer1().isActive())
+            form->program().Timer1_Timer();
+    }
+    return form;
+}
+
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
+{
+    QTemporaryDir dir;
+    for (const bool solved : {false, true}) {
+        const auto form = WindowWithMaze(solved);
+        EXPECT_EQ(QString::fromStdString(FormatMazeCode(kSeed)), form->MazeCode());
+        const Sheet sheet{&form->program().state(), form->MazeCode(), solved ? Answer::Shown : Answer::Hidden};
+        const QString png = dir.filePath("maze.png");
+        ASSERT_FALSE(WriteSheets(png, {sheet}));
+        const QImage saved = Rgb(QImage(png));
+        EXPECT_EQ(Rgb(form->ShownPicture()), saved) << "solved " << solved;
+
+        // The SVG drawn back at one pixel a pixel: every wall and route pixel outside the letters
+        // S and G, whose edges a renderer smooths, is where the PNG has it.
+        const QString svg = dir.filePath("maze.svg");
+        ASSERT_FALSE(WriteSheets(svg, {sheet}));
+        QImage drawn(kPictureSide, kPictureSide, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(svg).render(&painter);
+        painter.end();
+        int differ = 0;
+        for (int y = 0; y < kPictureSide; ++y)
+            for (int x = 0; x < kPictureSide; ++x)
+                if ((x > 17 || y > 17) && (x < 340 || y < 340))
+                    differ += drawn.pixel(x, y) != saved.pixel(x, y);
+        EXPECT_EQ(0, differ) << "solved " << solved;
+    }
+}
+
+TEST(Export, ThePrintPathWritesOnePageAndNothingIsLeftOfAFailedWrite)
+{
+    QTemporaryDir dir;
+    const auto form = WindowWithMaze(false);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    ASSERT_TRUE(PrintSheet(printer, {&form->program().state(), form->MazeCode(), Answer::Shown}));
+    QFile printed(dir.filePath("printed.pdf"));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(1, QString::fromLatin1(printed.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+
+    const Sheet sheet{&form->program().state(), {}, Answer::Hidden};
+    EXPECT_TRUE(WriteSheets(dir.filePath("no/such/folder/maze.pdf"), {sheet}));
+    EXPECT_TRUE(WriteSheets(dir.filePath("maze.bmp"), {sheet}));
+    EXPECT_EQ(QStringList{"printed.pdf"}, QDir(dir.path()).entryList(QDir::Files));
+}
+
+TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
+{
+    Form1 form;
+    for (QAction* action : form.actions())
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    form.menu().Copy();  // nothing to copy yet: the clipboard keeps what it had
+    form.OpenMaze(kSeed);
+    for (QAction* action : form.actions())
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    form.command2().click();
+    form.program().Timer1_Timer();
+    form.program().Timer1_Timer();  // a route partly drawn is copied as it is shown
+    form.menu().Copy();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data && data->hasImage());
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(qvariant_cast<QImage>(data->imageData())));
+    EXPECT_EQ(form.MazeCode(), data->text());
+}
+
+}  // namespace
+}  // namespace tolvane::testing
