@@ -3,19 +3,25 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "app/Export.h"
 #include "app/Form1.h"
 #include "app/Pictures.h"
 #include "app/Printing.h"
+#include "maze/BuildMaze.h"
 #include "maze/MazeCode.h"
+#include "solve/Search.h"
 
 namespace tolvane::testing {
 namespace {
@@ -102,6 +108,33 @@ TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(qvariant_cast<QImage>(data->imageData())));
     EXPECT_EQ(form.MazeCode(), data->text());
+}
+
+TEST(Export, TheMenuAndADialogOpenDuringAReplayLeaveItsCountAlone)
+{
+    // A maze with a short route keeps the replay brief.
+    std::uint64_t seed = 1;
+    for (std::uint64_t s = 1, shortest = kCells; s < 300; ++s) {
+        MazeState maze = MazeFromSeed(s);
+        Solve(maze);
+        if (static_cast<std::uint64_t>(maze.PathLen) < shortest)
+            shortest = maze.PathLen, seed = s;
+    }
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.OpenMaze(seed);
+    QSignalSpy ticks(&form.timer1(), &QTimer::timeout);
+    form.command2().click();
+    const int pathLen = form.program().state().PathLen;
+    form.menu().Popup(form.mapToGlobal(QPoint(100, 100)));
+    QTimer::singleShot(400, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    form.menu().Save();  // a modal dialog with an event loop of its own, until the timer above
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.timer1().isActive(); }, pathLen * 200 + 2000));
+    EXPECT_EQ(pathLen, ticks.count());
 }
 
 }  // namespace
