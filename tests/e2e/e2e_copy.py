@@ -1,7 +1,10 @@
-"""The maze menu on the real X server: right-click, Copy, and the clipboard holds the picture shown."""
+"""Mazes that leave the window and come back: right-click and Copy give the picture shown on the
+clipboard, and --maze opens the window with the very maze that --export drew from the same code."""
 
+import os
 import subprocess
 import sys
+import tempfile
 
 import harness
 from flows import build_maze, startup_picture
@@ -21,7 +24,7 @@ def clipboard_text(app):
     return result.stdout.decode(errors="replace") if result.returncode == 0 else ""
 
 
-def png_as_picture(app, png):
+def png_as_picture(png):
     ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=png, capture_output=True, timeout=20)
     return Picture.from_ppm(ppm.stdout)
 
@@ -35,7 +38,7 @@ def right_click_copy_gives_the_picture(ctx):
     app.key("c")  # the menu's &Copy
     png = wait_until(lambda: clipboard_png(app), 10, 0.1)
     ctx.check(png is not None, "no PNG image on the clipboard after right-click and Copy")
-    copied = png_as_picture(app, png)
+    copied = png_as_picture(png)
     shown = app.grab()
     side = LAST + 1
     ctx.check((copied.width, copied.height) == (side, side), f"the copied picture is {copied.width}x{copied.height}, "
@@ -47,7 +50,24 @@ def right_click_copy_gives_the_picture(ctx):
     ctx.check(len(code) == 11 and code[5] == "-", f"the clipboard's text is {code!r}, not a maze code")
 
 
-CASES = [("right_click_copy_gives_the_picture", right_click_copy_gives_the_picture)]
+def maze_option_opens_the_exported_maze(ctx):
+    code = "3F7KQ-M2XWA"
+    with tempfile.TemporaryDirectory(prefix="tolvane-e2e-") as work:
+        png = os.path.join(work, "maze.png")
+        subprocess.run([ctx.program, "--maze", code, "--export", png], check=True, timeout=30)
+        with open(png, "rb") as f:
+            exported = png_as_picture(f.read())
+    # The maze is drawn before the window first shows: the first picture must be it.
+    app = ctx.launch("--maze", code)
+    shown = ctx.grab(app, "--maze")
+    differ = [(x, y) for y in range(exported.height) for x in range(exported.width)
+              if exported.pixel(x, y) != shown.pixel(x, y)]
+    ctx.check(not differ, f"the window opened with --maze {code} differs from its export at {differ[:5]}",
+              ("shown", shown), ("exported", exported))
+
+
+CASES = [("right_click_copy_gives_the_picture", right_click_copy_gives_the_picture),
+         ("maze_option_opens_the_exported_maze", maze_option_opens_the_exported_maze)]
 
 if __name__ == "__main__":
     sys.exit(harness.main("copy", CASES))

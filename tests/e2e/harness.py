@@ -109,11 +109,11 @@ class XServer:
 class App:
     """One Tolvane process and its window."""
 
-    def __init__(self, server, program, log_path):
+    def __init__(self, server, program, log_path, args=()):
         self.server = server
         self.log_path = log_path
         self.log = open(log_path, "wb")
-        self.process = subprocess.Popen([program], env=server.env(), stdin=subprocess.DEVNULL, stdout=self.log,
+        self.process = subprocess.Popen([program, *args], env=server.env(), stdin=subprocess.DEVNULL, stdout=self.log,
                                         stderr=subprocess.STDOUT)
         self.window = None
 
@@ -264,11 +264,11 @@ class Context:
         self.saved = []
         self.saved_pictures = []
 
-    def launch(self):
-        """Starts Tolvane and waits for its window."""
+    def launch(self, *args):
+        """Starts Tolvane, with these arguments, and waits for its window."""
         handle, log_path = tempfile.mkstemp(prefix="tolvane-e2e-", suffix=".log")
         os.close(handle)
-        app = App(self.server, self.program, log_path)
+        app = App(self.server, self.program, log_path, args)
         self.apps.append(app)
         app.find_window()
         return app
