@@ -2,6 +2,9 @@
 #include "app/MazeMenu.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -105,6 +108,11 @@ void MazeMenu::Save()
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(QString::fromLatin1(kFileTypes[std::max<qsizetype>(0, filters.indexOf(filter))].suffix));
     });
+    if (folder_.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder_ = QDir(pictures).exists() ? pictures : QDir::homePath();
+    }
+    dialog.setDirectory(folder_);
     const QString code = form_.MazeCode();
     dialog.selectFile(code.isEmpty() ? QStringLiteral("maze.png") : QStringLiteral("maze-%1.png").arg(code));
     QCheckBox solution(SolutionChoice());
@@ -114,6 +122,7 @@ void MazeMenu::Save()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString path = dialog.selectedFiles().front();
+    folder_ = QFileInfo(path).absolutePath();
     if (!FormatOf(path)) {
         const qsizetype type = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);

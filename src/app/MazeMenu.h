@@ -31,6 +31,7 @@ private:
     QAction save_;
     QAction print_;
     QMenu menu_;
+    QString folder_;  // where the last Save went; the next one starts there
 };
 
 }  // namespace tolvane
