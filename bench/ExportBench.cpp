@@ -73,6 +73,8 @@ BENCHMARK(BM_SvgPicture)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // fonts for the S and G marks and the caption
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -16,7 +16,7 @@ out=$build/measure
 scripts/setup.sh test libx11-dev  # the probe reads the window back through Xlib
 load=$(cut -d' ' -f1-3 /proc/loadavg)  # other work on the machine skews every figure
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF -DTOLVANE_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target Tolvane tolvane_bench_logic tolvane_bench_drawing tolvane_probe >/dev/null
+cmake --build "$build" -j2 --target Tolvane tolvane_bench_logic tolvane_bench_drawing tolvane_bench_export tolvane_probe >/dev/null
 rm -rf "$out" && mkdir -p "$out"
 program=$build/src/Tolvane
 probe=$build/bench/tolvane_probe
@@ -25,11 +25,11 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 
 
 # --- 1. Benchmarks: nine repetitions each, medians only. ---------------------------------
 echo "== benchmarks (9 repetitions, medians)"
-for b in logic drawing; do
+for b in logic drawing export; do
   "$build/bench/tolvane_bench_$b" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/bench_$b.json" --benchmark_out_format=json >"$out/bench_$b.txt" 2>"$out/bench_$b.err"
 done
-python3 - "$out/bench_logic.json" "$out/bench_drawing.json" <<'EOF' | tee "$out/summary.txt"
+python3 - "$out/bench_logic.json" "$out/bench_drawing.json" "$out/bench_export.json" <<'EOF' | tee "$out/summary.txt"
 import json, sys
 for path in sys.argv[1:]:
     for b in json.load(open(path))["benchmarks"]:
@@ -127,3 +127,6 @@ stop "$pid"
   echo "resident after replays   VmRSS ${rss_replay} KiB, VmHWM ${hwm_replay} KiB"
   echo "machine                  $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1), load average at the start ${load}"
 } | tee -a "$out/summary.txt"
+
+echo "== export of 100 worksheets with their solutions against the Python + cairo anchor"
+bench/export_vs_cairo.py "$program" "$runs" | tee -a "$out/summary.txt"
