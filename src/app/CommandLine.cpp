@@ -57,8 +57,11 @@ Options Error(const QString& message)
     Options o;
     o.mode = Options::Mode::Error;
     o.status = 2;
-    o.text = QStringLiteral("Tolvane: %1\n%2\n")
-                 .arg(message, QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for the options."));
+    o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
+                 .arg(message,
+                      QCoreApplication::translate("CommandLine",
+                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
+                      QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
     return o;
 }
 
