@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "app/Guard.h"
+#include "app/Keyboard.h"
 #include "platform/Random.h"
 
 namespace tolvane {
@@ -53,6 +54,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     Command2.setEnabled(false);
     setTabOrder(&Command1, &Command2);
     Command1.setFocus();
+    AddKeyboard(*this, {&Command1, &Command2});
+    DescribeButtons(Command1, Command2);
+    OfferCloseAction(*this);
 
     Timer1.setObjectName("Timer1");
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -71,6 +75,7 @@ void Form1::Handle(const char* name, Handler&& handler)
 {
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
+    picture_.Follow(name, program_.state());
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/MazePicture.h"
 #include "app/Program.h"
 #include "platform/ImageSurface.h"
 #include "platform/QtControls.h"
@@ -45,6 +46,7 @@ private:
 
     QPushButton Command1;
     QPushButton Command2;
+    MazePicture picture_{*this, Command1, Command2};
     QTimer Timer1;
     ImageSurface surface_;
     ButtonSwitch command2Switch_{Command2};
