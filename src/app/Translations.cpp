@@ -12,13 +12,14 @@
 namespace tolvane {
 namespace {
 
-void Load(QCoreApplication& app, const QLocale& locale, const QString& name, const QString& folder)
+// Installs the translation `name` (e.g. "tolvane_ja_JP", or failing that "tolvane_ja") from `folder`.
+bool Install(QCoreApplication& app, const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(&app);
-    if (translator->load(locale, name, "_", folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(name, folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 bool ShowsAll(const QFont& font, const QString& text)
@@ -36,8 +37,19 @@ bool ShowsAll(const QFont& font, const QString& text)
 
 void InstallTranslations(QCoreApplication& app, const QLocale& locale)
 {
-    Load(app, locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    Load(app, locale, "tolvane", ":/i18n");
+    // The user's languages in order of preference: the first that Tolvane speaks wins, and English,
+    // the language of the source, needs no file. (Qt's own search would pass over English for want
+    // of a file and take a language the user ranked below it.)
+    for (QString language : locale.uiLanguages()) {
+        language.replace('-', '_');
+        if (QLocale(language).language() == QLocale::English)
+            return;
+        if (!Install(app, "tolvane_" + language, ":/i18n"))
+            continue;
+        // Qt's own texts, in its standard dialogs, in the same language when they are installed.
+        Install(app, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return;
+    }
 }
 
 bool CaptionFontAvailable()

@@ -6,8 +6,8 @@
 
 namespace tolvane {
 
-// Loads Tolvane's own translation and Qt's (for its standard dialogs) for `locale`, the user's
-// by default. English, the language of the source, needs none. Call it once the application exists.
+// Loads Tolvane's own translation and Qt's (for its standard dialogs) in the first language of
+// `locale` (the user's by default) that Tolvane speaks. Call it once the application exists.
 void InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale());
 
 // True when some installed font has every glyph of the two button captions.

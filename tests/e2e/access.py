@@ -5,11 +5,21 @@ again under dbus-run-session, so that the accessibility bus, its registry and th
 this test alone and end with it.
 """
 
+import importlib.util
 import os
+import shutil
 import sys
 import time
 
 _MARK = "TOLVANE_E2E_PRIVATE_BUS"
+_missing = [what for what, there in (
+    ("dbus-run-session (Debian package dbus-bin)", shutil.which("dbus-run-session")),
+    ("at-spi2-registryd (Debian package at-spi2-core)", os.path.exists("/usr/libexec/at-spi2-registryd")),
+    ("the Python module pyatspi (Debian package python3-pyatspi)", importlib.util.find_spec("pyatspi")),
+) if not there]
+if _missing:
+    print("missing: " + ", ".join(_missing) + "; scripts/setup.sh installs them", file=sys.stderr)
+    sys.exit(1)
 if os.environ.get(_MARK) != "1":
     os.environ[_MARK] = "1"
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])

@@ -60,7 +60,7 @@ def window_buttons_and_a_replay(ctx):
     app.click(COMMAND2)
     window.wait_description(DRAWING.fullmatch, 5, "a second replay is not described")
     app.click(COMMAND1)
-    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells"), 2,
+    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells"), 5,
                             "a maze built during a replay is not described")
 
 
