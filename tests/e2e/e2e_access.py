@@ -20,7 +20,8 @@ def window_buttons_and_a_replay(ctx):
     app = ctx.launch()
     pic = startup_picture(ctx, app)
     window = Window(app.process)
-    ctx.check(window.frame.name == harness.TITLE, f"the window is named {window.frame.name!r}")
+    ctx.check(window.app.name == harness.TITLE and window.frame.name == harness.TITLE,
+              f"the application is named {window.app.name!r}, its window {window.frame.name!r}")
     ctx.check([window.command1.name, window.command2.name] == ["制作", "迷路を解く"],
               f"the buttons are named {window.command1.name!r} and {window.command2.name!r}")
     for button, does in ((window.command1, "Builds a new random maze."),
