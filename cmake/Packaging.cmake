@@ -32,8 +32,9 @@ second until it reaches G.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic")
 # On a Wayland desktop Qt looks for its Wayland platform plugin first and otherwise runs through
-# XWayland with the X11 one; the native plugin is better but not required.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# XWayland with the X11 one; the native plugin is better but not required. Qt's own translations put
+# its standard dialogs (file, print) in the user's language too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # The package's own files, and the script that moves the staged tree into the Debian layout.
 set(CPACK_TOLVANE_DEBIAN_DIR ${PROJECT_BINARY_DIR}/debian)

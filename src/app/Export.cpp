@@ -23,7 +23,7 @@ QString Title(const std::vector<Sheet>& sheets)
 {
     if (sheets.size() == 1)
         return QStringLiteral("Tolvane: %1").arg(SheetCaption(sheets.front()));
-    return QCoreApplication::translate("Export", "Tolvane: %n pages of mazes", nullptr, static_cast<int>(sheets.size()));
+    return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
 }
 
 bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)

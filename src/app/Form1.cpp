@@ -11,6 +11,7 @@
 #include "app/Guard.h"
 #include "app/Pictures.h"
 #include "maze/MazeCode.h"
+#include "app/Keyboard.h"
 #include "platform/Random.h"
 
 namespace tolvane {
@@ -49,6 +50,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     Command2.setEnabled(false);
     setTabOrder(&Command1, &Command2);
     Command1.setFocus();
+    AddKeyboard(*this, {&Command1, &Command2});
+    DescribeButtons(Command1, Command2);
+    OfferCloseAction(*this);
 
     Timer1.setObjectName("Timer1");
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -115,6 +119,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
     menu_->Update();
+    picture_.Follow(name, program_.state());
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault
@@ -126,7 +131,8 @@ void Form1::Handle(const char* name, Handler&& handler)
 
 void Form1::ShowErrorBox(const QString& handler, const QString& error)
 {
-    QMessageBox::critical(this, windowTitle(), QString("Run-time error in %1:\n%2").arg(handler, error));
+    QMessageBox::critical(this, windowTitle(),
+                          QCoreApplication::translate("Form1", "Run-time error in %1:\n%2").arg(handler, error));
 }
 
 void Form1::paintEvent(QPaintEvent*)

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/MazeMenu.h"
+#include "app/MazePicture.h"
 #include "app/Program.h"
 #include "app/WindowFont.h"
 #include "platform/ImageSurface.h"
@@ -57,6 +58,7 @@ private:
 
     QPushButton Command1;
     QPushButton Command2;
+    MazePicture picture_{*this, Command1, Command2};
     QTimer Timer1;
     ImageSurface surface_;
     ButtonSwitch command2Switch_{Command2};

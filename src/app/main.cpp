@@ -9,6 +9,7 @@
 #include "app/ExportCommand.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "app/Version.h"
 
 namespace {
@@ -46,6 +47,7 @@ int RunExport(const QStringList& arguments)
     Argv argv({arguments.front(), QStringLiteral("-platform"), QStringLiteral("offscreen")});
     qInstallMessageHandler(ExportMessages);
     QGuiApplication app(argv.argc, argv.pointers.data());
+    tolvane::InstallTranslations(app);
     return tolvane::RunExport(tolvane::ParseCommandLine(arguments));
 }
 
@@ -54,6 +56,7 @@ int RunWithoutWindow(const QStringList& arguments)
 {
     Argv argv({arguments.front()});
     QCoreApplication app(argv.argc, argv.pointers.data());
+    tolvane::InstallTranslations(app);
     const Options options = tolvane::ParseCommandLine(arguments);
     switch (options.mode) {
     case Options::Mode::Error:
@@ -104,6 +107,7 @@ int RunWindow(const QStringList& arguments, const Options& options)
     qInstallMessageHandler(StartupMessages);
     QApplication app(argv.argc, argv.pointers.data());
     qInstallMessageHandler(nullptr);
+    tolvane::InstallTranslations(app);
     for (const QString& warning : startupWarnings)
         std::fprintf(stderr, "%s\n", qPrintable(warning));
     QApplication::setApplicationName("Tolvane");
@@ -113,6 +117,7 @@ int RunWindow(const QStringList& arguments, const Options& options)
     for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/tolvane-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    tolvane::WarnIfNoCaptionFont();
     tolvane::Form1 form;
     if (options.seed)
         form.OpenMaze(*options.seed);

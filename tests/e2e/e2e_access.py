@@ -1,0 +1,73 @@
+"""What a screen reader finds: the two buttons with what they do, and the maze picture saying what it shows,
+kept current during a replay with a few notices a second rather than one per tick."""
+
+import access  # first: it puts the test on a private session bus
+
+import re
+import sys
+import time
+
+import harness
+from access import Listener, Window, pump
+from flows import TICK, build_maze, startup_picture
+from picture import COMMAND1, COMMAND2
+
+DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\.")
+REACHED = re.compile(r"The route reached G in (\d+) cells\.")
+
+
+def window_buttons_and_a_replay(ctx):
+    app = ctx.launch()
+    pic = startup_picture(ctx, app)
+    window = Window(app.process)
+    ctx.check(window.app.name == harness.TITLE and window.frame.name == harness.TITLE,
+              f"the application is named {window.app.name!r}, its window {window.frame.name!r}")
+    ctx.check([window.command1.name, window.command2.name] == ["制作", "迷路を解く"],
+              f"the buttons are named {window.command1.name!r} and {window.command2.name!r}")
+    for button, does in ((window.command1, "Builds a new random maze."),
+                         (window.command2, "Finds the route from S to G and draws it.")):
+        ctx.check(button.description == does, f"{button.name}: description {button.description!r}")
+    ctx.check(window.picture.name == "No maze yet" and "Press 制作" in window.description(),
+              f"before any maze the picture says {window.picture.name!r}: {window.description()!r}")
+
+    pic, maze = build_maze(ctx, app, pic)
+    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells") and "Press 迷路を解く" in d, 5,
+                            "a new maze is not described")
+
+    listener = Listener(window.picture)
+    since = app.click(COMMAND2)
+    reached = window.wait_description(REACHED.fullmatch, 3 * len(maze.path()) * TICK + 10,
+                                      "the route never reached G")
+    took = time.monotonic() - since
+    pump(1.0)  # notices still on the way
+    listener.close()
+    cells = int(REACHED.fullmatch(reached).group(1))
+    ctx.check(cells == len(maze.path()), f"the picture says the route has {cells} cells; the maze drawn has a "
+                                         f"route of {len(maze.path())} cells from S to G")
+
+    said = [text for _, text in listener.seen]
+    progress = [DRAWING.fullmatch(text) for text in said if DRAWING.fullmatch(text)]
+    ctx.note(f"{len(said)} notices over a replay of {cells} ticks in {took:.1f} s")
+    ctx.check(said and REACHED.fullmatch(said[-1]), f"the last notice is {said[-1:]!r}, not the arrival at G")
+    ctx.check(len(progress) >= 2, f"only {len(progress)} progress notices during the replay: {said}")
+    counts = [int(m.group(1)) for m in progress]
+    ctx.check(counts == sorted(counts) and all(int(m.group(2)) == cells for m in progress),
+              f"the progress notices do not count up to the route's {cells} cells: {said}")
+    # A few a second: at most one per 0.4 s, plus the start and the end.
+    ctx.check(len(said) <= took / 0.4 + 3 and len(said) < cells / 3,
+              f"{len(said)} notices in {took:.1f} s of a replay of {cells} ticks: one per tick or close to it")
+
+    # A new maze during the next replay says so at once.
+    app.click(COMMAND2)
+    window.wait_description(DRAWING.fullmatch, 5, "a second replay is not described")
+    app.click(COMMAND1)
+    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells"), 5,
+                            "a maze built during a replay is not described")
+
+
+CASES = [
+    ("window_buttons_and_a_replay", window_buttons_and_a_replay),
+]
+
+if __name__ == "__main__":
+    sys.exit(harness.main("access", CASES))

@@ -1,0 +1,95 @@
+// The window beyond the mouse: Enter on a button, the maze picture for assistive technology, the translations.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+
+#include "app/Form1.h"
+#include "app/Translations.h"
+
+namespace tolvane::testing {
+namespace {
+
+void ShowActive(Form1& form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+QString Text(QObject* object, QAccessible::Text which)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(which);
+}
+
+// Enter on each button, Ctrl+Q (which Qt's offscreen platform does not bind) and the words for assistive
+// technology are checked end to end; here, what those checks cannot see.
+TEST(WindowKeys, AHeldEnterPressesOnceAndNeitherButtonIsADefault)
+{
+    Form1 form;
+    ShowActive(form);
+    QSignalSpy builds(&form.command1(), &QPushButton::clicked);
+    QTest::keyClick(&form.command1(), Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString("\r"), true);
+    QApplication::sendEvent(&form.command1(), &repeat);
+    EXPECT_EQ(1, builds.count());
+    for (QPushButton* button : {&form.command1(), &form.command2()})
+        EXPECT_FALSE(button->isDefault() || button->autoDefault());
+}
+
+TEST(MazePicture, CoversTheMazeSquareAndTakesNeitherFocusNorTheMouse)
+{
+    Form1 form;
+    auto* picture = form.findChild<QWidget*>("MazePicture");
+    ASSERT_NE(nullptr, picture);
+    EXPECT_EQ(QRect(0, 0, 358, 358), picture->geometry());
+    EXPECT_EQ(Qt::NoFocus, picture->focusPolicy());
+    EXPECT_TRUE(picture->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(QAccessible::Graphic, QAccessible::queryAccessibleInterface(picture)->role());
+}
+
+TEST(Translations, TheUserLocaleChoosesJapaneseButCaptionsAndTitleStay)
+{
+    InstallTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
+    const auto translators = qApp->findChildren<QTranslator*>();
+    {
+        Form1 form;
+        EXPECT_EQ(QString::fromUtf8("新しい迷路をランダムに作ります。"), form.command1().toolTip());
+        EXPECT_EQ(QString::fromUtf8("迷路はまだありません"), Text(form.findChild<QWidget*>("MazePicture"), QAccessible::Name));
+        EXPECT_EQ(QString::fromUtf8("制作"), form.command1().text());
+        EXPECT_EQ(QString::fromUtf8("迷路を解く"), form.command2().text());
+        EXPECT_EQ("Tolvane", form.windowTitle());
+    }
+    for (QTranslator* translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    ASSERT_FALSE(translators.isEmpty()) << "no Japanese translation was loaded";
+
+    InstallTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_TRUE(qApp->findChildren<QTranslator*>().isEmpty()) << "English is the source: it needs no translation";
+    Form1 form;
+    EXPECT_EQ("Builds a new random maze.", form.command1().toolTip());
+}
+
+// The build runs this once more on a font configuration without any Japanese face.
+TEST(CaptionFont, AMissingFontIsReportedOnceWithThePackageToInstall)
+{
+    const bool expected = qEnvironmentVariable("TOLVANE_TEST_CAPTION_FONT", "present") == "present";
+    EXPECT_EQ(expected, CaptionFontAvailable());
+    ::testing::internal::CaptureStderr();
+    WarnIfNoCaptionFont();
+    WarnIfNoCaptionFont();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    if (expected)
+        EXPECT_EQ("", said);
+    else
+        EXPECT_EQ("Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).\n",
+                  said);
+}
+
+}  // namespace
+}  // namespace tolvane::testing

@@ -1,0 +1,290 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Open the window with the maze of this code built.</source>
+        <translation>このコードの迷路を作った状態でウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Write a maze to this file and exit, without opening a window. The name&apos;s extension chooses the format: .png, .svg or .pdf.</source>
+        <translation>ウィンドウを開かずに迷路をこのファイルに書き出して終了します。形式は名前の拡張子 (.png、.svg、.pdf) で決まります。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: write this many new mazes, one a page, from 1 to 1000.</source>
+        <translation>--export で PDF に書き出すとき: 新しい迷路をこの数だけ、1 ページに 1 つずつ書き出します (1 から 1000)。</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>With --export: add the answer. A PNG or SVG shows the whole route; a PDF follows the puzzle pages with a solution page for each, in the same order.</source>
+        <translation>--export と共に: 答えを加えます。PNG と SVG には道順全体を描き、PDF では問題のページの後に、同じ順で各迷路の答えのページを続けます。</translation>
+    </message>
+    <message>
+        <source>Also print the toolkit&apos;s own messages while connecting to the display.</source>
+        <translation>ディスプレイに接続する間のツールキット自身のメッセージも表示します。</translation>
+    </message>
+    <message>
+        <source>Use this Qt platform plugin (xcb, wayland, …).</source>
+        <translation>この Qt プラットフォームプラグインを使います (xcb、wayland など)。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Use this X display.</source>
+        <translation>この X ディスプレイを使います。</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>ディスプレイ</translation>
+    </message>
+    <message>
+        <source>Builds random perfect mazes and solves them. Without options it opens its window.</source>
+        <translation>ランダムな完全迷路を作って解きます。オプションなしではウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]</source>
+        <translation>使い方: Tolvane [--maze コード] [--export ファイル [--count 数] [--solution]]</translation>
+    </message>
+    <message>
+        <source>Run &apos;Tolvane --help&apos; for all the options.</source>
+        <translation>すべてのオプションは &apos;Tolvane --help&apos; で確認できます。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a maze code: a code has ten characters like %2</source>
+        <translation>&apos;%1&apos; は迷路コードではありません。コードは %2 のような 10 文字です</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export</source>
+        <translation>--%1 は --export と共に使います</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count には 1 から %1 までの整数を指定してください (&apos;%2&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--maze exports one maze; leave out --count</source>
+        <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Tolvane: %1 pages of mazes</source>
+        <translation>Tolvane: 迷路 %1 ページ</translation>
+    </message>
+    <message>
+        <source>Maze, solution</source>
+        <translation>迷路 (答え)</translation>
+    </message>
+    <message>
+        <source>Maze</source>
+        <translation>迷路</translation>
+    </message>
+    <message>
+        <source>Maze %1, solution</source>
+        <translation>迷路 %1 (答え)</translation>
+    </message>
+    <message>
+        <source>Maze %1</source>
+        <translation>迷路 %1</translation>
+    </message>
+    <message>
+        <source>%1: unknown file type; the name must end in .png, .svg or .pdf</source>
+        <translation>%1: 不明なファイル形式です。名前は .png、.svg、.pdf のいずれかで終わる必要があります</translation>
+    </message>
+    <message>
+        <source>%1: a PNG or SVG file holds exactly one maze</source>
+        <translation>%1: PNG や SVG のファイルには迷路を 1 つだけ入れられます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>絵を描けませんでした</translation>
+    </message>
+    <message>
+        <source>--count needs a PDF file: a PNG or SVG file holds one maze</source>
+        <translation>--count には PDF ファイルが必要です。PNG や SVG には迷路が 1 つしか入りません</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Run-time error in %1:
+%2</source>
+        <translation>%1 で実行時エラーが起きました:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MazeMenu</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Include the solution (the whole route)</source>
+        <translation>答え (道順全体) を入れる</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy Maze C&amp;ode</source>
+        <translation>迷路コードをコピー(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Save Maze</source>
+        <translation>迷路を保存</translation>
+    </message>
+    <message>
+        <source>Maze</source>
+        <translation>迷路</translation>
+    </message>
+    <message>
+        <source>The maze could not be printed.</source>
+        <translation>迷路を印刷できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>MazePicture</name>
+    <message>
+        <source>No maze yet</source>
+        <translation>迷路はまだありません</translation>
+    </message>
+    <message>
+        <source>No maze yet. Press %1 to build one.</source>
+        <translation>迷路はまだありません。%1 を押すと迷路を作ります。</translation>
+    </message>
+    <message>
+        <source>Maze</source>
+        <translation>迷路</translation>
+    </message>
+    <message>
+        <source>A maze of 21 by 21 cells, from S at the top left to G at the bottom right. Press %1 to draw the route.</source>
+        <translation>21×21 マスの迷路です。左上の S から右下の G まで続いています。%1 を押すと道順を描きます。</translation>
+    </message>
+    <message>
+        <source>A maze of 21 by 21 cells. No route from S to G was found.</source>
+        <translation>21×21 マスの迷路です。S から G への道順は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Maze, route being drawn</source>
+        <translation>迷路（道順を描いています）</translation>
+    </message>
+    <message>
+        <source>The route is being drawn: %1 of %2 cells.</source>
+        <translation>道順を描いています：%2 マスのうち %1 マス。</translation>
+    </message>
+    <message>
+        <source>Maze, route to G</source>
+        <translation>迷路（G までの道順）</translation>
+    </message>
+    <message>
+        <source>The route reached G in %1 cells.</source>
+        <translation>道順は %1 マスで G に着きました。</translation>
+    </message>
+    <message>
+        <source>Builds a new random maze.</source>
+        <translation>新しい迷路をランダムに作ります。</translation>
+    </message>
+    <message>
+        <source>Finds the route from S to G and draws it.</source>
+        <translation>S から G までの道順を探して描きます。</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Tolvane needs a display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
+        <translation>Tolvane にはディスプレイが必要ですが、設定されていません (DISPLAY も WAYLAND_DISPLAY も空です)。</translation>
+    </message>
+    <message>
+        <source>Tolvane cannot reach the Wayland compositor &quot;%1&quot;.</source>
+        <translation>Tolvane は Wayland コンポジター &quot;%1&quot; に接続できません。</translation>
+    </message>
+    <message>
+        <source>Tolvane cannot open the display &quot;%1&quot; (platform %2).</source>
+        <translation>Tolvane はディスプレイ &quot;%1&quot; を開けません (プラットフォーム %2)。</translation>
+    </message>
+    <message>
+        <source>Tolvane cannot load the platform plugin &quot;%1&quot;; the plugins that exist are: %2.</source>
+        <translation>Tolvane はプラットフォームプラグイン &quot;%1&quot; を読み込めません。使えるプラグイン: %2。</translation>
+    </message>
+    <message>
+        <source>Choose one of them with -platform NAME or QT_QPA_PLATFORM, or leave both unset.</source>
+        <translation>-platform 名前 か QT_QPA_PLATFORM でそのどれかを選ぶか、どちらも設定しないでください。</translation>
+    </message>
+    <message>
+        <source>Start it from a desktop session, or without one as `xvfb-run -a %1`; `%1 --export FILE` needs no display.</source>
+        <translation>デスクトップセッションから起動するか、セッションがなければ `xvfb-run -a %1` として起動してください。`%1 --export ファイル` にはディスプレイは要りません。</translation>
+    </message>
+    <message>
+        <source>Run with --verbose to see the toolkit&apos;s own messages.</source>
+        <translation>ツールキット自身のメッセージは --verbose を付けると表示されます。</translation>
+    </message>
+</context>
+<context>
+    <name>Tolvane</name>
+    <message>
+        <source>Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).</source>
+        <translation>Tolvane: ボタンの文字を表示できるフォントがインストールされていません。fonts-vlgothic（または fonts-noto-cjk）をインストールしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessible</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the window</source>
+        <translation>ウィンドウを閉じます</translation>
+    </message>
+</context>
+</TS>
