@@ -9,11 +9,6 @@
 #include "platform/RuntimeError.h"
 
 namespace tolvane {
-namespace {
-
-constexpr int kMaxWidth = 1000;  // pen widths beyond this are a caller's mistake
-
-}  // namespace
 
 ImageSurface::ImageSurface(int width, int height, const QFont& font) : width_(width), height_(height), font_(font)
 {
@@ -42,17 +37,9 @@ void ImageSurface::Cls()
     image_.fill(ToQRgb(kWhite));
 }
 
-void ImageSurface::SetDrawWidth(int width)
-{
-    if (width < 1 || width > kMaxWidth)
-        throw RuntimeError(ErrorKind::PlatformFailure, "Invalid pen width " + std::to_string(width));
-    drawWidth_ = width;
-}
-
 void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
 {
-    if (end == EndPoint::Relative)
-        to = {from.x + to.x, from.y + to.y};
+    to = EndOf(from, to, end);
     strokes_.push_back({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
     Paint(strokes_.back());
 }

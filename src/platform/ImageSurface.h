@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/QtColour.h"
-#include "platform/Surface.h"
+#include "platform/PenSurface.h"
 
 namespace tolvane {
 
@@ -15,19 +15,13 @@ namespace tolvane {
 // shown and survives being covered; the widget only copies it out. The strokes since the last
 // Cls are kept too, so that a change of device pixel ratio can paint them again at the new
 // resolution instead of scaling pixels (which would blur walls or make them uneven).
-class ImageSurface final : public Surface {
+class ImageSurface final : public PenSurface {
 public:
     ImageSurface(int width, int height, const QFont& font);
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
-    void SetForeColor(Colour colour) override { foreColor_ = colour; }
-    Colour ForeColor() const override { return foreColor_; }
-    void SetDrawWidth(int width) override;
-    int DrawWidth() const override { return drawWidth_; }
-    void SetCurrentX(float x) override { currentX_ = x; }
-    void SetCurrentY(float y) override { currentY_ = y; }
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
     void SetScale(double scale);
@@ -53,10 +47,6 @@ private:
     double scale_ = 1.0;
     QImage image_;
     std::vector<Stroke> strokes_;
-    Colour foreColor_ = kBlack;
-    int drawWidth_ = 1;
-    float currentX_ = 0;
-    float currentY_ = 0;
 };
 
 }  // namespace tolvane

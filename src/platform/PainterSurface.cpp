@@ -11,11 +11,6 @@
 #include "platform/RuntimeError.h"
 
 namespace tolvane {
-namespace {
-
-constexpr int kMaxWidth = 1000;
-
-}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
     : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
@@ -30,17 +25,9 @@ void PainterSurface::Cls()
     painter_.fillRect(QRect(QPoint(0, 0), size_), QColor(ToQRgb(kWhite)));
 }
 
-void PainterSurface::SetDrawWidth(int width)
-{
-    if (width < 1 || width > kMaxWidth)
-        throw RuntimeError(ErrorKind::PlatformFailure, "Invalid pen width " + std::to_string(width));
-    drawWidth_ = width;
-}
-
 void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
 {
-    if (end == EndPoint::Relative)
-        to = {from.x + to.x, from.y + to.y};
+    to = EndOf(from, to, end);
     const QRgb rgb = ToQRgb(colour.value_or(foreColor_));
     const QColor qcolour(rgb);
     if (from.x != to.x && from.y != to.y) {

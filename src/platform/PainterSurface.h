@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "platform/Surface.h"
+#include "platform/PenSurface.h"
 
 namespace tolvane {
 
@@ -15,7 +15,7 @@ namespace tolvane {
 // the surface's own area white and forgets nothing, since a vector device keeps no picture to
 // paint again. Runs of one colour go to the device together, touching runs joined, which keeps
 // a page of a PDF small and quick to write.
-class PainterSurface final : public Surface {
+class PainterSurface final : public PenSurface {
 public:
     PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font);
     ~PainterSurface() override { Flush(); }
@@ -25,12 +25,6 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
-    void SetForeColor(Colour colour) override { foreColor_ = colour; }
-    Colour ForeColor() const override { return foreColor_; }
-    void SetDrawWidth(int width) override;
-    int DrawWidth() const override { return drawWidth_; }
-    void SetCurrentX(float x) override { currentX_ = x; }
-    void SetCurrentY(float y) override { currentY_ = y; }
 
     // Paints the runs that wait; the destructor does it too.
     void Flush();
@@ -42,10 +36,6 @@ private:
     QSize size_;
     QFont font_;
     qreal ascent_;
-    Colour foreColor_ = kBlack;
-    int drawWidth_ = 1;
-    float currentX_ = 0;
-    float currentY_ = 0;
 };
 
 }  // namespace tolvane

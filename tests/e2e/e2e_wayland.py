@@ -15,6 +15,7 @@ import tempfile
 import time
 
 from access import Window
+import harness
 from harness import CheckFailed, wait_until
 
 SOCKET = "tolvane-e2e"
@@ -43,13 +44,7 @@ class Weston:
         return self.log.read().decode(errors="replace")
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        harness.end_process(self.process)
         self.log.close()
         shutil.rmtree(self.runtime_dir, ignore_errors=True)
 

@@ -38,6 +38,17 @@ def wait_until(predicate, timeout, interval=0.02):
         time.sleep(interval)
 
 
+def end_process(process):
+    """Asks a process to end, and makes it end when it does not within five seconds."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 class XServer:
     """An Xvfb of its own, 1024x768 in 24-bit colour, with no window manager."""
 
@@ -73,13 +84,8 @@ class XServer:
             shutil.rmtree(self.runtime_dir, ignore_errors=True)
         if self.errors:
             self.errors.close()
-        if self.process and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        if self.process:
+            end_process(self.process)
 
     def env(self):
         env = {k: v for k, v in os.environ.items()
