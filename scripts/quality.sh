@@ -2,7 +2,8 @@
 # The quality gates beyond the ordinary test build: sanitizers, event fuzzing, soak, valgrind.
 #
 #   scripts/quality.sh asan              unit and widget tests built with ASan + UBSan (build-asan)
-#   scripts/quality.sh fuzz [SECONDS]    the event fuzzer for SECONDS, default 60 (build-fuzz)
+#   scripts/quality.sh fuzz [SECONDS] [RUNS]  the event fuzzer for SECONDS (default 60) or until it
+#                                        has run RUNS sequences, whichever comes first (build-fuzz)
 #   scripts/quality.sh soak [CYCLES]     build-solve-replay cycles with a memory bound, default 100000 (build-qa)
 #   scripts/quality.sh valgrind          the window under valgrind memcheck on a private Xvfb (build-qa)
 #
@@ -40,6 +41,7 @@ asan)
 
 fuzz)
   seconds=${1:-60}
+  runs=${2:--1}
   cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
   cmake --build build-fuzz -j"$jobs"
   # The corpus stays in the build directory, so later runs start from what earlier ones found;
@@ -47,15 +49,16 @@ fuzz)
   # restarted, clicks on the start-up frame) so that even a short run begins with them.
   mkdir -p build-fuzz/corpus
   log=build-fuzz/fuzz.log
-  echo "fuzz: event_fuzzer for ${seconds} s (log: $log)"
+  echo "fuzz: event_fuzzer for ${seconds} s$([ "$runs" -ge 0 ] && echo " or $runs sequences") (log: $log)"
   # 512 bytes hold a few hundred events: enough for several builds, searches and whole replays.
-  if ! build-fuzz/event_fuzzer -max_total_time="$seconds" -max_len=512 -timeout=30 -rss_limit_mb=1024 \
+  if ! build-fuzz/event_fuzzer -max_total_time="$seconds" -runs="$runs" -max_len=512 -timeout=30 -rss_limit_mb=1024 \
       -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: FAILED; the crashing input is build-fuzz/crash-*; replay it with build-fuzz/event_fuzzer FILE"
     exit 1
   fi
-  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || tail -n 5 "$log"
+  grep -E '^(Done|#[0-9]+[[:space:]]+DONE|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" ||
+    tail -n 5 "$log"
   ;;
 
 soak)
@@ -70,7 +73,7 @@ valgrind)
   ;;
 
 *)
-  sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
   ;;
 esac

@@ -27,7 +27,6 @@ public:
         Index(x, kSide);
         Index(y, kSide);
     }
-    std::size_t used() const { return next_; }
     std::size_t remaining() const { return fractions_.size() - next_; }
 
 private:
@@ -93,8 +92,13 @@ TEST(Growing, DrawsTwoFractionsForCellsThatCannotGrowAndThreeForOneThatDoes)
     script.Index(0, 1);
     script.Cell(12, 10);    // right (13,10) and up (12,9) are filled, then left (11,10)
     script.Index(2, 3);     // the third of right, left, up: up
+    // A last growth that shows every draw above was taken as scripted: one draw too many or
+    // too few before it would read its fractions in the wrong roles.
+    script.Cell(14, 10);    // only (13,10) on the left is filled
+    script.Index(0, 1);
     EXPECT_THROW(GrowRegions(s, script), ScriptEnd);
-    EXPECT_EQ(10u, script.used());
+    EXPECT_EQ(9, s.Region(14, 10));
+    EXPECT_EQ(1, s.Walls(13, 10));
     EXPECT_EQ(0, s.Region(0, 0));
     EXPECT_EQ(3, s.Walls(0, 0));
     EXPECT_EQ(7, s.Region(11, 10));
@@ -144,48 +148,70 @@ TEST(Linking, EndsRightAfterTheIterationThatJoinsTheLastRegion)
         EXPECT_EQ(1, s.Walls(x, y)) << x << "," << y;  // the right wall opened
 }
 
+// The islands of IslandCells, each joined by its first qualifying neighbour, end the phase:
+// LinkRegions returns exactly when the script runs out only if it took every draw as scripted.
+void JoinIslands(StrictScript& script, const std::vector<std::pair<int, int>>& islands)
+{
+    for (auto [x, y] : islands) {
+        script.Cell(x, y);
+        script.Index(0, 4);  // below 1/4: the first qualifying neighbour for any count 1..4
+    }
+}
+
 TEST(Linking, AnUnjoinedCellWithNoJoinedNeighbourUsesThreeDrawsAndChangesNothing)
 {
-    // Region 2 is a 3x3 block; its centre has only region-2 neighbours.
-    std::vector<std::pair<int, int>> block;
-    for (int x = 5; x <= 7; ++x)
-        for (int y = 5; y <= 7; ++y)
-            block.emplace_back(x, y);
-    MazeState s = LinkLayout({});
-    for (auto [x, y] : block)
-        s.Region(x, y) = 2;
+    // Island (1,1) spreads over the corner: (0,0) has only its own region beside it.
+    const auto islands = IslandCells();
+    MazeState s = LinkLayout(islands);
+    s.Region(0, 0) = s.Region(1, 0) = s.Region(0, 1) = s.Region(1, 1);
     const MazeState before = s;
     StrictScript script;
-    script.Cell(6, 6);
+    script.Cell(0, 0);
     script.Index(0, 1);
-    EXPECT_THROW(LinkRegions(s, script), ScriptEnd);
-    EXPECT_EQ(3u, script.used());
-    for (int x = -1; x <= kSide; ++x)
-        for (int y = -1; y <= kSide; ++y)
-            ASSERT_EQ(before.Walls(x, y), s.Walls(x, y));
+    JoinIslands(script, islands);
+    LinkRegions(s, script);
+    EXPECT_EQ(0u, script.remaining());
+    EXPECT_EQ(before.Walls(0, 0), s.Walls(0, 0));
+    EXPECT_EQ(before.Walls(-1, 0), s.Walls(-1, 0));
+    EXPECT_EQ(before.Walls(0, -1), s.Walls(0, -1));
+    for (auto [x, y] : islands)
+        EXPECT_EQ(1, s.Walls(x, y)) << x << "," << y;  // the right wall opened
 }
 
 TEST(Linking, CellsOnTheEdgeNeverOpenTheFrame)
 {
-    // Each corner and an edge cell form unjoined regions whose only neighbours inside the
-    // square are of their own region, while the border beyond them is region 0, joined.
-    MazeState s = LinkLayout({});
-    const std::vector<std::vector<std::pair<int, int>>> groups{
+    // Each corner, with its neighbours inside the square, belongs to the region of an island
+    // beside it, so it has only its own region there, while the border beyond is region 0,
+    // joined. All 100 odd cells but (9,9) are islands.
+    std::vector<std::pair<int, int>> islands;
+    for (int x = 1; x <= 19; x += 2)
+        for (int y = 1; y <= 19; y += 2)
+            if (std::pair{x, y} != std::pair{9, 9})
+                islands.emplace_back(x, y);
+    MazeState s = LinkLayout(islands);
+    const std::vector<std::vector<std::pair<int, int>>> corners{
         {{0, 0}, {1, 0}, {0, 1}}, {{20, 20}, {19, 20}, {20, 19}}, {{20, 0}, {19, 0}, {20, 1}}, {{0, 20}, {1, 20}, {0, 19}}};
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        for (auto [x, y] : groups[g])
-            s.Region(x, y) = static_cast<Int16>(2 + g);
+    const std::vector<std::pair<int, int>> besides{{1, 1}, {19, 19}, {19, 1}, {1, 19}};
+    for (std::size_t g = 0; g < corners.size(); ++g)
+        for (auto [x, y] : corners[g])
+            s.Region(x, y) = s.Region(besides[g].first, besides[g].second);
     const MazeState before = s;
     StrictScript script;
-    for (const auto& group : groups) {
-        script.Cell(group[0].first, group[0].second);
-        script.Index(0, 1);
+    for (const auto& corner : corners) {
+        script.Cell(corner[0].first, corner[0].second);
+        script.Index(1, kSide);  // any fraction draws 0 of none; taken for a column, 1
     }
-    EXPECT_THROW(LinkRegions(s, script), ScriptEnd);
-    EXPECT_EQ(12u, script.used());
-    for (int x = -1; x <= kSide; ++x)
-        for (int y = -1; y <= kSide; ++y)
-            ASSERT_EQ(before.Walls(x, y), s.Walls(x, y)) << x << "," << y;
+    JoinIslands(script, islands);
+    LinkRegions(s, script);
+    EXPECT_EQ(0u, script.remaining());
+    for (int k = -1; k <= kLast; ++k) {
+        ASSERT_EQ(before.Walls(-1, k), s.Walls(-1, k)) << k;
+        ASSERT_EQ(before.Walls(k, -1), s.Walls(k, -1)) << k;
+        ASSERT_EQ(before.Walls(kLast, k), s.Walls(kLast, k)) << k;
+        ASSERT_EQ(before.Walls(k, kLast), s.Walls(k, kLast)) << k;
+    }
+    for (const auto& corner : corners)
+        EXPECT_EQ(before.Walls(corner[0].first, corner[0].second), s.Walls(corner[0].first, corner[0].second));
 }
 
 TEST(Linking, MarksTheDrawnCellsRegionNotTheNeighbours)

@@ -69,8 +69,12 @@ TEST(Command1Click, DuringAReplayStopsItAndTheNewMazeCarriesNoRoute)
     EXPECT_TRUE(h.command2.Enabled());
     for (const DrawOp& op : h.surface.ops())
         ASSERT_FALSE(op.kind == DrawOp::Kind::Line && op.colour == kRed);
-    // The old route's variables stay until the next search replaces them.
-    EXPECT_EQ(10, h.s.StepCount);
+    // The next replay starts over on the new maze: its first tick draws one segment.
+    h.program.Command2_Click();
+    h.surface.Clear();
+    h.program.Timer1_Timer();
+    EXPECT_EQ(1, std::count_if(h.surface.ops().begin(), h.surface.ops().end(),
+                               [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line && op.colour == kRed; }));
 }
 
 TEST(Command2Click, DuringOrAfterAReplayStartsItOverOnTheSameRoute)

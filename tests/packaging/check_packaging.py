@@ -371,14 +371,39 @@ OPTIONAL_LOADS = {
 }
 
 
+# Qt loads every plugin of these kinds that is installed (image formats, icon engines, input methods, platform
+# themes, styles, GL integrations...) and does without when there is none; only the platform plugin is needed
+# to start. Such plugins, and the libraries mapped only because they link them, need not be declared.
+def is_optional_plugin(path):
+    parts = Path(path).parts
+    return "plugins" in parts[:-2] and parts[parts.index("plugins") + 1] != "platforms"
+
+
+def linked_libraries(file):
+    """The shared libraries the dynamic loader maps for `file`, as real paths."""
+    ldd = need("ldd", "libc-bin")
+    found = subprocess.run([ldd, file], capture_output=True, text=True)
+    return {os.path.realpath(m.group(1)) for m in re.finditer(r"=> (/\S+)", found.stdout)}
+
+
 def undeclared_run_time_files(exe, depends):
     """The files the running program has mapped (libraries, plugins, fonts) whose packages neither the given
-    dependencies nor what they depend on, transitively among the installed packages, bring along."""
+    dependencies nor what they depend on, transitively among the installed packages, bring along. Optional
+    plugins, and libraries that nothing but them links, are left out."""
     dpkg_query = need("dpkg-query", "dpkg")
     with running_window(exe) as (_, _, pid):
         maps = Path(f"/proc/{pid}/maps").read_text()
-    files = sorted({line.split(None, 5)[5] for line in maps.splitlines()
-                    if len(line.split(None, 5)) == 6 and line.split(None, 5)[5].startswith("/")})
+    mapped = sorted({line.split(None, 5)[5] for line in maps.splitlines()
+                     if len(line.split(None, 5)) == 6 and line.split(None, 5)[5].startswith("/")})
+    plugins = [f for f in mapped if is_optional_plugin(f)]
+    # What the program and its platform plugin link stays required, even where a plugin links it too.
+    needed = linked_libraries(exe)
+    for platform in (f for f in mapped if "/plugins/platforms/" in f):
+        needed |= linked_libraries(platform)
+    optional = set()
+    for plugin in plugins:
+        optional |= ({os.path.realpath(plugin)} | linked_libraries(plugin)) - needed
+    files = [f for f in mapped if os.path.realpath(f) not in optional]
     owners = {}
     found = subprocess.run([dpkg_query, "-S", *files], capture_output=True, text=True)
     for line in found.stdout.splitlines():

@@ -128,9 +128,10 @@ def audit(lines, program, home, runtime):
             target = target.group(1) if target else ""
             if re.fullmatch(r"/tmp/\.X11-unix/X\d+", target):
                 x_connected = True  # the display: the one connection the program needs
-            elif target != runtime + "/bus":
+            elif target != runtime + "/bus" and not re.fullmatch(re.escape(runtime) + r"/at-spi/bus_\d+", target):
                 # The desktop's session bus is the toolkit's: its accessibility bridge and
-                # input methods (ibus) talk over it. Anything else is a surprise.
+                # input methods (ibus) talk over it, and the bridge joins the accessibility
+                # bus that the session runs for screen readers. Anything else is a surprise.
                 problems.append(f"unexpected local connection: {raw}")
 
     if executed == 0:
@@ -149,6 +150,7 @@ def self_test():
         '10 connect(3, {sa_family=AF_UNIX, sun_path=@"/tmp/.X11-unix/X7"}, 20) = 0',
         f'11 openat(AT_FDCWD, "{home}/.cache/fontconfig/x.cache-8", O_RDWR|O_CREAT, 0666) = 5',
         f'10 mkdir("{runtime}", 0700) = -1 EEXIST (File exists)',
+        f'12 connect(8, {{sa_family=AF_UNIX, sun_path="{runtime}/at-spi/bus_7"}}, 30) = 0',
     ]
     surprises = [
         f'10 openat(AT_FDCWD, "{home}/.config/Tolvane.conf", O_WRONLY|O_CREAT|O_TRUNC, 0666) = 4',
@@ -160,6 +162,7 @@ def self_test():
         '10 socket(AF_INET, SOCK_STREAM, IPPROTO_TCP) = 4',
         '10 connect(4, {sa_family=AF_INET6, sin6_port=htons(80)}, 28) = 0',
         '10 connect(4, {sa_family=AF_UNIX, sun_path="/run/systemd/journal/socket"}, 30) = 0',
+        '10 connect(4, {sa_family=AF_UNIX, sun_path="/tmp/at-spi/bus_7"}, 30) = 0',
         '10 bind(4, {sa_family=AF_UNIX, sun_path="/tmp/tolvane"}, 14) = 0',
         '12 execve("/bin/sh", ["sh", "-c", "true"], 0x0 /* 6 vars */) = 0',
     ]

@@ -11,7 +11,8 @@
 # COMMAND runs in the environment of a fresh desktop session and nothing more: a private empty
 # HOME, a private XDG_RUNTIME_DIR and a session bus address inside it (no bus listens there, so
 # the toolkit's desktop integration finds none and does not try to launch one), a UTF-8
-# locale, and DISPLAY. The caller's own variables do not leak in.
+# locale, and DISPLAY. The caller's own variables do not leak in. With GUI_BUS=a11y a private
+# session bus listens there, with the accessibility bus running and the toolkit's bridge on.
 # GUI_TIMEOUT (seconds, default 60) bounds every wait; raise it for slow runners like valgrind.
 set -euo pipefail
 
@@ -27,8 +28,11 @@ done
 
 xvfb_pid=""
 app_pid=""
+bus_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  # The accessibility bus launcher, which the session bus started, ends with it.
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -56,9 +60,27 @@ export DISPLAY=":$(head -n1 "$work/display")"
 rm -rf "$work/home" "$work/runtime"
 mkdir -p "$work/home"
 mkdir -m 0700 "$work/runtime"
-env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-  XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/runtime/bus" \
-  "$@" >"$work/program.out" 2>&1 &
+session=(env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 DISPLAY="$DISPLAY"
+  XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/runtime/bus")
+if [ "${GUI_BUS:-}" = a11y ]; then
+  # A desktop's session bus, which starts the accessibility bus when asked for it, and a
+  # screen reader's worth of interest: the toolkit's accessibility bridge switched on.
+  command -v dbus-daemon >/dev/null || { echo "gui_cycle: dbus-daemon is missing: run scripts/setup.sh" >&2; exit 1; }
+  "${session[@]}" dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/runtime/bus" \
+    >"$work/bus.log" 2>&1 &
+  bus_pid=$!
+  for _ in $(seq 100); do
+    [ -S "$work/runtime/bus" ] && break
+    sleep 0.1
+  done
+  [ -S "$work/runtime/bus" ] || fail "the session bus did not start"
+  # As a desktop session does, start the accessibility bus before any program: the toolkit
+  # joins it only if it is running already.
+  "${session[@]}" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >>"$work/bus.log" 2>&1 || fail "the accessibility bus did not start (see $work/bus.log)"
+  session+=(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+fi
+"${session[@]}" "$@" >"$work/program.out" 2>&1 &
 app_pid=$!
 
 # Polls until the shell condition in "$@" holds, for at most $timeout seconds.

@@ -10,6 +10,7 @@
 #include "core/MazeCheck.h"
 #include "platform/Random.h"
 #include "platform/RecordingSurface.h"
+#include "render/DrawMaze.h"
 
 namespace tolvane::testing {
 namespace {
@@ -186,6 +187,69 @@ TEST(Form1, TheReplayTakesPathLenTicksAndBothButtonsWorkDuringIt)
     QTest::qWait(200);
     EXPECT_EQ(ticksAfterStop, ticks.count());
     EXPECT_FALSE(HasRed(form.grab().toImage()));
+}
+
+// The window's own picture at whatever device pixel ratio it runs at: CTest runs this once
+// more with QT_SCALE_FACTOR=2. Away from the marks it is the ratio-1 picture with every pixel
+// repeated ratio x ratio times; the marks are glyphs drawn at the finer resolution.
+TEST(Form1, ShowsThePictureAtTheScreensDevicePixelRatio)
+{
+    Form1 form(Seeded(5));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(&form.command1(), Qt::LeftButton);
+    const int r = static_cast<int>(form.devicePixelRatioF());
+    ASSERT_EQ(form.devicePixelRatioF(), r) << "a whole ratio is needed to compare pixels";
+
+    ImageSurface atOne(kClientWidth, kClientHeight, WindowFont());
+    DrawMaze(form.program().state(), atOne);
+    ImageSurface atRatio(kClientWidth, kClientHeight, WindowFont());
+    atRatio.SetScale(r);
+    DrawMaze(form.program().state(), atRatio);
+
+    const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(QSize(kClientWidth * r, kClientHeight * r), shown.size());
+    const int square = 358 * r;  // the buttons are left out
+    for (int y = 0; y < square; ++y)
+        for (int x = 0; x < square; ++x) {
+            const bool mark = (x < 17 * r && y < 17 * r) || (x >= 340 * r && y >= 340 * r);
+            const QRgb want = mark ? atRatio.image().pixel(x, y) : atOne.image().pixel(x / r, y / r);
+            ASSERT_EQ(want | 0xFF000000, shown.pixel(x, y) | 0xFF000000) << x << "," << y << " at ratio " << r;
+        }
+}
+
+// Each handler asks for a repaint of the picture itself; a grab would paint it anyway, so
+// this watches the paint events that reach the window, over the maze away from the buttons.
+TEST(Form1, EveryHandlerSchedulesARepaintOfThePicture)
+{
+    struct PaintWatch : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint &&
+                static_cast<QPaintEvent*>(event)->region().contains(QRect(100, 100, 17, 17)))
+                ++paints;
+            return false;
+        }
+    };
+    Form1 form(Seeded(ShortRouteSeed()));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    PaintWatch watch;
+    form.installEventFilter(&watch);
+    auto repainted = [&] {
+        const bool painted = QTest::qWaitFor([&] { return watch.paints > 0; }, 1000);
+        watch.paints = 0;
+        return painted;
+    };
+    QTest::mouseClick(&form.command1(), Qt::LeftButton);
+    EXPECT_TRUE(repainted()) << "Command1_Click";
+    QTest::mouseClick(&form.command2(), Qt::LeftButton);
+    EXPECT_TRUE(repainted()) << "Command2_Click";
+    const int step = form.program().state().StepCount;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.program().state().StepCount > step; }, 1000));
+    EXPECT_TRUE(repainted()) << "Timer1_Timer";
 }
 
 TEST(Form1, ARunTimeErrorIsReportedTheHandlerAbandonedAndTheProgramGoesOn)
