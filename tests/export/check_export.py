@@ -1,4 +1,5 @@
-"""Tolvane --export from the outside: the files it writes, read back, and how it fails.
+"""The command line from the outside: the files --export writes, read back, help without a
+display, and how a wrong command fails.
 
 check_export.py PROGRAM WORKDIR
 """
@@ -91,6 +92,12 @@ def single_pictures(work):
     check(status == 0 and header[16:24] == (358).to_bytes(4, "big") * 2, "PNG: not a 358x358 picture")
 
 
+def help_needs_no_display(work):
+    bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    status, out, err = run("--help", env=bare)
+    check(status == 0 and "--export" in out and not err, f"--help without a display: {status}, {err!r}")
+
+
 def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
         got, out, err = run(*args, env=env)
@@ -99,6 +106,7 @@ def failures_lose_nothing(work):
               f"{args}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
 
     fails(["--bogus"], 2, "bogus")
+    fails(["-qwindowtitle", "Foo"], 2, "qwindowtitle")  # the title is the program's own
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "0"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "1001"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.png"), "--count", "2"], 2, "PDF")
@@ -134,6 +142,6 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, single_pictures, failures_lose_nothing):
+    for case in (worksheets, single_pictures, help_needs_no_display, failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)
