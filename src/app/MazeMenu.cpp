@@ -13,10 +13,12 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/Export.h"
 #include "app/Form1.h"
+#include "app/Pictures.h"
 #include "app/Printing.h"
 
 namespace tolvane {
@@ -56,6 +58,10 @@ MazeMenu::MazeMenu(Form1& form)
         action->setShortcutVisibleInContextMenu(true);
         form.addAction(action);
     }
+    // Shift+F10 opens the menu from the keyboard, as the Menu key does, on keyboards without one.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &form);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { Popup(form_.mapToGlobal(QPoint(kPictureSide / 2, kPictureSide / 2))); });
     menu_.addAction(&copy_);
     menu_.addAction(&copyCode_);
     menu_.addSeparator();
