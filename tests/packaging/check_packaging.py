@@ -13,7 +13,8 @@ import sys
 import time
 from pathlib import Path
 
-ICON_SIZES = (16, 32, 48, 64)
+ICON_SIZES = (16, 32, 48, 64)  # the window's and the Windows icon's
+THEME_SIZES = (16, 24, 32, 48, 64, 128, 256)  # the desktop theme's, beside a scalable one
 
 
 class Failure(Exception):
@@ -238,7 +239,8 @@ def check_deb(args):
     app = args.app_id
     wanted = {"/usr/games/Tolvane", f"/usr/share/applications/{app}.desktop", f"/usr/share/metainfo/{app}.metainfo.xml",
               "/usr/share/doc/tolvane/copyright", "/usr/share/doc/tolvane/changelog.gz"}
-    wanted |= {f"/usr/share/icons/hicolor/{s}x{s}/apps/{app}.png" for s in ICON_SIZES}
+    wanted |= {f"/usr/share/icons/hicolor/{s}x{s}/apps/{app}.png" for s in THEME_SIZES}
+    wanted.add(f"/usr/share/icons/hicolor/scalable/apps/{app}.svg")
     if wanted - files:
         problems.append(f"the package lacks {sorted(wanted - files)}; it holds {sorted(files)}")
 
