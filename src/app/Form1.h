@@ -69,7 +69,7 @@ private:
     bool hasMaze_ = false;
     bool routeShown_ = false;
     std::optional<std::uint64_t> seed_;
-    MazeMenu* menu_;
+    MazeMenu* menu_ = nullptr;  // a child of the window
 };
 
 }  // namespace tolvane
