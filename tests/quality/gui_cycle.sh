@@ -46,9 +46,11 @@ fail() {
   exit 1
 }
 
-# A private server on whatever display number is free; it reports the number on fd 5.
+# A private server on whatever display number is free; it reports the number on fd 5. It must not
+# reset when its last client leaves: the window searches below come and go before the program
+# has connected, and a connection attempt during a reset is refused.
 rm -f "$work/display"
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
