@@ -29,5 +29,6 @@ for _ in $(seq "$runs"); do
   echo "$(once "$before") $(once "$after")" >>/tmp/startup_ab.$$
 done
 echo "first frame, $runs runs each: before median $(cut -d' ' -f1 /tmp/startup_ab.$$ | median) ms," \
-  "after median $(cut -d' ' -f2 /tmp/startup_ab.$$ | median) ms"
+  "after median $(cut -d' ' -f2 /tmp/startup_ab.$$ | median) ms," \
+  "median of the per-pair differences $(awk '{ print $2 - $1 }' /tmp/startup_ab.$$ | median) ms"
 rm -f /tmp/startup_ab.$$
