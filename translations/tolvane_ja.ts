@@ -143,6 +143,14 @@
         <translation>%1 で実行時エラーが起きました:
 %2</translation>
     </message>
+    <message>
+        <source>Tolvane: run-time error in %1: %2</source>
+        <translation>Tolvane: %1 で実行時エラー: %2</translation>
+    </message>
+    <message>
+        <source>Tolvane: cannot repaint at device pixel ratio %1: %2</source>
+        <translation>Tolvane: デバイスピクセル比 %1 で再描画できません: %2</translation>
+    </message>
 </context>
 <context>
     <name>MazeMenu</name>

@@ -125,7 +125,9 @@ void Form1::Handle(const char* name, Handler&& handler)
     // The box runs its own event loop: a running replay would tick into the same fault
     // again and again, so it stops first.
     Timer1.stop();
-    std::fprintf(stderr, "Tolvane: run-time error in %s: %s\n", name, error->c_str());
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("Form1", "Tolvane: run-time error in %1: %2")
+                                .arg(QString::fromLatin1(name), QString::fromStdString(*error))));
     RunGuarded([&] { reportError_(QString::fromLatin1(name), QString::fromStdString(*error)); });
 }
 
@@ -140,7 +142,10 @@ void Form1::paintEvent(QPaintEvent*)
     const double ratio = devicePixelRatioF();
     if (ratio != surface_.scale()) {
         if (const auto error = RunGuarded([&] { surface_.SetScale(ratio); }))
-            std::fprintf(stderr, "Tolvane: cannot repaint at device pixel ratio %g: %s\n", ratio, error->c_str());
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("Form1", "Tolvane: cannot repaint at device pixel ratio %1: %2")
+                                        .arg(ratio)
+                                        .arg(QString::fromStdString(*error))));
     }
     // The whole image onto the whole client area maps it 1:1 onto device pixels at any ratio;
     // the painter clips it to the region that needs repainting.
