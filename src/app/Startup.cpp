@@ -3,9 +3,35 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 namespace tolvane {
 namespace {
+
+// What the watch keeps while the toolkit connects.
+QString startupMessages;
+QStringList startupWarnings;
+bool startupVerbose = false;
+QString startupPlatform;
+QString programPath;
+
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    startupMessages += message + QLatin1Char('\n');
+    const bool toolkit = context.category && std::string_view(context.category).starts_with("qt.qpa");
+    if (startupVerbose)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    else if (!toolkit)
+        startupWarnings << message;
+    if (type == QtFatalMsg) {
+        const auto failure = DiagnoseStartup(startupMessages, startupPlatform);
+        std::fputs(qPrintable(DescribeStartupFailure(failure, programPath, startupVerbose)), stderr);
+        std::_Exit(1);
+    }
+}
 
 QString Env(const char* name) { return QString::fromLocal8Bit(qgetenv(name)); }
 
@@ -75,6 +101,22 @@ QString DescribeStartupFailure(const StartupFailure& f, const QString& program, 
         text += QCoreApplication::translate("Startup", "Run with --verbose to see the toolkit's own messages.") +
                 QLatin1Char('\n');
     return text;
+}
+
+void WatchStartup(const QString& program, const QString& platform, bool verbose)
+{
+    programPath = program;
+    startupPlatform = platform;
+    startupVerbose = verbose;
+    qInstallMessageHandler(StartupMessages);
+}
+
+void EndStartupWatch()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString& warning : startupWarnings)
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
+    startupWarnings.clear();
 }
 
 }  // namespace tolvane

@@ -23,4 +23,11 @@ StartupFailure DiagnoseStartup(const QString& toolkitMessages, const QString& pl
 // argv[0]). Ends with a newline.
 QString DescribeStartupFailure(const StartupFailure& failure, const QString& program, bool verbose);
 
+// While the toolkit connects to the display, keeps its messages (and with `verbose` prints them
+// as they come), so that its fatal error can be told by the real cause: the program then ends
+// with status 1. `program` is argv[0], `platform` the platform asked for on the command line.
+void WatchStartup(const QString& program, const QString& platform, bool verbose);
+// Once connected: stops watching and passes on what the toolkit said besides platform chatter.
+void EndStartupWatch();
+
 }  // namespace tolvane
