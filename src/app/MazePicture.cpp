@@ -3,12 +3,11 @@
 
 #include <QAccessibleWidget>
 
-#include "render/DrawMaze.h"
+#include "app/Pictures.h"
 
 namespace tolvane {
 namespace {
 
-constexpr int kPictureSide = kSide * kCell + 1;  // the square and its closing wall lines
 constexpr const char* kCloseActionProperty = "tolvaneCloseAction";
 const QString kCloseAction = QStringLiteral("close");
 

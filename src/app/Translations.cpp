@@ -7,7 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "app/Form1.h"
+#include "app/WindowFont.h"
 
 namespace tolvane {
 namespace {
