@@ -40,6 +40,28 @@ Cell DrawCell(RandomSource& random)
     return {x, y};
 }
 
+// The neighbours of a cell that qualify, in the fixed order, each tested once.
+struct Choice {
+    std::array<const Neighbour*, 4> qualifying{};
+    Int16 count = 0;
+    // The r-th qualifying neighbour, r counted from 0 in the fixed order.
+    const Neighbour& Pick(Int16 r) const
+    {
+        CheckIndex(r, 0, count - 1);
+        return *qualifying[static_cast<std::size_t>(r)];
+    }
+};
+
+template <typename Test>
+Choice Qualifying(Test&& qualifies)
+{
+    Choice choice;
+    for (const Neighbour& n : kNeighbours)
+        if (qualifies(n))
+            choice.qualifying[static_cast<std::size_t>(choice.count++)] = &n;
+    return choice;
+}
+
 void OpenWall(MazeState& s, Cell c, const Neighbour& n)
 {
     Int16& code = s.Walls(c.x + n.ownerDx, c.y + n.ownerDy);
@@ -79,22 +101,13 @@ void GrowRegions(MazeState& s, RandomSource& random)
         if (s.Region(c.x, c.y) != 0)
             continue;
         // The border ring holds region 0, so it is never counted: no range test is needed.
-        auto filled = [&](const Neighbour& n) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; };
-        const Int16 n = To16(std::count_if(kNeighbours.begin(), kNeighbours.end(), filled));
-        if (n == 0)
+        const Choice choice = Qualifying([&](const Neighbour& n) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; });
+        if (choice.count == 0)
             continue;
-        const Int16 r = RandomIndex(random.NextRandom(), n);
-        Int16 k = 0;
-        for (const Neighbour& nb : kNeighbours) {
-            if (!filled(nb))
-                continue;
-            if (k == r) {
-                s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
-                OpenWall(s, c, nb);
-                ++filledCount;
-            }
-            k = To16(k + 1);
-        }
+        const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
+        s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
+        OpenWall(s, c, nb);
+        ++filledCount;
     } while (filledCount != kGrowingEnd);
 }
 
@@ -111,24 +124,17 @@ void LinkRegions(MazeState& s, RandomSource& random)
         if (linked(s.Region(c.x, c.y)))
             continue;
         // The border's region 0 counts as linked, so the range tests alone keep the frame shut.
-        auto qualifies = [&](const Neighbour& n) {
+        const Choice choice = Qualifying([&](const Neighbour& n) {
             const int nx = c.x + n.dx;
             const int ny = c.y + n.dy;
             return nx != -1 && nx != kSide && ny != -1 && ny != kSide && linked(s.Region(nx, ny));
-        };
-        const Int16 n = To16(std::count_if(kNeighbours.begin(), kNeighbours.end(), qualifies));
-        const Int16 r = RandomIndex(random.NextRandom(), n);  // drawn even when n is 0
-        Int16 k = 0;
-        for (const Neighbour& nb : kNeighbours) {
-            if (!qualifies(nb))
-                continue;
-            if (k == r) {
-                OpenWall(s, c, nb);
-                linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
-                --unlinked;
-            }
-            k = To16(k + 1);
-        }
+        });
+        const Int16 r = RandomIndex(random.NextRandom(), choice.count);  // drawn even when none qualifies
+        if (choice.count == 0)
+            continue;
+        OpenWall(s, c, choice.Pick(r));
+        linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
+        --unlinked;
     } while (unlinked != 0);
 }
 
