@@ -9,6 +9,7 @@
 
 #include "app/Program.h"
 #include "maze/BuildMaze.h"
+#include "platform/NullSurface.h"
 #include "platform/Random.h"
 
 namespace {
@@ -29,24 +30,6 @@ public:
 private:
     ClockRandom inner_;
     std::size_t draws_ = 0;
-};
-
-// A surface that draws nothing: a search that reaches the goal never draws.
-class NullSurface final : public Surface {
-public:
-    void Cls() override {}
-    void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
-    void Print(std::string_view) override {}
-    void SetForeColor(Colour colour) override { foreColor_ = colour; }
-    Colour ForeColor() const override { return foreColor_; }
-    void SetDrawWidth(int width) override { drawWidth_ = width; }
-    int DrawWidth() const override { return drawWidth_; }
-    void SetCurrentX(float) override {}
-    void SetCurrentY(float) override {}
-
-private:
-    Colour foreColor_ = kBlack;
-    int drawWidth_ = 1;
 };
 
 // One generation exactly as Command1 runs it: reset, reseed from the clock, seed, grow, link,

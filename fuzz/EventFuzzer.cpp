@@ -23,7 +23,7 @@
 
 #include "MazeInvariants.h"
 #include "app/Program.h"
-#include "platform/Surface.h"
+#include "platform/NullSurface.h"
 #include "render/DrawMaze.h"
 
 namespace {
@@ -61,24 +61,6 @@ std::uint64_t Hash(const std::uint8_t* data, std::size_t size)
         h = (h ^ data[i]) * 0x100000001B3ull;
     return h;
 }
-
-// A surface that draws nothing and keeps only the pen, the one part of it the checks read.
-class PenSurface final : public Surface {
-public:
-    void Cls() override {}
-    void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
-    void Print(std::string_view) override {}
-    void SetForeColor(Colour colour) override { foreColor_ = colour; }
-    Colour ForeColor() const override { return foreColor_; }
-    void SetDrawWidth(int width) override { drawWidth_ = width; }
-    int DrawWidth() const override { return drawWidth_; }
-    void SetCurrentX(float) override {}
-    void SetCurrentY(float) override {}
-
-private:
-    Colour foreColor_ = kBlack;
-    int drawWidth_ = 1;
-};
 
 // The generator's fractions: those the input gives, then a splitmix64 stream seeded from the
 // input, so that every input replays identically. Kept to one member access a draw: under the
@@ -259,7 +241,7 @@ private:
                "the pen is not black and 1 pixel wide between events");
     }
 
-    PenSurface surface_;
+    NullSurface surface_;
     PlainSwitch timer1_;
     PlainSwitch command2_;
     InputRandom random_;
