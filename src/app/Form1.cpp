@@ -60,9 +60,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
 
     connect(&Command1, &QPushButton::clicked, this, [this] {
         Handle("Command1_Click", [this] {
-            hasMaze_ = routeShown_ = false;
+            routeShown_ = false;
             program_.Command1_Click();
-            hasMaze_ = true;
             seed_ = random_->LastSeed();
         });
     });
@@ -89,7 +88,7 @@ void Form1::OpenMaze(std::uint64_t seed)
 
 QString Form1::MazeCode() const
 {
-    return hasMaze_ && seed_ ? QString::fromStdString(FormatMazeCode(*seed_)) : QString();
+    return HasMaze() && seed_ ? QString::fromStdString(FormatMazeCode(*seed_)) : QString();
 }
 
 QImage Form1::ShownPicture() const

@@ -34,7 +34,7 @@ public:
 
     // What the maze menu acts on: whether a maze has been built, its code (empty when its random
     // source cannot name one), whether the route is drawn, and the picture as it is shown.
-    bool HasMaze() const { return hasMaze_; }
+    bool HasMaze() const { return Command2.isEnabled(); }  // enabled by the first build
     QString MazeCode() const;
     bool RouteShown() const { return routeShown_; }
     QImage ShownPicture() const;
@@ -66,7 +66,6 @@ private:
     std::unique_ptr<RandomSource> random_;
     Program program_;
     ErrorReporter reportError_;
-    bool hasMaze_ = false;
     bool routeShown_ = false;
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
