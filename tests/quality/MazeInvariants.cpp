@@ -112,8 +112,8 @@ Violation CheckPerfectMaze(const MazeState& s)
             }
         }
     }
-    // Each of the 440 passages joined two parts that were apart, so the 441 cells are one part:
-    // every cell can be reached from the start.
+    // Exactly 440 passages, each of which joined two parts that were apart, leave the 441 cells
+    // in one part: every cell can be reached from the start.
     if (open != kCells - 1)
         return std::to_string(open) + " open walls, want 440";
 
