@@ -46,17 +46,22 @@ fail() {
   exit 1
 }
 
+# Waits up to 10 s until `test FLAG PATH` holds (-s: a non-empty file, -S: a socket).
+wait_for() {
+  for _ in $(seq 100); do
+    test "$1" "$2" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # A private server on whatever display number is free; it reports the number on fd 5. It must not
 # reset when its last client leaves: the window searches below come and go before the program
 # has connected, and a connection attempt during a reset is refused.
 rm -f "$work/display"
 Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
+wait_for -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
 rm -rf "$work/home" "$work/runtime"
@@ -71,11 +76,7 @@ if [ "${GUI_BUS:-}" = a11y ]; then
   "${session[@]}" dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/runtime/bus" \
     >"$work/bus.log" 2>&1 &
   bus_pid=$!
-  for _ in $(seq 100); do
-    [ -S "$work/runtime/bus" ] && break
-    sleep 0.1
-  done
-  [ -S "$work/runtime/bus" ] || fail "the session bus did not start"
+  wait_for -S "$work/runtime/bus" || fail "the session bus did not start"
   # As a desktop session does, start the accessibility bus before any program: the toolkit
   # joins it only if it is running already.
   "${session[@]}" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
