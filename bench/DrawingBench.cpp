@@ -5,12 +5,12 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "app/Form1.h"
-#include "app/Program.h"
-#include "maze/BuildMaze.h"
-#include "platform/ImageSurface.h"
-#include "platform/Random.h"
-#include "render/DrawMaze.h"
+#include "core/maze/BuildMaze.h"
+#include "core/platform/Random.h"
+#include "core/program/Program.h"
+#include "core/render/DrawMaze.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/window/Form1.h"
 
 namespace {
 

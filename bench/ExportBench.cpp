@@ -6,8 +6,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include "app/Pictures.h"
-#include "maze/BuildMaze.h"
+#include "core/maze/BuildMaze.h"
+#include "qt/paper/Pictures.h"
 
 namespace {
 

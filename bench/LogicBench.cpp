@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Program.h"
-#include "maze/BuildMaze.h"
-#include "platform/NullSurface.h"
-#include "platform/Random.h"
+#include "core/maze/BuildMaze.h"
+#include "core/platform/NullSurface.h"
+#include "core/platform/Random.h"
+#include "core/program/Program.h"
 
 namespace {
 

@@ -22,9 +22,9 @@
 #include <type_traits>
 
 #include "MazeInvariants.h"
-#include "app/Program.h"
-#include "platform/NullSurface.h"
-#include "render/DrawMaze.h"
+#include "core/platform/NullSurface.h"
+#include "core/program/Program.h"
+#include "core/render/DrawMaze.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <string>
 
 #include "MazeInvariants.h"
-#include "app/Form1.h"
-#include "app/Program.h"
-#include "platform/ImageSurface.h"
-#include "platform/Random.h"
+#include "core/platform/Random.h"
+#include "core/program/Program.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/window/Form1.h"
 
 namespace {
 

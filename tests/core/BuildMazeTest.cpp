@@ -3,7 +3,7 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
-#include "maze/BuildMaze.h"
+#include "core/maze/BuildMaze.h"
 
 namespace tolvane::testing {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Harness.h"
-#include "render/DrawMaze.h"
+#include "core/render/DrawMaze.h"
 
 namespace tolvane::testing {
 namespace {

@@ -1,9 +1,9 @@
 // A Program on a recording surface, plain switches and a scripted random source.
 #pragma once
 
-#include "app/Program.h"
-#include "platform/Random.h"
-#include "platform/RecordingSurface.h"
+#include "core/platform/Random.h"
+#include "core/platform/RecordingSurface.h"
+#include "core/program/Program.h"
 
 namespace tolvane::testing {
 

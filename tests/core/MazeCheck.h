@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "maze/MazeState.h"
+#include "core/maze/MazeState.h"
 #include "quality/MazeInvariants.h"
 
 namespace tolvane::testing {

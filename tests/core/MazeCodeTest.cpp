@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/MazeCheck.h"
-#include "maze/BuildMaze.h"
-#include "maze/MazeCode.h"
-#include "platform/Random.h"
+#include "core/maze/BuildMaze.h"
+#include "core/maze/MazeCode.h"
+#include "core/platform/Random.h"
 
 namespace tolvane::testing {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Harness.h"
-#include "solve/Replay.h"
+#include "core/solve/Replay.h"
 
 namespace tolvane::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
-#include "solve/Search.h"
+#include "core/solve/Search.h"
 
 namespace tolvane::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "maze/MazeState.h"
+#include "core/maze/MazeState.h"
 
 namespace tolvane::quality {
 

@@ -14,13 +14,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Export.h"
-#include "app/Form1.h"
-#include "app/Pictures.h"
-#include "app/Printing.h"
-#include "maze/BuildMaze.h"
-#include "maze/MazeCode.h"
-#include "solve/Search.h"
+#include "core/maze/BuildMaze.h"
+#include "core/maze/MazeCode.h"
+#include "core/solve/Search.h"
+#include "qt/paper/Export.h"
+#include "qt/paper/Pictures.h"
+#include "qt/paper/Printing.h"
+#include "qt/window/Form1.h"
 
 namespace tolvane::testing {
 namespace {

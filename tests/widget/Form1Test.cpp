@@ -6,11 +6,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/Form1.h"
 #include "core/MazeCheck.h"
-#include "platform/Random.h"
-#include "platform/RecordingSurface.h"
-#include "render/DrawMaze.h"
+#include "core/platform/Random.h"
+#include "core/platform/RecordingSurface.h"
+#include "core/render/DrawMaze.h"
+#include "qt/window/Form1.h"
 
 namespace tolvane::testing {
 namespace {

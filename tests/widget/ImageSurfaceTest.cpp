@@ -4,11 +4,11 @@
 
 #include <set>
 
-#include "app/Form1.h"
-#include "app/Program.h"
-#include "platform/ImageSurface.h"
-#include "platform/Random.h"
-#include "solve/Search.h"
+#include "core/platform/Random.h"
+#include "core/program/Program.h"
+#include "core/solve/Search.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/window/Form1.h"
 
 namespace tolvane::testing {
 namespace {

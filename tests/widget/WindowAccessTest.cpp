@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTranslator>
 
-#include "app/Form1.h"
-#include "app/Translations.h"
+#include "qt/cli/Translations.h"
+#include "qt/window/Form1.h"
 
 namespace tolvane::testing {
 namespace {

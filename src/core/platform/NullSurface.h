@@ -1,0 +1,15 @@
+// A surface that paints nothing and keeps only the pen: for runs that measure or check the logic.
+#pragma once
+
+#include "core/platform/PenSurface.h"
+
+namespace tolvane {
+
+class NullSurface final : public PenSurface {
+public:
+    void Cls() override {}
+    void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
+    void Print(std::string_view) override {}
+};
+
+}  // namespace tolvane

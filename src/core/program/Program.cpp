@@ -1,0 +1,53 @@
+// The event handlers.
+#include "core/program/Program.h"
+
+#include "core/maze/BuildMaze.h"
+#include "core/render/DrawMaze.h"
+#include "core/solve/Replay.h"
+#include "core/solve/Search.h"
+
+namespace tolvane {
+
+void Program::Form_Load()
+{
+    MazeState& s = state_;
+    for (int x = -1; x <= kSide; ++x)
+        for (int y = -1; y <= kSide; ++y)
+            s.Walls(x, y) = 0;
+    // The bottom walls of rows -1 and 20 are the top and bottom edges of the square; the
+    // right walls of columns -1 and 20 its left and right edges.
+    for (int k = 0; k <= kLast; ++k) {
+        s.Walls(k, -1) = kBottomWall;
+        s.Walls(k, kLast) = kBottomWall;
+    }
+    for (int k = 0; k <= kLast; ++k) {
+        s.Walls(-1, k) = kRightWall;
+        s.Walls(kLast, k) = kRightWall;
+    }
+    s.Walls(kLast, kLast) = kBottomWall + kRightWall;
+    DrawMaze(s, p_.surface);
+}
+
+void Program::Command1_Click()
+{
+    p_.Timer1.SetEnabled(false);
+    BuildMaze(state_, p_.random);
+    DrawMaze(state_, p_.surface);
+    p_.Command2.SetEnabled(true);
+}
+
+void Program::Command2_Click()
+{
+    p_.Timer1.SetEnabled(true);
+    Solve(state_);
+    // A search that misses the goal leaves no route to replay: the replay would run past
+    // its end. Show the maze alone, with no stale route from before, and keep still.
+    if (!state_.Found) {
+        p_.Timer1.SetEnabled(false);
+        DrawMaze(state_, p_.surface);
+    }
+}
+
+void Program::Timer1_Timer() { ReplayTick(state_, p_.surface, p_.Timer1); }
+
+}  // namespace tolvane

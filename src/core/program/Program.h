@@ -1,0 +1,44 @@
+// The four event handlers of the window, over the maze state and the platform interfaces.
+#pragma once
+
+#include "core/maze/MazeState.h"
+#include "core/platform/Controls.h"
+#include "core/platform/Surface.h"
+
+namespace tolvane {
+
+inline constexpr int kTimerInterval = 50;  // milliseconds between replay ticks
+
+// What the handlers reach of the window: its surface, the timer, Command2 and the random
+// source. The window owns all of them; Program only borrows them.
+struct Platform {
+    Surface& surface;
+    Switch& Timer1;
+    Switch& Command2;
+    RandomSource& random;
+};
+
+// The program's logic, free of any toolkit: the window wires its events here, and tests,
+// benchmarks and the fuzzer drive it directly.
+class Program {
+public:
+    explicit Program(Platform platform) : p_(platform) {}
+
+    // Sets Walls to the closed frame with no inner wall and draws it.
+    void Form_Load();
+    // Stops a replay, builds and draws a new maze, and enables Command2.
+    void Command1_Click();
+    // Searches the current maze and starts the replay from segment 0.
+    void Command2_Click();
+    // One replay step.
+    void Timer1_Timer();
+
+    MazeState& state() { return state_; }
+    const MazeState& state() const { return state_; }
+
+private:
+    Platform p_;
+    MazeState state_;
+};
+
+}  // namespace tolvane

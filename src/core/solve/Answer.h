@@ -1,0 +1,15 @@
+// The finished picture of a maze: the puzzle alone, or with its whole route (the answer key).
+#pragma once
+
+#include "core/maze/MazeState.h"
+#include "core/platform/Surface.h"
+
+namespace tolvane {
+
+enum class Answer { Hidden, Shown };
+
+// Draws `maze` as the window would: with Answer::Shown, as the last tick of a replay leaves it.
+// Searches a copy of the maze, so the state of a replay in progress stays as it is.
+void DrawPicture(const MazeState& maze, Surface& surface, Answer answer);
+
+}  // namespace tolvane

@@ -1,0 +1,20 @@
+// One tick of the route replay: the maze redrawn with the route one segment longer.
+#pragma once
+
+#include "core/maze/MazeState.h"
+#include "core/platform/Controls.h"
+#include "core/platform/Surface.h"
+
+namespace tolvane {
+
+inline constexpr int kRouteWidth = 3;
+inline constexpr Colour kRouteColour = kRed;
+
+// Draws route segments 0..lastSegment in red at the route's width, then sets the width back to 1.
+void DrawRoute(const MazeState& state, Surface& surface, int lastSegment);
+
+// Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
+// stops `timer` once StepCount reaches PathLen.
+void ReplayTick(MazeState& state, Surface& surface, Switch& timer);
+
+}  // namespace tolvane

@@ -1,0 +1,144 @@
+// The command line.
+#include "qt/cli/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "core/maze/MazeCode.h"
+#include "qt/Version.h"
+
+namespace tolvane {
+namespace {
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{"h", "help"}, QCoreApplication::translate("CommandLine", "Show this help and exit.")};
+    QCommandLineOption version{{"v", "version"}, QCoreApplication::translate("CommandLine", "Show the version and exit.")};
+    QCommandLineOption maze{"maze",
+                            QCoreApplication::translate("CommandLine", "Open the window with the maze of this code built."),
+                            QCoreApplication::translate("CommandLine", "code")};
+    QCommandLineOption exportFile{
+        "export",
+        QCoreApplication::translate("CommandLine",
+                                    "Write a maze to this file and exit, without opening a window. The name's "
+                                    "extension chooses the format: .png, .svg or .pdf."),
+        QCoreApplication::translate("CommandLine", "file")};
+    QCommandLineOption count{"count",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export to a PDF: write this many new mazes, one a "
+                                                         "page, from 1 to 1000."),
+                             QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption solution{"solution",
+                                QCoreApplication::translate("CommandLine",
+                                                            "With --export: add the answer. A PNG or SVG shows the "
+                                                            "whole route; a PDF follows the puzzle pages with a "
+                                                            "solution page for each, in the same order.")};
+    QCommandLineOption verbose{"verbose", QCoreApplication::translate(
+                                              "CommandLine", "Also print the toolkit's own messages while connecting "
+                                                             "to the display.")};
+    QCommandLineOption platform{"platform",
+                                QCoreApplication::translate("CommandLine", "Use this Qt platform plugin (xcb, wayland, …)."),
+                                QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption display{"display", QCoreApplication::translate("CommandLine", "Use this X display."),
+                               QCoreApplication::translate("CommandLine", "display")};
+
+    Parser()
+    {
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine", "Builds random perfect mazes and solves them. Without options it opens its window."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, maze, exportFile, count, solution, verbose, platform, display});
+    }
+};
+
+Options Error(const QString& message)
+{
+    Options o;
+    o.mode = Options::Mode::Error;
+    o.status = 2;
+    o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
+                 .arg(message,
+                      QCoreApplication::translate("CommandLine",
+                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
+                      QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
+    return o;
+}
+
+QString ProgramName(const QStringList& arguments)
+{
+    return arguments.isEmpty() ? QStringLiteral("Tolvane") : QFileInfo(arguments.front()).fileName();
+}
+
+}  // namespace
+
+Options ParseCommandLine(const QStringList& arguments)
+{
+    Parser p;
+    if (!p.parser.parse(arguments))
+        return Error(p.parser.errorText());
+    Options o;
+    if (p.parser.isSet(p.help)) {
+        o.mode = Options::Mode::Help;
+        o.text = p.parser.helpText();
+        return o;
+    }
+    if (p.parser.isSet(p.version)) {
+        o.mode = Options::Mode::Version;
+        o.text = QStringLiteral("%1 %2\n").arg(ProgramName(arguments), QString::fromLatin1(kVersion));
+        return o;
+    }
+    if (!p.parser.positionalArguments().isEmpty())
+        return Error(QCoreApplication::translate("CommandLine", "unexpected argument '%1'").arg(p.parser.positionalArguments().front()));
+    o.verbose = p.parser.isSet(p.verbose);
+    if (p.parser.isSet(p.maze)) {
+        const QString code = p.parser.value(p.maze);
+        o.seed = ParseMazeCode(code.toStdString());
+        if (!o.seed) {
+            Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2")
+                                    .arg(code, QStringLiteral("3F7KQ-M2XWA")));
+            bad.status = 1;
+            return bad;
+        }
+    }
+    const bool exporting = p.parser.isSet(p.exportFile);
+    if (!exporting) {
+        for (const auto* option : {&p.count, &p.solution})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        return o;
+    }
+    o.mode = Options::Mode::Export;
+    o.exportFile = p.parser.value(p.exportFile);
+    o.solution = p.parser.isSet(p.solution);
+    if (p.parser.isSet(p.count)) {
+        bool number = false;
+        o.count = p.parser.value(p.count).toInt(&number);
+        if (!number || o.count < 1 || o.count > kMaxCount)
+            return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not '%2'")
+                             .arg(kMaxCount)
+                             .arg(p.parser.value(p.count)));
+        if (o.seed && o.count != 1)
+            return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
+    }
+    return o;
+}
+
+QStringList ToolkitArguments(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (name.startsWith(QLatin1String("--")))
+            name.remove(0, 1);
+        for (const QLatin1String option : {QLatin1String("-platform"), QLatin1String("-display")}) {
+            if (name == option && i + 1 < arguments.size())
+                kept << option << arguments[++i];
+            else if (name.startsWith(option + QLatin1Char('=')))
+                kept << option << name.mid(option.size() + 1);
+        }
+    }
+    return kept;
+}
+
+}  // namespace tolvane

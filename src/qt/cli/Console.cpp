@@ -1,0 +1,59 @@
+// The runs that need no display.
+#include "qt/cli/Console.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "qt/cli/CommandLine.h"
+#include "qt/cli/ExportCommand.h"
+#include "qt/cli/Translations.h"
+
+namespace tolvane {
+namespace {
+
+// Outside a desktop session the offscreen platform complains that there is no runtime
+// folder, which an export never uses; everything else the toolkit says is passed on.
+void ExportMessages(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+Argv::Argv(const QStringList& arguments)
+{
+    for (const QString& argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    for (QByteArray& argument : storage)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(storage.size());
+}
+
+// Drawn on the offscreen platform, which needs no display but still has the fonts.
+int RunExportProcess(const QStringList& arguments)
+{
+    Argv argv({arguments.front(), QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    qInstallMessageHandler(ExportMessages);
+    QGuiApplication app(argv.argc, argv.pointers.data());
+    InstallTranslations(app);
+    return RunExport(ParseCommandLine(arguments));
+}
+
+int RunTextCommand(const QStringList& arguments)
+{
+    Argv argv({arguments.front()});
+    QCoreApplication app(argv.argc, argv.pointers.data());
+    InstallTranslations(app);
+    const Options options = ParseCommandLine(arguments);
+    if (options.mode == Options::Mode::Error) {
+        std::fputs(qPrintable(options.text), stderr);
+        return options.status;
+    }
+    std::fputs(qPrintable(options.text), stdout);
+    return 0;
+}
+
+}  // namespace tolvane

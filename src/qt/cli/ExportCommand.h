@@ -1,0 +1,11 @@
+// `Tolvane --export`: writes mazes to a file and ends, with no window and no display.
+#pragma once
+
+#include "qt/cli/CommandLine.h"
+
+namespace tolvane {
+
+// Writes what `options` asks for; prints a one-line reason on failure. Returns the exit status.
+int RunExport(const Options& options);
+
+}  // namespace tolvane

@@ -1,0 +1,63 @@
+// Starts Tolvane: the window, or with --export a file written without any display.
+#include <QApplication>
+#include <cstdio>
+
+#include "qt/Version.h"
+#include "qt/cli/CommandLine.h"
+#include "qt/cli/Console.h"
+#include "qt/cli/Startup.h"
+#include "qt/cli/Translations.h"
+#include "qt/window/Form1.h"
+
+namespace {
+
+int RunWindow(const QStringList& arguments, const tolvane::Options& options)
+{
+    const QStringList toolkit = tolvane::ToolkitArguments(arguments);
+    const qsizetype platformAt = toolkit.indexOf(QStringLiteral("-platform"));
+    const QString platform = platformAt >= 0 ? toolkit[platformAt + 1] : QString();
+    if (!tolvane::DisplayConfigured(!platform.isEmpty())) {
+        const tolvane::StartupFailure failure{tolvane::StartupFailure::Cause::NoDisplay, {}, {}, {}};
+        std::fputs(qPrintable(tolvane::DescribeStartupFailure(failure, arguments.front(), true)), stderr);
+        return 1;
+    }
+    tolvane::Argv argv(QStringList{arguments.front()} + toolkit);
+    tolvane::WatchStartup(arguments.front(), platform, options.verbose);
+    QApplication app(argv.argc, argv.pointers.data());
+    tolvane::EndStartupWatch();
+    tolvane::InstallTranslations(app);
+    QApplication::setApplicationName("Tolvane");
+    QApplication::setApplicationVersion(tolvane::kVersion);
+    QApplication::setDesktopFileName(tolvane::kAppId);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/tolvane-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    tolvane::WarnIfNoCaptionFont();
+    tolvane::Form1 form;
+    if (options.seed)
+        form.OpenMaze(*options.seed);
+    form.show();
+    return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.isEmpty())
+        arguments << QStringLiteral("Tolvane");
+    // Parsed once before any application exists, to know whether a display is wanted at all.
+    const tolvane::Options options = tolvane::ParseCommandLine(arguments);
+    switch (options.mode) {
+    case tolvane::Options::Mode::Window:
+        return RunWindow(arguments, options);
+    case tolvane::Options::Mode::Export:
+        return tolvane::RunExportProcess(arguments);
+    default:
+        return tolvane::RunTextCommand(arguments);
+    }
+}

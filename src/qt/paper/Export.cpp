@@ -1,0 +1,125 @@
+// Writing mazes to files.
+#include "qt/paper/Export.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "qt/Version.h"
+#include "qt/paper/Pictures.h"
+
+namespace tolvane {
+namespace {
+
+constexpr qreal kMarginMm = 15;
+
+QString Creator() { return QStringLiteral("Tolvane %1").arg(QString::fromLatin1(kVersion)); }
+
+QString Title(const std::vector<Sheet>& sheets)
+{
+    if (sheets.size() == 1)
+        return QStringLiteral("Tolvane: %1").arg(SheetCaption(sheets.front()));
+    return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
+}
+
+bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)
+{
+    QImage image = PictureImage(*sheet.maze, sheet.answer, scale);
+    image.setText(QStringLiteral("Title"), Title({sheet}));
+    image.setText(QStringLiteral("Software"), Creator());
+    return image.save(&file, "PNG");
+}
+
+bool WriteSvg(QSaveFile& file, const std::vector<Sheet>& sheets)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(kPictureSide, kPictureSide));
+    svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
+    svg.setTitle(Title(sheets));
+    svg.setDescription(Creator());
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    PaintPicture(painter, QRectF(0, 0, kPictureSide, kPictureSide), *sheets.front().maze, sheets.front().answer);
+    return painter.end();
+}
+
+bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
+{
+    QPdfWriter pdf(&file);
+    pdf.setTitle(Title(sheets));
+    pdf.setCreator(Creator());
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0 && !pdf.newPage())
+            return false;
+        PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]));
+    }
+    return painter.end();
+}
+
+}  // namespace
+
+std::optional<FileFormat> FormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return FileFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return FileFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return FileFormat::Pdf;
+    return std::nullopt;
+}
+
+QString SheetCaption(const Sheet& sheet)
+{
+    if (sheet.code.isEmpty())
+        return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze, solution") : QCoreApplication::translate("Export", "Maze");
+    return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
+}
+
+std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale)
+{
+    const auto format = FormatOf(path);
+    if (!format)
+        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
+    if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
+        return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
+    bool written = false;
+    switch (*format) {
+    case FileFormat::Png:
+        written = WritePng(file, sheets.front(), scale);
+        break;
+    case FileFormat::Svg:
+        written = WriteSvg(file, sheets);
+        break;
+    case FileFormat::Pdf:
+        written = WritePdf(file, sheets);
+        break;
+    }
+    if (!written || file.error() != QFileDevice::NoError) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QCoreApplication::translate("Export", "the picture could not be drawn");
+        file.cancelWriting();
+        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, reason);
+    }
+    if (!file.commit())
+        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+}  // namespace tolvane

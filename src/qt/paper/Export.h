@@ -1,0 +1,33 @@
+// Writes mazes to PNG, SVG and PDF files, all or nothing.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/maze/MazeState.h"
+#include "core/solve/Answer.h"
+
+namespace tolvane {
+
+enum class FileFormat { Png, Svg, Pdf };
+
+// The format that a file name's extension asks for, in any case.
+std::optional<FileFormat> FormatOf(const QString& path);
+
+// One picture, or one page of a PDF.
+struct Sheet {
+    const MazeState* maze;
+    QString code;  // the maze code, empty when the maze has none
+    Answer answer;
+};
+
+// Writes `sheets` to `path` in its format: PNG and SVG hold exactly one sheet, a PDF one a page.
+// A PNG has `scale` device pixels a pixel. The file appears only when it is complete: a failure
+// leaves whatever was there before untouched. Returns the reason of a failure, or nothing.
+std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale = 1.0);
+
+// The small text under a maze on paper, and the title of a file of one maze.
+QString SheetCaption(const Sheet& sheet);
+
+}  // namespace tolvane

@@ -1,0 +1,58 @@
+// Pictures of a maze.
+#include "qt/paper/Pictures.h"
+
+#include <QFontMetricsF>
+
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/PainterSurface.h"
+#include "qt/platform/WindowFont.h"
+
+namespace tolvane {
+namespace {
+
+constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
+constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
+
+}  // namespace
+
+QImage PictureImage(const MazeState& maze, Answer answer, double scale)
+{
+    ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
+    surface.SetScale(scale);
+    DrawPicture(maze, surface, answer);
+    QImage image = surface.image();
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer)
+{
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
+    {
+        PainterSurface surface(painter, QSize(kPictureSide, kPictureSide), WindowFont());
+        DrawPicture(maze, surface, answer);
+    }  // the surface paints what it holds back before the painter is restored
+    painter.restore();
+}
+
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption)
+{
+    QFont font;
+    font.setPointSizeF(kCaptionPoints);
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal captionHeight = metrics.height() * (1 + kCaptionGap);
+    const qreal side = std::min(page.width(), page.height() - captionHeight);
+    const QRectF picture(page.left() + (page.width() - side) / 2, page.top() + (page.height() - side - captionHeight) / 2,
+                         side, side);
+    PaintPicture(painter, picture, maze, answer);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(picture.left(), picture.bottom() + metrics.height() * kCaptionGap, side, metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, caption);
+    painter.restore();
+}
+
+}  // namespace tolvane

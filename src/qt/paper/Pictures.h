@@ -1,0 +1,25 @@
+// Pictures of a maze for the clipboard, files and paper, drawn by the window's own drawing code.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "core/maze/MazeState.h"
+#include "core/solve/Answer.h"
+
+namespace tolvane {
+
+// The maze picture: lines from 0 to 357 on both axes, in logical pixels.
+inline constexpr int kPictureSide = 358;
+
+// The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
+QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0);
+
+// The picture as vectors, scaled to fill the square `target` of the painter's device.
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer);
+
+// One page: the picture centred and as large as `page` allows, `caption` in small type under it.
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption);
+
+}  // namespace tolvane

@@ -1,0 +1,20 @@
+// Printing one maze.
+#include "qt/paper/Printing.h"
+
+#include <QPainter>
+
+#include "qt/paper/Pictures.h"
+
+namespace tolvane {
+
+bool PrintSheet(QPrinter& printer, const Sheet& sheet)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    PaintPage(painter, page, *sheet.maze, sheet.answer, SheetCaption(sheet));
+    return painter.end();
+}
+
+}  // namespace tolvane

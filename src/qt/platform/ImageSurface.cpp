@@ -1,0 +1,110 @@
+// The backing-image surface.
+#include "qt/platform/ImageSurface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "core/platform/RuntimeError.h"
+#include "qt/platform/LineSpans.h"
+
+namespace tolvane {
+
+ImageSurface::ImageSurface(int width, int height, const QFont& font) : width_(width), height_(height), font_(font)
+{
+    // Text is painted pixel by pixel in one colour, as the glyph's own pixels and nothing else.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    SetScale(1.0);
+}
+
+void ImageSurface::SetScale(double scale)
+{
+    if (!(scale > 0) || !std::isfinite(scale))
+        throw RuntimeError(ErrorKind::PlatformFailure, "Invalid device pixel ratio " + std::to_string(scale));
+    scale_ = scale;
+    image_ = QImage(static_cast<int>(std::ceil(width_ * scale)), static_cast<int>(std::ceil(height_ * scale)),
+                    QImage::Format_RGB32);
+    if (image_.isNull())
+        throw RuntimeError(ErrorKind::PlatformFailure, "Out of memory for the drawing surface");
+    image_.fill(ToQRgb(kWhite));
+    for (const Stroke& stroke : strokes_)
+        Paint(stroke);
+}
+
+void ImageSurface::Cls()
+{
+    strokes_.clear();
+    image_.fill(ToQRgb(kWhite));
+}
+
+void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
+{
+    to = EndOf(from, to, end);
+    strokes_.push_back({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
+    Paint(strokes_.back());
+}
+
+void ImageSurface::Print(std::string_view text)
+{
+    strokes_.push_back({Stroke::Kind::Text,
+                        {currentX_, currentY_},
+                        {},
+                        ToQRgb(foreColor_),
+                        0,
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+    Paint(strokes_.back());
+}
+
+void ImageSurface::Paint(const Stroke& stroke)
+{
+    if (stroke.kind == Stroke::Kind::Line)
+        PaintLine(stroke);
+    else
+        PaintText(stroke);
+}
+
+void ImageSurface::PaintLine(const Stroke& s)
+{
+    QPainter painter(&image_);
+    if (s.from.x != s.to.x && s.from.y != s.to.y) {
+        // Slanted lines never occur in the maze; draw them plainly, without anti-aliasing.
+        painter.scale(scale_, scale_);
+        painter.setPen(QPen(QColor(s.colour), s.width, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
+        return;
+    }
+    const bool horizontal = s.from.y == s.to.y;
+    const Span along = horizontal ? Along(s.from.x, s.to.x, s.width) : Along(s.from.y, s.to.y, s.width);
+    const Span across = Across(horizontal ? s.from.y : s.from.x, s.width);
+    // In device pixels every line of one width is equally thick whatever the ratio, and a
+    // line ends exactly on the far side of the pixel it ends on, so lines that meet in
+    // logical pixels still meet.
+    auto device = [this](int logical) { return static_cast<int>(std::floor(logical * scale_)); };
+    const int unit = std::max(1, static_cast<int>(std::lround(scale_)));
+    const int thickness = std::max(1, static_cast<int>(std::lround(s.width * scale_)));
+    const int length = device(along.last) + unit - device(along.first);
+    const QRect rect = horizontal ? QRect(device(along.first), device(across.first), length, thickness)
+                                  : QRect(device(across.first), device(along.first), thickness, length);
+    painter.fillRect(rect, QColor(s.colour));
+}
+
+void ImageSurface::PaintText(const Stroke& s)
+{
+    // The font is scaled rather than the painter, and the text placed on whole device pixels:
+    // glyphs rasterised at fractional positions come out different from copy to copy, and the
+    // bold marks, four copies a pixel apart, would break up.
+    QFont font = font_;
+    if (font_.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font_.pixelSize() * scale_))));
+    else
+        font.setPointSizeF(font_.pointSizeF() * scale_);
+    QPainter painter(&image_);
+    painter.setFont(font);
+    painter.setPen(QColor(s.colour));
+    const QFontMetrics metrics(font, &image_);
+    const int x = static_cast<int>(std::floor(s.from.x * scale_));
+    const int y = static_cast<int>(std::floor(s.from.y * scale_));
+    painter.drawText(QPoint(x, y + metrics.ascent()), s.text);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,105 @@
+// The vector surface.
+#include "qt/platform/PainterSurface.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <tuple>
+#include <string>
+
+#include "core/platform/RuntimeError.h"
+#include "qt/platform/LineSpans.h"
+#include "qt/platform/QtColour.h"
+
+namespace tolvane {
+
+PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
+    : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(Qt::NoPen);
+}
+
+void PainterSurface::Cls()
+{
+    runs_.clear();
+    painter_.fillRect(QRect(QPoint(0, 0), size_), QColor(ToQRgb(kWhite)));
+}
+
+void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
+{
+    to = EndOf(from, to, end);
+    const QRgb rgb = ToQRgb(colour.value_or(foreColor_));
+    const QColor qcolour(rgb);
+    if (from.x != to.x && from.y != to.y) {
+        Flush();
+        painter_.setPen(QPen(qcolour, drawWidth_, Qt::SolidLine, Qt::SquareCap));
+        painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+        painter_.setPen(Qt::NoPen);
+        return;
+    }
+    const bool horizontal = from.y == to.y;
+    const Span along = horizontal ? Along(from.x, to.x, drawWidth_) : Along(from.y, to.y, drawWidth_);
+    const Span across = Across(horizontal ? from.y : from.x, drawWidth_);
+    const int length = along.last - along.first + 1;
+    const QRect rect = horizontal ? QRect(along.first, across.first, length, drawWidth_)
+                                  : QRect(across.first, along.first, drawWidth_, length);
+    // What lies outside the surface, such as the walls of the border ring, is cut off at its
+    // edge, as the backing image's edge cuts it; not every device can clip.
+    const QRect inside = rect.intersected(QRect(QPoint(0, 0), size_));
+    if (inside.isEmpty())
+        return;
+    if (!runs_.empty() && rgb != runColour_)
+        Flush();
+    runColour_ = rgb;
+    runs_.push_back(inside);
+}
+
+void PainterSurface::Flush()
+{
+    if (runs_.empty())
+        return;
+    // Runs in one row or column that touch or overlap become one: the same pixels, fewer shapes.
+    std::vector<QRect> horizontal, vertical;
+    for (const QRect& r : runs_)
+        (r.width() > r.height() ? horizontal : vertical).push_back(r);
+    runs_.clear();
+    auto join = [](std::vector<QRect>& runs, bool across) {
+        std::sort(runs.begin(), runs.end(), [across](const QRect& a, const QRect& b) {
+            return across ? std::tuple(a.top(), a.height(), a.left()) < std::tuple(b.top(), b.height(), b.left())
+                          : std::tuple(a.left(), a.width(), a.top()) < std::tuple(b.left(), b.width(), b.top());
+        });
+        std::vector<QRect> joined;
+        for (const QRect& r : runs) {
+            if (!joined.empty()) {
+                QRect& last = joined.back();
+                const bool sameLine = across ? last.top() == r.top() && last.height() == r.height()
+                                             : last.left() == r.left() && last.width() == r.width();
+                const bool touches = across ? r.left() <= last.right() + 1 : r.top() <= last.bottom() + 1;
+                if (sameLine && touches) {
+                    last = last.united(r);
+                    continue;
+                }
+            }
+            joined.push_back(r);
+        }
+        return joined;
+    };
+    std::vector<QRect> all = join(horizontal, true);
+    const std::vector<QRect> columns = join(vertical, false);
+    all.insert(all.end(), columns.begin(), columns.end());
+    painter_.setBrush(QColor(runColour_));
+    painter_.drawRects(all.data(), static_cast<int>(all.size()));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::Print(std::string_view text)
+{
+    Flush();
+    painter_.setFont(font_);
+    painter_.setPen(QColor(ToQRgb(foreColor_)));
+    painter_.drawText(QPointF(currentX_, currentY_ + ascent_),
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.setPen(Qt::NoPen);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,74 @@
+// The window: its controls, their wiring to the handlers, and the backing image it shows.
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/program/Program.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/QtControls.h"
+#include "qt/platform/WindowFont.h"
+#include "qt/window/MazeMenu.h"
+#include "qt/window/MazePicture.h"
+
+namespace tolvane {
+
+inline constexpr int kClientWidth = 464;
+inline constexpr int kClientHeight = 358;
+
+class Form1 final : public QWidget {
+public:
+    // `random` replaces the clock-seeded source, for tests that script the maze.
+    explicit Form1(std::unique_ptr<RandomSource> random = nullptr);
+
+    // Shows a run-time error to the user; by default a message box. Tests replace it.
+    using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
+    void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
+
+    // Builds the maze of `seed` as a click on Command1 would have built it.
+    void OpenMaze(std::uint64_t seed);
+
+    // What the maze menu acts on: whether a maze has been built, its code (empty when its random
+    // source cannot name one), whether the route is drawn, and the picture as it is shown.
+    bool HasMaze() const { return Command2.isEnabled(); }  // enabled by the first build
+    QString MazeCode() const;
+    bool RouteShown() const { return routeShown_; }
+    QImage ShownPicture() const;
+    MazeMenu& menu() { return *menu_; }
+
+    Program& program() { return program_; }
+    ImageSurface& surface() { return surface_; }
+    QPushButton& command1() { return Command1; }
+    QPushButton& command2() { return Command2; }
+    QTimer& timer1() { return Timer1; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Runs one handler inside the guard and shows the result.
+    template <typename Handler>
+    void Handle(const char* name, Handler&& handler);
+    void ShowErrorBox(const QString& handler, const QString& error);
+
+    QPushButton Command1;
+    QPushButton Command2;
+    MazePicture picture_{*this, Command1, Command2};
+    QTimer Timer1;
+    ImageSurface surface_;
+    ButtonSwitch command2Switch_{Command2};
+    TimerSwitch timer1Switch_{Timer1};
+    std::unique_ptr<RandomSource> random_;
+    Program program_;
+    ErrorReporter reportError_;
+    bool routeShown_ = false;
+    std::optional<std::uint64_t> seed_;
+    MazeMenu* menu_ = nullptr;  // a child of the window
+};
+
+}  // namespace tolvane

@@ -1,0 +1,164 @@
+// The maze picture's context menu and what its items do.
+#include "qt/window/MazeMenu.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "qt/paper/Export.h"
+#include "qt/paper/Pictures.h"
+#include "qt/paper/Printing.h"
+#include "qt/window/Form1.h"
+
+namespace tolvane {
+namespace {
+
+struct FileType {
+    const char* filter;
+    const char* suffix;
+};
+const FileType kFileTypes[] = {
+    {QT_TRANSLATE_NOOP("MazeMenu", "PNG image (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("MazeMenu", "SVG image (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("MazeMenu", "PDF document (*.pdf)"), "pdf"},
+};
+
+QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Include the solution (the whole route)"); }
+
+}  // namespace
+
+MazeMenu::MazeMenu(Form1& form)
+    : QObject(&form),
+      form_(form),
+      copy_(QCoreApplication::translate("MazeMenu", "&Copy")),
+      copyCode_(QCoreApplication::translate("MazeMenu", "Copy Maze C&ode")),
+      save_(QCoreApplication::translate("MazeMenu", "&Save…")),
+      print_(QCoreApplication::translate("MazeMenu", "&Print…"))
+{
+    copy_.setShortcut(QKeySequence::Copy);
+    copyCode_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    save_.setShortcut(QKeySequence::Save);
+    print_.setShortcut(QKeySequence::Print);
+    connect(&copy_, &QAction::triggered, this, &MazeMenu::Copy);
+    connect(&copyCode_, &QAction::triggered, this, &MazeMenu::CopyCode);
+    connect(&save_, &QAction::triggered, this, &MazeMenu::Save);
+    connect(&print_, &QAction::triggered, this, &MazeMenu::Print);
+    for (QAction* action : {&copy_, &copyCode_, &save_, &print_}) {
+        action->setShortcutVisibleInContextMenu(true);
+        form.addAction(action);
+    }
+    // Shift+F10 opens the menu from the keyboard, as the Menu key does, on keyboards without one.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &form);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { Popup(form_.mapToGlobal(QPoint(kPictureSide / 2, kPictureSide / 2))); });
+    menu_.addAction(&copy_);
+    menu_.addAction(&copyCode_);
+    menu_.addSeparator();
+    menu_.addAction(&save_);
+    menu_.addAction(&print_);
+    Update();
+}
+
+void MazeMenu::Update()
+{
+    const bool maze = form_.HasMaze();
+    copy_.setEnabled(maze);
+    copyCode_.setEnabled(maze && !form_.MazeCode().isEmpty());
+    save_.setEnabled(maze);
+    print_.setEnabled(maze);
+}
+
+void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
+
+void MazeMenu::Copy()
+{
+    if (!form_.HasMaze())
+        return;
+    auto* data = new QMimeData;
+    data->setImageData(form_.ShownPicture());
+    if (!form_.MazeCode().isEmpty())
+        data->setText(form_.MazeCode());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void MazeMenu::CopyCode()
+{
+    if (!form_.MazeCode().isEmpty())
+        QGuiApplication::clipboard()->setText(form_.MazeCode());
+}
+
+void MazeMenu::Save()
+{
+    if (!form_.HasMaze())
+        return;
+    // Qt's own dialog, so that the choice of the route can sit in it.
+    QFileDialog dialog(&form_, QCoreApplication::translate("MazeMenu", "Save Maze"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const FileType& type : kFileTypes)
+        filters << QCoreApplication::translate("MazeMenu", type.filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(kFileTypes[0].suffix));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(QString::fromLatin1(kFileTypes[std::max<qsizetype>(0, filters.indexOf(filter))].suffix));
+    });
+    if (folder_.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder_ = QDir(pictures).exists() ? pictures : QDir::homePath();
+    }
+    dialog.setDirectory(folder_);
+    const QString code = form_.MazeCode();
+    dialog.selectFile(code.isEmpty() ? QStringLiteral("maze.png") : QStringLiteral("maze-%1.png").arg(code));
+    QCheckBox solution(SolutionChoice());
+    solution.setChecked(form_.RouteShown());
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(&solution, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString path = dialog.selectedFiles().front();
+    folder_ = QFileInfo(path).absolutePath();
+    if (!FormatOf(path)) {
+        const qsizetype type = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+        path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
+    }
+    const Sheet sheet{&form_.program().state(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteSheets(path, {sheet}, form_.devicePixelRatioF()))
+        QMessageBox::warning(&form_, form_.windowTitle(), *error);
+}
+
+void MazeMenu::Print()
+{
+    if (!form_.HasMaze())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Tolvane %1").arg(form_.MazeCode()).trimmed());
+    QPrintDialog dialog(&printer, &form_);
+    QWidget options;
+    options.setWindowTitle(QCoreApplication::translate("MazeMenu", "Maze"));
+    auto* layout = new QVBoxLayout(&options);
+    auto* solution = new QCheckBox(SolutionChoice(), &options);
+    solution->setChecked(form_.RouteShown());
+    layout->addWidget(solution);
+    layout->addStretch();
+    dialog.setOptionTabs({&options});
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Sheet sheet{&form_.program().state(), form_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden};
+    if (!PrintSheet(printer, sheet))
+        QMessageBox::warning(&form_, form_.windowTitle(),
+                             QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
+}
+
+}  // namespace tolvane

@@ -1,0 +1,134 @@
+// The maze square as assistive technology sees it.
+#include "qt/window/MazePicture.h"
+
+#include <QAccessibleWidget>
+
+#include "qt/paper/Pictures.h"
+
+namespace tolvane {
+namespace {
+
+constexpr const char* kCloseActionProperty = "tolvaneCloseAction";
+const QString kCloseAction = QStringLiteral("close");
+
+class PictureAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
+};
+
+class WindowAccessible final : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(WindowAccessible)
+
+public:
+    explicit WindowAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Window) {}
+
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << kCloseAction; }
+    QString localizedActionName(const QString& action) const override
+    {
+        return action == kCloseAction ? tr("Close") : QAccessibleWidget::localizedActionName(action);
+    }
+    QString localizedActionDescription(const QString& action) const override
+    {
+        return action == kCloseAction ? tr("Closes the window") : QAccessibleWidget::localizedActionDescription(action);
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != kCloseAction)
+            return QAccessibleWidget::doAction(action);
+        // After the reply to the request has gone out, not in the middle of it.
+        QTimer::singleShot(0, widget(), &QWidget::close);
+    }
+};
+
+QAccessibleInterface* AccessibleFor(const QString&, QObject* object)
+{
+    if (auto* picture = dynamic_cast<MazePicture*>(object))
+        return new PictureAccessible(picture);
+    if (object && object->isWidgetType() && object->property(kCloseActionProperty).toBool())
+        return new WindowAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+void InstallAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(AccessibleFor);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace
+
+MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QAbstractButton& solve)
+    : QWidget(&window), build_(build.text()), solve_(solve.text())
+{
+    InstallAccessibleFactory();
+    setObjectName("MazePicture");
+    setGeometry(0, 0, kPictureSide, kPictureSide);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    throttle_.setSingleShot(true);
+    connect(&throttle_, &QTimer::timeout, this, &MazePicture::Publish);
+}
+
+void MazePicture::Follow(std::string_view handler, const MazeState& state)
+{
+    // Tick k has drawn k segments of the route, the first from the start cell to itself: the
+    // route then covers its first k cells, and all PathLen of them once the tick count reaches it.
+    const int cells = state.PathLen;
+    bool progress = false;
+    if (handler == "Form_Load") {
+        name_ = tr("No maze yet");
+        description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
+    } else if (handler == "Command1_Click") {
+        name_ = tr("Maze");
+        description_ = tr("A maze of 21 by 21 cells, from S at the top left to G at the bottom right. "
+                          "Press %1 to draw the route.")
+                           .arg(solve_);
+    } else if (!state.Found) {
+        name_ = tr("Maze");
+        description_ = tr("A maze of 21 by 21 cells. No route from S to G was found.");
+    } else if (state.StepCount < cells) {
+        name_ = tr("Maze, route being drawn");
+        description_ = tr("The route is being drawn: %1 of %2 cells.").arg(state.StepCount).arg(cells);
+        progress = handler == "Timer1_Timer";
+    } else {
+        name_ = tr("Maze, route to G");
+        description_ = tr("The route reached G in %1 cells.").arg(cells);
+    }
+    if (progress && name_ == accessibleName() && sincePublished_.isValid() &&
+        sincePublished_.elapsed() < kNoticeInterval) {
+        if (!throttle_.isActive())
+            throttle_.start(kNoticeInterval - static_cast<int>(sincePublished_.elapsed()));
+        return;
+    }
+    Publish();
+}
+
+void MazePicture::Publish()
+{
+    throttle_.stop();
+    // Each setter notifies assistive technology, and only when its text changes.
+    setAccessibleName(name_);
+    setAccessibleDescription(description_);
+    sincePublished_.start();
+}
+
+void DescribeButtons(QAbstractButton& build, QAbstractButton& solve)
+{
+    for (auto [button, text] : {std::pair{&build, MazePicture::tr("Builds a new random maze.")},
+                                std::pair{&solve, MazePicture::tr("Finds the route from S to G and draws it.")}}) {
+        button->setToolTip(text);
+        button->setAccessibleDescription(text);
+    }
+}
+
+void OfferCloseAction(QWidget& window)
+{
+    InstallAccessibleFactory();
+    window.setProperty(kCloseActionProperty, true);
+}
+
+}  // namespace tolvane
