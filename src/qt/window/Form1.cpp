@@ -73,7 +73,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     });
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
-    menu_ = new MazeMenu(*this);
+    menu_ = new MazeMenu(*this, *this);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });

@@ -20,7 +20,7 @@ namespace tolvane {
 inline constexpr int kClientWidth = 464;
 inline constexpr int kClientHeight = 358;
 
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public ShownMaze {
 public:
     // `random` replaces the clock-seeded source, for tests that script the maze.
     explicit Form1(std::unique_ptr<RandomSource> random = nullptr);
@@ -34,10 +34,11 @@ public:
 
     // What the maze menu acts on: whether a maze has been built, its code (empty when its random
     // source cannot name one), whether the route is drawn, and the picture as it is shown.
-    bool HasMaze() const { return Command2.isEnabled(); }  // enabled by the first build
-    QString MazeCode() const;
-    bool RouteShown() const { return routeShown_; }
-    QImage ShownPicture() const;
+    bool HasMaze() const override { return Command2.isEnabled(); }  // enabled by the first build
+    QString MazeCode() const override;
+    bool RouteShown() const override { return routeShown_; }
+    QImage ShownPicture() const override;
+    const MazeState& Maze() const override { return program_.state(); }
     MazeMenu& menu() { return *menu_; }
 
     Program& program() { return program_; }

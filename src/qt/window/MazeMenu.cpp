@@ -19,7 +19,6 @@
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
-#include "qt/window/Form1.h"
 
 namespace tolvane {
 namespace {
@@ -38,9 +37,10 @@ QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Inclu
 
 }  // namespace
 
-MazeMenu::MazeMenu(Form1& form)
-    : QObject(&form),
-      form_(form),
+MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown)
+    : QObject(&window),
+      window_(window),
+      shown_(shown),
       copy_(QCoreApplication::translate("MazeMenu", "&Copy")),
       copyCode_(QCoreApplication::translate("MazeMenu", "Copy Maze C&ode")),
       save_(QCoreApplication::translate("MazeMenu", "&Save…")),
@@ -56,12 +56,12 @@ MazeMenu::MazeMenu(Form1& form)
     connect(&print_, &QAction::triggered, this, &MazeMenu::Print);
     for (QAction* action : {&copy_, &copyCode_, &save_, &print_}) {
         action->setShortcutVisibleInContextMenu(true);
-        form.addAction(action);
+        window.addAction(action);
     }
     // Shift+F10 opens the menu from the keyboard, as the Menu key does, on keyboards without one.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &form);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &window);
     connect(menuKey, &QShortcut::activated, this,
-            [this] { Popup(form_.mapToGlobal(QPoint(kPictureSide / 2, kPictureSide / 2))); });
+            [this] { Popup(window_.mapToGlobal(QPoint(kPictureSide / 2, kPictureSide / 2))); });
     menu_.addAction(&copy_);
     menu_.addAction(&copyCode_);
     menu_.addSeparator();
@@ -72,9 +72,9 @@ MazeMenu::MazeMenu(Form1& form)
 
 void MazeMenu::Update()
 {
-    const bool maze = form_.HasMaze();
+    const bool maze = shown_.HasMaze();
     copy_.setEnabled(maze);
-    copyCode_.setEnabled(maze && !form_.MazeCode().isEmpty());
+    copyCode_.setEnabled(maze && !shown_.MazeCode().isEmpty());
     save_.setEnabled(maze);
     print_.setEnabled(maze);
 }
@@ -83,27 +83,27 @@ void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
 
 void MazeMenu::Copy()
 {
-    if (!form_.HasMaze())
+    if (!shown_.HasMaze())
         return;
     auto* data = new QMimeData;
-    data->setImageData(form_.ShownPicture());
-    if (!form_.MazeCode().isEmpty())
-        data->setText(form_.MazeCode());
+    data->setImageData(shown_.ShownPicture());
+    if (!shown_.MazeCode().isEmpty())
+        data->setText(shown_.MazeCode());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void MazeMenu::CopyCode()
 {
-    if (!form_.MazeCode().isEmpty())
-        QGuiApplication::clipboard()->setText(form_.MazeCode());
+    if (!shown_.MazeCode().isEmpty())
+        QGuiApplication::clipboard()->setText(shown_.MazeCode());
 }
 
 void MazeMenu::Save()
 {
-    if (!form_.HasMaze())
+    if (!shown_.HasMaze())
         return;
     // Qt's own dialog, so that the choice of the route can sit in it.
-    QFileDialog dialog(&form_, QCoreApplication::translate("MazeMenu", "Save Maze"));
+    QFileDialog dialog(&window_, QCoreApplication::translate("MazeMenu", "Save Maze"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
@@ -119,10 +119,10 @@ void MazeMenu::Save()
         folder_ = QDir(pictures).exists() ? pictures : QDir::homePath();
     }
     dialog.setDirectory(folder_);
-    const QString code = form_.MazeCode();
+    const QString code = shown_.MazeCode();
     dialog.selectFile(code.isEmpty() ? QStringLiteral("maze.png") : QStringLiteral("maze-%1.png").arg(code));
     QCheckBox solution(SolutionChoice());
-    solution.setChecked(form_.RouteShown());
+    solution.setChecked(shown_.RouteShown());
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(&solution, grid->rowCount(), 0, 1, grid->columnCount());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -133,31 +133,31 @@ void MazeMenu::Save()
         const qsizetype type = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
     }
-    const Sheet sheet{&form_.program().state(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden};
-    if (const auto error = WriteSheets(path, {sheet}, form_.devicePixelRatioF()))
-        QMessageBox::warning(&form_, form_.windowTitle(), *error);
+    const Sheet sheet{&shown_.Maze(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
+        QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
 
 void MazeMenu::Print()
 {
-    if (!form_.HasMaze())
+    if (!shown_.HasMaze())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Tolvane %1").arg(form_.MazeCode()).trimmed());
-    QPrintDialog dialog(&printer, &form_);
+    printer.setDocName(QStringLiteral("Tolvane %1").arg(shown_.MazeCode()).trimmed());
+    QPrintDialog dialog(&printer, &window_);
     QWidget options;
     options.setWindowTitle(QCoreApplication::translate("MazeMenu", "Maze"));
     auto* layout = new QVBoxLayout(&options);
     auto* solution = new QCheckBox(SolutionChoice(), &options);
-    solution->setChecked(form_.RouteShown());
+    solution->setChecked(shown_.RouteShown());
     layout->addWidget(solution);
     layout->addStretch();
     dialog.setOptionTabs({&options});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Sheet sheet{&form_.program().state(), form_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden};
+    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden};
     if (!PrintSheet(printer, sheet))
-        QMessageBox::warning(&form_, form_.windowTitle(),
+        QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
 }
 

@@ -3,17 +3,34 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QImage>
 #include <QObject>
+#include <QWidget>
+
+#include "core/maze/MazeState.h"
 
 namespace tolvane {
 
-class Form1;
+// What the menu acts on: the maze as the window shows it.
+class ShownMaze {
+public:
+    // Whether a maze has been built, its code (empty when its random source cannot name one),
+    // whether the route is drawn, the picture as it is shown, and the maze itself.
+    virtual bool HasMaze() const = 0;
+    virtual QString MazeCode() const = 0;
+    virtual bool RouteShown() const = 0;
+    virtual QImage ShownPicture() const = 0;
+    virtual const MazeState& Maze() const = 0;
+
+protected:
+    ~ShownMaze() = default;
+};
 
 // The maze picture's context menu. Its actions also belong to the window, so their shortcuts
 // (Copy, Save, Print and Ctrl+Shift+C) work wherever the focus is.
 class MazeMenu final : public QObject {
 public:
-    explicit MazeMenu(Form1& form);
+    MazeMenu(QWidget& window, const ShownMaze& shown);
 
     // Enables what has something to act on: nothing before the first maze.
     void Update();
@@ -25,7 +42,8 @@ public:
     void Print();
 
 private:
-    Form1& form_;
+    QWidget& window_;
+    const ShownMaze& shown_;
     QAction copy_;
     QAction copyCode_;
     QAction save_;
