@@ -3,10 +3,9 @@
 
 #include "core/maze/MazeState.h"
 #include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
 
 namespace tolvane {
-
-inline constexpr int kCell = 17;  // pixels per cell
 
 // Clears the surface and draws every wall of cells -1..20 and the blue S and G; leaves the
 // pen black and the pen width as it was.

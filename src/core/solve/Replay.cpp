@@ -2,20 +2,14 @@
 #include "core/solve/Replay.h"
 
 #include "core/render/DrawMaze.h"
+#include "core/render/Geometry.h"
 
 namespace tolvane {
 namespace {
 
-constexpr double kCellSize = kCell;
-constexpr double kToCentre = 0.5;
 constexpr int kPlainWidth = 1;
 
-PointF Centre(Int16 x, Int16 y)
-{
-    // Exact in single precision: every centre is a multiple of 0.5 below 358.
-    return {static_cast<float>((static_cast<double>(x) + kToCentre) * kCellSize),
-            static_cast<float>((static_cast<double>(y) + kToCentre) * kCellSize)};
-}
+PointF Centre(Int16 x, Int16 y) { return kWindowGeometry.Centre(x, y); }
 
 }  // namespace
 
