@@ -11,26 +11,28 @@ namespace tolvane {
 void Program::Form_Load()
 {
     MazeState& s = state_;
-    for (int x = -1; x <= kSide; ++x)
-        for (int y = -1; y <= kSide; ++y)
+    for (int x = -1; x <= s.Width(); ++x)
+        for (int y = -1; y <= s.Height(); ++y)
             s.Walls(x, y) = 0;
-    // The bottom walls of rows -1 and 20 are the top and bottom edges of the square; the
-    // right walls of columns -1 and 20 its left and right edges.
-    for (int k = 0; k <= kLast; ++k) {
+    // The bottom walls of rows -1 and the last are the top and bottom edges of the square;
+    // the right walls of columns -1 and the last its left and right edges.
+    for (int k = 0; k <= s.LastX(); ++k) {
         s.Walls(k, -1) = kBottomWall;
-        s.Walls(k, kLast) = kBottomWall;
+        s.Walls(k, s.LastY()) = kBottomWall;
     }
-    for (int k = 0; k <= kLast; ++k) {
+    for (int k = 0; k <= s.LastY(); ++k) {
         s.Walls(-1, k) = kRightWall;
-        s.Walls(kLast, k) = kRightWall;
+        s.Walls(s.LastX(), k) = kRightWall;
     }
-    s.Walls(kLast, kLast) = kBottomWall + kRightWall;
+    s.Walls(s.LastX(), s.LastY()) = kBottomWall + kRightWall;
     DrawMaze(s, p_.surface);
 }
 
 void Program::Command1_Click()
 {
     p_.Timer1.SetEnabled(false);
+    if (state_.size != size_)
+        state_ = MazeState(size_);
     BuildMaze(state_, p_.random);
     DrawMaze(state_, p_.surface);
     p_.Command2.SetEnabled(true);

@@ -33,11 +33,16 @@ public:
     // One replay step.
     void Timer1_Timer();
 
+    // The size of the mazes the next clicks on Command1 build; 21 x 21 unless changed.
+    void SetMazeSize(MazeSize size) { size_ = size; }
+    MazeSize mazeSize() const { return size_; }
+
     MazeState& state() { return state_; }
     const MazeState& state() const { return state_; }
 
 private:
     Platform p_;
+    MazeSize size_;
     MazeState state_;
 };
 

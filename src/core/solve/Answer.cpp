@@ -9,13 +9,18 @@ namespace tolvane {
 
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer)
 {
-    DrawMaze(maze, surface);
+    DrawPicture(maze, surface, answer, CellGeometry::For(maze.size));
+}
+
+void DrawPicture(const MazeState& maze, Surface& surface, Answer answer, const CellGeometry& geometry)
+{
+    DrawMaze(maze, surface, geometry);
     if (answer == Answer::Hidden)
         return;
     MazeState searched = maze;
     Solve(searched);
     if (searched.Found)
-        DrawRoute(searched, surface, searched.PathLen - 1);
+        DrawRoute(searched, surface, searched.PathLen - 1, geometry);
 }
 
 }  // namespace tolvane

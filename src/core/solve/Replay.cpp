@@ -9,15 +9,18 @@ namespace {
 
 constexpr int kPlainWidth = 1;
 
-PointF Centre(Int16 x, Int16 y) { return kWindowGeometry.Centre(x, y); }
-
 }  // namespace
 
 void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 {
+    DrawRoute(s, surface, lastSegment, CellGeometry::For(s.size));
+}
+
+void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const CellGeometry& g)
+{
     surface.SetDrawWidth(kRouteWidth);
     for (int i = 0; i <= lastSegment; ++i)
-        surface.Line(Centre(s.PathX(i), s.PathY(i)), Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
+        surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);
 }
@@ -26,7 +29,7 @@ void ReplayTick(MazeState& s, Surface& surface, Switch& timer)
 {
     DrawMaze(s, surface);
     DrawRoute(s, surface, s.StepCount);  // the bound is read once, before the first segment
-    s.StepCount = To16(s.StepCount + 1);
+    s.StepCount = Add32(s.StepCount, 1);
     if (s.StepCount == s.PathLen)
         timer.SetEnabled(false);
 }
