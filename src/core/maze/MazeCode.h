@@ -21,3 +21,12 @@ std::string FormatMazeCode(std::uint64_t seed);
 std::optional<std::uint64_t> ParseMazeCode(std::string_view text);
 
 }  // namespace tolvane
+
+namespace tolvane {
+
+// The character of a code digit 0..31, and the digit a typed character stands for (-1 for
+// none), for codes written around this one.
+char CodeCharacter(int digit);
+int CodeDigit(char c);
+
+}  // namespace tolvane
