@@ -4,12 +4,34 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 
-#include "core/maze/MazeCode.h"
+#include "core/maze/Difficulty.h"
+#include "core/maze/SizedCode.h"
 #include "qt/Version.h"
+#include "qt/window/SizeMenu.h"
 
 namespace tolvane {
 namespace {
+
+// The levels as a table: what --help says of --level.
+QString LevelHelp()
+{
+    QString text = QCoreApplication::translate("CommandLine",
+                                               "With --export: mazes of this level, 1 to 5, each drawn until its "
+                                               "route's length falls inside the level's band, so that a class set "
+                                               "is fair:");
+    for (const Level& level : kLevels)
+        text += QCoreApplication::translate("CommandLine", "\n%1 = ages %2, %3 x %4 cells, routes of %5 to %6 cells")
+                    .arg(level.number)
+                    .arg(level.number == 5 ? QCoreApplication::translate("CommandLine", "adults")
+                                           : QString::fromLatin1(level.ages))
+                    .arg(level.size.width)
+                    .arg(level.size.height)
+                    .arg(level.shortestRoute)
+                    .arg(level.longestRoute);
+    return text;
+}
 
 struct Parser {
     QCommandLineParser parser;
@@ -34,6 +56,33 @@ struct Parser {
                                                             "With --export: add the answer. A PNG or SVG shows the "
                                                             "whole route; a PDF follows the puzzle pages with a "
                                                             "solution page for each, in the same order.")};
+    QCommandLineOption size{"size",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: mazes of this size, width x height cells, "
+                                                        "each from 2 to 1001; 21x21 unless given."),
+                            QCoreApplication::translate("CommandLine", "WxH")};
+    QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption title{"title",
+                             QCoreApplication::translate("CommandLine", "With --export to a PDF: this title on every page."),
+                             QCoreApplication::translate("CommandLine", "text")};
+    QCommandLineOption noNameLine{"no-name-line", QCoreApplication::translate(
+                                                      "CommandLine", "With --export to a PDF: leave out the line for a "
+                                                                     "name and the date at the top of the puzzle pages.")};
+    QCommandLineOption perPage{"per-page",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --export to a PDF: this many mazes to a page, 1, 2, 4 "
+                                                           "or 6; the answer key takes at least 4 to a page."),
+                               QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption paper{"paper",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export to a PDF: the paper, a4 or letter; by "
+                                                         "default the one your locale uses."),
+                             QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption pngCell{"png-cell",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --export to a PNG: this many pixels a cell, 1 to 64, "
+                                                           "instead of the window's picture; for big mazes."),
+                               QCoreApplication::translate("CommandLine", "px")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -48,7 +97,8 @@ struct Parser {
         parser.setApplicationDescription(QCoreApplication::translate(
             "CommandLine", "Builds random perfect mazes and solves them. Without options it opens its window."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, maze, exportFile, count, solution, verbose, platform, display});
+        parser.addOptions({help, version, maze, exportFile, count, solution, size, level, title, noNameLine, perPage,
+                           paper, pngCell, verbose, platform, display});
     }
 };
 
@@ -60,7 +110,8 @@ Options Error(const QString& message)
     o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
                  .arg(message,
                       QCoreApplication::translate("CommandLine",
-                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
+                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution] "
+                                                  "[--size WxH | --level N] [--title TEXT] [--per-page N] ...]"),
                       QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
     return o;
 }
@@ -93,33 +144,90 @@ Options ParseCommandLine(const QStringList& arguments)
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
-        o.seed = ParseMazeCode(code.toStdString());
-        if (!o.seed) {
-            Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2")
+        const auto maze = ParseSizedCode(code.toStdString());
+        if (!maze) {
+            Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2, "
+                                                                           "after its size for other sizes than 21x21")
                                     .arg(code, QStringLiteral("3F7KQ-M2XWA")));
             bad.status = 1;
             return bad;
         }
+        o.seed = maze->seed;
+        o.size = maze->size;
     }
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution})
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        if (std::max(o.size.width, o.size.height) > kLargestWindowSide)
+            return Error(QCoreApplication::translate("CommandLine", "the window shows mazes of up to %1x%1 cells; write this one "
+                                                                    "to a file with --export")
+                             .arg(kLargestWindowSide));
         return o;
     }
     o.mode = Options::Mode::Export;
     o.exportFile = p.parser.value(p.exportFile);
     o.solution = p.parser.isSet(p.solution);
+    o.title = p.parser.value(p.title);
+    o.nameLine = !p.parser.isSet(p.noNameLine);
+    // A whole number from `lowest` to `highest` for `option`, or nothing.
+    auto number = [&](const QCommandLineOption& option, int lowest, int highest) -> std::optional<int> {
+        bool ok = false;
+        const int value = p.parser.value(option).toInt(&ok);
+        return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+    };
     if (p.parser.isSet(p.count)) {
-        bool number = false;
-        o.count = p.parser.value(p.count).toInt(&number);
-        if (!number || o.count < 1 || o.count > kMaxCount)
+        const auto count = number(p.count, 1, kMaxCount);
+        if (!count)
             return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not '%2'")
                              .arg(kMaxCount)
                              .arg(p.parser.value(p.count)));
+        o.count = *count;
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
+    }
+    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
+    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
+    if (p.parser.isSet(p.size)) {
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not '%3'")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(p.parser.value(p.size)));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.level)) {
+        o.level = number(p.level, 1, static_cast<int>(kLevels.size()));
+        if (!o.level)
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not '%2'")
+                             .arg(kLevels.size())
+                             .arg(p.parser.value(p.level)));
+        o.size = LevelNumbered(*o.level)->size;
+    }
+    if (p.parser.isSet(p.perPage)) {
+        const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
+        if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())
+            return Error(QCoreApplication::translate("CommandLine", "--per-page takes 1, 2, 4 or 6, not '%1'").arg(p.parser.value(p.perPage)));
+        o.perPage = *perPage;
+    }
+    if (p.parser.isSet(p.paper)) {
+        const auto paper = PaperNamed(p.parser.value(p.paper));
+        if (!paper)
+            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not '%1'").arg(p.parser.value(p.paper)));
+        o.paper = *paper;
+    }
+    if (p.parser.isSet(p.pngCell)) {
+        const auto cell = number(p.pngCell, 1, kLargestPngCell);
+        if (!cell)
+            return Error(QCoreApplication::translate("CommandLine", "--png-cell takes a whole number from 1 to %1, not '%2'")
+                             .arg(kLargestPngCell)
+                             .arg(p.parser.value(p.pngCell)));
+        o.pngCell = *cell;
     }
     return o;
 }

@@ -26,9 +26,9 @@ QString Title(const std::vector<Sheet>& sheets)
     return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
 }
 
-bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)
+bool WritePng(QSaveFile& file, const Sheet& sheet, double scale, int cell)
 {
-    QImage image = PictureImage(*sheet.maze, sheet.answer, scale);
+    QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell) : PictureImage(*sheet.maze, sheet.answer, scale);
     image.setText(QStringLiteral("Title"), Title({sheet}));
     image.setText(QStringLiteral("Software"), Creator());
     return image.save(&file, "PNG");
@@ -36,26 +36,33 @@ bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)
 
 bool WriteSvg(QSaveFile& file, const std::vector<Sheet>& sheets)
 {
+    // A big maze gets a bigger canvas, so that its walls stay whole units apart.
+    const int side = PaperSquare(sheets.front().maze->size) + 1;
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(QSize(kPictureSide, kPictureSide));
-    svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
+    svg.setSize(QSize(side, side));
+    svg.setViewBox(QRect(0, 0, side, side));
     svg.setTitle(Title(sheets));
     svg.setDescription(Creator());
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    PaintPicture(painter, QRectF(0, 0, kPictureSide, kPictureSide), *sheets.front().maze, sheets.front().answer);
+    PaintPicture(painter, QRectF(0, 0, side, side), *sheets.front().maze, sheets.front().answer);
     return painter.end();
+}
+
+void SetUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& paper)
+{
+    pdf.setTitle(title);
+    pdf.setCreator(Creator());
+    pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                  QPageLayout::Millimeter));
 }
 
 bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
 {
     QPdfWriter pdf(&file);
-    pdf.setTitle(Title(sheets));
-    pdf.setCreator(Creator());
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    SetUpPdf(pdf, Title(sheets), QPageSize(QPageSize::A4));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
@@ -89,29 +96,16 @@ QString SheetCaption(const Sheet& sheet)
     return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
 }
 
-std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale)
-{
-    const auto format = FormatOf(path);
-    if (!format)
-        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
-    if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
-        return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
+namespace {
 
+// Writes `path` through a save file with `write`, so that it appears only when complete.
+template <typename Write>
+std::optional<QString> Commit(const QString& path, Write write)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
-    bool written = false;
-    switch (*format) {
-    case FileFormat::Png:
-        written = WritePng(file, sheets.front(), scale);
-        break;
-    case FileFormat::Svg:
-        written = WriteSvg(file, sheets);
-        break;
-    case FileFormat::Pdf:
-        written = WritePdf(file, sheets);
-        break;
-    }
+    const bool written = write(file);
     if (!written || file.error() != QFileDevice::NoError) {
         const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QCoreApplication::translate("Export", "the picture could not be drawn");
         file.cancelWriting();
@@ -120,6 +114,60 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
     if (!file.commit())
         return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale, int cell)
+{
+    const auto format = FormatOf(path);
+    if (!format)
+        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
+    if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
+        return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
+    return Commit(path, [&](QSaveFile& file) {
+        switch (*format) {
+        case FileFormat::Png:
+            return WritePng(file, sheets.front(), scale, cell);
+        case FileFormat::Svg:
+            return WriteSvg(file, sheets);
+        case FileFormat::Pdf:
+            return WritePdf(file, sheets);
+        }
+        return false;
+    });
+}
+
+std::optional<QString> WorksheetProblem(const Worksheet& sheet)
+{
+    QImage probe(1, 1, QImage::Format_RGB32);  // any device measures type alike
+    if (!TitleFits(sheet, probe, kMarginMm))
+        return QCoreApplication::translate("Export", "the title is too long for one line across the page; shorten it");
+    const int largest = LargestFittingSide(sheet, kMarginMm);
+    for (const Puzzle& puzzle : sheet.puzzles) {
+        const MazeSize size = puzzle.size;
+        if (std::max(size.width, size.height) > largest)
+            return QCoreApplication::translate("Export", "%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, "
+                                                         "or fewer to a page")
+                .arg(size.width)
+                .arg(size.height)
+                .arg(sheet.perPage)
+                .arg(largest);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet)
+{
+    return Commit(path, [&](QSaveFile& file) {
+        QPdfWriter pdf(&file);
+        SetUpPdf(pdf,
+                 sheet.title.isEmpty() ? QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(PageCount(sheet))
+                                       : sheet.title,
+                 PageSizeOf(sheet.paper));
+        QPainter painter;
+        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet) && painter.end();
+    });
 }
 
 }  // namespace tolvane

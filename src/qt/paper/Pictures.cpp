@@ -25,14 +25,33 @@ QImage PictureImage(const MazeState& maze, Answer answer, double scale)
     return image;
 }
 
+int PaperSquare(MazeSize size)
+{
+    return CellGeometry::For(size).cell >= kPaperCell ? kSquare : CellGeometry::SquareFor(size, kPaperCell);
+}
+
+QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
+{
+    const int side = CellGeometry::SquareFor(maze.size, cell) + 1;
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    {
+        PainterSurface surface(painter, QSize(side, side), WindowFont());
+        DrawPicture(maze, surface, answer, CellGeometry::For(maze.size, side - 1));
+    }
+    return image;
+}
+
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer)
 {
+    const int square = PaperSquare(maze.size);
+    const int side = square + 1;
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
+    painter.scale(target.width() / side, target.height() / side);
     {
-        PainterSurface surface(painter, QSize(kPictureSide, kPictureSide), WindowFont());
-        DrawPicture(maze, surface, answer);
+        PainterSurface surface(painter, QSize(side, side), WindowFont());
+        DrawPicture(maze, surface, answer, CellGeometry::For(maze.size, square));
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();
 }

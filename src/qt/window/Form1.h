@@ -14,6 +14,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
+#include "qt/window/SizeMenu.h"
 
 namespace tolvane {
 
@@ -29,8 +30,10 @@ public:
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
-    // Builds the maze of `seed` as a click on Command1 would have built it.
-    void OpenMaze(std::uint64_t seed);
+    // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
+    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize);
+    // Builds a new maze of `size`, and makes it the size of the next ones.
+    void ChooseSize(MazeSize size);
 
     // What the maze menu acts on: whether a maze has been built, its code (empty when its random
     // source cannot name one), whether the route is drawn, and the picture as it is shown.
@@ -40,6 +43,7 @@ public:
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
     MazeMenu& menu() { return *menu_; }
+    SizeMenu& sizeMenu() { return *sizeMenu_; }
 
     Program& program() { return program_; }
     ImageSurface& surface() { return surface_; }
@@ -70,6 +74,7 @@ private:
     bool routeShown_ = false;
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
+    SizeMenu* sizeMenu_ = nullptr;  // likewise
 };
 
 }  // namespace tolvane

@@ -35,6 +35,8 @@ public:
     // Enables what has something to act on: nothing before the first maze.
     void Update();
     void Popup(const QPoint& globalPos);
+    // The menu itself, for the window to add its own choices to.
+    QMenu& Menu() { return menu_; }
 
     void Copy();
     void CopyCode();
