@@ -46,10 +46,18 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
     surface.Cls();
     // The loops start in the border ring: the right walls of column -1 and the bottom walls
     // of row -1 are the left and top edges of the square.
+    // The border ring's other walls lie outside the square: at the surface's edge they fall off
+    // it, but a maze centred in the square would show them as stubs around its frame.
+    const bool dropOutside = g.left != 0 || g.top != 0;
     for (int x = -1; x <= state.LastX(); ++x) {
         for (int y = -1; y <= state.LastY(); ++y) {
             const PointF corner = g.Corner(x + 1, y + 1);
-            switch (state.Walls(x, y)) {
+            Int16 code = state.Walls(x, y);
+            if (dropOutside && x == -1)
+                code = y == -1 ? 0 : code & kRightWall;
+            else if (dropOutside && y == -1)
+                code = code & kBottomWall;
+            switch (code) {
             case kBottomWall:
                 surface.Line(corner, bottomWallEnd, EndPoint::Relative);
                 break;
