@@ -132,6 +132,25 @@ private:
     double scale_;
 };
 
+// The maze built last: a poster's answer page follows its puzzle page, and a big maze is not
+// built twice for it.
+class LastBuilt {
+public:
+    const MazeState& Get(const Puzzle& puzzle)
+    {
+        if (!maze_ || seed_ != puzzle.seed || maze_->size != puzzle.size) {
+            maze_.reset();  // one big maze at a time
+            maze_ = MazeFromSeed(puzzle.seed, puzzle.size);
+            seed_ = puzzle.seed;
+        }
+        return *maze_;
+    }
+
+private:
+    std::optional<MazeState> maze_;
+    std::uint64_t seed_ = 0;
+};
+
 }  // namespace
 
 Paper LocalePaper()
@@ -201,6 +220,7 @@ QString MeasuresCaption(int level, const Difficulty& d)
 
 bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet)
 {
+    LastBuilt built;
     const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
     PagePainter page(painter, device.logicalDpiX() / kMmPerInch);
     const int pages = PageCount(sheet);
@@ -228,7 +248,7 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
                 return false;
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
                 const Puzzle& puzzle = sheet.puzzles[i];
-                const MazeState maze = MazeFromSeed(puzzle.seed, puzzle.size);
+                const MazeState& maze = built.Get(puzzle);
                 const QString measures =
                     answers ? QString() : MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
                 page.Maze(l->places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
