@@ -9,6 +9,7 @@
 
 #include "core/maze/BuildMaze.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/WindowFont.h"
 
 namespace tolvane {
 namespace {
@@ -66,11 +67,13 @@ QSizeF PrintableMm(Paper paper, double marginMm)
     return PageSizeOf(paper).size(QPageSize::Millimeter) - QSizeF(2 * marginMm, 2 * marginMm);
 }
 
-QFont Font(double points, bool bold = false)
+// All of a sheet's type is in the window's face, which S and G need anyway and which has the
+// Japanese glyphs: a PDF embeds each face it uses whole, so a second face would cost every
+// sheet its size and the time to compress it.
+QFont Font(double points)
 {
-    QFont font;
+    QFont font = WindowFont();
     font.setPointSizeF(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -81,16 +84,28 @@ int PagesFor(std::size_t mazes, int perPage) { return static_cast<int>((mazes + 
 // Paints one page: its rows and its mazes, puzzles or answers.
 class PagePainter {
 public:
-    PagePainter(QPainter& painter, double pxPerMm) : p_(painter), scale_(pxPerMm) {}
+    // The kinds of type a page uses, each made once for the whole sheet.
+    enum Type { kTitle, kNameLine, kHeading, kCaption, kFooter, kTypes };
+
+    PagePainter(QPainter& painter, double pxPerMm)
+        : p_(painter), scale_(pxPerMm),
+          fonts_{Font(kTitlePoints), Font(kNameLinePoints), Font(kHeadingPoints),
+                 Font(kCaptionPoints),     Font(kFooterPoints)},
+          name_(QCoreApplication::translate("Worksheet", "Name")),
+          date_(QCoreApplication::translate("Worksheet", "Date")),
+          nameWidth_(QFontMetricsF(fonts_[kNameLine], painter.device()).horizontalAdvance(name_)),
+          dateWidth_(QFontMetricsF(fonts_[kNameLine], painter.device()).horizontalAdvance(date_))
+    {
+    }
 
     QRectF Px(const QRectF& mm) const
     {
         return {mm.left() * scale_, mm.top() * scale_, mm.width() * scale_, mm.height() * scale_};
     }
 
-    void Text(const QRectF& mm, const QString& text, const QFont& font, int flags)
+    void Text(const QRectF& mm, const QString& text, Type type, int flags)
     {
-        p_.setFont(font);
+        p_.setFont(fonts_[type]);
         p_.setPen(Qt::black);
         p_.drawText(Px(mm), flags, text);
     }
@@ -98,20 +113,15 @@ public:
     // "Name ________   Date ______", the lines drawn as lines, on the row's baseline.
     void NameLine(const QRectF& mm)
     {
-        const QFont font = Font(kNameLinePoints);
-        const QFontMetricsF metrics(font, p_.device());
         const QRectF row = Px(mm);
         const double baseline = row.top() + row.height() * 0.7;
-        const QString name = QCoreApplication::translate("Worksheet", "Name");
-        const QString date = QCoreApplication::translate("Worksheet", "Date");
         const double dateAt = row.left() + row.width() * 0.68;
-        p_.setFont(font);
+        p_.setFont(fonts_[kNameLine]);
         p_.setPen(QPen(Qt::black, scale_ * 0.25));
-        p_.drawText(QPointF(row.left(), baseline), name);
-        p_.drawLine(QPointF(row.left() + metrics.horizontalAdvance(name) + scale_ * 2, baseline),
-                    QPointF(dateAt - scale_ * 6, baseline));
-        p_.drawText(QPointF(dateAt, baseline), date);
-        p_.drawLine(QPointF(dateAt + metrics.horizontalAdvance(date) + scale_ * 2, baseline), QPointF(row.right(), baseline));
+        p_.drawText(QPointF(row.left(), baseline), name_);
+        p_.drawLine(QPointF(row.left() + nameWidth_ + scale_ * 2, baseline), QPointF(dateAt - scale_ * 6, baseline));
+        p_.drawText(QPointF(dateAt, baseline), date_);
+        p_.drawLine(QPointF(dateAt + dateWidth_ + scale_ * 2, baseline), QPointF(row.right(), baseline));
     }
 
     void Maze(const QRectF& slotMm, const MazeState& maze, Answer answer, const QString& caption, const QString& measures)
@@ -120,35 +130,53 @@ public:
         const double top = slotMm.top() + (slotMm.height() - side - kCaptionMm) / 2;  // the maze and its caption centred
         const QRectF square(slotMm.left() + (slotMm.width() - side) / 2, top, side, side);
         PaintPicture(p_, Px(square), maze, answer);
-        const double line = kCaptionMm / 2;
-        const QRectF first(slotMm.left(), square.bottom() + 1, slotMm.width(), line);
-        Text(first, caption, Font(kCaptionPoints), Qt::AlignHCenter | Qt::AlignTop);
-        if (!measures.isEmpty())
-            Text(first.translated(0, line - 1), measures, Font(kCaptionPoints * 0.9), Qt::AlignHCenter | Qt::AlignTop);
+        // Both lines in one call: laying out a text costs more than drawing it.
+        const QRectF below(slotMm.left(), square.bottom() + 1, slotMm.width(), kCaptionMm);
+        Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
+             Qt::AlignHCenter | Qt::AlignTop);
     }
 
 private:
     QPainter& p_;
     double scale_;
+    std::array<QFont, kTypes> fonts_;
+    QString name_;
+    QString date_;
+    double nameWidth_;
+    double dateWidth_;
 };
 
-// The maze built last: a poster's answer page follows its puzzle page, and a big maze is not
-// built twice for it.
-class LastBuilt {
+// The mazes of a sheet, each built once for its puzzle and its answer while they take little
+// room together (a thousand 21 x 21 mazes take 6 MB); bigger sheets keep only the maze built
+// last, which still serves a poster's answer page straight after its puzzle page.
+class BuiltMazes {
 public:
-    const MazeState& Get(const Puzzle& puzzle)
+    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size())
     {
-        if (!maze_ || seed_ != puzzle.seed || maze_->size != puzzle.size) {
-            maze_.reset();  // one big maze at a time
-            maze_ = MazeFromSeed(puzzle.seed, puzzle.size);
-            seed_ = puzzle.seed;
+        long long cells = 0;
+        for (const Puzzle& puzzle : sheet.puzzles)
+            cells += puzzle.size.Cells();
+        keepAll_ = cells <= kKeptCells;
+    }
+
+    const MazeState& Get(std::size_t i)
+    {
+        if (!mazes_[i]) {
+            if (!keepAll_ && last_ < mazes_.size())
+                mazes_[last_].reset();  // one big maze at a time
+            const Puzzle& puzzle = sheet_.puzzles[i];
+            mazes_[i] = MazeFromSeed(puzzle.seed, puzzle.size);
+            last_ = i;
         }
-        return *maze_;
+        return *mazes_[i];
     }
 
 private:
-    std::optional<MazeState> maze_;
-    std::uint64_t seed_ = 0;
+    static constexpr long long kKeptCells = 1 << 19;
+    const Worksheet& sheet_;
+    std::vector<std::optional<MazeState>> mazes_;
+    std::size_t last_ = static_cast<std::size_t>(-1);
+    bool keepAll_ = true;
 };
 
 }  // namespace
@@ -191,7 +219,7 @@ int LargestFittingSide(const Worksheet& sheet, double marginMm)
 
 bool TitleFits(const Worksheet& sheet, QPaintDevice& device, double marginMm)
 {
-    const QFontMetricsF metrics(Font(kTitlePoints, true), &device);
+    const QFontMetricsF metrics(Font(kTitlePoints), &device);
     const double widthPx = PrintableMm(sheet.paper, marginMm).width() * device.logicalDpiX() / kMmPerInch;
     return metrics.horizontalAdvance(sheet.title) <= widthPx;
 }
@@ -220,7 +248,7 @@ QString MeasuresCaption(int level, const Difficulty& d)
 
 bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet)
 {
-    LastBuilt built;
+    BuiltMazes built(sheet);
     const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
     PagePainter page(painter, device.logicalDpiX() / kMmPerInch);
     const int pages = PageCount(sheet);
@@ -231,14 +259,14 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
         ++pageNumber;
         PageLayout l = LayoutPage(area, !sheet.title.isEmpty(), sheet.nameLine && !heading, heading, perPage);
         if (!sheet.title.isEmpty())
-            page.Text(l.title, sheet.title, Font(kTitlePoints, true), Qt::AlignHCenter | Qt::AlignVCenter);
+            page.Text(l.title, sheet.title, PagePainter::kTitle, Qt::AlignHCenter | Qt::AlignVCenter);
         if (sheet.nameLine && !heading)
             page.NameLine(l.nameLine);
         if (heading)
-            page.Text(l.heading, QCoreApplication::translate("Worksheet", "Answer key"), Font(kHeadingPoints, true),
+            page.Text(l.heading, QCoreApplication::translate("Worksheet", "Answer key"), PagePainter::kHeading,
                       Qt::AlignLeft | Qt::AlignVCenter);
         page.Text(l.footer, QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(pageNumber).arg(pages),
-                  Font(kFooterPoints), Qt::AlignHCenter | Qt::AlignBottom);
+                  PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
         return l;
     };
     auto paintAll = [&](bool answers, int perPage) {
@@ -248,7 +276,7 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
                 return false;
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
                 const Puzzle& puzzle = sheet.puzzles[i];
-                const MazeState& maze = built.Get(puzzle);
+                const MazeState& maze = built.Get(i);
                 const QString measures =
                     answers ? QString() : MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
                 page.Maze(l->places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
