@@ -88,12 +88,6 @@
         <translation>--export と共に: このレベル (1〜5) の迷路を作ります。道順の長さがレベルの範囲に入るまで作り直すので、クラス全員に同じ難しさの迷路が行き渡ります:</translation>
     </message>
     <message>
-        <source>
-%1 = ages %2, %3 x %4 cells, routes of %5 to %6 cells</source>
-        <translation>
-%1 = %2 歳向け、%3 x %4 マス、道順 %5〜%6 マス</translation>
-    </message>
-    <message>
         <source>adults</source>
         <translation>大人</translation>
     </message>
@@ -172,6 +166,16 @@
     <message>
         <source>--png-cell takes a whole number from 1 to %1, not &apos;%2&apos;</source>
         <translation>--png-cell には 1〜%1 の整数を指定します。&apos;%2&apos; は使えません</translation>
+    </message>
+    <message>
+        <source>
+%1 = %2, %3 x %4 cells, routes of %5 to %6 cells</source>
+        <translation>
+%1 = %2、%3 x %4 マス、道順 %5〜%6 マス</translation>
+    </message>
+    <message>
+        <source>ages %1</source>
+        <translation>%1 歳</translation>
     </message>
 </context>
 <context>
