@@ -76,10 +76,6 @@
         <translation>--%1 は --export と共に使います</translation>
     </message>
     <message>
-        <source>--count takes a whole number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--count には 1 から %1 までの整数を指定してください (&apos;%2&apos; は使えません)</translation>
-    </message>
-    <message>
         <source>--maze exports one maze; leave out --count</source>
         <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
     </message>
@@ -164,10 +160,6 @@
         <translation>--paper には a4 か letter を指定します。&apos;%1&apos; は使えません</translation>
     </message>
     <message>
-        <source>--png-cell takes a whole number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--png-cell には 1〜%1 の整数を指定します。&apos;%2&apos; は使えません</translation>
-    </message>
-    <message>
         <source>
 %1 = %2, %3 x %4 cells, routes of %5 to %6 cells</source>
         <translation>
@@ -176,6 +168,10 @@
     <message>
         <source>ages %1</source>
         <translation>%1 歳</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not &apos;%3&apos;</source>
+        <translation>--%1 には 1〜%2 の整数を指定します。&apos;%3&apos; は使えません</translation>
     </message>
 </context>
 <context>

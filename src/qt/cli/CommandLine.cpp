@@ -178,13 +178,24 @@ Options ParseCommandLine(const QStringList& arguments)
         const int value = p.parser.value(option).toInt(&ok);
         return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
     };
+    // Reads `option`, when given, as a whole number from 1 to `highest` into `target`.
+    auto wholeNumber = [&](const QCommandLineOption& option, int highest, int& target) -> std::optional<Options> {
+        if (!p.parser.isSet(option))
+            return std::nullopt;
+        const auto value = number(option, 1, highest);
+        if (!value)
+            return Error(QCoreApplication::translate("CommandLine", "--%1 takes a whole number from 1 to %2, not '%3'")
+                             .arg(option.names().front())
+                             .arg(highest)
+                             .arg(p.parser.value(option)));
+        target = *value;
+        return std::nullopt;
+    };
+    if (auto bad = wholeNumber(p.count, kMaxCount, o.count))
+        return *bad;
+    if (auto bad = wholeNumber(p.pngCell, kLargestPngCell, o.pngCell))
+        return *bad;
     if (p.parser.isSet(p.count)) {
-        const auto count = number(p.count, 1, kMaxCount);
-        if (!count)
-            return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not '%2'")
-                             .arg(kMaxCount)
-                             .arg(p.parser.value(p.count)));
-        o.count = *count;
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
     }
@@ -221,14 +232,6 @@ Options ParseCommandLine(const QStringList& arguments)
         if (!paper)
             return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not '%1'").arg(p.parser.value(p.paper)));
         o.paper = *paper;
-    }
-    if (p.parser.isSet(p.pngCell)) {
-        const auto cell = number(p.pngCell, 1, kLargestPngCell);
-        if (!cell)
-            return Error(QCoreApplication::translate("CommandLine", "--png-cell takes a whole number from 1 to %1, not '%2'")
-                             .arg(kLargestPngCell)
-                             .arg(p.parser.value(p.pngCell)));
-        o.pngCell = *cell;
     }
     return o;
 }
