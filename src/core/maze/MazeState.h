@@ -63,6 +63,8 @@ struct MazeState {
     std::int32_t PathLen = 0;    // index of the route's last entry
     Int16 Found = kFalse;
     std::int32_t StepCount = 0;  // index of the last segment the next replay tick draws
+
+    friend bool operator==(const MazeState&, const MazeState&) = default;
 };
 
 }  // namespace tolvane

@@ -114,6 +114,8 @@ public:
         return items_[Offset(x, y)];
     }
 
+    friend bool operator==(const SizedGrid&, const SizedGrid&) = default;
+
 private:
     std::size_t Offset(long long x, long long y) const
     {
@@ -141,6 +143,8 @@ public:
         return items_[static_cast<std::size_t>(i)];
     }
     long long Last() const { return static_cast<long long>(items_.size()) - 1; }
+
+    friend bool operator==(const SizedArray&, const SizedArray&) = default;
 
 private:
     std::vector<T> items_;
