@@ -214,6 +214,7 @@ def failures_lose_nothing(work):
         fails(["--export", made] + args, 2, words)
     check(not os.path.exists(made), "a refused worksheet was written")
     fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "5"], 2, "4097")
+    fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
 
     # A folder that cannot be written: the old file stays as it was and nothing is added. Root may
     # write anywhere, so there the program runs as nobody.
