@@ -73,6 +73,11 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
             }
         }
     }
+    PrintMarks(state, surface, g);
+}
+
+void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)
+{
     const PointF offset = MarkOffset(g);
     const PointF start = g.Corner(0, 0);
     const PointF goal = g.Corner(state.LastX(), state.LastY());

@@ -13,4 +13,7 @@ namespace tolvane {
 void DrawMaze(const MazeState& state, Surface& surface);
 void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& geometry);
 
+// The blue S and G alone, as DrawMaze prints them last; leaves the pen black.
+void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& geometry);
+
 }  // namespace tolvane
