@@ -154,6 +154,12 @@ def worksheets(work):
     check(status == 0 and page_count(plain) == 4, f"3 mazes and their answers: status {status}, {page_count(plain)} pages")
     check("Name" not in text_of(plain, 1), "--no-name-line kept the name line")
 
+    # The paper follows the locale's custom unless --paper says otherwise.
+    for locale, size in (("en_US.UTF-8", "612 x 792"), ("de_DE.UTF-8", "595 x 842"), ("en_CA.UTF-8", "612 x 792")):
+        status, _, _ = run("--export", plain, env=dict(os.environ, LC_PAPER=locale))
+        info = subprocess.run(["pdfinfo", plain], capture_output=True, text=True).stdout
+        check(status == 0 and size in info, f"LC_PAPER={locale}: not {size} points")
+
 
 def poster(work):
     # A 1001 x 1001 maze and its solution, a page each, in bounded memory.
