@@ -109,7 +109,9 @@ def layout_problems(pic, frame):
     problems = []
     if rows[0] < top - 1 or not caption or caption[0] < bottom + 3:
         problems.append(f"ink from row {rows[0]} to {rows[-1]}, frame from {top} to {bottom}: no caption under it")
-    if abs(left - (pic.width - 1 - right)) > 1:
+    # As large as the page allows: margins of the width that printers leave, equal on both sides.
+    millimetre = pic.width / 210
+    if abs(left - (pic.width - 1 - right)) > 1 or not 5 * millimetre <= left <= 21 * millimetre:
         problems.append(f"the picture stands {left} px from the left edge and {pic.width - 1 - right} px from the right")
     if abs(top - (pic.height - 1 - rows[-1])) > 20:
         problems.append(f"the picture starts {top} px from the top, the caption ends {pic.height - 1 - rows[-1]} px "
@@ -153,7 +155,7 @@ def worksheets(work):
 def single_pictures(work):
     """A PNG and an SVG of one code show its maze, with its route exactly when --solution asks."""
     mazes = []
-    for name, code, solution in (("maze.svg", CODE, True), ("maze.png", CODE.lower().replace("-", ""), True),
+    for name, code, solution in (("maze.svg", CODE, True), ("maze.PNG", CODE.lower().replace("-", ""), True),
                                  ("puzzle.png", CODE, False)):
         path = os.path.join(work, name)
         status, _, err = run("--maze", code, "--export", path, *(["--solution"] if solution else []))
@@ -176,12 +178,15 @@ def single_pictures(work):
 
 
 def counts_within_bounds(work):
-    """--count takes 1 to 1000, both ends included."""
+    """--count takes 1 to 1000, both ends included. (The page of one maze is captioned in the user's
+    language.)"""
     for count in (1, 1000):
         pdf = os.path.join(work, f"count{count}.pdf")
-        status, _, err = run("--export", pdf, "--count", str(count))
+        status, _, err = run("--export", pdf, "--count", str(count), env=dict(os.environ, LANGUAGE="ja"))
         check(status == 0 and page_count(pdf) == count, f"--count {count}: status {status}, {page_count(pdf)} "
                                                         f"pages, {err!r}")
+        if count == 1:
+            check("迷路" in text_of(pdf), f"a Japanese user's page is captioned {text_of(pdf)!r}")
         os.remove(pdf)
 
 
@@ -218,6 +223,7 @@ def failures_lose_nothing(work):
     fails(["--export", os.path.join(work, "x.gif")], 2, "x.gif")
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
+    fails(["--export", os.path.join(work, "x.png"), "stray"], 2, "stray")
 
     # A folder that cannot be written: the old file stays as it was and nothing is added. Root may
     # write anywhere, so there the program runs as nobody.
