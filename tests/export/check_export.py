@@ -56,9 +56,9 @@ def svg_picture(path):
     rgb = bytearray(b"\xff\x00\xff" * side * side)
     for colour, body in re.findall(r'<g fill="#([0-9a-f]{6})"[^>]*>(.*?)</g>', text, re.S):
         for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
-            x, y, w, h = map(int, (x, y, w, h))
-            for row in range(y, min(y + h, side)):
-                rgb[3 * (row * side + x):3 * (row * side + min(x + w, side))] = bytes.fromhex(colour) * (min(x + w, side) - x)
+            x, y, end = int(x), int(y), min(int(x) + int(w), side)
+            for row in range(y, min(y + int(h), side)):
+                rgb[3 * (row * side + x):3 * (row * side + end)] = bytes.fromhex(colour) * (end - x)
     return Picture(side, side, rgb)
 
 
@@ -112,7 +112,7 @@ def layout_problems(pic, frame):
     # As large as the page allows: margins of the width that printers leave, equal on both sides.
     millimetre = pic.width / 210
     if abs(left - (pic.width - 1 - right)) > 1 or not 5 * millimetre <= left <= 21 * millimetre:
-        problems.append(f"the picture stands {left} px from the left edge and {pic.width - 1 - right} px from the right")
+        problems.append(f"the picture stands {left} px from the left edge, {pic.width - 1 - right} px from the right")
     if abs(top - (pic.height - 1 - rows[-1])) > 20:
         problems.append(f"the picture starts {top} px from the top, the caption ends {pic.height - 1 - rows[-1]} px "
                         "from the bottom")

@@ -155,7 +155,8 @@ TEST(Export, SaveWritesWhatItsDialogChose)
             static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept, as its Save button
         });
         form->menu().Save();
-        const QImage want = PictureImage(form->Maze(), include ? Answer::Shown : Answer::Hidden, form->devicePixelRatioF());
+        const Answer answer = include ? Answer::Shown : Answer::Hidden;
+        const QImage want = PictureImage(form->Maze(), answer, form->devicePixelRatioF());
         EXPECT_EQ(Rgb(want), Rgb(QImage(path + ".png"))) << "include the solution: " << include;
         if (include) {
             EXPECT_EQ(QDir(dir.path()).absolutePath(), startedIn);
