@@ -1,6 +1,8 @@
 // Maze codes: every maze's code rebuilds it, a mistyped code is refused, and codes stay valid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
 #include "core/maze/MazeCode.h"
@@ -29,6 +31,9 @@ TEST(MazeCode, TheCodeOfEveryClockSeededMazeRebuildsThatMaze)
         ASSERT_EQ(11u, code.size());
         const auto seed = ParseMazeCode(code);
         ASSERT_TRUE(seed) << code;
+        std::string lower = code;
+        std::transform(code.begin(), code.end(), lower.begin(), [](char c) { return std::tolower(c); });
+        ASSERT_EQ(seed, ParseMazeCode(lower)) << lower;
         const MazeState rebuilt = MazeFromSeed(*seed);
         for (int x = -1; x <= kSide; ++x)
             for (int y = -1; y <= kSide; ++y)
