@@ -434,5 +434,9 @@
         <source>Page %1 of %2</source>
         <translation>%1 / %2 ページ</translation>
     </message>
+    <message>
+        <source>%1.  Maze %2</source>
+        <translation>%1.  迷路 %2</translation>
+    </message>
 </context>
 </TS>

@@ -12,7 +12,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from maze import Maze, all_edges  # noqa: E402
-from picture import LAST as SQUARE, SIDE, Picture  # noqa: E402
+from picture import CELL, GOAL, LAST as SQUARE, SIDE, START, Picture  # noqa: E402
 
 CODE = "3F7KQ-M2XWA"
 failures = []
@@ -29,22 +29,62 @@ def run(*args, env=None):
     return result.returncode, result.stdout, result.stderr
 
 
-def page(pdf, number, dpi=150):
-    """Page `number` of a PDF as a picture."""
-    ppm = subprocess.run(["pdftoppm", "-r", str(dpi), "-f", str(number), "-l", str(number), pdf],
-                         capture_output=True, check=True).stdout
+def page(pdf, number, on_paper=True, dpi=150):
+    """Page `number` of a PDF as a picture at 150 dpi unless told: on white paper, or else on
+    magenta, so that whatever the page leaves unpainted shows."""
+    if on_paper:
+        ppm = subprocess.run(["pdftoppm", "-r", str(dpi), "-f", str(number), "-l", str(number), pdf],
+                             capture_output=True, check=True).stdout
+        return Picture.from_ppm(ppm)
+    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", "150", "-f", str(number), "-l", str(number),
+                          "-singlefile", pdf, "-"], capture_output=True, check=True).stdout
+    return png_picture(png, "magenta")
+
+
+def png_picture(png, backdrop="white"):
+    ppm = subprocess.run(["convert", "png:-", "-background", backdrop, "-flatten", "-depth", "8", "ppm:-"],
+                         input=png, capture_output=True, check=True).stdout
     return Picture.from_ppm(ppm)
 
 
+def svg_picture(path):
+    """The filled rectangles of an SVG of one maze, painted on magenta at one pixel a unit (the
+    letters S and G, which are text, are left out)."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    side = CELL * SIDE + 1
+    rgb = bytearray(b"\xff\x00\xff" * side * side)
+    for colour, body in re.findall(r'<g fill="#([0-9a-f]{6})"[^>]*>(.*?)</g>', text, re.S):
+        for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
+            x, y, end = int(x), int(y), min(int(x) + int(w), side)
+            for row in range(y, min(y + int(h), side)):
+                rgb[3 * (row * side + x):3 * (row * side + end)] = bytes.fromhex(colour) * (end - x)
+    return Picture(side, side, rgb)
+
+
 def read_page(pic):
-    """The maze and the cells whose centre is red, read from a page: the frame's top-left corner is
-    the first black pixel, its width the black run from there."""
+    """What a page shows: the maze, the cells whose centre is red, the cells whose centre is neither
+    red nor white (S and G left out, their letters may cover it), and the frame's left, top and
+    right. The frame's top-left corner is the first black pixel, its width the black run from there."""
     first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
     left, top = first % pic.width, first // pic.width
     right = left
-    while pic.kind(right + 1, top) == "black":
+    while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
         right += 1
-    return read_frame(pic, left, top, right, SIDE, SIDE)
+    unit = (right + 1 - left) / (CELL * SIDE + 1)
+
+    def at(x, y):
+        return pic.kind(int(left + x * unit), int(top + y * unit))
+
+    walls = {}
+    for edge in all_edges():
+        side, x, y = edge
+        point = (CELL * (x + 1) + 0.5, CELL * y + 8.5) if side == "right" else (CELL * x + 8.5, CELL * (y + 1) + 0.5)
+        walls[edge] = at(*point) == "black"
+    centres = {(x, y): at(CELL * x + 8.5, CELL * y + 8.5) for x in range(SIDE) for y in range(SIDE)}
+    red = {cell for cell, kind in centres.items() if kind == "red"}
+    bare = {cell for cell, kind in centres.items() if kind not in ("red", "white") and cell not in (START, GOAL)}
+    return Maze(walls), red, bare, (left, top, right)
 
 
 def read_frame(pic, left, top, right, width, height):
@@ -91,21 +131,55 @@ def frames(pic):
     return [f for f in found if f[2] - f[0] >= longest - 2]
 
 
-def text_of(pdf, number):
-    return subprocess.run(["pdftotext", "-f", str(number), "-l", str(number), pdf, "-"], capture_output=True,
-                          text=True, check=True).stdout
+def numbered_codes(text):
+    """Number -> (width, height, code) of every maze caption on a page."""
+    return {int(n): (int(w), int(h), f"{w}x{h}-{code}")
+            for n, w, h, code in re.findall(r"(\d+)\.\s+Maze\s+(\d+)x(\d+)-(\S+)", text)}
+
+
+def text_of(pdf):
+    """The text of a PDF, its pages parted by form feeds."""
+    return subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
 
 
 def page_count(pdf):
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
-    found = re.search(r"Pages:\s+(\d+)", info)
-    return int(found.group(1)) if found else 0
+    pages = re.search(r"Pages:\s+(\d+)", info)
+    return int(pages.group(1)) if pages else None
 
 
-def numbered_codes(text):
-    """Number -> (width, height, code) of every maze caption on a page."""
-    return {int(n): (int(w), int(h), f"{w}x{h}-{code}")
-            for n, w, h, code in re.findall(r"(\d+)\.\s+(\d+)x(\d+)-(\S+)", text)}
+def layout_problems(pic, frame):
+    """Where a worksheet page of one maze, without a title or a name line, does not stand as it
+    must: the picture centred across the page, the caption centred under it, the two together
+    centred down the page above the page number, nothing else."""
+    left, top, right = frame
+    bottom = top + right - left
+    paper = pic.rgb[:3] * pic.width
+    rows = [y for y in range(pic.height) if pic.rgb[3 * y * pic.width:3 * (y + 1) * pic.width] != paper]
+    # The page number, the last line of ink, is left aside: the maze and its caption share the
+    # page above it.
+    footer = [y for y in rows if y > bottom and not any(r in rows for r in range(y - 15, y))]
+    footer_top = footer[-1] if footer else pic.height
+    rows = [y for y in rows if y < footer_top]
+    caption = [y for y in rows if y > bottom + 3]  # below the frame's bottom line, however thick
+    problems = []
+    if rows[0] < top - 1 or not caption or caption[0] < bottom + 3:
+        problems.append(f"ink from row {rows[0]} to {rows[-1]}, frame from {top} to {bottom}: no caption under it")
+    # As large as the page allows: margins of the width that printers leave, equal on both sides.
+    millimetre = pic.width / 210
+    # (A frame line three pixels wide may start in one pixel and end in another: two pixels' leeway.)
+    if abs(left - (pic.width - 1 - right)) > 2 or not 5 * millimetre <= left <= 21 * millimetre:
+        problems.append(f"the picture stands {left} px from the left edge, {pic.width - 1 - right} px from the right")
+    millimetre_down = pic.height / 297
+    above = top - 15 * millimetre_down                           # below the top margin
+    below = footer_top - 9 * millimetre_down - rows[-1]         # above the page number's row
+    if abs(above - below) > 8 * millimetre_down:
+        problems.append(f"the picture starts {above:.0f} px below the margin, the caption ends {below:.0f} px above "
+                        "the page number's row")
+    inked = [x for x in range(pic.width) if any(pic.pixel(x, y) != pic.pixel(0, 0) for y in caption)]
+    if inked and abs(inked[0] + inked[-1] - (pic.width - 1)) > 4:
+        problems.append(f"the caption runs from {inked[0]} to {inked[-1]}, off the centre of a {pic.width} px page")
+    return problems
 
 
 def worksheets(work):
@@ -116,7 +190,7 @@ def worksheets(work):
     check(status == 0 and not err, f"a class set: status {status}, stderr {err!r}")
     check(page_count(pdf) == 4, f"5 mazes four to a page and their answers make {page_count(pdf)} pages, not 4")
     check("612 x 792" in subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout, "not on Letter")
-    texts = [text_of(pdf, n) for n in range(1, 5)]
+    texts = text_of(pdf).split("\f")[:4]
     for n, text in enumerate(texts, 1):
         check("Room 4 mazes" in text and f"Page {n} of 4" in text, f"page {n} lacks the title or its number")
         puzzle_page = n <= 2
@@ -148,11 +222,35 @@ def worksheets(work):
         check(solved == maze, f"answer {i} is another maze than puzzle {i}")
         check(route == set(maze.path() or []), f"answer {i} does not show puzzle {i}'s route from S to G")
 
-    # Without options: a name line, one maze a page, and after them an answer key four to a page.
+    # One maze a page, and after them an answer key four to a page: every puzzle page a perfect
+    # maze of its own with its own code, every answer the same maze with that maze's route.
+    count = 3
     plain = os.path.join(work, "plain.pdf")
-    status, _, _ = run("--export", plain, "--count", "3", "--solution", "--no-name-line")
-    check(status == 0 and page_count(plain) == 4, f"3 mazes and their answers: status {status}, {page_count(plain)} pages")
-    check("Name" not in text_of(plain, 1), "--no-name-line kept the name line")
+    status, _, err = run("--export", plain, "--count", str(count), "--solution", "--no-name-line")
+    check(status == 0 and not err and page_count(plain) == count + 1,
+          f"{count} mazes and their answers: status {status}, {err!r}, {page_count(plain)} pages")
+    pages = text_of(plain).split("\f")
+    check("Name" not in pages[0], "--no-name-line kept the name line")
+    codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text) for text in pages[:count + 1]]
+    check(all(len(found) == 1 for found in codes[:count]) and len({found[0] for found in codes[:count]}) == count
+          and [found[0] for found in codes[:count]] == codes[count], f"the pages name the codes {codes}")
+    answers = page(plain, count + 1, dpi=200)
+    corners = frames(answers)
+    check(len(corners) == count, f"the answer page shows {len(corners)} mazes, not {count}")
+    for number in range(1, count + 1):
+        # The first page on no paper at all: the picture brings its own white background.
+        shown = page(plain, number, on_paper=number != 1)
+        puzzle, red, bare, frame = read_page(shown)
+        check(not puzzle.problems_as_perfect_maze(), f"page {number}: {puzzle.problems_as_perfect_maze()[:3]}")
+        check(not red and not bare, f"page {number}, a puzzle, shows red in {sorted(red)[:3]}, neither white nor "
+                                    f"red in {sorted(bare)[:3]}")
+        if number == 1:
+            problems = layout_problems(shown, frame)
+            check(not problems, f"page 1: {problems}")
+        if number <= len(corners):
+            answer, route = read_frame(answers, *corners[number - 1], SIDE, SIDE)
+            check(answer == puzzle, f"answer {number} is not the solution of page {number}")
+            check(route == set(puzzle.path() or []), f"answer {number} does not show page {number}'s route")
 
     # The paper follows the locale's custom unless --paper says otherwise.
     for locale, size in (("en_US.UTF-8", "612 x 792"), ("de_DE.UTF-8", "595 x 842"), ("en_CA.UTF-8", "612 x 792")):
@@ -169,56 +267,105 @@ def poster(work):
     peak_kib = int(timed.stderr.strip().splitlines()[-1])
     check(timed.returncode == 0 and page_count(pdf) == 2, f"poster: status {timed.returncode}, {page_count(pdf)} pages")
     check(peak_kib < 200 * 1024, f"the poster took {peak_kib} KiB at its peak")
-    codes = re.findall(r"1001x1001-\S+", text_of(pdf, 1) + text_of(pdf, 2))
+    codes = re.findall(r"1001x1001-\S+", text_of(pdf))
+    check(len(codes) == 2 and codes[0] == codes[1], f"the poster's pages name {codes}")
+
+
+def poster(work):
+    # A 1001 x 1001 maze and its solution, a page each, in bounded memory.
+    pdf = os.path.join(work, "poster.pdf")
+    timed = subprocess.run(["/usr/bin/time", "-f", "%M", program, "--export", pdf, "--size", "1001x1001",
+                            "--solution"], capture_output=True, text=True, timeout=120)
+    peak_kib = int(timed.stderr.strip().splitlines()[-1])
+    check(timed.returncode == 0 and page_count(pdf) == 2, f"poster: status {timed.returncode}, {page_count(pdf)} pages")
+    check(peak_kib < 200 * 1024, f"the poster took {peak_kib} KiB at its peak")
+    codes = re.findall(r"1001x1001-\S+", text_of(pdf))
     check(len(codes) == 2 and codes[0] == codes[1], f"the poster's pages name {codes}")
 
 
 def single_pictures(work):
-    svg = os.path.join(work, "maze.svg")
-    status, _, err = run("--maze", CODE, "--export", svg, "--solution")
-    with open(svg, encoding="utf-8") as f:
-        text = f.read()
-    check(status == 0 and text.count("<svg") == 1 and CODE in text, f"SVG: status {status}, {err!r}")
-    png = os.path.join(work, "maze.png")
-    status, _, _ = run("--maze", CODE.lower().replace("-", ""), "--export", png)
-    with open(png, "rb") as f:
-        header = f.read(24)
-    check(status == 0 and header[16:24] == (358).to_bytes(4, "big") * 2, "PNG: not a 358x358 picture")
+    """A PNG and an SVG of one code show its maze, with its route exactly when --solution asks."""
+    mazes = []
+    for name, code, solution in (("maze.svg", CODE, True), ("maze.PNG", CODE.lower().replace("-", ""), True),
+                                 ("puzzle.png", CODE, False)):
+        path = os.path.join(work, name)
+        status, _, err = run("--maze", code, "--export", path, *(["--solution"] if solution else []))
+        check(status == 0 and not err, f"{name}: status {status}, {err!r}")
+        if name.endswith(".svg"):
+            with open(path, encoding="utf-8") as f:
+                check(f.read().count("<svg") == 1, "the SVG holds more or less than one picture")
+            shown = svg_picture(path)
+        else:
+            with open(path, "rb") as f:
+                shown = png_picture(f.read())
+        check((shown.width, shown.height) == (358, 358), f"{name} is {shown.width}x{shown.height}, not 358x358")
+        maze, red, bare, _ = read_page(shown)
+        route = set(maze.path() or []) if solution else set()
+        check(red == route and not bare, f"{name} (--solution {solution}): red in {len(red)} cells, the route has "
+                                         f"{len(route)}; neither white nor red in {sorted(bare)[:3]}")
+        mazes.append(maze)
+    check(mazes[0] == mazes[1] == mazes[2] and not mazes[0].problems_as_perfect_maze(),
+          f"the three pictures of {CODE} do not show one perfect maze")
     # A PNG of its own cells: 45 cells of 5 pixels and the closing line.
+    png = os.path.join(work, "cells.png")
     status, _, _ = run("--export", png, "--size", "31x45", "--png-cell", "5")
     with open(png, "rb") as f:
         header = f.read(24)
     check(status == 0 and header[16:24] == (226).to_bytes(4, "big") * 2, "PNG at 5 pixels a cell: not 226x226")
 
 
+def counts_within_bounds(work):
+    """--count takes 1 to 1000, both ends included. (The page of one maze is captioned in the user's
+    language.)"""
+    for count in (1, 1000):
+        pdf = os.path.join(work, f"count{count}.pdf")
+        status, _, err = run("--export", pdf, "--count", str(count), env=dict(os.environ, LANGUAGE="ja"))
+        check(status == 0 and page_count(pdf) == count, f"--count {count}: status {status}, {page_count(pdf)} "
+                                                        f"pages, {err!r}")
+        if count == 1:
+            check("迷路" in text_of(pdf), f"a Japanese user's page is captioned {text_of(pdf)!r}")
+        os.remove(pdf)
+
+
 def help_needs_no_display(work):
-    bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    status, out, err = run("--help", env=bare)
-    check(status == 0 and "--export" in out and not err, f"--help without a display: {status}, {err!r}")
+    """--help needs no display, and speaks the first language of the user's list that Tolvane
+    speaks: Japanese, or English, the language of the source, which needs no translation."""
+    bare = {k: v for k, v in os.environ.items()
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")}
+    for preferences, japanese in (({}, False), ({"LANG": "ja_JP.UTF-8"}, True), ({"LANGUAGE": "fr:ja:en"}, True),
+                                  ({"LANGUAGE": "en_GB:ja"}, False), ({"LANGUAGE": "de:fr"}, False),
+                                  ({"LANG": "ja_JP.UTF-8", "LANGUAGE": "pt_BR:en"}, False)):
+        status, out, err = run("--help", env=dict(bare, **preferences))
+        kana = re.search("[\u3040-\u30ff]", out) is not None
+        check(status == 0 and "--export" in out and not err and kana == japanese,
+              f"--help without a display, {preferences}: status {status}, {err!r}, "
+              f"{'Japanese' if kana else 'English'} (wanted {'Japanese' if japanese else 'English'})")
 
 
 def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
+        before = sorted(os.listdir(work))
         got, out, err = run(*args, env=env)
         lines = err.strip().splitlines()
         check(got == status and lines and words in err and lines[0].startswith("Tolvane: "),
               f"{args}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
+        check(sorted(os.listdir(work)) == before, f"{args} wrote {set(os.listdir(work)) - set(before)}")
 
     fails(["--bogus"], 2, "bogus")
     fails(["-qwindowtitle", "Foo"], 2, "qwindowtitle")  # the title is the program's own
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "0"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "1001"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.png"), "--count", "2"], 2, "PDF")
+    fails(["--maze", CODE, "--export", os.path.join(work, "x.pdf"), "--count", "2"], 2, "--count")
     fails(["--export", os.path.join(work, "x.gif")], 2, "x.gif")
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
-    made = os.path.join(work, "never.pdf")
+    fails(["--export", os.path.join(work, "x.png"), "stray"], 2, "stray")
     for args, words in ((["--size", "1x45"], "2 to 1001"), (["--size", "31x1002"], "2 to 1001"),
                         (["--size", "31x31", "--level", "2"], "--level"), (["--level", "6"], "1 to 5"),
                         (["--size", "101x101", "--per-page", "6"], "at most"), (["--per-page", "3"], "1, 2, 4 or 6"),
                         (["--title", "A very long title " * 12], "title"), (["--paper", "a3"], "a4 or letter")):
-        fails(["--export", made] + args, 2, words)
-    check(not os.path.exists(made), "a refused worksheet was written")
+        fails(["--export", os.path.join(work, "never.pdf")] + args, 2, words)
     fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "5"], 2, "4097")
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
 
@@ -250,6 +397,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, poster, single_pictures, help_needs_no_display, failures_lose_nothing):
+    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display,
+                 failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

@@ -19,7 +19,8 @@ constexpr double kTitleMm = 10;
 constexpr double kNameLineMm = 11;
 constexpr double kHeadingMm = 10;
 constexpr double kFooterMm = 7;
-constexpr double kCaptionMm = 9;  // two lines of small type under each maze
+constexpr double kCaptionMm = 9;     // two lines of small type under each maze, and the gap
+constexpr double kCaptionGapMm = 2;  // and the space between the maze and them
 constexpr double kGapMm = 5;      // between the mazes of a page
 constexpr double kTitlePoints = 16;
 constexpr double kNameLinePoints = 11;
@@ -131,7 +132,7 @@ public:
         const QRectF square(slotMm.left() + (slotMm.width() - side) / 2, top, side, side);
         PaintPicture(p_, Px(square), maze, answer);
         // Both lines in one call: laying out a text costs more than drawing it.
-        const QRectF below(slotMm.left(), square.bottom() + 1, slotMm.width(), kCaptionMm);
+        const QRectF below(slotMm.left(), square.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
         Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
              Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -232,7 +233,7 @@ int PageCount(const Worksheet& sheet)
 
 QString PuzzleCaption(int number, const Puzzle& puzzle)
 {
-    return QStringLiteral("%1.  %2").arg(number).arg(puzzle.code);
+    return QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code);
 }
 
 QString MeasuresCaption(int level, const Difficulty& d)
