@@ -36,7 +36,7 @@ def page(pdf, number, on_paper=True, dpi=150):
         ppm = subprocess.run(["pdftoppm", "-r", str(dpi), "-f", str(number), "-l", str(number), pdf],
                              capture_output=True, check=True).stdout
         return Picture.from_ppm(ppm)
-    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", "150", "-f", str(number), "-l", str(number),
+    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", str(dpi), "-f", str(number), "-l", str(number),
                           "-singlefile", pdf, "-"], capture_output=True, check=True).stdout
     return png_picture(png, "magenta")
 
@@ -62,25 +62,34 @@ def svg_picture(path):
     return Picture(side, side, rgb)
 
 
-def read_page(pic):
+def read_page(pic, frame=None):
     """What a page shows: the maze, the cells whose centre is red, the cells whose centre is neither
     red nor white (S and G left out, their letters may cover it), and the frame's left, top and
-    right. The frame's top-left corner is the first black pixel, its width the black run from there."""
-    first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
-    left, top = first % pic.width, first // pic.width
-    right = left
-    while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
-        right += 1
+    right. The frame's top-left corner is the first black pixel, its width the black run from there,
+    unless `frame` gives them (as `frames` finds them on a page with more than the maze)."""
+    if frame is None:
+        first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
+        left, top = first % pic.width, first // pic.width
+        right = left
+        while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
+            right += 1
+    else:
+        left, top, right = frame
     unit = (right + 1 - left) / (CELL * SIDE + 1)
 
     def at(x, y):
         return pic.kind(int(left + x * unit), int(top + y * unit))
 
+    def wall(x, y):  # a line one unit wide, found within a pixel of where it should be
+        px, py = int(left + x * unit), int(top + y * unit)
+        return any(pic.kind(min(px + dx, pic.width - 1), min(py + dy, pic.height - 1)) == "black"
+                   for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+
     walls = {}
     for edge in all_edges():
         side, x, y = edge
         point = (CELL * (x + 1) + 0.5, CELL * y + 8.5) if side == "right" else (CELL * x + 8.5, CELL * (y + 1) + 0.5)
-        walls[edge] = at(*point) == "black"
+        walls[edge] = wall(*point)
     centres = {(x, y): at(CELL * x + 8.5, CELL * y + 8.5) for x in range(SIDE) for y in range(SIDE)}
     red = {cell for cell, kind in centres.items() if kind == "red"}
     bare = {cell for cell, kind in centres.items() if kind not in ("red", "white") and cell not in (START, GOAL)}
@@ -124,11 +133,13 @@ def frames(pic):
             above = dark[(y - 1) * pic.width + x0:(y - 1) * pic.width + x1]
             down = all(any(dark[(y + k) * pic.width + x0 - 1:(y + k) * pic.width + x0 + 2])
                        for k in range(0, min((x1 - x0) * 9 // 10, pic.height - y)))
-            if not any(above) and down and x1 - x0 < pic.height - y and not any(
+            # The row above may hold a few dark pixels where the line's smoothed edge lies under
+            # the ends of walls; a frame's first row is the first of the line, not its second.
+            if sum(above) < len(above) // 2 and down and x1 - x0 < pic.height - y and not any(
                     abs(x0 - fx) <= 3 and abs(y - fy) <= 3 for fx, fy, _ in found):
                 found.append((x0, y, x1))
     longest = max((x1 - x0 for x0, _, x1 in found), default=0)
-    return [f for f in found if f[2] - f[0] >= longest - 2]
+    return [f for f in found if f[2] - f[0] >= longest * 0.9]
 
 
 def numbered_codes(text):
@@ -167,8 +178,8 @@ def layout_problems(pic, frame):
         problems.append(f"ink from row {rows[0]} to {rows[-1]}, frame from {top} to {bottom}: no caption under it")
     # As large as the page allows: margins of the width that printers leave, equal on both sides.
     millimetre = pic.width / 210
-    # (A frame line three pixels wide may start in one pixel and end in another: two pixels' leeway.)
-    if abs(left - (pic.width - 1 - right)) > 2 or not 5 * millimetre <= left <= 21 * millimetre:
+    # (A frame line's smoothed edges may darken one pixel more on one side: a third of a mm's leeway.)
+    if abs(left - (pic.width - 1 - right)) > millimetre / 3 or not 5 * millimetre <= left <= 21 * millimetre:
         problems.append(f"the picture stands {left} px from the left edge, {pic.width - 1 - right} px from the right")
     millimetre_down = pic.height / 297
     above = top - 15 * millimetre_down                           # below the top margin
@@ -239,8 +250,10 @@ def worksheets(work):
     check(len(corners) == count, f"the answer page shows {len(corners)} mazes, not {count}")
     for number in range(1, count + 1):
         # The first page on no paper at all: the picture brings its own white background.
-        shown = page(plain, number, on_paper=number != 1)
-        puzzle, red, bare, frame = read_page(shown)
+        shown = page(plain, number, on_paper=number != 1, dpi=200)
+        found = frames(shown)
+        check(len(found) == 1, f"page {number} shows {len(found)} mazes, not one")
+        puzzle, red, bare, frame = read_page(shown, (found or [None])[0])
         check(not puzzle.problems_as_perfect_maze(), f"page {number}: {puzzle.problems_as_perfect_maze()[:3]}")
         check(not red and not bare, f"page {number}, a puzzle, shows red in {sorted(red)[:3]}, neither white nor "
                                     f"red in {sorted(bare)[:3]}")
