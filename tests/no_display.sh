@@ -25,7 +25,11 @@ status=$?
 printf '%s\n' "$out"
 [ "$status" -eq 1 ] || { echo "FAIL: exit status $status, expected 1"; exit 1; }
 printf '%s\n' "$out" | grep -Pzq "(?s)$expect" || { echo "FAIL: expected /$expect/"; exit 1; }
-# Without --verbose the toolkit's own lines stay out of the way: a summary, a hint, a pointer.
+# Without --verbose the toolkit's own lines stay out of the way: a summary, a hint, a pointer to
+# --verbose; with it, no pointer.
 if [ "$case" != no-compositor ] && [ "$(printf '%s\n' "$out" | wc -l)" -gt 3 ]; then
   echo "FAIL: more than three lines"; exit 1
+fi
+if [ "$case" = no-compositor ] && printf '%s\n' "$out" | grep -q -- --verbose; then
+  echo "FAIL: --verbose was given, yet it is suggested"; exit 1
 fi
