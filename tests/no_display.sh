@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program where it cannot get a display, and checks that it says why in a short message
 # that names the real cause and how to go on, and exits with status 1. A desktop names its display
-# in DISPLAY, WAYLAND_DISPLAY or both; one that is set but empty names none.
+# in DISPLAY, WAYLAND_DISPLAY or both; one that is set but empty names none. A user may name an X
+# display with --display, which the toolkit then opens instead.
 set -u
 case=$1 program=$2
 runtime=$(mktemp -d)
@@ -12,6 +13,7 @@ no-display)          run=("${base[@]}" "$program"); expect='none is set.*\n.*xvf
 empty-display)       run=("${base[@]}" DISPLAY= "$program"); expect='none is set' ;;
 empty-wayland)       run=("${base[@]}" WAYLAND_DISPLAY= "$program"); expect='none is set' ;;
 unreachable-display) run=("${base[@]}" DISPLAY=:4711 "$program"); expect='cannot open the display ":4711"' ;;
+display-option)      run=("${base[@]}" "$program" --display=:4712); expect='cannot open the display ":4712"' ;;
 wayland-only)        run=("${base[@]}" WAYLAND_DISPLAY=tolvane-none "$program")
                      expect='cannot reach the Wayland compositor "tolvane-none"' ;;
 both-displays)       run=("${base[@]}" DISPLAY=:4711 WAYLAND_DISPLAY=tolvane-none "$program")
