@@ -18,7 +18,7 @@ wayland-only)        run=("${base[@]}" WAYLAND_DISPLAY=tolvane-none "$program")
                      expect='cannot reach the Wayland compositor "tolvane-none"' ;;
 both-displays)       run=("${base[@]}" DISPLAY=:4711 WAYLAND_DISPLAY=tolvane-none "$program")
                      expect='cannot (open the display ":4711"|reach the Wayland compositor "tolvane-none")' ;;
-no-such-plugin)      run=("${base[@]}" DISPLAY=:4711 "$program" -platform bogus); expect='"bogus".*xcb' ;;
+no-such-plugin)      run=("${base[@]}" DISPLAY=:4711 "$program" --platform bogus); expect='"bogus".*xcb' ;;
 no-compositor)       run=("${base[@]}" QT_QPA_PLATFORM=wayland "$program" --verbose)
                      expect='Failed to create wl_display.*\n.*cannot reach the Wayland compositor "wayland-0"' ;;
 esac
