@@ -146,14 +146,18 @@ TEST(Export, SaveWritesWhatItsDialogChose)
     for (const bool include : {false, true}) {
         const QString path = dir.filePath(include ? "answer" : "puzzle");
         QString startedIn;
-        QTimer::singleShot(100, [&] {
+        QTimer user;  // fills in the dialog once it is up
+        QObject::connect(&user, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(nullptr, dialog);
+            if (!dialog || !dialog->isVisible())
+                return;
+            user.stop();
             startedIn = dialog->directory().absolutePath();
             dialog->findChild<QCheckBox*>()->setChecked(include);
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);  // typed over the suggested name
             static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept, as its Save button
         });
+        user.start(50);
         form->menu().Save();
         const Answer answer = include ? Answer::Shown : Answer::Hidden;
         const QImage want = PictureImage(form->Maze(), answer, form->devicePixelRatioF());
