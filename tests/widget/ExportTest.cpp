@@ -72,7 +72,7 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
     }
 }
 
-TEST(Export, ThePrintPathWritesOnePage)
+TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
 {
     QTemporaryDir dir;
     const auto form = WindowWithMaze(false);
@@ -80,6 +80,7 @@ TEST(Export, ThePrintPathWritesOnePage)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     ASSERT_TRUE(PrintSheet(printer, {&form->program().state(), form->MazeCode(), Answer::Shown}));
+    EXPECT_EQ(kPaperMargins, printer.pageLayout().margins(QPageLayout::Millimeter));
     QFile printed(dir.filePath("printed.pdf"));
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_EQ(1, QString::fromLatin1(printed.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
