@@ -7,8 +7,11 @@ check_export.py PROGRAM WORKDIR
 import os
 import re
 import shutil
+import resource
+import signal
 import subprocess
 import sys
+import unicodedata
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from maze import Maze, all_edges  # noqa: E402
@@ -92,10 +95,20 @@ def single_pictures(work):
     check(status == 0 and header[16:24] == (358).to_bytes(4, "big") * 2, "PNG: not a 358x358 picture")
 
 
+def columns(text):
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
 def help_needs_no_display(work):
     bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    status, out, err = run("--help", env=bare)
-    check(status == 0 and "--export" in out and not err, f"--help without a display: {status}, {err!r}")
+    for lang in ("C.UTF-8", "ja_JP.UTF-8"):
+        status, out, err = run("--help", env={**bare, "LANG": lang, "LANGUAGE": lang.split(".")[0]})
+        check(status == 0 and "--export" in out and not err, f"--help without a display ({lang}): {status}, {err!r}")
+        lines = out.splitlines()
+        check(max(map(columns, lines)) < 80, f"--help ({lang}) has lines of {max(map(columns, lines))} columns")
+        # Every description, and every continuation of one, starts in the same terminal column.
+        starts = {columns(re.match(r"(  -.*?  +|\s+)", line).group(1)) for line in lines if line.startswith("  ")}
+        check(len(starts) == 1, f"--help ({lang}) starts its descriptions in columns {sorted(starts)}")
 
 
 def failures_lose_nothing(work):
@@ -113,6 +126,23 @@ def failures_lose_nothing(work):
     fails(["--export", os.path.join(work, "x.gif")], 2, "x.gif")
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
+    fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
+    fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
+    fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
+    check(not os.path.exists(os.path.join(work, "a.pdf")) and not os.path.exists(os.path.join(work, "b.pdf")),
+          "an option given twice still wrote a file")
+    # What is wrong with a code: a character codes never use, the count, or a typo the check catches.
+    fails(["--maze", "3F7KQ-M2XW#"], 1, "'#'")
+    fails(["--maze", "3F7KQ-M2XW"], 1, "9")
+    fails(["--maze", "3F7KQ-M2XAW"], 1, "check")
+    got, _, err = run("--maze", "7" * 100000, "--export", os.path.join(work, "x.png"))
+    check(got == 1 and len(err) < 400, f"a long bad code is echoed: status {got}, {len(err)} characters")
+    # Pasted with line ends, typed full-width with a full-width hyphen: the same maze as the code.
+    pasted = os.path.join(work, "pasted.png")
+    got, _, err = run("--maze", "\uff13\uff26\uff17\uff2b\uff31\uff0dM2XWA\r\n", "--export", pasted)
+    status, _, _ = run("--maze", CODE, "--export", os.path.join(work, "plain.png"))
+    with open(pasted, "rb") as a, open(os.path.join(work, "plain.png"), "rb") as b:
+        check(got == 0 and a.read() == b.read(), f"a pasted full-width code: status {got}, {err!r}")
 
     # A folder that cannot be written: the old file stays as it was and nothing is added. Root may
     # write anywhere, so there the program runs as nobody.
@@ -135,6 +165,21 @@ def failures_lose_nothing(work):
         check(f.read() == "the user's own file", "a failed export changed the file that was there")
     check(os.listdir(locked) == ["old.pdf"], f"a failed export left {os.listdir(locked)}")
     os.chmod(locked, 0o755)
+
+    # A file that does not fit (here: over the size limit of the process) is refused with the
+    # system's reason, and a replaced file keeps its permissions.
+    def small_files():
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+
+    big = os.path.join(work, "big.pdf")
+    result = subprocess.run([program, "--export", big, "--count", "50"], capture_output=True, text=True,
+                            preexec_fn=small_files, timeout=120)
+    check(result.returncode == 1 and "File too large" in result.stderr and not os.path.exists(big),
+          f"a file over the size limit: status {result.returncode}, {result.stderr!r}")
+    os.chmod(old, 0o640)
+    status, _, _ = run("--export", old)
+    check(status == 0 and os.stat(old).st_mode & 0o777 == 0o640, f"a replaced file has mode {os.stat(old).st_mode:o}")
 
 
 if __name__ == "__main__":

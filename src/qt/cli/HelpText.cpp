@@ -19,6 +19,9 @@ bool Wide(char32_t c)
            (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
+// Closing punctuation that Japanese never puts at the start of a line: it stays with what it follows.
+bool ClosesLine(char32_t c) { return QStringView(u"、。，．）」』】〕〉》！？：；・ー").contains(QChar(c)); }
+
 // The pieces a line may break between: a word of narrow characters, or one wide character, each
 // with whether a space came before it.
 struct Piece {
@@ -35,6 +38,9 @@ QList<Piece> Pieces(const QString& text)
         const QString s = QString::fromUcs4(&c, 1);
         if (QChar::isSpace(c)) {
             space = !pieces.isEmpty();
+            inWord = false;
+        } else if (Wide(c) && ClosesLine(c) && !space && !pieces.isEmpty()) {
+            pieces.back().text += s;
             inWord = false;
         } else if (Wide(c)) {
             pieces.append({s, space});
