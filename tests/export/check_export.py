@@ -58,6 +58,9 @@ def read_page(pic):
         point = (CELL * (x + 1) + 0.5, CELL * y + 8.5) if side == "right" else (CELL * x + 8.5, CELL * (y + 1) + 0.5)
         walls[edge] = at(*point) == "black"
     red = {(x, y) for x in range(SIDE) for y in range(SIDE) if at(CELL * x + 8.5, CELL * y + 8.5) == "red"}
+    # On paper S and G lie over the route: their cells' centres are blue, on every page.
+    marks = [at(CELL * c + 8.5, CELL * c + 8.5) for c in (0, SIDE - 1)]
+    check(marks == ["blue", "blue"], f"the centres of S and G are {marks} on paper, not blue")
     return Maze(walls), red
 
 
@@ -77,7 +80,8 @@ def worksheets(work):
     check(not red, "page 1, a puzzle, shows a route")
     answer, red = read_page(page(pdf, 4))
     check(answer == puzzle, "page 4 is not the solution of page 1")
-    check(red == set(puzzle.path() or []), "page 4 does not show the route of page 1's maze from S to G")
+    check(red == set(puzzle.path() or []) - {(0, 0), (SIDE - 1, SIDE - 1)},
+          "page 4 does not show the route of page 1's maze from S to G")
     codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text_of(pdf, n)) for n in (1, 4)]
     check(codes[0] and codes[0] == codes[1], f"pages 1 and 4 name the codes {codes}")
 
@@ -88,6 +92,9 @@ def single_pictures(work):
     with open(svg, encoding="utf-8") as f:
         text = f.read()
     check(status == 0 and text.count("<svg") == 1 and CODE in text, f"SVG: status {status}, {err!r}")
+    # S and G as outlines, which need no font where the file is opened, painted after the route.
+    check("<text" not in text and text.rfind('fill="#0000ff"') > text.rfind('fill="#ff0000"') > 0,
+          "SVG: S and G are text, or lie under the route")
     png = os.path.join(work, "maze.png")
     status, _, _ = run("--maze", CODE.lower().replace("-", ""), "--export", png)
     with open(png, "rb") as f:

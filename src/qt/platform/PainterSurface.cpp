@@ -2,6 +2,7 @@
 #include "qt/platform/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <algorithm>
 #include <tuple>
 #include <string>
@@ -22,6 +23,7 @@ PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont
 void PainterSurface::Cls()
 {
     runs_.clear();
+    marks_.clear();
     painter_.fillRect(QRect(QPoint(0, 0), size_), QColor(ToQRgb(kWhite)));
 }
 
@@ -94,12 +96,40 @@ void PainterSurface::Flush()
 
 void PainterSurface::Print(std::string_view text)
 {
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QRgb colour = ToQRgb(foreColor_);
+    const QPointF at(currentX_, currentY_);
+    if (!marks_.empty()) {
+        Mark& last = marks_.back();
+        const QPointF least(std::min(last.least.x(), at.x()), std::min(last.least.y(), at.y()));
+        const QPointF most(std::max(last.most.x(), at.x()), std::max(last.most.y(), at.y()));
+        if (last.text == qtext && last.colour == colour && most.x() - least.x() <= 1 && most.y() - least.y() <= 1) {
+            last.least = least;
+            last.most = most;
+            return;
+        }
+    }
+    marks_.push_back({qtext, colour, at, at});
+}
+
+void PainterSurface::Finish()
+{
     Flush();
-    painter_.setFont(font_);
-    painter_.setPen(QColor(ToQRgb(foreColor_)));
-    painter_.drawText(QPointF(currentX_, currentY_ + ascent_),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    painter_.setPen(Qt::NoPen);
+    for (const Mark& mark : marks_)
+        Paint(mark);
+    marks_.clear();
+}
+
+void PainterSurface::Paint(const Mark& mark)
+{
+    // The prints cover the glyph moved over the whole box from `least` to `most`: that is the
+    // glyph centred in the box and widened by the box's size, one stroke of that width round it.
+    const QPointF spread = mark.most - mark.least;
+    QPainterPath glyph;
+    glyph.addText(mark.least + spread / 2 + QPointF(0, ascent_), font_, mark.text);
+    painter_.fillPath(glyph, QColor(mark.colour));
+    if (const qreal width = std::max(spread.x(), spread.y()); width > 0)
+        painter_.strokePath(glyph, QPen(QColor(mark.colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
 }
 
 }  // namespace tolvane
