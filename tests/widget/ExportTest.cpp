@@ -21,6 +21,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/Form1.h"
+#include "qt/window/OpenCodeDialog.h"
 
 namespace tolvane::testing {
 namespace {
@@ -41,6 +42,11 @@ std::unique_ptr<Form1> WindowWithMaze(bool solved)
 }
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+bool OpensACode(const QAction& action)
+{
+    return action.shortcut() == QKeySequence(QKeySequence::Open) || action.shortcut() == QKeySequence(QKeySequence::Paste);
+}
 
 TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
 {
@@ -89,8 +95,9 @@ TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
 TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
 {
     Form1 form;
+    // Opening a code, from the menu or by pasting, is the one thing to do before there is a maze.
     for (QAction* action : form.actions())
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        EXPECT_EQ(OpensACode(*action), action->isEnabled()) << action->text().toStdString();
     form.menu().Copy();  // nothing to copy yet: the clipboard keeps what it had
     form.OpenMaze(kSeed);
     for (QAction* action : form.actions())
@@ -103,6 +110,29 @@ TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(qvariant_cast<QImage>(data->imageData())));
     EXPECT_EQ(form.MazeCode(), data->text());
+}
+
+TEST(Export, ACodeOpensByPastingOrInTheDialogWhichSaysWhatIsWrongAsItIsTyped)
+{
+    Form1 form;
+    const QString code = QString::fromStdString(FormatMazeCode(kSeed));
+    // As a word processor would give it: a minus sign for the hyphen, a line end after it.
+    QApplication::clipboard()->setText(QString(code).replace('-', QChar(0x2212)) + "\r\n");
+    form.menu().PasteCode();
+    EXPECT_EQ(code, form.MazeCode());
+    EXPECT_EQ(Rgb(WindowWithMaze(false)->ShownPicture()), Rgb(form.ShownPicture()));
+    auto* picture = form.findChild<QWidget*>("MazePicture");
+    EXPECT_TRUE(picture->toolTip().contains(code));
+    EXPECT_TRUE(picture->accessibleDescription().contains(code)) << picture->accessibleDescription().toStdString();
+
+    OpenCodeDialog dialog(&form, "3F7KQ-M2XWB");
+    EXPECT_FALSE(dialog.openButton().isEnabled());
+    EXPECT_TRUE(dialog.verdict().text().contains("mistyped")) << dialog.verdict().text().toStdString();
+    dialog.field().setText("3F7KQ-M2XW");
+    EXPECT_TRUE(dialog.verdict().text().contains("has 9")) << dialog.verdict().text().toStdString();
+    dialog.field().setText(" 3f7kq m2xwa ");
+    EXPECT_TRUE(dialog.openButton().isEnabled());
+    EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, dialog.Seed());
 }
 
 TEST(Export, TheMenuAndADialogOpenDuringAReplayLeaveItsCountAlone)
