@@ -64,14 +64,14 @@ Options Error(const QString& message)
     o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
                  .arg(message,
                       QCoreApplication::translate("CommandLine",
-                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
-                      QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
+                                                  "Usage: tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
+                      QCoreApplication::translate("CommandLine", "Run 'tolvane --help' for all the options."));
     return o;
 }
 
 QString ProgramName(const QStringList& arguments)
 {
-    return arguments.isEmpty() ? QStringLiteral("Tolvane") : QFileInfo(arguments.front()).fileName();
+    return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
 }
 
 }  // namespace

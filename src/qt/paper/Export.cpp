@@ -98,6 +98,11 @@ QString SheetCaption(const Sheet& sheet)
     return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
 }
 
+QString SheetFileName(const QString& code)
+{
+    return code.isEmpty() ? QStringLiteral("maze") : QStringLiteral("maze-%1").arg(code);
+}
+
 std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale)
 {
     const auto format = FormatOf(path);

@@ -35,4 +35,7 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
 // The small text under a maze on paper, and the title of a file of one maze.
 QString SheetCaption(const Sheet& sheet);
 
+// The name, without an extension, that saving or printing a maze suggests: "maze-3F7KQ-M2XWA".
+QString SheetFileName(const QString& code);
+
 }  // namespace tolvane

@@ -147,7 +147,7 @@ void MazeMenu::Save()
     }
     dialog.setDirectory(folder_);
     const QString code = shown_.MazeCode();
-    dialog.selectFile(code.isEmpty() ? QStringLiteral("maze.png") : QStringLiteral("maze-%1.png").arg(code));
+    dialog.selectFile(SheetFileName(code) + QStringLiteral(".png"));
     QCheckBox solution(SolutionChoice());
     solution.setChecked(shown_.RouteShown());
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
@@ -170,7 +170,8 @@ void MazeMenu::Print()
     if (!shown_.HasMaze())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Tolvane %1").arg(shown_.MazeCode()).trimmed());
+    // Printed to a file, the dialog proposes this name with ".pdf", as Save proposes it with ".png".
+    printer.setDocName(SheetFileName(shown_.MazeCode()));
     QPrintDialog dialog(&printer, &window_);
     QWidget options;
     options.setWindowTitle(QCoreApplication::translate("MazeMenu", "Maze"));
