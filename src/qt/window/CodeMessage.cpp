@@ -51,7 +51,7 @@ QString Quoted(const QString& given)
         return QStringLiteral("'%1'").arg(text);
     return QStringLiteral("'%1…' (%2)")
         .arg(text.left(kQuotedMax - 1))
-        .arg(QCoreApplication::translate("Code", "%n characters", nullptr, static_cast<int>(text.size())));
+        .arg(QCoreApplication::translate("Code", "%1 characters").arg(text.size()));
 }
 
 }  // namespace tolvane
