@@ -10,6 +10,9 @@ case "$case" in
 no-display)          run=("${base[@]}" "$program"); expect='none is set.*\n.*xvfb-run -a' ;;
 unreachable-display) run=("${base[@]}" DISPLAY=:4711 "$program"); expect='cannot open the display ":4711"' ;;
 no-such-plugin)      run=("${base[@]}" DISPLAY=:4711 "$program" -platform bogus); expect='"bogus".*xcb' ;;
+# In Japanese: told before the toolkit has started, so before any application could translate it.
+unreachable-ja)      run=("${base[@]}" LANG=ja_JP.UTF-8 LANGUAGE=ja DISPLAY=:4711 "$program")
+                     expect='ディスプレイ ":4711" を開けません.*\n.*xvfb-run -a' ;;
 no-compositor)       run=("${base[@]}" QT_QPA_PLATFORM=wayland "$program" --verbose)
                      expect='Failed to create wl_display.*\n.*cannot reach the Wayland compositor "wayland-0"' ;;
 esac
