@@ -21,7 +21,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/Form1.h"
-#include "qt/window/OpenCodeDialog.h"
+#include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane::testing {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
-#include "qt/window/CodeMessage.h"
+#include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 namespace {

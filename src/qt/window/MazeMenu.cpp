@@ -19,8 +19,8 @@
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
-#include "qt/window/CodeMessage.h"
-#include "qt/window/OpenCodeDialog.h"
+#include "qt/window/code/CodeMessage.h"
+#include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane {
 namespace {

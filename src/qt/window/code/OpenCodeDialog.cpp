@@ -1,12 +1,12 @@
 // The dialog that opens a maze code.
-#include "qt/window/OpenCodeDialog.h"
+#include "qt/window/code/OpenCodeDialog.h"
 
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/maze/MazeCode.h"
-#include "qt/window/CodeMessage.h"
+#include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 

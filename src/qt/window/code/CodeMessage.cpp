@@ -1,5 +1,5 @@
 // What is wrong with a maze code.
-#include "qt/window/CodeMessage.h"
+#include "qt/window/code/CodeMessage.h"
 
 #include <QCoreApplication>
 
