@@ -92,9 +92,10 @@ def single_pictures(work):
     with open(svg, encoding="utf-8") as f:
         text = f.read()
     check(status == 0 and text.count("<svg") == 1 and CODE in text, f"SVG: status {status}, {err!r}")
-    # S and G as outlines, which need no font where the file is opened, painted after the route.
-    check("<text" not in text and text.rfind('fill="#0000ff"') > text.rfind('fill="#ff0000"') > 0,
-          "SVG: S and G are text, or lie under the route")
+    # S and G as one outline each, which need no font where the file is opened, painted after the route.
+    blue, red = 'fill="#0000ff"', 'fill="#ff0000"'
+    check("<text" not in text and text.count(blue) == 2 and text.rfind(blue) > text.rfind(red) > 0,
+          f"SVG: S and G are text, {text.count(blue)} blue shapes, or lie under the route")
     png = os.path.join(work, "maze.png")
     status, _, _ = run("--maze", CODE.lower().replace("-", ""), "--export", png)
     with open(png, "rb") as f:
