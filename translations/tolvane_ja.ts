@@ -91,14 +91,6 @@
         <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
     </message>
     <message>
-        <source>Usage: tolvane [--maze CODE] [--export FILE [--count N] [--solution]]</source>
-        <translation>使い方: tolvane [--maze コード] [--export ファイル [--count 数] [--solution]]</translation>
-    </message>
-    <message>
-        <source>Run &apos;tolvane --help&apos; for all the options.</source>
-        <translation>すべてのオプションは &apos;tolvane --help&apos; で確認できます。</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 が 2 回以上指定されています</translation>
     </message>
@@ -121,6 +113,10 @@
     <message>
         <source>Options:</source>
         <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>&apos;tolvane --help&apos; lists the options</source>
+        <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
     </message>
 </context>
 <context>

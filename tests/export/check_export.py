@@ -123,7 +123,7 @@ def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
         got, out, err = run(*args, env=env)
         lines = err.strip().splitlines()
-        check(got == status and lines and words in err and lines[0].startswith("Tolvane: "),
+        check(got == status and len(lines) == 1 and words in err and lines[0].startswith("Tolvane: "),
               f"{args}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
 
     fails(["--bogus"], 2, "bogus")

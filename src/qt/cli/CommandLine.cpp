@@ -61,11 +61,9 @@ Options Error(const QString& message)
     Options o;
     o.mode = Options::Mode::Error;
     o.status = 2;
-    o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
-                 .arg(message,
-                      QCoreApplication::translate("CommandLine",
-                                                  "Usage: tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
-                      QCoreApplication::translate("CommandLine", "Run 'tolvane --help' for all the options."));
+    // One line, as every failure is: what is wrong, and where to read how it goes.
+    o.text = QStringLiteral("Tolvane: %1 (%2)\n")
+                 .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
 }
 
