@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Runs the program where it cannot get a display, and checks that it says why in a short message
-# that names the real cause and how to go on, and exits with status 1.
+# that names the real cause and how to go on, and exits with status 1. A desktop names its display
+# in DISPLAY, WAYLAND_DISPLAY or both; one that is set but empty names none.
 set -u
 case=$1 program=$2
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
-base=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DISPLAY XDG_RUNTIME_DIR="$runtime")
+base=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DISPLAY -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$runtime")
 case "$case" in
 no-display)          run=("${base[@]}" "$program"); expect='none is set.*\n.*xvfb-run -a' ;;
+empty-display)       run=("${base[@]}" DISPLAY= "$program"); expect='none is set' ;;
+empty-wayland)       run=("${base[@]}" WAYLAND_DISPLAY= "$program"); expect='none is set' ;;
 unreachable-display) run=("${base[@]}" DISPLAY=:4711 "$program"); expect='cannot open the display ":4711"' ;;
+wayland-only)        run=("${base[@]}" WAYLAND_DISPLAY=tolvane-none "$program")
+                     expect='cannot reach the Wayland compositor "tolvane-none"' ;;
+both-displays)       run=("${base[@]}" DISPLAY=:4711 WAYLAND_DISPLAY=tolvane-none "$program")
+                     expect='cannot (open the display ":4711"|reach the Wayland compositor "tolvane-none")' ;;
 no-such-plugin)      run=("${base[@]}" DISPLAY=:4711 "$program" -platform bogus); expect='"bogus".*xcb' ;;
 # In Japanese: told before the toolkit has started, so before any application could translate it.
 unreachable-ja)      run=("${base[@]}" LANG=ja_JP.UTF-8 LANGUAGE=ja DISPLAY=:4711 "$program")

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -48,6 +52,19 @@ bool OpensACode(const QAction& action)
     return action.shortcut() == QKeySequence(QKeySequence::Open) || action.shortcut() == QKeySequence(QKeySequence::Paste);
 }
 
+// The box around the pixels in `area` that are clearly blue: the letter S or G.
+QRect BlueBox(const QImage& image, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() - std::max(c.red(), c.green()) > 100)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
 TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
 {
     QTemporaryDir dir;
@@ -60,12 +77,13 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
         const QImage saved = Rgb(QImage(png));
         EXPECT_EQ(Rgb(form->ShownPicture()), saved) << "solved " << solved;
 
-        // The SVG drawn back at one pixel a pixel: every wall and route pixel outside the letters
-        // S and G, whose edges a renderer smooths, is where the PNG has it.
+        // The SVG drawn back at one pixel a pixel, on magenta so that a missing background shows:
+        // every pixel outside the letters S and G, whose edges a renderer smooths, is where the
+        // PNG has it, and each letter covers the same box give or take a pixel.
         const QString svg = dir.filePath("maze.svg");
         ASSERT_FALSE(WriteSheets(svg, {sheet}));
         QImage drawn(kPictureSide, kPictureSide, QImage::Format_RGB32);
-        drawn.fill(Qt::white);
+        drawn.fill(Qt::magenta);
         QPainter painter(&drawn);
         QSvgRenderer(svg).render(&painter);
         painter.end();
@@ -75,6 +93,13 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
                 if ((x > 17 || y > 17) && (x < 340 || y < 340))
                     differ += drawn.pixel(x, y) != saved.pixel(x, y);
         EXPECT_EQ(0, differ) << "solved " << solved;
+        for (const QRect cell : {QRect(0, 0, 18, 18), QRect(340, 340, 18, 18)}) {
+            const QRect want = BlueBox(saved, cell), got = BlueBox(drawn, cell);
+            ASSERT_FALSE(want.isEmpty());
+            for (const auto& [a, b] : {std::pair{want.left(), got.left()}, {want.top(), got.top()},
+                                       {want.right(), got.right()}, {want.bottom(), got.bottom()}})
+                EXPECT_NEAR(a, b, 1) << "the letter in " << cell.x() << "," << cell.y() << ", solved " << solved;
+        }
     }
 }
 
@@ -98,10 +123,15 @@ TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
     // Opening a code, from the menu or by pasting, is the one thing to do before there is a maze.
     for (QAction* action : form.actions())
         EXPECT_EQ(OpensACode(*action), action->isEnabled()) << action->text().toStdString();
+    QApplication::clipboard()->setText("the user's own text");
     form.menu().Copy();  // nothing to copy yet: the clipboard keeps what it had
+    form.menu().CopyCode();
+    EXPECT_EQ("the user's own text", QApplication::clipboard()->text());
     form.OpenMaze(kSeed);
     for (QAction* action : form.actions())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    form.menu().CopyCode();
+    EXPECT_EQ(QString::fromStdString(FormatMazeCode(kSeed)), QApplication::clipboard()->text());
     form.command2().click();
     form.program().Timer1_Timer();
     form.program().Timer1_Timer();  // a route partly drawn is copied as it is shown
@@ -133,6 +163,36 @@ TEST(Export, ACodeOpensByPastingOrInTheDialogWhichSaysWhatIsWrongAsItIsTyped)
     dialog.field().setText(" 3f7kq m2xwa ");
     EXPECT_TRUE(dialog.openButton().isEnabled());
     EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, dialog.Seed());
+}
+
+// Save as a user saves, through its dialog: the file shows the route exactly when the dialog's
+// box asks for it, whatever the window shows, at the window's device pixel ratio (CTest runs
+// this once more at ratio 2), and the next Save starts in the folder of the last.
+TEST(Export, SaveWritesWhatItsDialogChose)
+{
+    QTemporaryDir dir;
+    const auto form = WindowWithMaze(true);  // the route is shown, so the box starts ticked
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (const bool include : {false, true}) {
+        const QString path = dir.filePath(include ? "answer" : "puzzle");
+        QString startedIn;
+        QTimer::singleShot(100, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(nullptr, dialog);
+            startedIn = dialog->directory().absolutePath();
+            dialog->findChild<QCheckBox*>()->setChecked(include);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);  // typed over the suggested name
+            static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept, as its Save button
+        });
+        form->menu().Save();
+        const Answer answer = include ? Answer::Shown : Answer::Hidden;
+        const QImage want = PictureImage(form->Maze(), answer, form->devicePixelRatioF());
+        EXPECT_EQ(Rgb(want), Rgb(QImage(path + ".png"))) << "include the solution: " << include;
+        if (include) {
+            EXPECT_EQ(QDir(dir.path()).absolutePath(), startedIn);
+        }
+    }
 }
 
 TEST(Export, TheMenuAndADialogOpenDuringAReplayLeaveItsCountAlone)
