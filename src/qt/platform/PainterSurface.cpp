@@ -3,6 +3,8 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QPainterPathStroker>
+#include <map>
 #include <algorithm>
 #include <tuple>
 #include <string>
@@ -12,6 +14,29 @@
 #include "qt/platform/QtColour.h"
 
 namespace tolvane {
+namespace {
+
+// The outline of `text` with its baseline at the origin, widened all round by half of `width`, as
+// one shape. A page of a worksheet prints the same two letters, so each is made once.
+const QPainterPath& Outline(const QFont& font, const QString& text, qreal width)
+{
+    static std::map<std::tuple<QString, QString, qreal>, QPainterPath> made;
+    const auto key = std::tuple(font.key(), text, width);
+    if (const auto found = made.find(key); found != made.end())
+        return found->second;
+    QPainterPath outline;
+    outline.addText(QPointF(0, 0), font, text);
+    if (width > 0) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::SquareCap);
+        stroker.setJoinStyle(Qt::MiterJoin);
+        outline = outline.united(stroker.createStroke(outline));
+    }
+    return made.emplace(key, outline).first->second;
+}
+
+}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
     : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
@@ -123,13 +148,10 @@ void PainterSurface::Finish()
 void PainterSurface::Paint(const Mark& mark)
 {
     // The prints cover the glyph moved over the whole box from `least` to `most`: that is the
-    // glyph centred in the box and widened by the box's size, one stroke of that width round it.
+    // glyph centred in the box and widened by the box's size.
     const QPointF spread = mark.most - mark.least;
-    QPainterPath glyph;
-    glyph.addText(mark.least + spread / 2 + QPointF(0, ascent_), font_, mark.text);
-    painter_.fillPath(glyph, QColor(mark.colour));
-    if (const qreal width = std::max(spread.x(), spread.y()); width > 0)
-        painter_.strokePath(glyph, QPen(QColor(mark.colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QPainterPath& outline = Outline(font_, mark.text, std::max(spread.x(), spread.y()));
+    painter_.fillPath(outline.translated(mark.least + spread / 2 + QPointF(0, ascent_)), QColor(mark.colour));
 }
 
 }  // namespace tolvane
