@@ -103,6 +103,36 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
     }
 }
 
+// Enlarged eight times, each letter on paper is as heavy as on screen: one solid letter as bold
+// as the screen's four prints, not the plain glyph.
+TEST(Export, SAndGOnPaperAreAsBoldAsOnScreen)
+{
+    constexpr int kZoom = 8;
+    QTemporaryDir dir;
+    const MazeState maze = MazeFromSeed(kSeed);
+    const QString svg = dir.filePath("maze.svg");
+    ASSERT_FALSE(WriteSheets(svg, {{&maze, {}, Answer::Hidden}}));
+    QImage paper(kPictureSide * kZoom, kPictureSide * kZoom, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    const QImage screen = Rgb(PictureImage(maze, Answer::Hidden, kZoom));
+    for (const QRect cell : {QRect(0, 0, 17, 17), QRect(340, 340, 17, 17)}) {
+        const QRect area(cell.topLeft() * kZoom, cell.size() * kZoom);
+        const auto blue = [&](const QImage& image) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += BlueBox(image, QRect(x, y, 1, 1)).isValid();
+            return count;
+        };
+        const double ratio = double(blue(paper)) / blue(screen);
+        EXPECT_GT(ratio, 0.85) << "the letter at " << cell.x() << "," << cell.y();
+        EXPECT_LT(ratio, 1.15) << "the letter at " << cell.x() << "," << cell.y();
+    }
+}
+
 TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
 {
     QTemporaryDir dir;
