@@ -19,6 +19,9 @@ wayland-only)        run=("${base[@]}" WAYLAND_DISPLAY=tolvane-none "$program")
 both-displays)       run=("${base[@]}" DISPLAY=:4711 WAYLAND_DISPLAY=tolvane-none "$program")
                      expect='cannot (open the display ":4711"|reach the Wayland compositor "tolvane-none")' ;;
 no-such-plugin)      run=("${base[@]}" DISPLAY=:4711 "$program" --platform bogus); expect='"bogus".*xcb' ;;
+# In Japanese: told before the toolkit has started, so before any application could translate it.
+unreachable-ja)      run=("${base[@]}" LANG=ja_JP.UTF-8 LANGUAGE=ja DISPLAY=:4711 "$program")
+                     expect='ディスプレイ ":4711" を開けません.*\n.*xvfb-run -a' ;;
 no-compositor)       run=("${base[@]}" QT_QPA_PLATFORM=wayland "$program" --verbose)
                      expect='Failed to create wl_display.*\n.*cannot reach the Wayland compositor "wayland-0"' ;;
 esac

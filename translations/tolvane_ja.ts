@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Code</name>
+    <message>
+        <source>codes never use the character %1</source>
+        <translation>コードに %1 という文字は使われません</translation>
+    </message>
+    <message>
+        <source>a code has ten characters, like %1, and this has %2</source>
+        <translation>コードは %1 のような 10 文字ですが、これは %2 文字です</translation>
+    </message>
+    <message>
+        <source>a character is mistyped or two are swapped (the check does not match)</source>
+        <translation>どこかの文字が打ち間違っているか、隣り合う 2 文字が入れ替わっています (チェック文字が合いません)</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 文字</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
@@ -64,32 +83,40 @@
         <translation>ランダムな完全迷路を作って解きます。オプションなしではウィンドウを開きます。</translation>
     </message>
     <message>
-        <source>Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]</source>
-        <translation>使い方: Tolvane [--maze コード] [--export ファイル [--count 数] [--solution]]</translation>
-    </message>
-    <message>
-        <source>Run &apos;Tolvane --help&apos; for all the options.</source>
-        <translation>すべてのオプションは &apos;Tolvane --help&apos; で確認できます。</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>予期しない引数 &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a maze code: a code has ten characters like %2</source>
-        <translation>&apos;%1&apos; は迷路コードではありません。コードは %2 のような 10 文字です</translation>
-    </message>
-    <message>
         <source>--%1 goes with --export</source>
         <translation>--%1 は --export と共に使います</translation>
     </message>
     <message>
-        <source>--count takes a whole number from 1 to %1, not &apos;%2&apos;</source>
-        <translation>--count には 1 から %1 までの整数を指定してください (&apos;%2&apos; は使えません)</translation>
-    </message>
-    <message>
         <source>--maze exports one maze; leave out --count</source>
         <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 が 2 回以上指定されています</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>予期しない引数 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a maze code: %2</source>
+        <translation>%1 は迷路コードではありません: %2</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number from 1 to %1, not %2</source>
+        <translation>--count には 1 から %1 までの整数を指定してください (%2 は使えません)</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>使い方: %1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>&apos;tolvane --help&apos; lists the options</source>
+        <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
     </message>
 </context>
 <context>
@@ -198,6 +225,10 @@
         <source>The maze could not be printed.</source>
         <translation>迷路を印刷できませんでした。</translation>
     </message>
+    <message>
+        <source>Open &amp;Maze Code…</source>
+        <translation>迷路コードを開く(&amp;M)…</translation>
+    </message>
 </context>
 <context>
     <name>MazePicture</name>
@@ -244,6 +275,41 @@
     <message>
         <source>Finds the route from S to G and draws it.</source>
         <translation>S から G までの道順を探して描きます。</translation>
+    </message>
+    <message>
+        <source>Maze code %1.</source>
+        <translation>迷路コードは %1 です。</translation>
+    </message>
+    <message>
+        <source>Maze code %1</source>
+        <translation>迷路コード %1</translation>
+    </message>
+</context>
+<context>
+    <name>OpenCodeDialog</name>
+    <message>
+        <source>Open Maze Code</source>
+        <translation>迷路コードを開く</translation>
+    </message>
+    <message>
+        <source>Maze &amp;code:</source>
+        <translation>迷路コード(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Check of the code</source>
+        <translation>コードの確認</translation>
+    </message>
+    <message>
+        <source>Opens the maze %1.</source>
+        <translation>迷路 %1 を開きます。</translation>
+    </message>
+    <message>
+        <source>A code has ten characters, like 3F7KQ-M2XWA.</source>
+        <translation>コードは 3F7KQ-M2XWA のような 10 文字です。</translation>
+    </message>
+    <message>
+        <source>Not a maze code yet: %1.</source>
+        <translation>まだ迷路コードではありません: %1。</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,12 @@ check_export.py PROGRAM WORKDIR
 
 import os
 import re
+import resource
 import shutil
+import signal
 import subprocess
 import sys
+import unicodedata
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from maze import Maze, all_edges  # noqa: E402
@@ -148,8 +151,9 @@ def worksheets(work):
         puzzles.append(puzzle)
         answer, red, bare, _ = read_page(page(pdf, count + number))
         check(answer == puzzle, f"page {count + number} is not the solution of page {number}")
-        check(red == set(puzzle.path() or []) and not bare,
-              f"page {count + number} does not show the route of page {number}'s maze from S to G")
+        # On paper S and G lie over the route: its cells but theirs are red.
+        check(red == set(puzzle.path() or []) - {START, GOAL} and not bare,
+              f"page {count + number} does not show the route of page {number}'s maze from S to G under S and G")
 
 
 def single_pictures(work):
@@ -162,7 +166,12 @@ def single_pictures(work):
         check(status == 0 and not err, f"{name}: status {status}, {err!r}")
         if name.endswith(".svg"):
             with open(path, encoding="utf-8") as f:
-                check(f.read().count("<svg") == 1, "the SVG holds more or less than one picture")
+                text = f.read()
+            check(text.count("<svg") == 1, "the SVG holds more or less than one picture")
+            # S and G as one outline each, which need no font where the file is opened, over the route.
+            blue, red = 'fill="#0000ff"', 'fill="#ff0000"'
+            check("<text" not in text and text.count(blue) == 2 and text.rfind(blue) > text.rfind(red) > 0,
+                  f"SVG: S and G are text, {text.count(blue)} blue shapes, or lie under the route")
             shown = svg_picture(path)
         else:
             with open(path, "rb") as f:
@@ -190,6 +199,10 @@ def counts_within_bounds(work):
         os.remove(pdf)
 
 
+def columns(text):
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
 def help_needs_no_display(work):
     """--help needs no display, and speaks the first language of the user's list that Tolvane
     speaks: Japanese, or English, the language of the source, which needs no translation."""
@@ -203,6 +216,13 @@ def help_needs_no_display(work):
         check(status == 0 and "--export" in out and not err and kana == japanese,
               f"--help without a display, {preferences}: status {status}, {err!r}, "
               f"{'Japanese' if kana else 'English'} (wanted {'Japanese' if japanese else 'English'})")
+        # Lines end before the 80th terminal column, and every description, and every continuation
+        # of one, starts in the same column, a Japanese character taking two.
+        lines = out.splitlines()
+        starts = {columns(re.match(r"(  -.*?  +|\s+)", line).group(1)) for line in lines if line.startswith("  ")}
+        check(max(map(columns, lines)) < 80 and len(starts) == 1,
+              f"--help, {preferences}: lines of up to {max(map(columns, lines))} columns, descriptions starting in "
+              f"columns {sorted(starts)}")
 
 
 def failures_lose_nothing(work):
@@ -210,7 +230,7 @@ def failures_lose_nothing(work):
         before = sorted(os.listdir(work))
         got, out, err = run(*args, env=env)
         lines = err.strip().splitlines()
-        check(got == status and lines and words in err and lines[0].startswith("Tolvane: "),
+        check(got == status and len(lines) == 1 and words in err and lines[0].startswith("Tolvane: "),
               f"{args}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
         check(sorted(os.listdir(work)) == before, f"{args} wrote {set(os.listdir(work)) - set(before)}")
 
@@ -224,6 +244,21 @@ def failures_lose_nothing(work):
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
     fails(["--export", os.path.join(work, "x.png"), "stray"], 2, "stray")
+    fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
+    fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
+    fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
+    # What is wrong with a code: a character codes never use, the count, or a typo the check catches.
+    fails(["--maze", "3F7KQ-M2XW#"], 1, "'#'")
+    fails(["--maze", "3F7KQ-M2XW"], 1, "9")
+    fails(["--maze", "3F7KQ-M2XAW"], 1, "check")
+    got, _, err = run("--maze", "7" * 100000, "--export", os.path.join(work, "x.png"))
+    check(got == 1 and len(err) < 400, f"a long bad code is echoed: status {got}, {len(err)} characters")
+    # Pasted with line ends, typed full-width with a full-width hyphen: the same maze as the code.
+    pasted, plain = os.path.join(work, "pasted.png"), os.path.join(work, "plain.png")
+    got, _, err = run("--maze", "\uff13\uff26\uff17\uff2b\uff31\uff0dM2XWA\r\n", "--export", pasted)
+    run("--maze", CODE, "--export", plain)
+    with open(pasted, "rb") as a, open(plain, "rb") as b:
+        check(got == 0 and a.read() == b.read(), f"a pasted full-width code: status {got}, {err!r}")
 
     # A folder that cannot be written: the old file stays as it was and nothing is added. Root may
     # write anywhere, so there the program runs as nobody.
@@ -246,6 +281,21 @@ def failures_lose_nothing(work):
         check(f.read() == "the user's own file", "a failed export changed the file that was there")
     check(os.listdir(locked) == ["old.pdf"], f"a failed export left {os.listdir(locked)}")
     os.chmod(locked, 0o755)
+
+    # A file that does not fit (here: over the size limit of the process) is refused with the
+    # system's reason, and a replaced file keeps its permissions.
+    def small_files():
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+
+    big = os.path.join(work, "big.pdf")
+    result = subprocess.run([program, "--export", big, "--count", "50"], capture_output=True, text=True,
+                            preexec_fn=small_files, timeout=120)
+    check(result.returncode == 1 and "File too large" in result.stderr and not os.path.exists(big),
+          f"a file over the size limit: status {result.returncode}, {result.stderr!r}")
+    os.chmod(old, 0o640)
+    status, _, _ = run("--export", old)
+    check(status == 0 and os.stat(old).st_mode & 0o777 == 0o640, f"a replaced file has mode {os.stat(old).st_mode:o}")
 
 
 if __name__ == "__main__":

@@ -4,9 +4,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 
-#include "core/maze/MazeCode.h"
 #include "qt/Version.h"
+#include "qt/cli/HelpText.h"
+#include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 namespace {
@@ -48,8 +50,10 @@ struct Parser {
         parser.setApplicationDescription(QCoreApplication::translate(
             "CommandLine", "Builds random perfect mazes and solves them. Without options it opens its window."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, maze, exportFile, count, solution, verbose, platform, display});
+        parser.addOptions(All());
     }
+
+    QList<QCommandLineOption> All() const { return {help, version, maze, exportFile, count, solution, verbose, platform, display}; }
 };
 
 Options Error(const QString& message)
@@ -57,17 +61,15 @@ Options Error(const QString& message)
     Options o;
     o.mode = Options::Mode::Error;
     o.status = 2;
-    o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
-                 .arg(message,
-                      QCoreApplication::translate("CommandLine",
-                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution]]"),
-                      QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
+    // One line, as every failure is: what is wrong, and where to read how it goes.
+    o.text = QStringLiteral("Tolvane: %1 (%2)\n")
+                 .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
 }
 
 QString ProgramName(const QStringList& arguments)
 {
-    return arguments.isEmpty() ? QStringLiteral("Tolvane") : QFileInfo(arguments.front()).fileName();
+    return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
 }
 
 }  // namespace
@@ -78,9 +80,16 @@ Options ParseCommandLine(const QStringList& arguments)
     if (!p.parser.parse(arguments))
         return Error(p.parser.errorText());
     Options o;
+    // One value an option: a second one would silently replace the first, or be ignored.
+    for (const QCommandLineOption& option : p.All()) {
+        const auto given = std::count_if(p.parser.optionNames().cbegin(), p.parser.optionNames().cend(),
+                                         [&](const QString& name) { return option.names().contains(name); });
+        if (given > 1)
+            return Error(QCoreApplication::translate("CommandLine", "--%1 is given more than once").arg(option.names().back()));
+    }
     if (p.parser.isSet(p.help)) {
         o.mode = Options::Mode::Help;
-        o.text = p.parser.helpText();
+        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All());
         return o;
     }
     if (p.parser.isSet(p.version)) {
@@ -89,14 +98,15 @@ Options ParseCommandLine(const QStringList& arguments)
         return o;
     }
     if (!p.parser.positionalArguments().isEmpty())
-        return Error(QCoreApplication::translate("CommandLine", "unexpected argument '%1'").arg(p.parser.positionalArguments().front()));
+        return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
-        o.seed = ParseMazeCode(code.toStdString());
+        const CodeReading reading = ReadCode(code);
+        o.seed = reading.seed;
         if (!o.seed) {
-            Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2")
-                                    .arg(code, QStringLiteral("3F7KQ-M2XWA")));
+            Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
+                                    .arg(Quoted(code), CodeFaultReason(reading)));
             bad.status = 1;
             return bad;
         }
@@ -115,9 +125,9 @@ Options ParseCommandLine(const QStringList& arguments)
         bool number = false;
         o.count = p.parser.value(p.count).toInt(&number);
         if (!number || o.count < 1 || o.count > kMaxCount)
-            return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not '%2'")
+            return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not %2")
                              .arg(kMaxCount)
-                             .arg(p.parser.value(p.count)));
+                             .arg(Quoted(p.parser.value(p.count))));
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
     }

@@ -13,6 +13,7 @@ namespace {
 
 int RunWindow(const QStringList& arguments, const tolvane::Options& options)
 {
+    tolvane::LoadTranslations();  // a display that fails is told of before the application exists
     const QStringList toolkit = tolvane::ToolkitArguments(arguments);
     const qsizetype platformAt = toolkit.indexOf(QStringLiteral("-platform"));
     const QString platform = platformAt >= 0 ? toolkit[platformAt + 1] : QString();

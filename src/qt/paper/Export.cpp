@@ -1,6 +1,7 @@
 // Writing mazes to files.
 #include "qt/paper/Export.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -8,14 +9,14 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cerrno>
+#include <cstring>
 
 #include "qt/Version.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
 namespace {
-
-constexpr qreal kMarginMm = 15;
 
 QString Creator() { return QStringLiteral("Tolvane %1").arg(QString::fromLatin1(kVersion)); }
 
@@ -26,7 +27,7 @@ QString Title(const std::vector<Sheet>& sheets)
     return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
 }
 
-bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)
+bool WritePng(QIODevice& file, const Sheet& sheet, double scale)
 {
     QImage image = PictureImage(*sheet.maze, sheet.answer, scale);
     image.setText(QStringLiteral("Title"), Title({sheet}));
@@ -34,7 +35,7 @@ bool WritePng(QSaveFile& file, const Sheet& sheet, double scale)
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QSaveFile& file, const std::vector<Sheet>& sheets)
+bool WriteSvg(QIODevice& file, const std::vector<Sheet>& sheets)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -49,13 +50,12 @@ bool WriteSvg(QSaveFile& file, const std::vector<Sheet>& sheets)
     return painter.end();
 }
 
-bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
+bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
 {
     QPdfWriter pdf(&file);
     pdf.setTitle(Title(sheets));
     pdf.setCreator(Creator());
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPaperMargins, QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
@@ -66,6 +66,15 @@ bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
         PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]));
     }
     return painter.end();
+}
+
+// The reason the system gave for the last failure; Qt's own text when it has one that says more.
+QString SystemReason(const QFileDevice& file, int error)
+{
+    const QString qt = file.errorString();
+    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(error));
+    return qt;
 }
 
 }  // namespace
@@ -89,6 +98,11 @@ QString SheetCaption(const Sheet& sheet)
     return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
 }
 
+QString SheetFileName(const QString& code)
+{
+    return code.isEmpty() ? QStringLiteral("maze") : QStringLiteral("maze-%1").arg(code);
+}
+
 std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale)
 {
     const auto format = FormatOf(path);
@@ -97,28 +111,43 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
     if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
         return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
-    bool written = false;
+    // Drawn in memory first: a drawing that fails leaves no file, and a write that fails is told
+    // by the system's own reason (no space left, permission denied, …).
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     switch (*format) {
     case FileFormat::Png:
-        written = WritePng(file, sheets.front(), scale);
+        drawn = WritePng(buffer, sheets.front(), scale);
         break;
     case FileFormat::Svg:
-        written = WriteSvg(file, sheets);
+        drawn = WriteSvg(buffer, sheets);
         break;
     case FileFormat::Pdf:
-        written = WritePdf(file, sheets);
+        drawn = WritePdf(buffer, sheets);
         break;
     }
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QCoreApplication::translate("Export", "the picture could not be drawn");
-        file.cancelWriting();
+    const auto cannot = [&](const QString& reason) {
         return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, reason);
+    };
+    if (!drawn)
+        return cannot(QCoreApplication::translate("Export", "the picture could not be drawn"));
+
+    // QSaveFile replaces the file only once all of it is written, and keeps the old one's permissions.
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return cannot(SystemReason(file, errno));
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = SystemReason(file, errno);
+        file.cancelWriting();
+        return cannot(reason);
     }
+    errno = 0;
     if (!file.commit())
-        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
+        return cannot(SystemReason(file, errno));
     return std::nullopt;
 }
 
