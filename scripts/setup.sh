@@ -8,11 +8,12 @@ set -euo pipefail
 purpose=${1:-test}
 shift || true
 
-# Build and run: the compiler, CMake, Qt (widgets, printing, SVG, the translation tools) and
-# the Japanese font of the captions.
+# Build and run: the compiler, CMake, Qt (widgets, printing, SVG, the translation tools), Qt's own
+# translations (the file and print dialogs and the help's headings in the user's language) and the
+# Japanese font of the captions.
 packages=(
   build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-  fonts-vlgothic
+  qt6-translations-l10n fonts-vlgothic
 )
 case "$purpose" in
 run) ;;

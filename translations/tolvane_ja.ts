@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Code</name>
+    <message>
+        <source>codes never use the character %1</source>
+        <translation>コードに %1 という文字は使われません</translation>
+    </message>
+    <message>
+        <source>a code has ten characters, like %1, and this has %2</source>
+        <translation>コードは %1 のような 10 文字ですが、これは %2 文字です</translation>
+    </message>
+    <message>
+        <source>a character is mistyped or two are swapped (the check does not match)</source>
+        <translation>どこかの文字が打ち間違っているか、隣り合う 2 文字が入れ替わっています (チェック文字が合いません)</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 文字</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
@@ -64,14 +83,6 @@
         <translation>ランダムな完全迷路を作って解きます。オプションなしではウィンドウを開きます。</translation>
     </message>
     <message>
-        <source>Run &apos;Tolvane --help&apos; for all the options.</source>
-        <translation>すべてのオプションは &apos;Tolvane --help&apos; で確認できます。</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>予期しない引数 &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--%1 goes with --export</source>
         <translation>--%1 は --export と共に使います</translation>
     </message>
@@ -124,14 +135,6 @@
         <translation>ピクセル</translation>
     </message>
     <message>
-        <source>Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution] [--size WxH | --level N] [--title TEXT] [--per-page N] ...]</source>
-        <translation>使い方: Tolvane [--maze コード] [--export ファイル [--count 数] [--solution] [--size 横x縦 | --level 数] [--title 題名] [--per-page 数] ...]</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a maze code: a code has ten characters like %2, after its size for other sizes than 21x21</source>
-        <translation>&apos;%1&apos; は迷路コードではありません。コードは %2 のような 10 文字で、21x21 以外の大きさではその前に大きさが付きます</translation>
-    </message>
-    <message>
         <source>the window shows mazes of up to %1x%1 cells; write this one to a file with --export</source>
         <translation>ウィンドウに表示できる迷路は %1x%1 マスまでです。この迷路は --export でファイルに書き出してください</translation>
     </message>
@@ -144,22 +147,6 @@
         <translation>迷路コードは自身の大きさを含んでいます。--size と --level を外してください</translation>
     </message>
     <message>
-        <source>--size takes WIDTHxHEIGHT, each side from %1 to %2, such as 31x31, not &apos;%3&apos;</source>
-        <translation>--size には 31x31 のように 横x縦 (それぞれ %1〜%2) を指定します。&apos;%3&apos; は使えません</translation>
-    </message>
-    <message>
-        <source>--level takes 1 to %1, not &apos;%2&apos;</source>
-        <translation>--level には 1〜%1 を指定します。&apos;%2&apos; は使えません</translation>
-    </message>
-    <message>
-        <source>--per-page takes 1, 2, 4 or 6, not &apos;%1&apos;</source>
-        <translation>--per-page には 1、2、4、6 のいずれかを指定します。&apos;%1&apos; は使えません</translation>
-    </message>
-    <message>
-        <source>--paper takes a4 or letter, not &apos;%1&apos;</source>
-        <translation>--paper には a4 か letter を指定します。&apos;%1&apos; は使えません</translation>
-    </message>
-    <message>
         <source>
 %1 = %2, %3 x %4 cells, routes of %5 to %6 cells</source>
         <translation>
@@ -170,8 +157,48 @@
         <translation>%1 歳</translation>
     </message>
     <message>
-        <source>--%1 takes a whole number from 1 to %2, not &apos;%3&apos;</source>
-        <translation>--%1 には 1〜%2 の整数を指定します。&apos;%3&apos; は使えません</translation>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 が 2 回以上指定されています</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>予期しない引数 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a maze code: %2</source>
+        <translation>%1 は迷路コードではありません: %2</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>使い方: %1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>&apos;tolvane --help&apos; lists the options</source>
+        <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not %3</source>
+        <translation>--%1 には 1〜%2 の整数を指定します。%3 は使えません</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each side from %1 to %2, such as 31x31, not %3</source>
+        <translation>--size には 31x31 のように 横x縦 (それぞれ %1〜%2) を指定します。%3 は使えません</translation>
+    </message>
+    <message>
+        <source>--level takes 1 to %1, not %2</source>
+        <translation>--level には 1〜%1 を指定します。%2 は使えません</translation>
+    </message>
+    <message>
+        <source>--per-page takes 1, 2, 4 or 6, not %1</source>
+        <translation>--per-page には 1、2、4、6 のいずれかを指定します。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter, not %1</source>
+        <translation>--paper には a4 か letter を指定します。%1 は使えません</translation>
     </message>
 </context>
 <context>
@@ -300,6 +327,10 @@
         <source>The maze could not be printed.</source>
         <translation>迷路を印刷できませんでした。</translation>
     </message>
+    <message>
+        <source>Open &amp;Maze Code…</source>
+        <translation>迷路コードを開く(&amp;M)…</translation>
+    </message>
 </context>
 <context>
     <name>MazePicture</name>
@@ -346,6 +377,41 @@
     <message>
         <source>A maze of %1 by %2 cells. No route from S to G was found.</source>
         <translation>%1×%2 マスの迷路です。S から G への道順は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Maze code %1.</source>
+        <translation>迷路コードは %1 です。</translation>
+    </message>
+    <message>
+        <source>Maze code %1</source>
+        <translation>迷路コード %1</translation>
+    </message>
+</context>
+<context>
+    <name>OpenCodeDialog</name>
+    <message>
+        <source>Open Maze Code</source>
+        <translation>迷路コードを開く</translation>
+    </message>
+    <message>
+        <source>Maze &amp;code:</source>
+        <translation>迷路コード(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Check of the code</source>
+        <translation>コードの確認</translation>
+    </message>
+    <message>
+        <source>Opens the maze %1.</source>
+        <translation>迷路 %1 を開きます。</translation>
+    </message>
+    <message>
+        <source>A code has ten characters, like 3F7KQ-M2XWA.</source>
+        <translation>コードは 3F7KQ-M2XWA のような 10 文字です。</translation>
+    </message>
+    <message>
+        <source>Not a maze code yet: %1.</source>
+        <translation>まだ迷路コードではありません: %1。</translation>
     </message>
 </context>
 <context>

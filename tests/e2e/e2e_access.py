@@ -12,8 +12,10 @@ from access import Listener, Window, pump
 from flows import TICK, build_maze, startup_picture
 from picture import COMMAND1, COMMAND2
 
-DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\.")
-REACHED = re.compile(r"The route reached G in (\d+) cells\.")
+# Every description of a maze ends with its code.
+CODE = r" Maze code [0-9A-Z]{5}-[0-9A-Z]{5}\."
+DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\." + CODE)
+REACHED = re.compile(r"The route reached G in (\d+) cells\." + CODE)
 
 
 def window_buttons_and_a_replay(ctx):

@@ -19,7 +19,7 @@ import harness
 from harness import CheckFailed, wait_until
 
 SOCKET = "tolvane-e2e"
-REACHED = re.compile(r"The route reached G in (\d+) cells\.")
+REACHED = re.compile(r"The route reached G in (\d+) cells\. Maze code [0-9A-Z]{5}-[0-9A-Z]{5}\.")
 
 
 class Weston:

@@ -235,9 +235,12 @@ def check_deb(args):
         problems.append("lintian reports errors:\n" + lint.stdout + lint.stderr)
 
     listing = run(dpkg_deb, "-c", deb)
-    files = {re.sub(r"^\./", "/", line.split()[-1]) for line in listing.splitlines() if not line.startswith("d")}
+    # Links are listed as "NAME -> TARGET".
+    files = {re.sub(r"^\./", "/", line.split(" -> ")[0].split()[-1])
+             for line in listing.splitlines() if not line.startswith("d")}
     app = args.app_id
-    wanted = {"/usr/games/Tolvane", f"/usr/share/applications/{app}.desktop", f"/usr/share/metainfo/{app}.metainfo.xml",
+    wanted = {"/usr/games/tolvane", "/usr/games/Tolvane", "/usr/share/man/man6/tolvane.6.gz",
+              f"/usr/share/applications/{app}.desktop", f"/usr/share/metainfo/{app}.metainfo.xml",
               "/usr/share/doc/tolvane/copyright", "/usr/share/doc/tolvane/changelog.gz"}
     wanted |= {f"/usr/share/icons/hicolor/{s}x{s}/apps/{app}.png" for s in THEME_SIZES}
     wanted.add(f"/usr/share/icons/hicolor/scalable/apps/{app}.svg")
@@ -254,8 +257,10 @@ def check_deb(args):
     entry = desktop_keys((tree / f"usr/share/applications/{app}.desktop").read_text(encoding="utf-8"))
     if entry.get("Icon") != app:
         problems.append(f"desktop entry Icon={entry.get('Icon')}, but the icons are installed as {app}")
-    if not (tree / "usr/games" / entry.get("Exec", "").split(" ")[0]).is_file():
-        problems.append(f"desktop entry Exec={entry.get('Exec')} is not the installed program")
+    if entry.get("Exec", "").split(" ")[0] != "tolvane" or not (tree / "usr/games/tolvane").is_file():
+        problems.append(f"desktop entry Exec={entry.get('Exec')} is not the installed program tolvane")
+    if os.readlink(tree / "usr/games/Tolvane") != "tolvane":
+        problems.append("/usr/games/Tolvane is not a link to tolvane")
     metainfo = (tree / f"usr/share/metainfo/{app}.metainfo.xml").read_text(encoding="utf-8")
     if f'<launchable type="desktop-id">{app}.desktop</launchable>' not in metainfo or f"<id>{app}</id>" not in metainfo:
         problems.append("the metainfo's id or launchable does not name the desktop entry")
@@ -265,7 +270,7 @@ def check_deb(args):
     # declared dependencies.
     depends = package_names(run(dpkg_deb, "-f", deb, "Depends"))
     print(f"Depends: {', '.join(' | '.join(g) for g in depends)}")
-    program = tree / "usr/games/Tolvane"
+    program = tree / "usr/games/tolvane"
     undeclared = undeclared_run_time_files(str(program), depends) if program.is_file() else {}
     if undeclared:
         problems.append("the packaged program, running, maps files of packages the .deb does not depend on:\n"

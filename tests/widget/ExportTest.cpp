@@ -26,6 +26,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/Form1.h"
+#include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane::testing {
 namespace {
@@ -46,6 +47,11 @@ std::unique_ptr<Form1> WindowWithMaze(bool solved)
 }
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+bool OpensACode(const QAction& action)
+{
+    return action.shortcut() == QKeySequence(QKeySequence::Open) || action.shortcut() == QKeySequence(QKeySequence::Paste);
+}
 
 // The box around the pixels in `area` that are clearly blue: the letter S or G.
 QRect BlueBox(const QImage& image, const QRect& area)
@@ -98,7 +104,37 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
     }
 }
 
-TEST(Export, ThePrintPathWritesOnePage)
+// Enlarged eight times, each letter on paper is as heavy as on screen: one solid letter as bold
+// as the screen's four prints, not the plain glyph.
+TEST(Export, SAndGOnPaperAreAsBoldAsOnScreen)
+{
+    constexpr int kZoom = 8;
+    QTemporaryDir dir;
+    const MazeState maze = MazeFromSeed(kSeed);
+    const QString svg = dir.filePath("maze.svg");
+    ASSERT_FALSE(WriteSheets(svg, {{&maze, {}, Answer::Hidden}}));
+    QImage paper(kPictureSide * kZoom, kPictureSide * kZoom, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    const QImage screen = Rgb(PictureImage(maze, Answer::Hidden, kZoom));
+    for (const QRect cell : {QRect(0, 0, 17, 17), QRect(340, 340, 17, 17)}) {
+        const QRect area(cell.topLeft() * kZoom, cell.size() * kZoom);
+        const auto blue = [&](const QImage& image) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += BlueBox(image, QRect(x, y, 1, 1)).isValid();
+            return count;
+        };
+        const double ratio = double(blue(paper)) / blue(screen);
+        EXPECT_GT(ratio, 0.85) << "the letter at " << cell.x() << "," << cell.y();
+        EXPECT_LT(ratio, 1.15) << "the letter at " << cell.x() << "," << cell.y();
+    }
+}
+
+TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
 {
     QTemporaryDir dir;
     const auto form = WindowWithMaze(false);
@@ -106,6 +142,7 @@ TEST(Export, ThePrintPathWritesOnePage)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     ASSERT_TRUE(PrintSheet(printer, {&form->program().state(), form->MazeCode(), Answer::Shown}));
+    EXPECT_EQ(kPaperMargins, printer.pageLayout().margins(QPageLayout::Millimeter));
     QFile printed(dir.filePath("printed.pdf"));
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_EQ(1, QString::fromLatin1(printed.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
@@ -114,8 +151,9 @@ TEST(Export, ThePrintPathWritesOnePage)
 TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
 {
     Form1 form;
+    // Opening a code, from the menu or by pasting, is the one thing to do before there is a maze.
     for (QAction* action : form.actions())
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        EXPECT_EQ(OpensACode(*action), action->isEnabled()) << action->text().toStdString();
     QApplication::clipboard()->setText("the user's own text");
     form.menu().Copy();  // nothing to copy yet: the clipboard keeps what it had
     form.menu().CopyCode();
@@ -135,6 +173,29 @@ TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)
     EXPECT_EQ(form.MazeCode(), data->text());
 }
 
+TEST(Export, ACodeOpensByPastingOrInTheDialogWhichSaysWhatIsWrongAsItIsTyped)
+{
+    Form1 form;
+    const QString code = QString::fromStdString(FormatMazeCode(kSeed));
+    // As a word processor would give it: a minus sign for the hyphen, a line end after it.
+    QApplication::clipboard()->setText(QString(code).replace('-', QChar(0x2212)) + "\r\n");
+    form.menu().PasteCode();
+    EXPECT_EQ(code, form.MazeCode());
+    EXPECT_EQ(Rgb(WindowWithMaze(false)->ShownPicture()), Rgb(form.ShownPicture()));
+    auto* picture = form.findChild<QWidget*>("MazePicture");
+    EXPECT_TRUE(picture->toolTip().contains(code));
+    EXPECT_TRUE(picture->accessibleDescription().contains(code)) << picture->accessibleDescription().toStdString();
+
+    OpenCodeDialog dialog(&form, "3F7KQ-M2XWB");
+    EXPECT_FALSE(dialog.openButton().isEnabled());
+    EXPECT_TRUE(dialog.verdict().text().contains("mistyped")) << dialog.verdict().text().toStdString();
+    dialog.field().setText("3F7KQ-M2XW");
+    EXPECT_TRUE(dialog.verdict().text().contains("has 9")) << dialog.verdict().text().toStdString();
+    dialog.field().setText(" 3f7kq m2xwa ");
+    EXPECT_TRUE(dialog.openButton().isEnabled());
+    EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, dialog.Seed());
+}
+
 // Save as a user saves, through its dialog: the file shows the route exactly when the dialog's
 // box asks for it, whatever the window shows, at the window's device pixel ratio (CTest runs
 // this once more at ratio 2), and the next Save starts in the folder of the last.
@@ -147,14 +208,18 @@ TEST(Export, SaveWritesWhatItsDialogChose)
     for (const bool include : {false, true}) {
         const QString path = dir.filePath(include ? "answer" : "puzzle");
         QString startedIn;
-        QTimer::singleShot(100, [&] {
+        QTimer user;  // fills in the dialog once it is up
+        QObject::connect(&user, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(nullptr, dialog);
+            if (!dialog || !dialog->isVisible())
+                return;
+            user.stop();
             startedIn = dialog->directory().absolutePath();
             dialog->findChild<QCheckBox*>()->setChecked(include);
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);  // typed over the suggested name
             static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept, as its Save button
         });
+        user.start(50);
         form->menu().Save();
         const Answer answer = include ? Answer::Shown : Answer::Hidden;
         const QImage want = PictureImage(form->Maze(), answer, form->devicePixelRatioF());

@@ -11,6 +11,7 @@
 #include "core/platform/RecordingSurface.h"
 #include "core/render/DrawMaze.h"
 #include "qt/window/Form1.h"
+#include "widget/CapturedStderr.h"
 
 namespace tolvane::testing {
 namespace {
@@ -254,6 +255,7 @@ TEST(Form1, EveryHandlerSchedulesARepaintOfThePicture)
 
 TEST(Form1, ARunTimeErrorIsReportedTheHandlerAbandonedAndTheProgramGoesOn)
 {
+    CapturedStderr said;
     bool failing = true;
     Form1 form(std::make_unique<FaultyRandom>(failing));
     QStringList reports;
@@ -279,10 +281,15 @@ TEST(Form1, ARunTimeErrorIsReportedTheHandlerAbandonedAndTheProgramGoesOn)
     ASSERT_EQ(2, reports.size());
     EXPECT_TRUE(reports[1].startsWith("Timer1_Timer: Subscript out of range")) << reports[1].toStdString();
     EXPECT_FALSE(form.timer1().isActive());
+    // Each fault also goes to standard error once, in one line.
+    EXPECT_EQ("Tolvane: run-time error in Command1_Click: random source failed\n"
+              "Tolvane: run-time error in Timer1_Timer: Subscript out of range (442 not in 0..441)\n",
+              said.Take());
 }
 
 TEST(Form1, TheDefaultReportIsAMessageBoxNamingTheHandlerAndTheError)
 {
+    CapturedStderr said;
     bool failing = true;
     Form1 form(std::make_unique<FaultyRandom>(failing));
     form.show();
@@ -296,6 +303,7 @@ TEST(Form1, TheDefaultReportIsAMessageBoxNamingTheHandlerAndTheError)
     QTest::mouseClick(&form.command1(), Qt::LeftButton);  // returns once the box is closed
     EXPECT_TRUE(shown.contains("Command1_Click")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("random source failed")) << shown.toStdString();
+    EXPECT_EQ("Tolvane: run-time error in Command1_Click: random source failed\n", said.Take());
 }
 
 }  // namespace

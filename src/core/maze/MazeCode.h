@@ -15,10 +15,31 @@ namespace tolvane {
 // from the digits and the capitals without I, L, O and U, in two groups of five.
 std::string FormatMazeCode(std::uint64_t seed);
 
-// The seed of a code, or nothing when the text is no valid code. Case, spaces and hyphens do
-// not matter, and O, I and L read as 0, 1 and 1. The check character catches any single
-// mistyped character and any two neighbours swapped, so a typo never yields another maze.
-std::optional<std::uint64_t> ParseMazeCode(std::string_view text);
+// Why a text is no code: a character that codes never use, too few or too many characters, or
+// ten good characters whose check does not match (a typo somewhere, or two neighbours swapped).
+enum class CodeFault { None, UnknownCharacter, WrongLength, CheckFails };
+
+// What reading a code found: the seed, or the fault and what it concerns.
+struct CodeReading {
+    std::optional<std::uint64_t> seed;
+    CodeFault fault = CodeFault::None;
+    std::string character;  // UnknownCharacter: the first one, as UTF-8
+    int length = 0;         // WrongLength: how many code characters the text holds
+
+    explicit operator bool() const { return seed.has_value(); }
+};
+
+// The seed of a code. Case, spaces and hyphens do not matter, and O, I and L read as 0, 1 and 1.
+// The check character catches any single mistyped character and any two neighbours swapped, so a
+// typo never yields another maze.
+CodeReading ParseMazeCode(std::string_view text);
+
+// Typed or pasted text (UTF-8) as the parser reads it: without the white space around it, with
+// full-width letters, digits and spaces as plain ones, and every kind of dash as '-'.
+std::string CleanCodeText(std::string_view text);
+
+// A code as a person gives it: cleaned, then parsed.
+inline CodeReading ReadMazeCode(std::string_view text) { return ParseMazeCode(CleanCodeText(text)); }
 
 }  // namespace tolvane
 

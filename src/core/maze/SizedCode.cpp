@@ -90,7 +90,7 @@ std::optional<SizedSeed> ParseSizedCode(std::string_view text)
 {
     std::string squeezed = Squeezed(text);
     if (squeezed.size() == kCodeChars) {
-        const auto seed = ParseMazeCode(squeezed);
+        const auto seed = ParseMazeCode(squeezed).seed;
         return seed ? std::optional(SizedSeed{*seed, kClassicSize}) : std::nullopt;
     }
     if (squeezed.size() <= kCodeChars)
@@ -105,7 +105,7 @@ std::optional<SizedSeed> ParseSizedCode(std::string_view text)
     if (check < 0)
         return std::nullopt;
     code.back() = CodeCharacter(check ^ SizeCheck(SizeText(*size)));
-    const auto seed = ParseMazeCode(code);
+    const auto seed = ParseMazeCode(code).seed;
     return seed ? std::optional(SizedSeed{*seed, *size}) : std::nullopt;
 }
 

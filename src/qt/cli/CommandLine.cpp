@@ -9,7 +9,9 @@
 #include "core/maze/Difficulty.h"
 #include "core/maze/SizedCode.h"
 #include "qt/Version.h"
+#include "qt/cli/HelpText.h"
 #include "qt/window/SizeMenu.h"
+#include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 namespace {
@@ -98,8 +100,13 @@ struct Parser {
         parser.setApplicationDescription(QCoreApplication::translate(
             "CommandLine", "Builds random perfect mazes and solves them. Without options it opens its window."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, maze, exportFile, count, solution, size, level, title, noNameLine, perPage,
-                           paper, pngCell, verbose, platform, display});
+        parser.addOptions(All());
+    }
+
+    QList<QCommandLineOption> All() const
+    {
+        return {help,  version, maze,    exportFile, count,   solution, size,     level,
+                title, noNameLine, perPage, paper,   pngCell, verbose,  platform, display};
     }
 };
 
@@ -108,18 +115,15 @@ Options Error(const QString& message)
     Options o;
     o.mode = Options::Mode::Error;
     o.status = 2;
-    o.text = QStringLiteral("Tolvane: %1\n%2\n%3\n")
-                 .arg(message,
-                      QCoreApplication::translate("CommandLine",
-                                                  "Usage: Tolvane [--maze CODE] [--export FILE [--count N] [--solution] "
-                                                  "[--size WxH | --level N] [--title TEXT] [--per-page N] ...]"),
-                      QCoreApplication::translate("CommandLine", "Run 'Tolvane --help' for all the options."));
+    // One line, as every failure is: what is wrong, and where to read how it goes.
+    o.text = QStringLiteral("Tolvane: %1 (%2)\n")
+                 .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
 }
 
 QString ProgramName(const QStringList& arguments)
 {
-    return arguments.isEmpty() ? QStringLiteral("Tolvane") : QFileInfo(arguments.front()).fileName();
+    return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
 }
 
 }  // namespace
@@ -130,9 +134,16 @@ Options ParseCommandLine(const QStringList& arguments)
     if (!p.parser.parse(arguments))
         return Error(p.parser.errorText());
     Options o;
+    // One value an option: a second one would silently replace the first, or be ignored.
+    for (const QCommandLineOption& option : p.All()) {
+        const auto given = std::count_if(p.parser.optionNames().cbegin(), p.parser.optionNames().cend(),
+                                         [&](const QString& name) { return option.names().contains(name); });
+        if (given > 1)
+            return Error(QCoreApplication::translate("CommandLine", "--%1 is given more than once").arg(option.names().back()));
+    }
     if (p.parser.isSet(p.help)) {
         o.mode = Options::Mode::Help;
-        o.text = p.parser.helpText();
+        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All());
         return o;
     }
     if (p.parser.isSet(p.version)) {
@@ -141,20 +152,22 @@ Options ParseCommandLine(const QStringList& arguments)
         return o;
     }
     if (!p.parser.positionalArguments().isEmpty())
-        return Error(QCoreApplication::translate("CommandLine", "unexpected argument '%1'").arg(p.parser.positionalArguments().front()));
+        return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
-        const auto maze = ParseSizedCode(code.toStdString());
-        if (!maze) {
-            Options bad = Error(QCoreApplication::translate("CommandLine", "'%1' is not a maze code: a code has ten characters like %2, "
-                                                                           "after its size for other sizes than 21x21")
-                                    .arg(code, QStringLiteral("3F7KQ-M2XWA")));
+        // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
+        // as ever and refused with the reason.
+        const auto sized = ParseSizedCode(code.toStdString());
+        const CodeReading reading = sized ? CodeReading{} : ReadCode(code);
+        o.seed = sized ? std::optional(sized->seed) : reading.seed;
+        o.size = sized ? sized->size : kClassicSize;
+        if (!o.seed) {
+            Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
+                                    .arg(Quoted(code), CodeFaultReason(reading)));
             bad.status = 1;
             return bad;
         }
-        o.seed = maze->seed;
-        o.size = maze->size;
     }
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
@@ -184,10 +197,10 @@ Options ParseCommandLine(const QStringList& arguments)
             return std::nullopt;
         const auto value = number(option, 1, highest);
         if (!value)
-            return Error(QCoreApplication::translate("CommandLine", "--%1 takes a whole number from 1 to %2, not '%3'")
+            return Error(QCoreApplication::translate("CommandLine", "--%1 takes a whole number from 1 to %2, not %3")
                              .arg(option.names().front())
                              .arg(highest)
-                             .arg(p.parser.value(option)));
+                             .arg(Quoted(p.parser.value(option))));
         target = *value;
         return std::nullopt;
     };
@@ -207,30 +220,30 @@ Options ParseCommandLine(const QStringList& arguments)
         const auto size = ParseSize(p.parser.value(p.size).toStdString());
         if (!size)
             return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
-                                                                    "31x31, not '%3'")
+                                                                    "31x31, not %3")
                              .arg(kMinSide)
                              .arg(kMaxSide)
-                             .arg(p.parser.value(p.size)));
+                             .arg(Quoted(p.parser.value(p.size))));
         o.size = *size;
     }
     if (p.parser.isSet(p.level)) {
         o.level = number(p.level, 1, static_cast<int>(kLevels.size()));
         if (!o.level)
-            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not '%2'")
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
-                             .arg(p.parser.value(p.level)));
+                             .arg(Quoted(p.parser.value(p.level))));
         o.size = LevelNumbered(*o.level)->size;
     }
     if (p.parser.isSet(p.perPage)) {
         const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
         if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())
-            return Error(QCoreApplication::translate("CommandLine", "--per-page takes 1, 2, 4 or 6, not '%1'").arg(p.parser.value(p.perPage)));
+            return Error(QCoreApplication::translate("CommandLine", "--per-page takes 1, 2, 4 or 6, not %1").arg(Quoted(p.parser.value(p.perPage))));
         o.perPage = *perPage;
     }
     if (p.parser.isSet(p.paper)) {
         const auto paper = PaperNamed(p.parser.value(p.paper));
         if (!paper)
-            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not '%1'").arg(p.parser.value(p.paper)));
+            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not %1").arg(Quoted(p.parser.value(p.paper))));
         o.paper = *paper;
     }
     return o;

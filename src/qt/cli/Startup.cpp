@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "qt/cli/Translations.h"
+
 namespace tolvane {
 namespace {
 
@@ -33,12 +35,15 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     }
 }
 
+// Said before the application has its translators, or while it is still being made.
+QString Say(const char* text) { return Translate("Startup", text); }
+
 QString Env(const char* name) { return QString::fromLocal8Bit(qgetenv(name)); }
 
 // How the user can start this same program without a desktop: the path as they typed it.
 QString Command(const QString& program)
 {
-    return program.contains(QLatin1Char('/')) ? program : QStringLiteral("Tolvane");
+    return program.contains(QLatin1Char('/')) ? program : QStringLiteral("tolvane");
 }
 
 }  // namespace
@@ -73,32 +78,32 @@ QString DescribeStartupFailure(const StartupFailure& f, const QString& program, 
     QString summary;
     switch (f.cause) {
     case StartupFailure::Cause::NoDisplay:
-        summary = QCoreApplication::translate("Startup", "Tolvane needs a display, and none is set (DISPLAY and "
-                                                         "WAYLAND_DISPLAY are empty).");
+        summary = Say(QT_TRANSLATE_NOOP("Startup", "Tolvane needs a display, and none is set (DISPLAY and "
+                                                         "WAYLAND_DISPLAY are empty)."));
         break;
     case StartupFailure::Cause::Unreachable:
         summary = f.platform.startsWith(QLatin1String("wayland"))
-                      ? QCoreApplication::translate("Startup", "Tolvane cannot reach the Wayland compositor \"%1\".")
+                      ? Say(QT_TRANSLATE_NOOP("Startup", "Tolvane cannot reach the Wayland compositor \"%1\"."))
                             .arg(f.where)
-                      : QCoreApplication::translate("Startup", "Tolvane cannot open the display \"%1\" (platform %2).")
+                      : Say(QT_TRANSLATE_NOOP("Startup", "Tolvane cannot open the display \"%1\" (platform %2)."))
                             .arg(f.where, f.platform.isEmpty() ? QStringLiteral("xcb") : f.platform);
         break;
     case StartupFailure::Cause::NoSuchPlugin:
-        summary = QCoreApplication::translate("Startup", "Tolvane cannot load the platform plugin \"%1\"; the plugins "
-                                                         "that exist are: %2.")
+        summary = Say(QT_TRANSLATE_NOOP("Startup", "Tolvane cannot load the platform plugin \"%1\"; the plugins "
+                                                         "that exist are: %2."))
                       .arg(f.platform, f.available.isEmpty() ? QStringLiteral("?") : f.available);
         break;
     }
     const QString hint =
         f.cause == StartupFailure::Cause::NoSuchPlugin
-            ? QCoreApplication::translate("Startup", "Choose one of them with -platform NAME or QT_QPA_PLATFORM, or "
-                                                     "leave both unset.")
-            : QCoreApplication::translate("Startup", "Start it from a desktop session, or without one as "
-                                                     "`xvfb-run -a %1`; `%1 --export FILE` needs no display.")
+            ? Say(QT_TRANSLATE_NOOP("Startup", "Choose one of them with -platform NAME or QT_QPA_PLATFORM, or "
+                                                     "leave both unset."))
+            : Say(QT_TRANSLATE_NOOP("Startup", "Start it from a desktop session, or without one as "
+                                                     "`xvfb-run -a %1`; `%1 --export FILE` needs no display."))
                   .arg(Command(program));
     QString text = summary + QLatin1Char('\n') + hint + QLatin1Char('\n');
     if (!verbose && f.cause != StartupFailure::Cause::NoDisplay)
-        text += QCoreApplication::translate("Startup", "Run with --verbose to see the toolkit's own messages.") +
+        text += Say(QT_TRANSLATE_NOOP("Startup", "Run with --verbose to see the toolkit's own messages.")) +
                 QLatin1Char('\n');
     return text;
 }

@@ -6,20 +6,50 @@
 #include <QRawFont>
 #include <QTranslator>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
 namespace {
 
-// Installs the translation `name` (e.g. "tolvane_ja_JP", or failing that "tolvane_ja") from `folder`.
-bool Install(QCoreApplication& app, const QString& name, const QString& folder)
+// Loads the translation `name` (e.g. "tolvane_ja_JP", or failing that "tolvane_ja") from `folder`.
+bool Load(std::vector<std::unique_ptr<QTranslator>>& into, const QString& name, const QString& folder)
 {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(name, folder))
-        return QCoreApplication::installTranslator(translator);
-    delete translator;
-    return false;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder))
+        return false;
+    into.push_back(std::move(translator));
+    return true;
+}
+
+// Tolvane's translation for the first language of `locale` that it speaks, then Qt's own for the
+// same language when it is installed; nothing for English, the language of the source.
+std::vector<std::unique_ptr<QTranslator>> TranslatorsFor(const QLocale& locale)
+{
+    // The user's languages in order of preference: the first that Tolvane speaks wins, and English
+    // needs no file. (Qt's own search would pass over English for want of a file and take a
+    // language the user ranked below it.)
+    std::vector<std::unique_ptr<QTranslator>> translators;
+    for (QString language : locale.uiLanguages()) {
+        language.replace('-', '_');
+        if (QLocale(language).language() == QLocale::English)
+            break;
+        if (!Load(translators, "tolvane_" + language, ":/i18n"))
+            continue;
+        // Qt's own texts, in its standard dialogs and the help's headings, in the same language.
+        Load(translators, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        break;
+    }
+    return translators;
+}
+
+// What LoadTranslations loaded, for the messages given before the application exists.
+std::vector<std::unique_ptr<QTranslator>>& Preloaded()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
 }
 
 bool ShowsAll(const QFont& font, const QString& text)
@@ -37,19 +67,24 @@ bool ShowsAll(const QFont& font, const QString& text)
 
 void InstallTranslations(QCoreApplication& app, const QLocale& locale)
 {
-    // The user's languages in order of preference: the first that Tolvane speaks wins, and English,
-    // the language of the source, needs no file. (Qt's own search would pass over English for want
-    // of a file and take a language the user ranked below it.)
-    for (QString language : locale.uiLanguages()) {
-        language.replace('-', '_');
-        if (QLocale(language).language() == QLocale::English)
-            return;
-        if (!Install(app, "tolvane_" + language, ":/i18n"))
-            continue;
-        // Qt's own texts, in its standard dialogs, in the same language when they are installed.
-        Install(app, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        return;
+    for (auto& translator : TranslatorsFor(locale)) {
+        translator->setParent(&app);
+        QCoreApplication::installTranslator(translator.release());
     }
+}
+
+void LoadTranslations(const QLocale& locale) { Preloaded() = TranslatorsFor(locale); }
+
+QString Translate(const char* context, const char* source)
+{
+    // While the application is still being made, it has no translators yet.
+    if (QCoreApplication::instance())
+        if (QString text = QCoreApplication::translate(context, source); text != QString::fromUtf8(source))
+            return text;
+    for (const auto& translator : Preloaded())
+        if (QString text = translator->translate(context, source); !text.isEmpty())
+            return text;
+    return QString::fromUtf8(source);
 }
 
 bool CaptionFontAvailable()

@@ -10,6 +10,13 @@ namespace tolvane {
 // `locale` (the user's by default) that Tolvane speaks. Call it once the application exists.
 void InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale());
 
+// Loads the same translations for Translate before any application exists, so that even the
+// messages about a display that cannot be opened are in the user's language.
+void LoadTranslations(const QLocale& locale = QLocale());
+
+// `source` (marked with QT_TRANSLATE_NOOP) in the user's language, with or without an application.
+QString Translate(const char* context, const char* source);
+
 // True when some installed font has every glyph of the two button captions.
 bool CaptionFontAvailable();
 

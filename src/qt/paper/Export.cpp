@@ -1,6 +1,7 @@
 // Writing mazes to files.
 #include "qt/paper/Export.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -8,14 +9,14 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cerrno>
+#include <cstring>
 
 #include "qt/Version.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
 namespace {
-
-constexpr qreal kMarginMm = 15;
 
 QString Creator() { return QStringLiteral("Tolvane %1").arg(QString::fromLatin1(kVersion)); }
 
@@ -26,7 +27,7 @@ QString Title(const std::vector<Sheet>& sheets)
     return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
 }
 
-bool WritePng(QSaveFile& file, const Sheet& sheet, double scale, int cell)
+bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
 {
     QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell) : PictureImage(*sheet.maze, sheet.answer, scale);
     image.setText(QStringLiteral("Title"), Title({sheet}));
@@ -34,7 +35,7 @@ bool WritePng(QSaveFile& file, const Sheet& sheet, double scale, int cell)
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QSaveFile& file, const std::vector<Sheet>& sheets)
+bool WriteSvg(QIODevice& file, const std::vector<Sheet>& sheets)
 {
     // A big maze gets a bigger canvas, so that its walls stay whole units apart.
     const int side = PaperSquare(sheets.front().maze->size) + 1;
@@ -55,11 +56,10 @@ void SetUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& paper)
 {
     pdf.setTitle(title);
     pdf.setCreator(Creator());
-    pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, kPaperMargins, QPageLayout::Millimeter));
 }
 
-bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
+bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
 {
     QPdfWriter pdf(&file);
     SetUpPdf(pdf, Title(sheets), QPageSize(QPageSize::A4));
@@ -73,6 +73,15 @@ bool WritePdf(QSaveFile& file, const std::vector<Sheet>& sheets)
         PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]));
     }
     return painter.end();
+}
+
+// The reason the system gave for the last failure; Qt's own text when it has one that says more.
+QString SystemReason(const QFileDevice& file, int error)
+{
+    const QString qt = file.errorString();
+    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(error));
+    return qt;
 }
 
 }  // namespace
@@ -96,23 +105,42 @@ QString SheetCaption(const Sheet& sheet)
     return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
 }
 
+QString SheetFileName(const QString& code)
+{
+    return code.isEmpty() ? QStringLiteral("maze") : QStringLiteral("maze-%1").arg(code);
+}
+
 namespace {
 
-// Writes `path` through a save file with `write`, so that it appears only when complete.
-template <typename Write>
-std::optional<QString> Commit(const QString& path, Write write)
+// Draws the file with `draw` in memory first: a drawing that fails leaves no file, and a write
+// that fails is told by the system's own reason (no space left, permission denied, …).
+template <typename Draw>
+std::optional<QString> Commit(const QString& path, Draw draw)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
-    const bool written = write(file);
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QCoreApplication::translate("Export", "the picture could not be drawn");
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool drawn = draw(buffer);
+    const auto cannot = [&](const QString& reason) {
         return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, reason);
+    };
+    if (!drawn)
+        return cannot(QCoreApplication::translate("Export", "the picture could not be drawn"));
+
+    // QSaveFile replaces the file only once all of it is written, and keeps the old one's permissions.
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return cannot(SystemReason(file, errno));
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = SystemReason(file, errno);
+        file.cancelWriting();
+        return cannot(reason);
     }
+    errno = 0;
     if (!file.commit())
-        return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, file.errorString());
+        return cannot(SystemReason(file, errno));
     return std::nullopt;
 }
 
@@ -125,14 +153,14 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
         return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
     if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
         return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
-    return Commit(path, [&](QSaveFile& file) {
+    return Commit(path, [&](QIODevice& buffer) {
         switch (*format) {
         case FileFormat::Png:
-            return WritePng(file, sheets.front(), scale, cell);
+            return WritePng(buffer, sheets.front(), scale, cell);
         case FileFormat::Svg:
-            return WriteSvg(file, sheets);
+            return WriteSvg(buffer, sheets);
         case FileFormat::Pdf:
-            return WritePdf(file, sheets);
+            return WritePdf(buffer, sheets);
         }
         return false;
     });
@@ -141,9 +169,9 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
 std::optional<QString> WorksheetProblem(const Worksheet& sheet)
 {
     QImage probe(1, 1, QImage::Format_RGB32);  // any device measures type alike
-    if (!TitleFits(sheet, probe, kMarginMm))
+    if (!TitleFits(sheet, probe, kPaperMargins.left()))
         return QCoreApplication::translate("Export", "the title is too long for one line across the page; shorten it");
-    const int largest = LargestFittingSide(sheet, kMarginMm);
+    const int largest = LargestFittingSide(sheet, kPaperMargins.left());
     for (const Puzzle& puzzle : sheet.puzzles) {
         const MazeSize size = puzzle.size;
         if (std::max(size.width, size.height) > largest)
@@ -159,8 +187,8 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
 
 std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet)
 {
-    return Commit(path, [&](QSaveFile& file) {
-        QPdfWriter pdf(&file);
+    return Commit(path, [&](QIODevice& buffer) {
+        QPdfWriter pdf(&buffer);
         SetUpPdf(pdf,
                  sheet.title.isEmpty() ? QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(PageCount(sheet))
                                        : sheet.title,

@@ -1,6 +1,7 @@
 // Writes mazes to PNG, SVG and PDF files, all or nothing.
 #pragma once
 
+#include <QMarginsF>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -12,6 +13,10 @@
 namespace tolvane {
 
 enum class FileFormat { Png, Svg, Pdf };
+
+// The margins of every page, saved or printed, in millimetres: wide enough for the unprintable
+// edge of ordinary home printers.
+inline const QMarginsF kPaperMargins(15, 15, 15, 15);
 
 // The format that a file name's extension asks for, in any case.
 std::optional<FileFormat> FormatOf(const QString& path);
@@ -38,5 +43,8 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
 
 // The small text under a maze on paper, and the title of a file of one maze.
 QString SheetCaption(const Sheet& sheet);
+
+// The name, without an extension, that saving or printing a maze suggests: "maze-3F7KQ-M2XWA".
+QString SheetFileName(const QString& code);
 
 }  // namespace tolvane

@@ -9,6 +9,8 @@ namespace tolvane {
 
 bool PrintSheet(QPrinter& printer, const Sheet& sheet)
 {
+    // The same margins as a saved PDF, whatever the printer's own minimum is.
+    printer.setPageMargins(kPaperMargins, QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

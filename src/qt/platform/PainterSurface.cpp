@@ -2,6 +2,9 @@
 #include "qt/platform/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <map>
 #include <algorithm>
 #include <tuple>
 #include <string>
@@ -11,6 +14,29 @@
 #include "qt/platform/QtColour.h"
 
 namespace tolvane {
+namespace {
+
+// The outline of `text` with its baseline at the origin, widened all round by half of `width`, as
+// one shape. A page of a worksheet prints the same two letters, so each is made once.
+const QPainterPath& Outline(const QFont& font, const QString& text, qreal width)
+{
+    static std::map<std::tuple<QString, QString, qreal>, QPainterPath> made;
+    const auto key = std::tuple(font.key(), text, width);
+    if (const auto found = made.find(key); found != made.end())
+        return found->second;
+    QPainterPath outline;
+    outline.addText(QPointF(0, 0), font, text);
+    if (width > 0) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::SquareCap);
+        stroker.setJoinStyle(Qt::MiterJoin);
+        outline = outline.united(stroker.createStroke(outline));
+    }
+    return made.emplace(key, outline).first->second;
+}
+
+}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
     : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
@@ -22,6 +48,7 @@ PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont
 void PainterSurface::Cls()
 {
     runs_.clear();
+    marks_.clear();
     painter_.fillRect(QRect(QPoint(0, 0), size_), QColor(ToQRgb(kWhite)));
 }
 
@@ -98,12 +125,37 @@ void PainterSurface::Flush()
 
 void PainterSurface::Print(std::string_view text)
 {
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QRgb colour = ToQRgb(foreColor_);
+    const QPointF at(currentX_, currentY_);
+    if (!marks_.empty()) {
+        Mark& last = marks_.back();
+        const QPointF least(std::min(last.least.x(), at.x()), std::min(last.least.y(), at.y()));
+        const QPointF most(std::max(last.most.x(), at.x()), std::max(last.most.y(), at.y()));
+        if (last.text == qtext && last.colour == colour && most.x() - least.x() <= 1 && most.y() - least.y() <= 1) {
+            last.least = least;
+            last.most = most;
+            return;
+        }
+    }
+    marks_.push_back({qtext, colour, at, at});
+}
+
+void PainterSurface::Finish()
+{
     Flush();
-    painter_.setFont(font_);
-    painter_.setPen(QColor(ToQRgb(foreColor_)));
-    painter_.drawText(QPointF(currentX_, currentY_ + ascent_),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    painter_.setPen(Qt::NoPen);
+    for (const Mark& mark : marks_)
+        Paint(mark);
+    marks_.clear();
+}
+
+void PainterSurface::Paint(const Mark& mark)
+{
+    // The prints cover the glyph moved over the whole box from `least` to `most`: that is the
+    // glyph centred in the box and widened by the box's size.
+    const QPointF spread = mark.most - mark.least;
+    const QPainterPath& outline = Outline(font_, mark.text, std::max(spread.x(), spread.y()));
+    painter_.fillPath(outline.translated(mark.least + spread / 2 + QPointF(0, ascent_)), QColor(mark.colour));
 }
 
 }  // namespace tolvane

@@ -15,10 +15,14 @@ namespace tolvane {
 // the surface's own area white and forgets nothing, since a vector device keeps no picture to
 // paint again. Runs of one colour go to the device together, touching runs joined, which keeps
 // a page of a PDF small and quick to write.
+//
+// Text is held back and painted last, over every line, as filled outlines that need no font where
+// the file is read. Prints of the same text one pixel apart, which make a letter bold on screen,
+// become one solid letter: the glyph widened by the same pixel, not copies with doubled edges.
 class PainterSurface final : public PenSurface {
 public:
     PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font);
-    ~PainterSurface() override { Flush(); }
+    ~PainterSurface() override { Finish(); }
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
@@ -26,10 +30,22 @@ public:
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
 
-    // Paints the runs that wait; the destructor does it too.
+    // Paints the runs that wait.
     void Flush();
+    // Paints everything that waits, the text over the runs; the destructor does it too.
+    void Finish();
 
 private:
+    // One or more prints of `text` whose positions lie within one pixel of each other.
+    struct Mark {
+        QString text;
+        QRgb colour;
+        QPointF least;  // the smallest x and y printed at
+        QPointF most;   // the largest
+    };
+    void Paint(const Mark& mark);
+
+    std::vector<Mark> marks_;
     QPainter& painter_;
     std::vector<QRect> runs_;
     QRgb runColour_ = 0;

@@ -3,7 +3,9 @@
 
 #include <QMessageBox>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 #include <cstdio>
 #include <tuple>
@@ -73,7 +75,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     });
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
-    menu_ = new MazeMenu(*this, *this);
+    menu_ = new MazeMenu(*this, *this, [this](std::uint64_t seed) { OpenMaze(seed); });
     sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
@@ -110,6 +112,19 @@ QImage Form1::ShownPicture() const
     return picture;
 }
 
+bool Form1::event(QEvent* event)
+{
+    // The picture's tooltip names the maze's code; the picture itself takes no mouse events.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (QRect(0, 0, kPictureSide, kPictureSide).contains(help->pos()) && !picture_.toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), picture_.toolTip(), this);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     const QRect picture(0, 0, kPictureSide, kPictureSide);
@@ -128,7 +143,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
     menu_->Update();
-    picture_.Follow(name, program_.state());
+    picture_.Follow(name, program_.state(), MazeCode());
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

@@ -52,6 +52,7 @@ public:
     QTimer& timer1() { return Timer1; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

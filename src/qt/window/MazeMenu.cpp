@@ -19,6 +19,8 @@
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
+#include "qt/window/code/CodeMessage.h"
+#include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane {
 namespace {
@@ -33,28 +35,36 @@ const FileType kFileTypes[] = {
     {QT_TRANSLATE_NOOP("MazeMenu", "PDF document (*.pdf)"), "pdf"},
 };
 
+constexpr qsizetype kPastedMax = 200;  // characters of a pasted text that is no code shown in the dialog
+
 QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Include the solution (the whole route)"); }
 
 }  // namespace
 
-MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown)
+MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(std::uint64_t)> open)
     : QObject(&window),
       window_(window),
       shown_(shown),
       copy_(QCoreApplication::translate("MazeMenu", "&Copy")),
       copyCode_(QCoreApplication::translate("MazeMenu", "Copy Maze C&ode")),
       save_(QCoreApplication::translate("MazeMenu", "&Save…")),
-      print_(QCoreApplication::translate("MazeMenu", "&Print…"))
+      print_(QCoreApplication::translate("MazeMenu", "&Print…")),
+      openCode_(QCoreApplication::translate("MazeMenu", "Open &Maze Code…")),
+      open_(std::move(open))
 {
     copy_.setShortcut(QKeySequence::Copy);
     copyCode_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     save_.setShortcut(QKeySequence::Save);
     print_.setShortcut(QKeySequence::Print);
+    openCode_.setShortcut(QKeySequence::Open);
+    paste_.setShortcut(QKeySequence::Paste);
     connect(&copy_, &QAction::triggered, this, &MazeMenu::Copy);
     connect(&copyCode_, &QAction::triggered, this, &MazeMenu::CopyCode);
     connect(&save_, &QAction::triggered, this, &MazeMenu::Save);
     connect(&print_, &QAction::triggered, this, &MazeMenu::Print);
-    for (QAction* action : {&copy_, &copyCode_, &save_, &print_}) {
+    connect(&openCode_, &QAction::triggered, this, &MazeMenu::OpenCode);
+    connect(&paste_, &QAction::triggered, this, &MazeMenu::PasteCode);
+    for (QAction* action : {&copy_, &copyCode_, &save_, &print_, &openCode_, &paste_}) {
         action->setShortcutVisibleInContextMenu(true);
         window.addAction(action);
     }
@@ -67,6 +77,8 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown)
     menu_.addSeparator();
     menu_.addAction(&save_);
     menu_.addAction(&print_);
+    menu_.addSeparator();
+    menu_.addAction(&openCode_);
     Update();
 }
 
@@ -77,6 +89,21 @@ void MazeMenu::Update()
     copyCode_.setEnabled(maze && !shown_.MazeCode().isEmpty());
     save_.setEnabled(maze);
     print_.setEnabled(maze);
+}
+
+void MazeMenu::OpenCode()
+{
+    if (const auto seed = AskForMazeCode(window_))
+        open_(*seed);
+}
+
+void MazeMenu::PasteCode()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (const auto seed = ReadCode(text).seed)
+        open_(*seed);
+    else if (const auto asked = AskForMazeCode(window_, text.left(kPastedMax)))
+        open_(*asked);
 }
 
 void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
@@ -120,7 +147,7 @@ void MazeMenu::Save()
     }
     dialog.setDirectory(folder_);
     const QString code = shown_.MazeCode();
-    dialog.selectFile(code.isEmpty() ? QStringLiteral("maze.png") : QStringLiteral("maze-%1.png").arg(code));
+    dialog.selectFile(SheetFileName(code) + QStringLiteral(".png"));
     QCheckBox solution(SolutionChoice());
     solution.setChecked(shown_.RouteShown());
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
@@ -143,7 +170,8 @@ void MazeMenu::Print()
     if (!shown_.HasMaze())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Tolvane %1").arg(shown_.MazeCode()).trimmed());
+    // Printed to a file, the dialog proposes this name with ".pdf", as Save proposes it with ".png".
+    printer.setDocName(SheetFileName(shown_.MazeCode()));
     QPrintDialog dialog(&printer, &window_);
     QWidget options;
     options.setWindowTitle(QCoreApplication::translate("MazeMenu", "Maze"));

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QObject>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 
 #include "core/maze/MazeState.h"
 
@@ -27,10 +29,12 @@ protected:
 };
 
 // The maze picture's context menu. Its actions also belong to the window, so their shortcuts
-// (Copy, Save, Print and Ctrl+Shift+C) work wherever the focus is.
+// (Copy, Save, Print, Open and Ctrl+Shift+C) work wherever the focus is. Paste opens the code on
+// the clipboard.
 class MazeMenu final : public QObject {
 public:
-    MazeMenu(QWidget& window, const ShownMaze& shown);
+    // `open` builds the maze of a seed in the window.
+    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(std::uint64_t)> open);
 
     // Enables what has something to act on: nothing before the first maze.
     void Update();
@@ -42,6 +46,10 @@ public:
     void CopyCode();
     void Save();
     void Print();
+    // Asks for a code and opens its maze.
+    void OpenCode();
+    // Opens the code on the clipboard; anything else goes into the dialog, which says what is wrong.
+    void PasteCode();
 
 private:
     QWidget& window_;
@@ -50,6 +58,9 @@ private:
     QAction copyCode_;
     QAction save_;
     QAction print_;
+    QAction openCode_;
+    QAction paste_;
+    std::function<void(std::uint64_t)> open_;
     QMenu menu_;
     QString folder_;  // where the last Save went; the next one starts there
 };

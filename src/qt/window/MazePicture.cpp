@@ -73,8 +73,11 @@ MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QA
     connect(&throttle_, &QTimer::timeout, this, &MazePicture::Publish);
 }
 
-void MazePicture::Follow(std::string_view handler, const MazeState& state)
+void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code)
 {
+    // Said after whatever the picture shows, so the state comes first to the listener.
+    const QString codeWords = code.isEmpty() ? QString() : QLatin1Char(' ') + tr("Maze code %1.").arg(code);
+    setToolTip(code.isEmpty() ? QString() : tr("Maze code %1").arg(code));
     // Tick k has drawn k segments of the route, the first from the start cell to itself: the
     // route then covers its first k cells, and all PathLen of them once the tick count reaches it.
     const int cells = state.PathLen;
@@ -100,6 +103,8 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state)
         name_ = tr("Maze, route to G");
         description_ = tr("The route reached G in %1 cells.").arg(cells);
     }
+    if (handler != "Form_Load")
+        description_ += codeWords;
     if (progress && name_ == accessibleName() && sincePublished_.isValid() &&
         sincePublished_.elapsed() < kNoticeInterval) {
         if (!throttle_.isActive())

@@ -26,8 +26,9 @@ public:
     // `build` and `solve` are the window's two buttons, named in the descriptions by their captions.
     MazePicture(QWidget& window, const QAbstractButton& build, const QAbstractButton& solve);
 
-    // Updates the words after one of the window's handlers has run.
-    void Follow(std::string_view handler, const MazeState& state);
+    // Updates the words after one of the window's handlers has run; `code` is the maze's code,
+    // which the description and the tooltip name (empty when there is none).
+    void Follow(std::string_view handler, const MazeState& state, const QString& code);
 
 private:
     void Publish();

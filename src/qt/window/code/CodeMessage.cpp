@@ -1,0 +1,57 @@
+// What is wrong with a maze code.
+#include "qt/window/code/CodeMessage.h"
+
+#include <QCoreApplication>
+
+namespace tolvane {
+namespace {
+
+constexpr qsizetype kQuotedMax = 40;  // characters of a bad value shown in a message
+const QString kExample = QStringLiteral("3F7KQ-M2XWA");
+
+// A character as the reader can see it: control and space characters by their code point.
+QString Visible(const QString& character)
+{
+    const QList<uint> points = character.toUcs4();
+    if (points.size() == 1 && !QChar::isPrint(points.front()))
+        return QStringLiteral("U+%1").arg(points.front(), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("'%1'").arg(character);
+}
+
+}  // namespace
+
+CodeReading ReadCode(const QString& text) { return ReadMazeCode(text.toStdString()); }
+
+QString CodeFaultReason(const CodeReading& reading)
+{
+    switch (reading.fault) {
+    case CodeFault::UnknownCharacter:
+        return QCoreApplication::translate("Code", "codes never use the character %1")
+            .arg(Visible(QString::fromStdString(reading.character)));
+    case CodeFault::WrongLength:
+        return QCoreApplication::translate("Code", "a code has ten characters, like %1, and this has %2")
+            .arg(kExample)
+            .arg(reading.length);
+    case CodeFault::CheckFails:
+        return QCoreApplication::translate("Code", "a character is mistyped or two are swapped (the check does not match)");
+    case CodeFault::None:
+        break;
+    }
+    return {};
+}
+
+QString Quoted(const QString& given)
+{
+    // A message stays on one line, whatever line breaks came with the text.
+    QString text = given;
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    if (text.size() <= kQuotedMax)
+        return QStringLiteral("'%1'").arg(text);
+    return QStringLiteral("'%1…' (%2)")
+        .arg(text.left(kQuotedMax - 1))
+        .arg(QCoreApplication::translate("Code", "%1 characters").arg(text.size()));
+}
+
+}  // namespace tolvane

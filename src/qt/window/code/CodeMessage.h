@@ -1,0 +1,19 @@
+// What is wrong with a maze code someone typed or pasted, in the user's words.
+#pragma once
+
+#include <QString>
+
+#include "core/maze/MazeCode.h"
+
+namespace tolvane {
+
+// Reads a code as a person gives it: white space around it, full-width forms and dashes allowed.
+CodeReading ReadCode(const QString& text);
+
+// Why `reading` found no code, as a phrase that follows "… is not a maze code: ".
+QString CodeFaultReason(const CodeReading& reading);
+
+// `text` in quotes for a message, cut short when it is long: a pasted page is not echoed back.
+QString Quoted(const QString& text);
+
+}  // namespace tolvane
