@@ -81,6 +81,13 @@ void MazeMenu::Update()
 
 void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
 
+void MazeMenu::AddFirst(QAction& action)
+{
+    QAction* first = menu_.actions().value(0);
+    menu_.insertAction(first, &action);
+    menu_.insertSeparator(first);
+}
+
 void MazeMenu::Copy()
 {
     if (!shown_.HasMaze())

@@ -35,6 +35,8 @@ public:
     // Enables what has something to act on: nothing before the first maze.
     void Update();
     void Popup(const QPoint& globalPos);
+    // Puts `action` at the top of the menu, above a separator: an item that acts on the game.
+    void AddFirst(QAction& action);
 
     void Copy();
     void CopyCode();

@@ -26,8 +26,13 @@ public:
     // `build` and `solve` are the window's two buttons, named in the descriptions by their captions.
     MazePicture(QWidget& window, const QAbstractButton& build, const QAbstractButton& solve);
 
-    // Updates the words after one of the window's handlers has run.
+    // Updates the words after one of the window's handlers has run. During a game the game
+    // speaks through Announce instead.
     void Follow(std::string_view handler, const MazeState& state);
+
+    // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
+    // object with the focus, and is told again when the words are the same as the last.
+    void Announce(const QString& words);
 
 private:
     void Publish();
