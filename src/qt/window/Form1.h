@@ -40,6 +40,7 @@ public:
     bool RouteShown() const override { return routeShown_; }
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
+    const Play* ShownPlay() const override { return program_.play().Active() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
     PlayController& play() { return *play_; }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 
 namespace tolvane {
 
@@ -21,6 +22,8 @@ public:
     virtual bool RouteShown() const = 0;
     virtual QImage ShownPicture() const = 0;
     virtual const MazeState& Maze() const = 0;
+    // The game being played on it, drawn into every copy of the picture, or nothing.
+    virtual const Play* ShownPlay() const = 0;
 
 protected:
     ~ShownMaze() = default;
