@@ -91,6 +91,36 @@
         <source>--maze exports one maze; leave out --count</source>
         <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
     </message>
+    <message>
+        <source>Keys in the window:
+  Tab, Shift+Tab       Move the focus between the buttons.
+  Space, Enter         Press the button that has the focus.
+  P                    Play the maze shown, or start it over from S.
+  Arrow keys, W A S D  While playing: move the marker one cell.
+  I                    While playing: say where the marker is (row, column,
+                       moves so far, the open sides), for screen readers.
+  Escape               Stop playing.
+  Ctrl+C               Copy the maze as a picture, with its code as text.
+  Ctrl+Shift+C         Copy the maze&apos;s code.
+  Ctrl+S, Ctrl+P       Save or print the maze.
+  Menu, Shift+F10      Open the maze picture&apos;s menu.
+  Ctrl+Q               Quit.
+</source>
+        <translation>ウィンドウのキー:
+  Tab, Shift+Tab       ボタン間でフォーカスを移動します。
+  Space, Enter         フォーカスのあるボタンを押します。
+  P                    表示中の迷路をプレイします。もう一度押すと S からやり直します。
+  矢印キー, W A S D    プレイ中: マーカーを 1 マス動かします。
+  I                    プレイ中: マーカーの位置 (行、列、手数、開いている方向) を
+                       読み上げます (スクリーンリーダー向け)。
+  Escape               プレイをやめます。
+  Ctrl+C               迷路を画像としてコピーします (コードはテキストで)。
+  Ctrl+Shift+C         迷路のコードをコピーします。
+  Ctrl+S, Ctrl+P       迷路を保存または印刷します。
+  Menu, Shift+F10      迷路の画像のメニューを開きます。
+  Ctrl+Q               終了します。
+</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
