@@ -1,5 +1,6 @@
 """What a screen reader finds: the two buttons with what they do, and the maze picture saying what it shows,
-kept current during a replay with a few notices a second rather than one per tick."""
+kept current during a replay with a few notices a second rather than one per tick; and a game played by
+ear, every move spoken through the picture's name."""
 
 import access  # first: it puts the test on a private session bus
 
@@ -8,12 +9,13 @@ import sys
 import time
 
 import harness
-from access import Listener, Window, pump
+from access import NAME_EVENT, Listener, Window, fresh, poll, pump
 from flows import TICK, build_maze, startup_picture
 from picture import COMMAND1, COMMAND2
 
 DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\.")
 REACHED = re.compile(r"The route reached G in (\d+) cells\.")
+REACHED_BY_HAND = re.compile(r"G reached in (\d+) moves, time [0-9:.]+\. The shortest route is (\d+) cells\.")
 
 
 def window_buttons_and_a_replay(ctx):
@@ -65,8 +67,60 @@ def window_buttons_and_a_replay(ctx):
                             "a maze built during a replay is not described")
 
 
+SIDES = (((-1, 0), "left"), ((1, 0), "right"), ((0, -1), "up"), ((0, 1), "down"))
+ARROWS = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}
+
+
+def cell_words(maze, cell):
+    """What the picture must say of a cell, worked out from the walls read off the screen."""
+    near = set(maze.neighbours(cell))
+    sides = [word for (dx, dy), word in SIDES if (cell[0] + dx, cell[1] + dy) in near]
+    if len(sides) <= 1:
+        return "dead end"
+    listed = sides[0] if len(sides) == 1 else ", ".join(sides[:-1]) + " and " + sides[-1]
+    return ("corridor" if len(sides) == 2 else "junction") + f": {listed} open"
+
+
+def a_game_played_by_ear(ctx):
+    app = ctx.launch()
+    pic = startup_picture(ctx, app)
+    window = Window(app.process)
+    app.focus()
+    pic, maze = build_maze(ctx, app, pic)
+    path = maze.path()
+    name = lambda: fresh(window.picture).name  # noqa: E731
+    app.key("p")
+    poll(lambda: name().startswith("Playing from S: " + cell_words(maze, path[0])), 5,
+         f"P does not start a game by ear; the picture says {name()!r}")
+
+    listener = Listener(window.picture, NAME_EVENT)
+    # Into a wall of S: said as such, twice the same words, both spoken.
+    wall = next((d, word) for d, word in SIDES if (path[0][0] + d[0], path[0][1] + d[1]) not in set(maze.neighbours(path[0])))
+    app.key(ARROWS[wall[0]], ARROWS[wall[0]])
+    poll(lambda: len(listener.seen) >= 2, 5, f"two moves into a wall gave {len(listener.seen)} notices")
+    ctx.check(name() == f"wall: no way {wall[1]}", f"a move into a wall is said as {name()!r}")
+
+    steps = [ARROWS[(b[0] - a[0], b[1] - a[1])] for a, b in zip(path, path[1:])]
+    app.key(*steps[:3])
+    poll(lambda: name() == cell_words(maze, path[3]), 5,
+         f"three moves on, the picture says {name()!r}, not {cell_words(maze, path[3])!r}")
+    app.key("i")
+    where = f"Row {path[3][1] + 1}, column {path[3][0] + 1}, 3 moves: {cell_words(maze, path[3])}"
+    poll(lambda: name() == where, 5, f"I says {name()!r}, not {where!r}")
+    app.key(*steps[3:])
+    reached = poll(lambda: REACHED_BY_HAND.fullmatch(name()), 10, f"no result at G; the picture says {name()!r}")
+    pump(0.5)
+    listener.close()
+    ctx.check(int(reached.group(1)) == len(path) - 1 and int(reached.group(2)) == len(path),
+              f"at G the picture says {name()!r}; the route has {len(path)} cells")
+    # Every key is spoken, also the second of two that say the same words (the bridge may add a notice).
+    ctx.check(len(listener.seen) >= 2 + len(steps) + 1, f"{len(listener.seen)} notices for 2 moves into a wall, "
+              f"{len(steps)} moves and one question: {[t for _, t in listener.seen][:8]}")
+
+
 CASES = [
     ("window_buttons_and_a_replay", window_buttons_and_a_replay),
+    ("a_game_played_by_ear", a_game_played_by_ear),
 ]
 
 if __name__ == "__main__":
