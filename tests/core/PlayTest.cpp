@@ -157,10 +157,12 @@ TEST(Play, NeverDrawsTheTrailAndTheReplayTogether)
     EXPECT_TRUE(h.program.play().Active());
     const auto path = ShortestPath(h.s);
     h.program.Play_Move(Towards(path[0], path[1]), 0);
-    // The answer during play ends the game; no tick draws the trail.
+    // The answer during play ends the game and takes the trail away at once; no tick draws it.
+    h.surface.Clear();
     h.program.Command2_Click();
     EXPECT_FALSE(h.program.play().Active());
-    h.surface.Clear();
+    ASSERT_FALSE(h.surface.ops().empty());
+    EXPECT_EQ(DrawOp::Kind::Cls, h.surface.ops().front().kind);
     while (h.timer.Enabled())
         h.program.Timer1_Timer();
     EXPECT_EQ(0u, CountLines(h.surface, kTrailColour));

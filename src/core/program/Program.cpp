@@ -40,7 +40,7 @@ void Program::Command1_Click()
 
 void Program::Command2_Click()
 {
-    play_.Stop();
+    Play_Stop();  // the trail goes at once, not only at the replay's first tick
     p_.Timer1.SetEnabled(true);
     Solve(state_);
     // A search that misses the goal leaves no route to replay: the replay would run past

@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <array>
+#include <cstdlib>
 
 #include "core/render/Geometry.h"
 #include "qt/window/PlayWords.h"
@@ -151,6 +153,8 @@ void PlayController::Walk(Cell target)
         if (!step)
             return;  // a wall on every way towards the pointer: the drag stops there
         Move(*step);
+        if (program_.play().Marker() == at)
+            return;  // refused after all: never spin
     }
 }
 

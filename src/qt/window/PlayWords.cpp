@@ -9,7 +9,6 @@
 namespace tolvane {
 namespace {
 
-
 QString DirectionWord(Direction direction)
 {
     switch (direction) {
