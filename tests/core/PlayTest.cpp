@@ -1,4 +1,4 @@
-// Playing by hand: moves, the trail, the clock, the result, and play beside the replay.
+// Playing by hand: moves, the trail, the clock, the result, and play beside the replay and a build.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -81,31 +81,6 @@ TEST(Play, SteppingBackRubsOutTheLastStepAndEveryMoveCounts)
     EXPECT_EQ(4, g.program.play().Moves());
 }
 
-TEST(Play, TheTrailIsDrawnThroughTheCentresWithTheMarkerOnTop)
-{
-    Game g(13);
-    g.program.Play_Move(Towards(g.path[0], g.path[1]), 0);
-    g.surface.Clear();
-    g.program.Play_Move(Towards(g.path[1], g.path[2]), 0);
-    const auto centre = [](Cell c) { return kWindowGeometry.Centre(c.first, c.second); };
-    std::vector<std::pair<PointF, PointF>> trail;
-    const DrawOp* marker = nullptr;
-    for (const DrawOp& op : g.surface.ops()) {
-        if (op.kind == DrawOp::Kind::Line && op.colour == kTrailColour)
-            trail.emplace_back(op.from, op.to);
-        if (op.kind == DrawOp::Kind::Line && op.colour == kMarkerColour)
-            marker = &op;
-    }
-    EXPECT_EQ(DrawOp::Kind::Cls, g.surface.ops().front().kind);
-    EXPECT_EQ((std::vector<std::pair<PointF, PointF>>{{centre(g.path[0]), centre(g.path[1])},
-                                                       {centre(g.path[1]), centre(g.path[2])}}),
-              trail);
-    ASSERT_EQ(marker, &g.surface.ops()[g.surface.ops().size() - 2]) << "the marker is the last line";
-    EXPECT_EQ(centre(g.path[2]), marker->from);
-    EXPECT_EQ(centre(g.path[2]), marker->to);
-    EXPECT_EQ(1, g.surface.DrawWidth());
-}
-
 TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
 {
     Game g(14);
@@ -172,16 +147,6 @@ TEST(Play, NeverDrawsTheTrailAndTheReplayTogether)
     h.BuildWithSeed(16);
     EXPECT_FALSE(h.program.play().Active());
     EXPECT_EQ(MoveOutcome::Ignored, h.program.Play_Move(Direction::Right, 0));
-}
-
-TEST(Play, ThePointerFindsTheCellUnderItAndNothingOutsideTheSquare)
-{
-    const MazeState maze;
-    EXPECT_EQ((tolvane::Cell{0, 0}), CellAt(maze, kWindowGeometry, 0, 0));
-    EXPECT_EQ((tolvane::Cell{1, 0}), CellAt(maze, kWindowGeometry, 17, 16.9));
-    EXPECT_EQ((tolvane::Cell{20, 20}), CellAt(maze, kWindowGeometry, 356.9, 356.9));
-    EXPECT_EQ(std::nullopt, CellAt(maze, kWindowGeometry, 357, 10));
-    EXPECT_EQ(std::nullopt, CellAt(maze, kWindowGeometry, 10, -0.1));
 }
 
 }  // namespace

@@ -5,14 +5,13 @@ the marker stands on G, and the area under the buttons, white before, shows the 
 import sys
 
 import harness
-from flows import build_maze, settled, startup_picture
+from flows import build_maze, keys_along, settled, startup_picture
 from maze import centre_pixel
 from picture import CLIENT_HEIGHT, CLIENT_WIDTH, GOAL, SIDE
 
 TRAIL = (240, 140, 0)
 MARKER = (170, 85, 0)
 STATUS = (358, 89, CLIENT_WIDTH - 358, CLIENT_HEIGHT - 89)  # right of the picture, under the buttons
-ARROWS = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}
 
 
 def near(pixel, colour):
@@ -47,8 +46,7 @@ def check_at_goal(ctx, app, path, before, label):
 def keyboard_play_to_goal(ctx):
     app = ctx.launch()
     path, before = start_game(ctx, app)
-    keys = [ARROWS[(b[0] - a[0], b[1] - a[1])] for a, b in zip(path, path[1:])]
-    app.key(*keys)
+    app.key(*keys_along(path))
     check_at_goal(ctx, app, path, before, "played with the arrow keys")
 
 
