@@ -121,8 +121,6 @@ TEST(PlayWindow, ADragFollowsTheCorridorsAndStopsAtAWall)
     }
     QTest::mouseRelease(window, Qt::LeftButton, {}, CentreOf(s.Marker()));
     const std::size_t at = std::find(s.path.begin(), s.path.end(), s.Marker()) - s.path.begin();
-    QTest::mouseMove(window, CentreOf(s.path[at + 1]));  // the drag has ended: nothing follows
-    EXPECT_EQ(s.path[at], s.Marker());
     // A click on the open neighbour along the route moves there; back along the trail rubs out.
     QTest::mouseClick(window, Qt::LeftButton, {}, CentreOf(s.path[at - 1]));
     EXPECT_EQ(s.path[at - 1], s.Marker());

@@ -84,7 +84,7 @@ void PlayController::Follow(std::string_view handler)
         dragging_ = false;
         refresh_.stop();
         status_.hide();
-        if (picture_.hasFocus())
+        if (window_.focusWidget() == &picture_)  // also while another window is active
             (focusBefore_ ? focusBefore_.data() : &build_)->setFocus(Qt::OtherFocusReason);
         focusBefore_ = nullptr;
         return;
