@@ -104,7 +104,7 @@ void BM_Play_Move_Logic(benchmark::State& bench)
     const MazeState& maze = rig.programs[0]->state();
     Play play;
     play.Start(maze);
-    const bool right = IsOpen(maze, Play::Start(), Direction::Right);
+    const bool right = IsOpen(maze, Play::StartCell(), Direction::Right);
     const Direction forth = right ? Direction::Right : Direction::Down;
     const Direction back = right ? Direction::Left : Direction::Up;
     Millis now = 0;

@@ -225,7 +225,7 @@ public:
             Expect("move", after.Trail().size() == length + 1, "a move did not add one step");
             break;
         case MoveOutcome::Reached:
-            Expect("move", after.Finished() && after.Marker() == Play::Goal(maze), "G reached elsewhere");
+            Expect("move", after.Finished() && after.Marker() == Play::GoalCell(maze), "G reached elsewhere");
             Expect("move", after.ShortestCells() == static_cast<int>(after.Trail().size()),
                    "the shortest route is not the one path to G");
             break;

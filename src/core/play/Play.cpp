@@ -42,7 +42,7 @@ void PlayClock::SetAway(bool away, Millis now)
 
 void Play::Start(const MazeState&)
 {
-    trail_.assign(1, Start());
+    trail_.assign(1, StartCell());
     moves_ = 0;
     shortestCells_ = 0;
     active_ = true;
@@ -68,7 +68,7 @@ MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
     } else {
         trail_.push_back(next);
     }
-    if (next == Goal(maze)) {
+    if (next == GoalCell(maze)) {
         finished_ = true;
         clock_.Stop(now);
         MazeState searched = maze;

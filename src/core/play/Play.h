@@ -74,11 +74,11 @@ public:
 
     // The maze's size and its goal, read in this one place.
     static int Side(const MazeState&) { return kSide; }
-    static Cell Start() { return {0, 0}; }
-    static Cell Goal(const MazeState& maze) { return {Side(maze) - 1, Side(maze) - 1}; }
+    static Cell StartCell() { return {0, 0}; }
+    static Cell GoalCell(const MazeState& maze) { return {Side(maze) - 1, Side(maze) - 1}; }
 
 private:
-    std::vector<Cell> trail_{Start()};
+    std::vector<Cell> trail_{StartCell()};
     int moves_ = 0;
     int shortestCells_ = 0;
     bool active_ = false;
