@@ -123,13 +123,10 @@ void MazePicture::Announce(const QString& words)
     throttle_.stop();
     name_ = words;
     description_ = tr("Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.");
-    const bool same = accessibleName() == words;
+    // The words of two moves in a row may be the same (two steps along one corridor); the setter
+    // of this Qt notifies on every call, so the second is spoken too.
     setAccessibleName(words);
     setAccessibleDescription(description_);
-    if (same) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
     sincePublished_.start();
 }
 

@@ -31,7 +31,7 @@ public:
     void Follow(std::string_view handler, const MazeState& state);
 
     // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
-    // object with the focus, and is told again when the words are the same as the last.
+    // object with the focus, also when the words are the same as the last.
     void Announce(const QString& words);
 
 private:
