@@ -1,6 +1,8 @@
 // Maze codes: every maze's code rebuilds it, a mistyped code is refused, and codes stay valid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
 #include "core/maze/MazeCode.h"
@@ -29,6 +31,9 @@ TEST(MazeCode, TheCodeOfEveryClockSeededMazeRebuildsThatMaze)
         ASSERT_EQ(11u, code.size());
         const auto seed = ParseMazeCode(code);
         ASSERT_TRUE(seed) << code;
+        std::string lower = code;
+        std::transform(code.begin(), code.end(), lower.begin(), [](char c) { return std::tolower(c); });
+        ASSERT_EQ(seed, ParseMazeCode(lower)) << lower;
         const MazeState rebuilt = MazeFromSeed(*seed);
         for (int x = -1; x <= kSide; ++x)
             for (int y = -1; y <= kSide; ++y)
@@ -52,6 +57,9 @@ TEST(MazeCode, PinnedCodesKeepTheirMazes)
         ASSERT_TRUE(seed) << code;
         EXPECT_EQ(digest, WallsDigest(MazeFromSeed(*seed))) << code;
     }
+    // ... and the mazes give these codes back, letter for letter (L is read as 1 and written so).
+    for (const char* code : {"00000-00000", "ZZZZZ-ZZZZX", "3F7KQ-M2XWA", "T01VA-NE01R", "8H4Q2-RDEYZ"})
+        EXPECT_EQ(code, FormatMazeCode(ParseMazeCode(code).value_or(0)));
 }
 
 TEST(MazeCode, ReadsLikeAPersonTypesItAndRefusesEveryTypo)
@@ -65,6 +73,7 @@ TEST(MazeCode, ReadsLikeAPersonTypesItAndRefusesEveryTypo)
             loose += static_cast<char>(std::tolower(c)), loose += ' ';
     EXPECT_EQ(seed, ParseMazeCode(loose));
     EXPECT_EQ(ParseMazeCode("00000-00000"), ParseMazeCode("oOoOo-OoOoO"));
+    EXPECT_EQ(ParseMazeCode("T01VA-NE01R"), ParseMazeCode("t0iva-ne0lr"));
 
     const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
     for (std::size_t i = 0; i < code.size(); ++i) {

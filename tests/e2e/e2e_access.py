@@ -123,9 +123,25 @@ def a_game_played_by_ear(ctx):
               f"at G the picture says {name()!r}; the route has {len(path)} cells")
 
 
+def japanese_for_a_japanese_user(ctx):
+    """A user whose first language is Japanese hears the window in Japanese; the captions and the
+    title stay as they are in every language."""
+    app = ctx.launch(env={"LANG": "ja_JP.UTF-8", "LANGUAGE": "ja"})
+    startup_picture(ctx, app)
+    window = Window(app.process)
+    ctx.check(window.picture.name == "迷路はまだありません"
+              and window.command1.description == "新しい迷路をランダムに作ります。",
+              f"in Japanese the picture is named {window.picture.name!r}, 制作 is described as "
+              f"{window.command1.description!r}")
+    ctx.check([window.frame.name, window.command1.name, window.command2.name] == [harness.TITLE, "制作", "迷路を解く"],
+              f"in Japanese the window and its buttons are named {window.frame.name!r}, {window.command1.name!r}, "
+              f"{window.command2.name!r}")
+
+
 CASES = [
     ("window_buttons_and_a_replay", window_buttons_and_a_replay),
     ("a_game_played_by_ear", a_game_played_by_ear),
+    ("japanese_for_a_japanese_user", japanese_for_a_japanese_user),
 ]
 
 if __name__ == "__main__":

@@ -115,12 +115,12 @@ class XServer:
 class App:
     """One Tolvane process and its window."""
 
-    def __init__(self, server, program, log_path, args=()):
+    def __init__(self, server, program, log_path, args=(), env=None):
         self.server = server
         self.log_path = log_path
         self.log = open(log_path, "wb")
-        self.process = subprocess.Popen([program, *args], env=server.env(), stdin=subprocess.DEVNULL, stdout=self.log,
-                                        stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen([program, *args], env=dict(server.env(), **(env or {})),
+                                        stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
         self.window = None
 
     def find_window(self, timeout=15):
@@ -270,11 +270,12 @@ class Context:
         self.saved = []
         self.saved_pictures = []
 
-    def launch(self, *args):
-        """Starts Tolvane, with these arguments, and waits for its window."""
+    def launch(self, *args, env=None):
+        """Starts Tolvane, with these arguments and these environment variables besides the
+        display's, and waits for its window."""
         handle, log_path = tempfile.mkstemp(prefix="tolvane-e2e-", suffix=".log")
         os.close(handle)
-        app = App(self.server, self.program, log_path, args)
+        app = App(self.server, self.program, log_path, args, env)
         self.apps.append(app)
         app.find_window()
         return app

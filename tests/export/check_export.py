@@ -12,7 +12,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from maze import Maze, all_edges  # noqa: E402
-from picture import CELL, SIDE, Picture  # noqa: E402
+from picture import CELL, GOAL, SIDE, START, Picture  # noqa: E402
 
 CODE = "3F7KQ-M2XWA"
 failures = []
@@ -29,20 +29,47 @@ def run(*args, env=None):
     return result.returncode, result.stdout, result.stderr
 
 
-def page(pdf, number):
-    """Page `number` of a PDF as a picture at 150 dpi."""
-    ppm = subprocess.run(["pdftoppm", "-r", "150", "-f", str(number), "-l", str(number), pdf],
-                         capture_output=True, check=True).stdout
+def page(pdf, number, on_paper=True):
+    """Page `number` of a PDF as a picture at 150 dpi: on white paper, or else on magenta, so that
+    whatever the page leaves unpainted shows."""
+    if on_paper:
+        ppm = subprocess.run(["pdftoppm", "-r", "150", "-f", str(number), "-l", str(number), pdf],
+                             capture_output=True, check=True).stdout
+        return Picture.from_ppm(ppm)
+    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", "150", "-f", str(number), "-l", str(number),
+                          "-singlefile", pdf, "-"], capture_output=True, check=True).stdout
+    return png_picture(png, "magenta")
+
+
+def png_picture(png, backdrop="white"):
+    ppm = subprocess.run(["convert", "png:-", "-background", backdrop, "-flatten", "-depth", "8", "ppm:-"],
+                         input=png, capture_output=True, check=True).stdout
     return Picture.from_ppm(ppm)
 
 
+def svg_picture(path):
+    """The filled rectangles of an SVG of one maze, painted on magenta at one pixel a unit (the
+    letters S and G, which are text, are left out)."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    side = CELL * SIDE + 1
+    rgb = bytearray(b"\xff\x00\xff" * side * side)
+    for colour, body in re.findall(r'<g fill="#([0-9a-f]{6})"[^>]*>(.*?)</g>', text, re.S):
+        for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
+            x, y, end = int(x), int(y), min(int(x) + int(w), side)
+            for row in range(y, min(y + int(h), side)):
+                rgb[3 * (row * side + x):3 * (row * side + end)] = bytes.fromhex(colour) * (end - x)
+    return Picture(side, side, rgb)
+
+
 def read_page(pic):
-    """The maze and the cells whose centre is red, read from a page: the frame's top-left corner is
-    the first black pixel, its width the black run from there."""
+    """What a page shows: the maze, the cells whose centre is red, the cells whose centre is neither
+    red nor white (S and G left out, their letters may cover it), and the frame's left, top and
+    right. The frame's top-left corner is the first black pixel, its width the black run from there."""
     first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
     left, top = first % pic.width, first // pic.width
     right = left
-    while pic.kind(right + 1, top) == "black":
+    while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
         right += 1
     unit = (right + 1 - left) / (CELL * SIDE + 1)
 
@@ -54,65 +81,149 @@ def read_page(pic):
         side, x, y = edge
         point = (CELL * (x + 1) + 0.5, CELL * y + 8.5) if side == "right" else (CELL * x + 8.5, CELL * (y + 1) + 0.5)
         walls[edge] = at(*point) == "black"
-    red = {(x, y) for x in range(SIDE) for y in range(SIDE) if at(CELL * x + 8.5, CELL * y + 8.5) == "red"}
-    return Maze(walls), red
+    centres = {(x, y): at(CELL * x + 8.5, CELL * y + 8.5) for x in range(SIDE) for y in range(SIDE)}
+    red = {cell for cell, kind in centres.items() if kind == "red"}
+    bare = {cell for cell, kind in centres.items() if kind not in ("red", "white") and cell not in (START, GOAL)}
+    return Maze(walls), red, bare, (left, top, right)
 
 
-def text_of(pdf, number):
-    return subprocess.run(["pdftotext", "-f", str(number), "-l", str(number), pdf, "-"], capture_output=True,
-                          text=True, check=True).stdout
+def text_of(pdf):
+    """The text of a PDF, its pages parted by form feeds."""
+    return subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+
+
+def page_count(pdf):
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    pages = re.search(r"Pages:\s+(\d+)", info)
+    return int(pages.group(1)) if pages else None
+
+
+def layout_problems(pic, frame):
+    """Where a page's picture and caption do not stand as they must: the picture centred across the
+    page, the caption centred under it, the two together centred down the page, nothing else."""
+    left, top, right = frame
+    bottom = top + right - left
+    paper = pic.rgb[:3] * pic.width
+    rows = [y for y in range(pic.height) if pic.rgb[3 * y * pic.width:3 * (y + 1) * pic.width] != paper]
+    caption = [y for y in rows if y > bottom]
+    problems = []
+    if rows[0] < top - 1 or not caption or caption[0] < bottom + 3:
+        problems.append(f"ink from row {rows[0]} to {rows[-1]}, frame from {top} to {bottom}: no caption under it")
+    # As large as the page allows: margins of the width that printers leave, equal on both sides.
+    millimetre = pic.width / 210
+    if abs(left - (pic.width - 1 - right)) > 1 or not 5 * millimetre <= left <= 21 * millimetre:
+        problems.append(f"the picture stands {left} px from the left edge, {pic.width - 1 - right} px from the right")
+    if abs(top - (pic.height - 1 - rows[-1])) > 20:
+        problems.append(f"the picture starts {top} px from the top, the caption ends {pic.height - 1 - rows[-1]} px "
+                        "from the bottom")
+    inked = [x for x in range(pic.width) if any(pic.pixel(x, y) != pic.pixel(0, 0) for y in caption)]
+    if inked and abs(inked[0] + inked[-1] - (pic.width - 1)) > 4:
+        problems.append(f"the caption runs from {inked[0]} to {inked[-1]}, off the centre of a {pic.width} px page")
+    return problems
 
 
 def worksheets(work):
+    """Every puzzle page a perfect maze of its own with its own code, every answer page the same
+    maze as its puzzle with that maze's route, in the same order; the pages laid out alike."""
+    count = 3
     pdf = os.path.join(work, "sheets.pdf")
-    status, _, err = run("--export", pdf, "--count", "3", "--solution")
-    check(status == 0 and not err, f"--count 3 --solution: status {status}, stderr {err!r}")
-    pages = re.search(r"Pages:\s+(\d+)", subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout)
-    check(pages and pages.group(1) == "6", f"3 mazes with solutions make {pages and pages.group(1)} pages, not 6")
-    puzzle, red = read_page(page(pdf, 1))
-    check(not puzzle.problems_as_perfect_maze(), f"page 1: {puzzle.problems_as_perfect_maze()[:3]}")
-    check(not red, "page 1, a puzzle, shows a route")
-    answer, red = read_page(page(pdf, 4))
-    check(answer == puzzle, "page 4 is not the solution of page 1")
-    check(red == set(puzzle.path() or []), "page 4 does not show the route of page 1's maze from S to G")
-    codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text_of(pdf, n)) for n in (1, 4)]
-    check(codes[0] and codes[0] == codes[1], f"pages 1 and 4 name the codes {codes}")
+    status, _, err = run("--export", pdf, "--count", str(count), "--solution")
+    check(status == 0 and not err, f"--count {count} --solution: status {status}, stderr {err!r}")
+    check(page_count(pdf) == 2 * count, f"{count} mazes with solutions make {page_count(pdf)} pages, not {2 * count}")
+    codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text) for text in text_of(pdf).split("\f")[:2 * count]]
+    check(all(len(found) == 1 for found in codes) and len({found[0] for found in codes}) == count
+          and codes[:count] == codes[count:], f"the pages name the codes {codes}")
+    puzzles = []
+    for number in range(1, count + 1):
+        # The first page on no paper at all: the picture brings its own white background.
+        shown = page(pdf, number, on_paper=number != 1)
+        puzzle, red, bare, frame = read_page(shown)
+        check(not puzzle.problems_as_perfect_maze(), f"page {number}: {puzzle.problems_as_perfect_maze()[:3]}")
+        check(not red and not bare, f"page {number}, a puzzle, shows red in {sorted(red)[:3]}, neither white nor "
+                                    f"red in {sorted(bare)[:3]}")
+        if number == 1:
+            problems = layout_problems(shown, frame)
+            check(not problems, f"page 1: {problems}")
+        check(puzzle not in puzzles, f"page {number} shows the maze of an earlier page")
+        puzzles.append(puzzle)
+        answer, red, bare, _ = read_page(page(pdf, count + number))
+        check(answer == puzzle, f"page {count + number} is not the solution of page {number}")
+        check(red == set(puzzle.path() or []) and not bare,
+              f"page {count + number} does not show the route of page {number}'s maze from S to G")
 
 
 def single_pictures(work):
-    svg = os.path.join(work, "maze.svg")
-    status, _, err = run("--maze", CODE, "--export", svg, "--solution")
-    with open(svg, encoding="utf-8") as f:
-        text = f.read()
-    check(status == 0 and text.count("<svg") == 1 and CODE in text, f"SVG: status {status}, {err!r}")
-    png = os.path.join(work, "maze.png")
-    status, _, _ = run("--maze", CODE.lower().replace("-", ""), "--export", png)
-    with open(png, "rb") as f:
-        header = f.read(24)
-    check(status == 0 and header[16:24] == (358).to_bytes(4, "big") * 2, "PNG: not a 358x358 picture")
+    """A PNG and an SVG of one code show its maze, with its route exactly when --solution asks."""
+    mazes = []
+    for name, code, solution in (("maze.svg", CODE, True), ("maze.PNG", CODE.lower().replace("-", ""), True),
+                                 ("puzzle.png", CODE, False)):
+        path = os.path.join(work, name)
+        status, _, err = run("--maze", code, "--export", path, *(["--solution"] if solution else []))
+        check(status == 0 and not err, f"{name}: status {status}, {err!r}")
+        if name.endswith(".svg"):
+            with open(path, encoding="utf-8") as f:
+                check(f.read().count("<svg") == 1, "the SVG holds more or less than one picture")
+            shown = svg_picture(path)
+        else:
+            with open(path, "rb") as f:
+                shown = png_picture(f.read())
+        check((shown.width, shown.height) == (358, 358), f"{name} is {shown.width}x{shown.height}, not 358x358")
+        maze, red, bare, _ = read_page(shown)
+        route = set(maze.path() or []) if solution else set()
+        check(red == route and not bare, f"{name} (--solution {solution}): red in {len(red)} cells, the route has "
+                                         f"{len(route)}; neither white nor red in {sorted(bare)[:3]}")
+        mazes.append(maze)
+    check(mazes[0] == mazes[1] == mazes[2] and not mazes[0].problems_as_perfect_maze(),
+          f"the three pictures of {CODE} do not show one perfect maze")
+
+
+def counts_within_bounds(work):
+    """--count takes 1 to 1000, both ends included. (The page of one maze is captioned in the user's
+    language.)"""
+    for count in (1, 1000):
+        pdf = os.path.join(work, f"count{count}.pdf")
+        status, _, err = run("--export", pdf, "--count", str(count), env=dict(os.environ, LANGUAGE="ja"))
+        check(status == 0 and page_count(pdf) == count, f"--count {count}: status {status}, {page_count(pdf)} "
+                                                        f"pages, {err!r}")
+        if count == 1:
+            check("迷路" in text_of(pdf), f"a Japanese user's page is captioned {text_of(pdf)!r}")
+        os.remove(pdf)
 
 
 def help_needs_no_display(work):
-    bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    status, out, err = run("--help", env=bare)
-    check(status == 0 and "--export" in out and not err, f"--help without a display: {status}, {err!r}")
+    """--help needs no display, and speaks the first language of the user's list that Tolvane
+    speaks: Japanese, or English, the language of the source, which needs no translation."""
+    bare = {k: v for k, v in os.environ.items()
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")}
+    for preferences, japanese in (({}, False), ({"LANG": "ja_JP.UTF-8"}, True), ({"LANGUAGE": "fr:ja:en"}, True),
+                                  ({"LANGUAGE": "en_GB:ja"}, False), ({"LANGUAGE": "de:fr"}, False),
+                                  ({"LANG": "ja_JP.UTF-8", "LANGUAGE": "pt_BR:en"}, False)):
+        status, out, err = run("--help", env=dict(bare, **preferences))
+        kana = re.search("[\u3040-\u30ff]", out) is not None
+        check(status == 0 and "--export" in out and not err and kana == japanese,
+              f"--help without a display, {preferences}: status {status}, {err!r}, "
+              f"{'Japanese' if kana else 'English'} (wanted {'Japanese' if japanese else 'English'})")
 
 
 def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
+        before = sorted(os.listdir(work))
         got, out, err = run(*args, env=env)
         lines = err.strip().splitlines()
         check(got == status and lines and words in err and lines[0].startswith("Tolvane: "),
               f"{args}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
+        check(sorted(os.listdir(work)) == before, f"{args} wrote {set(os.listdir(work)) - set(before)}")
 
     fails(["--bogus"], 2, "bogus")
     fails(["-qwindowtitle", "Foo"], 2, "qwindowtitle")  # the title is the program's own
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "0"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.pdf"), "--count", "1001"], 2, "1 to 1000")
     fails(["--export", os.path.join(work, "x.png"), "--count", "2"], 2, "PDF")
+    fails(["--maze", CODE, "--export", os.path.join(work, "x.pdf"), "--count", "2"], 2, "--count")
     fails(["--export", os.path.join(work, "x.gif")], 2, "x.gif")
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
+    fails(["--export", os.path.join(work, "x.png"), "stray"], 2, "stray")
 
     # A folder that cannot be written: the old file stays as it was and nothing is added. Root may
     # write anywhere, so there the program runs as nobody.
@@ -142,6 +253,6 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, single_pictures, help_needs_no_display, failures_lose_nothing):
+    for case in (worksheets, single_pictures, counts_within_bounds, help_needs_no_display, failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

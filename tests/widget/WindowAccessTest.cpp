@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -49,6 +50,28 @@ TEST(MazePicture, CoversTheMazeSquareAndTakesNeitherFocusNorTheMouse)
     EXPECT_EQ(Qt::NoFocus, picture->focusPolicy());
     EXPECT_TRUE(picture->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_EQ(QAccessible::Graphic, QAccessible::queryAccessibleInterface(picture)->role());
+}
+
+// While the route is drawn the picture says how many of its cells are drawn: none right after the
+// click, k after tick k, out of all PathLen.
+TEST(MazePicture, CountsTheCellsOfTheRouteDrawnSoFar)
+{
+    Form1 form;
+    form.OpenMaze(0x1234'5678'9ABCull);
+    QWidget* picture = form.findChild<QWidget*>("MazePicture");
+    const QRegularExpression count("(\\d+) of (\\d+) cells");
+    auto said = [&] {
+        const auto m = count.match(Text(picture, QAccessible::Description));
+        return m.hasMatch() ? std::pair(m.captured(1).toInt(), m.captured(2).toInt()) : std::pair(-1, -1);
+    };
+    form.command2().click();
+    const int cells = form.program().state().PathLen;
+    EXPECT_EQ(std::pair(0, cells), said());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.program().state().StepCount >= 3; }, 5000));
+    form.timer1().stop();
+    const int drawn = form.program().state().StepCount;
+    QTest::qWait(MazePicture::kNoticeInterval + 100);  // the notice the replay's pace held back
+    EXPECT_EQ(std::pair(drawn, cells), said());
 }
 
 TEST(Translations, TheUserLocaleChoosesJapaneseButCaptionsAndTitleStay)

@@ -16,6 +16,11 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     const QStringList toolkit = tolvane::ToolkitArguments(arguments);
     const qsizetype platformAt = toolkit.indexOf(QStringLiteral("-platform"));
     const QString platform = platformAt >= 0 ? toolkit[platformAt + 1] : QString();
+    // An X display named with -display is the one the toolkit opens, whatever DISPLAY says: the
+    // start-up checks and messages look for it where they look for the desktop's.
+    const qsizetype displayAt = toolkit.indexOf(QStringLiteral("-display"));
+    if (displayAt >= 0)
+        qputenv("DISPLAY", toolkit[displayAt + 1].toLocal8Bit());
     if (!tolvane::DisplayConfigured(!platform.isEmpty())) {
         const tolvane::StartupFailure failure{tolvane::StartupFailure::Cause::NoDisplay, {}, {}, {}};
         std::fputs(qPrintable(tolvane::DescribeStartupFailure(failure, arguments.front(), true)), stderr);
