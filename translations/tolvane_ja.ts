@@ -118,6 +118,36 @@
         <source>&apos;tolvane --help&apos; lists the options</source>
         <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
     </message>
+    <message>
+        <source>Keys in the window:
+  Tab, Shift+Tab       Move the focus between the buttons.
+  Space, Enter         Press the button that has the focus.
+  P                    Play the maze shown, or start it over from S.
+  Arrow keys, W A S D  While playing: move the marker one cell.
+  I                    While playing: say where the marker is (row, column,
+                       moves so far, the open sides), for screen readers.
+  Escape               Stop playing.
+  Ctrl+C               Copy the maze as a picture, with its code as text.
+  Ctrl+Shift+C         Copy the maze&apos;s code.
+  Ctrl+S, Ctrl+P       Save or print the maze.
+  Menu, Shift+F10      Open the maze picture&apos;s menu.
+  Ctrl+Q               Quit.
+</source>
+        <translation>ウィンドウのキー:
+  Tab, Shift+Tab       ボタン間でフォーカスを移動します。
+  Space, Enter         フォーカスのあるボタンを押します。
+  P                    表示中の迷路をプレイします。もう一度押すと S からやり直します。
+  矢印キー, W A S D    プレイ中: マーカーを 1 マス動かします。
+  I                    プレイ中: マーカーの位置 (行、列、手数、開いている方向) を
+                       読み上げます (スクリーンリーダー向け)。
+  Escape               プレイをやめます。
+  Ctrl+C               迷路を画像としてコピーします (コードはテキストで)。
+  Ctrl+Shift+C         迷路のコードをコピーします。
+  Ctrl+S, Ctrl+P       迷路を保存または印刷します。
+  Menu, Shift+F10      迷路の画像のメニューを開きます。
+  Ctrl+Q               終了します。
+</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -284,6 +314,10 @@
         <source>Maze code %1</source>
         <translation>迷路コード %1</translation>
     </message>
+    <message>
+        <source>Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.</source>
+        <translation>21×21マスの迷路をプレイ中。左上のSから右下のGへ。</translation>
+    </message>
 </context>
 <context>
     <name>OpenCodeDialog</name>
@@ -310,6 +344,101 @@
     <message>
         <source>Not a maze code yet: %1.</source>
         <translation>まだ迷路コードではありません: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>プレイ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>G reached!
+
+Time %1
+Moves %2
+
+Shortest route:
+%3 cells</source>
+        <translation>Gに到着!
+
+時間 %1
+手数 %2
+
+最短経路:
+%3マス</translation>
+    </message>
+    <message>
+        <source>Time %1
+Moves %2</source>
+        <translation>時間 %1
+手数 %2</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Arrow keys or WASD move.
+Esc leaves.</source>
+        <translation>矢印キーかWASDで移動。
+Escで終了。</translation>
+    </message>
+    <message>
+        <source>dead end</source>
+        <translation>行き止まり</translation>
+    </message>
+    <message>
+        <source>corridor: %1 open</source>
+        <translation>通路: %1が開いている</translation>
+    </message>
+    <message>
+        <source>junction: %1 open</source>
+        <translation>分かれ道: %1が開いている</translation>
+    </message>
+    <message>
+        <source>back, %1</source>
+        <translation>戻る、%1</translation>
+    </message>
+    <message>
+        <source>G reached in %1 moves, time %2. The shortest route is %3 cells.</source>
+        <translation>%1手、%2でGに到着。最短経路は%3マス。</translation>
+    </message>
+    <message>
+        <source>wall: no way %1</source>
+        <translation>壁: %1へは進めない</translation>
+    </message>
+    <message>
+        <source>Playing from S: %1. Arrow keys move, I tells where you are, Escape leaves.</source>
+        <translation>Sからプレイ開始: %1。矢印キーで移動、Iで現在地、Escapeで終了。</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3 moves: %4</source>
+        <translation>%1行目、%2列目、%3手: %4</translation>
     </message>
 </context>
 <context>

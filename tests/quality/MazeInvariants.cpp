@@ -42,6 +42,25 @@ private:
 
 int Index(int x, int y) { return y * kSide + x; }
 
+// One step of a route or a trail: to a neighbour, through an open wall.
+Violation CheckStep(const MazeState& s, const char* what, int x, int y, int nx, int ny)
+{
+    bool open = false;
+    if (nx == x + 1 && ny == y)
+        open = !HasRight(s.Walls(x, y));
+    else if (nx == x - 1 && ny == y)
+        open = !HasRight(s.Walls(nx, y));
+    else if (nx == x && ny == y + 1)
+        open = !HasBottom(s.Walls(x, y));
+    else if (nx == x && ny == y - 1)
+        open = !HasBottom(s.Walls(x, ny));
+    else
+        return std::string(what) + " cells " + At(x, y) + " and " + At(nx, ny) + " are not neighbours";
+    if (!open)
+        return std::string("the ") + what + " crosses a wall between " + At(x, y) + " and " + At(nx, ny);
+    return std::nullopt;
+}
+
 }  // namespace
 
 Violation CheckWallCodes(const MazeState& s)
@@ -164,24 +183,32 @@ Violation CheckRoute(const MazeState& s)
             break;
         const int nx = s.PathX(i + 1);
         const int ny = s.PathY(i + 1);
-        bool open = false;
-        if (nx == x + 1 && ny == y)
-            open = !HasRight(s.Walls(x, y));
-        else if (nx == x - 1 && ny == y)
-            open = !HasRight(s.Walls(nx, y));
-        else if (nx == x && ny == y + 1)
-            open = !HasBottom(s.Walls(x, y));
-        else if (nx == x && ny == y - 1)
-            open = !HasBottom(s.Walls(x, ny));
-        else
-            return "entries " + std::to_string(i) + " and " + std::to_string(i + 1) + " are not neighbours";
-        if (!open)
-            return "the route crosses a wall between " + At(x, y) + " and " + At(nx, ny);
+        if (const Violation step = CheckStep(s, "route", x, y, nx, ny))
+            return step;
     }
     for (int k = kLo; k <= kHi; ++k) {
         for (const auto& [x, y] : {std::pair{k, kLo}, std::pair{k, kHi}, std::pair{kLo, k}, std::pair{kHi, k}})
             if (s.Visited(x, y) != 0)
                 return "border cell " + At(x, y) + " marked visited";
+    }
+    return std::nullopt;
+}
+
+Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail)
+{
+    if (trail.empty() || trail.front() != Cell{0, 0})
+        return "the trail does not begin at S";
+    std::array<bool, kCells> seen{};
+    for (std::size_t i = 0; i < trail.size(); ++i) {
+        const auto [x, y] = trail[i];
+        if (x < 0 || x > kLast || y < 0 || y > kLast)
+            return "trail cell " + At(x, y) + " lies outside the square";
+        if (seen[Index(x, y)])
+            return "cell " + At(x, y) + " occurs twice in the trail";
+        seen[Index(x, y)] = true;
+        if (i > 0)
+            if (const Violation step = CheckStep(s, "trail", trail[i - 1].x, trail[i - 1].y, x, y))
+                return step;
     }
     return std::nullopt;
 }

@@ -10,8 +10,12 @@ namespace tolvane {
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer)
 {
     DrawMaze(maze, surface);
-    if (answer == Answer::Hidden)
-        return;
+    if (answer == Answer::Shown)
+        DrawWholeRoute(maze, surface);
+}
+
+void DrawWholeRoute(const MazeState& maze, Surface& surface)
+{
     MazeState searched = maze;
     Solve(searched);
     if (searched.Found)

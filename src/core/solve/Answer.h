@@ -12,4 +12,7 @@ enum class Answer { Hidden, Shown };
 // Searches a copy of the maze, so the state of a replay in progress stays as it is.
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer);
 
+// Draws the whole route of `maze` over what the surface shows, as the last replay tick does.
+void DrawWholeRoute(const MazeState& maze, Surface& surface);
+
 }  // namespace tolvane

@@ -67,6 +67,25 @@ Options Error(const QString& message)
     return o;
 }
 
+// The keys of the window, as the manual page's KEYBOARD section lists them.
+QString KeyboardHelp()
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "Keys in the window:\n"
+                                       "  Tab, Shift+Tab       Move the focus between the buttons.\n"
+                                       "  Space, Enter         Press the button that has the focus.\n"
+                                       "  P                    Play the maze shown, or start it over from S.\n"
+                                       "  Arrow keys, W A S D  While playing: move the marker one cell.\n"
+                                       "  I                    While playing: say where the marker is (row, column,\n"
+                                       "                       moves so far, the open sides), for screen readers.\n"
+                                       "  Escape               Stop playing.\n"
+                                       "  Ctrl+C               Copy the maze as a picture, with its code as text.\n"
+                                       "  Ctrl+Shift+C         Copy the maze's code.\n"
+                                       "  Ctrl+S, Ctrl+P       Save or print the maze.\n"
+                                       "  Menu, Shift+F10      Open the maze picture's menu.\n"
+                                       "  Ctrl+Q               Quit.\n");
+}
+
 QString ProgramName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
@@ -89,7 +108,7 @@ Options ParseCommandLine(const QStringList& arguments)
     }
     if (p.parser.isSet(p.help)) {
         o.mode = Options::Mode::Help;
-        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All());
+        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All()) + QLatin1Char('\n') + KeyboardHelp();
         return o;
     }
     if (p.parser.isSet(p.version)) {

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 
+#include "core/play/DrawPlay.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -13,31 +14,40 @@ namespace {
 constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
 constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
 
+void Draw(const MazeState& maze, Surface& surface, Answer answer, const Play* play)
+{
+    if (play)
+        DrawPlay(maze, *play, surface, kWindowGeometry, answer);
+    else
+        DrawPicture(maze, surface, answer);
+}
+
 }  // namespace
 
-QImage PictureImage(const MazeState& maze, Answer answer, double scale)
+QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Play* play)
 {
     ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
     surface.SetScale(scale);
-    DrawPicture(maze, surface, answer);
+    Draw(maze, surface, answer, play);
     QImage image = surface.image();
     image.setDevicePixelRatio(scale);
     return image;
 }
 
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer)
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Play* play)
 {
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
     {
         PainterSurface surface(painter, QSize(kPictureSide, kPictureSide), WindowFont());
-        DrawPicture(maze, surface, answer);
+        Draw(maze, surface, answer, play);
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();
 }
 
-void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption)
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
+               const Play* play)
 {
     QFont font;
     font.setPointSizeF(kCaptionPoints);
@@ -46,7 +56,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Ans
     const qreal side = std::min(page.width(), page.height() - captionHeight);
     const QRectF picture(page.left() + (page.width() - side) / 2, page.top() + (page.height() - side - captionHeight) / 2,
                          side, side);
-    PaintPicture(painter, picture, maze, answer);
+    PaintPicture(painter, picture, maze, answer, play);
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
@@ -13,13 +14,17 @@ namespace tolvane {
 // The maze picture: lines from 0 to 357 on both axes, in logical pixels.
 inline constexpr int kPictureSide = 358;
 
+// With `play`, each picture shows that game's trail and marker as the window does.
+
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
-QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0);
+QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Play* play = nullptr);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer);
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer,
+                  const Play* play = nullptr);
 
 // One page: the picture centred and as large as `page` allows, `caption` in small type under it.
-void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption);
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
+               const Play* play = nullptr);
 
 }  // namespace tolvane

@@ -76,6 +76,15 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
     menu_ = new MazeMenu(*this, *this, [this](std::uint64_t seed) { OpenMaze(seed); });
+    play_ = new PlayController(*this, program_, picture_, Command1, Command2,
+                               [this](const char* name, const std::function<void()>& work) {
+                                   Handle(name, [&] {
+                                       if (std::string_view(name) == "Play_Start")
+                                           routeShown_ = false;  // starting a game stops the replay
+                                       work();
+                                   });
+                               });
+    menu_->AddFirst(play_->action());
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -134,6 +143,8 @@ void Form1::Handle(const char* name, Handler&& handler)
     update();
     menu_->Update();
     picture_.Follow(name, program_.state(), MazeCode());
+    if (play_)
+        play_->Follow(name);
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

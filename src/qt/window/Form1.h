@@ -14,6 +14,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
+#include "qt/window/PlayController.h"
 
 namespace tolvane {
 
@@ -39,7 +40,9 @@ public:
     bool RouteShown() const override { return routeShown_; }
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
+    const Play* ShownPlay() const override { return program_.play().Active() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
+    PlayController& play() { return *play_; }
 
     Program& program() { return program_; }
     ImageSurface& surface() { return surface_; }
@@ -71,6 +74,7 @@ private:
     bool routeShown_ = false;
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
+    PlayController* play_ = nullptr;  // a child of the window
 };
 
 }  // namespace tolvane

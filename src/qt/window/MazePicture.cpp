@@ -82,10 +82,12 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     // route then covers its first k cells, and all PathLen of them once the tick count reaches it.
     const int cells = state.PathLen;
     bool progress = false;
+    if (handler.starts_with("Play_") && handler != "Play_Stop")
+        return;
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
         description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
-    } else if (handler == "Command1_Click") {
+    } else if (handler == "Command1_Click" || handler == "Play_Stop") {  // the maze alone
         name_ = tr("Maze");
         description_ = tr("A maze of 21 by 21 cells, from S at the top left to G at the bottom right. "
                           "Press %1 to draw the route.")
@@ -117,6 +119,18 @@ void MazePicture::Publish()
     throttle_.stop();
     // Each setter notifies assistive technology, and only when its text changes.
     setAccessibleName(name_);
+    setAccessibleDescription(description_);
+    sincePublished_.start();
+}
+
+void MazePicture::Announce(const QString& words)
+{
+    throttle_.stop();
+    name_ = words;
+    description_ = tr("Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.");
+    // The words of two moves in a row may be the same (two steps along one corridor); the setter
+    // of this Qt notifies on every call, so the second is spoken too.
+    setAccessibleName(words);
     setAccessibleDescription(description_);
     sincePublished_.start();
 }
