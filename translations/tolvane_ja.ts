@@ -119,34 +119,60 @@
         <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
     </message>
     <message>
-        <source>Keys in the window:
-  Tab, Shift+Tab       Move the focus between the buttons.
-  Space, Enter         Press the button that has the focus.
-  P                    Play the maze shown, or start it over from S.
-  Arrow keys, W A S D  While playing: move the marker one cell.
-  I                    While playing: say where the marker is (row, column,
-                       moves so far, the open sides), for screen readers.
-  Escape               Stop playing.
-  Ctrl+C               Copy the maze as a picture, with its code as text.
-  Ctrl+Shift+C         Copy the maze&apos;s code.
-  Ctrl+S, Ctrl+P       Save or print the maze.
-  Menu, Shift+F10      Open the maze picture&apos;s menu.
-  Ctrl+Q               Quit.
-</source>
-        <translation>ウィンドウのキー:
-  Tab, Shift+Tab       ボタン間でフォーカスを移動します。
-  Space, Enter         フォーカスのあるボタンを押します。
-  P                    表示中の迷路をプレイします。もう一度押すと S からやり直します。
-  矢印キー, W A S D    プレイ中: マーカーを 1 マス動かします。
-  I                    プレイ中: マーカーの位置 (行、列、手数、開いている方向) を
-                       読み上げます (スクリーンリーダー向け)。
-  Escape               プレイをやめます。
-  Ctrl+C               迷路を画像としてコピーします (コードはテキストで)。
-  Ctrl+Shift+C         迷路のコードをコピーします。
-  Ctrl+S, Ctrl+P       迷路を保存または印刷します。
-  Menu, Shift+F10      迷路の画像のメニューを開きます。
-  Ctrl+Q               終了します。
-</translation>
+        <source>Move the focus between the buttons.</source>
+        <translation>ボタン間でフォーカスを移動します。</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus.</source>
+        <translation>フォーカスのあるボタンを押します。</translation>
+    </message>
+    <message>
+        <source>Play the maze shown, or start it over from S.</source>
+        <translation>表示中の迷路をプレイします。もう一度押すと S からやり直します。</translation>
+    </message>
+    <message>
+        <source>Arrow keys, W A S D</source>
+        <translation>矢印キー, W A S D</translation>
+    </message>
+    <message>
+        <source>While playing: move the marker one cell.</source>
+        <translation>プレイ中: マーカーを 1 マス動かします。</translation>
+    </message>
+    <message>
+        <source>While playing: say where the marker is (row, column, moves so far, the open sides), for screen readers.</source>
+        <translation>プレイ中: マーカーの位置 (行、列、手数、開いている方向) を読み上げます (スクリーンリーダー向け)。</translation>
+    </message>
+    <message>
+        <source>Stop playing.</source>
+        <translation>プレイをやめます。</translation>
+    </message>
+    <message>
+        <source>Copy the maze as a picture, with its code as text.</source>
+        <translation>迷路を画像としてコピーします (コードはテキストで)。</translation>
+    </message>
+    <message>
+        <source>Copy the maze&apos;s code.</source>
+        <translation>迷路のコードをコピーします。</translation>
+    </message>
+    <message>
+        <source>Open a maze code: typed in a dialog, or pasted.</source>
+        <translation>迷路コードを開きます (ダイアログに入力するか、貼り付けます)。</translation>
+    </message>
+    <message>
+        <source>Save or print the maze.</source>
+        <translation>迷路を保存または印刷します。</translation>
+    </message>
+    <message>
+        <source>Open the maze picture&apos;s menu.</source>
+        <translation>迷路の画像のメニューを開きます。</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>終了します。</translation>
+    </message>
+    <message>
+        <source>Keys in the window:</source>
+        <translation>ウィンドウのキー:</translation>
     </message>
 </context>
 <context>

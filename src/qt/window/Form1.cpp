@@ -90,6 +90,12 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     Handle("Form_Load", [this] { program_.Form_Load(); });
 }
 
+Form1::~Form1()
+{
+    delete play_;
+    play_ = nullptr;
+}
+
 void Form1::OpenMaze(std::uint64_t seed)
 {
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))

@@ -25,6 +25,9 @@ class Form1 final : public QWidget, public ShownMaze {
 public:
     // `random` replaces the clock-seeded source, for tests that script the maze.
     explicit Form1(std::unique_ptr<RandomSource> random = nullptr);
+    // The game watches the window's events; it goes first, while the picture and the program it
+    // reaches still exist.
+    ~Form1() override;
 
     // Shows a run-time error to the user; by default a message box. Tests replace it.
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;

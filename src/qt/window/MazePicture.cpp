@@ -75,6 +75,8 @@ MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QA
 
 void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code)
 {
+    if (handler.starts_with("Play_") && handler != "Play_Stop")
+        return;  // a game speaks through Announce
     // Said after whatever the picture shows, so the state comes first to the listener.
     const QString codeWords = code.isEmpty() ? QString() : QLatin1Char(' ') + tr("Maze code %1.").arg(code);
     setToolTip(code.isEmpty() ? QString() : tr("Maze code %1").arg(code));
@@ -82,8 +84,6 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     // route then covers its first k cells, and all PathLen of them once the tick count reaches it.
     const int cells = state.PathLen;
     bool progress = false;
-    if (handler.starts_with("Play_") && handler != "Play_Stop")
-        return;
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
         description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
