@@ -1,5 +1,5 @@
 // Benchmarks of drawing into the window's real backing image: the maze, a whole build, the
-// longest replay tick.
+// longest replay tick, a move of a game.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -90,6 +90,69 @@ void BM_Timer1_Timer_Longest(benchmark::State& bench)
         bench.SkipWithError("the last tick did not stop the timer");
 }
 BENCHMARK(BM_Timer1_Timer_Longest)->Unit(benchmark::kMicrosecond);
+
+// The dearest move of a game: on the start-up frame, with no inner wall, the trail can snake
+// through every row; with the marker one cell short of G, each move redraws the maze and a trail
+// of 438 or 439 segments. The moves go back and forth, one rubbing out, one drawing again.
+void BM_Play_Move_LongestTrail(benchmark::State& bench)
+{
+    Rig rig;
+    Program& program = rig.program;
+    program.Form_Load();
+    rig.command2.SetEnabled(true);  // as after a build, so that a game may start
+    program.Play_Start();
+    for (int y = 0; y <= kLast; ++y) {
+        const Direction along = y % 2 == 0 ? Direction::Right : Direction::Left;
+        for (int x = 0; x < (y < kLast ? kLast : kLast - 1); ++x)  // the last row stops short of G
+            program.Play_Move(along, 0);
+        if (y < kLast)
+            program.Play_Move(Direction::Down, 0);
+    }
+    if (program.play().Finished() || program.play().Trail().size() != kCells - 1) {
+        bench.SkipWithError("the trail does not reach every cell but G");
+        return;
+    }
+    bool back = true;  // the marker stands at (19, 20), come from the left
+    for (auto _ : bench) {
+        program.Play_Move(back ? Direction::Left : Direction::Right, 0);
+        back = !back;
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_Play_Move_LongestTrail)->Unit(benchmark::kMicrosecond);
+
+// A move on a generated maze, the marker half-way along the route: what a player's key costs.
+void BM_Play_Move_Generated(benchmark::State& bench)
+{
+    Rig rig;
+    Program& program = rig.program;
+    rig.random.Seed(0x5EED);
+    program.Command1_Click();
+    program.Command2_Click();  // the route, to walk half of it
+    program.Play_Start();
+    const MazeState& s = program.state();
+    const int half = s.PathLen / 2;
+    Direction forth = Direction::Right;
+    for (int i = 1; i < half; ++i) {
+        const int dx = s.PathX(i + 1) - s.PathX(i), dy = s.PathY(i + 1) - s.PathY(i);
+        forth = dx > 0 ? Direction::Right : dx < 0 ? Direction::Left : dy > 0 ? Direction::Down : Direction::Up;
+        program.Play_Move(forth, 0);
+    }
+    const Direction back = forth == Direction::Right ? Direction::Left
+                           : forth == Direction::Left ? Direction::Right
+                           : forth == Direction::Down ? Direction::Up
+                                                      : Direction::Down;
+    bool stepBack = true;
+    for (auto _ : bench) {
+        if (program.Play_Move(stepBack ? back : forth, 0) == MoveOutcome::Blocked) {
+            bench.SkipWithError("a move along the route met a wall");
+            return;
+        }
+        stepBack = !stepBack;
+        benchmark::DoNotOptimize(rig.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_Play_Move_Generated)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

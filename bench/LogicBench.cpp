@@ -10,6 +10,7 @@
 #include "core/maze/BuildMaze.h"
 #include "core/platform/NullSurface.h"
 #include "core/platform/Random.h"
+#include "core/play/Play.h"
 #include "core/program/Program.h"
 #include "core/solve/Search.h"
 
@@ -148,6 +149,25 @@ void BM_BuildAndSolve(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_BuildAndSolve)->Arg(1001)->Unit(benchmark::kMillisecond);
+
+// A game's move without drawing: the wall check and the trail, back and forth out of S.
+void BM_Play_Move_Logic(benchmark::State& bench)
+{
+    SearchRig rig;
+    const MazeState& maze = rig.programs[0]->state();
+    Play play;
+    play.Start(maze);
+    const bool right = IsOpen(maze, Play::StartCell(), Direction::Right);
+    const Direction forth = right ? Direction::Right : Direction::Down;
+    const Direction back = right ? Direction::Left : Direction::Up;
+    Millis now = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(play.Move(maze, play.Trail().size() == 1 ? forth : back, ++now));
+    }
+    if (play.Moves() == 0)
+        bench.SkipWithError("no move out of S");
+}
+BENCHMARK(BM_Play_Move_Logic);
 
 }  // namespace
 

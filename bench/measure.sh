@@ -13,10 +13,11 @@ build=${BUILD_DIR:-build-bench}
 runs=${RUNS:-11}
 out=$build/measure
 
-scripts/setup.sh test libx11-dev  # the probe reads the window back through Xlib
+scripts/setup.sh test libx11-dev libxtst-dev libxdamage-dev  # the probes: Xlib, XTest, DAMAGE
 load=$(cut -d' ' -f1-3 /proc/loadavg)  # other work on the machine skews every figure
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF -DTOLVANE_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target Tolvane tolvane_bench_logic tolvane_bench_drawing tolvane_bench_export tolvane_probe >/dev/null
+cmake --build "$build" -j2 --target Tolvane tolvane_bench_logic tolvane_bench_drawing tolvane_bench_export tolvane_probe \
+  tolvane_key_probe >/dev/null
 rm -rf "$out" && mkdir -p "$out"
 program=$build/src/Tolvane
 probe=$build/bench/tolvane_probe
@@ -117,6 +118,17 @@ replay_all=$(awk '{ for (i = 1; i <= NF; ++i) { split($i, kv, "="); v[kv[1]] += 
   END { printf "%.2f %% over %.1f s", 100 * v["program_cpu_s"] / v["replay_s"], v["replay_s"] }' "$out/replay.txt")
 rss_replay=$(kib "$pid" VmRSS)
 hwm_replay=$(kib "$pid" VmHWM)
+
+# A game's move, whole process: a new maze, P, then 101 moves back and forth out of S, each from
+# the key pressed through XTest to the X server's first damage report on the maze picture.
+echo "== key to damage (101 moves)"
+xdotool mousemove --window "$win" 412 24 click 1
+"$probe" settle "$win" 300 50 >/dev/null
+xdotool windowfocus --sync "$win" key p
+"$probe" settle "$win" 300 50 >/dev/null
+"$build/bench/tolvane_key_probe" "$win" 101 >"$out/key.txt"
+key_ms=$(field key_to_damage_ms <"$out/key.txt" | median)
+key_max=$(field key_to_damage_ms <"$out/key.txt" | sort -g | tail -n 1)
 stop "$pid"
 
 {
@@ -125,6 +137,7 @@ stop "$pid"
   echo "replay CPU               median ${replay_cpu} % of one core (all replays together: ${replay_all}; X server: median ${xserver_cpu} %), median replay ${replay_ticks} ticks"
   echo "resident after start-up  VmRSS ${rss_start} KiB, VmHWM ${hwm_start} KiB"
   echo "resident after replays   VmRSS ${rss_replay} KiB, VmHWM ${hwm_replay} KiB"
+  echo "key to damage (a move)   median ${key_ms} ms, slowest ${key_max} ms of 101"
   echo "machine                  $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1), load average at the start ${load}"
 } | tee -a "$out/summary.txt"
 

@@ -1,4 +1,4 @@
-// libFuzzer target: arbitrary sequences of clicks, timer ticks and repaints against Program.
+// libFuzzer target: arbitrary sequences of clicks, timer ticks, repaints and play against Program.
 //
 // The input is read as a stream of events, one byte each, some followed by operands:
 //   0  Command1 click: one count byte n, then n bytes, each a random fraction byte / 256 for
@@ -8,7 +8,13 @@
 //   2  one timer tick, only while Timer1 runs
 //   3  timer ticks until Timer1 stops (a whole replay in one byte)
 //   4  repaint: DrawMaze once more, which must change no state
-// After each event the state table is checked. The whole maze is checked after the events that
+//   5  P: start (or restart) playing
+//   6  a move: one operand byte, its low two bits the direction, the rest the milliseconds since
+//      the last event
+//   7  Escape: leave play
+//   8  the window loses or regains the focus (the clock's pause)
+// After each event the state table is checked, and during play the trail: a path from S through
+// open walls to the marker, no cell twice. The whole maze is checked after the events that
 // may rewrite it (start-up and builds); the others are held to leaving it byte for byte as it
 // was, which keeps every maze check true at the cost of one comparison. A violation aborts.
 #include <array>
@@ -22,6 +28,7 @@
 
 #include "MazeInvariants.h"
 #include "core/platform/NullSurface.h"
+#include "core/play/Play.h"
 #include "core/program/Program.h"
 #include "core/render/DrawMaze.h"
 
@@ -103,7 +110,7 @@ private:
 };
 
 // The states of the window as the user sees them.
-enum class Phase { FrameOnly, Built, Replaying, Finished };
+enum class Phase { FrameOnly, Built, Replaying, Finished, Playing };
 
 class Session {
 public:
@@ -124,6 +131,7 @@ public:
         const std::size_t seedings = random_.seedings();
         Run("Command1", [&] { program_.Command1_Click(); });
         phase_ = Phase::Built;
+        Expect("Command1", !play().Active(), "a build left the game running");
         built_ = state();
 
         Expect("Command1", random_.seedings() == seedings + 1, "the source was not seeded once per click");
@@ -144,6 +152,7 @@ public:
         const MazeState before = state();
         Run("Command2", [&] { program_.Command2_Click(); });
         phase_ = Phase::Replaying;
+        Expect("Command2", !play().Active(), "a search left the game running");
 
         Expect("Command2", quality::CheckRoute(state()));
         Expect("Command2", state().StepCount == 0, "StepCount not 0 after a search");
@@ -171,6 +180,85 @@ public:
         return timer1_.Enabled();
     }
 
+    void PlayStart()
+    {
+        const MazeState before = state();
+        Run("P", [&] { program_.Play_Start(); });
+        Expect("P", Same(state(), before), "starting a game changed the maze state");
+        if (phase_ != Phase::FrameOnly) {
+            phase_ = Phase::Playing;
+            Expect("P", play().Trail().size() == 1 && play().Moves() == 0 && !play().clock().Started(),
+                   "a new game does not start on S with no move and the clock at rest");
+        }
+        CheckPlay("P");
+        CheckControls("P");
+    }
+
+    void Move(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        const std::uint8_t operand = in < end ? *in++ : 0;
+        const auto direction = static_cast<Direction>(operand & 3);
+        now_ += operand >> 2;
+        const MazeState maze = state();
+        const Play before = play();
+        const Millis elapsed = before.clock().Elapsed(now_);
+        MoveOutcome outcome{};
+        Run("move", [&] { outcome = program_.Play_Move(direction, now_); });
+        Expect("move", Same(state(), maze), "a move changed the maze state");
+        const Play& after = play();
+        const std::size_t length = before.Trail().size();
+        switch (outcome) {
+        case MoveOutcome::Ignored:
+        case MoveOutcome::Blocked:
+            Expect("move", after.Trail() == before.Trail() && after.Moves() == before.Moves(),
+                   "a refused move changed the game");
+            Expect("move", outcome == MoveOutcome::Ignored || IsOpen(maze, before.Marker(), direction) == false,
+                   "a move through an open side was refused");
+            break;
+        case MoveOutcome::SteppedBack:
+            Expect("move", after.Trail().size() + 1 == length, "a step back did not take one step off");
+            break;
+        case MoveOutcome::Moved:
+            Expect("move", after.Trail().size() == length + 1, "a move did not add one step");
+            break;
+        case MoveOutcome::Reached:
+            Expect("move", after.Finished() && after.Marker() == Play::GoalCell(maze), "G reached elsewhere");
+            Expect("move", after.ShortestCells() == static_cast<int>(after.Trail().size()),
+                   "the shortest route is not the one path to G");
+            break;
+        }
+        if (outcome != MoveOutcome::Ignored && outcome != MoveOutcome::Blocked)
+            Expect("move", after.Moves() == before.Moves() + 1, "a move was not counted once");
+        Expect("move", after.clock().Elapsed(now_) >= elapsed, "the clock went back");
+        CheckPlay("move");
+        CheckControls("move");
+    }
+
+    void PlayStop()
+    {
+        const MazeState before = state();
+        Run("Escape", [&] { program_.Play_Stop(); });
+        Expect("Escape", Same(state(), before), "leaving a game changed the maze state");
+        if (phase_ == Phase::Playing)
+            phase_ = Phase::Built;
+        CheckPlay("Escape");
+        CheckControls("Escape");
+    }
+
+    void Focus(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        now_ += in < end ? *in++ : 0;
+        away_ = !away_;
+        const Millis elapsed = play().clock().Elapsed(now_);
+        Run("focus", [&] { program_.Play_Away(away_, now_); });
+        Expect("focus", play().clock().Elapsed(now_) == elapsed, "a change of focus changed the time");
+        Expect("focus", !away_ || !play().clock().Running(), "the clock runs while the player is away");
+        // Time passing while away does not count.
+        if (away_)
+            Expect("focus", play().clock().Elapsed(now_ + 1000) == elapsed, "the clock ran while away");
+        CheckControls("focus");
+    }
+
     void Repaint()
     {
         const MazeState before = state();
@@ -185,6 +273,14 @@ public:
 
 private:
     const MazeState& state() const { return program_.state(); }
+    const Play& play() const { return program_.play(); }
+
+    void CheckPlay(const char* event)
+    {
+        Expect(event, play().Active() == (phase_ == Phase::Playing), "a game runs outside play, or none in it");
+        if (play().Active())
+            Expect(event, quality::CheckTrail(state(), play().Trail()));
+    }
 
     // The parts of the state that one event or another must leave alone.
     static MazeState Maze(const MazeState& s)
@@ -236,6 +332,7 @@ private:
         const MazeState& s = state();
         Expect(event, s.StepCount >= 0 && s.StepCount <= s.PathLen, "StepCount outside 0..PathLen");
         Expect(event, timer1_.Enabled() == (phase_ == Phase::Replaying), "Timer1 running outside a replay");
+        Expect(event, !play().Active() || !timer1_.Enabled(), "the replay runs during a game");
         Expect(event, phase_ != Phase::Replaying || s.StepCount < s.PathLen, "the replay went past the route");
         Expect(event, command2_.Enabled() == (phase_ != Phase::FrameOnly),
                "Command2 enabled before the first maze, or disabled after it");
@@ -252,6 +349,8 @@ private:
     MazeState built_;
     MazeState lastSearch_;
     bool searched_ = false;
+    Millis now_ = 0;
+    bool away_ = false;
 };
 
 }  // namespace
@@ -262,7 +361,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* in = data;
     const std::uint8_t* const end = data + size;
     while (in < end) {
-        switch (*in++ % 5) {
+        switch (*in++ % 9) {
         case 0:
             session.Command1(in, end);
             break;
@@ -276,8 +375,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             while (session.Tick()) {
             }
             break;
-        default:
+        case 4:
             session.Repaint();
+            break;
+        case 5:
+            session.PlayStart();
+            break;
+        case 6:
+            session.Move(in, end);
+            break;
+        case 7:
+            session.PlayStop();
+            break;
+        default:
+            session.Focus(in, end);
             break;
         }
     }

@@ -197,6 +197,62 @@
         <translation>--per-page には 1、2、4、6 のいずれかを指定します。%1 は使えません</translation>
     </message>
     <message>
+        <source>Move the focus between the buttons.</source>
+        <translation>ボタン間でフォーカスを移動します。</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus.</source>
+        <translation>フォーカスのあるボタンを押します。</translation>
+    </message>
+    <message>
+        <source>Play the maze shown, or start it over from S.</source>
+        <translation>表示中の迷路をプレイします。もう一度押すと S からやり直します。</translation>
+    </message>
+    <message>
+        <source>Arrow keys, W A S D</source>
+        <translation>矢印キー, W A S D</translation>
+    </message>
+    <message>
+        <source>While playing: move the marker one cell.</source>
+        <translation>プレイ中: マーカーを 1 マス動かします。</translation>
+    </message>
+    <message>
+        <source>While playing: say where the marker is (row, column, moves so far, the open sides), for screen readers.</source>
+        <translation>プレイ中: マーカーの位置 (行、列、手数、開いている方向) を読み上げます (スクリーンリーダー向け)。</translation>
+    </message>
+    <message>
+        <source>Stop playing.</source>
+        <translation>プレイをやめます。</translation>
+    </message>
+    <message>
+        <source>Copy the maze as a picture, with its code as text.</source>
+        <translation>迷路を画像としてコピーします (コードはテキストで)。</translation>
+    </message>
+    <message>
+        <source>Copy the maze&apos;s code.</source>
+        <translation>迷路のコードをコピーします。</translation>
+    </message>
+    <message>
+        <source>Open a maze code: typed in a dialog, or pasted.</source>
+        <translation>迷路コードを開きます (ダイアログに入力するか、貼り付けます)。</translation>
+    </message>
+    <message>
+        <source>Save or print the maze.</source>
+        <translation>迷路を保存または印刷します。</translation>
+    </message>
+    <message>
+        <source>Open the maze picture&apos;s menu.</source>
+        <translation>迷路の画像のメニューを開きます。</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>終了します。</translation>
+    </message>
+    <message>
+        <source>Keys in the window:</source>
+        <translation>ウィンドウのキー:</translation>
+    </message>
+    <message>
         <source>--paper takes a4 or letter, not %1</source>
         <translation>--paper には a4 か letter を指定します。%1 は使えません</translation>
     </message>
@@ -386,6 +442,10 @@
         <source>Maze code %1</source>
         <translation>迷路コード %1</translation>
     </message>
+    <message>
+        <source>Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.</source>
+        <translation>21×21マスの迷路をプレイ中。左上のSから右下のGへ。</translation>
+    </message>
 </context>
 <context>
     <name>OpenCodeDialog</name>
@@ -412,6 +472,101 @@
     <message>
         <source>Not a maze code yet: %1.</source>
         <translation>まだ迷路コードではありません: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>プレイ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>G reached!
+
+Time %1
+Moves %2
+
+Shortest route:
+%3 cells</source>
+        <translation>Gに到着!
+
+時間 %1
+手数 %2
+
+最短経路:
+%3マス</translation>
+    </message>
+    <message>
+        <source>Time %1
+Moves %2</source>
+        <translation>時間 %1
+手数 %2</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Arrow keys or WASD move.
+Esc leaves.</source>
+        <translation>矢印キーかWASDで移動。
+Escで終了。</translation>
+    </message>
+    <message>
+        <source>dead end</source>
+        <translation>行き止まり</translation>
+    </message>
+    <message>
+        <source>corridor: %1 open</source>
+        <translation>通路: %1が開いている</translation>
+    </message>
+    <message>
+        <source>junction: %1 open</source>
+        <translation>分かれ道: %1が開いている</translation>
+    </message>
+    <message>
+        <source>back, %1</source>
+        <translation>戻る、%1</translation>
+    </message>
+    <message>
+        <source>G reached in %1 moves, time %2. The shortest route is %3 cells.</source>
+        <translation>%1手、%2でGに到着。最短経路は%3マス。</translation>
+    </message>
+    <message>
+        <source>wall: no way %1</source>
+        <translation>壁: %1へは進めない</translation>
+    </message>
+    <message>
+        <source>Playing from S: %1. Arrow keys move, I tells where you are, Escape leaves.</source>
+        <translation>Sからプレイ開始: %1。矢印キーで移動、Iで現在地、Escapeで終了。</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3 moves: %4</source>
+        <translation>%1行目、%2列目、%3手: %4</translation>
     </message>
 </context>
 <context>

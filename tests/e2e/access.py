@@ -33,6 +33,7 @@ from gi.repository import GLib  # noqa: E402
 from harness import CheckFailed  # noqa: E402
 
 PICTURE_EVENT = "object:property-change:accessible-description"
+NAME_EVENT = "object:property-change:accessible-name"
 
 
 def pump(seconds=0.0):
@@ -121,18 +122,21 @@ class Window:
 
 
 class Listener:
-    """Collects the description changes of one object while it is registered."""
+    """Collects the description (or name) changes of one object while it is registered."""
 
-    def __init__(self, source):
+    def __init__(self, source, kind=PICTURE_EVENT):
         self.source = source
-        self.seen = []  # (moment, description)
-        pyatspi.Registry.registerEventListener(self._on_event, PICTURE_EVENT)
+        self.kind = kind
+        self.seen = []  # (moment, text)
+        pyatspi.Registry.registerEventListener(self._on_event, kind)
 
     def _on_event(self, event):
         if event.source == self.source:
             # Qt sends the object rather than the new text: read it, promptly, for the pumps are frequent.
-            text = event.any_data if isinstance(event.any_data, str) else fresh(self.source).description
+            now = fresh(self.source)
+            text = event.any_data if isinstance(event.any_data, str) else (
+                now.name if self.kind == NAME_EVENT else now.description)
             self.seen.append((time.monotonic(), text))
 
     def close(self):
-        pyatspi.Registry.deregisterEventListener(self._on_event, PICTURE_EVENT)
+        pyatspi.Registry.deregisterEventListener(self._on_event, self.kind)

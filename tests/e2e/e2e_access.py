@@ -1,5 +1,6 @@
 """What a screen reader finds: the two buttons with what they do, and the maze picture saying what it shows,
-kept current during a replay with a few notices a second rather than one per tick."""
+kept current during a replay with a few notices a second rather than one per tick; and a game played by
+ear, every move spoken through the picture's name."""
 
 import access  # first: it puts the test on a private session bus
 
@@ -8,14 +9,15 @@ import sys
 import time
 
 import harness
-from access import Listener, Window, pump
-from flows import TICK, build_maze, startup_picture
+from access import NAME_EVENT, Listener, Window, fresh, poll, pump
+from flows import ARROWS, TICK, build_maze, keys_along, startup_picture
 from picture import COMMAND1, COMMAND2
 
 # Every description of a maze ends with its code.
 CODE = r" Maze code [0-9A-Z]{5}-[0-9A-Z]{5}\."
 DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\." + CODE)
 REACHED = re.compile(r"The route reached G in (\d+) cells\." + CODE)
+REACHED_BY_HAND = re.compile(r"G reached in (\d+) moves, time [0-9:.]+\. The shortest route is (\d+) cells\.")
 
 
 def window_buttons_and_a_replay(ctx):
@@ -67,6 +69,62 @@ def window_buttons_and_a_replay(ctx):
                             "a maze built during a replay is not described")
 
 
+SIDES = (((-1, 0), "left"), ((1, 0), "right"), ((0, -1), "up"), ((0, 1), "down"))
+
+
+def cell_words(maze, cell):
+    """What the picture must say of a cell, worked out from the walls read off the screen."""
+    near = set(maze.neighbours(cell))
+    sides = [word for (dx, dy), word in SIDES if (cell[0] + dx, cell[1] + dy) in near]
+    if len(sides) <= 1:
+        return "dead end"
+    listed = sides[0] if len(sides) == 1 else ", ".join(sides[:-1]) + " and " + sides[-1]
+    return ("corridor" if len(sides) == 2 else "junction") + f": {listed} open"
+
+
+def a_game_played_by_ear(ctx):
+    app = ctx.launch()
+    pic = startup_picture(ctx, app)
+    window = Window(app.process)
+    app.focus()
+    pic, maze = build_maze(ctx, app, pic)
+    path = maze.path()
+    name = lambda: fresh(window.picture).name  # noqa: E731
+    app.key("p")
+    poll(lambda: name().startswith("Playing from S: " + cell_words(maze, path[0])), 5,
+         f"P does not start a game by ear; the picture says {name()!r}")
+
+    listener = Listener(window.picture, NAME_EVENT)
+    # Into a wall of S: said as such; the same words again are spoken again.
+    open_sides = set(maze.neighbours(path[0]))
+    wall = next((d, word) for d, word in SIDES if (path[0][0] + d[0], path[0][1] + d[1]) not in open_sides)
+    app.key(ARROWS[wall[0]])
+    poll(lambda: name() == f"wall: no way {wall[1]}", 5, f"a move into a wall is said as {name()!r}")
+    pump(0.5)  # notices still on the way
+    heard = len(listener.seen)
+    app.key(ARROWS[wall[0]])
+    poll(lambda: len(listener.seen) > heard, 5, "a second move into the same wall was not spoken")
+
+    # Step by step until a corridor and a junction have both been described (or G is near).
+    steps = keys_along(path)
+    kinds, taken = set(), 0
+    while taken < len(steps) - 1 and kinds != {"corridor", "junction"}:
+        app.key(steps[taken])
+        taken += 1
+        said = cell_words(maze, path[taken])
+        poll(lambda: name() == said, 5, f"after {taken} moves the picture says {name()!r}, not {said!r}")
+        kinds.add(said.split(":")[0])
+    app.key("i")
+    at = path[taken]
+    where = f"Row {at[1] + 1}, column {at[0] + 1}, {taken} moves: {cell_words(maze, at)}"
+    poll(lambda: name() == where, 5, f"I says {name()!r}, not {where!r}")
+    app.key(*steps[taken:])
+    reached = poll(lambda: REACHED_BY_HAND.fullmatch(name()), 10, f"no result at G; the picture says {name()!r}")
+    listener.close()
+    ctx.check(int(reached.group(1)) == len(path) - 1 and int(reached.group(2)) == len(path),
+              f"at G the picture says {name()!r}; the route has {len(path)} cells")
+
+
 def japanese_for_a_japanese_user(ctx):
     """A user whose first language is Japanese hears the window in Japanese; the captions and the
     title stay as they are in every language."""
@@ -84,6 +142,7 @@ def japanese_for_a_japanese_user(ctx):
 
 CASES = [
     ("window_buttons_and_a_replay", window_buttons_and_a_replay),
+    ("a_game_played_by_ear", a_game_played_by_ear),
     ("japanese_for_a_japanese_user", japanese_for_a_japanese_user),
 ]
 

@@ -187,3 +187,11 @@ def check_still(ctx, app, reference, seconds, label):
                   f"{pic.taken - reference.taken:.2f} s later, at {reference.differences_outside_buttons(pic, 5)}",
                   ("expected", reference), ("changed", pic))
         time.sleep(0.04)
+
+
+ARROWS = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}
+
+
+def keys_along(path):
+    """The arrow keys that walk a game's marker along a path of neighbouring cells."""
+    return [ARROWS[(b[0] - a[0], b[1] - a[1])] for a, b in zip(path, path[1:])]

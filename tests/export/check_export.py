@@ -361,7 +361,7 @@ def help_needs_no_display(work):
         # Lines end before the 80th terminal column, and every description, and every continuation
         # of one, starts in the same column, a Japanese character taking two.
         lines = out.splitlines()
-        starts = {columns(re.match(r"(  -.*?  +|\s+)", line).group(1)) for line in lines if line.startswith("  ")}
+        starts = {columns(re.match(r"(  \S.*?  +|\s+)", line).group(1)) for line in lines if line.startswith("  ")}
         check(max(map(columns, lines)) < 80 and len(starts) == 1,
               f"--help, {preferences}: lines of up to {max(map(columns, lines))} columns, descriptions starting in "
               f"columns {sorted(starts)}")

@@ -43,6 +43,25 @@ private:
 
 int Index(const MazeState& s, int x, int y) { return y * s.Width() + x; }
 
+// One step of a route or a trail: to a neighbour, through an open wall.
+Violation CheckStep(const MazeState& s, const char* what, int x, int y, int nx, int ny)
+{
+    bool open = false;
+    if (nx == x + 1 && ny == y)
+        open = !HasRight(s.Walls(x, y));
+    else if (nx == x - 1 && ny == y)
+        open = !HasRight(s.Walls(nx, y));
+    else if (nx == x && ny == y + 1)
+        open = !HasBottom(s.Walls(x, y));
+    else if (nx == x && ny == y - 1)
+        open = !HasBottom(s.Walls(x, ny));
+    else
+        return std::string(what) + " cells " + At(x, y) + " and " + At(nx, ny) + " are not neighbours";
+    if (!open)
+        return std::string("the ") + what + " crosses a wall between " + At(x, y) + " and " + At(nx, ny);
+    return std::nullopt;
+}
+
 }  // namespace
 
 Violation CheckWallCodes(const MazeState& s)
@@ -167,19 +186,8 @@ Violation CheckRoute(const MazeState& s)
             break;
         const int nx = s.PathX(i + 1);
         const int ny = s.PathY(i + 1);
-        bool open = false;
-        if (nx == x + 1 && ny == y)
-            open = !HasRight(s.Walls(x, y));
-        else if (nx == x - 1 && ny == y)
-            open = !HasRight(s.Walls(nx, y));
-        else if (nx == x && ny == y + 1)
-            open = !HasBottom(s.Walls(x, y));
-        else if (nx == x && ny == y - 1)
-            open = !HasBottom(s.Walls(x, ny));
-        else
-            return "entries " + std::to_string(i) + " and " + std::to_string(i + 1) + " are not neighbours";
-        if (!open)
-            return "the route crosses a wall between " + At(x, y) + " and " + At(nx, ny);
+        if (const Violation step = CheckStep(s, "route", x, y, nx, ny))
+            return step;
     }
     for (int k = kLo; k <= s.Width(); ++k)
         for (const int y : {kLo, s.Height()})
@@ -189,6 +197,26 @@ Violation CheckRoute(const MazeState& s)
         for (const int x : {kLo, s.Width()})
             if (s.Visited(x, k) != 0)
                 return "border cell " + At(x, k) + " marked visited";
+    return std::nullopt;
+}
+
+Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail)
+{
+    if (trail.empty() || trail.front() != Cell{0, 0})
+        return "the trail does not begin at S";
+    std::vector<bool> seen(static_cast<std::size_t>(s.size.Cells()));
+    for (std::size_t i = 0; i < trail.size(); ++i) {
+        const auto [x, y] = trail[i];
+        if (x < 0 || x > s.LastX() || y < 0 || y > s.LastY())
+            return "trail cell " + At(x, y) + " lies outside the square";
+        const auto at = static_cast<std::size_t>(Index(s, x, y));
+        if (seen[at])
+            return "cell " + At(x, y) + " occurs twice in the trail";
+        seen[at] = true;
+        if (i > 0)
+            if (const Violation step = CheckStep(s, "trail", trail[i - 1].x, trail[i - 1].y, x, y))
+                return step;
+    }
     return std::nullopt;
 }
 

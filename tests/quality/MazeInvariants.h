@@ -3,8 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 
 namespace tolvane::quality {
 
@@ -32,5 +34,9 @@ Violation CheckPerfectMaze(const MazeState& s);
 // consecutive entries are neighbours with an open wall between them, no cell repeats, and
 // no border element of Visited is set.
 Violation CheckRoute(const MazeState& s);
+
+// A game's trail: a path from S through open walls between neighbours, no cell twice. Its last
+// cell is the marker.
+Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail);
 
 }  // namespace tolvane::quality

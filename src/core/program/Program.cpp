@@ -2,6 +2,7 @@
 #include "core/program/Program.h"
 
 #include "core/maze/BuildMaze.h"
+#include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
 #include "core/solve/Search.h"
@@ -30,6 +31,7 @@ void Program::Form_Load()
 
 void Program::Command1_Click()
 {
+    play_.Stop();
     p_.Timer1.SetEnabled(false);
     if (state_.size != size_)
         state_ = MazeState(size_);
@@ -40,6 +42,7 @@ void Program::Command1_Click()
 
 void Program::Command2_Click()
 {
+    Play_Stop();  // the trail goes at once, not only at the replay's first tick
     p_.Timer1.SetEnabled(true);
     Solve(state_);
     // A search that misses the goal leaves no route to replay: the replay would run past
@@ -51,5 +54,30 @@ void Program::Command2_Click()
 }
 
 void Program::Timer1_Timer() { ReplayTick(state_, p_.surface, p_.Timer1); }
+
+void Program::Play_Start()
+{
+    if (!p_.Command2.Enabled())  // enabled by the first build: no maze to play before it
+        return;
+    p_.Timer1.SetEnabled(false);
+    play_.Start(state_);
+    DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
+}
+
+MoveOutcome Program::Play_Move(Direction direction, Millis now)
+{
+    const MoveOutcome outcome = play_.Move(state_, direction, now);
+    if (outcome == MoveOutcome::Moved || outcome == MoveOutcome::SteppedBack || outcome == MoveOutcome::Reached)
+        DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
+    return outcome;
+}
+
+void Program::Play_Stop()
+{
+    if (!play_.Active())
+        return;
+    play_.Stop();
+    DrawMaze(state_, p_.surface);
+}
 
 }  // namespace tolvane

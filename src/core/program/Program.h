@@ -1,7 +1,8 @@
-// The four event handlers of the window, over the maze state and the platform interfaces.
+// The event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 #include "core/platform/Controls.h"
 #include "core/platform/Surface.h"
 
@@ -37,13 +38,24 @@ public:
     void SetMazeSize(MazeSize size) { size_ = size; }
     MazeSize mazeSize() const { return size_; }
 
+    // Playing by hand. Starting (again) needs a maze; it stops a replay, so that the route is never
+    // drawn at the same time as a trail. A move redraws only when something moved.
+    void Play_Start();
+    MoveOutcome Play_Move(Direction direction, Millis now);
+    // Leaves the game and shows the maze alone.
+    void Play_Stop();
+    // The player left or came back to the window: the clock stands still meanwhile.
+    void Play_Away(bool away, Millis now) { play_.clock().SetAway(away, now); }
+
     MazeState& state() { return state_; }
     const MazeState& state() const { return state_; }
+    const Play& play() const { return play_; }
 
 private:
     Platform p_;
     MazeSize size_;
     MazeState state_;
+    Play play_;
 };
 
 }  // namespace tolvane

@@ -15,8 +15,14 @@ void DrawPicture(const MazeState& maze, Surface& surface, Answer answer)
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer, const CellGeometry& geometry)
 {
     DrawMaze(maze, surface, geometry);
-    if (answer == Answer::Hidden)
-        return;
+    if (answer == Answer::Shown)
+        DrawWholeRoute(maze, surface, geometry);
+}
+
+void DrawWholeRoute(const MazeState& maze, Surface& surface) { DrawWholeRoute(maze, surface, CellGeometry::For(maze.size)); }
+
+void DrawWholeRoute(const MazeState& maze, Surface& surface, const CellGeometry& geometry)
+{
     MazeState searched = maze;
     Solve(searched);
     if (searched.Found)

@@ -15,4 +15,8 @@ enum class Answer { Hidden, Shown };
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer);
 void DrawPicture(const MazeState& maze, Surface& surface, Answer answer, const CellGeometry& geometry);
 
+// Draws the whole route of `maze` over what the surface shows, as the last replay tick does.
+void DrawWholeRoute(const MazeState& maze, Surface& surface);
+void DrawWholeRoute(const MazeState& maze, Surface& surface, const CellGeometry& geometry);
+
 }  // namespace tolvane

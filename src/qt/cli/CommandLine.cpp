@@ -121,6 +121,37 @@ Options Error(const QString& message)
     return o;
 }
 
+// The keys of the window, as the manual page's KEYBOARD section lists them. Key names are the
+// same in every language but the arrow keys.
+struct KeyText {
+    const char* keys;
+    const char* what;
+};
+constexpr KeyText kKeys[] = {
+    {"Tab, Shift+Tab", QT_TRANSLATE_NOOP("CommandLine", "Move the focus between the buttons.")},
+    {"Space, Enter", QT_TRANSLATE_NOOP("CommandLine", "Press the button that has the focus.")},
+    {"P", QT_TRANSLATE_NOOP("CommandLine", "Play the maze shown, or start it over from S.")},
+    {QT_TRANSLATE_NOOP("CommandLine", "Arrow keys, W A S D"),
+     QT_TRANSLATE_NOOP("CommandLine", "While playing: move the marker one cell.")},
+    {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
+                                           "the open sides), for screen readers.")},
+    {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
+    {"Ctrl+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze as a picture, with its code as text.")},
+    {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
+    {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},
+    {"Ctrl+S, Ctrl+P", QT_TRANSLATE_NOOP("CommandLine", "Save or print the maze.")},
+    {"Menu, Shift+F10", QT_TRANSLATE_NOOP("CommandLine", "Open the maze picture's menu.")},
+    {"Ctrl+Q", QT_TRANSLATE_NOOP("CommandLine", "Quit.")},
+};
+
+QList<HelpRow> KeyboardHelp()
+{
+    QList<HelpRow> rows;
+    for (const KeyText& key : kKeys)
+        rows.append({QCoreApplication::translate("CommandLine", key.keys), QCoreApplication::translate("CommandLine", key.what)});
+    return rows;
+}
+
 QString ProgramName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
@@ -143,7 +174,8 @@ Options ParseCommandLine(const QStringList& arguments)
     }
     if (p.parser.isSet(p.help)) {
         o.mode = Options::Mode::Help;
-        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All());
+        o.text = HelpText(p.parser.applicationDescription(), ProgramName(arguments), p.All(),
+                          QCoreApplication::translate("CommandLine", "Keys in the window:"), KeyboardHelp());
         return o;
     }
     if (p.parser.isSet(p.version)) {

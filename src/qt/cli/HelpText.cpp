@@ -101,33 +101,44 @@ QStringList WrapText(const QString& text, int columns)
     return lines;
 }
 
-QString HelpText(const QString& description, const QString& program, const QList<QCommandLineOption>& options)
+QString HelpText(const QString& description, const QString& program, const QList<QCommandLineOption>& options,
+                 const QString& keysHeading, const QList<HelpRow>& keys)
 {
+    QList<HelpRow> optionRows;
+    for (const QCommandLineOption& option : options)
+        optionRows.append({Names(option), option.description()});
+    int nameColumn = 0;
+    for (const QList<HelpRow>* rows : {static_cast<const QList<HelpRow>*>(&optionRows), &keys})
+        for (const HelpRow& row : *rows)
+            if (const int width = DisplayWidth(row.names); width <= kMaxNameColumn)
+                nameColumn = std::max(nameColumn, width);
+    const int descriptionAt = kIndent + nameColumn + kGap;
+    const auto table = [&](const QList<HelpRow>& rows) {
+        QString lines;
+        for (const HelpRow& row : rows) {
+            QString line = QString(kIndent, QLatin1Char(' ')) + row.names;
+            int width = kIndent + DisplayWidth(row.names);
+            if (width + kGap > descriptionAt) {
+                lines += line + QLatin1Char('\n');
+                line.clear();
+                width = 0;
+            }
+            for (const QString& part : WrapText(row.description, kHelpColumns - descriptionAt)) {
+                lines += line + QString(descriptionAt - width, QLatin1Char(' ')) + part + QLatin1Char('\n');
+                line.clear();
+                width = 0;
+            }
+        }
+        return lines;
+    };
+
     QString text = QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program) + QLatin1Char('\n');
     for (const QString& line : WrapText(description, kHelpColumns))
         text += line + QLatin1Char('\n');
     text += QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Options:") + QLatin1Char('\n');
-
-    int nameColumn = 0;
-    for (const QCommandLineOption& option : options)
-        if (const int width = DisplayWidth(Names(option)); width <= kMaxNameColumn)
-            nameColumn = std::max(nameColumn, width);
-    const int descriptionAt = kIndent + nameColumn + kGap;
-    for (const QCommandLineOption& option : options) {
-        const QString names = Names(option);
-        QString line = QString(kIndent, QLatin1Char(' ')) + names;
-        int width = kIndent + DisplayWidth(names);
-        if (width + kGap > descriptionAt) {
-            text += line + QLatin1Char('\n');
-            line.clear();
-            width = 0;
-        }
-        for (const QString& part : WrapText(option.description(), kHelpColumns - descriptionAt)) {
-            text += line + QString(descriptionAt - width, QLatin1Char(' ')) + part + QLatin1Char('\n');
-            line.clear();
-            width = 0;
-        }
-    }
+    text += table(optionRows);
+    text += QLatin1Char('\n') + keysHeading + QLatin1Char('\n');
+    text += table(keys);
     return text;
 }
 

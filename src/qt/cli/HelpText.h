@@ -16,7 +16,15 @@ int DisplayWidth(const QString& text);
 // two wide characters, which Japanese writes without spaces.
 QStringList WrapText(const QString& text, int columns);
 
-// The usage line, the description and the options with their descriptions in one column.
-QString HelpText(const QString& description, const QString& program, const QList<QCommandLineOption>& options);
+// One line of a table in the help: what to type or press, and what it does.
+struct HelpRow {
+    QString names;
+    QString description;
+};
+
+// The usage line, the description, the options and then the window's keys under `keysHeading`,
+// every description of both tables starting in one column.
+QString HelpText(const QString& description, const QString& program, const QList<QCommandLineOption>& options,
+                 const QString& keysHeading, const QList<HelpRow>& keys);
 
 }  // namespace tolvane

@@ -29,7 +29,8 @@ QString Title(const std::vector<Sheet>& sheets)
 
 bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
 {
-    QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell) : PictureImage(*sheet.maze, sheet.answer, scale);
+    QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell)
+                            : PictureImage(*sheet.maze, sheet.answer, scale, sheet.play);
     image.setText(QStringLiteral("Title"), Title({sheet}));
     image.setText(QStringLiteral("Software"), Creator());
     return image.save(&file, "PNG");
@@ -48,7 +49,7 @@ bool WriteSvg(QIODevice& file, const std::vector<Sheet>& sheets)
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    PaintPicture(painter, QRectF(0, 0, side, side), *sheets.front().maze, sheets.front().answer);
+    PaintPicture(painter, QRectF(0, 0, side, side), *sheets.front().maze, sheets.front().answer, sheets.front().play);
     return painter.end();
 }
 
@@ -70,7 +71,7 @@ bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0 && !pdf.newPage())
             return false;
-        PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]));
+        PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]), sheets[i].play);
     }
     return painter.end();
 }

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 
+#include "core/play/DrawPlay.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -13,13 +14,21 @@ namespace {
 constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
 constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
 
+void Draw(const MazeState& maze, Surface& surface, Answer answer, const Play* play, const CellGeometry& geometry)
+{
+    if (play)
+        DrawPlay(maze, *play, surface, geometry, answer);
+    else
+        DrawPicture(maze, surface, answer, geometry);
+}
+
 }  // namespace
 
-QImage PictureImage(const MazeState& maze, Answer answer, double scale)
+QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Play* play)
 {
     ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
     surface.SetScale(scale);
-    DrawPicture(maze, surface, answer);
+    Draw(maze, surface, answer, play, CellGeometry::For(maze.size));
     QImage image = surface.image();
     image.setDevicePixelRatio(scale);
     return image;
@@ -42,7 +51,7 @@ QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
     return image;
 }
 
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer)
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Play* play)
 {
     const int square = PaperSquare(maze.size);
     const int side = square + 1;
@@ -51,12 +60,13 @@ void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze
     painter.scale(target.width() / side, target.height() / side);
     {
         PainterSurface surface(painter, QSize(side, side), WindowFont());
-        DrawPicture(maze, surface, answer, CellGeometry::For(maze.size, square));
+        Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();
 }
 
-void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption)
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
+               const Play* play)
 {
     QFont font;
     font.setPointSizeF(kCaptionPoints);
@@ -65,7 +75,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Ans
     const qreal side = std::min(page.width(), page.height() - captionHeight);
     const QRectF picture(page.left() + (page.width() - side) / 2, page.top() + (page.height() - side - captionHeight) / 2,
                          side, side);
-    PaintPicture(painter, picture, maze, answer);
+    PaintPicture(painter, picture, maze, answer, play);
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);

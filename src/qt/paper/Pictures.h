@@ -7,6 +7,7 @@
 
 #include "core/maze/MazeState.h"
 #include "core/render/Geometry.h"
+#include "core/play/Play.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
@@ -22,17 +23,21 @@ inline constexpr int kPaperCell = 4;
 // cells there are at least kPaperCell pixels, otherwise kPaperCell units a cell.
 int PaperSquare(MazeSize size);
 
+// With `play`, each picture shows that game's trail and marker as the window does.
+
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
-QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0);
+QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Play* play = nullptr);
 
 // The picture at `cell` pixels a cell, as big as that makes it: for mazes too big for the
 // window's square. Painted through the vector surface, which keeps no strokes.
 QImage CellPictureImage(const MazeState& maze, Answer answer, int cell);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer);
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer,
+                  const Play* play = nullptr);
 
 // One page: the picture centred and as large as `page` allows, `caption` in small type under it.
-void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption);
+void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
+               const Play* play = nullptr);
 
 }  // namespace tolvane

@@ -15,7 +15,7 @@ bool PrintSheet(QPrinter& printer, const Sheet& sheet)
     if (!painter.begin(&printer))
         return false;
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintPage(painter, page, *sheet.maze, sheet.answer, SheetCaption(sheet));
+    PaintPage(painter, page, *sheet.maze, sheet.answer, SheetCaption(sheet), sheet.play);
     return painter.end();
 }
 

@@ -76,12 +76,27 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
     menu_ = new MazeMenu(*this, *this, [this](std::uint64_t seed) { OpenMaze(seed); });
+    play_ = new PlayController(*this, program_, picture_, Command1, Command2,
+                               [this](const char* name, const std::function<void()>& work) {
+                                   Handle(name, [&] {
+                                       if (std::string_view(name) == "Play_Start")
+                                           routeShown_ = false;  // starting a game stops the replay
+                                       work();
+                                   });
+                               });
+    menu_->AddFirst(play_->action());
     sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
+}
+
+Form1::~Form1()
+{
+    delete play_;
+    play_ = nullptr;
 }
 
 void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
@@ -144,6 +159,8 @@ void Form1::Handle(const char* name, Handler&& handler)
     update();
     menu_->Update();
     picture_.Follow(name, program_.state(), MazeCode());
+    if (play_)
+        play_->Follow(name);
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

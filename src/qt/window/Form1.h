@@ -15,6 +15,7 @@
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
 #include "qt/window/SizeMenu.h"
+#include "qt/window/PlayController.h"
 
 namespace tolvane {
 
@@ -25,6 +26,9 @@ class Form1 final : public QWidget, public ShownMaze {
 public:
     // `random` replaces the clock-seeded source, for tests that script the maze.
     explicit Form1(std::unique_ptr<RandomSource> random = nullptr);
+    // The game watches the window's events; it goes first, while the picture and the program it
+    // reaches still exist.
+    ~Form1() override;
 
     // Shows a run-time error to the user; by default a message box. Tests replace it.
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
@@ -42,8 +46,10 @@ public:
     bool RouteShown() const override { return routeShown_; }
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
+    const Play* ShownPlay() const override { return program_.play().Active() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
+    PlayController& play() { return *play_; }
 
     Program& program() { return program_; }
     ImageSurface& surface() { return surface_; }
@@ -76,6 +82,7 @@ private:
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
     SizeMenu* sizeMenu_ = nullptr;  // likewise
+    PlayController* play_ = nullptr;  // a child of the window
 };
 
 }  // namespace tolvane

@@ -108,6 +108,13 @@ void MazeMenu::PasteCode()
 
 void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
 
+void MazeMenu::AddFirst(QAction& action)
+{
+    QAction* first = menu_.actions().value(0);
+    menu_.insertAction(first, &action);
+    menu_.insertSeparator(first);
+}
+
 void MazeMenu::Copy()
 {
     if (!shown_.HasMaze())
@@ -160,7 +167,7 @@ void MazeMenu::Save()
         const qsizetype type = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
     }
-    const Sheet sheet{&shown_.Maze(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden};
+    const Sheet sheet{&shown_.Maze(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden, shown_.ShownPlay()};
     if (const auto error = WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
@@ -183,7 +190,8 @@ void MazeMenu::Print()
     dialog.setOptionTabs({&options});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden};
+    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden,
+                      shown_.ShownPlay()};
     if (!PrintSheet(printer, sheet))
         QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));

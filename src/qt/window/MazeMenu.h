@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 
 namespace tolvane {
 
@@ -23,6 +24,8 @@ public:
     virtual bool RouteShown() const = 0;
     virtual QImage ShownPicture() const = 0;
     virtual const MazeState& Maze() const = 0;
+    // The game being played on it, drawn into every copy of the picture, or nothing.
+    virtual const Play* ShownPlay() const = 0;
 
 protected:
     ~ShownMaze() = default;
@@ -41,6 +44,8 @@ public:
     void Popup(const QPoint& globalPos);
     // The menu itself, for the window to add its own choices to.
     QMenu& Menu() { return menu_; }
+    // Puts `action` at the top of the menu, above a separator: an item that acts on the game.
+    void AddFirst(QAction& action);
 
     void Copy();
     void CopyCode();

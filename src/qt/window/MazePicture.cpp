@@ -75,6 +75,8 @@ MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QA
 
 void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code)
 {
+    if (handler.starts_with("Play_") && handler != "Play_Stop")
+        return;  // a game speaks through Announce
     // Said after whatever the picture shows, so the state comes first to the listener.
     const QString codeWords = code.isEmpty() ? QString() : QLatin1Char(' ') + tr("Maze code %1.").arg(code);
     setToolTip(code.isEmpty() ? QString() : tr("Maze code %1").arg(code));
@@ -85,7 +87,7 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
         description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
-    } else if (handler == "Command1_Click") {
+    } else if (handler == "Command1_Click" || handler == "Play_Stop") {  // the maze alone
         name_ = tr("Maze");
         description_ = tr("A maze of %1 by %2 cells, from S at the top left to G at the bottom right. "
                           "Press %3 to draw the route.")
@@ -119,6 +121,18 @@ void MazePicture::Publish()
     throttle_.stop();
     // Each setter notifies assistive technology, and only when its text changes.
     setAccessibleName(name_);
+    setAccessibleDescription(description_);
+    sincePublished_.start();
+}
+
+void MazePicture::Announce(const QString& words)
+{
+    throttle_.stop();
+    name_ = words;
+    description_ = tr("Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.");
+    // The words of two moves in a row may be the same (two steps along one corridor); the setter
+    // of this Qt notifies on every call, so the second is spoken too.
+    setAccessibleName(words);
     setAccessibleDescription(description_);
     sincePublished_.start();
 }

@@ -30,6 +30,10 @@ public:
     // which the description and the tooltip name (empty when there is none).
     void Follow(std::string_view handler, const MazeState& state, const QString& code);
 
+    // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
+    // object with the focus, also when the words are the same as the last.
+    void Announce(const QString& words);
+
 private:
     void Publish();
 

@@ -1,0 +1,26 @@
+// The picture of a game: the maze with the player's trail and marker over it.
+#pragma once
+
+#include "core/maze/MazeState.h"
+#include "core/play/Play.h"
+#include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
+#include "core/solve/Answer.h"
+
+namespace tolvane {
+
+// Orange, apart from the route's red, the marks' blue and the walls' black, and a middle grey
+// on paper printed in grey (the marker darker still), between the route's and the page's.
+inline constexpr Colour kTrailColour = 0x008CF0;
+inline constexpr Colour kMarkerColour = 0x0055AA;
+// Wider than the route, so that the route drawn over the trail leaves it showing at both sides.
+inline constexpr int kTrailWidth = 5;
+inline constexpr int kMarkerSide = 9;
+
+// Redraws the maze, the trail through the cell centres and the marker as a square on its cell;
+// with Answer::Shown, the whole route between the trail and the marker. Leaves the pen black and
+// 1 pixel wide.
+void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry,
+              Answer answer = Answer::Hidden);
+
+}  // namespace tolvane

@@ -1,0 +1,66 @@
+// Routes the keys, the mouse, the focus and a clock tick to the game, and shows its status.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+
+#include "core/program/Program.h"
+#include "qt/window/MazePicture.h"
+
+namespace tolvane {
+
+class PlayController final : public QObject {
+public:
+    // Runs one of the program's handlers as the window runs every other: guarded, then shown.
+    using Runner = std::function<void(const char* handler, const std::function<void()>& work)>;
+
+    PlayController(QWidget& window, Program& program, MazePicture& picture, QAbstractButton& build,
+                   QAbstractButton& solve, Runner run);
+
+    // "Play" (P): starts a game on the maze shown, or starts it over.
+    QAction& action() { return play_; }
+    bool Playing() const { return program_.play().Active(); }
+
+    // Brings the status, the Play item and the focus in line after `handler` has run.
+    void Follow(std::string_view handler);
+
+    // Milliseconds on the game's monotonic clock.
+    Millis Now() const { return clock_.elapsed(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Key(const QKeyEvent& key);
+    bool Mouse(const QMouseEvent& mouse);
+    void Start();
+    void Leave();
+    void Move(Direction direction);
+    // Moves the marker towards `target` one open side at a time, as far as the walls allow.
+    void Walk(Cell target);
+    void Away();
+    void ShowStatus();
+    void Say(const QString& words);
+
+    QWidget& window_;
+    Program& program_;
+    MazePicture& picture_;
+    QAbstractButton& build_;
+    QAbstractButton& solve_;
+    Runner run_;
+    QAction play_;
+    QLabel status_;
+    QTimer refresh_;
+    QElapsedTimer clock_;
+    QPointer<QWidget> focusBefore_;  // the button to give the focus back to
+    bool dragging_ = false;
+};
+
+}  // namespace tolvane

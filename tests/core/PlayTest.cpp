@@ -1,0 +1,153 @@
+// Playing by hand: moves, the trail, the clock, the result, and play beside the replay and a build.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/Harness.h"
+#include "core/MazeCheck.h"
+#include "core/play/DrawPlay.h"
+
+namespace tolvane::testing {
+namespace {
+
+// The direction from a cell to its neighbour.
+Direction Towards(Cell from, Cell to)
+{
+    if (to.first != from.first)
+        return to.first > from.first ? Direction::Right : Direction::Left;
+    return to.second > from.second ? Direction::Down : Direction::Up;
+}
+
+std::vector<Cell> TrailCells(const Play& play)
+{
+    std::vector<Cell> cells;
+    for (const tolvane::Cell& c : play.Trail())
+        cells.emplace_back(c.x, c.y);
+    return cells;
+}
+
+std::size_t CountLines(const RecordingSurface& surface, Colour colour)
+{
+    return static_cast<std::size_t>(std::count_if(surface.ops().begin(), surface.ops().end(), [&](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Line && op.colour == colour;
+    }));
+}
+
+// A built maze with a game started on it.
+struct Game : Harness {
+    explicit Game(std::uint64_t seed)
+    {
+        program.Form_Load();
+        BuildWithSeed(seed);
+        program.Play_Start();
+        path = ShortestPath(s);
+    }
+    std::vector<Cell> path;  // the one route from S to G
+};
+
+TEST(Play, AMoveIntoAWallChangesNothingAndDrawsNothing)
+{
+    Game g(11);
+    ASSERT_EQ(MoveOutcome::Moved, g.program.Play_Move(Towards(g.path[0], g.path[1]), 100));
+    const Play before = g.program.play();
+    // Every closed side of the marker's cell, including the frame's.
+    int walls = 0;
+    for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up}) {
+        if (IsOpen(g.s, before.Marker(), d))
+            continue;
+        ++walls;
+        g.surface.Clear();
+        EXPECT_EQ(MoveOutcome::Blocked, g.program.Play_Move(d, 5000));
+        EXPECT_EQ(0u, g.surface.count());
+        EXPECT_EQ(TrailCells(before), TrailCells(g.program.play()));
+        EXPECT_EQ(1, g.program.play().Moves());
+        EXPECT_EQ(4900, g.program.play().clock().Elapsed(5000));
+    }
+    EXPECT_GE(walls, 1);
+}
+
+TEST(Play, SteppingBackRubsOutTheLastStepAndEveryMoveCounts)
+{
+    Game g(12);
+    const Direction out = Towards(g.path[0], g.path[1]);
+    const Direction back = Towards(g.path[1], g.path[0]);
+    g.program.Play_Move(out, 0);
+    g.program.Play_Move(Towards(g.path[1], g.path[2]), 0);
+    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1], g.path[2]}), TrailCells(g.program.play()));
+    EXPECT_EQ(MoveOutcome::SteppedBack, g.program.Play_Move(Towards(g.path[2], g.path[1]), 0));
+    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1]}), TrailCells(g.program.play()));
+    EXPECT_EQ(MoveOutcome::SteppedBack, g.program.Play_Move(back, 0));
+    EXPECT_EQ((std::vector<Cell>{g.path[0]}), TrailCells(g.program.play()));
+    EXPECT_EQ(4, g.program.play().Moves());
+}
+
+TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
+{
+    Game g(14);
+    for (std::size_t i = 1; i < g.path.size(); ++i) {
+        const MoveOutcome outcome = g.program.Play_Move(Towards(g.path[i - 1], g.path[i]), 1000 + 10 * i);
+        ASSERT_EQ(i + 1 == g.path.size() ? MoveOutcome::Reached : MoveOutcome::Moved, outcome) << i;
+    }
+    const Play& play = g.program.play();
+    EXPECT_TRUE(play.Finished());
+    EXPECT_EQ(static_cast<int>(g.path.size()), play.ShortestCells());
+    EXPECT_EQ(g.path, TrailCells(play));
+    const Millis last = 1000 + 10 * static_cast<Millis>(g.path.size() - 1);
+    EXPECT_EQ(last - 1010, play.clock().Elapsed(last + 60000));
+    EXPECT_EQ(MoveOutcome::Ignored, g.program.Play_Move(Towards(g.path.back(), g.path[g.path.size() - 2]), last + 1));
+}
+
+TEST(Play, TheClockStandsStillWhileThePlayerIsAway)
+{
+    PlayClock clock;
+    clock.SetAway(true, 0);  // away before the first move: nothing to pause yet
+    clock.SetAway(false, 500);
+    clock.Start(1000);
+    clock.SetAway(true, 3000);
+    EXPECT_TRUE(clock.Paused());
+    EXPECT_EQ(2000, clock.Elapsed(9000));
+    clock.SetAway(false, 10000);
+    EXPECT_FALSE(clock.Paused());
+    EXPECT_EQ(4000, clock.Elapsed(12000));
+    clock.Stop(12000);
+    clock.SetAway(true, 13000);
+    clock.SetAway(false, 20000);
+    EXPECT_EQ(4000, clock.Elapsed(30000));
+    EXPECT_FALSE(clock.Paused());
+}
+
+TEST(Play, NeverDrawsTheTrailAndTheReplayTogether)
+{
+    Harness h;
+    h.program.Form_Load();
+    h.surface.Clear();
+    h.program.Play_Start();  // before the first maze: nothing
+    EXPECT_FALSE(h.program.play().Active());
+    EXPECT_EQ(0u, h.surface.count());
+    h.BuildWithSeed(15);
+    h.program.Command2_Click();
+    h.program.Timer1_Timer();
+    h.program.Play_Start();  // during a replay: it stops
+    EXPECT_FALSE(h.timer.Enabled());
+    EXPECT_TRUE(h.program.play().Active());
+    const auto path = ShortestPath(h.s);
+    h.program.Play_Move(Towards(path[0], path[1]), 0);
+    // The answer during play ends the game and takes the trail away at once; no tick draws it.
+    h.surface.Clear();
+    h.program.Command2_Click();
+    EXPECT_FALSE(h.program.play().Active());
+    ASSERT_FALSE(h.surface.ops().empty());
+    EXPECT_EQ(DrawOp::Kind::Cls, h.surface.ops().front().kind);
+    while (h.timer.Enabled())
+        h.program.Timer1_Timer();
+    EXPECT_EQ(0u, CountLines(h.surface, kTrailColour));
+    EXPECT_EQ(0u, CountLines(h.surface, kMarkerColour));
+    // A build during play ends it too, and moves no longer do anything.
+    h.program.Play_Start();
+    h.BuildWithSeed(16);
+    EXPECT_FALSE(h.program.play().Active());
+    EXPECT_EQ(MoveOutcome::Ignored, h.program.Play_Move(Direction::Right, 0));
+}
+
+}  // namespace
+}  // namespace tolvane::testing
