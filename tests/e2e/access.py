@@ -74,8 +74,10 @@ class Window:
             if process.poll() is not None:
                 raise CheckFailed(f"Tolvane ended with status {process.returncode} before it joined the "
                                   f"accessibility bus")
+            # The program joins the bus before its window exists: a child count read then stays
+            # cached at 0 unless it is asked again.
             for app in pyatspi.Registry.getDesktop(0):
-                if app is not None and app.get_process_id() == process.pid and app.childCount:
+                if app is not None and app.get_process_id() == process.pid and fresh(app).childCount:
                     return app
             return None
         self.app = poll(find, timeout, "Tolvane did not show an accessible window")
