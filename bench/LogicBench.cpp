@@ -12,6 +12,7 @@
 #include "core/platform/Random.h"
 #include "core/play/Play.h"
 #include "core/program/Program.h"
+#include "core/solve/Search.h"
 
 namespace {
 
@@ -96,6 +97,58 @@ void BM_Command2_Click(benchmark::State& bench)
     bench.counters["route_entries"] = benchmark::Counter(cells, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Command2_Click);
+
+// Generation and search of a side x side maze, each timed on its own: the cost grows with the
+// cells (the draws of the bigger mazes come from the cells that may qualify, not the square).
+void BM_BuildSized(benchmark::State& bench)
+{
+    const int side = static_cast<int>(bench.range(0));
+    MazeState state({side, side});
+    ClockRandom clock;
+    for (auto _ : bench) {
+        BuildMaze(state, clock);
+        benchmark::DoNotOptimize(state);
+        benchmark::ClobberMemory();
+    }
+    bench.counters["ns_per_cell"] = benchmark::Counter(static_cast<double>(side) * side,
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_BuildSized)->Arg(101)->Arg(1001)->Unit(benchmark::kMillisecond);
+
+void BM_SolveSized(benchmark::State& bench)
+{
+    const int side = static_cast<int>(bench.range(0));
+    std::vector<MazeState> mazes;
+    for (std::uint64_t seed = 1; seed <= 4; ++seed)
+        mazes.push_back(MazeFromSeed(seed, {side, side}));
+    std::size_t next = 0;
+    for (auto _ : bench) {
+        Solve(mazes[next]);
+        benchmark::DoNotOptimize(mazes[next]);
+        if (mazes[next].Found == kFalse)
+            bench.SkipWithError("a generated maze had no route");
+        next = (next + 1) % mazes.size();
+    }
+    bench.counters["ns_per_cell"] = benchmark::Counter(static_cast<double>(side) * side,
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SolveSized)->Arg(101)->Arg(1001)->Unit(benchmark::kMillisecond);
+
+// Both, as one measured whole: what the comparison with generate-maze under Node times.
+void BM_BuildAndSolve(benchmark::State& bench)
+{
+    const int side = static_cast<int>(bench.range(0));
+    MazeState state({side, side});
+    ClockRandom clock;
+    for (auto _ : bench) {
+        BuildMaze(state, clock);
+        Solve(state);
+        benchmark::DoNotOptimize(state);
+    }
+}
+BENCHMARK(BM_BuildAndSolve)->Arg(1001)->Unit(benchmark::kMillisecond);
 
 // A game's move without drawing: the wall check and the trail, back and forth out of S.
 void BM_Play_Move_Logic(benchmark::State& bench)

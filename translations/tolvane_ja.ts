@@ -91,6 +91,72 @@
         <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
     </message>
     <message>
+        <source>With --export: mazes of this level, 1 to 5, each drawn until its route&apos;s length falls inside the level&apos;s band, so that a class set is fair:</source>
+        <translation>--export と共に: このレベル (1〜5) の迷路を作ります。道順の長さがレベルの範囲に入るまで作り直すので、クラス全員に同じ難しさの迷路が行き渡ります:</translation>
+    </message>
+    <message>
+        <source>adults</source>
+        <translation>大人</translation>
+    </message>
+    <message>
+        <source>With --export: mazes of this size, width x height cells, each from 2 to 1001; 21x21 unless given.</source>
+        <translation>--export と共に: この大きさ (横 x 縦 マス、それぞれ 2〜1001) の迷路を作ります。指定しなければ 21x21 です。</translation>
+    </message>
+    <message>
+        <source>WxH</source>
+        <translation>横x縦</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: this title on every page.</source>
+        <translation>PDF への --export と共に: すべてのページにこの題名を入れます。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: leave out the line for a name and the date at the top of the puzzle pages.</source>
+        <translation>PDF への --export と共に: 問題ページ上部の名前と日付の欄を省きます。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: this many mazes to a page, 1, 2, 4 or 6; the answer key takes at least 4 to a page.</source>
+        <translation>PDF への --export と共に: 1 ページに載せる迷路の数 (1、2、4、6)。解答は 1 ページに 4 つ以上載せます。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: the paper, a4 or letter; by default the one your locale uses.</source>
+        <translation>PDF への --export と共に: 用紙 (a4 または letter)。指定しなければロケールの用紙です。</translation>
+    </message>
+    <message>
+        <source>With --export to a PNG: this many pixels a cell, 1 to 64, instead of the window&apos;s picture; for big mazes.</source>
+        <translation>PNG への --export と共に: 1 マスをこのピクセル数 (1〜64) で描きます。ウィンドウの絵の代わりに、大きな迷路向けです。</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>ピクセル</translation>
+    </message>
+    <message>
+        <source>the window shows mazes of up to %1x%1 cells; write this one to a file with --export</source>
+        <translation>ウィンドウに表示できる迷路は %1x%1 マスまでです。この迷路は --export でファイルに書き出してください</translation>
+    </message>
+    <message>
+        <source>--size and --level do not go together: a level has its own size</source>
+        <translation>--size と --level は一緒に使えません。レベルには決まった大きさがあります</translation>
+    </message>
+    <message>
+        <source>a maze code names its own size; leave out --size and --level</source>
+        <translation>迷路コードは自身の大きさを含んでいます。--size と --level を外してください</translation>
+    </message>
+    <message>
+        <source>
+%1 = %2, %3 x %4 cells, routes of %5 to %6 cells</source>
+        <translation>
+%1 = %2、%3 x %4 マス、道順 %5〜%6 マス</translation>
+    </message>
+    <message>
+        <source>ages %1</source>
+        <translation>%1 歳</translation>
+    </message>
+    <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 が 2 回以上指定されています</translation>
     </message>
@@ -103,10 +169,6 @@
         <translation>%1 は迷路コードではありません: %2</translation>
     </message>
     <message>
-        <source>--count takes a whole number from 1 to %1, not %2</source>
-        <translation>--count には 1 から %1 までの整数を指定してください (%2 は使えません)</translation>
-    </message>
-    <message>
         <source>Usage: %1 [options]</source>
         <translation>使い方: %1 [オプション]</translation>
     </message>
@@ -117,6 +179,22 @@
     <message>
         <source>&apos;tolvane --help&apos; lists the options</source>
         <translation>オプションの一覧は &apos;tolvane --help&apos; で表示されます</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from 1 to %2, not %3</source>
+        <translation>--%1 には 1〜%2 の整数を指定します。%3 は使えません</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each side from %1 to %2, such as 31x31, not %3</source>
+        <translation>--size には 31x31 のように 横x縦 (それぞれ %1〜%2) を指定します。%3 は使えません</translation>
+    </message>
+    <message>
+        <source>--level takes 1 to %1, not %2</source>
+        <translation>--level には 1〜%1 を指定します。%2 は使えません</translation>
+    </message>
+    <message>
+        <source>--per-page takes 1, 2, 4 or 6, not %1</source>
+        <translation>--per-page には 1、2、4、6 のいずれかを指定します。%1 は使えません</translation>
     </message>
     <message>
         <source>Move the focus between the buttons.</source>
@@ -174,6 +252,10 @@
         <source>Keys in the window:</source>
         <translation>ウィンドウのキー:</translation>
     </message>
+    <message>
+        <source>--paper takes a4 or letter, not %1</source>
+        <translation>--paper には a4 か letter を指定します。%1 は使えません</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -216,6 +298,26 @@
     <message>
         <source>--count needs a PDF file: a PNG or SVG file holds one maze</source>
         <translation>--count には PDF ファイルが必要です。PNG や SVG には迷路が 1 つしか入りません</translation>
+    </message>
+    <message>
+        <source>--per-page, --title, --no-name-line and --paper need a PDF file</source>
+        <translation>--per-page、--title、--no-name-line、--paper には PDF ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>--png-cell needs a PNG file</source>
+        <translation>--png-cell には PNG ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>a PNG of %1x%2 cells at %3 pixels a cell would be %4 pixels wide; at most %5 are: choose a smaller --png-cell, or a PDF or SVG</source>
+        <translation>%1x%2 マスを 1 マス %3 ピクセルで描く PNG は幅 %4 ピクセルになります。上限は %5 ピクセルです。小さな --png-cell か、PDF または SVG を選んでください</translation>
+    </message>
+    <message>
+        <source>the title is too long for one line across the page; shorten it</source>
+        <translation>題名がページの幅の 1 行に収まりません。短くしてください</translation>
+    </message>
+    <message>
+        <source>%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, or fewer to a page</source>
+        <translation>%1x%2 の迷路は 1 ページに %3 つ入りません。入るのは 1 辺 %4 マスまでです。1 ページの数を減らしてください</translation>
     </message>
 </context>
 <context>
@@ -301,14 +403,6 @@
         <translation>迷路</translation>
     </message>
     <message>
-        <source>A maze of 21 by 21 cells, from S at the top left to G at the bottom right. Press %1 to draw the route.</source>
-        <translation>21×21 マスの迷路です。左上の S から右下の G まで続いています。%1 を押すと道順を描きます。</translation>
-    </message>
-    <message>
-        <source>A maze of 21 by 21 cells. No route from S to G was found.</source>
-        <translation>21×21 マスの迷路です。S から G への道順は見つかりませんでした。</translation>
-    </message>
-    <message>
         <source>Maze, route being drawn</source>
         <translation>迷路（道順を描いています）</translation>
     </message>
@@ -331,6 +425,14 @@
     <message>
         <source>Finds the route from S to G and draws it.</source>
         <translation>S から G までの道順を探して描きます。</translation>
+    </message>
+    <message>
+        <source>A maze of %1 by %2 cells, from S at the top left to G at the bottom right. Press %3 to draw the route.</source>
+        <translation>%1×%2 マスの迷路です。左上の S から右下の G まで続いています。%3 を押すと道順を描きます。</translation>
+    </message>
+    <message>
+        <source>A maze of %1 by %2 cells. No route from S to G was found.</source>
+        <translation>%1×%2 マスの迷路です。S から G への道順は見つかりませんでした。</translation>
     </message>
     <message>
         <source>Maze code %1.</source>
@@ -468,6 +570,17 @@ Escで終了。</translation>
     </message>
 </context>
 <context>
+    <name>SizeMenu</name>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>大きさ(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>%1 × %1</source>
+        <translation>%1 × %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Tolvane needs a display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
@@ -514,6 +627,37 @@ Escで終了。</translation>
     <message>
         <source>Closes the window</source>
         <translation>ウィンドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>route %1 cells · %2 dead ends · %3 junctions on the route</source>
+        <translation>道順 %1 マス・行き止まり %2・道順上の分かれ道 %3</translation>
+    </message>
+    <message>
+        <source>Level %1 · %2</source>
+        <translation>レベル %1・%2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>解答</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+    <message>
+        <source>%1.  Maze %2</source>
+        <translation>%1.  迷路 %2</translation>
     </message>
 </context>
 </TS>

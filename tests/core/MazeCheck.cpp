@@ -26,7 +26,7 @@ std::vector<Cell> ShortestPath(const MazeState& s)
         const auto [x, y] = queue.front();
         queue.pop_front();
         for (const Cell& n : {Cell{x + 1, y}, Cell{x - 1, y}, Cell{x, y + 1}, Cell{x, y - 1}}) {
-            if (n.first < 0 || n.first > kLast || n.second < 0 || n.second > kLast)
+            if (n.first < 0 || n.first > s.LastX() || n.second < 0 || n.second > s.LastY())
                 continue;
             if (!from.count(n) && Open(s, {x, y}, n)) {
                 from[n] = {x, y};
@@ -34,10 +34,11 @@ std::vector<Cell> ShortestPath(const MazeState& s)
             }
         }
     }
-    if (!from.count({kLast, kLast}))
+    const Cell goal{s.LastX(), s.LastY()};
+    if (!from.count(goal))
         return {};
     std::vector<Cell> path;
-    for (Cell c{kLast, kLast}; c.first != -1; c = from[c])
+    for (Cell c = goal; c.first != -1; c = from[c])
         path.push_back(c);
     std::reverse(path.begin(), path.end());
     return path;

@@ -13,7 +13,7 @@ namespace tolvane::testing {
 using Cell = std::pair<int, int>;
 
 // Empty when the state holds a freshly built perfect maze in a closed frame, with every region
-// 1..100 in use; otherwise the first fault found.
+// in use; otherwise the first fault found.
 inline std::string PerfectMazeProblem(const MazeState& s)
 {
     for (auto check : {quality::CheckWallCodes, quality::CheckBuiltFrame, quality::CheckPerfectMaze})
@@ -25,7 +25,7 @@ inline std::string PerfectMazeProblem(const MazeState& s)
 // Whether the wall between two neighbouring playable cells is open.
 bool Open(const MazeState& s, Cell a, Cell b);
 
-// The shortest path from (0, 0) to (20, 20) by breadth-first search; empty when there is none.
+// The shortest path from (0, 0) to the goal by breadth-first search; empty when there is none.
 std::vector<Cell> ShortestPath(const MazeState& s);
 
 // The route entries 1..PathLen as cells.

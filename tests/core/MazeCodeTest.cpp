@@ -6,6 +6,7 @@
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
 #include "core/maze/MazeCode.h"
+#include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 
 namespace tolvane::testing {
@@ -15,10 +16,35 @@ namespace {
 std::uint64_t WallsDigest(const MazeState& s)
 {
     std::uint64_t h = 0xcbf29ce484222325ull;
-    for (int x = -1; x <= kSide; ++x)
-        for (int y = -1; y <= kSide; ++y)
+    for (int x = -1; x <= s.Width(); ++x)
+        for (int y = -1; y <= s.Height(); ++y)
             h = (h ^ static_cast<std::uint16_t>(s.Walls(x, y))) * 0x100000001b3ull;
     return h;
+}
+
+// Every single character of `code` (but its separators) changed to any other of the alphabet,
+// and every two neighbours swapped, is refused by `parse`.
+template <typename Parse>
+void ExpectEveryTypoRefused(const std::string& code, Parse parse)
+{
+    const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZx";
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (code[i] == '-')
+            continue;
+        for (const char c : alphabet) {
+            if (std::toupper(c) == std::toupper(code[i]))  // "x" and "X" are one size mark
+                continue;
+            std::string typo = code;
+            typo[i] = c;
+            ASSERT_FALSE(parse(typo)) << typo;
+        }
+        const std::size_t next = i + 1 < code.size() && code[i + 1] == '-' ? i + 2 : i + 1;
+        if (next < code.size() && code[i] != code[next]) {
+            std::string swapped = code;
+            std::swap(swapped[i], swapped[next]);
+            ASSERT_FALSE(parse(swapped)) << swapped;
+        }
+    }
 }
 
 TEST(MazeCode, TheCodeOfEveryClockSeededMazeRebuildsThatMaze)
@@ -131,6 +157,48 @@ TEST(MazeCode, CleaningReadsWhatPeoplePasteAsThePlainCode)
         EXPECT_EQ(std::string("3F7KQ-m2xwa"), CleanCodeText(std::string("3F7KQ") + dash + "m2xwa")) << dash;
     EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, ReadMazeCode("\xEF\xBC\x93" "F7KQ\xE2\x88\x92M2XWA\n").seed);
     EXPECT_EQ("", CleanCodeText(" \n\t "));
+}
+
+TEST(SizedCode, NamesItsSizeRoundTripsAndRefusesEveryTypo)
+{
+    // The classic size keeps its code, with or without the sized reading.
+    const auto classic = ParseSizedCode("3F7KQ-M2XWA");
+    ASSERT_TRUE(classic);
+    EXPECT_EQ(kClassicSize, classic->size);
+    EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, classic->seed);
+    EXPECT_EQ("3F7KQ-M2XWA", FormatSizedCode(*classic));
+    EXPECT_FALSE(ParseSizedCode("21x21-3F7KQ-M2XWA"));  // one maze, one code
+
+    for (const MazeSize size : {MazeSize{2, 2}, {31, 45}, {45, 31}, {999, 1000}, {1001, 1001}}) {
+        const SizedSeed maze{0x0ABC'DEF0'1234ull, size};
+        const std::string code = FormatSizedCode(maze);
+        EXPECT_LE(code.size(), 20u) << code;
+        EXPECT_EQ(SizeText(size), code.substr(0, SizeText(size).size()));
+        EXPECT_EQ(maze, ParseSizedCode(code)) << code;
+        ExpectEveryTypoRefused(code, [](const std::string& text) { return ParseSizedCode(text); });
+    }
+    EXPECT_EQ("31x45-00000-0000X", FormatSizedCode({0, {31, 45}}));
+    EXPECT_EQ((SizedSeed{0, {31, 45}}), ParseSizedCode(" 31 × 45 000000000x"));
+    EXPECT_EQ("1001x1001-000000000P", FormatSizedCode({0, {1001, 1001}}));
+    for (const char* bad : {"1x45-00000-0000X", "31x1002-00000-0000X", "x45-00000-0000X", "31x-00000-0000X", "031x45-00000-0000X", "31x45"})
+        EXPECT_FALSE(ParseSizedCode(bad)) << bad;
+}
+
+// Codes of other sizes are promises too.
+TEST(SizedCode, PinnedCodesKeepTheirMazes)
+{
+    const std::pair<const char*, std::uint64_t> pinned[] = {
+        {"11x11-3F7KQ-M2XWG", 0x47511163c5a411ceull},
+        {"31x45-T01VA-NE015", 0xfde5629a12494d00ull},
+        {"51x51-8H4Q2-RDEYG", 0xf19ea012bcaa6cd9ull},
+        {"101x101-00000-0000P", 0x2b54ab74aa1b42a7ull},
+        {"1001x1001-000000000P", 0xe0b707a470545214ull},
+    };
+    for (const auto& [code, digest] : pinned) {
+        const auto maze = ParseSizedCode(code);
+        ASSERT_TRUE(maze) << code;
+        EXPECT_EQ(digest, WallsDigest(MazeFromSeed(maze->seed, maze->size))) << code;
+    }
 }
 
 }  // namespace

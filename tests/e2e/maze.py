@@ -8,18 +8,18 @@ from picture import CELL, GOAL, LAST, SIDE, START, in_rect, COMMAND1, COMMAND2, 
 # line below it. Column -1 and row -1 carry the left and top edges of the square.
 
 
-def all_edges():
-    for x in range(-1, SIDE):
-        for y in range(SIDE):
+def all_edges(width=SIDE, height=SIDE):
+    for x in range(-1, width):
+        for y in range(height):
             yield ("right", x, y)
-    for x in range(SIDE):
-        for y in range(-1, SIDE):
+    for x in range(width):
+        for y in range(-1, height):
             yield ("bottom", x, y)
 
 
-def is_frame(edge):
+def is_frame(edge, width=SIDE, height=SIDE):
     side, x, y = edge
-    return (side == "right" and x in (-1, SIDE - 1)) or (side == "bottom" and y in (-1, SIDE - 1))
+    return (side == "right" and x in (-1, width - 1)) or (side == "bottom" and y in (-1, height - 1))
 
 
 def edge_pixels(edge):
@@ -42,30 +42,35 @@ def edge_between(a, b):
 
 
 class Maze:
-    """The walls of the square as read from a picture: edge -> True where a wall is drawn."""
+    """The walls of the square as read from a picture: edge -> True where a wall is drawn. A maze
+    of another size than 21 x 21 says its own."""
 
-    def __init__(self, walls):
+    def __init__(self, walls, width=SIDE, height=SIDE):
         self.walls = walls
+        self.width = width
+        self.height = height
 
     def __eq__(self, other):
         return isinstance(other, Maze) and self.walls == other.walls
 
     def open_inner_edges(self):
-        return [e for e, wall in self.walls.items() if not wall and not is_frame(e)]
+        return [e for e, wall in self.walls.items() if not wall and not is_frame(e, self.width, self.height)]
 
     def neighbours(self, cell):
         x, y = cell
         for nx, ny in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-            if 0 <= nx < SIDE and 0 <= ny < SIDE and not self.walls[edge_between(cell, (nx, ny))]:
+            if 0 <= nx < self.width and 0 <= ny < self.height and not self.walls[edge_between(cell, (nx, ny))]:
                 yield (nx, ny)
 
     def problems_as_perfect_maze(self):
         """Why this is not a perfect maze with a closed frame; empty when it is one."""
-        problems = [f"frame edge {e} is open" for e, wall in self.walls.items() if is_frame(e) and not wall]
+        problems = [f"frame edge {e} is open" for e, wall in self.walls.items()
+                    if is_frame(e, self.width, self.height) and not wall]
         opened = self.open_inner_edges()
-        if len(opened) != SIDE * SIDE - 1:
-            problems.append(f"{len(opened)} open inner walls, a perfect maze has {SIDE * SIDE - 1}")
-        parent = {(x, y): (x, y) for x in range(SIDE) for y in range(SIDE)}
+        cells = self.width * self.height
+        if len(opened) != cells - 1:
+            problems.append(f"{len(opened)} open inner walls, a perfect maze has {cells - 1}")
+        parent = {(x, y): (x, y) for x in range(self.width) for y in range(self.height)}
 
         def root(c):
             while parent[c] != c:
@@ -89,8 +94,10 @@ class Maze:
             problems.append(f"the cells fall apart into {parts} unconnected parts")
         return problems
 
-    def path(self, start=START, goal=GOAL):
-        """The shortest path from start to goal as a list of cells, both ends included; None if there is none."""
+    def path(self, start=START, goal=None):
+        """The shortest path from start to goal (the bottom-right cell unless given) as a list of cells,
+        both ends included; None if there is none."""
+        goal = goal or (self.width - 1, self.height - 1)
         previous = {start: None}
         queue = deque([start])
         while queue:

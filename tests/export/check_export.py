@@ -15,7 +15,7 @@ import unicodedata
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from maze import Maze, all_edges  # noqa: E402
-from picture import CELL, GOAL, SIDE, START, Picture  # noqa: E402
+from picture import CELL, GOAL, LAST as SQUARE, SIDE, START, Picture  # noqa: E402
 
 CODE = "3F7KQ-M2XWA"
 failures = []
@@ -32,14 +32,14 @@ def run(*args, env=None):
     return result.returncode, result.stdout, result.stderr
 
 
-def page(pdf, number, on_paper=True):
-    """Page `number` of a PDF as a picture at 150 dpi: on white paper, or else on magenta, so that
-    whatever the page leaves unpainted shows."""
+def page(pdf, number, on_paper=True, dpi=150):
+    """Page `number` of a PDF as a picture at 150 dpi unless told: on white paper, or else on
+    magenta, so that whatever the page leaves unpainted shows."""
     if on_paper:
-        ppm = subprocess.run(["pdftoppm", "-r", "150", "-f", str(number), "-l", str(number), pdf],
+        ppm = subprocess.run(["pdftoppm", "-r", str(dpi), "-f", str(number), "-l", str(number), pdf],
                              capture_output=True, check=True).stdout
         return Picture.from_ppm(ppm)
-    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", "150", "-f", str(number), "-l", str(number),
+    png = subprocess.run(["pdftocairo", "-png", "-transp", "-r", str(dpi), "-f", str(number), "-l", str(number),
                           "-singlefile", pdf, "-"], capture_output=True, check=True).stdout
     return png_picture(png, "magenta")
 
@@ -65,29 +65,90 @@ def svg_picture(path):
     return Picture(side, side, rgb)
 
 
-def read_page(pic):
+def read_page(pic, frame=None):
     """What a page shows: the maze, the cells whose centre is red, the cells whose centre is neither
     red nor white (S and G left out, their letters may cover it), and the frame's left, top and
-    right. The frame's top-left corner is the first black pixel, its width the black run from there."""
-    first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
-    left, top = first % pic.width, first // pic.width
-    right = left
-    while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
-        right += 1
+    right. The frame's top-left corner is the first black pixel, its width the black run from there,
+    unless `frame` gives them (as `frames` finds them on a page with more than the maze)."""
+    if frame is None:
+        first = next(i for i in range(pic.width * pic.height) if pic.kind(i % pic.width, i // pic.width) == "black")
+        left, top = first % pic.width, first // pic.width
+        right = left
+        while right + 1 < pic.width and pic.kind(right + 1, top) == "black":
+            right += 1
+    else:
+        left, top, right = frame
     unit = (right + 1 - left) / (CELL * SIDE + 1)
 
     def at(x, y):
         return pic.kind(int(left + x * unit), int(top + y * unit))
 
+    def wall(x, y):  # a line one unit wide, found within a pixel of where it should be
+        px, py = int(left + x * unit), int(top + y * unit)
+        return any(pic.kind(min(px + dx, pic.width - 1), min(py + dy, pic.height - 1)) == "black"
+                   for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+
     walls = {}
     for edge in all_edges():
         side, x, y = edge
         point = (CELL * (x + 1) + 0.5, CELL * y + 8.5) if side == "right" else (CELL * x + 8.5, CELL * (y + 1) + 0.5)
-        walls[edge] = at(*point) == "black"
+        walls[edge] = wall(*point)
     centres = {(x, y): at(CELL * x + 8.5, CELL * y + 8.5) for x in range(SIDE) for y in range(SIDE)}
     red = {cell for cell, kind in centres.items() if kind == "red"}
     bare = {cell for cell, kind in centres.items() if kind not in ("red", "white") and cell not in (START, GOAL)}
     return Maze(walls), red, bare, (left, top, right)
+
+
+def read_frame(pic, left, top, right, width, height):
+    """The maze of width x height cells whose frame's top line runs from (left, top) to (right, top),
+    and the cells whose centre is red. A maze fills the window's 357-unit square with whole cells,
+    or takes 4 units a cell where those would be fewer; a wall is one unit."""
+    cell = SQUARE // max(width, height)
+    cell = cell if cell >= 4 else 4
+    unit = (right + 1 - left) / (cell * width + 1)
+
+    def at(x, y):
+        return pic.kind(int(left + (x + 0.5) * unit), int(top + (y + 0.5) * unit))
+
+    def wall(x, y):  # a line one unit wide, found within a pixel of where it should be
+        px, py = int(left + (x + 0.5) * unit), int(top + (y + 0.5) * unit)
+        return any(max(pic.pixel(px + dx, py + dy)) <= 128 for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+
+    walls = {}
+    for edge in all_edges(width, height):
+        side, x, y = edge
+        point = (cell * (x + 1), cell * y + cell // 2) if side == "right" else (cell * x + cell // 2, cell * (y + 1))
+        walls[edge] = wall(*point)
+    red = {(x, y) for x in range(width) for y in range(height) if at(cell * x + cell // 2, cell * y + cell // 2) == "red"}
+    return Maze(walls, width, height), red
+
+
+def frames(pic):
+    """The top-left corner and right end of every maze frame on a page, in reading order: the
+    longest black lines that a black line of the same length runs down from (the mazes of a
+    page are all of one size)."""
+    dark = bytes(1 if max(pic.rgb[i:i + 3]) <= 128 else 0 for i in range(0, len(pic.rgb), 3))
+    found = []
+    for y in range(1, pic.height):
+        row = dark[y * pic.width:(y + 1) * pic.width]
+        for run in re.finditer(b"\x01{30,}", row):
+            x0, x1 = run.start(), run.end() - 1
+            above = dark[(y - 1) * pic.width + x0:(y - 1) * pic.width + x1]
+            down = all(any(dark[(y + k) * pic.width + x0 - 1:(y + k) * pic.width + x0 + 2])
+                       for k in range(0, min((x1 - x0) * 9 // 10, pic.height - y)))
+            # The row above may hold a few dark pixels where the line's smoothed edge lies under
+            # the ends of walls; a frame's first row is the first of the line, not its second.
+            if sum(above) < len(above) // 2 and down and x1 - x0 < pic.height - y and not any(
+                    abs(x0 - fx) <= 3 and abs(y - fy) <= 3 for fx, fy, _ in found):
+                found.append((x0, y, x1))
+    longest = max((x1 - x0 for x0, _, x1 in found), default=0)
+    return [f for f in found if f[2] - f[0] >= longest * 0.9]
+
+
+def numbered_codes(text):
+    """Number -> (width, height, code) of every maze caption on a page."""
+    return {int(n): (int(w), int(h), f"{w}x{h}-{code}")
+            for n, w, h, code in re.findall(r"(\d+)\.\s+Maze\s+(\d+)x(\d+)-(\S+)", text)}
 
 
 def text_of(pdf):
@@ -102,23 +163,34 @@ def page_count(pdf):
 
 
 def layout_problems(pic, frame):
-    """Where a page's picture and caption do not stand as they must: the picture centred across the
-    page, the caption centred under it, the two together centred down the page, nothing else."""
+    """Where a worksheet page of one maze, without a title or a name line, does not stand as it
+    must: the picture centred across the page, the caption centred under it, the two together
+    centred down the page above the page number, nothing else."""
     left, top, right = frame
     bottom = top + right - left
     paper = pic.rgb[:3] * pic.width
     rows = [y for y in range(pic.height) if pic.rgb[3 * y * pic.width:3 * (y + 1) * pic.width] != paper]
-    caption = [y for y in rows if y > bottom]
+    # The page number, the last line of ink, is left aside: the maze and its caption share the
+    # page above it.
+    footer = [y for y in rows if y > bottom and not any(r in rows for r in range(y - 15, y))]
+    footer_top = footer[-1] if footer else pic.height
+    rows = [y for y in rows if y < footer_top]
+    caption = [y for y in rows if y > bottom + 3]  # below the frame's bottom line, however thick
     problems = []
     if rows[0] < top - 1 or not caption or caption[0] < bottom + 3:
         problems.append(f"ink from row {rows[0]} to {rows[-1]}, frame from {top} to {bottom}: no caption under it")
     # As large as the page allows: margins of the width that printers leave, equal on both sides.
     millimetre = pic.width / 210
-    if abs(left - (pic.width - 1 - right)) > 1 or not 5 * millimetre <= left <= 21 * millimetre:
+    # (The renderer widens a frame line by a fraction of a pixel unevenly: 0.6 mm of leeway, far
+    # below any misplaced margin or gap.)
+    if abs(left - (pic.width - 1 - right)) > 0.6 * millimetre or not 5 * millimetre <= left <= 21 * millimetre:
         problems.append(f"the picture stands {left} px from the left edge, {pic.width - 1 - right} px from the right")
-    if abs(top - (pic.height - 1 - rows[-1])) > 20:
-        problems.append(f"the picture starts {top} px from the top, the caption ends {pic.height - 1 - rows[-1]} px "
-                        "from the bottom")
+    millimetre_down = pic.height / 297
+    above = top - 15 * millimetre_down                           # below the top margin
+    below = footer_top - 9 * millimetre_down - rows[-1]         # above the page number's row
+    if abs(above - below) > 8 * millimetre_down:
+        problems.append(f"the picture starts {above:.0f} px below the margin, the caption ends {below:.0f} px above "
+                        "the page number's row")
     inked = [x for x in range(pic.width) if any(pic.pixel(x, y) != pic.pixel(0, 0) for y in caption)]
     if inked and abs(inked[0] + inked[-1] - (pic.width - 1)) > 4:
         problems.append(f"the caption runs from {inked[0]} to {inked[-1]}, off the centre of a {pic.width} px page")
@@ -126,34 +198,98 @@ def layout_problems(pic, frame):
 
 
 def worksheets(work):
-    """Every puzzle page a perfect maze of its own with its own code, every answer page the same
-    maze as its puzzle with that maze's route, in the same order; the pages laid out alike."""
-    count = 3
+    # A class set: five level-1 mazes, four to a page, a title, and the answer key.
     pdf = os.path.join(work, "sheets.pdf")
-    status, _, err = run("--export", pdf, "--count", str(count), "--solution")
-    check(status == 0 and not err, f"--count {count} --solution: status {status}, stderr {err!r}")
-    check(page_count(pdf) == 2 * count, f"{count} mazes with solutions make {page_count(pdf)} pages, not {2 * count}")
-    codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text) for text in text_of(pdf).split("\f")[:2 * count]]
-    check(all(len(found) == 1 for found in codes) and len({found[0] for found in codes}) == count
-          and codes[:count] == codes[count:], f"the pages name the codes {codes}")
-    puzzles = []
+    status, _, err = run("--export", pdf, "--count", "5", "--level", "1", "--per-page", "4", "--solution",
+                         "--title", "Room 4 mazes", "--paper", "letter")
+    check(status == 0 and not err, f"a class set: status {status}, stderr {err!r}")
+    check(page_count(pdf) == 4, f"5 mazes four to a page and their answers make {page_count(pdf)} pages, not 4")
+    check("612 x 792" in subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout, "not on Letter")
+    texts = text_of(pdf).split("\f")[:4]
+    for n, text in enumerate(texts, 1):
+        check("Room 4 mazes" in text and f"Page {n} of 4" in text, f"page {n} lacks the title or its number")
+        puzzle_page = n <= 2
+        check(("Name" in text and "Date" in text) == puzzle_page, f"page {n}: the name line is wrong")
+        check(("Answer key" in text) != puzzle_page, f"page {n}: the answer key heading is wrong")
+    routes = [int(r) for r in re.findall(r"Level 1 · route (\d+) cells", texts[0] + texts[1])]
+    check(len(routes) == 5 and all(15 <= r <= 19 for r in routes), f"level 1 routes outside 15..19: {routes}")
+    puzzles = {**numbered_codes(texts[0]), **numbered_codes(texts[1])}
+    answers = {**numbered_codes(texts[2]), **numbered_codes(texts[3])}
+    check(sorted(puzzles) == [1, 2, 3, 4, 5] and puzzles == answers, f"puzzles {puzzles} and answers {answers} differ")
+    check(len({code for _, _, code in puzzles.values()}) == 5, "a class set repeats a maze")
+
+    # The mazes of page 1 and the answers of page 3 read back: same mazes, each answer's route its own.
+    shown = {}
+    for number, (n, kind) in ((1, (1, "puzzle")), (3, (1, "answer"))):
+        pic = page(pdf, number, 200)
+        corners = frames(pic)
+        check(len(corners) == 4, f"page {number} shows {len(corners)} mazes, not 4")
+        for i, (x0, y0, x1) in enumerate(corners[:4]):
+            w, h, _ = puzzles.get(n + i, (8, 8, ""))
+            shown[(kind, n + i)] = read_frame(pic, x0, y0, x1, w, h)
+    for i in range(1, 5):
+        maze, red = shown.get(("puzzle", i), (None, None))
+        solved, route = shown.get(("answer", i), (None, None))
+        if maze is None or solved is None:
+            continue
+        check(not maze.problems_as_perfect_maze(), f"puzzle {i}: {maze.problems_as_perfect_maze()[:3]}")
+        check(not red, f"puzzle {i} shows a route")
+        check(solved == maze, f"answer {i} is another maze than puzzle {i}")
+        ends = {(0, 0), (maze.width - 1, maze.height - 1)}  # S and G lie over the route on paper
+        check(route - ends == set(maze.path() or []) - ends, f"answer {i} does not show puzzle {i}'s route from S to G")
+
+    # One maze a page, and after them an answer key four to a page: every puzzle page a perfect
+    # maze of its own with its own code, every answer the same maze with that maze's route.
+    count = 3
+    plain = os.path.join(work, "plain.pdf")
+    status, _, err = run("--export", plain, "--count", str(count), "--solution", "--no-name-line")
+    check(status == 0 and not err and page_count(plain) == count + 1,
+          f"{count} mazes and their answers: status {status}, {err!r}, {page_count(plain)} pages")
+    pages = text_of(plain).split("\f")
+    check("Name" not in pages[0], "--no-name-line kept the name line")
+    codes = [re.findall(r"[0-9A-Z]{5}-[0-9A-Z]{5}", text) for text in pages[:count + 1]]
+    check(all(len(found) == 1 for found in codes[:count]) and len({found[0] for found in codes[:count]}) == count
+          and [found[0] for found in codes[:count]] == codes[count], f"the pages name the codes {codes}")
+    answers = page(plain, count + 1, dpi=200)
+    corners = frames(answers)
+    check(len(corners) == count, f"the answer page shows {len(corners)} mazes, not {count}")
     for number in range(1, count + 1):
         # The first page on no paper at all: the picture brings its own white background.
-        shown = page(pdf, number, on_paper=number != 1)
-        puzzle, red, bare, frame = read_page(shown)
+        shown = page(plain, number, on_paper=number != 1, dpi=200)
+        found = frames(shown)
+        check(len(found) == 1, f"page {number} shows {len(found)} mazes, not one")
+        puzzle, red, bare, frame = read_page(shown, (found or [None])[0])
         check(not puzzle.problems_as_perfect_maze(), f"page {number}: {puzzle.problems_as_perfect_maze()[:3]}")
         check(not red and not bare, f"page {number}, a puzzle, shows red in {sorted(red)[:3]}, neither white nor "
                                     f"red in {sorted(bare)[:3]}")
         if number == 1:
             problems = layout_problems(shown, frame)
             check(not problems, f"page 1: {problems}")
-        check(puzzle not in puzzles, f"page {number} shows the maze of an earlier page")
-        puzzles.append(puzzle)
-        answer, red, bare, _ = read_page(page(pdf, count + number))
-        check(answer == puzzle, f"page {count + number} is not the solution of page {number}")
-        # On paper S and G lie over the route: its cells but theirs are red.
-        check(red == set(puzzle.path() or []) - {START, GOAL} and not bare,
-              f"page {count + number} does not show the route of page {number}'s maze from S to G under S and G")
+        if number <= len(corners):
+            answer, route = read_frame(answers, *corners[number - 1], SIDE, SIDE)
+            check(answer == puzzle, f"answer {number} is not the solution of page {number}")
+            # On paper S and G lie over the route, a small G's opening may show red or not: the
+            # route's other cells are red, and only they.
+            check(route - {START, GOAL} == set(puzzle.path() or []) - {START, GOAL},
+                  f"answer {number} does not show page {number}'s route")
+
+    # The paper follows the locale's custom unless --paper says otherwise.
+    for locale, size in (("en_US.UTF-8", "612 x 792"), ("de_DE.UTF-8", "595 x 842"), ("en_CA.UTF-8", "612 x 792")):
+        status, _, _ = run("--export", plain, env=dict(os.environ, LC_PAPER=locale))
+        info = subprocess.run(["pdfinfo", plain], capture_output=True, text=True).stdout
+        check(status == 0 and size in info, f"LC_PAPER={locale}: not {size} points")
+
+
+def poster(work):
+    # A 1001 x 1001 maze and its solution, a page each, in bounded memory.
+    pdf = os.path.join(work, "poster.pdf")
+    timed = subprocess.run(["/usr/bin/time", "-f", "%M", program, "--export", pdf, "--size", "1001x1001",
+                            "--solution"], capture_output=True, text=True, timeout=120)
+    peak_kib = int(timed.stderr.strip().splitlines()[-1])
+    check(timed.returncode == 0 and page_count(pdf) == 2, f"poster: status {timed.returncode}, {page_count(pdf)} pages")
+    check(peak_kib < 200 * 1024, f"the poster took {peak_kib} KiB at its peak")
+    codes = re.findall(r"1001x1001-\S+", text_of(pdf))
+    check(len(codes) == 2 and codes[0] == codes[1], f"the poster's pages name {codes}")
 
 
 def single_pictures(work):
@@ -184,6 +320,12 @@ def single_pictures(work):
         mazes.append(maze)
     check(mazes[0] == mazes[1] == mazes[2] and not mazes[0].problems_as_perfect_maze(),
           f"the three pictures of {CODE} do not show one perfect maze")
+    # A PNG of its own cells: 45 cells of 5 pixels and the closing line.
+    png = os.path.join(work, "cells.png")
+    status, _, _ = run("--export", png, "--size", "31x45", "--png-cell", "5")
+    with open(png, "rb") as f:
+        header = f.read(24)
+    check(status == 0 and header[16:24] == (226).to_bytes(4, "big") * 2, "PNG at 5 pixels a cell: not 226x226")
 
 
 def counts_within_bounds(work):
@@ -244,6 +386,13 @@ def failures_lose_nothing(work):
     fails(["--maze", "3F7KQ-M2XWB", "--export", os.path.join(work, "x.png")], 1, "3F7KQ-M2XWB")
     fails(["--solution"], 2, "--export")
     fails(["--export", os.path.join(work, "x.png"), "stray"], 2, "stray")
+    for args, words in ((["--size", "1x45"], "2 to 1001"), (["--size", "31x1002"], "2 to 1001"),
+                        (["--size", "31x31", "--level", "2"], "--level"), (["--level", "6"], "1 to 5"),
+                        (["--size", "101x101", "--per-page", "6"], "at most"), (["--per-page", "3"], "1, 2, 4 or 6"),
+                        (["--title", "A very long title " * 12], "title"), (["--paper", "a3"], "a4 or letter")):
+        fails(["--export", os.path.join(work, "never.pdf")] + args, 2, words)
+    fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "5"], 2, "4097")
+    fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
     fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
@@ -303,6 +452,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, single_pictures, counts_within_bounds, help_needs_no_display, failures_lose_nothing):
+    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display,
+                 failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

@@ -1,24 +1,25 @@
 // Checks of the maze state that must hold between events.
 #include "MazeInvariants.h"
 
-#include <array>
 #include <numeric>
+#include <vector>
+
+#include "core/maze/BuildMaze.h"
 
 namespace tolvane::quality {
 namespace {
 
 constexpr int kLo = -1;
-constexpr int kHi = kSide;  // 21, the outer ring
 
 std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
 bool HasRight(Int16 code) { return (code & kRightWall) != 0; }
 bool HasBottom(Int16 code) { return (code & kBottomWall) != 0; }
 
-// Union-find over the 441 playable cells.
+// Union-find over the playable cells.
 class Components {
 public:
-    Components() { std::iota(parent_.begin(), parent_.end(), 0); }
+    explicit Components(std::size_t cells) : parent_(cells) { std::iota(parent_.begin(), parent_.end(), 0); }
     int Find(int i)
     {
         while (parent_[i] != i)
@@ -37,10 +38,10 @@ public:
     }
 
 private:
-    std::array<int, kCells> parent_{};
+    std::vector<int> parent_;
 };
 
-int Index(int x, int y) { return y * kSide + x; }
+int Index(const MazeState& s, int x, int y) { return y * s.Width() + x; }
 
 // One step of a route or a trail: to a neighbour, through an open wall.
 Violation CheckStep(const MazeState& s, const char* what, int x, int y, int nx, int ny)
@@ -65,12 +66,12 @@ Violation CheckStep(const MazeState& s, const char* what, int x, int y, int nx, 
 
 Violation CheckWallCodes(const MazeState& s)
 {
-    for (int x = kLo; x <= kHi; ++x) {
-        for (int y = kLo; y <= kHi; ++y) {
+    for (int x = kLo; x <= s.Width(); ++x) {
+        for (int y = kLo; y <= s.Height(); ++y) {
             const Int16 code = s.Walls(x, y);
             if (code < 0 || code > 3)
                 return "Walls" + At(x, y) + " = " + std::to_string(code) + ", not a wall code";
-            if ((x == kHi || y == kHi) && (code != 0 || s.Region(x, y) != 0))
+            if ((x == s.Width() || y == s.Height()) && (code != 0 || s.Region(x, y) != 0))
                 return "outer ring cell " + At(x, y) + " was written";
         }
     }
@@ -79,14 +80,14 @@ Violation CheckWallCodes(const MazeState& s)
 
 Violation CheckStartFrame(const MazeState& s)
 {
-    for (int x = kLo; x <= kHi; ++x) {
-        for (int y = kLo; y <= kHi; ++y) {
+    for (int x = kLo; x <= s.Width(); ++x) {
+        for (int y = kLo; y <= s.Height(); ++y) {
             Int16 want = 0;
-            const bool column = x >= 0 && x <= kLast;
-            const bool row = y >= 0 && y <= kLast;
-            if (column && (y == -1 || y == kLast))
+            const bool column = x >= 0 && x <= s.LastX();
+            const bool row = y >= 0 && y <= s.LastY();
+            if (column && (y == -1 || y == s.LastY()))
                 want += kBottomWall;
-            if (row && (x == -1 || x == kLast))
+            if (row && (x == -1 || x == s.LastX()))
                 want += kRightWall;
             if (s.Walls(x, y) != want)
                 return "start frame: Walls" + At(x, y) + " = " + std::to_string(s.Walls(x, y)) + ", want " +
@@ -98,58 +99,60 @@ Violation CheckStartFrame(const MazeState& s)
 
 Violation CheckBuiltFrame(const MazeState& s)
 {
-    for (int k = 0; k <= kLast; ++k) {
-        if (!HasRight(s.Walls(kLast, k)))
-            return "right edge open at " + At(kLast, k);
-        if (!HasBottom(s.Walls(k, kLast)))
-            return "bottom edge open at " + At(k, kLast);
-    }
-    for (int k = -1; k <= kLast; ++k) {
+    for (int k = 0; k <= s.LastY(); ++k)
+        if (!HasRight(s.Walls(s.LastX(), k)))
+            return "right edge open at " + At(s.LastX(), k);
+    for (int k = 0; k <= s.LastX(); ++k)
+        if (!HasBottom(s.Walls(k, s.LastY())))
+            return "bottom edge open at " + At(k, s.LastY());
+    for (int k = -1; k <= s.LastY(); ++k)
         if (s.Walls(-1, k) != kBottomWall + kRightWall)
             return "left border cell " + At(-1, k) + " holds " + std::to_string(s.Walls(-1, k));
+    for (int k = -1; k <= s.LastX(); ++k)
         if (s.Walls(k, -1) != kBottomWall + kRightWall)
             return "top border cell " + At(k, -1) + " holds " + std::to_string(s.Walls(k, -1));
-    }
     return std::nullopt;
 }
 
 Violation CheckPerfectMaze(const MazeState& s)
 {
-    Components components;
-    int open = 0;
-    for (int x = 0; x <= kLast; ++x) {
-        for (int y = 0; y <= kLast; ++y) {
-            if (x < kLast && !HasRight(s.Walls(x, y))) {
+    const long long cells = s.size.Cells();
+    Components components(static_cast<std::size_t>(cells));
+    long long open = 0;
+    for (int x = 0; x <= s.LastX(); ++x) {
+        for (int y = 0; y <= s.LastY(); ++y) {
+            if (x < s.LastX() && !HasRight(s.Walls(x, y))) {
                 ++open;
-                if (!components.Join(Index(x, y), Index(x + 1, y)))
+                if (!components.Join(Index(s, x, y), Index(s, x + 1, y)))
                     return "cycle through the open right wall of " + At(x, y);
             }
-            if (y < kLast && !HasBottom(s.Walls(x, y))) {
+            if (y < s.LastY() && !HasBottom(s.Walls(x, y))) {
                 ++open;
-                if (!components.Join(Index(x, y), Index(x, y + 1)))
+                if (!components.Join(Index(s, x, y), Index(s, x, y + 1)))
                     return "cycle through the open bottom wall of " + At(x, y);
             }
         }
     }
-    // Exactly 440 passages, each of which joined two parts that were apart, leave the 441 cells
-    // in one part: every cell can be reached from the start.
-    if (open != kCells - 1)
-        return std::to_string(open) + " open walls, want 440";
+    // One passage fewer than cells, each of which joined two parts that were apart, leaves all
+    // the cells in one part: every cell can be reached from the start.
+    if (open != cells - 1)
+        return std::to_string(open) + " open walls, want " + std::to_string(cells - 1);
 
-    std::array<bool, 101> used{};
-    for (int x = kLo; x <= kHi; ++x) {
-        for (int y = kLo; y <= kHi; ++y) {
-            const Int16 region = s.Region(x, y);
-            const bool playable = x >= 0 && x <= kLast && y >= 0 && y <= kLast;
+    const int regions = RegionCount(s.size);
+    std::vector<bool> used(static_cast<std::size_t>(regions) + 1);
+    for (int x = kLo; x <= s.Width(); ++x) {
+        for (int y = kLo; y <= s.Height(); ++y) {
+            const std::int32_t region = s.Region(x, y);
+            const bool playable = x >= 0 && x <= s.LastX() && y >= 0 && y <= s.LastY();
             if (!playable && region != 0)
                 return "border cell " + At(x, y) + " in region " + std::to_string(region);
-            if (playable && (region < 1 || region > 100))
+            if (playable && (region < 1 || region > regions))
                 return "cell " + At(x, y) + " in region " + std::to_string(region);
             if (playable)
-                used[region] = true;
+                used[static_cast<std::size_t>(region)] = true;
         }
     }
-    for (int r = 1; r <= 100; ++r)
+    for (int r = 1; r <= regions; ++r)
         if (!used[r])
             return "region " + std::to_string(r) + " has no cell";
     return std::nullopt;
@@ -160,23 +163,23 @@ Violation CheckRoute(const MazeState& s)
     if (s.Found != kTrue)
         return "Found = " + std::to_string(s.Found) + " after a search";
     const int len = s.PathLen;
-    // The shortest route takes 40 steps; a route cannot hold more than the 441 cells.
-    if (len < 2 * kLast + 1 || len > kCells)
+    // The shortest route steps right and down only; a route cannot hold more than every cell.
+    if (len < s.Width() + s.Height() - 1 || len > s.size.Cells())
         return "PathLen = " + std::to_string(len);
     if (s.PathX(0) != 0 || s.PathY(0) != 0 || s.PathX(1) != 0 || s.PathY(1) != 0)
         return "the route does not begin with the start twice";
-    if (s.PathX(len) != kLast || s.PathY(len) != kLast)
+    if (s.PathX(len) != s.LastX() || s.PathY(len) != s.LastY())
         return "entry PathLen is " + At(s.PathX(len), s.PathY(len)) + ", not the goal";
 
-    std::array<bool, kCells> seen{};
+    std::vector<bool> seen(static_cast<std::size_t>(s.size.Cells()));
     for (int i = 1; i <= len; ++i) {
         const int x = s.PathX(i);
         const int y = s.PathY(i);
-        if (x < 0 || x > kLast || y < 0 || y > kLast)
+        if (x < 0 || x > s.LastX() || y < 0 || y > s.LastY())
             return "entry " + std::to_string(i) + " is " + At(x, y) + ", outside the square";
-        if (seen[Index(x, y)])
+        if (seen[static_cast<std::size_t>(Index(s, x, y))])
             return "cell " + At(x, y) + " occurs twice in the route";
-        seen[Index(x, y)] = true;
+        seen[static_cast<std::size_t>(Index(s, x, y))] = true;
         if (s.Visited(x, y) != kTrue)
             return "route cell " + At(x, y) + " is not marked visited";
         if (i == len)
@@ -186,11 +189,14 @@ Violation CheckRoute(const MazeState& s)
         if (const Violation step = CheckStep(s, "route", x, y, nx, ny))
             return step;
     }
-    for (int k = kLo; k <= kHi; ++k) {
-        for (const auto& [x, y] : {std::pair{k, kLo}, std::pair{k, kHi}, std::pair{kLo, k}, std::pair{kHi, k}})
-            if (s.Visited(x, y) != 0)
-                return "border cell " + At(x, y) + " marked visited";
-    }
+    for (int k = kLo; k <= s.Width(); ++k)
+        for (const int y : {kLo, s.Height()})
+            if (s.Visited(k, y) != 0)
+                return "border cell " + At(k, y) + " marked visited";
+    for (int k = kLo; k <= s.Height(); ++k)
+        for (const int x : {kLo, s.Width()})
+            if (s.Visited(x, k) != 0)
+                return "border cell " + At(x, k) + " marked visited";
     return std::nullopt;
 }
 
@@ -198,14 +204,15 @@ Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail)
 {
     if (trail.empty() || trail.front() != Cell{0, 0})
         return "the trail does not begin at S";
-    std::array<bool, kCells> seen{};
+    std::vector<bool> seen(static_cast<std::size_t>(s.size.Cells()));
     for (std::size_t i = 0; i < trail.size(); ++i) {
         const auto [x, y] = trail[i];
-        if (x < 0 || x > kLast || y < 0 || y > kLast)
+        if (x < 0 || x > s.LastX() || y < 0 || y > s.LastY())
             return "trail cell " + At(x, y) + " lies outside the square";
-        if (seen[Index(x, y)])
+        const auto at = static_cast<std::size_t>(Index(s, x, y));
+        if (seen[at])
             return "cell " + At(x, y) + " occurs twice in the trail";
-        seen[Index(x, y)] = true;
+        seen[at] = true;
         if (i > 0)
             if (const Violation step = CheckStep(s, "trail", trail[i - 1].x, trail[i - 1].y, x, y))
                 return step;

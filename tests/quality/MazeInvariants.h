@@ -13,7 +13,9 @@ namespace tolvane::quality {
 // Each check returns a description of the first violation it finds, or nothing.
 using Violation = std::optional<std::string>;
 
-// Every Walls value lies in 0..3, and the index-21 ring holds 0 in Walls and Region.
+// Every check holds for a maze of any size; the classic one is 21 x 21, its cells 0..20.
+
+// Every Walls value lies in 0..3, and the far ring (index 21) holds 0 in Walls and Region.
 Violation CheckWallCodes(const MazeState& s);
 
 // Exactly the start-up frame: closed edges, no inner wall, 0 everywhere else.
@@ -24,7 +26,8 @@ Violation CheckStartFrame(const MazeState& s);
 Violation CheckBuiltFrame(const MazeState& s);
 
 // A perfect maze: 440 open walls inside the square that join all 441 cells without a cycle,
-// and every playable cell in one of the regions 1..100, each region used.
+// and every playable cell in one of the regions 1..100, each region used (at other sizes, one
+// open wall fewer than cells, and RegionCount regions).
 Violation CheckPerfectMaze(const MazeState& s);
 
 // The route of a successful search: entries 0 and 1 are the start, entry PathLen the goal,

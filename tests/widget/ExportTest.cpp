@@ -20,6 +20,7 @@
 
 #include "core/maze/BuildMaze.h"
 #include "core/maze/MazeCode.h"
+#include "core/maze/SizedCode.h"
 #include "core/solve/Search.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
@@ -254,6 +255,61 @@ TEST(Export, TheMenuAndADialogOpenDuringAReplayLeaveItsCountAlone)
     form.menu().Save();  // a modal dialog with an event loop of its own, until the timer above
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form.timer1().isActive(); }, pathLen * 200 + 2000));
     EXPECT_EQ(pathLen, ticks.count());
+}
+
+TEST(Export, TheSizeMenuBuildsOtherSizesCentredAndTwentyOneGivesBackTheClassicWindow)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.OpenMaze(kSeed);
+    const QImage classic = Rgb(form.ShownPicture());
+    auto entry = [&](int side) {
+        for (QAction* action : form.sizeMenu().actions())
+            if (action->data().toInt() == side)
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    ASSERT_TRUE(entry(21)->isChecked());
+
+    entry(31)->trigger();
+    const MazeState& maze = form.program().state();
+    ASSERT_EQ((MazeSize{31, 31}), maze.size);
+    EXPECT_TRUE(entry(31)->isChecked());
+    EXPECT_FALSE(entry(21)->isChecked());
+    const auto code = ParseSizedCode(form.MazeCode().toStdString());
+    ASSERT_TRUE(code);
+    EXPECT_EQ((MazeSize{31, 31}), code->size);
+    EXPECT_EQ(maze.Walls(5, 5), MazeFromSeed(code->seed, code->size).Walls(5, 5));
+    // 11-pixel cells centred in the square: the frame runs from 8 to 349, with nothing outside it.
+    const QImage shown = Rgb(form.ShownPicture());
+    for (int k = 8; k <= 349; ++k) {
+        for (const QPoint p : {QPoint(8, k), QPoint(349, k), QPoint(k, 8), QPoint(k, 349)})
+            ASSERT_EQ(qRgb(0, 0, 0), shown.pixel(p)) << p.x() << "," << p.y();
+        for (const QPoint p : {QPoint(7, k), QPoint(350, k), QPoint(k, 7), QPoint(k, 350)})
+            ASSERT_EQ(qRgb(255, 255, 255), shown.pixel(p)) << p.x() << "," << p.y();
+    }
+    // The route, once drawn, leaves S and G whole: letters bigger than their cells are printed over it.
+    auto blue = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == qRgb(0, 0, 255);
+        return count;
+    };
+    form.command2().click();
+    while (form.timer1().isActive())
+        form.program().Timer1_Timer();
+    EXPECT_GT(blue(shown), 0);
+    EXPECT_EQ(blue(shown), blue(Rgb(form.ShownPicture())));
+    // Saved, the picture is the one shown.
+    const QString png = dir.filePath("maze31.png");
+    ASSERT_FALSE(WriteSheets(png, {{&maze, form.MazeCode(), Answer::Shown}}));
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(QImage(png)));
+
+    form.OpenMaze(kSeed);
+    EXPECT_TRUE(entry(21)->isChecked());
+    EXPECT_EQ(classic, Rgb(form.ShownPicture()));
+    EXPECT_EQ(QString::fromStdString(FormatMazeCode(kSeed)), form.MazeCode());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Builds a random perfect maze: seeds 100 regions, grows them over the square, links them.
+// Builds a random perfect maze: seeds regions, grows them over the square, links them.
 #pragma once
 
 #include "core/maze/MazeState.h"
@@ -8,25 +8,31 @@
 
 namespace tolvane {
 
-inline constexpr int kRegions = 100;
+inline constexpr int kRegions = 100;  // the regions of the classic 21 x 21 maze
 
-// Resets Walls and Region over -1..20, reseeds `random` from the clock once, and builds a
-// new maze in Walls and Region. Every cell choice draws a cell of the whole square and drops
-// the draw when the cell does not qualify, so the order and number of draws depend only on
-// the fractions drawn, never on an earlier maze. Touches nothing else of the state.
+// The number of regions grows with the area: 100 for every 441 cells, rounded to the nearest
+// whole region and at least one. 21 x 21 gets its 100, 11 x 11 gets 27, 1001 x 1001 227,211.
+int RegionCount(MazeSize size);
+
+// Resets Walls and Region over -1..width-1 and -1..height-1, reseeds `random` from the clock
+// once, and builds a new maze of the state's size in Walls and Region. Touches nothing else.
 void BuildMaze(MazeState& state, RandomSource& random);
 
-// Builds the maze that `seed` names into a state fresh from creation, exactly as the window
-// builds it when its random source is seeded with `seed`.
-MazeState MazeFromSeed(std::uint64_t seed);
+// Builds the maze that `seed` names at `size`, exactly as the window builds it when its random
+// source is seeded with `seed`.
+MazeState MazeFromSeed(std::uint64_t seed, MazeSize size = kClassicSize);
 
 // The three phases, in the order BuildMaze runs them after the reset and the seeding of the
-// random source; each runs until its goal is met, however many draws that takes.
-// Seeding: 100 distinct cells get the region numbers 1..100.
+// random source; each runs until its goal is met, however many draws that takes. Every choice
+// of a cell is a uniform draw that is dropped when the cell does not qualify. A maze of up to
+// 441 cells draws from the whole square, as the 21 x 21 maze always has; a bigger one draws
+// from the cells that may still qualify (see Frontier.h), which makes the same choices with
+// the same likelihoods without wasting most of its draws.
+// Seeding: RegionCount distinct cells get the region numbers 1, 2, ...
 void SeedRegions(MazeState& state, RandomSource& random);
 // Growing: every empty cell joins a neighbouring region through one opened wall.
 void GrowRegions(MazeState& state, RandomSource& random);
-// Linking: every region 2..100 opens one wall towards a region joined before it.
+// Linking: every region from 2 on opens one wall towards a region joined before it.
 void LinkRegions(MazeState& state, RandomSource& random);
 
 }  // namespace tolvane

@@ -152,3 +152,11 @@ std::string CleanCodeText(std::string_view text)
 }
 
 }  // namespace tolvane
+
+namespace tolvane {
+
+char CodeCharacter(int digit) { return kAlphabet.at(static_cast<std::size_t>(digit)); }
+
+int CodeDigit(char c) { return DigitOf(c); }
+
+}  // namespace tolvane

@@ -42,3 +42,12 @@ std::string CleanCodeText(std::string_view text);
 inline CodeReading ReadMazeCode(std::string_view text) { return ParseMazeCode(CleanCodeText(text)); }
 
 }  // namespace tolvane
+
+namespace tolvane {
+
+// The character of a code digit 0..31, and the digit a typed character stands for (-1 for
+// none), for codes written around this one.
+char CodeCharacter(int digit);
+int CodeDigit(char c);
+
+}  // namespace tolvane

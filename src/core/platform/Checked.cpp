@@ -5,9 +5,10 @@
 
 namespace tolvane {
 
-void ThrowOverflow(long long value)
+void ThrowOverflow(long long value, int bits)
 {
-    throw RuntimeError(ErrorKind::Overflow, "Overflow (" + std::to_string(value) + " does not fit in 16 bits)");
+    throw RuntimeError(ErrorKind::Overflow,
+                       "Overflow (" + std::to_string(value) + " does not fit in " + std::to_string(bits) + " bits)");
 }
 
 void ThrowSubscript(long long index, long long lo, long long hi)

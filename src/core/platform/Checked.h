@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/platform/RuntimeError.h"
 
@@ -11,7 +12,7 @@ namespace tolvane {
 using Int16 = std::int16_t;
 
 // Raise the errors; kept out of line so that the checks below stay small enough to inline.
-[[noreturn, gnu::cold]] void ThrowOverflow(long long value);
+[[noreturn, gnu::cold]] void ThrowOverflow(long long value, int bits = 16);
 [[noreturn, gnu::cold]] void ThrowSubscript(long long index, long long lo, long long hi);
 
 // Narrows a wider result to 16 bits, raising Overflow instead of wrapping.
@@ -20,6 +21,15 @@ inline Int16 To16(long long value)
     if (value < INT16_MIN || value > INT16_MAX) [[unlikely]]
         ThrowOverflow(value);
     return static_cast<Int16>(value);
+}
+
+// Adds to a count that may pass 16 bits (the route of a big maze), raising Overflow at 32.
+inline std::int32_t Add32(std::int32_t value, int delta)
+{
+    const long long sum = static_cast<long long>(value) + delta;
+    if (sum < INT32_MIN || sum > INT32_MAX) [[unlikely]]
+        ThrowOverflow(sum, 32);
+    return static_cast<std::int32_t>(sum);
 }
 
 inline void CheckIndex(long long index, long long lo, long long hi)
@@ -77,6 +87,67 @@ private:
         return static_cast<std::size_t>(x - Lo) * kSide + static_cast<std::size_t>(y - Lo);
     }
     std::array<T, kSide * kSide> items_{};
+};
+
+// A two-dimensional array whose bounds are chosen when it is made: x from -1 to width and y
+// from -1 to height, so that every cell of a width x height square has four neighbours
+// inside it. Laid out column by column, as the loops over it run.
+template <typename T>
+class SizedGrid {
+public:
+    SizedGrid(int width, int height)
+        : width_(width), height_(height),
+          items_(static_cast<std::size_t>(width + 2) * static_cast<std::size_t>(height + 2))
+    {
+    }
+
+    T& operator()(long long x, long long y)
+    {
+        CheckIndex(x, -1, width_);
+        CheckIndex(y, -1, height_);
+        return items_[Offset(x, y)];
+    }
+    const T& operator()(long long x, long long y) const
+    {
+        CheckIndex(x, -1, width_);
+        CheckIndex(y, -1, height_);
+        return items_[Offset(x, y)];
+    }
+
+    friend bool operator==(const SizedGrid&, const SizedGrid&) = default;
+
+private:
+    std::size_t Offset(long long x, long long y) const
+    {
+        return static_cast<std::size_t>(x + 1) * static_cast<std::size_t>(height_ + 2) + static_cast<std::size_t>(y + 1);
+    }
+    int width_;
+    int height_;
+    std::vector<T> items_;
+};
+
+// A one-dimensional array with inclusive bounds 0..last chosen when it is made.
+template <typename T>
+class SizedArray {
+public:
+    explicit SizedArray(int last) : items_(static_cast<std::size_t>(last) + 1) {}
+
+    T& operator()(long long i)
+    {
+        CheckIndex(i, 0, Last());
+        return items_[static_cast<std::size_t>(i)];
+    }
+    const T& operator()(long long i) const
+    {
+        CheckIndex(i, 0, Last());
+        return items_[static_cast<std::size_t>(i)];
+    }
+    long long Last() const { return static_cast<long long>(items_.size()) - 1; }
+
+    friend bool operator==(const SizedArray&, const SizedArray&) = default;
+
+private:
+    std::vector<T> items_;
 };
 
 }  // namespace tolvane

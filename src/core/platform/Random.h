@@ -9,15 +9,15 @@
 
 namespace tolvane {
 
-// A random index below n: the largest integer not above r * n, as a 16-bit value. Rounds
-// down without a library call, since it runs for every one of a maze's ten thousand draws.
-inline Int16 RandomIndex(double r, int n)
+// A random index below n: the largest integer not above r * n. Rounds down without a library
+// call, since it runs for every one of a maze's draws. With 0 <= r < 1 it lies in 0..n-1.
+inline std::int32_t RandomIndex(double r, int n)
 {
     const double product = r * n;
     auto index = static_cast<long long>(product);
     if (static_cast<double>(index) > product)
         --index;
-    return To16(index);
+    return static_cast<std::int32_t>(index);
 }
 
 // The seeds the program chooses have this many bits: few enough for a short maze code.

@@ -83,8 +83,7 @@ std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, 
 {
     const int cx = static_cast<int>(std::floor((x - geometry.left) / geometry.cell));
     const int cy = static_cast<int>(std::floor((y - geometry.top) / geometry.cell));
-    const int side = Play::Side(maze);
-    if (cx < 0 || cy < 0 || cx >= side || cy >= side)
+    if (cx < 0 || cy < 0 || cx >= maze.Width() || cy >= maze.Height())
         return std::nullopt;
     return Cell{cx, cy};
 }

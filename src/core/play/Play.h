@@ -73,9 +73,8 @@ public:
     const PlayClock& clock() const { return clock_; }
 
     // The maze's size and its goal, read in this one place.
-    static int Side(const MazeState&) { return kSide; }
     static Cell StartCell() { return {0, 0}; }
-    static Cell GoalCell(const MazeState& maze) { return {Side(maze) - 1, Side(maze) - 1}; }
+    static Cell GoalCell(const MazeState& maze) { return {maze.LastX(), maze.LastY()}; }
 
 private:
     std::vector<Cell> trail_{StartCell()};

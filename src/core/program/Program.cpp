@@ -12,20 +12,20 @@ namespace tolvane {
 void Program::Form_Load()
 {
     MazeState& s = state_;
-    for (int x = -1; x <= kSide; ++x)
-        for (int y = -1; y <= kSide; ++y)
+    for (int x = -1; x <= s.Width(); ++x)
+        for (int y = -1; y <= s.Height(); ++y)
             s.Walls(x, y) = 0;
-    // The bottom walls of rows -1 and 20 are the top and bottom edges of the square; the
-    // right walls of columns -1 and 20 its left and right edges.
-    for (int k = 0; k <= kLast; ++k) {
+    // The bottom walls of rows -1 and the last are the top and bottom edges of the square;
+    // the right walls of columns -1 and the last its left and right edges.
+    for (int k = 0; k <= s.LastX(); ++k) {
         s.Walls(k, -1) = kBottomWall;
-        s.Walls(k, kLast) = kBottomWall;
+        s.Walls(k, s.LastY()) = kBottomWall;
     }
-    for (int k = 0; k <= kLast; ++k) {
+    for (int k = 0; k <= s.LastY(); ++k) {
         s.Walls(-1, k) = kRightWall;
-        s.Walls(kLast, k) = kRightWall;
+        s.Walls(s.LastX(), k) = kRightWall;
     }
-    s.Walls(kLast, kLast) = kBottomWall + kRightWall;
+    s.Walls(s.LastX(), s.LastY()) = kBottomWall + kRightWall;
     DrawMaze(s, p_.surface);
 }
 
@@ -33,6 +33,8 @@ void Program::Command1_Click()
 {
     play_.Stop();
     p_.Timer1.SetEnabled(false);
+    if (state_.size != size_)
+        state_ = MazeState(size_);
     BuildMaze(state_, p_.random);
     DrawMaze(state_, p_.surface);
     p_.Command2.SetEnabled(true);
@@ -59,14 +61,14 @@ void Program::Play_Start()
         return;
     p_.Timer1.SetEnabled(false);
     play_.Start(state_);
-    DrawPlay(state_, play_, p_.surface, kWindowGeometry);
+    DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
 }
 
 MoveOutcome Program::Play_Move(Direction direction, Millis now)
 {
     const MoveOutcome outcome = play_.Move(state_, direction, now);
     if (outcome == MoveOutcome::Moved || outcome == MoveOutcome::SteppedBack || outcome == MoveOutcome::Reached)
-        DrawPlay(state_, play_, p_.surface, kWindowGeometry);
+        DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
     return outcome;
 }
 

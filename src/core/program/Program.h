@@ -34,6 +34,10 @@ public:
     // One replay step.
     void Timer1_Timer();
 
+    // The size of the mazes the next clicks on Command1 build; 21 x 21 unless changed.
+    void SetMazeSize(MazeSize size) { size_ = size; }
+    MazeSize mazeSize() const { return size_; }
+
     // Playing by hand. Starting (again) needs a maze; it stops a replay, so that the route is never
     // drawn at the same time as a trail. A move redraws only when something moved.
     void Play_Start();
@@ -49,6 +53,7 @@ public:
 
 private:
     Platform p_;
+    MazeSize size_;
     MazeState state_;
     Play play_;
 };

@@ -9,24 +9,31 @@ namespace {
 
 constexpr int kPlainWidth = 1;
 
-PointF Centre(Int16 x, Int16 y) { return kWindowGeometry.Centre(x, y); }
-
 }  // namespace
 
 void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 {
+    DrawRoute(s, surface, lastSegment, CellGeometry::For(s.size));
+}
+
+void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const CellGeometry& g)
+{
     surface.SetDrawWidth(kRouteWidth);
     for (int i = 0; i <= lastSegment; ++i)
-        surface.Line(Centre(s.PathX(i), s.PathY(i)), Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
+        surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);
+    // A letter bigger than its cell lies under the route's first and last segments; printed
+    // again it stays readable. A 17-pixel cell holds its letter beside the route.
+    if (g.cell < kCell)
+        PrintMarks(s, surface, g);
 }
 
 void ReplayTick(MazeState& s, Surface& surface, Switch& timer)
 {
     DrawMaze(s, surface);
     DrawRoute(s, surface, s.StepCount);  // the bound is read once, before the first segment
-    s.StepCount = To16(s.StepCount + 1);
+    s.StepCount = Add32(s.StepCount, 1);
     if (s.StepCount == s.PathLen)
         timer.SetEnabled(false);
 }

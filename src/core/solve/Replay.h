@@ -4,6 +4,7 @@
 #include "core/maze/MazeState.h"
 #include "core/platform/Controls.h"
 #include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
 
 namespace tolvane {
 
@@ -11,7 +12,9 @@ inline constexpr int kRouteWidth = 3;
 inline constexpr Colour kRouteColour = kRed;
 
 // Draws route segments 0..lastSegment in red at the route's width, then sets the width back to 1.
+// Without a geometry, through the cells of the window's square.
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment);
+void DrawRoute(const MazeState& state, Surface& surface, int lastSegment, const CellGeometry& geometry);
 
 // Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
 // stops `timer` once StepCount reaches PathLen.

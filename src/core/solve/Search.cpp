@@ -1,20 +1,51 @@
 // Path search.
 #include "core/solve/Search.h"
 
+#include "core/maze/Openings.h"
+
 namespace tolvane {
 namespace {
 
-constexpr Int16 kGoal = kLast;
+constexpr int kSides = 4;  // tried in the order right, left, down, up
+constexpr int kDx[kSides] = {+1, -1, 0, 0};
+constexpr int kDy[kSides] = {0, 0, +1, -1};
 
-bool NoRightWall(Int16 code) { return code / 2 == 0; }
-bool NoBottomWall(Int16 code) { return code % 2 == 0; }
+bool IsOpen(const Openings& open, int side)
+{
+    const bool sides[kSides] = {open.right, open.left, open.down, open.up};
+    return sides[side];
+}
+
+// The side of (fromX, fromY) on which its neighbour (toX, toY) lies.
+int SideTowards(int fromX, int fromY, int toX, int toY)
+{
+    for (int side = 0; side < kSides; ++side)
+        if (fromX + kDx[side] == toX && fromY + kDy[side] == toY)
+            return side;
+    return kSides;  // unreachable: route entries in a row are always neighbours
+}
+
+// The guard and the entry of one cell: false, changing nothing, outside the square or on a
+// cell entered already.
+bool Enter(MazeState& s, int x, int y)
+{
+    if (x < 0 || x > s.LastX() || y < 0 || y > s.LastY() || s.Visited(x, y) != kFalse)
+        return false;
+    s.PathLen = Add32(s.PathLen, 1);
+    s.PathX(s.PathLen) = To16(x);
+    s.PathY(s.PathLen) = To16(y);
+    s.Visited(x, y) = kTrue;
+    return true;
+}
+
+bool AtGoal(const MazeState& s, int x, int y) { return x == s.LastX() && y == s.LastY(); }
 
 }  // namespace
 
 void Solve(MazeState& s)
 {
-    for (int x = -1; x <= kLast; ++x)
-        for (int y = -1; y <= kLast; ++y)
+    for (int x = -1; x <= s.LastX(); ++x)
+        for (int y = -1; y <= s.LastY(); ++y)
             s.Visited(x, y) = kFalse;
     s.PathX(0) = 0;
     s.PathY(0) = 0;
@@ -26,45 +57,33 @@ void Solve(MazeState& s)
 
 void SolveFrom(MazeState& s, const Int16& x, const Int16& y)
 {
-    if (x < 0 || x > kLast || y < 0 || y > kLast || s.Visited(x, y) != kFalse)
+    if (!Enter(s, x, y))
         return;
-
-    s.PathLen = To16(s.PathLen + 1);
-    s.PathX(s.PathLen) = x;
-    s.PathY(s.PathLen) = y;
-    s.Visited(x, y) = kTrue;
-
-    // The goal stays the route's last entry: no backing out from here, and every caller
-    // returns at once through its test of Found.
-    if (x == kGoal && y == kGoal) {
-        s.Found = kTrue;
-        return;
-    }
-
-    // The caller tests the wall; the callee's guard tests whether the cell was entered.
-    if (NoRightWall(s.Walls(x, y))) {
-        SolveFrom(s, To16(x + 1), y);
-        if (s.Found)
+    const std::int32_t outside = s.PathLen - 1;  // the route as the caller had it
+    int side = 0;                                // the next side of the current cell to try
+    for (;;) {
+        const int cx = s.PathX(s.PathLen);
+        const int cy = s.PathY(s.PathLen);
+        // The goal stays the route's last entry: no backing out from here.
+        if (side == 0 && AtGoal(s, cx, cy)) {
+            s.Found = kTrue;
             return;
-    }
-    if (NoRightWall(s.Walls(x - 1, y))) {
-        SolveFrom(s, To16(x - 1), y);
-        if (s.Found)
+        }
+        // Every open side is tried, also the one back to where the search came from, whose
+        // cell has been entered already and is refused by the guard.
+        const Openings open = OpenSides(s, cx, cy);
+        while (side < kSides && !(IsOpen(open, side) && Enter(s, cx + kDx[side], cy + kDy[side])))
+            ++side;
+        if (side < kSides) {
+            side = 0;  // went one deeper
+            continue;
+        }
+        // Back out: the coordinates stay in the route above the new PathLen, and the mark stays.
+        s.PathLen = Add32(s.PathLen, -1);
+        if (s.PathLen == outside)
             return;
+        side = SideTowards(s.PathX(s.PathLen), s.PathY(s.PathLen), cx, cy) + 1;
     }
-    if (NoBottomWall(s.Walls(x, y))) {
-        SolveFrom(s, x, To16(y + 1));
-        if (s.Found)
-            return;
-    }
-    if (NoBottomWall(s.Walls(x, y - 1))) {
-        SolveFrom(s, x, To16(y - 1));
-        if (s.Found)
-            return;
-    }
-
-    // The coordinates stay in the route above the new PathLen, and the mark stays.
-    s.PathLen = To16(s.PathLen - 1);
 }
 
 }  // namespace tolvane

@@ -6,12 +6,35 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "core/maze/Difficulty.h"
+#include "core/maze/SizedCode.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
+#include "qt/window/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 namespace {
+
+// The levels as a table: what --help says of --level.
+QString LevelHelp()
+{
+    QString text = QCoreApplication::translate("CommandLine",
+                                               "With --export: mazes of this level, 1 to 5, each drawn until its "
+                                               "route's length falls inside the level's band, so that a class set "
+                                               "is fair:");
+    for (const Level& level : kLevels)
+        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3 x %4 cells, routes of %5 to %6 cells")
+                    .arg(level.number)
+                    .arg(level.number == static_cast<int>(kLevels.size())
+                             ? QCoreApplication::translate("CommandLine", "adults")
+                             : QCoreApplication::translate("CommandLine", "ages %1").arg(QString::fromLatin1(level.ages)))
+                    .arg(level.size.width)
+                    .arg(level.size.height)
+                    .arg(level.shortestRoute)
+                    .arg(level.longestRoute);
+    return text;
+}
 
 struct Parser {
     QCommandLineParser parser;
@@ -36,6 +59,33 @@ struct Parser {
                                                             "With --export: add the answer. A PNG or SVG shows the "
                                                             "whole route; a PDF follows the puzzle pages with a "
                                                             "solution page for each, in the same order.")};
+    QCommandLineOption size{"size",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: mazes of this size, width x height cells, "
+                                                        "each from 2 to 1001; 21x21 unless given."),
+                            QCoreApplication::translate("CommandLine", "WxH")};
+    QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption title{"title",
+                             QCoreApplication::translate("CommandLine", "With --export to a PDF: this title on every page."),
+                             QCoreApplication::translate("CommandLine", "text")};
+    QCommandLineOption noNameLine{"no-name-line", QCoreApplication::translate(
+                                                      "CommandLine", "With --export to a PDF: leave out the line for a "
+                                                                     "name and the date at the top of the puzzle pages.")};
+    QCommandLineOption perPage{"per-page",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --export to a PDF: this many mazes to a page, 1, 2, 4 "
+                                                           "or 6; the answer key takes at least 4 to a page."),
+                               QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption paper{"paper",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export to a PDF: the paper, a4 or letter; by "
+                                                         "default the one your locale uses."),
+                             QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption pngCell{"png-cell",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --export to a PNG: this many pixels a cell, 1 to 64, "
+                                                           "instead of the window's picture; for big mazes."),
+                               QCoreApplication::translate("CommandLine", "px")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -53,7 +103,11 @@ struct Parser {
         parser.addOptions(All());
     }
 
-    QList<QCommandLineOption> All() const { return {help, version, maze, exportFile, count, solution, verbose, platform, display}; }
+    QList<QCommandLineOption> All() const
+    {
+        return {help,  version, maze,    exportFile, count,   solution, size,     level,
+                title, noNameLine, perPage, paper,   pngCell, verbose,  platform, display};
+    }
 };
 
 Options Error(const QString& message)
@@ -134,8 +188,12 @@ Options ParseCommandLine(const QStringList& arguments)
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
-        const CodeReading reading = ReadCode(code);
-        o.seed = reading.seed;
+        // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
+        // as ever and refused with the reason.
+        const auto sized = ParseSizedCode(code.toStdString());
+        const CodeReading reading = sized ? CodeReading{} : ReadCode(code);
+        o.seed = sized ? std::optional(sized->seed) : reading.seed;
+        o.size = sized ? sized->size : kClassicSize;
         if (!o.seed) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
                                     .arg(Quoted(code), CodeFaultReason(reading)));
@@ -145,23 +203,80 @@ Options ParseCommandLine(const QStringList& arguments)
     }
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution})
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        if (std::max(o.size.width, o.size.height) > kLargestWindowSide)
+            return Error(QCoreApplication::translate("CommandLine", "the window shows mazes of up to %1x%1 cells; write this one "
+                                                                    "to a file with --export")
+                             .arg(kLargestWindowSide));
         return o;
     }
     o.mode = Options::Mode::Export;
     o.exportFile = p.parser.value(p.exportFile);
     o.solution = p.parser.isSet(p.solution);
+    o.title = p.parser.value(p.title);
+    o.nameLine = !p.parser.isSet(p.noNameLine);
+    // A whole number from `lowest` to `highest` for `option`, or nothing.
+    auto number = [&](const QCommandLineOption& option, int lowest, int highest) -> std::optional<int> {
+        bool ok = false;
+        const int value = p.parser.value(option).toInt(&ok);
+        return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+    };
+    // Reads `option`, when given, as a whole number from 1 to `highest` into `target`.
+    auto wholeNumber = [&](const QCommandLineOption& option, int highest, int& target) -> std::optional<Options> {
+        if (!p.parser.isSet(option))
+            return std::nullopt;
+        const auto value = number(option, 1, highest);
+        if (!value)
+            return Error(QCoreApplication::translate("CommandLine", "--%1 takes a whole number from 1 to %2, not %3")
+                             .arg(option.names().front())
+                             .arg(highest)
+                             .arg(Quoted(p.parser.value(option))));
+        target = *value;
+        return std::nullopt;
+    };
+    if (auto bad = wholeNumber(p.count, kMaxCount, o.count))
+        return *bad;
+    if (auto bad = wholeNumber(p.pngCell, kLargestPngCell, o.pngCell))
+        return *bad;
     if (p.parser.isSet(p.count)) {
-        bool number = false;
-        o.count = p.parser.value(p.count).toInt(&number);
-        if (!number || o.count < 1 || o.count > kMaxCount)
-            return Error(QCoreApplication::translate("CommandLine", "--count takes a whole number from 1 to %1, not %2")
-                             .arg(kMaxCount)
-                             .arg(Quoted(p.parser.value(p.count))));
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
+    }
+    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
+    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
+    if (p.parser.isSet(p.size)) {
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not %3")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(Quoted(p.parser.value(p.size))));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.level)) {
+        o.level = number(p.level, 1, static_cast<int>(kLevels.size()));
+        if (!o.level)
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
+                             .arg(kLevels.size())
+                             .arg(Quoted(p.parser.value(p.level))));
+        o.size = LevelNumbered(*o.level)->size;
+    }
+    if (p.parser.isSet(p.perPage)) {
+        const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
+        if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())
+            return Error(QCoreApplication::translate("CommandLine", "--per-page takes 1, 2, 4 or 6, not %1").arg(Quoted(p.parser.value(p.perPage))));
+        o.perPage = *perPage;
+    }
+    if (p.parser.isSet(p.paper)) {
+        const auto paper = PaperNamed(p.parser.value(p.paper));
+        if (!paper)
+            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not %1").arg(Quoted(p.parser.value(p.paper))));
+        o.paper = *paper;
     }
     return o;
 }

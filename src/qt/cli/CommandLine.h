@@ -6,17 +6,28 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/maze/MazeState.h"
+#include "qt/paper/Worksheet.h"
+
 namespace tolvane {
 
-inline constexpr int kMaxCount = 1000;  // mazes in one PDF: 2000 pages with their solutions
+inline constexpr int kMaxCount = 1000;  // mazes in one PDF
+inline constexpr int kLargestPngCell = 64;
 
 // What the command line asks for.
 struct Options {
     enum class Mode { Window, Export, Help, Version, Error } mode = Mode::Window;
     std::optional<std::uint64_t> seed;  // --maze
+    MazeSize size;                      // --size, or the size --maze names
+    std::optional<int> level;           // --level
     QString exportFile;
     int count = 1;
     bool solution = false;
+    QString title;          // --title
+    bool nameLine = true;   // --no-name-line drops it
+    int perPage = 1;        // --per-page
+    std::optional<Paper> paper;  // --paper; the locale's when not given
+    int pngCell = 0;        // --png-cell; 0 for the window's picture
     bool verbose = false;
     QString text;    // Help: the help text; Version: the version line; Error: the message
     int status = 0;  // the exit status for Help, Version and Error

@@ -6,17 +6,47 @@
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
-#include "core/maze/MazeCode.h"
+#include "core/maze/Difficulty.h"
+#include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
+#include "core/render/Geometry.h"
 #include "qt/paper/Export.h"
+#include "qt/paper/Pictures.h"
 
 namespace tolvane {
 namespace {
+
+// A PNG is held whole while it is written: 4097 pixels a side, 64 MiB, is as big as it gets.
+constexpr int kLargestPngSide = 4097;
 
 int Fail(const QString& message, int status)
 {
     std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
     return status;
+}
+
+// The mazes to write, by their seeds; a level's are drawn until they fall inside its band.
+std::vector<Puzzle> MakePuzzles(const Options& options)
+{
+    std::vector<Puzzle> puzzles;
+    ClockRandom random;
+    const auto level = options.level ? LevelNumbered(*options.level) : std::nullopt;
+    MazeState scratch(options.size);
+    for (int i = 0; i < options.count; ++i) {
+        Puzzle puzzle{0, options.size, {}, std::nullopt, 0};
+        if (level) {
+            puzzle.measured = BuildLevelMaze(scratch, random, *level);
+            puzzle.level = level->number;
+            puzzle.seed = *random.LastSeed();
+        } else {
+            // New mazes get their seeds the way the window's clicks do.
+            random.Randomize();
+            puzzle.seed = options.seed.value_or(*random.LastSeed());
+        }
+        puzzle.code = QString::fromStdString(FormatSizedCode({puzzle.seed, puzzle.size}));
+        puzzles.push_back(puzzle);
+    }
+    return puzzles;
 }
 
 }  // namespace
@@ -30,29 +60,37 @@ int RunExport(const Options& options)
                     2);
     if (options.count > 1 && format != FileFormat::Pdf)
         return Fail(QCoreApplication::translate("Export", "--count needs a PDF file: a PNG or SVG file holds one maze"), 2);
+    if (format != FileFormat::Pdf && (options.perPage != 1 || !options.title.isEmpty() || !options.nameLine || options.paper))
+        return Fail(QCoreApplication::translate("Export", "--per-page, --title, --no-name-line and --paper need a PDF file"), 2);
+    if (options.pngCell > 0 && format != FileFormat::Png)
+        return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
+    const int pngSide = CellGeometry::SquareFor(options.size, options.pngCell) + 1;
+    if (options.pngCell > 0 && pngSide > kLargestPngSide)
+        return Fail(QCoreApplication::translate("Export", "a PNG of %1x%2 cells at %3 pixels a cell would be %4 pixels wide; "
+                                                          "at most %5 are: choose a smaller --png-cell, or a PDF or SVG")
+                        .arg(options.size.width)
+                        .arg(options.size.height)
+                        .arg(options.pngCell)
+                        .arg(pngSide)
+                        .arg(kLargestPngSide),
+                    2);
 
-    // New mazes get their seeds the way the window's clicks do.
-    std::vector<std::uint64_t> seeds;
-    ClockRandom random;
-    for (int i = 0; i < options.count; ++i) {
-        random.Randomize();
-        seeds.push_back(options.seed.value_or(*random.LastSeed()));
+    const std::vector<Puzzle> puzzles = MakePuzzles(options);
+    if (format == FileFormat::Pdf) {
+        const Worksheet sheet{puzzles, options.title, options.nameLine, options.perPage, options.paper.value_or(LocalePaper()),
+                              options.solution};
+        if (const auto problem = WorksheetProblem(sheet))
+            return Fail(*problem, 2);
+        if (const auto error = WriteWorksheet(options.exportFile, sheet))
+            return Fail(*error, 1);
+        return 0;
     }
-    std::vector<MazeState> mazes;
-    mazes.reserve(seeds.size());
-    for (const std::uint64_t seed : seeds)
-        mazes.push_back(MazeFromSeed(seed));
-
-    std::vector<Sheet> sheets;
-    const bool pagesOfAnswers = options.solution && format == FileFormat::Pdf;
-    for (std::size_t i = 0; i < mazes.size(); ++i)
-        sheets.push_back({&mazes[i], QString::fromStdString(FormatMazeCode(seeds[i])),
-                          options.solution && !pagesOfAnswers ? Answer::Shown : Answer::Hidden});
-    if (pagesOfAnswers)
-        for (std::size_t i = 0; i < mazes.size(); ++i)
-            sheets.push_back({&mazes[i], sheets[i].code, Answer::Shown});
-
-    if (const auto error = WriteSheets(options.exportFile, sheets))
+    const Puzzle& puzzle = puzzles.front();
+    const MazeState maze = MazeFromSeed(puzzle.seed, puzzle.size);
+    // Without --png-cell, a maze too big for the window's square gets cells of its own.
+    const int cell = options.pngCell > 0 || CellGeometry::For(maze.size).cell >= kPaperCell ? options.pngCell : kPaperCell;
+    const Sheet sheet{&maze, puzzle.code, options.solution ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteSheets(options.exportFile, {sheet}, 1.0, cell))
         return Fail(*error, 1);
     return 0;
 }

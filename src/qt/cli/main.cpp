@@ -42,7 +42,7 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     tolvane::WarnIfNoCaptionFont();
     tolvane::Form1 form;
     if (options.seed)
-        form.OpenMaze(*options.seed);
+        form.OpenMaze(*options.seed, options.size);
     form.show();
     return app.exec();
 }

@@ -27,9 +27,10 @@ QString Title(const std::vector<Sheet>& sheets)
     return QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(sheets.size());
 }
 
-bool WritePng(QIODevice& file, const Sheet& sheet, double scale)
+bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
 {
-    QImage image = PictureImage(*sheet.maze, sheet.answer, scale, sheet.play);
+    QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell)
+                            : PictureImage(*sheet.maze, sheet.answer, scale, sheet.play);
     image.setText(QStringLiteral("Title"), Title({sheet}));
     image.setText(QStringLiteral("Software"), Creator());
     return image.save(&file, "PNG");
@@ -37,26 +38,32 @@ bool WritePng(QIODevice& file, const Sheet& sheet, double scale)
 
 bool WriteSvg(QIODevice& file, const std::vector<Sheet>& sheets)
 {
+    // A big maze gets a bigger canvas, so that its walls stay whole units apart.
+    const int side = PaperSquare(sheets.front().maze->size) + 1;
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(QSize(kPictureSide, kPictureSide));
-    svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
+    svg.setSize(QSize(side, side));
+    svg.setViewBox(QRect(0, 0, side, side));
     svg.setTitle(Title(sheets));
     svg.setDescription(Creator());
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    PaintPicture(painter, QRectF(0, 0, kPictureSide, kPictureSide), *sheets.front().maze, sheets.front().answer,
-                 sheets.front().play);
+    PaintPicture(painter, QRectF(0, 0, side, side), *sheets.front().maze, sheets.front().answer, sheets.front().play);
     return painter.end();
+}
+
+void SetUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& paper)
+{
+    pdf.setTitle(title);
+    pdf.setCreator(Creator());
+    pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, kPaperMargins, QPageLayout::Millimeter));
 }
 
 bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
 {
     QPdfWriter pdf(&file);
-    pdf.setTitle(Title(sheets));
-    pdf.setCreator(Creator());
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPaperMargins, QPageLayout::Millimeter));
+    SetUpPdf(pdf, Title(sheets), QPageSize(QPageSize::A4));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
@@ -104,31 +111,17 @@ QString SheetFileName(const QString& code)
     return code.isEmpty() ? QStringLiteral("maze") : QStringLiteral("maze-%1").arg(code);
 }
 
-std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale)
-{
-    const auto format = FormatOf(path);
-    if (!format)
-        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
-    if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
-        return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
+namespace {
 
-    // Drawn in memory first: a drawing that fails leaves no file, and a write that fails is told
-    // by the system's own reason (no space left, permission denied, …).
+// Draws the file with `draw` in memory first: a drawing that fails leaves no file, and a write
+// that fails is told by the system's own reason (no space left, permission denied, …).
+template <typename Draw>
+std::optional<QString> Commit(const QString& path, Draw draw)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    bool drawn = false;
-    switch (*format) {
-    case FileFormat::Png:
-        drawn = WritePng(buffer, sheets.front(), scale);
-        break;
-    case FileFormat::Svg:
-        drawn = WriteSvg(buffer, sheets);
-        break;
-    case FileFormat::Pdf:
-        drawn = WritePdf(buffer, sheets);
-        break;
-    }
+    const bool drawn = draw(buffer);
     const auto cannot = [&](const QString& reason) {
         return QCoreApplication::translate("Export", "cannot write %1: %2").arg(path, reason);
     };
@@ -150,6 +143,60 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
     if (!file.commit())
         return cannot(SystemReason(file, errno));
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale, int cell)
+{
+    const auto format = FormatOf(path);
+    if (!format)
+        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
+    if (sheets.empty() || (format != FileFormat::Pdf && sheets.size() != 1))
+        return QCoreApplication::translate("Export", "%1: a PNG or SVG file holds exactly one maze").arg(path);
+    return Commit(path, [&](QIODevice& buffer) {
+        switch (*format) {
+        case FileFormat::Png:
+            return WritePng(buffer, sheets.front(), scale, cell);
+        case FileFormat::Svg:
+            return WriteSvg(buffer, sheets);
+        case FileFormat::Pdf:
+            return WritePdf(buffer, sheets);
+        }
+        return false;
+    });
+}
+
+std::optional<QString> WorksheetProblem(const Worksheet& sheet)
+{
+    QImage probe(1, 1, QImage::Format_RGB32);  // any device measures type alike
+    if (!TitleFits(sheet, probe, kPaperMargins.left()))
+        return QCoreApplication::translate("Export", "the title is too long for one line across the page; shorten it");
+    const int largest = LargestFittingSide(sheet, kPaperMargins.left());
+    for (const Puzzle& puzzle : sheet.puzzles) {
+        const MazeSize size = puzzle.size;
+        if (std::max(size.width, size.height) > largest)
+            return QCoreApplication::translate("Export", "%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, "
+                                                         "or fewer to a page")
+                .arg(size.width)
+                .arg(size.height)
+                .arg(sheet.perPage)
+                .arg(largest);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet)
+{
+    return Commit(path, [&](QIODevice& buffer) {
+        QPdfWriter pdf(&buffer);
+        SetUpPdf(pdf,
+                 sheet.title.isEmpty() ? QCoreApplication::translate("Export", "Tolvane: %1 pages of mazes").arg(PageCount(sheet))
+                                       : sheet.title,
+                 PageSizeOf(sheet.paper));
+        QPainter painter;
+        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet) && painter.end();
+    });
 }
 
 }  // namespace tolvane

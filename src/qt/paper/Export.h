@@ -9,6 +9,7 @@
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/solve/Answer.h"
+#include "qt/paper/Worksheet.h"
 
 namespace tolvane {
 
@@ -32,7 +33,15 @@ struct Sheet {
 // Writes `sheets` to `path` in its format: PNG and SVG hold exactly one sheet, a PDF one a page.
 // A PNG has `scale` device pixels a pixel. The file appears only when it is complete: a failure
 // leaves whatever was there before untouched. Returns the reason of a failure, or nothing.
-std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale = 1.0);
+// With `cell` above 0 a PNG has `cell` pixels a cell instead, however big that makes it.
+std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale = 1.0, int cell = 0);
+
+// What keeps a worksheet off its paper: a title longer than a line, or mazes too big to share
+// a page as the sheet asks; nothing when it fits.
+std::optional<QString> WorksheetProblem(const Worksheet& sheet);
+
+// Writes a worksheet PDF, all or nothing like WriteSheets.
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet);
 
 // The small text under a maze on paper, and the title of a file of one maze.
 QString SheetCaption(const Sheet& sheet);

@@ -14,12 +14,12 @@ namespace {
 constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
 constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
 
-void Draw(const MazeState& maze, Surface& surface, Answer answer, const Play* play)
+void Draw(const MazeState& maze, Surface& surface, Answer answer, const Play* play, const CellGeometry& geometry)
 {
     if (play)
-        DrawPlay(maze, *play, surface, kWindowGeometry, answer);
+        DrawPlay(maze, *play, surface, geometry, answer);
     else
-        DrawPicture(maze, surface, answer);
+        DrawPicture(maze, surface, answer, geometry);
 }
 
 }  // namespace
@@ -28,20 +28,39 @@ QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Pl
 {
     ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
     surface.SetScale(scale);
-    Draw(maze, surface, answer, play);
+    Draw(maze, surface, answer, play, CellGeometry::For(maze.size));
     QImage image = surface.image();
     image.setDevicePixelRatio(scale);
     return image;
 }
 
+int PaperSquare(MazeSize size)
+{
+    return CellGeometry::For(size).cell >= kPaperCell ? kSquare : CellGeometry::SquareFor(size, kPaperCell);
+}
+
+QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
+{
+    const int side = CellGeometry::SquareFor(maze.size, cell) + 1;
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    {
+        PainterSurface surface(painter, QSize(side, side), WindowFont());
+        DrawPicture(maze, surface, answer, CellGeometry::For(maze.size, side - 1));
+    }
+    return image;
+}
+
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Play* play)
 {
+    const int square = PaperSquare(maze.size);
+    const int side = square + 1;
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
+    painter.scale(target.width() / side, target.height() / side);
     {
-        PainterSurface surface(painter, QSize(kPictureSide, kPictureSide), WindowFont());
-        Draw(maze, surface, answer, play);
+        PainterSurface surface(painter, QSize(side, side), WindowFont());
+        Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();
 }

@@ -6,18 +6,31 @@
 #include <QString>
 
 #include "core/maze/MazeState.h"
+#include "core/render/Geometry.h"
 #include "core/play/Play.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
 
-// The maze picture: lines from 0 to 357 on both axes, in logical pixels.
-inline constexpr int kPictureSide = 358;
+// The window's maze picture: lines from 0 to 357 on both axes, in logical pixels.
+inline constexpr int kPictureSide = kSquare + 1;
+
+// On paper a wall is one unit of the picture, and a cell at least this many: walls thin
+// enough to stay apart, however big the maze.
+inline constexpr int kPaperCell = 4;
+
+// The square a maze's picture on paper spans, in units: the window's for every maze whose
+// cells there are at least kPaperCell pixels, otherwise kPaperCell units a cell.
+int PaperSquare(MazeSize size);
 
 // With `play`, each picture shows that game's trail and marker as the window does.
 
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
 QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Play* play = nullptr);
+
+// The picture at `cell` pixels a cell, as big as that makes it: for mazes too big for the
+// window's square. Painted through the vector surface, which keeps no strokes.
+QImage CellPictureImage(const MazeState& maze, Answer answer, int cell);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer,

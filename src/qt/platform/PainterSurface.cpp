@@ -79,6 +79,10 @@ void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Co
         Flush();
     runColour_ = rgb;
     runs_.push_back(inside);
+    // A poster's million walls are sent in batches: the same pixels, and memory that stays small.
+    constexpr std::size_t kLargestBatch = 1 << 16;
+    if (runs_.size() >= kLargestBatch)
+        Flush();
 }
 
 void PainterSurface::Flush()

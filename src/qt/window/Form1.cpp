@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <tuple>
 
-#include "core/maze/MazeCode.h"
+#include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/Guard.h"
@@ -85,6 +85,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                    });
                                });
     menu_->AddFirst(play_->action());
+    sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
+    menu_->Menu().addSeparator();
+    menu_->Menu().addMenu(sizeMenu_);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -96,16 +99,23 @@ Form1::~Form1()
     play_ = nullptr;
 }
 
-void Form1::OpenMaze(std::uint64_t seed)
+void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
 {
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
         clock->QueueSeed(seed);
+    ChooseSize(size);
+}
+
+void Form1::ChooseSize(MazeSize size)
+{
+    program_.SetMazeSize(size);
+    sizeMenu_->Show(size);
     Command1.click();
 }
 
 QString Form1::MazeCode() const
 {
-    return HasMaze() && seed_ ? QString::fromStdString(FormatMazeCode(*seed_)) : QString();
+    return HasMaze() && seed_ ? QString::fromStdString(FormatSizedCode({*seed_, program_.state().size})) : QString();
 }
 
 QImage Form1::ShownPicture() const

@@ -14,6 +14,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
+#include "qt/window/SizeMenu.h"
 #include "qt/window/PlayController.h"
 
 namespace tolvane {
@@ -33,8 +34,10 @@ public:
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
-    // Builds the maze of `seed` as a click on Command1 would have built it.
-    void OpenMaze(std::uint64_t seed);
+    // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
+    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize);
+    // Builds a new maze of `size`, and makes it the size of the next ones.
+    void ChooseSize(MazeSize size);
 
     // What the maze menu acts on: whether a maze has been built, its code (empty when its random
     // source cannot name one), whether the route is drawn, and the picture as it is shown.
@@ -45,6 +48,7 @@ public:
     const MazeState& Maze() const override { return program_.state(); }
     const Play* ShownPlay() const override { return program_.play().Active() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
+    SizeMenu& sizeMenu() { return *sizeMenu_; }
     PlayController& play() { return *play_; }
 
     Program& program() { return program_; }
@@ -77,6 +81,7 @@ private:
     bool routeShown_ = false;
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
+    SizeMenu* sizeMenu_ = nullptr;  // likewise
     PlayController* play_ = nullptr;  // a child of the window
 };
 

@@ -42,6 +42,8 @@ public:
     // Enables what has something to act on: nothing before the first maze.
     void Update();
     void Popup(const QPoint& globalPos);
+    // The menu itself, for the window to add its own choices to.
+    QMenu& Menu() { return menu_; }
     // Puts `action` at the top of the menu, above a separator: an item that acts on the game.
     void AddFirst(QAction& action);
 

@@ -89,12 +89,14 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
         description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
     } else if (handler == "Command1_Click" || handler == "Play_Stop") {  // the maze alone
         name_ = tr("Maze");
-        description_ = tr("A maze of 21 by 21 cells, from S at the top left to G at the bottom right. "
-                          "Press %1 to draw the route.")
+        description_ = tr("A maze of %1 by %2 cells, from S at the top left to G at the bottom right. "
+                          "Press %3 to draw the route.")
+                           .arg(state.Width())
+                           .arg(state.Height())
                            .arg(solve_);
     } else if (!state.Found) {
         name_ = tr("Maze");
-        description_ = tr("A maze of 21 by 21 cells. No route from S to G was found.");
+        description_ = tr("A maze of %1 by %2 cells. No route from S to G was found.").arg(state.Width()).arg(state.Height());
     } else if (state.StepCount < cells) {
         name_ = tr("Maze, route being drawn");
         description_ = tr("The route is being drawn: %1 of %2 cells.").arg(state.StepCount).arg(cells);

@@ -212,7 +212,7 @@ bool PlayController::Mouse(const QMouseEvent& mouse)
         dragging_ = false;
         return was;
     }
-    const auto cell = CellAt(program_.state(), kWindowGeometry, mouse.position().x(), mouse.position().y());
+    const auto cell = CellAt(program_.state(), CellGeometry::For(program_.state().size), mouse.position().x(), mouse.position().y());
     if (mouse.type() == QEvent::MouseMove) {
         if (dragging_ && cell)
             Walk(*cell);

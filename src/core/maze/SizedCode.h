@@ -1,0 +1,36 @@
+// Codes of mazes of any size: the size, then the code of the seed ("31x45-3F7KQ-M2XWA").
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/maze/MazeState.h"
+
+namespace tolvane {
+
+struct SizedSeed {
+    std::uint64_t seed = 0;
+    MazeSize size;
+    friend bool operator==(const SizedSeed&, const SizedSeed&) = default;
+};
+
+// A 21 x 21 maze keeps its ten-character code. Any other size is written before it, width
+// first, and folded into the check character, so that a mistyped size is refused like any
+// other typo. At most 20 characters: the sides of 1000 and more leave out the hyphen between
+// the two groups of five.
+std::string FormatSizedCode(SizedSeed maze);
+
+// The seed and size a code names, or nothing when the text is no valid code. A code without a
+// size is a 21 x 21 maze. The size's "x" may be a capital or "×"; spaces and hyphens do not
+// matter anywhere.
+std::optional<SizedSeed> ParseSizedCode(std::string_view text);
+
+// "31x45": a size as codes and the command line write it.
+std::string SizeText(MazeSize size);
+// A size written "31x45" (or "31X45", "31×45"), or nothing when the text is no size or a side
+// lies outside 2..1001.
+std::optional<MazeSize> ParseSize(std::string_view text);
+
+}  // namespace tolvane

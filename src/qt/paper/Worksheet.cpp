@@ -1,0 +1,292 @@
+// Worksheets.
+#include "qt/paper/Worksheet.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "core/maze/BuildMaze.h"
+#include "qt/paper/Pictures.h"
+#include "qt/platform/WindowFont.h"
+
+namespace tolvane {
+namespace {
+
+// Heights of a page's rows, in millimetres, and the sizes of their type, in points.
+constexpr double kTitleMm = 10;
+constexpr double kNameLineMm = 11;
+constexpr double kHeadingMm = 10;
+constexpr double kFooterMm = 7;
+constexpr double kCaptionMm = 9;     // two lines of small type under each maze, and the gap
+constexpr double kCaptionGapMm = 2;  // and the space between the maze and them
+constexpr double kGapMm = 5;      // between the mazes of a page
+constexpr double kTitlePoints = 16;
+constexpr double kNameLinePoints = 11;
+constexpr double kHeadingPoints = 14;
+constexpr double kCaptionPoints = 8;
+constexpr double kFooterPoints = 9;
+constexpr double kMmPerInch = 25.4;
+// An answer key packs its solved mazes at least this many to a page.
+constexpr int kAnswersPerPage = 4;
+
+struct PageLayout {
+    QRectF title, nameLine, heading, footer;
+    std::vector<QRectF> places;  // one a maze, its caption at the bottom
+};
+
+// Where everything goes on a page whose printable area is `area`, in millimetres.
+PageLayout LayoutPage(QSizeF area, bool title, bool nameLine, bool heading, int perPage)
+{
+    PageLayout l;
+    double y = 0;
+    auto row = [&](QRectF& rect, bool wanted, double height) {
+        if (!wanted)
+            return;
+        rect = QRectF(0, y, area.width(), height);
+        y += height;
+    };
+    row(l.title, title, kTitleMm);
+    row(l.nameLine, nameLine, kNameLineMm);
+    row(l.heading, heading, kHeadingMm);
+    l.footer = QRectF(0, area.height() - kFooterMm, area.width(), kFooterMm);
+    const int columns = perPage >= 4 ? 2 : 1;
+    const int rows = (perPage + columns - 1) / columns;
+    const double width = (area.width() - (columns - 1) * kGapMm) / columns;
+    const double height = (area.height() - kFooterMm - y - (rows - 1) * kGapMm) / rows;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            l.places.emplace_back(c * (width + kGapMm), y + r * (height + kGapMm), width, height);
+    return l;
+}
+
+double SquareIn(const QRectF& slot) { return std::max(0.0, std::min(slot.width(), slot.height() - kCaptionMm)); }
+
+QSizeF PrintableMm(Paper paper, double marginMm)
+{
+    return PageSizeOf(paper).size(QPageSize::Millimeter) - QSizeF(2 * marginMm, 2 * marginMm);
+}
+
+// All of a sheet's type is in the window's face, which S and G need anyway and which has the
+// Japanese glyphs: a PDF embeds each face it uses whole, so a second face would cost every
+// sheet its size and the time to compress it.
+QFont Font(double points)
+{
+    QFont font = WindowFont();
+    font.setPointSizeF(points);
+    return font;
+}
+
+int AnswersPerPage(const Worksheet& sheet) { return std::max(kAnswersPerPage, sheet.perPage); }
+
+int PagesFor(std::size_t mazes, int perPage) { return static_cast<int>((mazes + perPage - 1) / perPage); }
+
+// Paints one page: its rows and its mazes, puzzles or answers.
+class PagePainter {
+public:
+    // The kinds of type a page uses, each made once for the whole sheet.
+    enum Type { kTitle, kNameLine, kHeading, kCaption, kFooter, kTypes };
+
+    PagePainter(QPainter& painter, double pxPerMm)
+        : p_(painter), scale_(pxPerMm),
+          fonts_{Font(kTitlePoints), Font(kNameLinePoints), Font(kHeadingPoints),
+                 Font(kCaptionPoints),     Font(kFooterPoints)},
+          name_(QCoreApplication::translate("Worksheet", "Name")),
+          date_(QCoreApplication::translate("Worksheet", "Date")),
+          nameWidth_(QFontMetricsF(fonts_[kNameLine], painter.device()).horizontalAdvance(name_)),
+          dateWidth_(QFontMetricsF(fonts_[kNameLine], painter.device()).horizontalAdvance(date_))
+    {
+    }
+
+    QRectF Px(const QRectF& mm) const
+    {
+        return {mm.left() * scale_, mm.top() * scale_, mm.width() * scale_, mm.height() * scale_};
+    }
+
+    void Text(const QRectF& mm, const QString& text, Type type, int flags)
+    {
+        p_.setFont(fonts_[type]);
+        p_.setPen(Qt::black);
+        p_.drawText(Px(mm), flags, text);
+    }
+
+    // "Name ________   Date ______", the lines drawn as lines, on the row's baseline.
+    void NameLine(const QRectF& mm)
+    {
+        const QRectF row = Px(mm);
+        const double baseline = row.top() + row.height() * 0.7;
+        const double dateAt = row.left() + row.width() * 0.68;
+        p_.setFont(fonts_[kNameLine]);
+        p_.setPen(QPen(Qt::black, scale_ * 0.25));
+        p_.drawText(QPointF(row.left(), baseline), name_);
+        p_.drawLine(QPointF(row.left() + nameWidth_ + scale_ * 2, baseline), QPointF(dateAt - scale_ * 6, baseline));
+        p_.drawText(QPointF(dateAt, baseline), date_);
+        p_.drawLine(QPointF(dateAt + dateWidth_ + scale_ * 2, baseline), QPointF(row.right(), baseline));
+    }
+
+    void Maze(const QRectF& slotMm, const MazeState& maze, Answer answer, const QString& caption, const QString& measures)
+    {
+        const double side = SquareIn(slotMm);
+        const double top = slotMm.top() + (slotMm.height() - side - kCaptionMm) / 2;  // the maze and its caption centred
+        const QRectF square(slotMm.left() + (slotMm.width() - side) / 2, top, side, side);
+        PaintPicture(p_, Px(square), maze, answer);
+        // Both lines in one call: laying out a text costs more than drawing it.
+        const QRectF below(slotMm.left(), square.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
+        Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
+             Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+private:
+    QPainter& p_;
+    double scale_;
+    std::array<QFont, kTypes> fonts_;
+    QString name_;
+    QString date_;
+    double nameWidth_;
+    double dateWidth_;
+};
+
+// The mazes of a sheet, each built once for its puzzle and its answer while they take little
+// room together (a thousand 21 x 21 mazes take 6 MB); bigger sheets keep only the maze built
+// last, which still serves a poster's answer page straight after its puzzle page.
+class BuiltMazes {
+public:
+    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size())
+    {
+        long long cells = 0;
+        for (const Puzzle& puzzle : sheet.puzzles)
+            cells += puzzle.size.Cells();
+        keepAll_ = cells <= kKeptCells;
+    }
+
+    const MazeState& Get(std::size_t i)
+    {
+        if (!mazes_[i]) {
+            if (!keepAll_ && last_ < mazes_.size())
+                mazes_[last_].reset();  // one big maze at a time
+            const Puzzle& puzzle = sheet_.puzzles[i];
+            mazes_[i] = MazeFromSeed(puzzle.seed, puzzle.size);
+            last_ = i;
+        }
+        return *mazes_[i];
+    }
+
+private:
+    static constexpr long long kKeptCells = 1 << 19;
+    const Worksheet& sheet_;
+    std::vector<std::optional<MazeState>> mazes_;
+    std::size_t last_ = static_cast<std::size_t>(-1);
+    bool keepAll_ = true;
+};
+
+}  // namespace
+
+Paper LocalePaper()
+{
+    const QString paper = qEnvironmentVariable("LC_PAPER");
+    const QLocale locale = paper.isEmpty() || paper == QLatin1String("C") || paper == QLatin1String("POSIX")
+                               ? QLocale::system()
+                               : QLocale(paper.section(QLatin1Char('.'), 0, 0));
+    // Letter is the custom in North and Central America, parts of South America, and the Philippines.
+    static const QLocale::Territory kLetter[] = {
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela,  QLocale::PuertoRico,
+        QLocale::Guatemala,    QLocale::CostaRica, QLocale::Panama,     QLocale::DominicanRepublic,
+    };
+    return std::find(std::begin(kLetter), std::end(kLetter), locale.territory()) != std::end(kLetter) ? Paper::Letter
+                                                                                                   : Paper::A4;
+}
+
+std::optional<Paper> PaperNamed(const QString& name)
+{
+    if (name.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+        return Paper::A4;
+    if (name.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+        return Paper::Letter;
+    return std::nullopt;
+}
+
+QPageSize PageSizeOf(Paper paper) { return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4); }
+
+int LargestFittingSide(const Worksheet& sheet, double marginMm)
+{
+    if (sheet.perPage == 1)
+        return kMaxSide;
+    const PageLayout l =
+        LayoutPage(PrintableMm(sheet.paper, marginMm), !sheet.title.isEmpty(), sheet.nameLine, false, sheet.perPage);
+    return static_cast<int>(std::floor(SquareIn(l.places.front()) / kSmallestSharedCellMm));
+}
+
+bool TitleFits(const Worksheet& sheet, QPaintDevice& device, double marginMm)
+{
+    const QFontMetricsF metrics(Font(kTitlePoints), &device);
+    const double widthPx = PrintableMm(sheet.paper, marginMm).width() * device.logicalDpiX() / kMmPerInch;
+    return metrics.horizontalAdvance(sheet.title) <= widthPx;
+}
+
+int PageCount(const Worksheet& sheet)
+{
+    return PagesFor(sheet.puzzles.size(), sheet.perPage) +
+           (sheet.answers ? PagesFor(sheet.puzzles.size(), AnswersPerPage(sheet)) : 0);
+}
+
+QString PuzzleCaption(int number, const Puzzle& puzzle)
+{
+    return QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code);
+}
+
+QString MeasuresCaption(int level, const Difficulty& d)
+{
+    const QString measures = QCoreApplication::translate("Worksheet", "route %1 cells · %2 dead ends · %3 junctions on the route")
+                                 .arg(d.route)
+                                 .arg(d.deadEnds)
+                                 .arg(d.junctions);
+    if (level == 0)
+        return measures;
+    return QCoreApplication::translate("Worksheet", "Level %1 · %2").arg(level).arg(measures);
+}
+
+bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet)
+{
+    BuiltMazes built(sheet);
+    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    PagePainter page(painter, device.logicalDpiX() / kMmPerInch);
+    const int pages = PageCount(sheet);
+    int pageNumber = 0;
+    auto startPage = [&](bool heading, int perPage) -> std::optional<PageLayout> {
+        if (pageNumber > 0 && !device.newPage())
+            return std::nullopt;
+        ++pageNumber;
+        PageLayout l = LayoutPage(area, !sheet.title.isEmpty(), sheet.nameLine && !heading, heading, perPage);
+        if (!sheet.title.isEmpty())
+            page.Text(l.title, sheet.title, PagePainter::kTitle, Qt::AlignHCenter | Qt::AlignVCenter);
+        if (sheet.nameLine && !heading)
+            page.NameLine(l.nameLine);
+        if (heading)
+            page.Text(l.heading, QCoreApplication::translate("Worksheet", "Answer key"), PagePainter::kHeading,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+        page.Text(l.footer, QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(pageNumber).arg(pages),
+                  PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
+        return l;
+    };
+    auto paintAll = [&](bool answers, int perPage) {
+        for (std::size_t first = 0; first < sheet.puzzles.size(); first += static_cast<std::size_t>(perPage)) {
+            const auto l = startPage(answers, perPage);
+            if (!l)
+                return false;
+            for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
+                const Puzzle& puzzle = sheet.puzzles[i];
+                const MazeState& maze = built.Get(i);
+                const QString measures =
+                    answers ? QString() : MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
+                page.Maze(l->places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
+                          PuzzleCaption(static_cast<int>(i) + 1, puzzle), measures);
+            }
+        }
+        return true;
+    };
+    return paintAll(false, sheet.perPage) && (!sheet.answers || paintAll(true, AnswersPerPage(sheet)));
+}
+
+}  // namespace tolvane

@@ -1,0 +1,55 @@
+// The difficulty measures and the levels' bands.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/MazeCheck.h"
+#include "core/maze/Difficulty.h"
+#include "core/platform/Random.h"
+
+namespace tolvane::testing {
+namespace {
+
+TEST(Difficulty, CountsTheRouteTheDeadEndsAndTheJunctionsOnTheRoute)
+{
+    // S . .      S opens right and down, (1, 0) right and down: two junctions on the route
+    // . . G      S (0,0) (1,0) (1,1) G: four cells; (2, 0) and (0, 1) are dead ends
+    MazeState s({3, 2});
+    for (int x = -1; x <= 2; ++x)
+        for (int y = -1; y <= 1; ++y)
+            s.Walls(x, y) = 3;
+    s.Walls(0, 0) = 0;                  // open right and down
+    s.Walls(1, 0) = 0;                  // open right and down
+    s.Walls(1, 1) = kBottomWall;        // open right
+    const Difficulty d = Measure(s);
+    EXPECT_EQ(4, d.route);
+    EXPECT_EQ(2, d.deadEnds);
+    EXPECT_EQ(2, d.junctions);
+}
+
+TEST(Difficulty, ALevelsMazesAreDifferentAndAllInsideItsBand)
+{
+    ClockRandom random;
+    for (const Level& level : kLevels) {
+        std::set<std::uint64_t> seeds;
+        for (int i = 0; i < 8; ++i) {
+            MazeState maze;
+            const auto d = BuildLevelMaze(maze, random, level);
+            ASSERT_TRUE(d) << level.number;
+            ASSERT_EQ(level.size, maze.size);
+            ASSERT_EQ("", PerfectMazeProblem(maze));
+            // The route measured is the maze's one path, and inside the band.
+            ASSERT_EQ(ShortestPath(maze).size(), static_cast<std::size_t>(d->route));
+            ASSERT_GE(d->route, level.shortestRoute) << level.number;
+            ASSERT_LE(d->route, level.longestRoute) << level.number;
+            seeds.insert(*random.LastSeed());
+        }
+        EXPECT_EQ(8u, seeds.size());
+    }
+    EXPECT_FALSE(LevelNumbered(0));
+    EXPECT_FALSE(LevelNumbered(6));
+    EXPECT_EQ(3, LevelNumbered(3)->number);
+}
+
+}  // namespace
+}  // namespace tolvane::testing
