@@ -473,6 +473,10 @@
         <source>Not a maze code yet: %1.</source>
         <translation>まだ迷路コードではありません: %1。</translation>
     </message>
+    <message>
+        <source>The window shows mazes of up to %1x%1 cells; write this one to a file with tolvane --export.</source>
+        <translation>ウィンドウに表示できる迷路は %1x%1 マスまでです。この迷路は tolvane --export でファイルに書き出してください。</translation>
+    </message>
 </context>
 <context>
     <name>Play</name>

@@ -26,6 +26,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/Form1.h"
+#include "qt/window/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane::testing {
@@ -186,14 +187,21 @@ TEST(Export, ACodeOpensByPastingOrInTheDialogWhichSaysWhatIsWrongAsItIsTyped)
     EXPECT_TRUE(picture->toolTip().contains(code));
     EXPECT_TRUE(picture->accessibleDescription().contains(code)) << picture->accessibleDescription().toStdString();
 
-    OpenCodeDialog dialog(&form, "3F7KQ-M2XWB");
+    OpenCodeDialog dialog(&form, kLargestWindowSide, "3F7KQ-M2XWB");
     EXPECT_FALSE(dialog.openButton().isEnabled());
     EXPECT_TRUE(dialog.verdict().text().contains("mistyped")) << dialog.verdict().text().toStdString();
     dialog.field().setText("3F7KQ-M2XW");
     EXPECT_TRUE(dialog.verdict().text().contains("has 9")) << dialog.verdict().text().toStdString();
     dialog.field().setText(" 3f7kq m2xwa ");
     EXPECT_TRUE(dialog.openButton().isEnabled());
-    EXPECT_EQ(ParseMazeCode("3F7KQ-M2XWA").seed, dialog.Seed());
+    EXPECT_EQ((SizedSeed{*ParseMazeCode("3F7KQ-M2XWA").seed, kClassicSize}), dialog.Maze());
+    // Codes of other sizes, pasted with a full-width x; one too big for the window is refused.
+    const SizedSeed wide{kSeed, {31, 45}};
+    dialog.field().setText(QString::fromStdString(FormatSizedCode(wide)).replace('x', QChar(0xFF58)));
+    EXPECT_EQ(wide, dialog.Maze());
+    dialog.field().setText(QString::fromStdString(FormatSizedCode({kSeed, {kLargestWindowSide + 1, 21}})));
+    EXPECT_FALSE(dialog.openButton().isEnabled());
+    EXPECT_EQ(std::nullopt, dialog.Maze());
 }
 
 // Save as a user saves, through its dialog: the file shows the route exactly when the dialog's

@@ -86,6 +86,14 @@ std::string FormatSizedCode(SizedSeed maze)
     return sized;
 }
 
+SizedReading ReadSizedCode(std::string_view text)
+{
+    const std::string clean = CleanCodeText(text);
+    if (const auto maze = ParseSizedCode(clean))
+        return {maze, {.seed = maze->seed}};
+    return {std::nullopt, ParseMazeCode(clean)};
+}
+
 std::optional<SizedSeed> ParseSizedCode(std::string_view text)
 {
     std::string squeezed = Squeezed(text);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/maze/MazeCode.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {
@@ -26,6 +27,14 @@ std::string FormatSizedCode(SizedSeed maze);
 // size is a 21 x 21 maze. The size's "x" may be a capital or "×"; spaces and hyphens do not
 // matter anywhere.
 std::optional<SizedSeed> ParseSizedCode(std::string_view text);
+
+// A code of any size as a person types or pastes it: white space around it, full-width forms
+// and dash variants are cleaned first. When it names no maze, `reading` says why.
+struct SizedReading {
+    std::optional<SizedSeed> maze;
+    CodeReading reading;
+};
+SizedReading ReadSizedCode(std::string_view text);
 
 // "31x45": a size as codes and the command line write it.
 std::string SizeText(MazeSize size);

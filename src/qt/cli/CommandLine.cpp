@@ -190,13 +190,12 @@ Options ParseCommandLine(const QStringList& arguments)
         const QString code = p.parser.value(p.maze);
         // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
         // as ever and refused with the reason.
-        const auto sized = ParseSizedCode(code.toStdString());
-        const CodeReading reading = sized ? CodeReading{} : ReadCode(code);
-        o.seed = sized ? std::optional(sized->seed) : reading.seed;
-        o.size = sized ? sized->size : kClassicSize;
+        const SizedReading read = ReadCode(code);
+        o.seed = read.maze ? std::optional(read.maze->seed) : std::nullopt;
+        o.size = read.maze ? read.maze->size : kClassicSize;
         if (!o.seed) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
-                                    .arg(Quoted(code), CodeFaultReason(reading)));
+                                    .arg(Quoted(code), CodeFaultReason(read.reading)));
             bad.status = 1;
             return bad;
         }

@@ -20,6 +20,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/code/CodeMessage.h"
+#include "qt/window/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane {
@@ -41,7 +42,7 @@ QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Inclu
 
 }  // namespace
 
-MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(std::uint64_t)> open)
+MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(SizedSeed)> open)
     : QObject(&window),
       window_(window),
       shown_(shown),
@@ -93,16 +94,16 @@ void MazeMenu::Update()
 
 void MazeMenu::OpenCode()
 {
-    if (const auto seed = AskForMazeCode(window_))
-        open_(*seed);
+    if (const auto maze = AskForMazeCode(window_, kLargestWindowSide))
+        open_(*maze);
 }
 
 void MazeMenu::PasteCode()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (const auto seed = ReadCode(text).seed)
-        open_(*seed);
-    else if (const auto asked = AskForMazeCode(window_, text.left(kPastedMax)))
+    if (const auto maze = ReadCode(text).maze; maze && std::max(maze->size.width, maze->size.height) <= kLargestWindowSide)
+        open_(*maze);
+    else if (const auto asked = AskForMazeCode(window_, kLargestWindowSide, text.left(kPastedMax)))
         open_(*asked);
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/maze/MazeState.h"
+#include "core/maze/SizedCode.h"
 #include "core/play/Play.h"
 
 namespace tolvane {
@@ -36,8 +37,8 @@ protected:
 // the clipboard.
 class MazeMenu final : public QObject {
 public:
-    // `open` builds the maze of a seed in the window.
-    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(std::uint64_t)> open);
+    // `open` builds the maze of a code in the window.
+    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(SizedSeed)> open);
 
     // Enables what has something to act on: nothing before the first maze.
     void Update();
@@ -65,7 +66,7 @@ private:
     QAction print_;
     QAction openCode_;
     QAction paste_;
-    std::function<void(std::uint64_t)> open_;
+    std::function<void(SizedSeed)> open_;
     QMenu menu_;
     QString folder_;  // where the last Save went; the next one starts there
 };

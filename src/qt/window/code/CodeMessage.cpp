@@ -20,7 +20,7 @@ QString Visible(const QString& character)
 
 }  // namespace
 
-CodeReading ReadCode(const QString& text) { return ReadMazeCode(text.toStdString()); }
+SizedReading ReadCode(const QString& text) { return ReadSizedCode(text.toStdString()); }
 
 QString CodeFaultReason(const CodeReading& reading)
 {

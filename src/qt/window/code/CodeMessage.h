@@ -3,12 +3,13 @@
 
 #include <QString>
 
-#include "core/maze/MazeCode.h"
+#include "core/maze/SizedCode.h"
 
 namespace tolvane {
 
-// Reads a code as a person gives it: white space around it, full-width forms and dashes allowed.
-CodeReading ReadCode(const QString& text);
+// Reads a code of any size as a person gives it: white space around it, full-width forms and
+// dashes allowed.
+SizedReading ReadCode(const QString& text);
 
 // Why `reading` found no code, as a phrase that follows "… is not a maze code: ".
 QString CodeFaultReason(const CodeReading& reading);

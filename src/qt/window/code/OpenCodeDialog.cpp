@@ -10,7 +10,8 @@
 
 namespace tolvane {
 
-OpenCodeDialog::OpenCodeDialog(QWidget* parent, const QString& text) : QDialog(parent)
+OpenCodeDialog::OpenCodeDialog(QWidget* parent, int largestSide, const QString& text)
+    : QDialog(parent), largestSide_(largestSide)
 {
     setWindowTitle(tr("Open Maze Code"));
     auto* layout = new QVBoxLayout(this);
@@ -37,23 +38,28 @@ OpenCodeDialog::OpenCodeDialog(QWidget* parent, const QString& text) : QDialog(p
 
 void OpenCodeDialog::Check()
 {
-    const CodeReading reading = ReadCode(field_.text());
-    seed_ = reading.seed;
-    openButton().setEnabled(seed_.has_value());
-    if (seed_)
-        verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatMazeCode(*seed_))));
+    const SizedReading read = ReadCode(field_.text());
+    const bool fits = read.maze && std::max(read.maze->size.width, read.maze->size.height) <= largestSide_;
+    maze_ = fits ? read.maze : std::nullopt;
+    openButton().setEnabled(maze_.has_value());
+    if (maze_)
+        verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatSizedCode(*maze_))));
+    else if (read.maze)
+        verdict_.setText(tr("The window shows mazes of up to %1x%1 cells; write this one to a file with "
+                            "tolvane --export.")
+                             .arg(largestSide_));
     else if (CleanCodeText(field_.text().toStdString()).empty())
         verdict_.setText(tr("A code has ten characters, like 3F7KQ-M2XWA."));
     else
-        verdict_.setText(tr("Not a maze code yet: %1.").arg(CodeFaultReason(reading)));
+        verdict_.setText(tr("Not a maze code yet: %1.").arg(CodeFaultReason(read.reading)));
 }
 
-std::optional<std::uint64_t> AskForMazeCode(QWidget& parent, const QString& text)
+std::optional<SizedSeed> AskForMazeCode(QWidget& parent, int largestSide, const QString& text)
 {
-    OpenCodeDialog dialog(&parent, text);
+    OpenCodeDialog dialog(&parent, largestSide, text);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.Seed();
+    return dialog.Maze();
 }
 
 }  // namespace tolvane

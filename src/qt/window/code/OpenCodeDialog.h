@@ -9,17 +9,20 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/maze/SizedCode.h"
+
 namespace tolvane {
 
 class OpenCodeDialog final : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(OpenCodeDialog)
 
 public:
-    // Starts with `text` in the field, already checked.
-    explicit OpenCodeDialog(QWidget* parent, const QString& text = {});
+    // Starts with `text` in the field, already checked. Mazes wider or taller than `largestSide`
+    // are refused: the window cannot show them.
+    OpenCodeDialog(QWidget* parent, int largestSide, const QString& text = {});
 
-    // The seed of the code in the field, or nothing while it is no code.
-    std::optional<std::uint64_t> Seed() const { return seed_; }
+    // The maze of the code in the field, or nothing while it is no code the window can show.
+    std::optional<SizedSeed> Maze() const { return maze_; }
 
     QLineEdit& field() { return field_; }
     QLabel& verdict() { return verdict_; }
@@ -31,10 +34,11 @@ private:
     QLineEdit field_;
     QLabel verdict_;
     QDialogButtonBox buttons_{QDialogButtonBox::Open | QDialogButtonBox::Cancel};
-    std::optional<std::uint64_t> seed_;
+    std::optional<SizedSeed> maze_;
+    int largestSide_;
 };
 
-// Asks for a code, starting with `text`; the seed of the code given, or nothing when cancelled.
-std::optional<std::uint64_t> AskForMazeCode(QWidget& parent, const QString& text = {});
+// Asks for a code, starting with `text`; the maze of the code given, or nothing when cancelled.
+std::optional<SizedSeed> AskForMazeCode(QWidget& parent, int largestSide, const QString& text = {});
 
 }  // namespace tolvane
