@@ -17,16 +17,22 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The long description under the summary line; CPack indents it and turns the empty line into " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tolvane builds random mazes of 21 by 21 cells in which every cell can be
-reached from every other by exactly one route, with S in the top-left corner
-and G in the bottom-right one, and solves them: one button builds a new maze,
-the other draws the route from S to G as a red line that grows cell by cell.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tolvane builds random mazes in which every cell can be reached from every
+other by exactly one route, with S in the top-left corner and G in the
+bottom-right one, and solves them: one button builds a new maze, the other
+draws the route from S to G as a red line that grows cell by cell. Mazes are
+21 by 21 cells unless another size is chosen, up to 1001 by 1001 for a poster.
+
+A maze can also be played: the arrow keys or the mouse move a marker that
+leaves a trail, with a clock, a move count and, at G, the shortest route to
+compare with. With a screen reader every move is spoken.
 
 Every maze has a ten-character code that builds the same maze again, so a
 maze can be shared and opened elsewhere. A maze can be copied, saved as a
 PNG, SVG or PDF file, or printed, with or without its solution, and from the
-command line Tolvane writes whole worksheets of mazes, their solutions on the
-pages after them, without opening a window.")
+command line Tolvane writes worksheets for a class without opening a window:
+mazes of one size or of one of five levels by age, with a title, a name line,
+several mazes to a page, page numbers and an answer key.")
 # dpkg-shlibdeps finds the libraries the executable links. What Qt loads at run time is invisible to it: the
 # platform plugin that opens the window and the Japanese font the window asks for by name. On Debian 12 the X11
 # platform plugin (libqxcb.so) ships in libqt6gui6, which the linked libraries already bring; qt6-qpa-plugins

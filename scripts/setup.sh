@@ -21,6 +21,8 @@ test)
   packages+=(
     # unit, widget and benchmark builds
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the probes that time the real program from outside: Xlib, XTest and DAMAGE
+    libx11-dev libxtst-dev libxdamage-dev
     # tests against a real X server, and reading exported files back
     xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib poppler-utils xclip
     # what an ordinary desktop has, so the tests prove the program there: an accessibility bus,
