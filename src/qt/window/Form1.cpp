@@ -76,7 +76,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
     menu_ = new MazeMenu(*this, *this, [this](SizedSeed maze) { OpenMaze(maze.seed, maze.size); });
-    play_ = new PlayController(*this, program_, picture_, Command1, Command2,
+    play_ = new PlayController(*this, program_, picture_, [this](const QString& words) { picture_.Announce(words); },
+                               Command1, Command2,
                                [this](const char* name, const std::function<void()>& work) {
                                    Handle(name, [&] {
                                        if (std::string_view(name) == "Play_Start")

@@ -15,7 +15,7 @@
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
 #include "qt/window/SizeMenu.h"
-#include "qt/window/PlayController.h"
+#include "qt/window/play/PlayController.h"
 
 namespace tolvane {
 

@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "core/program/Program.h"
-#include "qt/window/MazePicture.h"
 
 namespace tolvane {
 
@@ -21,7 +20,11 @@ public:
     // Runs one of the program's handlers as the window runs every other: guarded, then shown.
     using Runner = std::function<void(const char* handler, const std::function<void()>& work)>;
 
-    PlayController(QWidget& window, Program& program, MazePicture& picture, QAbstractButton& build,
+    // Says words to a screen reader at once.
+    using Speaker = std::function<void(const QString& words)>;
+
+    // `picture` takes the keys during a game; `say` speaks each move.
+    PlayController(QWidget& window, Program& program, QWidget& picture, Speaker say, QAbstractButton& build,
                    QAbstractButton& solve, Runner run);
 
     // "Play" (P): starts a game on the maze shown, or starts it over.
@@ -51,7 +54,8 @@ private:
 
     QWidget& window_;
     Program& program_;
-    MazePicture& picture_;
+    QWidget& picture_;
+    Speaker say_;
     QAbstractButton& build_;
     QAbstractButton& solve_;
     Runner run_;

@@ -1,13 +1,14 @@
 // Routing the window's input to the game.
-#include "qt/window/PlayController.h"
+#include "qt/window/play/PlayController.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <array>
 #include <cstdlib>
 
 #include "core/render/Geometry.h"
-#include "qt/window/PlayWords.h"
+#include "qt/window/play/PlayWords.h"
 
 namespace tolvane {
 namespace {
@@ -38,12 +39,13 @@ std::optional<Direction> DirectionOf(int key)
 
 }  // namespace
 
-PlayController::PlayController(QWidget& window, Program& program, MazePicture& picture, QAbstractButton& build,
-                               QAbstractButton& solve, Runner run)
+PlayController::PlayController(QWidget& window, Program& program, QWidget& picture, Speaker say,
+                               QAbstractButton& build, QAbstractButton& solve, Runner run)
     : QObject(&window),
       window_(window),
       program_(program),
       picture_(picture),
+      say_(std::move(say)),
       build_(build),
       solve_(solve),
       run_(std::move(run)),
@@ -109,7 +111,7 @@ void PlayController::ShowStatus()
         refresh_.stop();
 }
 
-void PlayController::Say(const QString& words) { picture_.Announce(words); }
+void PlayController::Say(const QString& words) { say_(words); }
 
 void PlayController::Start()
 {

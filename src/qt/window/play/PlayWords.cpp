@@ -1,5 +1,5 @@
 // What a game says.
-#include "qt/window/PlayWords.h"
+#include "qt/window/play/PlayWords.h"
 
 #include <QCoreApplication>
 #include <QStringList>
