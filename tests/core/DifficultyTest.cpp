@@ -4,8 +4,8 @@
 #include <set>
 
 #include "core/MazeCheck.h"
-#include "core/maze/Difficulty.h"
 #include "core/platform/Random.h"
+#include "core/solve/Difficulty.h"
 
 namespace tolvane::testing {
 namespace {

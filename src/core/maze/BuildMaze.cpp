@@ -67,7 +67,7 @@ void SeedRegions(MazeState& s, RandomSource& random)
 void GrowRegions(MazeState& s, RandomSource& random)
 {
     if (!DrawsFromWholeSquare(s))
-        return GrowFromFrontier(s, random);
+        return GrowFromFrontier(s, random, RegionCount(s.size));
     const long long growingEnd = s.size.Cells() - RegionCount(s.size);  // the cells left after the seeds
     long long filledCount = 0;
     while (filledCount != growingEnd) {
@@ -88,7 +88,7 @@ void GrowRegions(MazeState& s, RandomSource& random)
 void LinkRegions(MazeState& s, RandomSource& random)
 {
     if (!DrawsFromWholeSquare(s))
-        return LinkFromFrontier(s, random);
+        return LinkFromFrontier(s, random, RegionCount(s.size));
     const int regions = RegionCount(s.size);
     SizedArray<std::uint8_t> linked(regions);  // one flag per region number; 0 is the border's
     linked(0) = true;

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/maze/BuildMaze.h"
 #include "core/maze/Neighbours.h"
 #include "core/maze/Openings.h"
 #include "core/platform/Random.h"
@@ -92,7 +91,7 @@ private:
 
 }  // namespace
 
-void GrowFromFrontier(MazeState& s, RandomSource& random)
+void GrowFromFrontier(MazeState& s, RandomSource& random, int regions)
 {
     CellList list(s);
     const auto hasRegion = [&](const Neighbour& n, Cell c) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; };
@@ -101,7 +100,7 @@ void GrowFromFrontier(MazeState& s, RandomSource& random)
             if (s.Region(x, y) == 0 && Qualifying([&](const Neighbour& n) { return hasRegion(n, {x, y}); }).count != 0)
                 list.Add({x, y});
 
-    const long long growingEnd = s.size.Cells() - RegionCount(s.size);
+    const long long growingEnd = s.size.Cells() - regions;
     for (long long filled = 0; filled != growingEnd; ++filled) {
         const int position = list.Draw(random);
         const Cell c = list.At(position);
@@ -116,9 +115,8 @@ void GrowFromFrontier(MazeState& s, RandomSource& random)
     }
 }
 
-void LinkFromFrontier(MazeState& s, RandomSource& random)
+void LinkFromFrontier(MazeState& s, RandomSource& random, int regions)
 {
-    const int regions = RegionCount(s.size);
     std::vector<std::uint8_t> linked(static_cast<std::size_t>(regions) + 1);
     const auto joined = [&](std::int32_t region) { return linked.at(static_cast<std::size_t>(region)) != 0; };
     linked[0] = linked[1] = 1;

@@ -17,11 +17,12 @@ namespace tolvane {
 // (column by column) and takes new cells at its end; a taken or dropped entry is replaced by
 // the list's last one. Every step of that belongs to the maze a seed names.
 
+// Both take the number of regions that seeding made.
 // Growing: the list holds the empty cells next to a region. None is ever dropped.
-void GrowFromFrontier(MazeState& state, RandomSource& random);
+void GrowFromFrontier(MazeState& state, RandomSource& random, int regions);
 
 // Linking: the list holds the cells of unjoined regions next to a joined region inside the
 // square; when a region is joined, the neighbours of all its cells join the list.
-void LinkFromFrontier(MazeState& state, RandomSource& random);
+void LinkFromFrontier(MazeState& state, RandomSource& random, int regions);
 
 }  // namespace tolvane

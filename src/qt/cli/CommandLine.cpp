@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "core/maze/Difficulty.h"
 #include "core/maze/SizedCode.h"
+#include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
 #include "qt/window/SizeMenu.h"

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
-#include "core/maze/Difficulty.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"
+#include "core/solve/Difficulty.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 

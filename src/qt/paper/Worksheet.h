@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/maze/Difficulty.h"
 #include "core/maze/MazeState.h"
+#include "core/solve/Difficulty.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
 // Difficulty measures and levels.
-#include "core/maze/Difficulty.h"
+#include "core/solve/Difficulty.h"
 
 #include "core/maze/BuildMaze.h"
 #include "core/maze/Openings.h"
