@@ -55,8 +55,8 @@
         <translation>数</translation>
     </message>
     <message>
-        <source>With --export: add the answer. A PNG or SVG shows the whole route; a PDF follows the puzzle pages with a solution page for each, in the same order.</source>
-        <translation>--export と共に: 答えを加えます。PNG と SVG には道順全体を描き、PDF では問題のページの後に、同じ順で各迷路の答えのページを続けます。</translation>
+        <source>With --export: add the answer. A PNG or SVG shows the whole route; a PDF ends with an answer key, the solved mazes numbered as their puzzles.</source>
+        <translation>--export と共に: 答えを加えます。PNG と SVG には道順全体を描き、PDF では最後に解答ページを付けます (答えの迷路には問題と同じ番号が付きます)。</translation>
     </message>
     <message>
         <source>Also print the toolkit&apos;s own messages while connecting to the display.</source>

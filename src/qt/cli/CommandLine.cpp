@@ -57,8 +57,8 @@ struct Parser {
     QCommandLineOption solution{"solution",
                                 QCoreApplication::translate("CommandLine",
                                                             "With --export: add the answer. A PNG or SVG shows the "
-                                                            "whole route; a PDF follows the puzzle pages with a "
-                                                            "solution page for each, in the same order.")};
+                                                            "whole route; a PDF ends with an answer key, the "
+                                                            "solved mazes numbered as their puzzles.")};
     QCommandLineOption size{"size",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export: mazes of this size, width x height cells, "
