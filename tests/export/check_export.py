@@ -156,6 +156,19 @@ def text_of(pdf):
     return subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
 
 
+def words_out_of_column(pdf, width):
+    """The words of page 1 between the name line and the page number that cross the middle of
+    the page or its edges: a caption must keep to its column, on the paper."""
+    layout = subprocess.run(["pdftotext", "-bbox-layout", "-f", "1", "-l", "1", pdf, "-"], capture_output=True,
+                            text=True, check=True).stdout
+    words = [(float(x0), float(y0), float(x1), word) for x0, y0, x1, word in
+             re.findall(r'<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" xMax="(-?[\d.]+)" yMax="[\d.]+">([^<]*)</word>', layout)]
+    name_line = max((y0 for _, y0, _, word in words if word == "Name"), default=0)
+    footer = max((y0 for _, y0, _, word in words if word == "Page"), default=10000)
+    return [word for x0, y0, x1, word in words
+            if name_line + 5 < y0 < footer - 5 and (x0 < 0 or x1 > width or x0 < width / 2 < x1)]
+
+
 def page_count(pdf):
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
     pages = re.search(r"Pages:\s+(\d+)", info)
@@ -217,6 +230,13 @@ def worksheets(work):
     answers = {**numbered_codes(texts[2]), **numbered_codes(texts[3])}
     check(sorted(puzzles) == [1, 2, 3, 4, 5] and puzzles == answers, f"puzzles {puzzles} and answers {answers} differ")
     check(len({code for _, _, code in puzzles.values()}) == 5, "a class set repeats a maze")
+    # Six to a page in the narrower columns of A4, where the figures are longest for their maze.
+    six = os.path.join(work, "six.pdf")
+    status, _, err = run("--export", six, "--count", "6", "--level", "2", "--per-page", "6", "--paper", "a4")
+    check(status == 0 and not err, f"six to a page: status {status}, stderr {err!r}")
+    for sheet, width in ((pdf, 612), (six, 595)):
+        strays = words_out_of_column(sheet, width)
+        check(not strays, f"{os.path.basename(sheet)}: words of page 1 run out of their column: {strays[:6]}")
 
     # The mazes of page 1 and the answers of page 3 read back: same mazes, each answer's route its own.
     shown = {}

@@ -26,6 +26,7 @@ constexpr double kTitlePoints = 16;
 constexpr double kNameLinePoints = 11;
 constexpr double kHeadingPoints = 14;
 constexpr double kCaptionPoints = 8;
+constexpr double kCaptionRoom = 0.94;  // of a column, for a line of type: neighbours never touch
 constexpr double kFooterPoints = 9;
 constexpr double kMmPerInch = 25.4;
 // An answer key packs its solved mazes at least this many to a page.
@@ -104,11 +105,25 @@ public:
         return {mm.left() * scale_, mm.top() * scale_, mm.width() * scale_, mm.height() * scale_};
     }
 
+    // `text` in `mm`, its type made smaller where its widest line would run past the sides: in
+    // the narrow columns of several mazes to a page the figures are long for their maze.
     void Text(const QRectF& mm, const QString& text, Type type, int flags)
     {
-        p_.setFont(fonts_[type]);
+        const QRectF box = Px(mm);
+        const QFontMetricsF metrics(fonts_[type], p_.device());
+        double widest = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const double room = box.width() * kCaptionRoom;
+        if (widest > room) {
+            QFont smaller = fonts_[type];
+            smaller.setPointSizeF(smaller.pointSizeF() * room / widest);
+            p_.setFont(smaller);
+        } else {
+            p_.setFont(fonts_[type]);
+        }
         p_.setPen(Qt::black);
-        p_.drawText(Px(mm), flags, text);
+        p_.drawText(box, flags, text);
     }
 
     // "Name ________   Date ______", the lines drawn as lines, on the row's baseline.
