@@ -310,6 +310,10 @@ def poster(work):
     check(peak_kib < 200 * 1024, f"the poster took {peak_kib} KiB at its peak")
     codes = re.findall(r"1001x1001-\S+", text_of(pdf))
     check(len(codes) == 2 and codes[0] == codes[1], f"the poster's pages name {codes}")
+    # The answer is a poster too: its caption sits under a maze that fills the page, as the puzzle's does.
+    layout = subprocess.run(["pdftotext", "-bbox-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+    tops = [float(y) for y in re.findall(r'<word xMin="[\d.]+" yMin="([\d.]+)"[^>]*>1001x1001-', layout)]
+    check(len(tops) == 2 and abs(tops[0] - tops[1]) < 40, f"the poster's captions stand at {tops} points from the top")
 
 
 def single_pictures(work):

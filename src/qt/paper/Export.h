@@ -15,10 +15,6 @@ namespace tolvane {
 
 enum class FileFormat { Png, Svg, Pdf };
 
-// The margins of every page, saved or printed, in millimetres: wide enough for the unprintable
-// edge of ordinary home printers.
-inline const QMarginsF kPaperMargins(15, 15, 15, 15);
-
 // The format that a file name's extension asks for, in any case.
 std::optional<FileFormat> FormatOf(const QString& path);
 

@@ -79,7 +79,19 @@ QFont Font(double points)
     return font;
 }
 
-int AnswersPerPage(const Worksheet& sheet) { return std::max(kAnswersPerPage, sheet.perPage); }
+// The answer key takes four mazes to a page, or the puzzles' own number where that is more; but
+// mazes too big to share a page with cells of a pencil's width keep a page each, as their
+// puzzles do (a poster).
+int AnswersPerPage(const Worksheet& sheet)
+{
+    const int packed = std::max(kAnswersPerPage, sheet.perPage);
+    int largest = 0;
+    for (const Puzzle& puzzle : sheet.puzzles)
+        largest = std::max({largest, puzzle.size.width, puzzle.size.height});
+    const PageLayout l = LayoutPage(PrintableMm(sheet.paper, kPaperMargins.left()), !sheet.title.isEmpty(), false,
+                                    true, packed);
+    return largest * kSmallestSharedCellMm <= SquareIn(l.places.front()) ? packed : sheet.perPage;
+}
 
 int PagesFor(std::size_t mazes, int perPage) { return static_cast<int>((mazes + perPage - 1) / perPage); }
 

@@ -2,6 +2,7 @@
 // and an answer key.
 #pragma once
 
+#include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPagedPaintDevice>
@@ -23,6 +24,10 @@ Paper LocalePaper();
 // "a4" or "letter", in any case.
 std::optional<Paper> PaperNamed(const QString& name);
 QPageSize PageSizeOf(Paper paper);
+
+// The margins of every page, saved or printed, in millimetres: wide enough for the unprintable
+// edge of ordinary home printers.
+inline const QMarginsF kPaperMargins(15, 15, 15, 15);
 
 inline constexpr std::array<int, 4> kPerPageChoices{1, 2, 4, 6};
 // Sharing a page, a maze's cells are at least this wide, room for a pencil line; alone on a
