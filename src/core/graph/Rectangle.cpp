@@ -1,0 +1,66 @@
+// The rectangle of square cells as a graph.
+#include "core/graph/Rectangle.h"
+
+#include "core/maze/Openings.h"
+
+namespace tolvane {
+
+MazeGraph RectangleGraph(MazeSize size)
+{
+    const int w = size.width;
+    const int h = size.height;
+    GraphBuilder b(w * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            b.BeginCell(RectangleCell(size, x, y));
+            if (x + 1 < w)
+                b.Link(RectangleCell(size, x + 1, y));
+            if (x > 0)
+                b.Link(RectangleCell(size, x - 1, y));
+            if (y + 1 < h)
+                b.Link(RectangleCell(size, x, y + 1));
+            if (y > 0)
+                b.Link(RectangleCell(size, x, y - 1));
+        }
+    }
+    return b.Finish(0, w * h - 1);
+}
+
+Passages PassagesOf(const MazeState& state)
+{
+    const MazeGraph graph = RectangleGraph(state.size);
+    Passages passages(graph);
+    for (int y = 0; y < state.Height(); ++y) {
+        for (int x = 0; x < state.Width(); ++x) {
+            const Openings open = OpenSides(state, x, y);
+            const CellId c = RectangleCell(state.size, x, y);
+            for (const Link& l : graph.Neighbours(c)) {
+                const bool isOpen = l.to == c + 1 ? open.right : l.to == c - 1 ? open.left : l.to > c ? open.down : open.up;
+                if (isOpen)
+                    passages.Carve(l.wall);
+            }
+        }
+    }
+    return passages;
+}
+
+void ApplyPassages(const Passages& passages, MazeState& state)
+{
+    const MazeGraph graph = RectangleGraph(state.size);
+    for (int x = -1; x <= state.LastX(); ++x)
+        for (int y = -1; y <= state.LastY(); ++y)
+            state.Walls(x, y) = To16(kBottomWall + kRightWall);
+    for (WallId wall = 0; wall < graph.WallCount(); ++wall) {
+        if (!passages.Open(wall))
+            continue;
+        // The lower-numbered side owns the wall: its right wall, or its bottom wall.
+        const CellId a = graph.SideA(wall);
+        const CellId b = graph.SideB(wall);
+        const int x = a % state.Width();
+        const int y = a / state.Width();
+        Int16& code = state.Walls(x, y);
+        code = To16(code - (b == a + 1 ? kRightWall : kBottomWall));
+    }
+}
+
+}  // namespace tolvane
