@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/platform/RuntimeError.h"
+#include "core/render/JoinSegments.h"
 #include "qt/platform/LineSpans.h"
 #include "qt/platform/QtColour.h"
 
@@ -39,7 +40,7 @@ const QPainterPath& Outline(const QFont& font, const QString& text, qreal width)
 }  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
-    : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
+    : painter_(painter), size_(logicalSize), visible_(QPoint(0, 0), logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(Qt::NoPen);
@@ -72,7 +73,7 @@ void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Co
                                   : QRect(across.first, along.first, drawWidth_, length);
     // What lies outside the surface, such as the walls of the border ring, is cut off at its
     // edge, as the backing image's edge cuts it; not every device can clip.
-    const QRect inside = rect.intersected(QRect(QPoint(0, 0), size_));
+    const QRect inside = rect.intersected(visible_);
     if (inside.isEmpty())
         return;
     if (!runs_.empty() && rgb != runColour_)
@@ -89,38 +90,43 @@ void PainterSurface::Flush()
 {
     if (runs_.empty())
         return;
-    // Runs in one row or column that touch or overlap become one: the same pixels, fewer shapes.
-    std::vector<QRect> horizontal, vertical;
-    for (const QRect& r : runs_)
-        (r.width() > r.height() ? horizontal : vertical).push_back(r);
+    // Each run is a line along its middle, as wide as the run is thick, with square ends: the same
+    // pixels. Lines that meet end to end are joined into one path, which a file keeps far smaller
+    // than the runs one by one, and whose corners close cleanly. A run as long as it is thick
+    // could lie either way, and is painted as the square it is.
+    std::map<int, std::vector<Segment>> lines;  // by width
+    std::vector<QRect> squares;
+    for (const QRect& r : runs_) {
+        const int thick = std::min(r.width(), r.height());
+        const QRectF middle = QRectF(r).adjusted(thick / 2.0, thick / 2.0, -thick / 2.0, -thick / 2.0);
+        if (r.width() == r.height())
+            squares.push_back(r);
+        else
+            lines[thick].push_back({{static_cast<float>(middle.left()), static_cast<float>(middle.top())},
+                                    {static_cast<float>(middle.right()), static_cast<float>(middle.bottom())}});
+    }
     runs_.clear();
-    auto join = [](std::vector<QRect>& runs, bool across) {
-        std::sort(runs.begin(), runs.end(), [across](const QRect& a, const QRect& b) {
-            return across ? std::tuple(a.top(), a.height(), a.left()) < std::tuple(b.top(), b.height(), b.left())
-                          : std::tuple(a.left(), a.width(), a.top()) < std::tuple(b.left(), b.width(), b.top());
-        });
-        std::vector<QRect> joined;
-        for (const QRect& r : runs) {
-            if (!joined.empty()) {
-                QRect& last = joined.back();
-                const bool sameLine = across ? last.top() == r.top() && last.height() == r.height()
-                                             : last.left() == r.left() && last.width() == r.width();
-                const bool touches = across ? r.left() <= last.right() + 1 : r.top() <= last.bottom() + 1;
-                if (sameLine && touches) {
-                    last = last.united(r);
-                    continue;
-                }
-            }
-            joined.push_back(r);
+    const QColor colour(runColour_);
+    for (const auto& [width, segments] : lines) {
+        // The middle of a line of odd width lies half a pixel into it: moved there as a whole, the
+        // path's points are whole numbers, which an SVG file writes shorter.
+        const qreal half = width % 2 == 1 ? 0.5 : 0.0;
+        QPainterPath path;
+        for (const std::vector<PointF>& line : JoinSegments(segments)) {
+            path.moveTo(line.front().x - half, line.front().y - half);
+            for (std::size_t i = 1; i < line.size(); ++i)
+                path.lineTo(line[i].x - half, line[i].y - half);
         }
-        return joined;
-    };
-    std::vector<QRect> all = join(horizontal, true);
-    const std::vector<QRect> columns = join(vertical, false);
-    all.insert(all.end(), columns.begin(), columns.end());
-    painter_.setBrush(QColor(runColour_));
-    painter_.drawRects(all.data(), static_cast<int>(all.size()));
-    painter_.setBrush(Qt::NoBrush);
+        painter_.save();
+        painter_.translate(half, half);
+        painter_.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter_.restore();
+    }
+    if (!squares.empty()) {
+        painter_.setBrush(colour);
+        painter_.drawRects(squares.data(), static_cast<int>(squares.size()));
+        painter_.setBrush(Qt::NoBrush);
+    }
 }
 
 void PainterSurface::Print(std::string_view text)

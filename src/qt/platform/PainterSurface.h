@@ -13,8 +13,8 @@ namespace tolvane {
 // device. Lines become the same filled runs of pixels the backing image paints, as rectangles,
 // so that the picture on paper is the one on screen, enlarged and crisp at any size. Cls paints
 // the surface's own area white and forgets nothing, since a vector device keeps no picture to
-// paint again. Runs of one colour go to the device together, touching runs joined, which keeps
-// a page of a PDF small and quick to write.
+// paint again. Runs of one colour go to the device together, runs that meet joined into paths,
+// which keeps a page of a PDF small and quick to write.
 //
 // Text is held back and painted last, over every line, as filled outlines that need no font where
 // the file is read. Prints of the same text one pixel apart, which make a letter bold on screen,
@@ -29,6 +29,10 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
+
+    // Lines are painted only where they cross `visible`, in the surface's pixels: the rest of a
+    // poster printed across several sheets is left off each sheet. The whole surface unless told.
+    void SetVisible(const QRect& visible) { visible_ = visible.intersected(QRect(QPoint(0, 0), size_)); }
 
     // Paints the runs that wait.
     void Flush();
@@ -50,6 +54,7 @@ private:
     std::vector<QRect> runs_;
     QRgb runColour_ = 0;
     QSize size_;
+    QRect visible_;
     QFont font_;
     qreal ascent_;
 };
