@@ -2,14 +2,13 @@
 #include "core/render/JoinSegments.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
 namespace tolvane {
 namespace {
-
-bool Less(PointF a, PointF b) { return a.x < b.x || (a.x == b.x && a.y < b.y); }
 
 // Whether going from `a` to `b` and then from `b` to `c` keeps one direction.
 bool GoesOn(PointF a, PointF b, PointF c)
@@ -24,22 +23,38 @@ class Graph {
 public:
     explicit Graph(std::span<const Segment> segments)
     {
-        points_.reserve(2 * segments.size());
+        // Every end point with the segment end it is, sorted by a key that is the same exactly
+        // for equal points: runs of one key are one vertex.
+        struct End {
+            std::uint64_t key;
+            std::uint32_t at;  // segment * 2, plus 1 for its far end
+        };
+        std::vector<End> ends;
+        ends.reserve(2 * segments.size());
+        std::uint32_t kept = 0;
         for (const Segment& s : segments)
             if (!(s.from == s.to)) {
-                points_.push_back(s.from);
-                points_.push_back(s.to);
+                ends.push_back({Key(s.from), 2 * kept});
+                ends.push_back({Key(s.to), 2 * kept + 1});
+                ++kept;
             }
-        std::sort(points_.begin(), points_.end(), Less);
-        points_.erase(std::unique(points_.begin(), points_.end()), points_.end());
-        edges_.reserve(segments.size());
-        for (const Segment& s : segments)
-            if (!(s.from == s.to)) {
-                const std::uint32_t a = Vertex(s.from), b = Vertex(s.to);
-                edges_.emplace_back(std::min(a, b), std::max(a, b));
-            }
-        std::sort(edges_.begin(), edges_.end());
-        edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
+        std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.key < b.key; });
+        std::vector<std::uint32_t> vertexOf(ends.size());
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            if (i == 0 || ends[i].key != ends[i - 1].key)
+                points_.push_back(Point(ends[i].key));
+            vertexOf[ends[i].at] = static_cast<std::uint32_t>(points_.size() - 1);
+        }
+        std::vector<std::uint64_t> pairs(kept);
+        for (std::uint32_t e = 0; e < kept; ++e) {
+            const std::uint64_t a = vertexOf[2 * e], b = vertexOf[2 * e + 1];
+            pairs[e] = std::min(a, b) << 32 | std::max(a, b);
+        }
+        std::sort(pairs.begin(), pairs.end());
+        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+        edges_.reserve(pairs.size());
+        for (const std::uint64_t pair : pairs)
+            edges_.emplace_back(static_cast<std::uint32_t>(pair >> 32), static_cast<std::uint32_t>(pair));
         // Each vertex's edges lie together in one list, from first_[v] to first_[v + 1].
         first_.assign(points_.size() + 1, 0);
         for (const auto& [a, b] : edges_) {
@@ -54,7 +69,7 @@ public:
             meeting_[next[edges_[e].first]++] = e;
             meeting_[next[edges_[e].second]++] = e;
         }
-        used_.assign(edges_.size(), false);
+        used_.assign(edges_.size(), 0);
     }
 
     std::size_t Vertices() const { return points_.size(); }
@@ -82,7 +97,7 @@ public:
         std::vector<PointF> line{points_[v]};
         std::optional<std::uint32_t> from;
         while (const auto e = NextAt(v, from)) {
-            used_[*e] = true;
+            used_[*e] = 1;
             const std::uint32_t w = Other(*e, v);
             if (from && GoesOn(points_[*from], points_[v], points_[w]))
                 line.back() = points_[w];
@@ -95,9 +110,14 @@ public:
     }
 
 private:
-    std::uint32_t Vertex(PointF p) const
+    // A point's coordinates as one number, and back; adding zero makes -0 and 0 one point.
+    static std::uint64_t Key(PointF p)
     {
-        return static_cast<std::uint32_t>(std::lower_bound(points_.begin(), points_.end(), p, Less) - points_.begin());
+        return std::uint64_t{std::bit_cast<std::uint32_t>(p.x + 0.0f)} << 32 | std::bit_cast<std::uint32_t>(p.y + 0.0f);
+    }
+    static PointF Point(std::uint64_t key)
+    {
+        return {std::bit_cast<float>(static_cast<std::uint32_t>(key >> 32)), std::bit_cast<float>(static_cast<std::uint32_t>(key))};
     }
     std::uint32_t Other(std::uint32_t e, std::uint32_t v) const
     {
@@ -108,7 +128,7 @@ private:
     std::vector<std::pair<std::uint32_t, std::uint32_t>> edges_;
     std::vector<std::size_t> first_;
     std::vector<std::uint32_t> meeting_;
-    std::vector<bool> used_;
+    std::vector<std::uint8_t> used_;  // bytes: quicker to test than bits
 };
 
 }  // namespace

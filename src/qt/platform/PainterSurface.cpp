@@ -2,6 +2,7 @@
 #include "qt/platform/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <map>
@@ -44,6 +45,10 @@ PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(Qt::NoPen);
+    // An SVG file is text as it is written: runs joined into paths keep it a third of the size.
+    // A PDF compresses its runs of rectangles, row by row, better than the same lines as paths,
+    // and writes them quicker; an image only needs the pixels.
+    joinPaths_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
 }
 
 void PainterSurface::Cls()
@@ -90,6 +95,14 @@ void PainterSurface::Flush()
 {
     if (runs_.empty())
         return;
+    if (joinPaths_)
+        FlushPaths();
+    else
+        FlushRects();
+}
+
+void PainterSurface::FlushPaths()
+{
     // Each run is a line along its middle, as wide as the run is thick, with square ends: the same
     // pixels. Lines that meet end to end are joined into one path, which a file keeps far smaller
     // than the runs one by one, and whose corners close cleanly. A run as long as it is thick
@@ -127,6 +140,42 @@ void PainterSurface::Flush()
         painter_.drawRects(squares.data(), static_cast<int>(squares.size()));
         painter_.setBrush(Qt::NoBrush);
     }
+}
+
+void PainterSurface::FlushRects()
+{
+    // Runs in one row or column that touch or overlap become one: the same pixels, fewer shapes.
+    std::vector<QRect> horizontal, vertical;
+    for (const QRect& r : runs_)
+        (r.width() > r.height() ? horizontal : vertical).push_back(r);
+    runs_.clear();
+    auto join = [](std::vector<QRect>& runs, bool across) {
+        std::sort(runs.begin(), runs.end(), [across](const QRect& a, const QRect& b) {
+            return across ? std::tuple(a.top(), a.height(), a.left()) < std::tuple(b.top(), b.height(), b.left())
+                          : std::tuple(a.left(), a.width(), a.top()) < std::tuple(b.left(), b.width(), b.top());
+        });
+        std::vector<QRect> joined;
+        for (const QRect& r : runs) {
+            if (!joined.empty()) {
+                QRect& last = joined.back();
+                const bool sameLine = across ? last.top() == r.top() && last.height() == r.height()
+                                             : last.left() == r.left() && last.width() == r.width();
+                const bool touches = across ? r.left() <= last.right() + 1 : r.top() <= last.bottom() + 1;
+                if (sameLine && touches) {
+                    last = last.united(r);
+                    continue;
+                }
+            }
+            joined.push_back(r);
+        }
+        return joined;
+    };
+    std::vector<QRect> all = join(horizontal, true);
+    const std::vector<QRect> columns = join(vertical, false);
+    all.insert(all.end(), columns.begin(), columns.end());
+    painter_.setBrush(QColor(runColour_));
+    painter_.drawRects(all.data(), static_cast<int>(all.size()));
+    painter_.setBrush(Qt::NoBrush);
 }
 
 void PainterSurface::Print(std::string_view text)
