@@ -75,38 +75,26 @@ public:
     std::size_t Vertices() const { return points_.size(); }
     std::size_t Degree(std::uint32_t v) const { return first_[v + 1] - first_[v]; }
 
-    // An edge at `v` not yet drawn, preferring the one that goes straight on from `from`.
+    // An edge at `v` not yet drawn; coming from `from`, only the one that goes straight on.
     std::optional<std::uint32_t> NextAt(std::uint32_t v, std::optional<std::uint32_t> from) const
     {
-        std::optional<std::uint32_t> any;
         for (std::size_t i = first_[v]; i < first_[v + 1]; ++i) {
             const std::uint32_t e = meeting_[i];
-            if (used_[e])
-                continue;
-            if (!from || GoesOn(points_[*from], points_[v], points_[Other(e, v)]))
+            if (!used_[e] && (!from || GoesOn(points_[*from], points_[v], points_[Other(e, v)])))
                 return e;
-            if (!any)
-                any = e;
         }
-        return any;
+        return std::nullopt;
     }
 
-    // Walks from `v` along edges not yet drawn for as long as it can.
+    // The run of edges not yet drawn through an edge at `v`, as far as it goes straight on both
+    // ways, and marks it drawn.
     std::vector<PointF> Walk(std::uint32_t v)
     {
-        std::vector<PointF> line{points_[v]};
-        std::optional<std::uint32_t> from;
-        while (const auto e = NextAt(v, from)) {
-            used_[*e] = 1;
-            const std::uint32_t w = Other(*e, v);
-            if (from && GoesOn(points_[*from], points_[v], points_[w]))
-                line.back() = points_[w];
-            else
-                line.push_back(points_[w]);
-            from = v;
-            v = w;
-        }
-        return line;
+        const std::uint32_t e = *NextAt(v, std::nullopt);
+        used_[e] = 1;
+        const std::uint32_t w = Other(e, v);
+        const std::uint32_t far = Extend(v, w), near = Extend(w, v);
+        return {points_[near], points_[far]};
     }
 
 private:
@@ -118,6 +106,15 @@ private:
     static PointF Point(std::uint64_t key)
     {
         return {std::bit_cast<float>(static_cast<std::uint32_t>(key >> 32)), std::bit_cast<float>(static_cast<std::uint32_t>(key))};
+    }
+    // Where a run that came from `from` to `v` ends when it goes straight on.
+    std::uint32_t Extend(std::uint32_t from, std::uint32_t v)
+    {
+        while (const auto e = NextAt(v, from)) {
+            used_[*e] = 1;
+            from = std::exchange(v, Other(*e, v));
+        }
+        return v;
     }
     std::uint32_t Other(std::uint32_t e, std::uint32_t v) const
     {
@@ -137,8 +134,7 @@ std::vector<std::vector<PointF>> JoinSegments(std::span<const Segment> segments)
 {
     Graph graph(segments);
     std::vector<std::vector<PointF>> lines;
-    // Runs start where an odd number of segments meet, since a run must end there; what is left
-    // then are closed rings, which may start anywhere.
+    // Runs start where an odd number of segments meet, since a run must end there, then anywhere.
     for (const bool odd : {true, false})
         for (std::uint32_t v = 0; v < graph.Vertices(); ++v)
             if (!odd || graph.Degree(v) % 2 == 1)

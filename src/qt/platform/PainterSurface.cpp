@@ -104,9 +104,10 @@ void PainterSurface::Flush()
 void PainterSurface::FlushPaths()
 {
     // Each run is a line along its middle, as wide as the run is thick, with square ends: the same
-    // pixels. Lines that meet end to end are joined into one path, which a file keeps far smaller
-    // than the runs one by one, and whose corners close cleanly. A run as long as it is thick
-    // could lie either way, and is painted as the square it is.
+    // pixels. Lines that carry on one another are joined into one, which a file keeps far smaller
+    // than the runs one by one; where lines meet at an angle, their square ends fill the corner,
+    // which every renderer draws alike (some ignore how a path asks its corners to be joined).
+    // A run as long as it is thick could lie either way, and is painted as the square it is.
     std::map<int, std::vector<Segment>> lines;  // by width
     std::vector<QRect> squares;
     for (const QRect& r : runs_) {
@@ -132,7 +133,7 @@ void PainterSurface::FlushPaths()
         }
         painter_.save();
         painter_.translate(half, half);
-        painter_.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter_.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
         painter_.restore();
     }
     if (!squares.empty()) {
