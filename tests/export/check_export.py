@@ -423,7 +423,9 @@ def tiles(work):
         maze, red = read_frame(whole, *corners[0], 41, 41)
         solved, route = read_frame(key, *answers[0], 41, 41)
         check(not maze.problems_as_perfect_maze() and not red, f"the joined poster: {maze.problems_as_perfect_maze()[:3]}")
-        check(maze == solved, "the joined poster is another maze than its answer")
+        # (The letters S and G, over the route in a small answer, can hide their cells' walls.)
+        differ = [e for e in maze.walls if maze.walls[e] != solved.walls.get(e) and e[1:] not in ((0, 0), (40, 40))]
+        check(not differ, f"the joined poster is another maze than its answer: {differ[:4]}")
 
 
 def single_pictures(work):
