@@ -2,8 +2,6 @@
 // page numbers, copies, and an answer key; and posters printed across several sheets.
 #pragma once
 
-#include <QMarginsF>
-#include <QPageSize>
 #include <QPainter>
 #include <QPagedPaintDevice>
 #include <QString>
@@ -14,21 +12,9 @@
 
 #include "core/maze/MazeState.h"
 #include "core/solve/Difficulty.h"
+#include "qt/paper/Paper.h"
 
 namespace tolvane {
-
-// Ledger is Tabloid's sheet turned on its side.
-enum class Paper { A4, Letter, A3, A2, A1, A0, Tabloid, Ledger };
-
-// Letter where the user's locale (LC_PAPER, else the locale) takes Letter, A4 everywhere else.
-Paper LocalePaper();
-// "a4", "letter", "a3", "a2", "a1", "a0", "tabloid" or "ledger", in any case.
-std::optional<Paper> PaperNamed(const QString& name);
-QPageSize PageSizeOf(Paper paper);
-
-// The margins of every page, saved or printed, in millimetres: wide enough for the unprintable
-// edge of ordinary home printers.
-inline const QMarginsF kPaperMargins(15, 15, 15, 15);
 
 inline constexpr std::array<int, 4> kPerPageChoices{1, 2, 4, 6};
 // Sharing a page, a maze's cells are at least this wide, room for a pencil line; alone on a
