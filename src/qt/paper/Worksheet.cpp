@@ -199,8 +199,8 @@ public:
              Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    // What a sheet of a tiled poster says at its foot, and the marks at the corners of its part of
-    // the poster that it is cut and joined by, in the margin around `partMm`.
+    // The marks a sheet of a tiled poster is cut and joined by: at the corners of its part of the
+    // poster, `partMm`, running out into the margin along the part's edges.
     void JoinMarks(const QRectF& partMm)
     {
         const QRectF part = Px(partMm);
