@@ -31,10 +31,6 @@
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <source>Open the window with the maze of this code built.</source>
-        <translation>このコードの迷路を作った状態でウィンドウを開きます。</translation>
-    </message>
-    <message>
         <source>code</source>
         <translation>コード</translation>
     </message>
@@ -87,10 +83,6 @@
         <translation>--%1 は --export と共に使います</translation>
     </message>
     <message>
-        <source>--maze exports one maze; leave out --count</source>
-        <translation>--maze で書き出せる迷路は 1 つです。--count を外してください</translation>
-    </message>
-    <message>
         <source>With --export: mazes of this level, 1 to 5, each drawn until its route&apos;s length falls inside the level&apos;s band, so that a class set is fair:</source>
         <translation>--export と共に: このレベル (1〜5) の迷路を作ります。道順の長さがレベルの範囲に入るまで作り直すので、クラス全員に同じ難しさの迷路が行き渡ります:</translation>
     </message>
@@ -113,18 +105,6 @@
     <message>
         <source>text</source>
         <translation>文字列</translation>
-    </message>
-    <message>
-        <source>With --export to a PDF: leave out the line for a name and the date at the top of the puzzle pages.</source>
-        <translation>PDF への --export と共に: 問題ページ上部の名前と日付の欄を省きます。</translation>
-    </message>
-    <message>
-        <source>With --export to a PDF: this many mazes to a page, 1, 2, 4 or 6; the answer key takes at least 4 to a page.</source>
-        <translation>PDF への --export と共に: 1 ページに載せる迷路の数 (1、2、4、6)。解答は 1 ページに 4 つ以上載せます。</translation>
-    </message>
-    <message>
-        <source>With --export to a PDF: the paper, a4 or letter; by default the one your locale uses.</source>
-        <translation>PDF への --export と共に: 用紙 (a4 または letter)。指定しなければロケールの用紙です。</translation>
     </message>
     <message>
         <source>With --export to a PNG: this many pixels a cell, 1 to 64, instead of the window&apos;s picture; for big mazes.</source>
@@ -253,8 +233,72 @@
         <translation>ウィンドウのキー:</translation>
     </message>
     <message>
-        <source>--paper takes a4 or letter, not %1</source>
-        <translation>--paper には a4 か letter を指定します。%1 は使えません</translation>
+        <source>Open the window with the maze of this code built. With --export to a PDF: a worksheet of exactly these mazes, several codes parted by commas or spaces, or @FILE for a file with one code a line.</source>
+        <translation>このコードの迷路を作った状態でウィンドウを開きます。PDF への --export と共に: ちょうどこれらの迷路のワークシートを作ります。複数のコードはコンマか空白で区切るか、@ファイル名で 1 行に 1 コードのファイルを指定します。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: a line for a name and the date over every maze, a poster&apos;s too.</source>
+        <translation>PDF への --export と共に: ポスターも含め、すべての迷路の上に名前と日付の欄を付けます。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: leave out the lines for a name and the date, which every maze of a worksheet has (but not a poster).</source>
+        <translation>PDF への --export と共に: 名前と日付の欄を省きます (ワークシートでは迷路ごとに付き、ポスターには付きません)。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: this many mazes to a page, 1, 2, 4 or 6; the answer key takes at least 4 to a page. Cells stay at least 1.5 mm wide, and a level&apos;s at least 7, 5, 4, 3 and 2 mm for levels 1 to 5.</source>
+        <translation>PDF への --export と共に: 1 ページに載せる迷路の数 (1、2、4、6)。解答は 1 ページに 4 つ以上載せます。マスの幅は 1.5 mm 以上、レベル 1〜5 の迷路ではそれぞれ 7、5、4、3、2 mm 以上を保ちます。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: the puzzle pages this many times over, from 1 to 100, each copy whole before the next; the answer key once.</source>
+        <translation>PDF への --export と共に: 問題ページをこの部数 (1〜100) だけ繰り返します。1 部ずつまとめて並べ、解答は 1 回だけです。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: the paper, a4, a3, a2, a1, a0, letter, tabloid or ledger (tabloid on its side); by default the one your locale uses.</source>
+        <translation>PDF への --export と共に: 用紙 (a4、a3、a2、a1、a0、letter、tabloid、ledger。ledger は tabloid を横にしたもの)。指定しなければロケールの用紙です。</translation>
+    </message>
+    <message>
+        <source>With --export to a PDF: print each maze as a poster across COLUMNSxROWS sheets of the paper, such as 3x4, each side from 1 to 10; each sheet says where it goes and has marks at its corners to cut and join it by. 2x2 doubles the cells&apos; width.</source>
+        <translation>PDF への --export と共に: 各迷路を 列数x行数 枚 (3x4 など、それぞれ 1〜10) の用紙にまたがるポスターとして印刷します。各用紙には貼り合わせる位置と、切って貼り合わせるための角のしるしが付きます。2x2 でマスの幅は 2 倍になります。</translation>
+    </message>
+    <message>
+        <source>CxR</source>
+        <translation>列x行</translation>
+    </message>
+    <message>
+        <source>cannot read the codes in %1: %2</source>
+        <translation>%1 のコードを読めません: %2</translation>
+    </message>
+    <message>
+        <source>--maze names no maze code</source>
+        <translation>--maze に迷路コードがありません</translation>
+    </message>
+    <message>
+        <source>--maze names %1 mazes; a PDF holds at most %2</source>
+        <translation>--maze の迷路は %1 個です。PDF に入るのは %2 個までです</translation>
+    </message>
+    <message>
+        <source>the window opens one maze; write several to a PDF with --export</source>
+        <translation>ウィンドウで開ける迷路は 1 つです。複数の迷路は --export で PDF に書き出してください</translation>
+    </message>
+    <message>
+        <source>--name-line and --no-name-line do not go together</source>
+        <translation>--name-line と --no-name-line は同時に使えません</translation>
+    </message>
+    <message>
+        <source>--maze names the mazes to write; leave out --count, or print more of them with --copies</source>
+        <translation>書き出す迷路は --maze が決めます。--count を外すか、部数を増やすには --copies を使ってください</translation>
+    </message>
+    <message>
+        <source>--paper takes a4, a3, a2, a1, a0, letter, tabloid or ledger, not %1</source>
+        <translation>--paper には a4、a3、a2、a1、a0、letter、tabloid、ledger のいずれかを指定します。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>--tile takes COLUMNSxROWS, each from 1 to %1, such as 3x4, not %2</source>
+        <translation>--tile には 列数x行数 (それぞれ 1〜%1、3x4 など) を指定します。%2 は使えません</translation>
+    </message>
+    <message>
+        <source>--tile prints one maze across several sheets; leave out --per-page</source>
+        <translation>--tile は 1 つの迷路を複数の用紙に印刷します。--per-page を外してください</translation>
     </message>
 </context>
 <context>
@@ -300,16 +344,8 @@
         <translation>--count には PDF ファイルが必要です。PNG や SVG には迷路が 1 つしか入りません</translation>
     </message>
     <message>
-        <source>--per-page, --title, --no-name-line and --paper need a PDF file</source>
-        <translation>--per-page、--title、--no-name-line、--paper には PDF ファイルが必要です</translation>
-    </message>
-    <message>
         <source>--png-cell needs a PNG file</source>
         <translation>--png-cell には PNG ファイルが必要です</translation>
-    </message>
-    <message>
-        <source>a PNG of %1x%2 cells at %3 pixels a cell would be %4 pixels wide; at most %5 are: choose a smaller --png-cell, or a PDF or SVG</source>
-        <translation>%1x%2 マスを 1 マス %3 ピクセルで描く PNG は幅 %4 ピクセルになります。上限は %5 ピクセルです。小さな --png-cell か、PDF または SVG を選んでください</translation>
     </message>
     <message>
         <source>the title is too long for one line across the page; shorten it</source>
@@ -318,6 +354,26 @@
     <message>
         <source>%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, or fewer to a page</source>
         <translation>%1x%2 の迷路は 1 ページに %3 つ入りません。入るのは 1 辺 %4 マスまでです。1 ページの数を減らしてください</translation>
+    </message>
+    <message>
+        <source>several codes need a PDF file: a PNG or SVG file holds one maze</source>
+        <translation>複数のコードには PDF ファイルが必要です。PNG や SVG には迷路が 1 つしか入りません</translation>
+    </message>
+    <message>
+        <source>--per-page, --title, --name-line, --no-name-line, --copies, --paper and --tile need a PDF file</source>
+        <translation>--per-page、--title、--name-line、--no-name-line、--copies、--paper、--tile には PDF ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>a PNG of %1x%2 cells at %3 pixels a cell would have %4 million pixels; at most %5 million fit: choose a smaller --png-cell, or a PDF or SVG</source>
+        <translation>%1x%2 マスを 1 マス %3 ピクセルで描く PNG は %4 百万ピクセルになります。上限は %5 百万ピクセルです。小さな --png-cell か、PDF または SVG を選んでください</translation>
+    </message>
+    <message>
+        <source>level %1 mazes %2 to a page would have cells of %3 mm, narrower than the %4 mm that level keeps; choose --per-page %5 or fewer</source>
+        <translation>レベル %1 の迷路を 1 ページに %2 つ載せるとマスの幅が %3 mm になり、このレベルで保つ %4 mm より狭くなります。--per-page %5 以下を選んでください</translation>
+    </message>
+    <message>
+        <source>that would take %1 sheets of paper; at most %2 go in one PDF</source>
+        <translation>用紙が %1 枚必要になります。1 つの PDF に入るのは %2 枚までです</translation>
     </message>
 </context>
 <context>
@@ -662,6 +718,10 @@ Escで終了。</translation>
     <message>
         <source>%1.  Maze %2</source>
         <translation>%1.  迷路 %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 · row %3 of %4, column %5 of %6 · sheet %7 of %8</source>
+        <translation>%1 / %2 ページ · %3 / %4 行、%5 / %6 列 · 用紙 %7 / %8 枚目</translation>
     </message>
 </context>
 </TS>

@@ -51,17 +51,37 @@ def png_picture(png, backdrop="white"):
 
 
 def svg_picture(path):
-    """The filled rectangles of an SVG of one maze, painted on magenta at one pixel a unit (the
-    letters S and G, which are text, are left out)."""
+    """An SVG of one maze painted on magenta at one pixel a unit: its filled rectangles, and its
+    paths, straight lines stroked with square ends (the letters S and G, outlines of glyphs
+    filled, are left out)."""
     with open(path, encoding="utf-8") as f:
         text = f.read()
     side = CELL * SIDE + 1
     rgb = bytearray(b"\xff\x00\xff" * side * side)
-    for colour, body in re.findall(r'<g fill="#([0-9a-f]{6})"[^>]*>(.*?)</g>', text, re.S):
-        for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
-            x, y, end = int(x), int(y), min(int(x) + int(w), side)
-            for row in range(y, min(y + int(h), side)):
-                rgb[3 * (row * side + x):3 * (row * side + end)] = bytes.fromhex(colour) * (end - x)
+
+    def fill(x0, y0, x1, y1, colour):
+        x0, y0, x1, y1 = max(0, round(x0)), max(0, round(y0)), min(side, round(x1)), min(side, round(y1))
+        for row in range(y0, y1):
+            rgb[3 * (row * side + x0):3 * (row * side + x1)] = bytes.fromhex(colour) * max(0, x1 - x0)
+
+    for style, body in re.findall(r'<g ([^>]*)>((?:(?!<g ).)*?)</g>', text, re.S):
+        filled = re.search(r'fill="#([0-9a-f]{6})"', style)
+        stroked = re.search(r'stroke="#([0-9a-f]{6})"', style)
+        if filled:
+            for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
+                fill(int(x), int(y), int(x) + int(w), int(y) + int(h), filled.group(1))
+        if stroked:
+            half = float(re.search(r'stroke-width="([\d.]+)"', style).group(1)) / 2
+            dx, dy = map(float, re.search(r'matrix\(1,0,0,1,([-\d.]+),([-\d.]+)\)', style).groups())
+            for d in re.findall(r'<path[^>]* d="([^"]*)"', body):
+                last = None
+                for command, x, y in re.findall(r"([ML])([-\d.]+),([-\d.]+)", d):
+                    point = (float(x) + dx, float(y) + dy)
+                    if command == "L":
+                        (ax, ay), (bx, by) = last, point
+                        fill(min(ax, bx) - half, min(ay, by) - half, max(ax, bx) + half, max(ay, by) + half,
+                             stroked.group(1))
+                    last = point
     return Picture(side, side, rgb)
 
 
@@ -156,14 +176,15 @@ def text_of(pdf):
     return subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
 
 
-def words_out_of_column(pdf, width):
-    """The words of page 1 between the name line and the page number that cross the middle of
-    the page or its edges: a caption must keep to its column, on the paper."""
-    layout = subprocess.run(["pdftotext", "-bbox-layout", "-f", "1", "-l", "1", pdf, "-"], capture_output=True,
+def words_out_of_column(pdf, width, number=1):
+    """The words of a page below its first name line and above the page number that cross the
+    middle of the page or its edges: a caption must keep to its column, on the paper."""
+    layout = subprocess.run(["pdftotext", "-bbox-layout", "-f", str(number), "-l", str(number), pdf, "-"],
+                            capture_output=True,
                             text=True, check=True).stdout
     words = [(float(x0), float(y0), float(x1), word) for x0, y0, x1, word in
              re.findall(r'<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" xMax="(-?[\d.]+)" yMax="[\d.]+">([^<]*)</word>', layout)]
-    name_line = max((y0 for _, y0, _, word in words if word == "Name"), default=0)
+    name_line = min((y0 for _, y0, _, word in words if word in ("Name", "key")), default=0)
     footer = max((y0 for _, y0, _, word in words if word == "Page"), default=10000)
     return [word for x0, y0, x1, word in words
             if name_line + 5 < y0 < footer - 5 and (x0 < 0 or x1 > width or x0 < width / 2 < x1)]
@@ -221,22 +242,28 @@ def worksheets(work):
     texts = text_of(pdf).split("\f")[:4]
     for n, text in enumerate(texts, 1):
         check("Room 4 mazes" in text and f"Page {n} of 4" in text, f"page {n} lacks the title or its number")
-        puzzle_page = n <= 2
-        check(("Name" in text and "Date" in text) == puzzle_page, f"page {n}: the name line is wrong")
-        check(("Answer key" in text) != puzzle_page, f"page {n}: the answer key heading is wrong")
-    routes = [int(r) for r in re.findall(r"Level 1 · route (\d+) cells", texts[0] + texts[1])]
+        # A name line over every maze of a puzzle page, and none in the answer key.
+        names = (4, 1, 0, 0)[n - 1]
+        check(text.count("Name") == names and text.count("Date") == names,
+              f"page {n}: {text.count('Name')} name lines, not {names}")
+        check(("Answer key" in text) == (n > 2), f"page {n}: the answer key heading is wrong")
+    # The measures of difficulty are for the teacher: in the answer key, never on a child's sheet.
+    check("route" not in texts[0] + texts[1], "the puzzle pages show the measures of difficulty")
+    routes = [int(r) for r in re.findall(r"Level 1 · route (\d+) cells", texts[2] + texts[3])]
     check(len(routes) == 5 and all(15 <= r <= 19 for r in routes), f"level 1 routes outside 15..19: {routes}")
     puzzles = {**numbered_codes(texts[0]), **numbered_codes(texts[1])}
     answers = {**numbered_codes(texts[2]), **numbered_codes(texts[3])}
     check(sorted(puzzles) == [1, 2, 3, 4, 5] and puzzles == answers, f"puzzles {puzzles} and answers {answers} differ")
     check(len({code for _, _, code in puzzles.values()}) == 5, "a class set repeats a maze")
-    # Six to a page in the narrower columns of A4, where the figures are longest for their maze.
+    # Six to a page in the narrower columns of A4, where the figures of the answer key are
+    # longest for their maze.
     six = os.path.join(work, "six.pdf")
-    status, _, err = run("--export", six, "--count", "6", "--level", "2", "--per-page", "6", "--paper", "a4")
+    status, _, err = run("--export", six, "--count", "6", "--level", "1", "--per-page", "6", "--paper", "a4",
+                         "--solution")
     check(status == 0 and not err, f"six to a page: status {status}, stderr {err!r}")
-    for sheet, width in ((pdf, 612), (six, 595)):
-        strays = words_out_of_column(sheet, width)
-        check(not strays, f"{os.path.basename(sheet)}: words of page 1 run out of their column: {strays[:6]}")
+    for sheet, width, number in ((pdf, 612, 1), (pdf, 612, 3), (six, 595, 1), (six, 595, 2)):
+        strays = words_out_of_column(sheet, width, number)
+        check(not strays, f"{os.path.basename(sheet)}: words of page {number} run out of their column: {strays[:6]}")
 
     # The mazes of page 1 and the answers of page 3 read back: same mazes, each answer's route its own.
     shown = {}
@@ -316,6 +343,91 @@ def poster(work):
     check(len(tops) == 2 and abs(tops[0] - tops[1]) < 40, f"the poster's captions stand at {tops} points from the top")
 
 
+def class_sets(work):
+    """--maze with several codes makes a worksheet of exactly those mazes, in order; --copies prints
+    the puzzle pages that many times over and the answer key once."""
+    codes = ["3F7KQ-M2XWA", "31x45-T01VA-NE015", "T01VA-NE01R"]
+    listed = os.path.join(work, "codes.txt")
+    with open(listed, "w", encoding="utf-8") as f:
+        f.write("\n".join(codes[:2]) + "\n\n" + codes[2].lower() + "\n")
+    for given in (",".join(codes), " ".join(codes), "@" + listed):
+        pdf = os.path.join(work, "again.pdf")
+        status, _, err = run("--export", pdf, "--maze", given, "--copies", "2", "--per-page", "2", "--solution")
+        pages = text_of(pdf).split("\f") if status == 0 else []
+        # Two copies of two puzzle pages, then one page of three answers.
+        check(status == 0 and not err and page_count(pdf) == 5, f"--maze {given!r} --copies 2: status {status}, "
+                                                                 f"{err!r}, {page_count(pdf)} pages, not 5")
+        shown = [[m.group(1) for m in re.finditer(r"\d+\.\s+Maze\s+(\S+)", text)] for text in pages[:5]]
+        wanted = [codes[:2], codes[2:], codes[:2], codes[2:], codes]
+        check(shown == wanted, f"--maze {given!r} --copies 2: the pages show {shown}, not {wanted}")
+    # The whole class on one maze: a page each, the answer once.
+    pdf = os.path.join(work, "same.pdf")
+    status, _, _ = run("--export", pdf, "--maze", codes[0], "--copies", "30", "--solution")
+    check(status == 0 and page_count(pdf) == 31, f"one maze 30 times: status {status}, {page_count(pdf)} pages")
+
+
+def papers_and_posters(work):
+    """Every paper by name in any case, at its size in points; a poster has no name line unless asked."""
+    pdf = os.path.join(work, "paper.pdf")
+    for name, size in (("A3", "842 x 1191"), ("a2", "1191 x 1684"), ("A1", "1684 x 2384"), ("a0", "2384 x 3370"),
+                       ("Tabloid", "792 x 1224"), ("LEDGER", "1224 x 792")):
+        status, _, err = run("--export", pdf, "--paper", name)
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+        check(status == 0 and size in info, f"--paper {name}: status {status}, {err!r}, not {size} points")
+    for args, named in (([], False), (["--name-line"], True)):
+        status, _, _ = run("--export", pdf, "--size", "301x301", *args)
+        check(status == 0 and ("Name" in text_of(pdf)) == named, f"a poster with {args}: name line {not named}")
+
+
+def tiles(work):
+    """A poster across 2 x 2 sheets: each sheet says where it goes, and the four parts, cut at their
+    marks and put together, show the maze of the answer key whole."""
+    pdf = os.path.join(work, "tiled.pdf")
+    status, _, err = run("--export", pdf, "--size", "41x41", "--tile", "2x2", "--solution", "--paper", "a4")
+    check(status == 0 and not err and page_count(pdf) == 5, f"a tiled poster: status {status}, {err!r}, "
+                                                             f"{page_count(pdf)} sheets, not 4 and the key")
+    texts = text_of(pdf).split("\f")
+    places = [re.search(r"row (\d) of 2, column (\d) of 2 · sheet (\d) of 5", t) for t in texts[:4]]
+    check([p.groups() if p else None for p in places] == [("1", "1", "1"), ("1", "2", "2"), ("2", "1", "3"),
+                                                           ("2", "2", "4")], f"the sheets' places read {places}")
+    # At 254 dots an inch a millimetre is 10 pixels. The marks in the margins, 2 to 10 mm out from
+    # the corners of a sheet's part, say where the part lies; it lies there on every sheet.
+    parts = [page(pdf, n, dpi=254) for n in range(1, 5)]
+    first = parts[0]
+    band = range(60, 125, 15)
+    xs = [x for x in range(first.width) if all(first.kind(x, y) == "black" for y in band)]
+    ys = [y for y in range(first.height) if all(first.kind(x, y) == "black" for x in band)]
+    check(len(xs) in (2, 4, 6) and len(ys) in (2, 4, 6), f"the join marks stand at x {xs}, y {ys}")
+    if not (xs and ys):
+        return
+    left, right, top, bottom = xs[0], xs[-1], ys[0], ys[-1]
+    check(abs(left - 150) <= 3 and abs(top - 150) <= 3 and abs(right - left - 1800) <= 10
+          and abs(bottom - top - 2600) <= 10, f"a sheet's part spans ({left}, {top}) to ({right}, {bottom})")
+    check(first.kind(left - 10, top) == "white" and first.kind(left, top - 10) == "white",
+          "a join mark runs into its part's corner")
+    # The parts' edges fall within a pixel, which the renderer paints half: left out, as the
+    # scissors cut them.
+    left, top = left + 1, top + 1
+    width, height = right - left, bottom - top
+    rows = []
+    for r in range(2):
+        for y in range(top, top + height):
+            rows.append(b"".join(parts[2 * r + c].rgb[3 * (y * first.width + left):3 * (y * first.width + left + width)]
+                                 for c in range(2)))
+    whole = Picture(2 * width, 2 * height, bytearray(b"".join(rows)))
+    corners = frames(whole)
+    check(len(corners) == 1, f"the joined sheets show {len(corners)} mazes, not one")
+    key = page(pdf, 5, dpi=254)
+    answers = frames(key)
+    if corners and answers:
+        maze, red = read_frame(whole, *corners[0], 41, 41)
+        solved, route = read_frame(key, *answers[0], 41, 41)
+        check(not maze.problems_as_perfect_maze() and not red, f"the joined poster: {maze.problems_as_perfect_maze()[:3]}")
+        # (The letters S and G, over the route in a small answer, can hide their cells' walls.)
+        differ = [e for e in maze.walls if maze.walls[e] != solved.walls.get(e) and e[1:] not in ((0, 0), (40, 40))]
+        check(not differ, f"the joined poster is another maze than its answer: {differ[:4]}")
+
+
 def single_pictures(work):
     """A PNG and an SVG of one code show its maze, with its route exactly when --solution asks."""
     mazes = []
@@ -349,7 +461,8 @@ def single_pictures(work):
     status, _, _ = run("--export", png, "--size", "31x45", "--png-cell", "5")
     with open(png, "rb") as f:
         header = f.read(24)
-    check(status == 0 and header[16:24] == (226).to_bytes(4, "big") * 2, "PNG at 5 pixels a cell: not 226x226")
+    check(status == 0 and header[16:24] == (156).to_bytes(4, "big") + (226).to_bytes(4, "big"),
+          "PNG of 31x45 cells at 5 pixels a cell: not 156x226")
 
 
 def counts_within_bounds(work):
@@ -413,9 +526,22 @@ def failures_lose_nothing(work):
     for args, words in ((["--size", "1x45"], "2 to 1001"), (["--size", "31x1002"], "2 to 1001"),
                         (["--size", "31x31", "--level", "2"], "--level"), (["--level", "6"], "1 to 5"),
                         (["--size", "101x101", "--per-page", "6"], "at most"), (["--per-page", "3"], "1, 2, 4 or 6"),
-                        (["--title", "A very long title " * 12], "title"), (["--paper", "a3"], "a4 or letter")):
+                        (["--title", "A very long title " * 12], "title"), (["--paper", "b4"], "a4, a3"),
+                        (["--level", "3", "--per-page", "6", "--paper", "letter"], "--per-page 4"),
+                        (["--level", "1", "--per-page", "6", "--paper", "letter", "--title", "Room 4"], "--per-page 4"),
+                        (["--level", "4", "--per-page", "4"], "--per-page 2"),
+                        (["--tile", "0x3"], "1 to 10"), (["--tile", "3x11"], "1 to 10"), (["--tile", "3"], "COLUMNS"),
+                        (["--tile", "2x2", "--per-page", "2"], "--per-page"), (["--copies", "101"], "1 to 100"),
+                        (["--count", "1000", "--copies", "11"], "10000"),
+                        (["--name-line", "--no-name-line"], "--name-line")):
         fails(["--export", os.path.join(work, "never.pdf")] + args, 2, words)
-    fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "5"], 2, "4097")
+    fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "6"], 2, "33.6 million")
+    fails(["--export", os.path.join(work, "x.png"), "--maze", "3F7KQ-M2XWA T0LVA-NE01R"], 2, "PDF")
+    fails(["--export", os.path.join(work, "x.svg"), "--copies", "2"], 2, "PDF")
+    fails(["--maze", "3F7KQ-M2XWA,T0LVA-NE01R"], 2, "one maze")
+    fails(["--export", os.path.join(work, "x.pdf"), "--maze", "3F7KQ-M2XWA, 3F7KQ-M2XWB"], 1, "'3F7KQ-M2XWB'")
+    fails(["--export", os.path.join(work, "x.pdf"), "--maze", "@" + os.path.join(work, "no-such-list")], 1,
+          "no-such-list")
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
@@ -476,7 +602,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display,
-                 failures_lose_nothing):
+    for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, counts_within_bounds,
+                 help_needs_no_display, failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

@@ -3,8 +3,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
+#include <variant>
 
 #include "core/maze/SizedCode.h"
 #include "core/solve/Difficulty.h"
@@ -41,7 +44,11 @@ struct Parser {
     QCommandLineOption help{{"h", "help"}, QCoreApplication::translate("CommandLine", "Show this help and exit.")};
     QCommandLineOption version{{"v", "version"}, QCoreApplication::translate("CommandLine", "Show the version and exit.")};
     QCommandLineOption maze{"maze",
-                            QCoreApplication::translate("CommandLine", "Open the window with the maze of this code built."),
+                            QCoreApplication::translate("CommandLine",
+                                                        "Open the window with the maze of this code built. With "
+                                                        "--export to a PDF: a worksheet of exactly these mazes, "
+                                                        "several codes parted by commas or spaces, or @FILE for a "
+                                                        "file with one code a line."),
                             QCoreApplication::translate("CommandLine", "code")};
     QCommandLineOption exportFile{
         "export",
@@ -68,19 +75,40 @@ struct Parser {
     QCommandLineOption title{"title",
                              QCoreApplication::translate("CommandLine", "With --export to a PDF: this title on every page."),
                              QCoreApplication::translate("CommandLine", "text")};
+    QCommandLineOption nameLine{"name-line", QCoreApplication::translate(
+                                                 "CommandLine", "With --export to a PDF: a line for a name and the "
+                                                                "date over every maze, a poster's too.")};
     QCommandLineOption noNameLine{"no-name-line", QCoreApplication::translate(
-                                                      "CommandLine", "With --export to a PDF: leave out the line for a "
-                                                                     "name and the date at the top of the puzzle pages.")};
+                                                      "CommandLine", "With --export to a PDF: leave out the lines for a "
+                                                                     "name and the date, which every maze of a "
+                                                                     "worksheet has (but not a poster).")};
     QCommandLineOption perPage{"per-page",
                                QCoreApplication::translate("CommandLine",
                                                            "With --export to a PDF: this many mazes to a page, 1, 2, 4 "
-                                                           "or 6; the answer key takes at least 4 to a page."),
+                                                           "or 6; the answer key takes at least 4 to a page. Cells "
+                                                           "stay at least 1.5 mm wide, and a level's at least 7, 5, "
+                                                           "4, 3 and 2 mm for levels 1 to 5."),
                                QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption copies{"copies",
+                              QCoreApplication::translate("CommandLine",
+                                                          "With --export to a PDF: the puzzle pages this many times "
+                                                          "over, from 1 to 100, each copy whole before the next; the "
+                                                          "answer key once."),
+                              QCoreApplication::translate("CommandLine", "n")};
     QCommandLineOption paper{"paper",
                              QCoreApplication::translate("CommandLine",
-                                                         "With --export to a PDF: the paper, a4 or letter; by "
+                                                         "With --export to a PDF: the paper, a4, a3, a2, a1, a0, "
+                                                         "letter, tabloid or ledger (tabloid on its side); by "
                                                          "default the one your locale uses."),
                              QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption tile{"tile",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export to a PDF: print each maze as a poster across "
+                                                        "COLUMNSxROWS sheets of the paper, such as 3x4, each side "
+                                                        "from 1 to 10; each sheet says where it goes and has marks "
+                                                        "at its corners to cut and join it by. 2x2 doubles the "
+                                                        "cells' width."),
+                            QCoreApplication::translate("CommandLine", "CxR")};
     QCommandLineOption pngCell{"png-cell",
                                QCoreApplication::translate("CommandLine",
                                                            "With --export to a PNG: this many pixels a cell, 1 to 64, "
@@ -105,8 +133,8 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,  version, maze,    exportFile, count,   solution, size,     level,
-                title, noNameLine, perPage, paper,   pngCell, verbose,  platform, display};
+        return {help,     version,    maze,    exportFile, count, solution, size,    level,   title,
+                nameLine, noNameLine, perPage, copies,     paper, tile,     pngCell, verbose, platform, display};
     }
 };
 
@@ -152,6 +180,61 @@ QList<HelpRow> KeyboardHelp()
     return rows;
 }
 
+// The codes --maze names: one, several parted by commas or white space, or "@FILE" for the
+// codes in a file, one a line. A code may itself hold spaces ("3F7KQ M2XWA"): a piece between
+// commas is one code when it reads as one.
+std::variant<std::vector<SizedSeed>, Options> ReadCodes(const QString& given)
+{
+    QString text = given;
+    if (given.startsWith(QLatin1Char('@'))) {
+        QFile file(given.mid(1));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            Options bad = Error(QCoreApplication::translate("CommandLine", "cannot read the codes in %1: %2")
+                                    .arg(Quoted(given.mid(1)), file.errorString()));
+            bad.status = 1;
+            return bad;
+        }
+        text = QString::fromUtf8(file.read(1 << 20));
+    }
+    auto notACode = [&](const QString& code, const SizedReading& read) {
+        Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
+                                .arg(Quoted(code), CodeFaultReason(read.reading)));
+        bad.status = 1;
+        return bad;
+    };
+    std::vector<SizedSeed> mazes;
+    static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));
+    static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
+    for (const QString& piece : text.split(kBetweenCodes, Qt::SkipEmptyParts)) {
+        if (piece.trimmed().isEmpty())
+            continue;
+        const SizedReading whole = ReadCode(piece);
+        if (whole.maze) {
+            mazes.push_back(*whole.maze);
+            continue;
+        }
+        const QStringList words = piece.split(kSpaces, Qt::SkipEmptyParts);
+        std::vector<SizedReading> read;
+        for (const QString& word : words)
+            read.push_back(ReadCode(word));
+        // Words none of which is a code are more likely one mistyped code than several.
+        if (words.size() < 2 || std::none_of(read.begin(), read.end(), [](const SizedReading& r) { return r.maze.has_value(); }))
+            return notACode(piece.trimmed(), whole);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (!read[i].maze)
+                return notACode(words[i], read[i]);
+            mazes.push_back(*read[i].maze);
+        }
+    }
+    if (mazes.empty())
+        return Error(QCoreApplication::translate("CommandLine", "--maze names no maze code"));
+    if (mazes.size() > static_cast<std::size_t>(kMaxCount))
+        return Error(QCoreApplication::translate("CommandLine", "--maze names %1 mazes; a PDF holds at most %2")
+                         .arg(mazes.size())
+                         .arg(kMaxCount));
+    return mazes;
+}
+
 QString ProgramName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
@@ -187,24 +270,24 @@ Options ParseCommandLine(const QStringList& arguments)
         return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
-        const QString code = p.parser.value(p.maze);
-        // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
-        // as ever and refused with the reason.
-        const SizedReading read = ReadCode(code);
-        o.seed = read.maze ? std::optional(read.maze->seed) : std::nullopt;
-        o.size = read.maze ? read.maze->size : kClassicSize;
-        if (!o.seed) {
-            Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
-                                    .arg(Quoted(code), CodeFaultReason(read.reading)));
-            bad.status = 1;
-            return bad;
-        }
+        // Codes with a size, or else the ten characters of a 21 x 21 maze, read as leniently as
+        // ever and refused with the reason.
+        auto read = ReadCodes(p.parser.value(p.maze));
+        if (auto* bad = std::get_if<Options>(&read))
+            return *bad;
+        o.mazes = std::get<std::vector<SizedSeed>>(read);
+        o.seed = o.mazes.front().seed;
+        o.size = o.mazes.front().size;
     }
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.nameLine, &p.noNameLine,
+                                   &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        if (o.mazes.size() > 1)
+            return Error(QCoreApplication::translate("CommandLine", "the window opens one maze; write several to a PDF "
+                                                                    "with --export"));
         if (std::max(o.size.width, o.size.height) > kLargestWindowSide)
             return Error(QCoreApplication::translate("CommandLine", "the window shows mazes of up to %1x%1 cells; write this one "
                                                                     "to a file with --export")
@@ -215,7 +298,10 @@ Options ParseCommandLine(const QStringList& arguments)
     o.exportFile = p.parser.value(p.exportFile);
     o.solution = p.parser.isSet(p.solution);
     o.title = p.parser.value(p.title);
-    o.nameLine = !p.parser.isSet(p.noNameLine);
+    if (p.parser.isSet(p.nameLine) && p.parser.isSet(p.noNameLine))
+        return Error(QCoreApplication::translate("CommandLine", "--name-line and --no-name-line do not go together"));
+    if (p.parser.isSet(p.nameLine) || p.parser.isSet(p.noNameLine))
+        o.nameLine = p.parser.isSet(p.nameLine);
     // A whole number from `lowest` to `highest` for `option`, or nothing.
     auto number = [&](const QCommandLineOption& option, int lowest, int highest) -> std::optional<int> {
         bool ok = false;
@@ -239,10 +325,11 @@ Options ParseCommandLine(const QStringList& arguments)
         return *bad;
     if (auto bad = wholeNumber(p.pngCell, kLargestPngCell, o.pngCell))
         return *bad;
-    if (p.parser.isSet(p.count)) {
-        if (o.seed && o.count != 1)
-            return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
-    }
+    if (auto bad = wholeNumber(p.copies, kMaxCopies, o.copies))
+        return *bad;
+    if (p.parser.isSet(p.count) && o.seed && o.count != 1)
+        return Error(QCoreApplication::translate("CommandLine", "--maze names the mazes to write; leave out --count, or "
+                                                                "print more of them with --copies"));
     if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
         return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
     if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
@@ -274,8 +361,25 @@ Options ParseCommandLine(const QStringList& arguments)
     if (p.parser.isSet(p.paper)) {
         const auto paper = PaperNamed(p.parser.value(p.paper));
         if (!paper)
-            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4 or letter, not %1").arg(Quoted(p.parser.value(p.paper))));
+            return Error(QCoreApplication::translate("CommandLine", "--paper takes a4, a3, a2, a1, a0, letter, tabloid or "
+                                                                    "ledger, not %1")
+                             .arg(Quoted(p.parser.value(p.paper))));
         o.paper = *paper;
+    }
+    if (p.parser.isSet(p.tile)) {
+        static const QRegularExpression kGrid(QStringLiteral("^\\s*(\\d{1,2})\\s*[x\\x{00D7}]\\s*(\\d{1,2})\\s*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+        const auto grid = kGrid.match(p.parser.value(p.tile));
+        const int columns = grid.hasMatch() ? grid.captured(1).toInt() : 0, rows = grid.hasMatch() ? grid.captured(2).toInt() : 0;
+        if (columns < 1 || columns > kMostTiles || rows < 1 || rows > kMostTiles)
+            return Error(QCoreApplication::translate("CommandLine", "--tile takes COLUMNSxROWS, each from 1 to %1, such as "
+                                                                    "3x4, not %2")
+                             .arg(kMostTiles)
+                             .arg(Quoted(p.parser.value(p.tile))));
+        if (o.perPage != 1)
+            return Error(QCoreApplication::translate("CommandLine", "--tile prints one maze across several sheets; leave "
+                                                                    "out --per-page"));
+        o.tiling = {columns, rows};
     }
     return o;
 }

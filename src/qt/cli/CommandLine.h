@@ -5,26 +5,32 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/maze/MazeState.h"
+#include "core/maze/SizedCode.h"
 #include "qt/paper/Worksheet.h"
 
 namespace tolvane {
 
 inline constexpr int kMaxCount = 1000;  // mazes in one PDF
+inline constexpr int kMaxCopies = 100;
 inline constexpr int kLargestPngCell = 64;
 
 // What the command line asks for.
 struct Options {
     enum class Mode { Window, Export, Help, Version, Error } mode = Mode::Window;
-    std::optional<std::uint64_t> seed;  // --maze
+    std::optional<std::uint64_t> seed;  // --maze, its first code
     MazeSize size;                      // --size, or the size --maze names
+    std::vector<SizedSeed> mazes;       // every code --maze names, in order
     std::optional<int> level;           // --level
     QString exportFile;
     int count = 1;
     bool solution = false;
     QString title;          // --title
-    bool nameLine = true;   // --no-name-line drops it
+    std::optional<bool> nameLine;  // --name-line, --no-name-line; a worksheet has one, a poster none
+    int copies = 1;                // --copies
+    Tiling tiling;                 // --tile
     int perPage = 1;        // --per-page
     std::optional<Paper> paper;  // --paper; the locale's when not given
     int pngCell = 0;        // --png-cell; 0 for the window's picture

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -183,6 +184,25 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
                 .arg(sheet.perPage)
                 .arg(largest);
     }
+    for (const Puzzle& puzzle : sheet.puzzles) {
+        if (puzzle.level == 0 || PrintedCellMm(sheet, puzzle.size) >= SmallestCellMm(puzzle.level))
+            continue;
+        // The most to a page that keep the cells wide enough: one a page always does.
+        Worksheet fewer = sheet;
+        while (fewer.perPage > 1 && PrintedCellMm(fewer, puzzle.size) < SmallestCellMm(puzzle.level))
+            fewer.perPage = *std::prev(std::find(kPerPageChoices.begin(), kPerPageChoices.end(), fewer.perPage));
+        return QCoreApplication::translate("Export", "level %1 mazes %2 to a page would have cells of %3 mm, narrower "
+                                                     "than the %4 mm that level keeps; choose --per-page %5 or fewer")
+            .arg(puzzle.level)
+            .arg(sheet.perPage)
+            .arg(PrintedCellMm(sheet, puzzle.size), 0, 'f', 1)
+            .arg(SmallestCellMm(puzzle.level))
+            .arg(fewer.perPage);
+    }
+    if (PageCount(sheet) > kMostSheets)
+        return QCoreApplication::translate("Export", "that would take %1 sheets of paper; at most %2 go in one PDF")
+            .arg(PageCount(sheet))
+            .arg(kMostSheets);
     return std::nullopt;
 }
 

@@ -32,8 +32,12 @@ struct Sheet {
 // With `cell` above 0 a PNG has `cell` pixels a cell instead, however big that makes it.
 std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale = 1.0, int cell = 0);
 
-// What keeps a worksheet off its paper: a title longer than a line, or mazes too big to share
-// a page as the sheet asks; nothing when it fits.
+// A worksheet, its copies and posters included, fills at most this many sheets.
+inline constexpr int kMostSheets = 10000;
+
+// What keeps a worksheet off its paper: a title longer than a line, mazes too big to share a page
+// as the sheet asks, a level's cells narrower than its children can trace, or more than
+// kMostSheets sheets; nothing when it fits.
 std::optional<QString> WorksheetProblem(const Worksheet& sheet);
 
 // Writes a worksheet PDF, all or nothing like WriteSheets.

@@ -41,12 +41,12 @@ int PaperSquare(MazeSize size)
 
 QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
 {
-    const int side = CellGeometry::SquareFor(maze.size, cell) + 1;
-    QImage image(side, side, QImage::Format_RGB32);
+    const QSize size(cell * maze.size.width + 1, cell * maze.size.height + 1);
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     {
-        PainterSurface surface(painter, QSize(side, side), WindowFont());
-        DrawPicture(maze, surface, answer, CellGeometry::For(maze.size, side - 1));
+        PainterSurface surface(painter, size, WindowFont());
+        DrawPicture(maze, surface, answer, CellGeometry{cell, 0, 0});
     }
     return image;
 }
@@ -60,6 +60,9 @@ void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze
     painter.scale(target.width() / side, target.height() / side);
     {
         PainterSurface surface(painter, QSize(side, side), WindowFont());
+        // A sheet of a tiled poster shows a part of the picture: the walls outside it are left out.
+        if (painter.hasClipping())
+            surface.SetVisible(painter.clipBoundingRect().toAlignedRect().adjusted(-2, -2, 2, 2));
         Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();

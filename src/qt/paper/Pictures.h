@@ -28,8 +28,9 @@ int PaperSquare(MazeSize size);
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
 QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Play* play = nullptr);
 
-// The picture at `cell` pixels a cell, as big as that makes it: for mazes too big for the
-// window's square. Painted through the vector surface, which keeps no strokes.
+// The picture at `cell` pixels a cell, as big as that makes it and no bigger, a wide maze wide:
+// for mazes too big for the window's square. Painted through the vector surface, which keeps no
+// strokes.
 QImage CellPictureImage(const MazeState& maze, Answer answer, int cell);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.

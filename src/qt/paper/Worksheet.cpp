@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -32,15 +31,24 @@ constexpr double kMmPerInch = 25.4;
 // An answer key packs its solved mazes at least this many to a page.
 constexpr int kAnswersPerPage = 4;
 
+constexpr double kJoinMarkGapMm = 2;  // between a tile's corner and the marks that join it
+constexpr double kJoinMarkMm = 8;
+
 struct PageLayout {
     QRectF title, nameLine, heading, footer;
-    std::vector<QRectF> places;  // one a maze, its caption at the bottom
+    // One a maze: its name line at the top when it has one, its caption at the bottom.
+    std::vector<QRectF> places;
+    bool namePerMaze = false;
 };
 
-// Where everything goes on a page whose printable area is `area`, in millimetres.
+// Where everything goes on a page whose printable area is `area`, in millimetres. A page of one
+// maze has its name line across the page; mazes that share a page each have their own, so that
+// every piece of a page cut apart is named.
 PageLayout LayoutPage(QSizeF area, bool title, bool nameLine, bool heading, int perPage)
 {
     PageLayout l;
+    l.namePerMaze = nameLine && perPage > 1;
+    nameLine = nameLine && !l.namePerMaze;
     double y = 0;
     auto row = [&](QRectF& rect, bool wanted, double height) {
         if (!wanted)
@@ -62,11 +70,38 @@ PageLayout LayoutPage(QSizeF area, bool title, bool nameLine, bool heading, int 
     return l;
 }
 
+// The part of a place that the maze and its caption take: all of it but the maze's own name line.
+QRectF MazePart(const PageLayout& l, const QRectF& place)
+{
+    return l.namePerMaze ? place.adjusted(0, kNameLineMm, 0, 0) : place;
+}
+
 double SquareIn(const QRectF& slot) { return std::max(0.0, std::min(slot.width(), slot.height() - kCaptionMm)); }
 
-QSizeF PrintableMm(Paper paper, double marginMm)
+// A sheet's printable area, and the poster's that its tiles make up: each sheet keeps a row at
+// its foot to say where it goes.
+QSizeF PrintableMm(Paper paper, double marginMm, Tiling tiling = {})
 {
-    return PageSizeOf(paper).size(QPageSize::Millimeter) - QSizeF(2 * marginMm, 2 * marginMm);
+    const QSizeF sheet = PageSizeOf(paper).size(QPageSize::Millimeter) - QSizeF(2 * marginMm, 2 * marginMm);
+    if (!tiling.Tiled())
+        return sheet;
+    return {sheet.width() * tiling.columns, (sheet.height() - kFooterMm) * tiling.rows};
+}
+
+// The square a maze gets in the first place of the sheet's puzzle pages.
+double PuzzleSquareMm(const Worksheet& sheet, double marginMm)
+{
+    const PageLayout l = LayoutPage(PrintableMm(sheet.paper, marginMm, sheet.tiling), !sheet.title.isEmpty(),
+                                    sheet.nameLine, false, sheet.perPage);
+    return SquareIn(MazePart(l, l.places.front()));
+}
+
+int Largest(const Worksheet& sheet)
+{
+    int largest = 0;
+    for (const Puzzle& puzzle : sheet.puzzles)
+        largest = std::max({largest, puzzle.size.width, puzzle.size.height});
+    return largest;
 }
 
 // All of a sheet's type is in the window's face, which S and G need anyway and which has the
@@ -84,16 +119,12 @@ QFont Font(double points)
 // puzzles do (a poster).
 int AnswersPerPage(const Worksheet& sheet)
 {
-    const int packed = std::max(kAnswersPerPage, sheet.perPage);
-    int largest = 0;
-    for (const Puzzle& puzzle : sheet.puzzles)
-        largest = std::max({largest, puzzle.size.width, puzzle.size.height});
-    const PageLayout l = LayoutPage(PrintableMm(sheet.paper, kPaperMargins.left()), !sheet.title.isEmpty(), false,
-                                    true, packed);
-    return largest * kSmallestSharedCellMm <= SquareIn(l.places.front()) ? packed : sheet.perPage;
+    return IsPoster(sheet) ? sheet.perPage : std::max(kAnswersPerPage, sheet.perPage);
 }
 
 int PagesFor(std::size_t mazes, int perPage) { return static_cast<int>((mazes + perPage - 1) / perPage); }
+int PuzzlePages(const Worksheet& sheet) { return PagesFor(sheet.puzzles.size(), sheet.perPage); }
+int AnswerPages(const Worksheet& sheet) { return sheet.answers ? PagesFor(sheet.puzzles.size(), AnswersPerPage(sheet)) : 0; }
 
 // Paints one page: its rows and its mazes, puzzles or answers.
 class PagePainter {
@@ -152,8 +183,12 @@ public:
         p_.drawLine(QPointF(dateAt + dateWidth_ + scale_ * 2, baseline), QPointF(row.right(), baseline));
     }
 
-    void Maze(const QRectF& slotMm, const MazeState& maze, Answer answer, const QString& caption, const QString& measures)
+    void Maze(const PageLayout& l, const QRectF& placeMm, const MazeState& maze, Answer answer, const QString& caption,
+              const QString& measures)
     {
+        if (l.namePerMaze)
+            NameLine(QRectF(placeMm.left(), placeMm.top(), placeMm.width(), kNameLineMm));
+        const QRectF slotMm = MazePart(l, placeMm);
         const double side = SquareIn(slotMm);
         const double top = slotMm.top() + (slotMm.height() - side - kCaptionMm) / 2;  // the maze and its caption centred
         const QRectF square(slotMm.left() + (slotMm.width() - side) / 2, top, side, side);
@@ -162,6 +197,20 @@ public:
         const QRectF below(slotMm.left(), square.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
         Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
              Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    // The marks a sheet of a tiled poster is cut and joined by: at the corners of its part of the
+    // poster, `partMm`, running out into the margin along the part's edges.
+    void JoinMarks(const QRectF& partMm)
+    {
+        const QRectF part = Px(partMm);
+        const double gap = kJoinMarkGapMm * scale_, length = kJoinMarkMm * scale_;
+        p_.setPen(QPen(Qt::black, scale_ * 0.2));
+        for (const QPointF corner : {part.topLeft(), part.topRight(), part.bottomLeft(), part.bottomRight()}) {
+            const double outX = corner.x() == part.left() ? -1 : 1, outY = corner.y() == part.top() ? -1 : 1;
+            p_.drawLine(corner + QPointF(outX * gap, 0), corner + QPointF(outX * (gap + length), 0));
+            p_.drawLine(corner + QPointF(0, outY * gap), corner + QPointF(0, outY * (gap + length)));
+        }
     }
 
 private:
@@ -209,40 +258,28 @@ private:
 
 }  // namespace
 
-Paper LocalePaper()
-{
-    const QString paper = qEnvironmentVariable("LC_PAPER");
-    const QLocale locale = paper.isEmpty() || paper == QLatin1String("C") || paper == QLatin1String("POSIX")
-                               ? QLocale::system()
-                               : QLocale(paper.section(QLatin1Char('.'), 0, 0));
-    // Letter is the custom in North and Central America, parts of South America, and the Philippines.
-    static const QLocale::Territory kLetter[] = {
-        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Philippines,
-        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela,  QLocale::PuertoRico,
-        QLocale::Guatemala,    QLocale::CostaRica, QLocale::Panama,     QLocale::DominicanRepublic,
-    };
-    return std::find(std::begin(kLetter), std::end(kLetter), locale.territory()) != std::end(kLetter) ? Paper::Letter
-                                                                                                   : Paper::A4;
-}
-
-std::optional<Paper> PaperNamed(const QString& name)
-{
-    if (name.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
-        return Paper::A4;
-    if (name.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
-        return Paper::Letter;
-    return std::nullopt;
-}
-
-QPageSize PageSizeOf(Paper paper) { return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4); }
+double SmallestCellMm(int level) { return kSmallestLevelCellMm.at(static_cast<std::size_t>(level - 1)); }
 
 int LargestFittingSide(const Worksheet& sheet, double marginMm)
 {
     if (sheet.perPage == 1)
         return kMaxSide;
-    const PageLayout l =
-        LayoutPage(PrintableMm(sheet.paper, marginMm), !sheet.title.isEmpty(), sheet.nameLine, false, sheet.perPage);
-    return static_cast<int>(std::floor(SquareIn(l.places.front()) / kSmallestSharedCellMm));
+    return static_cast<int>(std::floor(PuzzleSquareMm(sheet, marginMm) / kSmallestSharedCellMm));
+}
+
+double PrintedCellMm(const Worksheet& sheet, MazeSize size)
+{
+    return PuzzleSquareMm(sheet, kPaperMargins.left()) / std::max(size.width, size.height);
+}
+
+bool IsPoster(const Worksheet& sheet)
+{
+    if (sheet.perPage > 1)
+        return false;
+    // Could it share a page of the answer key, which takes the most to a page?
+    const PageLayout l = LayoutPage(PrintableMm(sheet.paper, kPaperMargins.left()), !sheet.title.isEmpty(), false,
+                                    true, kAnswersPerPage);
+    return Largest(sheet) * kSmallestSharedCellMm > SquareIn(l.places.front());
 }
 
 bool TitleFits(const Worksheet& sheet, QPaintDevice& device, double marginMm)
@@ -254,8 +291,8 @@ bool TitleFits(const Worksheet& sheet, QPaintDevice& device, double marginMm)
 
 int PageCount(const Worksheet& sheet)
 {
-    return PagesFor(sheet.puzzles.size(), sheet.perPage) +
-           (sheet.answers ? PagesFor(sheet.puzzles.size(), AnswersPerPage(sheet)) : 0);
+    const int answerSheets = IsPoster(sheet) ? sheet.tiling.Sheets() : 1;
+    return PuzzlePages(sheet) * sheet.copies * sheet.tiling.Sheets() + AnswerPages(sheet) * answerSheets;
 }
 
 QString PuzzleCaption(int number, const Puzzle& puzzle)
@@ -277,43 +314,77 @@ QString MeasuresCaption(int level, const Difficulty& d)
 bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet)
 {
     BuiltMazes built(sheet);
-    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    PagePainter page(painter, device.logicalDpiX() / kMmPerInch);
-    const int pages = PageCount(sheet);
-    int pageNumber = 0;
-    auto startPage = [&](bool heading, int perPage) -> std::optional<PageLayout> {
-        if (pageNumber > 0 && !device.newPage())
-            return std::nullopt;
-        ++pageNumber;
-        PageLayout l = LayoutPage(area, !sheet.title.isEmpty(), sheet.nameLine && !heading, heading, perPage);
-        if (!sheet.title.isEmpty())
-            page.Text(l.title, sheet.title, PagePainter::kTitle, Qt::AlignHCenter | Qt::AlignVCenter);
-        if (sheet.nameLine && !heading)
-            page.NameLine(l.nameLine);
-        if (heading)
-            page.Text(l.heading, QCoreApplication::translate("Worksheet", "Answer key"), PagePainter::kHeading,
-                      Qt::AlignLeft | Qt::AlignVCenter);
-        page.Text(l.footer, QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(pageNumber).arg(pages),
-                  PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
-        return l;
-    };
-    auto paintAll = [&](bool answers, int perPage) {
-        for (std::size_t first = 0; first < sheet.puzzles.size(); first += static_cast<std::size_t>(perPage)) {
-            const auto l = startPage(answers, perPage);
-            if (!l)
-                return false;
-            for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
-                const Puzzle& puzzle = sheet.puzzles[i];
-                const MazeState& maze = built.Get(i);
-                const QString measures =
-                    answers ? QString() : MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
-                page.Maze(l->places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
-                          PuzzleCaption(static_cast<int>(i) + 1, puzzle), measures);
+    const QSizeF sheetArea = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    const QSizeF partArea(sheetArea.width(), sheetArea.height() - (sheet.tiling.Tiled() ? kFooterMm : 0));
+    const double pxPerMm = device.logicalDpiX() / kMmPerInch;
+    PagePainter page(painter, pxPerMm);
+    const int pages = PuzzlePages(sheet) + AnswerPages(sheet);
+    const int sheets = PageCount(sheet);
+    int sheetNumber = 0;
+    std::vector<QString> measures(sheet.puzzles.size());  // measured once, however many sheets show them
+
+    // Paints page `number`, its mazes from `first` on, on one sheet or across the sheets of a poster.
+    auto paintPage = [&](int number, bool answers, int perPage, std::size_t first) {
+        const Tiling tiling = answers && !IsPoster(sheet) ? Tiling{} : sheet.tiling;
+        const QSizeF area = tiling.Tiled() ? QSizeF(partArea.width() * tiling.columns, partArea.height() * tiling.rows)
+                                           : sheetArea;
+        const PageLayout l = LayoutPage(area, !sheet.title.isEmpty(), sheet.nameLine && !answers, answers, perPage);
+        for (int row = 0; row < tiling.rows; ++row)
+            for (int column = 0; column < tiling.columns; ++column) {
+                if (sheetNumber > 0 && !device.newPage())
+                    return false;
+                ++sheetNumber;
+                const QRectF part(column * partArea.width(), row * partArea.height(), partArea.width(), partArea.height());
+                painter.save();
+                if (tiling.Tiled()) {
+                    painter.setClipRect(QRectF(QPointF(0, 0), partArea * pxPerMm));
+                    painter.translate(-part.topLeft() * pxPerMm);
+                }
+                if (!sheet.title.isEmpty())
+                    page.Text(l.title, sheet.title, PagePainter::kTitle, Qt::AlignHCenter | Qt::AlignVCenter);
+                if (!l.nameLine.isEmpty())
+                    page.NameLine(l.nameLine);
+                if (answers)
+                    page.Text(l.heading, QCoreApplication::translate("Worksheet", "Answer key"), PagePainter::kHeading,
+                              Qt::AlignLeft | Qt::AlignVCenter);
+                page.Text(l.footer, QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(number).arg(pages),
+                          PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
+                for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
+                    const Puzzle& puzzle = sheet.puzzles[i];
+                    const MazeState& maze = built.Get(i);
+                    if (answers && measures[i].isEmpty())
+                        measures[i] = MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
+                    page.Maze(l, l.places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
+                              PuzzleCaption(static_cast<int>(i) + 1, puzzle), answers ? measures[i] : QString());
+                }
+                painter.restore();
+                if (tiling.Tiled()) {
+                    page.JoinMarks(QRectF(QPointF(0, 0), partArea));
+                    page.Text(QRectF(0, partArea.height(), partArea.width(), kFooterMm),
+                              QCoreApplication::translate("Worksheet", "Page %1 of %2 · row %3 of %4, column %5 of %6 · "
+                                                                       "sheet %7 of %8")
+                                  .arg(number)
+                                  .arg(pages)
+                                  .arg(row + 1)
+                                  .arg(tiling.rows)
+                                  .arg(column + 1)
+                                  .arg(tiling.columns)
+                                  .arg(sheetNumber)
+                                  .arg(sheets),
+                              PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
+                }
             }
-        }
         return true;
     };
-    return paintAll(false, sheet.perPage) && (!sheet.answers || paintAll(true, AnswersPerPage(sheet)));
+    for (int copy = 0; copy < sheet.copies; ++copy)
+        for (int p = 0; p < PuzzlePages(sheet); ++p)
+            if (!paintPage(p + 1, false, sheet.perPage, static_cast<std::size_t>(p) * sheet.perPage))
+                return false;
+    const int perAnswerPage = AnswersPerPage(sheet);
+    for (int p = 0; p < AnswerPages(sheet); ++p)
+        if (!paintPage(PuzzlePages(sheet) + p + 1, true, perAnswerPage, static_cast<std::size_t>(p) * perAnswerPage))
+            return false;
+    return true;
 }
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 #include "qt/platform/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <map>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "core/platform/RuntimeError.h"
+#include "core/render/JoinSegments.h"
 #include "qt/platform/LineSpans.h"
 #include "qt/platform/QtColour.h"
 
@@ -39,10 +41,14 @@ const QPainterPath& Outline(const QFont& font, const QString& text, qreal width)
 }  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
-    : painter_(painter), size_(logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
+    : painter_(painter), size_(logicalSize), visible_(QPoint(0, 0), logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(Qt::NoPen);
+    // An SVG file is text as it is written: runs joined into paths keep it a third of the size.
+    // A PDF compresses its runs of rectangles, row by row, better than the same lines as paths,
+    // and writes them quicker; an image only needs the pixels.
+    joinPaths_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
 }
 
 void PainterSurface::Cls()
@@ -72,7 +78,7 @@ void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Co
                                   : QRect(across.first, along.first, drawWidth_, length);
     // What lies outside the surface, such as the walls of the border ring, is cut off at its
     // edge, as the backing image's edge cuts it; not every device can clip.
-    const QRect inside = rect.intersected(QRect(QPoint(0, 0), size_));
+    const QRect inside = rect.intersected(visible_);
     if (inside.isEmpty())
         return;
     if (!runs_.empty() && rgb != runColour_)
@@ -89,6 +95,56 @@ void PainterSurface::Flush()
 {
     if (runs_.empty())
         return;
+    if (joinPaths_)
+        FlushPaths();
+    else
+        FlushRects();
+}
+
+void PainterSurface::FlushPaths()
+{
+    // Each run is a line along its middle, as wide as the run is thick, with square ends: the same
+    // pixels. Lines that carry on one another are joined into one, which a file keeps far smaller
+    // than the runs one by one; where lines meet at an angle, their square ends fill the corner,
+    // which every renderer draws alike (some ignore how a path asks its corners to be joined).
+    // A run as long as it is thick could lie either way, and is painted as the square it is.
+    std::map<int, std::vector<Segment>> lines;  // by width
+    std::vector<QRect> squares;
+    for (const QRect& r : runs_) {
+        const int thick = std::min(r.width(), r.height());
+        const QRectF middle = QRectF(r).adjusted(thick / 2.0, thick / 2.0, -thick / 2.0, -thick / 2.0);
+        if (r.width() == r.height())
+            squares.push_back(r);
+        else
+            lines[thick].push_back({{static_cast<float>(middle.left()), static_cast<float>(middle.top())},
+                                    {static_cast<float>(middle.right()), static_cast<float>(middle.bottom())}});
+    }
+    runs_.clear();
+    const QColor colour(runColour_);
+    for (const auto& [width, segments] : lines) {
+        // The middle of a line of odd width lies half a pixel into it: moved there as a whole, the
+        // path's points are whole numbers, which an SVG file writes shorter.
+        const qreal half = width % 2 == 1 ? 0.5 : 0.0;
+        QPainterPath path;
+        for (const std::vector<PointF>& line : JoinSegments(segments)) {
+            path.moveTo(line.front().x - half, line.front().y - half);
+            for (std::size_t i = 1; i < line.size(); ++i)
+                path.lineTo(line[i].x - half, line[i].y - half);
+        }
+        painter_.save();
+        painter_.translate(half, half);
+        painter_.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
+        painter_.restore();
+    }
+    if (!squares.empty()) {
+        painter_.setBrush(colour);
+        painter_.drawRects(squares.data(), static_cast<int>(squares.size()));
+        painter_.setBrush(Qt::NoBrush);
+    }
+}
+
+void PainterSurface::FlushRects()
+{
     // Runs in one row or column that touch or overlap become one: the same pixels, fewer shapes.
     std::vector<QRect> horizontal, vertical;
     for (const QRect& r : runs_)

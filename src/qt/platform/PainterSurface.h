@@ -13,8 +13,9 @@ namespace tolvane {
 // device. Lines become the same filled runs of pixels the backing image paints, as rectangles,
 // so that the picture on paper is the one on screen, enlarged and crisp at any size. Cls paints
 // the surface's own area white and forgets nothing, since a vector device keeps no picture to
-// paint again. Runs of one colour go to the device together, touching runs joined, which keeps
-// a page of a PDF small and quick to write.
+// paint again. Runs of one colour go to the device together, touching runs of a row or column
+// joined, which keeps a page of a PDF small and quick to write; in an SVG file runs that meet
+// are joined into paths, which keeps it small.
 //
 // Text is held back and painted last, over every line, as filled outlines that need no font where
 // the file is read. Prints of the same text one pixel apart, which make a letter bold on screen,
@@ -30,6 +31,10 @@ public:
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
 
+    // Lines are painted only where they cross `visible`, in the surface's pixels: the rest of a
+    // poster printed across several sheets is left off each sheet. The whole surface unless told.
+    void SetVisible(const QRect& visible) { visible_ = visible.intersected(QRect(QPoint(0, 0), size_)); }
+
     // Paints the runs that wait.
     void Flush();
     // Paints everything that waits, the text over the runs; the destructor does it too.
@@ -44,12 +49,16 @@ private:
         QPointF most;   // the largest
     };
     void Paint(const Mark& mark);
+    void FlushRects();
+    void FlushPaths();
 
     std::vector<Mark> marks_;
     QPainter& painter_;
     std::vector<QRect> runs_;
     QRgb runColour_ = 0;
     QSize size_;
+    QRect visible_;
+    bool joinPaths_ = false;
     QFont font_;
     qreal ascent_;
 };
