@@ -190,7 +190,7 @@ std::variant<std::vector<SizedSeed>, Options> ReadCodes(const QString& given)
         QFile file(given.mid(1));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "cannot read the codes in %1: %2")
-                                    .arg(Quoted(given.mid(1)), file.errorString()));
+                                    .arg(given.mid(1), file.errorString()));
             bad.status = 1;
             return bad;
         }
