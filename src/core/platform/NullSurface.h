@@ -10,6 +10,7 @@ public:
     void Cls() override {}
     void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
     void Print(std::string_view) override {}
+    void PrintFitted(std::string_view, PointF, float) override {}
 };
 
 }  // namespace tolvane

@@ -36,6 +36,9 @@ public:
                       std::optional<Colour> colour = std::nullopt) = 0;
     // Paints only the glyph pixels of `text`, its top-left corner at (CurrentX, CurrentY).
     virtual void Print(std::string_view text) = 0;
+    // Paints `text` in the ForeColor as large as fits the square of `side` pixels from `topLeft`,
+    // its ink centred there and no pixel outside it.
+    virtual void PrintFitted(std::string_view text, PointF topLeft, float side) = 0;
 
     virtual void SetForeColor(Colour colour) = 0;
     virtual Colour ForeColor() const = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/platform/RuntimeError.h"
+#include "qt/platform/FittedText.h"
 #include "qt/platform/LineSpans.h"
 
 namespace tolvane {
@@ -55,12 +56,30 @@ void ImageSurface::Print(std::string_view text)
     Paint(strokes_.back());
 }
 
+void ImageSurface::PrintFitted(std::string_view text, PointF topLeft, float side)
+{
+    strokes_.push_back({Stroke::Kind::Fitted,
+                        topLeft,
+                        {side, side},
+                        ToQRgb(foreColor_),
+                        0,
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+    Paint(strokes_.back());
+}
+
 void ImageSurface::Paint(const Stroke& stroke)
 {
-    if (stroke.kind == Stroke::Kind::Line)
+    switch (stroke.kind) {
+    case Stroke::Kind::Line:
         PaintLine(stroke);
-    else
+        break;
+    case Stroke::Kind::Text:
         PaintText(stroke);
+        break;
+    case Stroke::Kind::Fitted:
+        PaintFitted(stroke);
+        break;
+    }
 }
 
 void ImageSurface::PaintLine(const Stroke& s)
@@ -105,6 +124,16 @@ void ImageSurface::PaintText(const Stroke& s)
     const int x = static_cast<int>(std::floor(s.from.x * scale_));
     const int y = static_cast<int>(std::floor(s.from.y * scale_));
     painter.drawText(QPoint(x, y + metrics.ascent()), s.text);
+}
+
+void ImageSurface::PaintFitted(const Stroke& s)
+{
+    // Smoothed: a letter of a few pixels reads better with its edges blended than stepped, and
+    // the blend stays inside the square as the outline does.
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale_, scale_);
+    painter.fillPath(FittedText(font_, s.text, QRectF(s.from.x, s.from.y, s.to.x, s.to.x)), QColor(s.colour));
 }
 
 }  // namespace tolvane

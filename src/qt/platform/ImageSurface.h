@@ -22,6 +22,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override;
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
     void SetScale(double scale);
@@ -31,8 +32,9 @@ public:
 
 private:
     struct Stroke {
-        enum class Kind { Line, Text } kind;
-        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner
+        enum class Kind { Line, Text, Fitted } kind;
+        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner;
+                          // Fitted: `from` is the square's top-left corner, `to.x` its side
         QRgb colour;
         int width;
         QString text;
@@ -40,6 +42,7 @@ private:
     void Paint(const Stroke& stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
+    void PaintFitted(const Stroke& stroke);
 
     int width_;
     int height_;

@@ -29,6 +29,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override;
 
     // Paints the runs that wait.
     void Flush();
@@ -42,6 +43,7 @@ private:
         QRgb colour;
         QPointF least;  // the smallest x and y printed at
         QPointF most;   // the largest
+        QRectF fitted;  // a fitted mark: its square; else empty
     };
     void Paint(const Mark& mark);
 
