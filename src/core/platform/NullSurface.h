@@ -11,6 +11,7 @@ public:
     void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
     void Print(std::string_view) override {}
     void PrintFitted(std::string_view, PointF, float) override {}
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
 };
 
 }  // namespace tolvane

@@ -38,6 +38,7 @@ public:
         foreColor_ = colour;
         Log({.kind = DrawOp::Kind::ForeColor, .colour = colour});
     }
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
     Colour ForeColor() const override { return foreColor_; }
     void SetDrawWidth(int width) override
     {

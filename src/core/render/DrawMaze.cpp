@@ -18,9 +18,9 @@ constexpr std::array<PointF, 4> kStartSteps{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
 constexpr std::array<PointF, 4> kGoalSteps{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
 
 // Any other cell gets its letter fitted to the cell less its walls and a pixel clear of them on
-// every side, or, when that leaves too few pixels for a readable letter, a square of that size.
+// every side, or, when that leaves too few pixels for a letter to read on the surface, a square
+// of that size.
 constexpr int kClearance = 2;              // from a cell's corner line to its mark: the wall, a gap
-constexpr int kSmallestLetter = 7;         // pixels of a letter's square
 constexpr int kMarkInset = kClearance + 1;  // a cell's side less its mark's
 
 void PrintBold(Surface& surface, PointF at, const std::array<PointF, 4>& steps, std::string_view letter)
@@ -73,7 +73,7 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
     PrintMarks(state, surface, g);
 }
 
-bool MarksAreLetters(const CellGeometry& g) { return g.cell - kMarkInset >= kSmallestLetter; }
+bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }
 
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)
 {
@@ -83,7 +83,7 @@ void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)
     if (g.cell == kCell) {
         PrintBold(surface, {start.x + kClassicOffset.x, start.y + kClassicOffset.y}, kStartSteps, "S");
         PrintBold(surface, {goal.x + kClassicOffset.x, goal.y + kClassicOffset.y}, kGoalSteps, "G");
-    } else if (MarksAreLetters(g)) {
+    } else if (MarksAreLetters(g, surface.SmallestLetter())) {
         const auto side = static_cast<float>(g.cell - kMarkInset);
         surface.PrintFitted("S", {start.x + kClearance, start.y + kClearance}, side);
         surface.PrintFitted("G", {goal.x + kClearance, goal.y + kClearance}, side);

@@ -19,7 +19,8 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& geom
 // small to hold a readable letter.
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& geometry);
 
-// Whether the marks at this geometry are letters, not squares.
-bool MarksAreLetters(const CellGeometry& geometry);
+// Whether the marks at this geometry are letters, not squares, on a surface whose letters need
+// a square of `smallestLetter` pixels.
+bool MarksAreLetters(const CellGeometry& geometry, int smallestLetter);
 
 }  // namespace tolvane

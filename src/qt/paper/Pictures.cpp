@@ -43,7 +43,7 @@ int PaperSquare(MazeSize size)
 
 QString MarksNote(MazeSize size)
 {
-    if (MarksAreLetters(CellGeometry::For(size, PaperSquare(size))))
+    if (MarksAreLetters(CellGeometry::For(size, PaperSquare(size)), kSmallestOutlineLetter))
         return {};
     return QCoreApplication::translate("Pictures", " · S and G: the blue squares at the top left and bottom right");
 }

@@ -11,7 +11,7 @@ namespace tolvane {
 namespace {
 
 constexpr int kReferencePixels = 100;  // the size the outline is made at, then scaled
-constexpr qreal kBoldness = 0.08;      // the stroke added all round, of the reference size
+constexpr qreal kBoldness = 0.05;      // the stroke added all round, of the reference size
 
 // The bold outline at the reference size; a picture prints the same two letters over and over.
 const QPainterPath& Outline(const QFont& font, const QString& text)

@@ -23,6 +23,7 @@ public:
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
     void SetScale(double scale);

@@ -46,6 +46,11 @@ PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont
     painter_.setPen(Qt::NoPen);
 }
 
+int PainterSurface::SmallestLetter() const
+{
+    return painter_.device()->devType() == QInternal::Image ? kSmallestPixelLetter : kSmallestOutlineLetter;
+}
+
 void PainterSurface::Cls()
 {
     runs_.clear();
