@@ -391,6 +391,32 @@ def help_needs_no_display(work):
               f"columns {sorted(starts)}")
 
 
+def texts_and_codes(work):
+    """--help's level table one level a line in both languages; a refused option, title or code
+    says what is wrong with it, quoting what was typed, with no full stop before the parentheses."""
+    for env in (None, {"LANG": "ja_JP.UTF-8", "LANGUAGE": "ja"}):
+        _, out, _ = run("--help", env=env and dict(os.environ, **env))
+        rows = [line.strip() for line in out.splitlines() if re.match(r"\s+[1-5] = ", line)]
+        check([row[0] for row in rows] == list("12345") and all(row.count(" = ") == 1 for row in rows),
+              f"--help {env}: the level table's rows are {rows}")
+    english = dict(os.environ, LANGUAGE="en", LANG="C.UTF-8")
+    japanese = dict(os.environ, LANGUAGE="ja", LANG="ja_JP.UTF-8")
+    code = "41x40-" + "620MM-65NGA"  # a 41 x 40 code's shape
+    for args, status, words in ((["--bogus"], 2, "'--bogus'"), (["-bogus=3"], 2, "'-bogus'"),
+                                (["--maze"], 2, "'--maze'"), (["--solution=1"], 2, "'--solution'"),
+                                (["--export", os.path.join(work, "t.pdf"), "--title", "Wide title " * 20], 2,
+                                 "characters fit"),
+                                (["--maze", code[:-1]], 1, "has 9"), (["--maze", "0x0-12345-12345"], 1, "2 to 1001"),
+                                (["--maze", "21x21-3F7KQ-M2XWA"], 1, "no size"),
+                                (["--maze", code.replace("-", "")], 1, "hyphen")):
+        for env in (english, japanese):
+            got, _, err = run(*args, env=env)
+            lines = err.strip().splitlines()
+            wanted = words if env is english or not words.isascii() or "'" in words else ""
+            check(got == status and len(lines) == 1 and wanted in err and "\u3002 (" not in err and ". (" not in err,
+                  f"{args} {env['LANGUAGE']}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
+
+
 def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
         before = sorted(os.listdir(work))
@@ -476,7 +502,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display,
+    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display, texts_and_codes,
                  failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)
