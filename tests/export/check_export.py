@@ -415,6 +415,14 @@ def texts_and_codes(work):
             wanted = words if env is english or not words.isascii() or "'" in words else ""
             check(got == status and len(lines) == 1 and wanted in err and "\u3002 (" not in err and ". (" not in err,
                   f"{args} {env['LANGUAGE']}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
+    # The title's limit is the one that holds: that many of its characters fit, one more does not.
+    title = "Wide title " * 20
+    sheet = os.path.join(work, "titled.pdf")
+    _, _, err = run("--export", sheet, "--title", title, env=english)
+    fit = int(re.search(r"(\d+) of its", err).group(1)) if re.search(r"(\d+) of its", err) else 0
+    shorter = run("--export", sheet, "--title", title[:fit], env=english)[0]
+    longer = run("--export", sheet, "--title", title[:fit + 1], env=english)[0]
+    check(shorter == 0 and longer == 2, f"a title of {fit} characters: status {shorter}, of {fit + 1}: {longer}")
 
 
 def failures_lose_nothing(work):
