@@ -135,13 +135,16 @@ void ImageSurface::PaintFitted(const Stroke& s)
     const QRect square(static_cast<int>(std::floor(s.from.x * scale_)), static_cast<int>(std::floor(s.from.y * scale_)),
                        static_cast<int>(std::floor(s.to.x * scale_)), static_cast<int>(std::floor(s.to.x * scale_)));
     QFont font = font_;
-    QRect ink;
-    for (int pixels = square.height() * 2; pixels > 1; --pixels) {
-        font.setPixelSize(pixels);
-        ink = QFontMetrics(font, &image_).tightBoundingRect(s.text);
-        if (ink.width() + 1 <= square.width() && ink.height() + 1 <= square.height())
-            break;
+    auto& [pixels, ink] = fitted_[{square.height(), s.text}];
+    if (pixels == 0) {  // measured once a size: a replay or a game prints the marks on every frame
+        for (pixels = square.height() * 2; pixels > 1; --pixels) {
+            font.setPixelSize(pixels);
+            ink = QFontMetrics(font, &image_).tightBoundingRect(s.text);
+            if (ink.width() + 1 <= square.width() && ink.height() + 1 <= square.height())
+                break;
+        }
     }
+    font.setPixelSize(pixels);
     const QPoint at(square.left() + (square.width() - ink.width() - 1) / 2 - ink.left(),
                     square.top() + (square.height() - ink.height() - 1) / 2 - ink.top());
     QPainter painter(&image_);

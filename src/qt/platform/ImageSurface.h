@@ -3,7 +3,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "core/platform/PenSurface.h"
@@ -51,6 +54,7 @@ private:
     double scale_ = 1.0;
     QImage image_;
     std::vector<Stroke> strokes_;
+    std::map<std::pair<int, QString>, std::pair<int, QRect>> fitted_;  // a fitted text's pixel size and ink
 };
 
 }  // namespace tolvane
