@@ -16,6 +16,22 @@
         <translation>どこかの文字が打ち間違っているか、隣り合う 2 文字が入れ替わっています (チェック文字が合いません)</translation>
     </message>
     <message>
+        <source>after its size a code has ten characters, like %1, and this has %2</source>
+        <translation>コードは大きさの後に %1 のような 10 文字が続きますが、これは %2 文字です</translation>
+    </message>
+    <message>
+        <source>%1 is no maze size: each side is a whole number from %2 to %3</source>
+        <translation>%1 は迷路の大きさではありません (横も縦も %2〜%3 の整数です)</translation>
+    </message>
+    <message>
+        <source>a hyphen goes after the size, like %1</source>
+        <translation>大きさの後にはハイフンが入ります (例: %1)</translation>
+    </message>
+    <message>
+        <source>a %1 maze&apos;s code has no size in front, like %2</source>
+        <translation>%1 の迷路のコードには大きさを付けません (例: %2)</translation>
+    </message>
+    <message>
         <source>%1 characters</source>
         <translation>%1 文字</translation>
     </message>
@@ -139,6 +155,18 @@
     <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 が 2 回以上指定されています</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>%1 というオプションはありません</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 は値を取りません</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -350,6 +378,12 @@
     <message>
         <source>the title is too long for one line across the page; shorten it</source>
         <translation>題名がページの幅の 1 行に収まりません。短くしてください</translation>
+        <source>a PNG of %1x%2 cells at %3 pixels a cell would be %4 pixels wide; at most %5 are: choose a smaller --png-cell, or a PDF or SVG</source>
+        <translation>%1x%2 マスを 1 マス %3 ピクセルで描く PNG は幅 %4 ピクセルになります。上限は %5 ピクセルです。小さな --png-cell か、PDF または SVG を選んでください</translation>
+    </message>
+    <message>
+        <source>the title is too long for one line across the page: %1 of its %2 characters fit; shorten it</source>
+        <translation>題名がページの幅の 1 行に収まりません (%2 文字のうち %1 文字まで入ります)。短くしてください</translation>
     </message>
     <message>
         <source>%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, or fewer to a page</source>
@@ -499,8 +533,8 @@
         <translation>迷路コード %1</translation>
     </message>
     <message>
-        <source>Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.</source>
-        <translation>21×21マスの迷路をプレイ中。左上のSから右下のGへ。</translation>
+        <source>Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.</source>
+        <translation>%1×%2マスの迷路をプレイ中。左上のSから右下のGへ。</translation>
     </message>
 </context>
 <context>
@@ -532,6 +566,13 @@
     <message>
         <source>The window shows mazes of up to %1x%1 cells; write this one to a file with tolvane --export.</source>
         <translation>ウィンドウに表示できる迷路は %1x%1 マスまでです。この迷路は tolvane --export でファイルに書き出してください。</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source> · S and G: the blue squares at the top left and bottom right</source>
+        <translation> · S と G: 左上と右下の青い四角</translation>
     </message>
 </context>
 <context>
@@ -659,8 +700,8 @@ Escで終了。</translation>
         <translation>Tolvane はプラットフォームプラグイン &quot;%1&quot; を読み込めません。使えるプラグイン: %2。</translation>
     </message>
     <message>
-        <source>Choose one of them with -platform NAME or QT_QPA_PLATFORM, or leave both unset.</source>
-        <translation>-platform 名前 か QT_QPA_PLATFORM でそのどれかを選ぶか、どちらも設定しないでください。</translation>
+        <source>Choose one of them with --platform NAME or QT_QPA_PLATFORM, or leave both unset.</source>
+        <translation>--platform 名前 か QT_QPA_PLATFORM でそのどれかを選ぶか、どちらも設定しないでください。</translation>
     </message>
     <message>
         <source>Start it from a desktop session, or without one as `xvfb-run -a %1`; `%1 --export FILE` needs no display.</source>

@@ -184,6 +184,76 @@ TEST(SizedCode, NamesItsSizeRoundTripsAndRefusesEveryTypo)
         EXPECT_FALSE(ParseSizedCode(bad)) << bad;
 }
 
+// A sized code is refused for what is wrong with it, as a person would put it right.
+TEST(SizedCode, ARefusalNamesItsRealFault)
+{
+    const std::string code = FormatSizedCode({0x0ABC'DEF0'1234ull, {41, 40}});  // "41x40-" and ten
+    ASSERT_EQ("41x40-", code.substr(0, 6));
+    std::string typo = code;
+    typo.back() = typo.back() == 'A' ? 'B' : 'A';
+    const struct {
+        std::string text;
+        CodeFault fault;
+        std::string size;
+        int length;
+    } cases[] = {
+        {typo, CodeFault::CheckFails, "41x40", 0},
+        {"41x42" + code.substr(5), CodeFault::CheckFails, "41x42", 0},       // the size mistyped
+        {code.substr(0, code.size() - 1), CodeFault::WrongLength, "41x40", 9},  // one character dropped
+        {code + "7", CodeFault::WrongLength, "41x40", 11},
+        {"41x40", CodeFault::WrongLength, "41x40", 0},
+        {"0x0" + code.substr(5), CodeFault::BadSize, "0x0", 0},
+        {"1002x5" + code.substr(5), CodeFault::BadSize, "1002x5", 0},
+        {"041x40" + code.substr(5), CodeFault::BadSize, "041x40", 0},
+        {"41x40" + code.substr(6), CodeFault::SizeUnended, "41x40", 0},         // no hyphen after the size
+        {"21x21-3F7KQ-M2XWA", CodeFault::ClassicSizeWritten, "21x21", 0},
+        {"41x40-3F7KQ-M2X_A", CodeFault::UnknownCharacter, "41x40", 0},
+    };
+    for (const auto& c : cases) {
+        const SizedReading read = ReadSizedCode(c.text);
+        EXPECT_FALSE(read.maze) << c.text;
+        EXPECT_EQ(c.fault, read.reading.fault) << c.text;
+        EXPECT_EQ(c.size, read.reading.size) << c.text;
+        EXPECT_EQ(c.length, read.reading.length) << c.text;
+    }
+    // A capital X, spaces for hyphens and full-width forms read as the code itself; a 21 x 21
+    // code has no size, even when its characters look like one.
+    EXPECT_EQ(ParseSizedCode("31x45-T01VA-NE015"), ParseSizedCode("31X45-T01VA-NE015"));
+    EXPECT_EQ(ParseSizedCode("31x45-T01VA-NE015"), ReadSizedCode("\xEF\xBC\x93\xEF\xBC\x91X45 t01va ne015").maze);
+    ASSERT_TRUE(ParseSizedCode("31x45-T01VA-NE015"));
+    const std::string looksSized = FormatMazeCode(3ull << 40 | 29ull << 35 | 7ull << 30);  // "3X700-…"
+    ASSERT_EQ("3X7", looksSized.substr(0, 3));
+    EXPECT_EQ((SizedSeed{3ull << 40 | 29ull << 35 | 7ull << 30, kClassicSize}), ParseSizedCode(looksSized));
+}
+
+// No code with one character dropped, added, changed or two swapped, anywhere (the size, its
+// hyphen, the ten characters), opens another maze: the size's hyphen fixes where the ten begin,
+// and the check catches any one change to the size.
+TEST(SizedCode, NoEditOfACodeOpensAnotherMaze)
+{
+    const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZx- ";
+    for (const MazeSize size : {MazeSize{41, 40}, {2, 69}, {101, 45}, {1001, 999}, {7, 1001}}) {
+        const SizedSeed maze{0x0123'4567'89ABull, size};
+        const std::string code = FormatSizedCode(maze);
+        auto same = [&](const std::string& text) {
+            const auto read = ParseSizedCode(text);
+            return !read || *read == maze;
+        };
+        for (std::size_t i = 0; i <= code.size(); ++i) {
+            if (i < code.size()) {
+                ASSERT_TRUE(same(code.substr(0, i) + code.substr(i + 1))) << code << " less its character " << i;
+                if (i + 1 < code.size())
+                    ASSERT_TRUE(same(code.substr(0, i) + code[i + 1] + code[i] + code.substr(i + 2))) << code << " swapped at " << i;
+            }
+            for (const char c : alphabet) {
+                ASSERT_TRUE(same(code.substr(0, i) + c + code.substr(i))) << code << " with " << c << " at " << i;
+                if (i < code.size())
+                    ASSERT_TRUE(same(code.substr(0, i) + c + code.substr(i + 1))) << code << " with " << c << " for " << i;
+            }
+        }
+    }
+}
+
 // Codes of other sizes are promises too.
 TEST(SizedCode, PinnedCodesKeepTheirMazes)
 {

@@ -6,6 +6,8 @@
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
 #include "core/play/DrawPlay.h"
+#include "core/solve/Answer.h"
+#include "core/solve/Replay.h"
 
 namespace tolvane::testing {
 namespace {
@@ -147,6 +149,41 @@ TEST(Play, NeverDrawsTheTrailAndTheReplayTogether)
     h.BuildWithSeed(16);
     EXPECT_FALSE(h.program.play().Active());
     EXPECT_EQ(MoveOutcome::Ignored, h.program.Play_Move(Direction::Right, 0));
+}
+
+// A game drawn at another scale (a PNG at so many pixels a cell, paper) keeps its trail and marker
+// on the walls and the route: one geometry for the whole picture.
+TEST(Play, AGamesPictureAtAnyScaleLinesUp)
+{
+    Game g(11);
+    for (int i = 0; i + 1 < 6; ++i)
+        g.program.Play_Move(Towards(g.path[i], g.path[i + 1]), 100);
+    const CellGeometry scaled = CellGeometry::For(g.s.size, 1000);
+    ASSERT_NE(CellGeometry::For(g.s.size), scaled);
+    RecordingSurface game, maze;
+    DrawPlay(g.s, g.program.play(), game, scaled, Answer::Shown);
+    DrawPicture(g.s, maze, Answer::Shown, scaled);
+    // The walls and the route, in order, are the picture's own at that scale.
+    auto wallsAndRoute = [](const RecordingSurface& surface) {
+        std::vector<DrawOp> lines;
+        for (const DrawOp& op : surface.ops())
+            if (op.kind == DrawOp::Kind::Line && (!op.colour || op.colour == kRouteColour))
+                lines.push_back(op);
+        return lines;
+    };
+    EXPECT_EQ(wallsAndRoute(maze), wallsAndRoute(game));
+    // The trail runs through the centres of its cells there, and the marker stands on the last.
+    std::vector<PointF> trail;
+    for (const DrawOp& op : game.ops())
+        if (op.kind == DrawOp::Kind::Line && op.colour == kTrailColour)
+            trail.push_back(op.to);
+    ASSERT_EQ(5u, trail.size());
+    for (std::size_t i = 0; i < trail.size(); ++i)
+        EXPECT_EQ(scaled.Centre(g.path[i + 1].first, g.path[i + 1].second), trail[i]) << i;
+    const auto marker = std::find_if(game.ops().begin(), game.ops().end(),
+                                     [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line && op.colour == kMarkerColour; });
+    ASSERT_NE(game.ops().end(), marker);
+    EXPECT_EQ(scaled.Centre(g.path[5].first, g.path[5].second), marker->from);
 }
 
 }  // namespace

@@ -504,6 +504,40 @@ def help_needs_no_display(work):
               f"columns {sorted(starts)}")
 
 
+def texts_and_codes(work):
+    """--help's level table one level a line in both languages; a refused option, title or code
+    says what is wrong with it, quoting what was typed, with no full stop before the parentheses."""
+    for env in (None, {"LANG": "ja_JP.UTF-8", "LANGUAGE": "ja"}):
+        _, out, _ = run("--help", env=env and dict(os.environ, **env))
+        rows = [line.strip() for line in out.splitlines() if re.match(r"\s+[1-5] = ", line)]
+        check([row[0] for row in rows] == list("12345") and all(row.count(" = ") == 1 for row in rows),
+              f"--help {env}: the level table's rows are {rows}")
+    english = dict(os.environ, LANGUAGE="en", LANG="C.UTF-8")
+    japanese = dict(os.environ, LANGUAGE="ja", LANG="ja_JP.UTF-8")
+    code = "41x40-" + "620MM-65NGA"  # a 41 x 40 code's shape
+    for args, status, words in ((["--bogus"], 2, "'--bogus'"), (["-bogus=3"], 2, "'-bogus'"),
+                                (["--maze"], 2, "'--maze'"), (["--solution=1"], 2, "'--solution'"),
+                                (["--export", os.path.join(work, "t.pdf"), "--title", "Wide title " * 20], 2,
+                                 "characters fit"),
+                                (["--maze", code[:-1]], 1, "has 9"), (["--maze", "0x0-12345-12345"], 1, "2 to 1001"),
+                                (["--maze", "21x21-3F7KQ-M2XWA"], 1, "no size"),
+                                (["--maze", code.replace("-", "")], 1, "hyphen")):
+        for env in (english, japanese):
+            got, _, err = run(*args, env=env)
+            lines = err.strip().splitlines()
+            wanted = words if env is english or not words.isascii() or "'" in words else ""
+            check(got == status and len(lines) == 1 and wanted in err and "\u3002 (" not in err and ". (" not in err,
+                  f"{args} {env['LANGUAGE']}: status {got} (not {status}), stderr {err!r} (wanted {words!r})")
+    # The title's limit is the one that holds: that many of its characters fit, one more does not.
+    title = "Wide title " * 20
+    sheet = os.path.join(work, "titled.pdf")
+    _, _, err = run("--export", sheet, "--title", title, env=english)
+    fit = int(re.search(r"(\d+) of its", err).group(1)) if re.search(r"(\d+) of its", err) else 0
+    shorter = run("--export", sheet, "--title", title[:fit], env=english)[0]
+    longer = run("--export", sheet, "--title", title[:fit + 1], env=english)[0]
+    check(shorter == 0 and longer == 2, f"a title of {fit} characters: status {shorter}, of {fit + 1}: {longer}")
+
+
 def failures_lose_nothing(work):
     def fails(args, status, words, env=None):
         before = sorted(os.listdir(work))
@@ -603,6 +637,6 @@ if __name__ == "__main__":
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, counts_within_bounds,
-                 help_needs_no_display, failures_lose_nothing):
+                 help_needs_no_display, texts_and_codes, failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

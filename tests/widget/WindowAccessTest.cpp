@@ -54,6 +54,19 @@ TEST(MazePicture, CoversTheMazeSquareAndTakesNeitherFocusNorTheMouse)
 
 // While the route is drawn the picture says how many of its cells are drawn: none right after the
 // click, k after tick k, out of all PathLen.
+TEST(MazePicture, AGameIsDescribedAtItsMazesSize)
+{
+    Form1 form;
+    QWidget* picture = form.findChild<QWidget*>("MazePicture");
+    for (const MazeSize size : {MazeSize{31, 45}, kClassicSize}) {
+        form.OpenMaze(0x1234'5678'9ABCull, size);
+        form.play().action().trigger();
+        ASSERT_TRUE(form.play().Playing());
+        const QString words = QStringLiteral("a maze of %1 by %2 cells").arg(size.width).arg(size.height);
+        EXPECT_TRUE(Text(picture, QAccessible::Description).contains(words)) << Text(picture, QAccessible::Description).toStdString();
+    }
+}
+
 TEST(MazePicture, CountsTheCellsOfTheRouteDrawnSoFar)
 {
     Form1 form;

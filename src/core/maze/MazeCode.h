@@ -17,14 +17,17 @@ std::string FormatMazeCode(std::uint64_t seed);
 
 // Why a text is no code: a character that codes never use, too few or too many characters, or
 // ten good characters whose check does not match (a typo somewhere, or two neighbours swapped).
-enum class CodeFault { None, UnknownCharacter, WrongLength, CheckFails };
+// A code with a size can also have a size no maze has, no hyphen after its size, or the
+// classic size written out, which has its own code without a size.
+enum class CodeFault { None, UnknownCharacter, WrongLength, CheckFails, BadSize, SizeUnended, ClassicSizeWritten };
 
 // What reading a code found: the seed, or the fault and what it concerns.
 struct CodeReading {
     std::optional<std::uint64_t> seed;
     CodeFault fault = CodeFault::None;
     std::string character;  // UnknownCharacter: the first one, as UTF-8
-    int length = 0;         // WrongLength: how many code characters the text holds
+    int length = 0;         // WrongLength: how many code characters the text holds (after its size)
+    std::string size;       // a code with a size: the size as written ("41x40"), else empty
 
     explicit operator bool() const { return seed.has_value(); }
 };
@@ -32,7 +35,8 @@ struct CodeReading {
 // The seed of a code. Case, spaces and hyphens do not matter, and O, I and L read as 0, 1 and 1.
 // The check character catches any single mistyped character and any two neighbours swapped, so a
 // typo never yields another maze.
-CodeReading ParseMazeCode(std::string_view text);
+// `checkFold` is mixed into the check character, as a code with a size folds its size in.
+CodeReading ParseMazeCode(std::string_view text, int checkFold = 0);
 
 // Typed or pasted text (UTF-8) as the parser reads it: without the white space around it, with
 // full-width letters, digits and spaces as plain ones, and every kind of dash as '-'.

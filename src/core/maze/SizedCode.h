@@ -24,12 +24,13 @@ struct SizedSeed {
 std::string FormatSizedCode(SizedSeed maze);
 
 // The seed and size a code names, or nothing when the text is no valid code. A code without a
-// size is a 21 x 21 maze. The size's "x" may be a capital or "×"; spaces and hyphens do not
-// matter anywhere.
+// size is a 21 x 21 maze. The size's "x" may be a capital or "×"; a hyphen or a space ends the
+// size, and elsewhere spaces and hyphens do not matter.
 std::optional<SizedSeed> ParseSizedCode(std::string_view text);
 
 // A code of any size as a person types or pastes it: white space around it, full-width forms
-// and dash variants are cleaned first. When it names no maze, `reading` says why.
+// and dash variants are cleaned first. When it names no maze, `reading` says why; for a code
+// with a size, `reading.size` holds the size as it was read and a length counts what follows it.
 struct SizedReading {
     std::optional<SizedSeed> maze;
     CodeReading reading;

@@ -10,6 +10,8 @@ public:
     void Cls() override {}
     void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
     void Print(std::string_view) override {}
+    void PrintFitted(std::string_view, PointF, float) override {}
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
 };
 
 }  // namespace tolvane

@@ -10,14 +10,14 @@ namespace tolvane {
 
 // One logged operation. Fields that an operation does not use stay at their defaults.
 struct DrawOp {
-    enum class Kind { Cls, Line, Print, ForeColor, DrawWidth, CurrentX, CurrentY };
+    enum class Kind { Cls, Line, Print, PrintFitted, ForeColor, DrawWidth, CurrentX, CurrentY };
     Kind kind = Kind::Cls;
-    PointF from{};
+    PointF from{};  // Line: its start; PrintFitted: the square's top-left corner
     PointF to{};
     EndPoint end = EndPoint::Absolute;
     std::optional<Colour> colour;  // Line: its own colour; ForeColor: the new colour
-    float value = 0;               // DrawWidth, CurrentX, CurrentY
-    std::string text;              // Print
+    float value = 0;               // DrawWidth, CurrentX, CurrentY; PrintFitted: the square's side
+    std::string text;              // Print, PrintFitted
     friend bool operator==(const DrawOp&, const DrawOp&) = default;
 };
 
@@ -29,11 +29,16 @@ public:
         Log({.kind = DrawOp::Kind::Line, .from = from, .to = to, .end = end, .colour = colour});
     }
     void Print(std::string_view text) override { Log({.kind = DrawOp::Kind::Print, .text = std::string(text)}); }
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override
+    {
+        Log({.kind = DrawOp::Kind::PrintFitted, .from = topLeft, .value = side, .text = std::string(text)});
+    }
     void SetForeColor(Colour colour) override
     {
         foreColor_ = colour;
         Log({.kind = DrawOp::Kind::ForeColor, .colour = colour});
     }
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
     Colour ForeColor() const override { return foreColor_; }
     void SetDrawWidth(int width) override
     {

@@ -15,6 +15,9 @@ inline constexpr Colour kRed = 0x0000FF;
 inline constexpr Colour kBlue = 0xFF0000;
 inline constexpr Colour kWhite = 0xFFFFFF;
 
+// The smallest square a letter reads in when it is drawn in whole pixels, as on a screen.
+inline constexpr int kSmallestPixelLetter = 10;
+
 struct PointF {
     float x = 0;
     float y = 0;
@@ -36,6 +39,11 @@ public:
                       std::optional<Colour> colour = std::nullopt) = 0;
     // Paints only the glyph pixels of `text`, its top-left corner at (CurrentX, CurrentY).
     virtual void Print(std::string_view text) = 0;
+    // Paints `text` in the ForeColor as large as fits the square of `side` pixels from `topLeft`,
+    // its ink centred there and no pixel outside it.
+    virtual void PrintFitted(std::string_view text, PointF topLeft, float side) = 0;
+    // The smallest square, in pixels, in which a fitted letter still reads on this surface.
+    virtual int SmallestLetter() const = 0;
 
     virtual void SetForeColor(Colour colour) = 0;
     virtual Colour ForeColor() const = 0;

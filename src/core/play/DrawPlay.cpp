@@ -7,7 +7,8 @@ namespace tolvane {
 
 void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry, Answer answer)
 {
-    DrawMaze(maze, surface);
+    // One geometry for the whole picture, whatever scale it is drawn at.
+    DrawMaze(maze, surface, geometry);
     const std::vector<Cell>& trail = play.Trail();
     surface.SetDrawWidth(kTrailWidth);
     for (std::size_t i = 1; i < trail.size(); ++i)
@@ -15,7 +16,7 @@ void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const C
                      EndPoint::Absolute, kTrailColour);
     surface.SetDrawWidth(1);
     if (answer == Answer::Shown)
-        DrawWholeRoute(maze, surface);
+        DrawWholeRoute(maze, surface, geometry);
     // A line of no length at the marker's width is a square centred on the cell.
     const PointF centre = geometry.Centre(play.Marker().x, play.Marker().y);
     surface.SetDrawWidth(kMarkerSide);

@@ -3,28 +3,25 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tolvane {
 namespace {
 
 constexpr Colour kMarkColour = kBlue;
 
-// The letters sit in their cells where the classic maze has always had them, 5 pixels across
-// and 2 down from the cell's corner, which centres the window font's letters in a 17-pixel
-// cell; other cells centre them the same way, and in cells too small to hold a letter it
-// stays inside the square. Four prints one pixel apart merge into a letter one pixel bolder
-// than the font's own.
-constexpr int kLetterWidth = 7;
-constexpr int kLetterHeight = 13;
-constexpr PointF kRightOfMark{12, 15};  // from a letter's position to the square's far edges
+// In a cell of the classic size the letters sit where they always have, 5 pixels across and 2
+// down from the cell's corner, which centres the window font's letters there. Four prints one
+// pixel apart merge into a letter one pixel bolder than the font's own.
+constexpr PointF kClassicOffset{5, 2};
 constexpr std::array<PointF, 4> kStartSteps{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
 constexpr std::array<PointF, 4> kGoalSteps{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
 
-PointF MarkOffset(const CellGeometry& g)
-{
-    return {static_cast<float>(std::max(1, (g.cell - kLetterWidth) / 2)),
-            static_cast<float>(std::max(1, (g.cell - kLetterHeight) / 2))};
-}
+// Any other cell gets its letter fitted to the cell less its walls and a pixel clear of them on
+// every side, or, when that leaves too few pixels for a letter to read on the surface, a square
+// of that size.
+constexpr int kClearance = 2;              // from a cell's corner line to its mark: the wall, a gap
+constexpr int kMarkInset = kClearance + 1;  // a cell's side less its mark's
 
 void PrintBold(Surface& surface, PointF at, const std::array<PointF, 4>& steps, std::string_view letter)
 {
@@ -76,17 +73,31 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
     PrintMarks(state, surface, g);
 }
 
+bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }
+
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)
 {
-    const PointF offset = MarkOffset(g);
+    surface.SetForeColor(kMarkColour);
     const PointF start = g.Corner(0, 0);
     const PointF goal = g.Corner(state.LastX(), state.LastY());
-    const PointF farEdge = g.Corner(state.Width(), state.Height());
-    surface.SetForeColor(kMarkColour);
-    PrintBold(surface, {start.x + offset.x, start.y + offset.y}, kStartSteps, "S");
-    PrintBold(surface,
-              {std::min(goal.x + offset.x, farEdge.x - kRightOfMark.x), std::min(goal.y + offset.y, farEdge.y - kRightOfMark.y)},
-              kGoalSteps, "G");
+    if (g.cell == kCell) {
+        PrintBold(surface, {start.x + kClassicOffset.x, start.y + kClassicOffset.y}, kStartSteps, "S");
+        PrintBold(surface, {goal.x + kClassicOffset.x, goal.y + kClassicOffset.y}, kGoalSteps, "G");
+    } else if (MarksAreLetters(g, surface.SmallestLetter())) {
+        const auto side = static_cast<float>(g.cell - kMarkInset);
+        surface.PrintFitted("S", {start.x + kClearance, start.y + kClearance}, side);
+        surface.PrintFitted("G", {goal.x + kClearance, goal.y + kClearance}, side);
+    } else {
+        // A line of no length at a width is a square centred on its point; in a cell of two or
+        // three pixels it fills what lies between the walls.
+        const int width = surface.DrawWidth();
+        surface.SetDrawWidth(std::max(1, g.cell - kMarkInset));
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{state.LastX(), state.LastY()}}) {
+            const PointF centre = g.Centre(x, y);
+            surface.Line(centre, centre, EndPoint::Absolute, kMarkColour);
+        }
+        surface.SetDrawWidth(width);
+    }
     surface.SetForeColor(kBlack);
 }
 

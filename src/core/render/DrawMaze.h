@@ -13,7 +13,14 @@ namespace tolvane {
 void DrawMaze(const MazeState& state, Surface& surface);
 void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& geometry);
 
-// The blue S and G alone, as DrawMaze prints them last; leaves the pen black.
+// The blue S and G alone, as DrawMaze prints them last; leaves the pen black and its width as it
+// was. Each mark lies inside its own cell, clear of the walls: the classic letters in a cell of
+// the classic size, a letter fitted to any other cell, and a plain blue square in a cell too
+// small to hold a readable letter.
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& geometry);
+
+// Whether the marks at this geometry are letters, not squares, on a surface whose letters need
+// a square of `smallestLetter` pixels.
+bool MarksAreLetters(const CellGeometry& geometry, int smallestLetter);
 
 }  // namespace tolvane

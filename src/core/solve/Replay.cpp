@@ -23,9 +23,9 @@ void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const Cell
         surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);
-    // A letter bigger than its cell lies under the route's first and last segments; printed
-    // again it stays readable. A 17-pixel cell holds its letter beside the route.
-    if (g.cell < kCell)
+    // A mark in the middle of its cell lies under the route's first and last segments; printed
+    // again it stays readable. The classic letters keep the classic picture.
+    if (g.cell != kCell)
         PrintMarks(s, surface, g);
 }
 

@@ -235,6 +235,37 @@ std::variant<std::vector<SizedSeed>, Options> ReadCodes(const QString& given)
     return mazes;
 }
 
+// What the toolkit's parser refused, in our words and quoting what was typed, dashes and all:
+// an option that does not exist, one whose value is missing, or a value given to a switch.
+QString ParseFailure(const Parser& p, const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& typed = arguments[i];
+        if (typed == QLatin1String("--"))
+            break;
+        if (!typed.startsWith(QLatin1Char('-')) || typed.size() < 2)
+            continue;
+        const QString written = typed.section(QLatin1Char('='), 0, 0);
+        const QString name = QString(written).remove(QRegularExpression(QStringLiteral("^-+")));
+        const QList<QCommandLineOption> all = p.All();
+        const auto option = std::find_if(all.cbegin(), all.cend(), [&](const QCommandLineOption& o) { return o.names().contains(name); });
+        if (option == all.cend())
+            return QCoreApplication::translate("CommandLine", "unknown option %1").arg(Quoted(written));
+        const bool hasValue = typed.contains(QLatin1Char('='));
+        if (!option->valueName().isEmpty() && !hasValue && i + 1 == arguments.size())
+            return QCoreApplication::translate("CommandLine", "%1 needs a value").arg(Quoted(written));
+        if (option->valueName().isEmpty() && hasValue)
+            return QCoreApplication::translate("CommandLine", "%1 takes no value").arg(Quoted(written));
+        if (!option->valueName().isEmpty() && !hasValue)
+            ++i;  // its value, whatever it looks like
+    }
+    // Anything else in the toolkit's words, without the full stop our own parentheses follow.
+    QString text = p.parser.errorText();
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002)))
+        text.chop(1);
+    return text;
+}
+
 QString ProgramName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
@@ -246,7 +277,7 @@ Options ParseCommandLine(const QStringList& arguments)
 {
     Parser p;
     if (!p.parser.parse(arguments))
-        return Error(p.parser.errorText());
+        return Error(ParseFailure(p, arguments));
     Options o;
     // One value an option: a second one would silently replace the first, or be ignored.
     for (const QCommandLineOption& option : p.All()) {

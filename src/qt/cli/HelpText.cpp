@@ -79,6 +79,13 @@ int DisplayWidth(const QString& text)
 
 QStringList WrapText(const QString& text, int columns)
 {
+    // A line break in the text starts a line of its own, as the rows of a table in a description.
+    if (text.contains(QLatin1Char('\n'))) {
+        QStringList lines;
+        for (const QString& paragraph : text.split(QLatin1Char('\n')))
+            lines += WrapText(paragraph, columns);
+        return lines;
+    }
     QStringList lines;
     QString line;
     int width = 0;

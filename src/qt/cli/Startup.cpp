@@ -96,7 +96,7 @@ QString DescribeStartupFailure(const StartupFailure& f, const QString& program, 
     }
     const QString hint =
         f.cause == StartupFailure::Cause::NoSuchPlugin
-            ? Say(QT_TRANSLATE_NOOP("Startup", "Choose one of them with -platform NAME or QT_QPA_PLATFORM, or "
+            ? Say(QT_TRANSLATE_NOOP("Startup", "Choose one of them with --platform NAME or QT_QPA_PLATFORM, or "
                                                      "leave both unset."))
             : Say(QT_TRANSLATE_NOOP("Startup", "Start it from a desktop session, or without one as "
                                                      "`xvfb-run -a %1`; `%1 --export FILE` needs no display."))

@@ -171,8 +171,24 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
 std::optional<QString> WorksheetProblem(const Worksheet& sheet)
 {
     QImage probe(1, 1, QImage::Format_RGB32);  // any device measures type alike
-    if (!TitleFits(sheet, probe, kPaperMargins.left()))
-        return QCoreApplication::translate("Export", "the title is too long for one line across the page; shorten it");
+    if (!TitleFits(sheet, probe, kPaperMargins.left())) {
+        // The limit in the title's own characters: how many of them fit the line.
+        Worksheet line;
+        line.paper = sheet.paper;
+        qsizetype fit = 0;
+        for (qsizetype step = sheet.title.size(); step > 0; step /= 2) {
+            while (fit + step < sheet.title.size()) {
+                line.title = sheet.title.left(fit + step);
+                if (!TitleFits(line, probe, kPaperMargins.left()))
+                    break;
+                fit += step;
+            }
+        }
+        return QCoreApplication::translate("Export", "the title is too long for one line across the page: %1 of its %2 "
+                                                     "characters fit; shorten it")
+            .arg(fit)
+            .arg(sheet.title.size());
+    }
     const int largest = LargestFittingSide(sheet, kPaperMargins.left());
     for (const Puzzle& puzzle : sheet.puzzles) {
         const MazeSize size = puzzle.size;

@@ -1,9 +1,11 @@
 // Pictures of a maze.
 #include "qt/paper/Pictures.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 
 #include "core/play/DrawPlay.h"
+#include "core/render/DrawMaze.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -37,6 +39,13 @@ QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Pl
 int PaperSquare(MazeSize size)
 {
     return CellGeometry::For(size).cell >= kPaperCell ? kSquare : CellGeometry::SquareFor(size, kPaperCell);
+}
+
+QString MarksNote(MazeSize size)
+{
+    if (MarksAreLetters(CellGeometry::For(size, PaperSquare(size)), kSmallestOutlineLetter))
+        return {};
+    return QCoreApplication::translate("Pictures", " · S and G: the blue squares at the top left and bottom right");
 }
 
 QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
@@ -83,7 +92,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Ans
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(picture.left(), picture.bottom() + metrics.height() * kCaptionGap, side, metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, caption);
+                     Qt::AlignHCenter | Qt::AlignTop, caption + MarksNote(maze.size));
     painter.restore();
 }
 

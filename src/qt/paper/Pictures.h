@@ -23,6 +23,10 @@ inline constexpr int kPaperCell = 4;
 // cells there are at least kPaperCell pixels, otherwise kPaperCell units a cell.
 int PaperSquare(MazeSize size);
 
+// What a caption adds when the picture on paper marks S and G with squares, its cells being
+// too small for letters: which square is which. Empty when the letters are drawn.
+QString MarksNote(MazeSize size);
+
 // With `play`, each picture shows that game's trail and marker as the window does.
 
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.

@@ -297,7 +297,7 @@ int PageCount(const Worksheet& sheet)
 
 QString PuzzleCaption(int number, const Puzzle& puzzle)
 {
-    return QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code);
+    return QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code) + MarksNote(puzzle.size);
 }
 
 QString MeasuresCaption(int level, const Difficulty& d)

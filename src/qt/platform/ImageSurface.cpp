@@ -55,12 +55,30 @@ void ImageSurface::Print(std::string_view text)
     Paint(strokes_.back());
 }
 
+void ImageSurface::PrintFitted(std::string_view text, PointF topLeft, float side)
+{
+    strokes_.push_back({Stroke::Kind::Fitted,
+                        topLeft,
+                        {side, side},
+                        ToQRgb(foreColor_),
+                        0,
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+    Paint(strokes_.back());
+}
+
 void ImageSurface::Paint(const Stroke& stroke)
 {
-    if (stroke.kind == Stroke::Kind::Line)
+    switch (stroke.kind) {
+    case Stroke::Kind::Line:
         PaintLine(stroke);
-    else
+        break;
+    case Stroke::Kind::Text:
         PaintText(stroke);
+        break;
+    case Stroke::Kind::Fitted:
+        PaintFitted(stroke);
+        break;
+    }
 }
 
 void ImageSurface::PaintLine(const Stroke& s)
@@ -105,6 +123,36 @@ void ImageSurface::PaintText(const Stroke& s)
     const int x = static_cast<int>(std::floor(s.from.x * scale_));
     const int y = static_cast<int>(std::floor(s.from.y * scale_));
     painter.drawText(QPoint(x, y + metrics.ascent()), s.text);
+}
+
+void ImageSurface::PaintFitted(const Stroke& s)
+{
+    // The window's font at the largest pixel size whose ink, one pixel bolder, fits the square:
+    // hinted glyphs in whole pixels of one colour read better at a few pixels than a scaled
+    // outline, and a mark printed again over the route looks the same as before. Four prints a
+    // pixel apart make it bold as the classic letters are, and the square clips what a glyph's
+    // measured ink leaves out.
+    const QRect square(static_cast<int>(std::floor(s.from.x * scale_)), static_cast<int>(std::floor(s.from.y * scale_)),
+                       static_cast<int>(std::floor(s.to.x * scale_)), static_cast<int>(std::floor(s.to.x * scale_)));
+    QFont font = font_;
+    auto& [pixels, ink] = fitted_[{square.height(), s.text}];
+    if (pixels == 0) {  // measured once a size: a replay or a game prints the marks on every frame
+        for (pixels = square.height() * 2; pixels > 1; --pixels) {
+            font.setPixelSize(pixels);
+            ink = QFontMetrics(font, &image_).tightBoundingRect(s.text);
+            if (ink.width() + 1 <= square.width() && ink.height() + 1 <= square.height())
+                break;
+        }
+    }
+    font.setPixelSize(pixels);
+    const QPoint at(square.left() + (square.width() - ink.width() - 1) / 2 - ink.left(),
+                    square.top() + (square.height() - ink.height() - 1) / 2 - ink.top());
+    QPainter painter(&image_);
+    painter.setClipRect(square);
+    painter.setFont(font);
+    painter.setPen(QColor(s.colour));
+    for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+        painter.drawText(at + step, s.text);
 }
 
 }  // namespace tolvane

@@ -3,7 +3,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "core/platform/PenSurface.h"
@@ -22,6 +25,8 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override;
+    int SmallestLetter() const override { return kSmallestPixelLetter; }
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
     void SetScale(double scale);
@@ -31,8 +36,9 @@ public:
 
 private:
     struct Stroke {
-        enum class Kind { Line, Text } kind;
-        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner
+        enum class Kind { Line, Text, Fitted } kind;
+        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner;
+                          // Fitted: `from` is the square's top-left corner, `to.x` its side
         QRgb colour;
         int width;
         QString text;
@@ -40,6 +46,7 @@ private:
     void Paint(const Stroke& stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
+    void PaintFitted(const Stroke& stroke);
 
     int width_;
     int height_;
@@ -47,6 +54,7 @@ private:
     double scale_ = 1.0;
     QImage image_;
     std::vector<Stroke> strokes_;
+    std::map<std::pair<int, QString>, std::pair<int, QRect>> fitted_;  // a fitted text's pixel size and ink
 };
 
 }  // namespace tolvane

@@ -12,6 +12,7 @@
 
 #include "core/platform/RuntimeError.h"
 #include "core/render/JoinSegments.h"
+#include "qt/platform/FittedText.h"
 #include "qt/platform/LineSpans.h"
 #include "qt/platform/QtColour.h"
 
@@ -49,6 +50,11 @@ PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont
     // A PDF compresses its runs of rectangles, row by row, better than the same lines as paths,
     // and writes them quicker; an image only needs the pixels.
     joinPaths_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
+}
+
+int PainterSurface::SmallestLetter() const
+{
+    return painter_.device()->devType() == QInternal::Image ? kSmallestPixelLetter : kSmallestOutlineLetter;
 }
 
 void PainterSurface::Cls()
@@ -188,13 +194,26 @@ void PainterSurface::Print(std::string_view text)
         Mark& last = marks_.back();
         const QPointF least(std::min(last.least.x(), at.x()), std::min(last.least.y(), at.y()));
         const QPointF most(std::max(last.most.x(), at.x()), std::max(last.most.y(), at.y()));
-        if (last.text == qtext && last.colour == colour && most.x() - least.x() <= 1 && most.y() - least.y() <= 1) {
+        if (last.fitted.isEmpty() && last.text == qtext && last.colour == colour && most.x() - least.x() <= 1 &&
+            most.y() - least.y() <= 1) {
             last.least = least;
             last.most = most;
             return;
         }
     }
-    marks_.push_back({qtext, colour, at, at});
+    marks_.push_back({qtext, colour, at, at, {}});
+}
+
+void PainterSurface::PrintFitted(std::string_view text, PointF topLeft, float side)
+{
+    const Mark mark{QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), ToQRgb(foreColor_), {}, {},
+                    QRectF(topLeft.x, topLeft.y, side, side)};
+    // A mark printed again over the route is painted once, over everything, all the same.
+    const bool known = std::any_of(marks_.cbegin(), marks_.cend(), [&](const Mark& m) {
+        return m.fitted == mark.fitted && m.text == mark.text && m.colour == mark.colour;
+    });
+    if (!known)
+        marks_.push_back(mark);
 }
 
 void PainterSurface::Finish()
@@ -207,6 +226,13 @@ void PainterSurface::Finish()
 
 void PainterSurface::Paint(const Mark& mark)
 {
+    if (!mark.fitted.isEmpty()) {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.fillPath(FittedText(font_, mark.text, mark.fitted), QColor(mark.colour));
+        painter_.restore();
+        return;
+    }
     // The prints cover the glyph moved over the whole box from `least` to `most`: that is the
     // glyph centred in the box and widened by the box's size.
     const QPointF spread = mark.most - mark.least;

@@ -20,6 +20,9 @@ namespace tolvane {
 // Text is held back and painted last, over every line, as filled outlines that need no font where
 // the file is read. Prints of the same text one pixel apart, which make a letter bold on screen,
 // become one solid letter: the glyph widened by the same pixel, not copies with doubled edges.
+// The smallest square of a letter on paper and in vector files, in the picture's units.
+inline constexpr int kSmallestOutlineLetter = 5;
+
 class PainterSurface final : public PenSurface {
 public:
     PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font);
@@ -30,6 +33,10 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override;
+    // On paper and in vector files an outline reads at a few units, a cell of a page being
+    // millimetres wide; painted on an image it needs the pixels a screen's letter needs.
+    int SmallestLetter() const override;
 
     // Lines are painted only where they cross `visible`, in the surface's pixels: the rest of a
     // poster printed across several sheets is left off each sheet. The whole surface unless told.
@@ -47,6 +54,7 @@ private:
         QRgb colour;
         QPointF least;  // the smallest x and y printed at
         QPointF most;   // the largest
+        QRectF fitted;  // a fitted mark: its square; else empty
     };
     void Paint(const Mark& mark);
     void FlushRects();

@@ -75,6 +75,7 @@ MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QA
 
 void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code)
 {
+    size_ = state.size;  // what a game's words describe
     if (handler.starts_with("Play_") && handler != "Play_Stop")
         return;  // a game speaks through Announce
     // Said after whatever the picture shows, so the state comes first to the listener.
@@ -129,7 +130,9 @@ void MazePicture::Announce(const QString& words)
 {
     throttle_.stop();
     name_ = words;
-    description_ = tr("Playing a maze of 21 by 21 cells from S at the top left to G at the bottom right.");
+    description_ = tr("Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.")
+                       .arg(size_.width)
+                       .arg(size_.height);
     // The words of two moves in a row may be the same (two steps along one corridor); the setter
     // of this Qt notifies on every call, so the second is spoken too.
     setAccessibleName(words);

@@ -42,6 +42,7 @@ private:
     QString name_;
     QString description_;
     QTimer throttle_;
+    MazeSize size_;  // the maze shown, for the words of a game
     QElapsedTimer sincePublished_;
 };
 
