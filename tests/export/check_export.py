@@ -390,20 +390,24 @@ def tiles(work):
     places = [re.search(r"row (\d) of 2, column (\d) of 2 · sheet (\d) of 5", t) for t in texts[:4]]
     check([p.groups() if p else None for p in places] == [("1", "1", "1"), ("1", "2", "2"), ("2", "1", "3"),
                                                            ("2", "2", "4")], f"the sheets' places read {places}")
-    # At 254 dots an inch a millimetre is 10 pixels. The marks in the margins, 2 to 10 mm out from
+    # At 127 dots an inch a millimetre is 5 pixels. The marks in the margins, 2 to 10 mm out from
     # the corners of a sheet's part, say where the part lies; it lies there on every sheet.
-    parts = [page(pdf, n, dpi=254) for n in range(1, 5)]
+    parts = [page(pdf, n, dpi=127) for n in range(1, 5)]
     first = parts[0]
-    band = range(60, 125, 15)
-    xs = [x for x in range(first.width) if all(first.kind(x, y) == "black" for y in band)]
-    ys = [y for y in range(first.height) if all(first.kind(x, y) == "black" for x in band)]
+    band = range(30, 63, 8)
+
+    def dark(x, y):
+        return max(first.pixel(x, y)) <= 160
+
+    xs = [x for x in range(first.width) if all(dark(x, y) for y in band)]
+    ys = [y for y in range(first.height) if all(dark(x, y) for x in band)]
     check(len(xs) in (2, 4, 6) and len(ys) in (2, 4, 6), f"the join marks stand at x {xs}, y {ys}")
     if not (xs and ys):
         return
     left, right, top, bottom = xs[0], xs[-1], ys[0], ys[-1]
-    check(abs(left - 150) <= 3 and abs(top - 150) <= 3 and abs(right - left - 1800) <= 10
-          and abs(bottom - top - 2600) <= 10, f"a sheet's part spans ({left}, {top}) to ({right}, {bottom})")
-    check(first.kind(left - 10, top) == "white" and first.kind(left, top - 10) == "white",
+    check(abs(left - 75) <= 3 and abs(top - 75) <= 3 and abs(right - left - 900) <= 6
+          and abs(bottom - top - 1300) <= 6, f"a sheet's part spans ({left}, {top}) to ({right}, {bottom})")
+    check(first.kind(left - 5, top) == "white" and first.kind(left, top - 5) == "white",
           "a join mark runs into its part's corner")
     # The parts' edges fall within a pixel, which the renderer paints half: left out, as the
     # scissors cut them.
@@ -417,7 +421,7 @@ def tiles(work):
     whole = Picture(2 * width, 2 * height, bytearray(b"".join(rows)))
     corners = frames(whole)
     check(len(corners) == 1, f"the joined sheets show {len(corners)} mazes, not one")
-    key = page(pdf, 5, dpi=254)
+    key = page(pdf, 5, dpi=200)
     answers = frames(key)
     if corners and answers:
         maze, red = read_frame(whole, *corners[0], 41, 41)
