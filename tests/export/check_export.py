@@ -360,6 +360,8 @@ def class_sets(work):
         shown = [[m.group(1) for m in re.finditer(r"\d+\.\s+Maze\s+(\S+)", text)] for text in pages[:5]]
         wanted = [codes[:2], codes[2:], codes[:2], codes[2:], codes]
         check(shown == wanted, f"--maze {given!r} --copies 2: the pages show {shown}, not {wanted}")
+        names = [text.count("Name") for text in pages[:5]]
+        check(names == [2, 1, 2, 1, 0], f"--maze {given!r}: name lines page by page {names}, not [2, 1, 2, 1, 0]")
     # The whole class on one maze: a page each, the answer once.
     pdf = os.path.join(work, "same.pdf")
     status, _, _ = run("--export", pdf, "--maze", codes[0], "--copies", "30", "--solution")
