@@ -547,7 +547,7 @@ def failures_lose_nothing(work):
     fails(["--maze", "3F7KQ-M2XWA,T0LVA-NE01R"], 2, "one maze")
     fails(["--export", os.path.join(work, "x.pdf"), "--maze", "3F7KQ-M2XWA, 3F7KQ-M2XWB"], 1, "'3F7KQ-M2XWB'")
     fails(["--export", os.path.join(work, "x.pdf"), "--maze", "@" + os.path.join(work, "no-such-list")], 1,
-          "no-such-list")
+          "cannot read the codes")
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
