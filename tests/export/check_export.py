@@ -429,8 +429,9 @@ def tiles(work):
         maze, red = read_frame(whole, *corners[0], 41, 41)
         solved, route = read_frame(key, *answers[0], 41, 41)
         check(not maze.problems_as_perfect_maze() and not red, f"the joined poster: {maze.problems_as_perfect_maze()[:3]}")
-        # (The letters S and G, over the route in a small answer, can hide their cells' walls.)
-        differ = [e for e in maze.walls if maze.walls[e] != solved.walls.get(e) and e[1:] not in ((0, 0), (40, 40))]
+        # (The letters S and G, over the route in a small answer, can hide walls near their cells.)
+        near_letters = {(x, y) for x in (0, 1, 39, 40) for y in (0, 1, 39, 40) if (x < 2) == (y < 2)}
+        differ = [e for e in maze.walls if maze.walls[e] != solved.walls.get(e) and e[1:] not in near_letters]
         check(not differ, f"the joined poster is another maze than its answer: {differ[:4]}")
 
 
