@@ -58,6 +58,19 @@ TEST(JoinSegments, SegmentsInOneDirectionGivenOutOfOrderAndEitherWayRoundBecomeO
     EXPECT_EQ((Lines{{{0, 0}, {0, 3}}, {{0, 3}, {2, 3}}}), lines);
 }
 
+TEST(JoinSegments, ARingOfHalfSidesIsFourWholeSidesWhereverTheRunsStart)
+{
+    // Every point meets two segments, so runs may start anywhere, also half-way along a side.
+    const std::vector<Segment> ring{{{-1, -1}, {0, -1}}, {{0, -1}, {1, -1}}, {{1, -1}, {1, 0}}, {{1, 0}, {1, 1}},
+                                    {{1, 1}, {0, 1}},    {{0, 1}, {-1, 1}},  {{-1, 1}, {-1, 0}}, {{-1, 0}, {-1, -1}}};
+    const Lines lines = JoinSegments(ring);
+    ASSERT_EQ(4u, lines.size());
+    for (const auto& line : lines) {
+        ASSERT_EQ(2u, line.size());
+        EXPECT_EQ(2, std::abs(line[1].x - line[0].x) + std::abs(line[1].y - line[0].y));
+    }
+}
+
 TEST(JoinSegments, AWallRunsStraightThroughAJunctionAndItsBranchesEndThere)
 {
     // A cross: the branches come first and from the middle, so that joining in the given order
