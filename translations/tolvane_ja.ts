@@ -376,12 +376,6 @@
         <translation>--png-cell には PNG ファイルが必要です</translation>
     </message>
     <message>
-        <source>the title is too long for one line across the page; shorten it</source>
-        <translation>題名がページの幅の 1 行に収まりません。短くしてください</translation>
-        <source>a PNG of %1x%2 cells at %3 pixels a cell would be %4 pixels wide; at most %5 are: choose a smaller --png-cell, or a PDF or SVG</source>
-        <translation>%1x%2 マスを 1 マス %3 ピクセルで描く PNG は幅 %4 ピクセルになります。上限は %5 ピクセルです。小さな --png-cell か、PDF または SVG を選んでください</translation>
-    </message>
-    <message>
         <source>the title is too long for one line across the page: %1 of its %2 characters fit; shorten it</source>
         <translation>題名がページの幅の 1 行に収まりません (%2 文字のうち %1 文字まで入ります)。短くしてください</translation>
     </message>

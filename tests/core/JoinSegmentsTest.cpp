@@ -104,7 +104,7 @@ TEST(JoinSegments, AMazesWallsAreEachDrawnOnceInAFractionOfTheLines)
     std::vector<Segment> walls;
     std::multiset<Key> expected;
     for (const DrawOp& op : surface.ops())
-        if (op.kind == DrawOp::Kind::Line) {
+        if (op.kind == DrawOp::Kind::Line && !op.colour) {  // the walls; the marks have a colour of their own
             const PointF to{op.from.x + op.to.x, op.from.y + op.to.y};
             walls.push_back({op.from, to});
             expected.insert(Normal(op.from, to));
