@@ -90,7 +90,7 @@ TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
     }
     const Play& play = g.program.play();
     EXPECT_TRUE(play.Finished());
-    EXPECT_EQ(static_cast<int>(g.path.size()), play.ShortestCells());
+    EXPECT_EQ(static_cast<int>(g.path.size()) - 1, play.ShortestMoves());
     EXPECT_EQ(g.path, TrailCells(play));
     const Millis last = 1000 + 10 * static_cast<Millis>(g.path.size() - 1);
     EXPECT_EQ(last - 1010, play.clock().Elapsed(last + 60000));

@@ -42,10 +42,16 @@ void PlayClock::SetAway(bool away, Millis now)
 
 void Play::Start(const MazeState&)
 {
+    Clear();
+    active_ = true;
+}
+
+void Play::Clear()
+{
     trail_.assign(1, StartCell());
     moves_ = 0;
-    shortestCells_ = 0;
-    active_ = true;
+    shortestMoves_ = 0;
+    active_ = false;
     finished_ = false;
     clock_.Reset();
 }
@@ -73,7 +79,7 @@ MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
         clock_.Stop(now);
         MazeState searched = maze;
         Solve(searched);
-        shortestCells_ = searched.Found ? searched.PathLen : 0;
+        shortestMoves_ = searched.Found ? searched.PathLen - 1 : 0;
         outcome = MoveOutcome::Reached;
     }
     return outcome;
@@ -86,6 +92,21 @@ std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, 
     if (cx < 0 || cy < 0 || cx >= maze.Width() || cy >= maze.Height())
         return std::nullopt;
     return Cell{cx, cy};
+}
+
+Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
+{
+    switch (direction) {
+    case Direction::Right:
+        return {g.Corner(c.x + 1, c.y), g.Corner(c.x + 1, c.y + 1)};
+    case Direction::Left:
+        return {g.Corner(c.x, c.y), g.Corner(c.x, c.y + 1)};
+    case Direction::Down:
+        return {g.Corner(c.x, c.y + 1), g.Corner(c.x + 1, c.y + 1)};
+    case Direction::Up:
+        return {g.Corner(c.x, c.y), g.Corner(c.x + 1, c.y)};
+    }
+    return {};
 }
 
 bool IsOpen(const MazeState& maze, Cell from, Direction direction)
