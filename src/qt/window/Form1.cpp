@@ -158,8 +158,8 @@ bool Form1::MayLeaveGame()
 bool Form1::AskLeaveBox(int moves)
 {
     QMessageBox box(QMessageBox::Question, windowTitle(),
-                    QCoreApplication::translate("Form1", "A game is in progress (%n moves). Leave it for a new maze?",
-                                                nullptr, moves),
+                    QCoreApplication::translate("Form1", "A game is in progress (moves so far: %1). Leave it for a new maze?")
+                        .arg(moves),
                     QMessageBox::NoButton, this);
     QPushButton* leave = box.addButton(QCoreApplication::translate("Form1", "&Leave the Game"), QMessageBox::AcceptRole);
     QPushButton* keep = box.addButton(QCoreApplication::translate("Form1", "&Keep Playing"), QMessageBox::RejectRole);
