@@ -19,7 +19,7 @@ int MarkerSide(const CellGeometry& g) { return std::max(1, std::min(Scaled(g, kM
 
 void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry, Answer answer)
 {
-    DrawMaze(maze, surface, geometry);
+    DrawWalls(maze, surface, geometry);
     const std::vector<Cell>& trail = play.Trail();
     surface.SetDrawWidth(TrailWidth(geometry));
     for (std::size_t i = 1; i < trail.size(); ++i)
@@ -34,6 +34,21 @@ void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const C
     surface.Line(centre, centre, EndPoint::Absolute, kMarkerColour);
     surface.SetDrawWidth(1);
     PrintMarks(maze, surface, geometry);
+}
+
+Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
+{
+    switch (direction) {
+    case Direction::Right:
+        return {g.Corner(c.x + 1, c.y), g.Corner(c.x + 1, c.y + 1)};
+    case Direction::Left:
+        return {g.Corner(c.x, c.y), g.Corner(c.x, c.y + 1)};
+    case Direction::Down:
+        return {g.Corner(c.x, c.y + 1), g.Corner(c.x + 1, c.y + 1)};
+    case Direction::Up:
+        return {g.Corner(c.x, c.y), g.Corner(c.x + 1, c.y)};
+    }
+    return {};
 }
 
 }  // namespace tolvane

@@ -24,9 +24,18 @@ inline constexpr int kMarkerSide = 9;
 int TrailWidth(const CellGeometry& geometry);
 int MarkerSide(const CellGeometry& geometry);
 
+// A line of a picture from one end to the other.
+struct Segment {
+    PointF from;
+    PointF to;
+};
+
+// The side of `cell` that faces `direction`, where its wall is drawn with `geometry`.
+Segment WallSide(const CellGeometry& geometry, Cell cell, Direction direction);
+
 // Redraws the maze, the trail through the cell centres and the marker as a square on its cell;
 // with Answer::Shown, the whole route between the trail and the marker. S and G are printed
-// again last, so that neither the trail nor the marker hides them. Leaves the pen black and
+// last, so that neither the trail nor the marker hides them. Leaves the pen black and
 // 1 pixel wide.
 void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry,
               Answer answer = Answer::Hidden);

@@ -46,16 +46,6 @@ void Play::Start(const MazeState&)
     active_ = true;
 }
 
-void Play::Clear()
-{
-    trail_.assign(1, StartCell());
-    moves_ = 0;
-    shortestMoves_ = 0;
-    active_ = false;
-    finished_ = false;
-    clock_.Reset();
-}
-
 MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
 {
     if (!active_ || finished_)
@@ -94,21 +84,6 @@ std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, 
     return Cell{cx, cy};
 }
 
-Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
-{
-    switch (direction) {
-    case Direction::Right:
-        return {g.Corner(c.x + 1, c.y), g.Corner(c.x + 1, c.y + 1)};
-    case Direction::Left:
-        return {g.Corner(c.x, c.y), g.Corner(c.x, c.y + 1)};
-    case Direction::Down:
-        return {g.Corner(c.x, c.y + 1), g.Corner(c.x + 1, c.y + 1)};
-    case Direction::Up:
-        return {g.Corner(c.x, c.y), g.Corner(c.x + 1, c.y)};
-    }
-    return {};
-}
-
 bool IsOpen(const MazeState& maze, Cell from, Direction direction)
 {
     const Openings open = OpenSides(maze, from.x, from.y);
@@ -138,6 +113,16 @@ Cell Step(Cell cell, Direction direction)
         return {cell.x, cell.y - 1};
     }
     return cell;
+}
+
+void Play::Clear()
+{
+    trail_.assign(1, StartCell());
+    moves_ = 0;
+    shortestMoves_ = 0;
+    active_ = false;
+    finished_ = false;
+    clock_.Reset();
 }
 
 }  // namespace tolvane

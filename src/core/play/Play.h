@@ -77,7 +77,7 @@ public:
     // Moves along the shortest route from S to G (its cells less one), known once G is reached:
     // the player's moves compare with it directly.
     int ShortestMoves() const { return shortestMoves_; }
-    bool TookShortestRoute() const { return finished_ && moves_ == shortestMoves_; }
+    bool TookShortestRoute() const { return finished_ && moves_ == ShortestMoves(); }
     PlayClock& clock() { return clock_; }
     const PlayClock& clock() const { return clock_; }
 
@@ -96,15 +96,6 @@ private:
 
 // The cell of `maze` under the point (x, y) of a picture drawn with `geometry`, if any.
 std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, double x, double y);
-
-// A line of a picture from one end to the other.
-struct Segment {
-    PointF from;
-    PointF to;
-};
-
-// The side of `cell` that faces `direction`, where its wall is drawn with `geometry`.
-Segment WallSide(const CellGeometry& geometry, Cell cell, Direction direction);
 
 // Whether the side of `from` that faces `direction` is open.
 bool IsOpen(const MazeState& maze, Cell from, Direction direction);

@@ -41,6 +41,12 @@ void DrawMaze(const MazeState& state, Surface& surface) { DrawMaze(state, surfac
 
 void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
 {
+    DrawWalls(state, surface, g);
+    PrintMarks(state, surface, g);
+}
+
+void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
+{
     const PointF bottomWallEnd{static_cast<float>(-g.cell), 0};  // relative to the cell's bottom-right corner
     const PointF rightWallEnd{0, static_cast<float>(-g.cell)};
     surface.Cls();
@@ -73,7 +79,6 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
             }
         }
     }
-    PrintMarks(state, surface, g);
 }
 
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)

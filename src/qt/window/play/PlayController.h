@@ -12,6 +12,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/play/DrawPlay.h"
 #include "core/program/Program.h"
 
 namespace tolvane {
