@@ -150,7 +150,7 @@ TEST(GameWindow, TheResultComparesMovesWithTheShortestRoutesMovesAndStaysAtG)
     QTest::keyClick(g.Picture(), Qt::Key_Escape);
     EXPECT_FALSE(g.form.play().Playing());
     EXPECT_EQ(atGoal, g.Grab());
-    EXPECT_TRUE(g.Status().contains(detour));
+    EXPECT_TRUE(g.form.findChild<QLabel*>("PlayStatus")->isVisible());
     EXPECT_TRUE(Said(g.Picture(), QAccessible::Description).startsWith(QString("G reached in %1 moves").arg(moves + 2)));
     // The route drawn over the trail, for comparison; the result still stands.
     g.form.command2().click();
@@ -355,8 +355,9 @@ TEST(GameWindow, TheTrailAndTheMarkerScaleWithTheCellAndHideNoWallNorMark)
             EXPECT_GT(MarkerSide(g), TrailWidth(g));
         }
     }
-    EXPECT_EQ(kTrailWidth, TrailWidth(kWindowGeometry));
-    EXPECT_EQ(kMarkerSide, MarkerSide(kWindowGeometry));
+    // In proportion to the classic 5 and 9 pixels of a 17-pixel cell.
+    EXPECT_EQ(std::pair(kTrailWidth, kMarkerSide), std::pair(TrailWidth(kWindowGeometry), MarkerSide(kWindowGeometry)));
+    EXPECT_EQ(std::pair(10, 17), std::pair(TrailWidth({33, 0, 0}), MarkerSide({33, 0, 0})));
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ void Program::Play_Stop()
     if (!play_.Active())
         return;
     play_.Stop();
-    if (!play_.AtGoal())
+    if (!play_.AtGoal())  // left on the way: the maze alone
         DrawMaze(state_, p_.surface, Geometry());
 }
 
