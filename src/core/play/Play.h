@@ -77,7 +77,7 @@ public:
     // Moves along the shortest route from S to G (its cells less one), known once G is reached:
     // the player's moves compare with it directly.
     int ShortestMoves() const { return shortestMoves_; }
-    bool TookShortestRoute() const { return finished_ && moves_ == ShortestMoves(); }
+    bool TookShortestRoute() const { return finished_ && moves_ == shortestMoves_; }
     PlayClock& clock() { return clock_; }
     const PlayClock& clock() const { return clock_; }
 
