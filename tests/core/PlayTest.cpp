@@ -205,19 +205,5 @@ TEST(Play, RedrawDrawsWhatIsShownInTheNewSquare)
     expect("a maze", [&](RecordingSurface& r, const CellGeometry& at) { DrawMaze(g.s, r, at); });
 }
 
-// The marker and the trail go under S and G: the marks are the last thing drawn.
-TEST(Play, SAndGArePrintedOverTheTrailAndTheMarker)
-{
-    Game g(21);
-    g.program.Play_Move(Towards(g.path[0], g.path[1]), 0);
-    g.surface.Clear();
-    g.program.Redraw();
-    RecordingSurface marks;
-    PrintMarks(g.s, marks, g.program.Geometry());
-    const auto& ops = g.surface.ops();
-    ASSERT_GE(ops.size(), marks.ops().size());
-    EXPECT_TRUE(std::equal(marks.ops().begin(), marks.ops().end(), ops.end() - static_cast<std::ptrdiff_t>(marks.ops().size())));
-}
-
 }  // namespace
 }  // namespace tolvane::testing
