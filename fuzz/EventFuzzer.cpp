@@ -223,7 +223,7 @@ public:
             break;
         case MoveOutcome::Reached:
             Expect("move", after.Finished() && after.Marker() == Play::GoalCell(maze), "G reached elsewhere");
-            Expect("move", after.ShortestCells() == static_cast<int>(after.Trail().size()),
+            Expect("move", after.ShortestMoves() + 1 == static_cast<int>(after.Trail().size()),
                    "the shortest route is not the one path to G");
             break;
         }

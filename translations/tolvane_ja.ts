@@ -420,6 +420,18 @@
         <source>Tolvane: cannot repaint at device pixel ratio %1: %2</source>
         <translation>Tolvane: デバイスピクセル比 %1 で再描画できません: %2</translation>
     </message>
+    <message>
+        <source>&amp;Leave the Game</source>
+        <translation>ゲームをやめる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Playing</source>
+        <translation>続ける(&amp;K)</translation>
+    </message>
+    <message>
+        <source>A game is in progress (moves so far: %1). Leave it for a new maze?</source>
+        <translation>ゲームの途中です(ここまで%1手)。やめて新しい迷路にしますか?</translation>
+    </message>
 </context>
 <context>
     <name>MazeMenu</name>
@@ -527,8 +539,24 @@
         <translation>迷路コード %1</translation>
     </message>
     <message>
+        <source>Maze, G reached</source>
+        <translation>迷路、Gに到着</translation>
+    </message>
+    <message>
+        <source>Press %1 to draw the shortest route over your trail.</source>
+        <translation>%1 を押すと、たどった跡の上に最短経路を描きます。</translation>
+    </message>
+    <message>
         <source>Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.</source>
         <translation>%1×%2マスの迷路をプレイ中。左上のSから右下のGへ。</translation>
+    </message>
+    <message>
+        <source>New maze</source>
+        <translation>制作</translation>
+    </message>
+    <message>
+        <source>Solve the maze</source>
+        <translation>迷路を解く</translation>
     </message>
 </context>
 <context>
@@ -600,22 +628,6 @@
         <translation>%1と%2</translation>
     </message>
     <message>
-        <source>G reached!
-
-Time %1
-Moves %2
-
-Shortest route:
-%3 cells</source>
-        <translation>Gに到着!
-
-時間 %1
-手数 %2
-
-最短経路:
-%3マス</translation>
-    </message>
-    <message>
         <source>Time %1
 Moves %2</source>
         <translation>時間 %1
@@ -648,10 +660,6 @@ Escで終了。</translation>
         <translation>戻る、%1</translation>
     </message>
     <message>
-        <source>G reached in %1 moves, time %2. The shortest route is %3 cells.</source>
-        <translation>%1手、%2でGに到着。最短経路は%3マス。</translation>
-    </message>
-    <message>
         <source>wall: no way %1</source>
         <translation>壁: %1へは進めない</translation>
     </message>
@@ -662,6 +670,34 @@ Escで終了。</translation>
     <message>
         <source>Row %1, column %2, %3 moves: %4</source>
         <translation>%1行目、%2列目、%3手: %4</translation>
+    </message>
+    <message>
+        <source>G reached!
+
+Time %1
+Moves %2
+
+Shortest route:
+%3 moves</source>
+        <translation>Gに到着!
+
+時間 %1
+手数 %2
+
+最短経路:
+%3手</translation>
+    </message>
+    <message>
+        <source>You took the shortest route.</source>
+        <translation>最短経路でした。</translation>
+    </message>
+    <message>
+        <source>G reached in %1 moves, time %2: the shortest route.</source>
+        <translation>%1手、%2でGに到着。最短経路でした。</translation>
+    </message>
+    <message>
+        <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
+        <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
     </message>
 </context>
 <context>

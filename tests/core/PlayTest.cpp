@@ -7,6 +7,7 @@
 #include "core/MazeCheck.h"
 #include "core/play/DrawPlay.h"
 #include "core/solve/Answer.h"
+#include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
 
 namespace tolvane::testing {
@@ -92,7 +93,7 @@ TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
     }
     const Play& play = g.program.play();
     EXPECT_TRUE(play.Finished());
-    EXPECT_EQ(static_cast<int>(g.path.size()), play.ShortestCells());
+    EXPECT_EQ(static_cast<int>(g.path.size()) - 1, play.ShortestMoves());
     EXPECT_EQ(g.path, TrailCells(play));
     const Millis last = 1000 + 10 * static_cast<Millis>(g.path.size() - 1);
     EXPECT_EQ(last - 1010, play.clock().Elapsed(last + 60000));
@@ -184,6 +185,59 @@ TEST(Play, AGamesPictureAtAnyScaleLinesUp)
                                      [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line && op.colour == kMarkerColour; });
     ASSERT_NE(game.ops().end(), marker);
     EXPECT_EQ(scaled.Centre(g.path[5].first, g.path[5].second), marker->from);
+}
+
+TEST(Play, AtGTheGameStaysWithItsResultUntilANewMaze)
+{
+    Game g(17);
+    for (std::size_t i = 1; i < g.path.size(); ++i)
+        g.program.Play_Move(Towards(g.path[i - 1], g.path[i]), 0);
+    g.surface.Clear();
+    g.program.Play_Stop();  // Escape at G
+    EXPECT_FALSE(g.program.play().Active());
+    EXPECT_TRUE(g.program.GameShown());
+    EXPECT_EQ(0u, g.surface.count()) << "the picture at G stays as it is";
+    // The route replayed over the trail, which every tick draws again.
+    g.program.Command2_Click();
+    int ticks = 0;
+    while (g.timer.Enabled()) {
+        g.surface.Clear();
+        g.program.Timer1_Timer();
+        ++ticks;
+        ASSERT_EQ(g.path.size() - 1, CountLines(g.surface, kTrailColour)) << ticks;
+        ASSERT_EQ(static_cast<std::size_t>(ticks), CountLines(g.surface, kRouteColour)) << ticks;
+    }
+    EXPECT_EQ(static_cast<int>(g.path.size()), ticks);
+    EXPECT_EQ(static_cast<int>(g.path.size()) - 1, g.program.play().Moves());
+    g.BuildWithSeed(18);
+    EXPECT_FALSE(g.program.GameShown());
+    EXPECT_EQ(0, g.program.play().Moves());
+}
+
+// Redraw gives what the handlers drew, in the square the window has now.
+TEST(Play, RedrawDrawsWhatIsShownInTheNewSquare)
+{
+    Game g(19);
+    auto expect = [&](const char* what, const std::function<void(RecordingSurface&, const CellGeometry&)>& draw) {
+        g.program.SetSquare(600);
+        g.surface.Clear();
+        g.program.Redraw();
+        RecordingSurface wanted;
+        draw(wanted, CellGeometry::For(g.s.size, 600));
+        EXPECT_EQ(wanted.ops(), g.surface.ops()) << what;
+        g.program.SetSquare(kSquare);
+    };
+    g.program.Play_Move(Towards(g.path[0], g.path[1]), 0);
+    expect("a game", [&](RecordingSurface& r, const CellGeometry& at) { DrawPlay(g.s, g.program.play(), r, at); });
+    g.program.Command2_Click();
+    for (int tick = 0; tick < 3; ++tick)
+        g.program.Timer1_Timer();
+    expect("a replay", [&](RecordingSurface& r, const CellGeometry& at) {
+        DrawMaze(g.s, r, at);
+        DrawRoute(g.s, r, 2, at);
+    });
+    g.BuildWithSeed(20);
+    expect("a maze", [&](RecordingSurface& r, const CellGeometry& at) { DrawMaze(g.s, r, at); });
 }
 
 }  // namespace

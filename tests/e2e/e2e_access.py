@@ -17,7 +17,8 @@ from picture import COMMAND1, COMMAND2
 CODE = r" Maze code [0-9A-Z]{5}-[0-9A-Z]{5}\."
 DRAWING = re.compile(r"The route is being drawn: (\d+) of (\d+) cells\." + CODE)
 REACHED = re.compile(r"The route reached G in (\d+) cells\." + CODE)
-REACHED_BY_HAND = re.compile(r"G reached in (\d+) moves, time [0-9:.]+\. The shortest route is (\d+) cells\.")
+# A player who walks the route read off the screen takes the shortest route, and hears so.
+REACHED_BY_HAND = re.compile(r"G reached in (\d+) moves, time [0-9:.]+: the shortest route\.")
 
 
 def window_buttons_and_a_replay(ctx):
@@ -26,16 +27,17 @@ def window_buttons_and_a_replay(ctx):
     window = Window(app.process)
     ctx.check(window.app.name == harness.TITLE and window.frame.name == harness.TITLE,
               f"the application is named {window.app.name!r}, its window {window.frame.name!r}")
-    ctx.check([window.command1.name, window.command2.name] == ["制作", "迷路を解く"],
+    # An English voice cannot read the Japanese captions: the buttons are named in English.
+    ctx.check([window.command1.name, window.command2.name] == ["New maze", "Solve the maze"],
               f"the buttons are named {window.command1.name!r} and {window.command2.name!r}")
     for button, does in ((window.command1, "Builds a new random maze."),
                          (window.command2, "Finds the route from S to G and draws it.")):
         ctx.check(button.description == does, f"{button.name}: description {button.description!r}")
-    ctx.check(window.picture.name == "No maze yet" and "Press 制作" in window.description(),
+    ctx.check(window.picture.name == "No maze yet" and "Press New maze" in window.description(),
               f"before any maze the picture says {window.picture.name!r}: {window.description()!r}")
 
     pic, maze = build_maze(ctx, app, pic)
-    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells") and "Press 迷路を解く" in d, 5,
+    window.wait_description(lambda d: d.startswith("A maze of 21 by 21 cells") and "Press Solve the maze" in d, 5,
                             "a new maze is not described")
 
     listener = Listener(window.picture)
@@ -121,8 +123,8 @@ def a_game_played_by_ear(ctx):
     app.key(*steps[taken:])
     reached = poll(lambda: REACHED_BY_HAND.fullmatch(name()), 10, f"no result at G; the picture says {name()!r}")
     listener.close()
-    ctx.check(int(reached.group(1)) == len(path) - 1 and int(reached.group(2)) == len(path),
-              f"at G the picture says {name()!r}; the route has {len(path)} cells")
+    ctx.check(int(reached.group(1)) == len(path) - 1,
+              f"at G the picture says {name()!r}; the route has {len(path)} cells, {len(path) - 1} moves")
 
 
 def japanese_for_a_japanese_user(ctx):

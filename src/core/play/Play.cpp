@@ -42,12 +42,8 @@ void PlayClock::SetAway(bool away, Millis now)
 
 void Play::Start(const MazeState&)
 {
-    trail_.assign(1, StartCell());
-    moves_ = 0;
-    shortestCells_ = 0;
+    Clear();
     active_ = true;
-    finished_ = false;
-    clock_.Reset();
 }
 
 MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
@@ -73,7 +69,7 @@ MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
         clock_.Stop(now);
         MazeState searched = maze;
         Solve(searched);
-        shortestCells_ = searched.Found ? searched.PathLen : 0;
+        shortestMoves_ = searched.Found ? searched.PathLen - 1 : 0;
         outcome = MoveOutcome::Reached;
     }
     return outcome;
@@ -117,6 +113,16 @@ Cell Step(Cell cell, Direction direction)
         return {cell.x, cell.y - 1};
     }
     return cell;
+}
+
+void Play::Clear()
+{
+    trail_.assign(1, StartCell());
+    moves_ = 0;
+    shortestMoves_ = 0;
+    active_ = false;
+    finished_ = false;
+    clock_.Reset();
 }
 
 }  // namespace tolvane

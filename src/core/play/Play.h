@@ -57,18 +57,27 @@ class Play {
 public:
     // A new game on `maze`: the marker on S, the clock at zero until the first move.
     void Start(const MazeState& maze);
+    // Ends the game; a game that reached G keeps its trail and result for the picture.
     void Stop() { active_ = false; }
+    // Forgets the game altogether: for a new maze.
+    void Clear();
 
     // One step of the marker, if no wall is in the way.
     MoveOutcome Move(const MazeState& maze, Direction direction, Millis now);
 
     bool Active() const { return active_; }
     bool Finished() const { return active_ && finished_; }
+    // G was reached, whether the game is still on or was left since.
+    bool AtGoal() const { return finished_; }
+    // Some moves made, G not reached: what leaving the game would throw away.
+    bool InProgress() const { return active_ && !finished_ && moves_ > 0; }
     Cell Marker() const { return trail_.back(); }
     const std::vector<Cell>& Trail() const { return trail_; }
     int Moves() const { return moves_; }
-    // Cells of the shortest route from S to G, known once G is reached.
-    int ShortestCells() const { return shortestCells_; }
+    // Moves along the shortest route from S to G (its cells less one), known once G is reached:
+    // the player's moves compare with it directly.
+    int ShortestMoves() const { return shortestMoves_; }
+    bool TookShortestRoute() const { return finished_ && moves_ == shortestMoves_; }
     PlayClock& clock() { return clock_; }
     const PlayClock& clock() const { return clock_; }
 
@@ -79,7 +88,7 @@ public:
 private:
     std::vector<Cell> trail_{StartCell()};
     int moves_ = 0;
-    int shortestCells_ = 0;
+    int shortestMoves_ = 0;
     bool active_ = false;
     bool finished_ = false;
     PlayClock clock_;

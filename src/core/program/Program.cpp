@@ -26,49 +26,71 @@ void Program::Form_Load()
         s.Walls(s.LastX(), k) = kRightWall;
     }
     s.Walls(s.LastX(), s.LastY()) = kBottomWall + kRightWall;
-    DrawMaze(s, p_.surface);
+    DrawMaze(s, p_.surface, Geometry());
 }
 
 void Program::Command1_Click()
 {
-    play_.Stop();
+    play_.Clear();
+    routeDrawn_ = false;
     p_.Timer1.SetEnabled(false);
     if (state_.size != size_)
         state_ = MazeState(size_);
     BuildMaze(state_, p_.random);
-    DrawMaze(state_, p_.surface);
+    DrawMaze(state_, p_.surface, Geometry());
     p_.Command2.SetEnabled(true);
 }
 
 void Program::Command2_Click()
 {
-    Play_Stop();  // the trail goes at once, not only at the replay's first tick
+    // A game in progress ends and its trail goes at once, not only at the replay's first tick;
+    // a game at G stays, and the route is drawn over its trail for comparison.
+    Play_Stop();
     p_.Timer1.SetEnabled(true);
     Solve(state_);
+    routeDrawn_ = state_.Found != kFalse;
     // A search that misses the goal leaves no route to replay: the replay would run past
     // its end. Show the maze alone, with no stale route from before, and keep still.
     if (!state_.Found) {
         p_.Timer1.SetEnabled(false);
-        DrawMaze(state_, p_.surface);
+        Redraw();
     }
 }
 
-void Program::Timer1_Timer() { ReplayTick(state_, p_.surface, p_.Timer1); }
+void Program::Timer1_Timer()
+{
+    if (!play_.AtGoal())
+        return ReplayTick(state_, p_.surface, p_.Timer1, Geometry());
+    DrawPlay(state_, play_, p_.surface, Geometry());
+    ReplayStep(state_, p_.surface, p_.Timer1, Geometry());
+}
+
+void Program::Redraw()
+{
+    const CellGeometry g = Geometry();
+    if (GameShown())
+        DrawPlay(state_, play_, p_.surface, g);
+    else
+        DrawMaze(state_, p_.surface, g);
+    if (routeDrawn_ && state_.StepCount > 0)
+        DrawRoute(state_, p_.surface, state_.StepCount - 1, g);
+}
 
 void Program::Play_Start()
 {
     if (!p_.Command2.Enabled())  // enabled by the first build: no maze to play before it
         return;
     p_.Timer1.SetEnabled(false);
+    routeDrawn_ = false;
     play_.Start(state_);
-    DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
+    DrawPlay(state_, play_, p_.surface, Geometry());
 }
 
 MoveOutcome Program::Play_Move(Direction direction, Millis now)
 {
     const MoveOutcome outcome = play_.Move(state_, direction, now);
     if (outcome == MoveOutcome::Moved || outcome == MoveOutcome::SteppedBack || outcome == MoveOutcome::Reached)
-        DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
+        DrawPlay(state_, play_, p_.surface, Geometry());
     return outcome;
 }
 
@@ -77,7 +99,8 @@ void Program::Play_Stop()
     if (!play_.Active())
         return;
     play_.Stop();
-    DrawMaze(state_, p_.surface);
+    if (!play_.AtGoal())  // left on the way: the maze alone
+        DrawMaze(state_, p_.surface, Geometry());
 }
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
 #include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
 
 namespace tolvane {
 
@@ -38,12 +39,23 @@ public:
     void SetMazeSize(MazeSize size) { size_ = size; }
     MazeSize mazeSize() const { return size_; }
 
+    // The picture's square: lines from 0 to `square` on both axes, the window's unless the
+    // window was enlarged. Takes effect at the next Redraw or handler.
+    void SetSquare(int square) { square_ = square; }
+    // Where the cells of the maze shown lie in the picture.
+    CellGeometry Geometry() const { return CellGeometry::For(state_.size, square_); }
+    // Draws again what is shown (the maze alone, a game, the route so far) in the current square.
+    void Redraw();
+
     // Playing by hand. Starting (again) needs a maze; it stops a replay, so that the route is never
     // drawn at the same time as a trail. A move redraws only when something moved.
     void Play_Start();
     MoveOutcome Play_Move(Direction direction, Millis now);
-    // Leaves the game and shows the maze alone.
+    // Leaves the game and shows the maze alone; a game that reached G stays in the picture with
+    // its result until a new maze or a new game.
     void Play_Stop();
+    // A game is shown: being played, or its result at G.
+    bool GameShown() const { return play_.Active() || play_.AtGoal(); }
     // The player left or came back to the window: the clock stands still meanwhile.
     void Play_Away(bool away, Millis now) { play_.clock().SetAway(away, now); }
 
@@ -54,6 +66,8 @@ public:
 private:
     Platform p_;
     MazeSize size_;
+    int square_ = kSquare;
+    bool routeDrawn_ = false;  // the replay has started on the maze shown
     MazeState state_;
     Play play_;
 };

@@ -38,6 +38,12 @@ void DrawMaze(const MazeState& state, Surface& surface) { DrawMaze(state, surfac
 
 void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
 {
+    DrawWalls(state, surface, g);
+    PrintMarks(state, surface, g);
+}
+
+void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
+{
     const PointF bottomWallEnd{static_cast<float>(-g.cell), 0};  // relative to the cell's bottom-right corner
     const PointF rightWallEnd{0, static_cast<float>(-g.cell)};
     surface.Cls();
@@ -70,7 +76,6 @@ void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& g)
             }
         }
     }
-    PrintMarks(state, surface, g);
 }
 
 bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }

@@ -13,6 +13,9 @@ namespace tolvane {
 void DrawMaze(const MazeState& state, Surface& surface);
 void DrawMaze(const MazeState& state, Surface& surface, const CellGeometry& geometry);
 
+// DrawMaze without S and G: for a picture that draws more before them.
+void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& geometry);
+
 // The blue S and G alone, as DrawMaze prints them last; leaves the pen black and its width as it
 // was. Each mark lies inside its own cell, clear of the walls: the classic letters in a cell of
 // the classic size, a letter fitted to any other cell, and a plain blue square in a cell too

@@ -29,10 +29,17 @@ void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const Cell
         PrintMarks(s, surface, g);
 }
 
-void ReplayTick(MazeState& s, Surface& surface, Switch& timer)
+void ReplayTick(MazeState& s, Surface& surface, Switch& timer) { ReplayTick(s, surface, timer, CellGeometry::For(s.size)); }
+
+void ReplayTick(MazeState& s, Surface& surface, Switch& timer, const CellGeometry& g)
 {
-    DrawMaze(s, surface);
-    DrawRoute(s, surface, s.StepCount);  // the bound is read once, before the first segment
+    DrawMaze(s, surface, g);
+    ReplayStep(s, surface, timer, g);
+}
+
+void ReplayStep(MazeState& s, Surface& surface, Switch& timer, const CellGeometry& g)
+{
+    DrawRoute(s, surface, s.StepCount, g);  // the bound is read once, before the first segment
     s.StepCount = Add32(s.StepCount, 1);
     if (s.StepCount == s.PathLen)
         timer.SetEnabled(false);

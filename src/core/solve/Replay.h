@@ -17,7 +17,10 @@ void DrawRoute(const MazeState& state, Surface& surface, int lastSegment);
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment, const CellGeometry& geometry);
 
 // Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
-// stops `timer` once StepCount reaches PathLen.
+// stops `timer` once StepCount reaches PathLen. Without a geometry, in the window's square.
 void ReplayTick(MazeState& state, Surface& surface, Switch& timer);
+void ReplayTick(MazeState& state, Surface& surface, Switch& timer, const CellGeometry& geometry);
+// The same over a picture the caller has just drawn instead of the maze alone.
+void ReplayStep(MazeState& state, Surface& surface, Switch& timer, const CellGeometry& geometry);
 
 }  // namespace tolvane

@@ -31,6 +31,14 @@ void ImageSurface::SetScale(double scale)
         Paint(stroke);
 }
 
+void ImageSurface::Resize(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+    strokes_.clear();
+    SetScale(scale_);
+}
+
 void ImageSurface::Cls()
 {
     strokes_.clear();

@@ -30,6 +30,8 @@ public:
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
     void SetScale(double scale);
+    // A blank image of another size, at the same scale, for a resized window to draw again.
+    void Resize(int width, int height);
     double scale() const { return scale_; }
     const QImage& image() const { return image_; }
     QSize logicalSize() const { return {width_, height_}; }

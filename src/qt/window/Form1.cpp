@@ -5,13 +5,19 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
+#include <QShortcut>
 #include <QToolTip>
+#include <QWindow>
 #include <cmath>
 #include <cstdio>
 #include <tuple>
 
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
+#include "core/play/DrawPlay.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/Guard.h"
 #include "qt/window/Keyboard.h"
@@ -21,6 +27,9 @@ namespace {
 
 constexpr QRect kCommand1Geometry{368, 8, 89, 33};
 constexpr QRect kCommand2Geometry{368, 56, 89, 33};
+constexpr int kButtonGap = kCommand1Geometry.left() - kClientHeight;  // white columns right of the picture
+constexpr QRgb kCoverColour = 0xFFD8D8D8;  // a plain grey over the maze while the game is paused
+constexpr int kCoverTextSize = 20;         // pixels
 
 }  // namespace
 
@@ -33,7 +42,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
       surface_(kClientWidth, kClientHeight, WindowFont()),
       random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
       program_(Platform{surface_, timer1Switch_, command2Switch_, *random_}),
-      reportError_([this](const QString& handler, const QString& error) { ShowErrorBox(handler, error); })
+      reportError_([this](const QString& handler, const QString& error) { ShowErrorBox(handler, error); }),
+      askLeave_([this](int moves) { return AskLeaveBox(moves); })
 {
     setObjectName("Form1");
     setWindowTitle("Tolvane");
@@ -61,6 +71,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     Timer1.setInterval(kTimerInterval);
 
     connect(&Command1, &QPushButton::clicked, this, [this] {
+        if (!MayLeaveGame())
+            return;
+        FitTo(program_.mazeSize());
         Handle("Command1_Click", [this] {
             routeShown_ = false;
             program_.Command1_Click();
@@ -76,7 +89,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
     menu_ = new MazeMenu(*this, *this, [this](SizedSeed maze) { OpenMaze(maze.seed, maze.size); });
-    play_ = new PlayController(*this, program_, picture_, [this](const QString& words) { picture_.Announce(words); },
+    play_ = new PlayController(*this, program_, picture_,
+                               [this](const QString& words) { picture_.Announce(words, program_.state()); },
                                Command1, Command2,
                                [this](const char* name, const std::function<void()>& work) {
                                    Handle(name, [&] {
@@ -89,6 +103,13 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
+    // The clock stands still while the menu is open.
+    connect(&menu_->Menu(), &QMenu::aboutToShow, this, [this] { play_->SetHeld(true); });
+    connect(&menu_->Menu(), &QMenu::aboutToHide, this, [this] { play_->SetHeld(false); });
+
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreen->setContext(Qt::WindowShortcut);
+    connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -102,6 +123,9 @@ Form1::~Form1()
 
 void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
 {
+    if (!MayLeaveGame())
+        return;
+    const QScopedValueRollback asked(leaveAsked_, true);
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
         clock->QueueSeed(seed);
     ChooseSize(size);
@@ -109,9 +133,94 @@ void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
 
 void Form1::ChooseSize(MazeSize size)
 {
+    if (!MayLeaveGame()) {
+        sizeMenu_->Show(program_.state().size);  // the menu ticked the size it was asked for
+        return;
+    }
+    const QScopedValueRollback asked(leaveAsked_, true);
     program_.SetMazeSize(size);
     sizeMenu_->Show(size);
     Command1.click();
+}
+
+bool Form1::MayLeaveGame()
+{
+    if (leaveAsked_ || !program_.play().InProgress())
+        return true;
+    // The clock stands still while the question is open.
+    play_->SetHeld(true);
+    bool leave = false;
+    RunGuarded([&] { leave = askLeave_(program_.play().Moves()); });
+    play_->SetHeld(false);
+    return leave;
+}
+
+bool Form1::AskLeaveBox(int moves)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+                    QCoreApplication::translate("Form1", "A game is in progress (moves so far: %1). Leave it for a new maze?")
+                        .arg(moves),
+                    QMessageBox::NoButton, this);
+    QPushButton* leave = box.addButton(QCoreApplication::translate("Form1", "&Leave the Game"), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(QCoreApplication::translate("Form1", "&Keep Playing"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == leave;
+}
+
+void Form1::FitTo(MazeSize size)
+{
+    const bool big = size.width > kSide || size.height > kSide;
+    // The maximise box comes and goes with the resizing, without hiding and showing the window
+    // again as setWindowFlags would.
+    if (big != bool(windowFlags() & Qt::WindowMaximizeButtonHint)) {
+        overrideWindowFlags(windowFlags() ^ Qt::WindowMaximizeButtonHint);
+        if (QWindow* window = windowHandle())
+            window->setFlags(windowFlags());
+    }
+    if (big) {
+        setMinimumSize(kClientWidth, kClientHeight);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
+    }
+    if (isVisible() && (isFullScreen() || isMaximized()))
+        showNormal();
+    setFixedSize(kClientWidth, kClientHeight);
+    // At once rather than when the window system confirms the size: the build that follows
+    // draws in the classic square.
+    Layout(QSize(kClientWidth, kClientHeight), false);
+}
+
+void Form1::ToggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else if (Resizable())
+        showFullScreen();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Layout(event->size(), true);
+}
+
+void Form1::Layout(QSize size, bool redraw)
+{
+    if (size == surface_.logicalSize())
+        return;
+    side_ = std::max(kClientHeight, std::min(size.width() - kButtonColumn, size.height()));
+    picture_.setGeometry(0, 0, side_, side_);
+    Command1.move(side_ + kButtonGap, Command1.y());
+    Command2.move(side_ + kButtonGap, Command2.y());
+    play_->PlaceStatus(side_ - 1);
+    Handle("Layout", [&] {
+        surface_.Resize(size.width(), size.height());
+        program_.SetSquare(side_ - 1);
+        if (redraw)
+            program_.Redraw();
+    });
 }
 
 QString Form1::MazeCode() const
@@ -122,7 +231,7 @@ QString Form1::MazeCode() const
 QImage Form1::ShownPicture() const
 {
     const double scale = surface_.scale();
-    const int side = static_cast<int>(std::ceil(kPictureSide * scale));
+    const int side = static_cast<int>(std::ceil(side_ * scale));
     QImage picture = surface_.image().copy(0, 0, side, side);
     picture.setDevicePixelRatio(scale);
     return picture;
@@ -133,7 +242,7 @@ bool Form1::event(QEvent* event)
     // The picture's tooltip names the maze's code; the picture itself takes no mouse events.
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        if (QRect(0, 0, kPictureSide, kPictureSide).contains(help->pos()) && !picture_.toolTip().isEmpty()) {
+        if (QRect(0, 0, side_, side_).contains(help->pos()) && !picture_.toolTip().isEmpty()) {
             QToolTip::showText(help->globalPos(), picture_.toolTip(), this);
             return true;
         }
@@ -143,7 +252,7 @@ bool Form1::event(QEvent* event)
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
-    const QRect picture(0, 0, kPictureSide, kPictureSide);
+    const QRect picture(0, 0, side_, side_);
     if (event->reason() == QContextMenuEvent::Mouse && !picture.contains(event->pos())) {
         event->ignore();
         return;
@@ -159,7 +268,8 @@ void Form1::Handle(const char* name, Handler&& handler)
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
     menu_->Update();
-    picture_.Follow(name, program_.state(), MazeCode());
+    if (std::string_view(name) != "Layout")
+        picture_.Follow(name, program_.state(), MazeCode(), program_.play());
     if (play_)
         play_->Follow(name);
     if (!error)
@@ -192,7 +302,34 @@ void Form1::paintEvent(QPaintEvent*)
     // The whole image onto the whole client area maps it 1:1 onto device pixels at any ratio;
     // the painter clips it to the region that needs repainting.
     QPainter painter(this);
-    painter.drawImage(QRectF(0, 0, kClientWidth, kClientHeight), surface_.image());
+    painter.drawImage(QRectF(QPointF(0, 0), surface_.logicalSize()), surface_.image());
+    PaintOverPicture(painter);
+}
+
+void Form1::PaintOverPicture(QPainter& painter)
+{
+    // Both belong to the moment, not to the picture: a copy of the picture carries neither.
+    if (!play_)
+        return;
+    if (play_->Covered()) {
+        painter.fillRect(QRect(0, 0, side_, side_), QColor::fromRgb(kCoverColour));
+        QFont font = WindowFont();
+        font.setPixelSize(kCoverTextSize);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, side_, side_), Qt::AlignCenter, QCoreApplication::translate("Play", "Paused"));
+        return;
+    }
+    if (const auto bump = play_->Bump()) {
+        // A bar over the wall the marker ran into, as thick as the trail and at least 3 pixels.
+        const int thick = std::max(3, TrailWidth(program_.Geometry()));
+        const int half = (thick - 1) / 2;
+        const QPoint from(static_cast<int>(bump->from.x), static_cast<int>(bump->from.y));
+        const QPoint to(static_cast<int>(bump->to.x), static_cast<int>(bump->to.y));
+        const QRect bar = from.x() == to.x() ? QRect(from.x() - half, from.y(), thick, to.y() - from.y() + 1)
+                                             : QRect(from.x(), from.y() - half, to.x() - from.x() + 1, thick);
+        painter.fillRect(bar, QColor(ToQRgb(kMarkerColour)));
+    }
 }
 
 }  // namespace tolvane

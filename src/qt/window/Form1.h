@@ -21,6 +21,8 @@ namespace tolvane {
 
 inline constexpr int kClientWidth = 464;
 inline constexpr int kClientHeight = 358;
+// Right of the picture: the gap and the buttons, whatever the picture's size.
+inline constexpr int kButtonColumn = kClientWidth - kClientHeight;
 
 class Form1 final : public QWidget, public ShownMaze {
 public:
@@ -34,6 +36,16 @@ public:
     using ErrorReporter = std::function<void(const QString& handler, const QString& error)>;
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
+    // Asks whether the game in progress (of `moves` moves) may be left for something new; by
+    // default a question box. Tests replace it.
+    using LeaveQuestion = std::function<bool(int moves)>;
+    void SetLeaveQuestion(LeaveQuestion ask) { askLeave_ = std::move(ask); }
+
+    // Whether the window can be resized: only while a maze bigger than the classic one is shown.
+    bool Resizable() const { return minimumSize() != maximumSize(); }
+    // Full screen and back (F11), while the window can be resized.
+    void ToggleFullScreen();
+
     // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
     void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize);
     // Builds a new maze of `size`, and makes it the size of the next ones.
@@ -46,7 +58,7 @@ public:
     bool RouteShown() const override { return routeShown_; }
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
-    const Play* ShownPlay() const override { return program_.play().Active() ? &program_.play() : nullptr; }
+    const Play* ShownPlay() const override { return program_.GameShown() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
     PlayController& play() { return *play_; }
@@ -60,6 +72,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -67,10 +80,19 @@ private:
     template <typename Handler>
     void Handle(const char* name, Handler&& handler);
     void ShowErrorBox(const QString& handler, const QString& error);
+    bool AskLeaveBox(int moves);
+    // Whether something new may replace what is shown: not a game in progress the player keeps.
+    bool MayLeaveGame();
+    // Fixed at the classic size for mazes of up to 21 x 21 cells, resizable for bigger ones.
+    void FitTo(MazeSize size);
+    // Lays the picture, the buttons and the status out for a client area of `size`; with
+    // `redraw`, draws what is shown again in the new square.
+    void Layout(QSize size, bool redraw);
+    void PaintOverPicture(QPainter& painter);
 
     QPushButton Command1;
     QPushButton Command2;
-    MazePicture picture_{*this, Command1, Command2};
+    MazePicture picture_{*this};
     QTimer Timer1;
     ImageSurface surface_;
     ButtonSwitch command2Switch_{Command2};
@@ -78,7 +100,10 @@ private:
     std::unique_ptr<RandomSource> random_;
     Program program_;
     ErrorReporter reportError_;
+    LeaveQuestion askLeave_;
     bool routeShown_ = false;
+    bool leaveAsked_ = false;  // asked already for the build under way
+    int side_ = kClientHeight;  // the picture's square in pixels, its last line included
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
     SizeMenu* sizeMenu_ = nullptr;  // likewise

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "qt/paper/Pictures.h"
+#include "qt/window/play/PlayWords.h"
 
 namespace tolvane {
 namespace {
@@ -60,8 +61,7 @@ void InstallAccessibleFactory()
 
 }  // namespace
 
-MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QAbstractButton& solve)
-    : QWidget(&window), build_(build.text()), solve_(solve.text())
+MazePicture::MazePicture(QWidget& window) : QWidget(&window)
 {
     InstallAccessibleFactory();
     setObjectName("MazePicture");
@@ -73,11 +73,13 @@ MazePicture::MazePicture(QWidget& window, const QAbstractButton& build, const QA
     connect(&throttle_, &QTimer::timeout, this, &MazePicture::Publish);
 }
 
-void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code)
+void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play)
 {
     size_ = state.size;  // what a game's words describe
     if (handler.starts_with("Play_") && handler != "Play_Stop")
         return;  // a game speaks through Announce
+    if (handler == "Command1_Click")
+        setFocusPolicy(Qt::TabFocus);  // something to show now: Tab reaches it after the buttons
     // Said after whatever the picture shows, so the state comes first to the listener.
     const QString codeWords = code.isEmpty() ? QString() : QLatin1Char(' ') + tr("Maze code %1.").arg(code);
     setToolTip(code.isEmpty() ? QString() : tr("Maze code %1").arg(code));
@@ -87,14 +89,18 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     bool progress = false;
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
-        description_ = tr("No maze yet. Press %1 to build one.").arg(build_);
+        description_ = tr("No maze yet. Press %1 to build one.").arg(BuildButtonName());
+    } else if (handler == "Play_Stop" && play.AtGoal()) {  // the game's result stays
+        name_ = tr("Maze, G reached");
+        description_ = ResultWords(play, play.clock().Elapsed(0)) + QLatin1Char(' ') +
+                       tr("Press %1 to draw the shortest route over your trail.").arg(SolveButtonName());
     } else if (handler == "Command1_Click" || handler == "Play_Stop") {  // the maze alone
         name_ = tr("Maze");
         description_ = tr("A maze of %1 by %2 cells, from S at the top left to G at the bottom right. "
                           "Press %3 to draw the route.")
                            .arg(state.Width())
                            .arg(state.Height())
-                           .arg(solve_);
+                           .arg(SolveButtonName());
     } else if (!state.Found) {
         name_ = tr("Maze");
         description_ = tr("A maze of %1 by %2 cells. No route from S to G was found.").arg(state.Width()).arg(state.Height());
@@ -120,30 +126,50 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
 void MazePicture::Publish()
 {
     throttle_.stop();
-    // Each setter notifies assistive technology, and only when its text changes.
-    setAccessibleName(name_);
-    setAccessibleDescription(description_);
+    SetName(name_, false);
+    SetDescription(description_);
     sincePublished_.start();
 }
 
-void MazePicture::Announce(const QString& words)
+void MazePicture::SetName(const QString& name, bool always)
+{
+    // One notice for each change, and with `always` one for the same words again (two steps
+    // along one corridor are both spoken), whether or not the setter itself notifies then.
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+    } else if (always) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void MazePicture::SetDescription(const QString& description)
+{
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
+
+void MazePicture::Announce(const QString& words, const MazeState& state)
 {
     throttle_.stop();
     name_ = words;
     description_ = tr("Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.")
-                       .arg(size_.width)
-                       .arg(size_.height);
-    // The words of two moves in a row may be the same (two steps along one corridor); the setter
-    // of this Qt notifies on every call, so the second is spoken too.
-    setAccessibleName(words);
-    setAccessibleDescription(description_);
+                       .arg(state.Width())
+                       .arg(state.Height());
+    SetName(words, true);
+    SetDescription(description_);
     sincePublished_.start();
 }
+
+QString BuildButtonName() { return MazePicture::tr("New maze"); }
+
+QString SolveButtonName() { return MazePicture::tr("Solve the maze"); }
 
 void DescribeButtons(QAbstractButton& build, QAbstractButton& solve)
 {
     for (auto [button, text] : {std::pair{&build, MazePicture::tr("Builds a new random maze.")},
                                 std::pair{&solve, MazePicture::tr("Finds the route from S to G and draws it.")}}) {
+        button->setAccessibleName(button == &build ? BuildButtonName() : SolveButtonName());
         button->setToolTip(text);
         button->setAccessibleDescription(text);
     }

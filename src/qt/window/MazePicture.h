@@ -9,12 +9,14 @@
 #include <string_view>
 
 #include "core/maze/MazeState.h"
+#include "core/play/Play.h"
 
 namespace tolvane {
 
-// A child of the window over the maze square that paints nothing and takes neither focus nor the
-// mouse: the window keeps drawing, clicks and context menus. It only carries the words for the
-// picture and tells assistive technology when they change.
+// A child of the window over the maze square that paints nothing and takes no mouse events: the
+// window keeps drawing, clicks and context menus. It carries the words for the picture and tells
+// assistive technology when they change. Once there is a maze, Tab reaches it after the buttons,
+// so that a screen reader can be brought to it; during a game it has the keys.
 class MazePicture final : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(MazePicture)
 
@@ -23,22 +25,23 @@ public:
     // a few progress reports a second, not one for every tick.
     static constexpr int kNoticeInterval = 400;  // milliseconds
 
-    // `build` and `solve` are the window's two buttons, named in the descriptions by their captions.
-    MazePicture(QWidget& window, const QAbstractButton& build, const QAbstractButton& solve);
+    explicit MazePicture(QWidget& window);
 
     // Updates the words after one of the window's handlers has run; `code` is the maze's code,
-    // which the description and the tooltip name (empty when there is none).
-    void Follow(std::string_view handler, const MazeState& state, const QString& code);
+    // which the description and the tooltip name (empty when there is none); `play` is the
+    // game, whose result at G stays in the picture after the game is left.
+    void Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play);
 
     // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
-    // object with the focus, also when the words are the same as the last.
-    void Announce(const QString& words);
+    // object with the focus, also when the words are the same as the last. The description says
+    // what is played and changes only with the maze, so it is not spoken again with every move.
+    void Announce(const QString& words, const MazeState& state);
 
 private:
     void Publish();
+    void SetName(const QString& name, bool always);
+    void SetDescription(const QString& description);
 
-    QString build_;
-    QString solve_;
     QString name_;
     QString description_;
     QTimer throttle_;
@@ -46,7 +49,12 @@ private:
     QElapsedTimer sincePublished_;
 };
 
-// What the two buttons do, as a tooltip and as their accessible description.
+// What a screen reader calls the two buttons: words in the user's language (in Japanese, the
+// captions themselves), since a voice for another language cannot read the captions.
+QString BuildButtonName();
+QString SolveButtonName();
+
+// The buttons' spoken names, and what they do as a tooltip and as their accessible description.
 void DescribeButtons(QAbstractButton& build, QAbstractButton& solve);
 
 // Lets assistive technology close `window` through an action, as its close button does: for

@@ -1,6 +1,7 @@
 // Routing the window's input to the game.
 #include "qt/window/play/PlayController.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,8 +14,9 @@
 namespace tolvane {
 namespace {
 
-// The white area under the buttons, right of the picture.
+// The white area under the buttons, right of the classic picture; it moves with the picture's edge.
 constexpr QRect kStatusArea{362, 100, 98, 250};
+constexpr int kStatusGap = kStatusArea.left() - kSquare;  // from the picture's right line
 constexpr int kRefreshInterval = 250;  // milliseconds: the clock's seconds stay on time
 
 std::optional<Direction> DirectionOf(int key)
@@ -70,6 +72,13 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
     status_.setPalette(palette);
     status_.hide();  // the area stays as it is outside play
 
+    bumpTimer_.setSingleShot(true);
+    bumpTimer_.setInterval(kBumpTime);
+    connect(&bumpTimer_, &QTimer::timeout, this, [this] {
+        bump_.reset();
+        window_.update();
+    });
+
     refresh_.setInterval(kRefreshInterval);
     connect(&refresh_, &QTimer::timeout, this, &PlayController::ShowStatus);
     clock_.start();
@@ -85,8 +94,13 @@ void PlayController::Follow(std::string_view handler)
     if (!Playing()) {
         dragging_ = false;
         refresh_.stop();
-        status_.hide();
-        if (window_.focusWidget() == &picture_)  // also while another window is active
+        bump_.reset();
+        // The result at G stays beside the picture until something new is shown.
+        status_.setVisible(program_.GameShown());
+        if (program_.GameShown())
+            ShowStatus();
+        // The focus goes back to the button it came from; reached with Tab, it stays.
+        if (window_.focusWidget() == &picture_ && (focusBefore_ || picture_.focusPolicy() == Qt::NoFocus))
             (focusBefore_ ? focusBefore_.data() : &build_)->setFocus(Qt::OtherFocusReason);
         focusBefore_ = nullptr;
         return;
@@ -113,6 +127,16 @@ void PlayController::ShowStatus()
 
 void PlayController::Say(const QString& words) { say_(words); }
 
+void PlayController::SetHeld(bool held)
+{
+    holds_ = std::max(0, holds_ + (held ? 1 : -1));
+    Away();
+}
+
+bool PlayController::Covered() const { return Playing() && program_.play().clock().Paused(); }
+
+void PlayController::PlaceStatus(int left) { status_.move(left + kStatusGap, kStatusArea.top()); }
+
 void PlayController::Start()
 {
     if (!play_.isEnabled())
@@ -132,6 +156,12 @@ void PlayController::Move(Direction direction)
     MoveOutcome outcome = MoveOutcome::Ignored;
     run_("Play_Move", [&] { outcome = program_.Play_Move(direction, Now()); });
     const Play& play = program_.play();
+    if (outcome == MoveOutcome::Blocked) {
+        // Nothing moved: a flash on the wall shows that the key arrived.
+        bump_ = WallSide(program_.Geometry(), play.Marker(), direction);
+        bumpTimer_.start();
+        window_.update();
+    }
     Say(MoveWords(program_.state(), play, outcome, direction, play.clock().Elapsed(Now())));
 }
 
@@ -162,10 +192,15 @@ void PlayController::Walk(Cell target)
 
 void PlayController::Away()
 {
-    const bool away = !window_.isActiveWindow() || window_.isMinimized();
+    // A modal dialog of the window counts even before the window hears that it is no longer active.
+    const bool away = !window_.isActiveWindow() || window_.isMinimized() || holds_ > 0 ||
+                      QApplication::activeModalWidget() != nullptr;
+    const bool covered = Covered();
     run_("Play_Away", [&] { program_.Play_Away(away, Now()); });
     if (Playing())
         ShowStatus();
+    if (Covered() != covered)
+        window_.update();
 }
 
 bool PlayController::eventFilter(QObject* watched, QEvent* event)
@@ -214,7 +249,7 @@ bool PlayController::Mouse(const QMouseEvent& mouse)
         dragging_ = false;
         return was;
     }
-    const auto cell = CellAt(program_.state(), CellGeometry::For(program_.state().size), mouse.position().x(), mouse.position().y());
+    const auto cell = CellAt(program_.state(), program_.Geometry(), mouse.position().x(), mouse.position().y());
     if (mouse.type() == QEvent::MouseMove) {
         if (dragging_ && cell)
             Walk(*cell);

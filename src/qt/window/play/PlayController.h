@@ -9,8 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string_view>
 
+#include "core/play/DrawPlay.h"
 #include "core/program/Program.h"
 
 namespace tolvane {
@@ -37,6 +39,20 @@ public:
     // Milliseconds on the game's monotonic clock.
     Millis Now() const { return clock_.elapsed(); }
 
+    // Holds the clock while a menu or a question of the window is open, as while the window is
+    // away; the clock runs on when the last hold is let go.
+    void SetHeld(bool held);
+    // The game is paused: the maze is hidden until the player is back, so a pause cannot be used
+    // to study it.
+    bool Covered() const;
+    // The wall the marker last ran into, for a moment after the move: the window flashes it.
+    std::optional<Segment> Bump() const { return bump_; }
+    // The status area's left edge, beside the picture.
+    void PlaceStatus(int left);
+
+    // How long a bump into a wall shows.
+    static constexpr int kBumpTime = 150;  // milliseconds
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,7 +78,10 @@ private:
     QAction play_;
     QLabel status_;
     QTimer refresh_;
+    QTimer bumpTimer_;
     QElapsedTimer clock_;
+    std::optional<Segment> bump_;
+    int holds_ = 0;
     QPointer<QWidget> focusBefore_;  // the button to give the focus back to
     bool dragging_ = false;
 };

@@ -52,11 +52,15 @@ QString ClockText(Millis elapsed, bool tenths)
 
 QString StatusText(const Play& play, Millis elapsed)
 {
-    if (play.Finished())
-        return QCoreApplication::translate("Play", "G reached!\n\nTime %1\nMoves %2\n\nShortest route:\n%3 cells")
-            .arg(ClockText(elapsed, true))
-            .arg(play.Moves())
-            .arg(play.ShortestCells());
+    if (play.AtGoal()) {
+        QString text = QCoreApplication::translate("Play", "G reached!\n\nTime %1\nMoves %2\n\nShortest route:\n%3 moves")
+                           .arg(ClockText(elapsed, true))
+                           .arg(play.Moves())
+                           .arg(play.ShortestMoves());
+        if (play.TookShortestRoute())
+            text += QLatin1String("\n\n") + QCoreApplication::translate("Play", "You took the shortest route.");
+        return text;
+    }
     QString text = QCoreApplication::translate("Play", "Time %1\nMoves %2").arg(ClockText(elapsed)).arg(play.Moves());
     if (play.clock().Paused())
         text += QLatin1String("\n\n") + QCoreApplication::translate("Play", "Paused");
@@ -78,6 +82,18 @@ QString CellWords(const MazeState& maze, Cell cell)
     return (open.Count() == 2 ? QCoreApplication::translate("Play", "corridor: %1 open") : QCoreApplication::translate("Play", "junction: %1 open")).arg(ListWords(sides));
 }
 
+QString ResultWords(const Play& play, Millis elapsed)
+{
+    if (play.TookShortestRoute())
+        return QCoreApplication::translate("Play", "G reached in %1 moves, time %2: the shortest route.")
+            .arg(play.Moves())
+            .arg(ClockText(elapsed, true));
+    return QCoreApplication::translate("Play", "G reached in %1 moves, time %2. The shortest route takes %3 moves.")
+        .arg(play.Moves())
+        .arg(ClockText(elapsed, true))
+        .arg(play.ShortestMoves());
+}
+
 QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, Direction direction, Millis elapsed)
 {
     switch (outcome) {
@@ -86,10 +102,7 @@ QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, 
     case MoveOutcome::SteppedBack:
         return QCoreApplication::translate("Play", "back, %1").arg(CellWords(maze, play.Marker()));
     case MoveOutcome::Reached:
-        return QCoreApplication::translate("Play", "G reached in %1 moves, time %2. The shortest route is %3 cells.")
-            .arg(play.Moves())
-            .arg(ClockText(elapsed, true))
-            .arg(play.ShortestCells());
+        return ResultWords(play, elapsed);
     case MoveOutcome::Blocked:
         return QCoreApplication::translate("Play", "wall: no way %1").arg(DirectionWord(direction));
     case MoveOutcome::Ignored:
@@ -106,8 +119,8 @@ QString StartWords(const MazeState& maze, const Play& play)
 
 QString WhereWords(const MazeState& maze, const Play& play, Millis elapsed)
 {
-    if (play.Finished())
-        return MoveWords(maze, play, MoveOutcome::Reached, Direction::Right, elapsed);
+    if (play.AtGoal())
+        return ResultWords(play, elapsed);
     return QCoreApplication::translate("Play", "Row %1, column %2, %3 moves: %4")
         .arg(play.Marker().y + 1)
         .arg(play.Marker().x + 1)
