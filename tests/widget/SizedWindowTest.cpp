@@ -88,8 +88,10 @@ TEST(SizedWindow, TheMouseMovesTheMarkerAtEverySizeAndADragEndsWithTheButton)
             QTest::mouseMove(&g.form, g.CentreOf(g.path[i]));
         EXPECT_EQ(g.path[4], g.Marker()) << name;
         QTest::mouseRelease(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[4]));
-        // Let go, the marker no longer follows.
+        // Let go, the marker no longer follows: not even a later press far from it and a move.
+        QTest::mousePress(&g.form, Qt::LeftButton, {}, g.CentreOf({size.width - 1, 0}));
         QTest::mouseMove(&g.form, g.CentreOf(g.path[5]));
+        QTest::mouseRelease(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[5]));
         EXPECT_EQ(g.path[4], g.Marker()) << name;
         EXPECT_EQ(4, g.form.program().play().Moves()) << name;
     }
@@ -162,8 +164,8 @@ TEST(SizedWindow, AGameNamesEveryKindOfCellAndMove)
     EXPECT_EQ("wall: no way up", MoveWords(maze, play, play.Move(maze, Direction::Up, 0), Direction::Up, 0).toStdString());
     EXPECT_EQ("junction: left, right and down open",
               MoveWords(maze, play, play.Move(maze, Direction::Right, 0), Direction::Right, 0).toStdString());
+    EXPECT_EQ("Row 1, column 2, 1 moves: junction: left, right and down open", WhereWords(maze, play, 0).toStdString());
     EXPECT_EQ("back, dead end", MoveWords(maze, play, play.Move(maze, Direction::Left, 0), Direction::Left, 0).toStdString());
-    EXPECT_EQ("Row 1, column 1, 2 moves: dead end", WhereWords(maze, play, 0).toStdString());
     for (Direction d : {Direction::Right, Direction::Down, Direction::Right})
         play.Move(maze, d, 1000);
     EXPECT_EQ(MoveOutcome::Reached, play.Move(maze, Direction::Down, 62'300));
