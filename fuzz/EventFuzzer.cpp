@@ -1,4 +1,4 @@
-// libFuzzer target: arbitrary sequences of clicks, timer ticks, repaints and play against Program.
+// libFuzzer target: arbitrary sequences of clicks, timer ticks, repaints, play and sizes against Program.
 //
 // The input is read as a stream of events, one byte each, some followed by operands:
 //   0  Command1 click: one count byte n, then n bytes, each a random fraction byte / 256 for
@@ -12,11 +12,18 @@
 //   6  a move: one operand byte, its low two bits the direction, the rest the milliseconds since
 //      the last event
 //   7  Escape: leave play
-//   8  the window loses or regains the focus (the clock's pause)
+//   8  the window loses or regains the focus (the clock's pause): one operand byte, the
+//      milliseconds since the last event
+//   9  the size of the next builds: two operand bytes, the width and the height, each
+//      kMinSide + byte % kSizeSpan (square or not, the classic size among them)
 // After each event the state table is checked, and during play the trail: a path from S through
 // open walls to the marker, no cell twice. The whole maze is checked after the events that
 // may rewrite it (start-up and builds); the others are held to leaving it byte for byte as it
 // was, which keeps every maze check true at the cost of one comparison. A violation aborts.
+//
+// The harness allocates nothing per event: the state it compares with is one copy kept in step
+// with the program's (a build or a search copies into it, a tick moves its StepCount), so an
+// event that must change nothing is one comparison and no snapshot.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +31,7 @@
 #include <cstdlib>
 #include <exception>
 #include <string>
-#include <type_traits>
+#include <vector>
 
 #include "MazeInvariants.h"
 #include "core/platform/NullSurface.h"
@@ -36,8 +43,6 @@ namespace {
 
 using namespace tolvane;
 using quality::Violation;
-
-bool Same(const MazeState& a, const MazeState& b) { return a == b; }
 
 [[noreturn]] void Fail(const char* event, const std::string& what)
 {
@@ -66,8 +71,7 @@ std::uint64_t Hash(const std::uint8_t* data, std::size_t size)
     return h;
 }
 
-// The generator's fractions: those the input gives, then a splitmix64 stream seeded from the
-// input, so that every input replays identically. A build takes ten thousand draws, so a draw
+// The generator's fractions: those the input gives, then a stream seeded from the input, so that every input replays identically. A build takes ten thousand draws, so a draw
 // does the least it can:
 // - one member access: under the type-checking sanitizer each access of a member of a class
 //   with virtual functions is checked;
@@ -84,11 +88,11 @@ public:
         Stream& s = s_;
         if (s.next < s.count)
             return s.script[s.next++] / 256.0;
-        std::uint64_t z = (s.stream += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return static_cast<double>(z >> 11) * 0x1.0p-53;  // the top 53 bits: [0, 1)
+        // Knuth's 64-bit linear congruential step: its top 53 bits are plenty for cells picked
+        // from at most a few thousand, and one multiplication from the last draw to the next
+        // keeps the build, which waits on every draw, from waiting long.
+        s.stream = s.stream * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<double>(s.stream >> 11) * 0x1.0p-53;  // the top 53 bits: [0, 1)
     }
     // Fractions byte / 256 for the draws to come, after any not drawn yet.
     void Append(std::uint8_t byte)
@@ -100,7 +104,7 @@ public:
 
 private:
     struct Stream {
-        std::array<std::uint8_t, 4096> script{};  // an input holds fewer fraction bytes
+        std::array<std::uint8_t, 4096> script;  // an input holds fewer fraction bytes; read only below count
         std::size_t count = 0;
         std::size_t next = 0;
         std::uint64_t stream = 0;
@@ -112,13 +116,31 @@ private:
 // The states of the window as the user sees them.
 enum class Phase { FrameOnly, Built, Replaying, Finished, Playing };
 
+// The sizes event 9 asks for: 2 to 24 cells a side. The faults of sizes live at the small end
+// (a side of 2, one much longer than the other), the classic 21 x 21 is among them, and from
+// 442 cells on (22 x 21, 24 x 24) builds take the bigger mazes' way of drawing cells; a build
+// costs on average no more than a classic one, so sizes do not slow the run down. Bigger
+// mazes are the unit tests' and the soak's.
+constexpr int kSizeSpan = 23;
+
+// What the harness compares with, kept from one input to the next: copying into arrays that
+// are already there allocates nothing, where three fresh states an input cost more than most
+// short inputs' events. Every input overwrites them before reading them.
+struct Snapshots {
+    MazeState ref;         // the program's state as the last event left it, checked
+    MazeState lastSearch;  // the state after the last search
+    std::vector<Cell> trail;
+};
+
 class Session {
 public:
-    explicit Session(std::uint64_t seed) : random_(seed)
+    Session(std::uint64_t seed, Snapshots& snapshots)
+        : random_(seed), ref_(snapshots.ref), lastSearch_(snapshots.lastSearch), trailBefore_(snapshots.trail)
     {
         Run("Form_Load", [&] { program_.Form_Load(); });
         CheckMaze("Form_Load");
         CheckControls("Form_Load");
+        ref_ = state();
     }
 
     void Command1(const std::uint8_t*& in, const std::uint8_t* end)
@@ -127,42 +149,46 @@ public:
         for (; count > 0 && in < end; --count)
             random_.Append(*in++);
 
-        const MazeState before = state();
+        const MazeState& before = ref_;  // the state as the last event left it
         const std::size_t seedings = random_.seedings();
         Run("Command1", [&] { program_.Command1_Click(); });
         phase_ = Phase::Built;
         Expect("Command1", !play().Active(), "a build left the game running");
-        built_ = state();
+        Expect("Command1", state().size == program_.mazeSize(), "a build ignored the size asked for");
 
         Expect("Command1", random_.seedings() == seedings + 1, "the source was not seeded once per click");
         Expect("Command1", quality::CheckPerfectMaze(state()));
-        // Generation leaves the search and the replay variables alone.
-        MazeState searchPart = state();
-        searchPart.Walls = before.Walls;
-        searchPart.Region = before.Region;
-        Expect("Command1", Same(searchPart, before), "a build changed the search or replay state");
+        // Generation leaves the search and the replay variables alone; a maze of another size
+        // starts them afresh.
+        const MazeState& s = state();
+        if (s.size == before.size)
+            Expect("Command1", SameSearch(s, before), "a build changed the search or replay state");
+        else
+            Expect("Command1", FreshSearch(s), "a build of a new size kept search or replay state");
         CheckMaze("Command1");
         CheckControls("Command1");
+        ref_ = s;
     }
 
     void Command2()
     {
         if (!command2_.Enabled())
             return;
-        const MazeState before = state();
         Run("Command2", [&] { program_.Command2_Click(); });
         phase_ = Phase::Replaying;
         Expect("Command2", !play().Active(), "a search left the game running");
 
-        Expect("Command2", quality::CheckRoute(state()));
-        Expect("Command2", state().StepCount == 0, "StepCount not 0 after a search");
-        Expect("Command2", Same(Maze(state()), Maze(before)), "a search changed the maze");
+        const MazeState& s = state();
+        Expect("Command2", quality::CheckRoute(s));
+        Expect("Command2", s.StepCount == 0, "StepCount not 0 after a search");
+        Expect("Command2", SameMaze(s, ref_), "a search changed the maze");
         // Searching the same maze again finds the same route.
-        if (searched_ && Same(Maze(state()), Maze(lastSearch_)))
-            Expect("Command2", Same(Route(state()), Route(lastSearch_)), "two searches of one maze differ");
+        if (searched_ && SameMaze(s, lastSearch_))
+            Expect("Command2", SameRoute(s, lastSearch_), "two searches of one maze differ");
         searched_ = true;
-        lastSearch_ = state();
+        lastSearch_ = s;
         CheckControls("Command2");
+        ref_ = s;
     }
 
     // One tick; false once the timer has stopped.
@@ -170,10 +196,9 @@ public:
     {
         if (!timer1_.Enabled())
             return false;
-        MazeState expected = state();
-        expected.StepCount = static_cast<Int16>(expected.StepCount + 1);
         Run("Timer1", [&] { program_.Timer1_Timer(); });
-        Expect("Timer1", Same(state(), expected), "a tick changed more than StepCount by one");
+        ref_.StepCount = static_cast<std::int32_t>(ref_.StepCount + 1);
+        Expect("Timer1", state() == ref_, "a tick changed more than StepCount by one");
         if (state().StepCount == state().PathLen)
             phase_ = Phase::Finished;
         CheckControls("Timer1");
@@ -182,9 +207,8 @@ public:
 
     void PlayStart()
     {
-        const MazeState before = state();
         Run("P", [&] { program_.Play_Start(); });
-        Expect("P", Same(state(), before), "starting a game changed the maze state");
+        Expect("P", state() == ref_, "starting a game changed the maze state");
         if (phase_ != Phase::FrameOnly) {
             phase_ = Phase::Playing;
             Expect("P", play().Trail().size() == 1 && play().Moves() == 0 && !play().clock().Started(),
@@ -199,46 +223,47 @@ public:
         const std::uint8_t operand = in < end ? *in++ : 0;
         const auto direction = static_cast<Direction>(operand & 3);
         now_ += operand >> 2;
-        const MazeState maze = state();
-        const Play before = play();
-        const Millis elapsed = before.clock().Elapsed(now_);
+        const Play& game = play();
+        trailBefore_.assign(game.Trail().begin(), game.Trail().end());
+        const int movesBefore = game.Moves();
+        const Cell markerBefore = game.Marker();
+        const Millis elapsed = game.clock().Elapsed(now_);
         MoveOutcome outcome{};
         Run("move", [&] { outcome = program_.Play_Move(direction, now_); });
-        Expect("move", Same(state(), maze), "a move changed the maze state");
-        const Play& after = play();
-        const std::size_t length = before.Trail().size();
+        const MazeState& maze = state();
+        Expect("move", maze == ref_, "a move changed the maze state");
+        const std::size_t length = trailBefore_.size();
         switch (outcome) {
         case MoveOutcome::Ignored:
         case MoveOutcome::Blocked:
-            Expect("move", after.Trail() == before.Trail() && after.Moves() == before.Moves(),
+            Expect("move", game.Trail() == trailBefore_ && game.Moves() == movesBefore,
                    "a refused move changed the game");
-            Expect("move", outcome == MoveOutcome::Ignored || IsOpen(maze, before.Marker(), direction) == false,
+            Expect("move", outcome == MoveOutcome::Ignored || IsOpen(maze, markerBefore, direction) == false,
                    "a move through an open side was refused");
             break;
         case MoveOutcome::SteppedBack:
-            Expect("move", after.Trail().size() + 1 == length, "a step back did not take one step off");
+            Expect("move", game.Trail().size() + 1 == length, "a step back did not take one step off");
             break;
         case MoveOutcome::Moved:
-            Expect("move", after.Trail().size() == length + 1, "a move did not add one step");
+            Expect("move", game.Trail().size() == length + 1, "a move did not add one step");
             break;
         case MoveOutcome::Reached:
-            Expect("move", after.Finished() && after.Marker() == Play::GoalCell(maze), "G reached elsewhere");
-            Expect("move", after.ShortestMoves() + 1 == static_cast<int>(after.Trail().size()),
+            Expect("move", game.Finished() && game.Marker() == Play::GoalCell(maze), "G reached elsewhere");
+            Expect("move", game.ShortestMoves() + 1 == static_cast<int>(game.Trail().size()),
                    "the shortest route is not the one path to G");
             break;
         }
         if (outcome != MoveOutcome::Ignored && outcome != MoveOutcome::Blocked)
-            Expect("move", after.Moves() == before.Moves() + 1, "a move was not counted once");
-        Expect("move", after.clock().Elapsed(now_) >= elapsed, "the clock went back");
+            Expect("move", game.Moves() == movesBefore + 1, "a move was not counted once");
+        Expect("move", game.clock().Elapsed(now_) >= elapsed, "the clock went back");
         CheckPlay("move");
         CheckControls("move");
     }
 
     void PlayStop()
     {
-        const MazeState before = state();
         Run("Escape", [&] { program_.Play_Stop(); });
-        Expect("Escape", Same(state(), before), "leaving a game changed the maze state");
+        Expect("Escape", state() == ref_, "leaving a game changed the maze state");
         if (phase_ == Phase::Playing)
             phase_ = Phase::Built;
         CheckPlay("Escape");
@@ -256,19 +281,31 @@ public:
         // Time passing while away does not count.
         if (away_)
             Expect("focus", play().clock().Elapsed(now_ + 1000) == elapsed, "the clock ran while away");
+        Expect("focus", state() == ref_, "a change of focus changed the maze state");
         CheckControls("focus");
     }
 
     void Repaint()
     {
-        const MazeState before = state();
         const bool timer = timer1_.Enabled();
         const bool command2 = command2_.Enabled();
         Run("repaint", [&] { DrawMaze(program_.state(), surface_); });
-        Expect("repaint", Same(state(), before), "a repaint changed the state");
+        Expect("repaint", state() == ref_, "a repaint changed the state");
         Expect("repaint", timer1_.Enabled() == timer && command2_.Enabled() == command2,
                "a repaint changed a control");
         CheckControls("repaint");
+    }
+
+    // The Size menu: the maze shown stays as it is; the next build has the new size.
+    void Size(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        const int width = kMinSide + (in < end ? *in++ : 0) % kSizeSpan;
+        const int height = kMinSide + (in < end ? *in++ : 0) % kSizeSpan;
+        Run("size", [&] { program_.SetMazeSize({width, height}); });
+        Expect("size", program_.mazeSize() == MazeSize{width, height}, "the size asked for was not kept");
+        Expect("size", state() == ref_, "choosing a size changed the maze shown");
+        CheckPlay("size");
+        CheckControls("size");
     }
 
 private:
@@ -282,22 +319,33 @@ private:
             Expect(event, quality::CheckTrail(state(), play().Trail()));
     }
 
-    // The parts of the state that one event or another must leave alone.
-    static MazeState Maze(const MazeState& s)
+    // The parts of the state that one event or another must leave alone, compared in place.
+    static bool SameMaze(const MazeState& a, const MazeState& b)
     {
-        MazeState m;
-        m.Walls = s.Walls;
-        m.Region = s.Region;
-        return m;
+        return a.size == b.size && a.Walls == b.Walls && a.Region == b.Region;
     }
-    static MazeState Route(const MazeState& s)
+    static bool SameRoute(const MazeState& a, const MazeState& b)
     {
-        MazeState m;
-        m.PathX = s.PathX;
-        m.PathY = s.PathY;
-        m.PathLen = s.PathLen;
-        m.Found = s.Found;
-        return m;
+        return a.PathX == b.PathX && a.PathY == b.PathY && a.PathLen == b.PathLen && a.Found == b.Found;
+    }
+    static bool SameSearch(const MazeState& a, const MazeState& b)
+    {
+        return SameRoute(a, b) && a.Visited == b.Visited && a.StepCount == b.StepCount;
+    }
+
+    // The search and replay state of a state just made: nothing searched, nothing to replay.
+    static bool FreshSearch(const MazeState& s)
+    {
+        if (s.PathLen != 0 || s.Found != kFalse || s.StepCount != 0)
+            return false;
+        for (int i = 0; i <= s.PathX.Last(); ++i)
+            if (s.PathX(i) != 0 || s.PathY(i) != 0)
+                return false;
+        for (int x = -1; x <= s.Width(); ++x)
+            for (int y = -1; y <= s.Height(); ++y)
+                if (s.Visited(x, y) != 0)
+                    return false;
+        return true;
     }
 
     template <typename Handler>
@@ -311,19 +359,16 @@ private:
         }
     }
 
-    // The maze after an event that may rewrite it. Every other event must leave Walls and
-    // Region as they were (a search compares them, a tick and a repaint the whole state), so
-    // what holds here holds until the next build.
+    // The maze after an event that may rewrite it. Every other event must leave the whole state
+    // as it was, so what holds here holds until the next build.
     void CheckMaze(const char* event)
     {
         const MazeState& s = state();
         Expect(event, quality::CheckWallCodes(s));
-        if (phase_ == Phase::FrameOnly) {
+        if (phase_ == Phase::FrameOnly)
             Expect(event, quality::CheckStartFrame(s));
-        } else {
+        else
             Expect(event, quality::CheckBuiltFrame(s));
-            Expect(event, Same(Maze(s), Maze(built_)), "the maze changed without a build");
-        }
     }
 
     // What holds after every event, whatever came before.
@@ -346,8 +391,9 @@ private:
     InputRandom random_;
     Program program_{Platform{surface_, timer1_, command2_, random_}};
     Phase phase_ = Phase::FrameOnly;
-    MazeState built_;
-    MazeState lastSearch_;
+    MazeState& ref_;
+    MazeState& lastSearch_;
+    std::vector<Cell>& trailBefore_;
     bool searched_ = false;
     Millis now_ = 0;
     bool away_ = false;
@@ -357,11 +403,12 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Session session(Hash(data, size));
+    static Snapshots snapshots;
+    Session session(Hash(data, size), snapshots);
     const std::uint8_t* in = data;
     const std::uint8_t* const end = data + size;
     while (in < end) {
-        switch (*in++ % 9) {
+        switch (*in++ % 10) {
         case 0:
             session.Command1(in, end);
             break;
@@ -387,8 +434,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 7:
             session.PlayStop();
             break;
-        default:
+        case 8:
             session.Focus(in, end);
+            break;
+        default:
+            session.Size(in, end);
             break;
         }
     }

@@ -368,6 +368,10 @@
         <translation>絵を描けませんでした</translation>
     </message>
     <message>
+        <source>its folder takes no new file, which writing it safely needs (the old one stays as it was)</source>
+        <translation>フォルダーに新しいファイルを作れないため、安全に書き込めません(元のファイルはそのままです)</translation>
+    </message>
+    <message>
         <source>--count needs a PDF file: a PNG or SVG file holds one maze</source>
         <translation>--count には PDF ファイルが必要です。PNG や SVG には迷路が 1 つしか入りません</translation>
     </message>

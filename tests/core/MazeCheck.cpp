@@ -52,4 +52,17 @@ std::vector<Cell> RouteCells(const MazeState& s)
     return cells;
 }
 
+MazeState Carved(MazeSize size, const std::vector<std::pair<Cell, Cell>>& passages)
+{
+    MazeState s(size);
+    for (int x = -1; x <= s.LastX(); ++x)
+        for (int y = -1; y <= s.LastY(); ++y)
+            s.Walls(x, y) = kBottomWall + kRightWall;
+    for (const auto& [a, b] : passages) {
+        const Cell low = std::min(a, b);  // the left or upper cell owns the wall between
+        s.Walls(low.first, low.second) -= a.first != b.first ? kRightWall : kBottomWall;
+    }
+    return s;
+}
+
 }  // namespace tolvane::testing

@@ -28,6 +28,10 @@ bool Open(const MazeState& s, Cell a, Cell b);
 // The shortest path from (0, 0) to the goal by breadth-first search; empty when there is none.
 std::vector<Cell> ShortestPath(const MazeState& s);
 
+// A maze carved by hand: every wall of `size` closed, then the passages between the given
+// neighbours opened.
+MazeState Carved(MazeSize size, const std::vector<std::pair<Cell, Cell>>& passages);
+
 // The route entries 1..PathLen as cells.
 std::vector<Cell> RouteCells(const MazeState& s);
 

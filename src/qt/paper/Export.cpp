@@ -130,10 +130,18 @@ std::optional<QString> Commit(const QString& path, Draw draw)
         return cannot(QCoreApplication::translate("Export", "the picture could not be drawn"));
 
     // QSaveFile replaces the file only once all of it is written, and keeps the old one's permissions.
+    // QSaveFile writes beside the file and renames; it never falls back to writing over the file
+    // in place, which a failure half-way would leave damaged. When the folder takes no new file,
+    // the user hears that, rather than a refusal that the file's own permissions do not explain.
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        const QFileInfo target(path);
+        if (target.exists() && target.isWritable() && !QFileInfo(target.absolutePath()).isWritable())
+            return cannot(QCoreApplication::translate("Export", "its folder takes no new file, which writing it safely "
+                                                                "needs (the old one stays as it was)"));
         return cannot(SystemReason(file, errno));
+    }
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = SystemReason(file, errno);

@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""The command line case by case: every level, the answer key's packing and the page count that
+follows from it, the paper in any case, a big maze's PNG, a mistyped sized code, and the status
+and the old file when a file cannot be written (safely).
+
+Usage: check_cases.py PROGRAM WORKDIR. Runs beside check_export.py and shares its helpers."""
+import os
+import re
+import resource
+import shutil
+import signal
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+import check_export as ce  # noqa: E402
+from check_export import check, page_count, text_of  # noqa: E402
+
+# The levels as --help and the README give them: the size and the band of route lengths.
+LEVELS = {1: (8, 15, 19), 2: (13, 29, 35), 3: (21, 49, 59), 4: (31, 77, 91), 5: (41, 105, 123)}
+
+
+def every_level(work):
+    for level, (side, shortest, longest) in LEVELS.items():
+        pdf = os.path.join(work, f"level{level}.pdf")
+        status, _, err = ce.run("--export", pdf, "--level", str(level), "--count", "2", "--per-page", "2")
+        check(status == 0 and not err and page_count(pdf) == 1, f"--level {level}: status {status}, {err!r}")
+        if status != 0:
+            continue
+        text = text_of(pdf)
+        codes = re.findall(r"Maze ((\d+)x(\d+)-[0-9A-Z-]+|[0-9A-Z]{5}-[0-9A-Z]{5})", text)
+        sizes = {(int(w), int(h)) if w else (21, 21) for _, w, h in codes}
+        routes = [int(r) for r in re.findall(rf"Level {level} · route (\d+) cells", text)]
+        check(sizes == {(side, side)} and len(codes) == 2, f"--level {level}: mazes of {sizes}, codes {codes}")
+        check(len(routes) == 2 and all(shortest <= r <= longest for r in routes),
+              f"--level {level}: routes {routes}, not 2 in {shortest}..{longest}")
+
+
+def answer_key_packing(work):
+    # Puzzles six to a page keep six to a page in the key; one, two or four to a page give a
+    # key of four to a page. "Page N of M" counts the pages there are.
+    for per_page, count, pages in ((6, 12, 2 + 2), (4, 8, 2 + 2), (2, 8, 4 + 2), (1, 5, 5 + 2), (6, 7, 2 + 2)):
+        pdf = os.path.join(work, f"key{per_page}-{count}.pdf")
+        status, _, err = ce.run("--export", pdf, "--count", str(count), "--per-page", str(per_page), "--solution",
+                                "--size", "11x11")
+        got = page_count(pdf) if status == 0 else 0
+        footers = re.findall(r"Page (\d+) of (\d+)", text_of(pdf)) if status == 0 else []
+        check(status == 0 and got == pages, f"{count} at {per_page} a page with answers: {got} pages, not {pages}")
+        check(footers == [(str(n), str(pages)) for n in range(1, pages + 1)],
+              f"{count} at {per_page} a page: footers {footers}")
+
+
+def paper_in_any_case(work):
+    for name, points in (("Letter", "612 x 792"), ("LETTER", "612 x 792"), ("letter", "612 x 792"),
+                         ("A4", "595 x 842"), ("a4", "595 x 842")):
+        pdf = os.path.join(work, f"paper-{name}.pdf")
+        status, _, err = ce.run("--export", pdf, "--paper", name)
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout if status == 0 else ""
+        check(status == 0 and points in info, f"--paper {name}: status {status}, {err!r}")
+
+
+def big_png(work):
+    # A maze too big for the window's square gets 4 pixels a cell, not the window's 358 pixels.
+    png = os.path.join(work, "big.png")
+    status, _, err = ce.run("--export", png, "--size", "401x150")
+    with open(png, "rb") as f:
+        header = f.read(24) if status == 0 else b""
+    check(status == 0 and header[16:24] == (4 * 401 + 1).to_bytes(4, "big") * 2,
+          f"a 401x150 PNG: status {status}, {err!r}, header {header[16:24].hex()}")
+    # One whose cells in the window are 4 pixels or more keeps the window's picture.
+    status, _, _ = ce.run("--export", png, "--size", "89x60")
+    with open(png, "rb") as f:
+        check(status == 0 and f.read(24)[16:24] == (358).to_bytes(4, "big") * 2, "an 89x60 PNG is not 358 pixels")
+
+
+def mistyped_size(work):
+    png = os.path.join(work, "sized.png")
+    status, _, err = ce.run("--export", png, "--size", "31x45")
+    check(status == 0, f"31x45: status {status}, {err!r}")
+    # Its code, read back from the PNG's title, opens the same maze with a capital X, and
+    # refuses every size around it.
+    title = subprocess.run(["identify", "-format", "%[Title]", png], capture_output=True, text=True).stdout
+    found = re.search(r"(31x45-\S+)", title)
+    check(found is not None, f"no sized code in the PNG's title {title!r}")
+    if not found:
+        return
+    code = found.group(1)
+    again = os.path.join(work, "again.png")
+    status, _, err = ce.run("--maze", code.replace("x", "X"), "--export", again)
+    same = status == 0 and open(png, "rb").read() == open(again, "rb").read()
+    check(same, f"{code} with a capital X: status {status}, {err!r}")
+    for size in ("30x45", "31x46", "45x31", "13x45"):
+        typo = size + code[5:]
+        status, _, err = ce.run("--maze", typo, "--export", os.path.join(work, "typo.png"))
+        check(status == 1 and "typo.png" not in os.listdir(work) and err.count("\n") == 1 and typo in err,
+              f"{typo}: status {status}, {err!r}")
+
+
+def as_nobody():
+    """The command prefix that runs the program as nobody when the tests run as root, who may
+    write anywhere."""
+    if os.getuid() == 0:
+        return ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", ce.program]
+    return [ce.program]
+
+
+def unwritable(work):
+    # A file that cannot be written is a failure (1), whatever the type; wrong options are 2.
+    for name in ("x.png", "x.svg", "x.pdf"):
+        path = os.path.join(work, "no-such-folder", name)
+        status, _, err = ce.run("--export", path)
+        check(status == 1 and err.startswith("Tolvane: ") and err.count("\n") == 1,
+              f"{name} in a missing folder: status {status}, {err!r}")
+
+    # A writable file in a folder that takes no new file: nothing can be written safely beside
+    # it, so the program says so and leaves the file whole, even where the file itself would
+    # have taken the new one; here it could not take all of it (a size limit of 4 KiB).
+    locked = os.path.join(work, "locked-folder")
+    os.makedirs(locked)
+    old = os.path.join(locked, "mine.pdf")
+    with open(old, "w") as f:
+        f.write("the user's own file")
+    os.chmod(old, 0o666)
+    os.chmod(locked, 0o555)
+
+    def small_files():
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+
+    for args, limit in ((["--count", "20"], small_files), (["--count", "1"], None)):
+        result = subprocess.run(as_nobody() + ["--export", old] + args, capture_output=True, text=True,
+                                preexec_fn=limit, timeout=120)
+        with open(old) as f:
+            kept = f.read()
+        check(result.returncode == 1 and "mine.pdf" in result.stderr and "safely" in result.stderr and
+              result.stderr.count("\n") == 1,
+              f"a locked folder, {args}: status {result.returncode}, {result.stderr!r}")
+        check(kept == "the user's own file", f"a locked folder, {args}: the file became {kept[:40]!r}")
+        check(os.listdir(locked) == ["mine.pdf"], f"a locked folder, {args}: {os.listdir(locked)}")
+    os.chmod(locked, 0o755)
+
+
+if __name__ == "__main__":
+    ce.program, work = os.path.abspath(sys.argv[1]), sys.argv[2]
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    os.chmod(work, 0o755)
+    for case in (every_level, answer_key_packing, paper_in_any_case, big_png, mistyped_size, unwritable):
+        case(work)
+    sys.exit(1 if ce.failures else 0)

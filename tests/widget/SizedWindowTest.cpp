@@ -1,0 +1,264 @@
+// The window at every size it shows: the mouse, drags, the clock under the buttons, the picture
+// after each kind of move, the words a game speaks, the Size menu's tick, the Open Maze Code
+// dialog at its limit, and a page's caption on landscape paper.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/MazeCheck.h"
+#include "core/maze/BuildMaze.h"
+#include "core/maze/SizedCode.h"
+#include "qt/paper/Pictures.h"
+#include "qt/window/Form1.h"
+#include "qt/window/SizeMenu.h"
+#include "qt/window/code/OpenCodeDialog.h"
+#include "qt/window/play/PlayWords.h"
+
+namespace tolvane::testing {
+namespace {
+
+constexpr std::uint64_t kSeed = 0x2222'3333'4444ull;
+
+Direction Towards(Cell from, Cell to)
+{
+    if (to.first != from.first)
+        return to.first > from.first ? Direction::Right : Direction::Left;
+    return to.second > from.second ? Direction::Down : Direction::Up;
+}
+
+Qt::Key KeyOf(Direction d)
+{
+    switch (d) {
+    case Direction::Right:
+        return Qt::Key_Right;
+    case Direction::Left:
+        return Qt::Key_Left;
+    case Direction::Down:
+        return Qt::Key_Down;
+    case Direction::Up:
+        return Qt::Key_Up;
+    }
+    return Qt::Key_unknown;
+}
+
+// A shown, active window with the maze of kSeed at `size` and a game started on it.
+struct Game {
+    explicit Game(MazeSize size)
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.OpenMaze(kSeed, size);
+        form.play().action().trigger();
+        path = ShortestPath(form.program().state());
+    }
+    Cell Marker() { return {form.program().play().Marker().x, form.program().play().Marker().y}; }
+    QPoint CentreOf(Cell c)
+    {
+        const PointF p = CellGeometry::For(form.Maze().size).Centre(c.first, c.second);
+        return {static_cast<int>(p.x), static_cast<int>(p.y)};
+    }
+    void Key(Direction d) { QTest::keyClick(QApplication::focusWidget(), KeyOf(d)); }
+    QString Status() { return form.findChild<QLabel*>("PlayStatus")->text(); }
+    // The picture shown must be the maze with the game as it now stands, drawn afresh.
+    void ExpectShownAsDrawn(const char* after)
+    {
+        EXPECT_EQ(PictureImage(form.Maze(), Answer::Hidden, 1.0, form.ShownPlay()), form.ShownPicture()) << after;
+    }
+    Form1 form;
+    std::vector<Cell> path;
+};
+
+TEST(SizedWindow, TheMouseMovesTheMarkerAtEverySizeAndADragEndsWithTheButton)
+{
+    for (const MazeSize size : {MazeSize{11, 11}, MazeSize{15, 15}, MazeSize{21, 21}, MazeSize{31, 31}, MazeSize{41, 41},
+                                MazeSize{51, 51}, MazeSize{119, 119}, MazeSize{31, 45}}) {
+        Game g(size);
+        const std::string name = std::to_string(size.width) + "x" + std::to_string(size.height);
+        ASSERT_GE(g.path.size(), 6u) << name;
+        // A click on the open neighbour moves there.
+        QTest::mouseClick(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[1]));
+        ASSERT_EQ(g.path[1], g.Marker()) << name;
+        // A drag from the marker follows the pointer through the cells it passes.
+        QTest::mousePress(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[1]));
+        for (std::size_t i = 2; i <= 4; ++i)
+            QTest::mouseMove(&g.form, g.CentreOf(g.path[i]));
+        EXPECT_EQ(g.path[4], g.Marker()) << name;
+        QTest::mouseRelease(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[4]));
+        // Let go, the marker no longer follows: not even a later press far from it and a move.
+        QTest::mousePress(&g.form, Qt::LeftButton, {}, g.CentreOf({size.width - 1, 0}));
+        QTest::mouseMove(&g.form, g.CentreOf(g.path[5]));
+        QTest::mouseRelease(&g.form, Qt::LeftButton, {}, g.CentreOf(g.path[5]));
+        EXPECT_EQ(g.path[4], g.Marker()) << name;
+        EXPECT_EQ(4, g.form.program().play().Moves()) << name;
+    }
+}
+
+TEST(SizedWindow, ThePictureIsTheGameAsItStandsAfterEveryKindOfMove)
+{
+    Game g({31, 45});
+    const MazeState& maze = g.form.Maze();
+    g.ExpectShownAsDrawn("P");
+    // Into a wall: nothing changes.
+    const QImage start = g.form.ShownPicture();
+    for (Direction d : {Direction::Left, Direction::Up}) {
+        g.Key(d);
+        EXPECT_EQ(start, g.form.ShownPicture());
+    }
+    g.Key(Towards(g.path[0], g.path[1]));
+    g.Key(Towards(g.path[1], g.path[2]));
+    g.ExpectShownAsDrawn("moves");
+    g.Key(Towards(g.path[2], g.path[1]));
+    EXPECT_EQ(2u, g.form.program().play().Trail().size());
+    g.ExpectShownAsDrawn("a step back");
+    for (std::size_t i = 2; i < g.path.size(); ++i)
+        g.Key(Towards(g.path[i - 1], g.path[i]));
+    ASSERT_TRUE(g.form.program().play().Finished());
+    EXPECT_EQ(Play::GoalCell(maze), g.form.program().play().Marker());
+    g.ExpectShownAsDrawn("G");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(g.form.ShownPlay()) << "the result stays at G until something new starts";
+    g.ExpectShownAsDrawn("Escape");
+}
+
+TEST(SizedWindow, TheTimeUnderTheButtonsRunsFromTheFirstMoveBetweenMoves)
+{
+    EXPECT_EQ("0:00", ClockText(999, false).toStdString());
+    EXPECT_EQ("1:01.5", ClockText(61'500, true).toStdString());
+    EXPECT_EQ("59:59", ClockText(3'599'999, false).toStdString());
+    EXPECT_EQ("1:00:00", ClockText(3'600'000, false).toStdString());
+    EXPECT_EQ("1:02:03", ClockText(3'723'000, false).toStdString());
+
+    Game g({21, 21});
+    // A bump into the frame does not start the clock.
+    g.Key(Direction::Up);
+    QTest::qWait(1100);
+    EXPECT_TRUE(g.Status().startsWith("Time 0:00\nMoves 0")) << g.Status().toStdString();
+    g.Key(Towards(g.path[0], g.path[1]));
+    EXPECT_TRUE(g.Status().startsWith("Time 0:00\nMoves 1")) << g.Status().toStdString();
+    // With no move since, the status catches up with the clock by itself.
+    QTest::qWait(1300);
+    EXPECT_TRUE(g.Status().startsWith("Time 0:0") && !g.Status().startsWith("Time 0:00") &&
+                g.Status().contains("Moves 1"))
+        << g.Status().toStdString();
+    // A step back is one more move, and rubs out one step.
+    g.Key(Towards(g.path[1], g.path[0]));
+    EXPECT_TRUE(g.Status().contains("Moves 2")) << g.Status().toStdString();
+}
+
+TEST(SizedWindow, AGameNamesEveryKindOfCellAndMove)
+{
+    // 3 x 3: (1,1) opens on all four sides, (1,0) on three, (0,1) on two, (0,0) on one.
+    const MazeState maze = Carved({3, 3}, {{{0, 0}, {1, 0}}, {{1, 0}, {2, 0}}, {{1, 0}, {1, 1}}, {{0, 1}, {1, 1}},
+                                           {{1, 1}, {2, 1}}, {{1, 1}, {1, 2}}, {{0, 1}, {0, 2}}, {{2, 1}, {2, 2}}});
+    EXPECT_EQ("dead end", CellWords(maze, {0, 0}).toStdString());
+    EXPECT_EQ("corridor: right and down open", CellWords(maze, {0, 1}).toStdString());
+    EXPECT_EQ("junction: left, right and down open", CellWords(maze, {1, 0}).toStdString());
+    EXPECT_EQ("junction: left, right, up and down open", CellWords(maze, {1, 1}).toStdString());
+
+    Play play;
+    play.Start(maze);
+    EXPECT_EQ("wall: no way up", MoveWords(maze, play, play.Move(maze, Direction::Up, 0), Direction::Up, 0).toStdString());
+    EXPECT_EQ("junction: left, right and down open",
+              MoveWords(maze, play, play.Move(maze, Direction::Right, 0), Direction::Right, 0).toStdString());
+    EXPECT_EQ("Row 1, column 2, 1 moves: junction: left, right and down open", WhereWords(maze, play, 0).toStdString());
+    EXPECT_EQ("back, dead end", MoveWords(maze, play, play.Move(maze, Direction::Left, 0), Direction::Left, 0).toStdString());
+    for (Direction d : {Direction::Right, Direction::Down, Direction::Right})
+        play.Move(maze, d, 1000);
+    EXPECT_EQ(MoveOutcome::Reached, play.Move(maze, Direction::Down, 62'300));
+    EXPECT_EQ("G reached in 6 moves, time 1:02.3. The shortest route takes 4 moves.",
+              MoveWords(maze, play, MoveOutcome::Reached, Direction::Down, play.clock().Elapsed(70'000)).toStdString());
+}
+
+TEST(SizedWindow, TheSizeMenuTicksTheSizeShownAndNothingForOtherSizes)
+{
+    Form1 form;
+    auto ticked = [&] {
+        std::vector<int> sides;
+        for (QAction* action : form.sizeMenu().actions())
+            if (action->isChecked())
+                sides.push_back(action->data().toInt());
+        return sides;
+    };
+    for (const int side : kOfferedSides) {
+        for (QAction* action : form.sizeMenu().actions())
+            if (action->data().toInt() == side)
+                action->trigger();
+        EXPECT_EQ((MazeSize{side, side}), form.Maze().size);
+        EXPECT_EQ(std::vector<int>{side}, ticked());
+    }
+    for (const MazeSize other : {MazeSize{31, 45}, MazeSize{45, 31}, MazeSize{21, 31}, MazeSize{119, 119}}) {
+        form.OpenMaze(kSeed, other);
+        EXPECT_EQ(std::vector<int>{}, ticked()) << other.width << "x" << other.height;
+    }
+    form.OpenMaze(kSeed);
+    EXPECT_EQ(std::vector<int>{21}, ticked());
+}
+
+TEST(SizedWindow, TheOpenCodeDialogTakesTheLargestSizeTheWindowShowsAndRefusesOneMore)
+{
+    ASSERT_EQ(119, kLargestWindowSide);
+    for (const MazeSize size : {MazeSize{119, 119}, MazeSize{119, 2}, MazeSize{2, 119}}) {
+        const QString code = QString::fromStdString(FormatSizedCode({kSeed, size}));
+        OpenCodeDialog dialog(nullptr, kLargestWindowSide, code);
+        ASSERT_TRUE(dialog.Maze()) << code.toStdString();
+        EXPECT_EQ(size, dialog.Maze()->size);
+        EXPECT_TRUE(dialog.openButton().isEnabled());
+    }
+    for (const MazeSize size : {MazeSize{120, 120}, MazeSize{120, 2}, MazeSize{2, 120}}) {
+        const QString code = QString::fromStdString(FormatSizedCode({kSeed, size}));
+        OpenCodeDialog dialog(nullptr, kLargestWindowSide, code);
+        EXPECT_FALSE(dialog.Maze()) << code.toStdString();
+        EXPECT_FALSE(dialog.openButton().isEnabled());
+        EXPECT_TRUE(dialog.verdict().text().contains("119x119")) << dialog.verdict().text().toStdString();
+    }
+}
+
+// Dark pixels, row by row.
+std::vector<int> DarkPerRow(const QImage& image)
+{
+    std::vector<int> rows(static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            rows[static_cast<std::size_t>(y)] += qGray(image.pixel(x, y)) < 128;
+    return rows;
+}
+
+TEST(SizedWindow, APagesCaptionStaysOnThePageAndClearOfTheMazeInEitherOrientation)
+{
+    const MazeState maze = MazeFromSeed(kSeed);
+    for (const QSize paper : {QSize(700, 1000), QSize(1000, 700), QSize(800, 800)}) {
+        QImage page(paper, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            PaintPage(painter, QRectF(QPointF(0, 0), paper), maze, Answer::Hidden, "Maze 3F7KQ-M2XWA");
+        }
+        const std::vector<int> dark = DarkPerRow(page);
+        // The maze's frame: the lowest row that is dark across most of the maze's width.
+        int frameBottom = -1;
+        for (int y = 0; y < page.height(); ++y)
+            if (dark[static_cast<std::size_t>(y)] > std::min(paper.width(), paper.height()) / 2)
+                frameBottom = y;
+        const std::string name = std::to_string(paper.width()) + "x" + std::to_string(paper.height());
+        ASSERT_GT(frameBottom, 0) << name;
+        // Below it: a white gap, then the caption's rows, all of them on the page.
+        int captionTop = -1;
+        int captionBottom = -1;
+        for (int y = frameBottom + 1; y < page.height(); ++y)
+            if (dark[static_cast<std::size_t>(y)] > 0) {
+                captionTop = captionTop < 0 ? y : captionTop;
+                captionBottom = y;
+            }
+        // The gap is the caption's own: at least half the height of its letters.
+        EXPECT_GT(captionTop - frameBottom, (captionBottom - captionTop) / 2) << name << ": the caption touches the maze";
+        EXPECT_GT(captionBottom - captionTop, 4) << name << ": no caption under the maze";
+        EXPECT_LT(captionBottom, page.height() - 1) << name << ": the caption runs off the page";
+    }
+}
+
+}  // namespace
+}  // namespace tolvane::testing
