@@ -23,15 +23,16 @@ LEVELS = {1: (8, 15, 19), 2: (13, 29, 35), 3: (21, 49, 59), 4: (31, 77, 91), 5: 
 def every_level(work):
     for level, (side, shortest, longest) in LEVELS.items():
         pdf = os.path.join(work, f"level{level}.pdf")
-        status, _, err = ce.run("--export", pdf, "--level", str(level), "--count", "2", "--per-page", "2")
-        check(status == 0 and not err and page_count(pdf) == 1, f"--level {level}: status {status}, {err!r}")
+        # The figures are the teacher's: they are printed in the answer key, not on the child's page.
+        status, _, err = ce.run("--export", pdf, "--level", str(level), "--count", "2", "--per-page", "2", "--solution")
+        check(status == 0 and not err and page_count(pdf) == 2, f"--level {level}: status {status}, {err!r}")
         if status != 0:
             continue
         text = text_of(pdf)
-        codes = re.findall(r"Maze ((\d+)x(\d+)-[0-9A-Z-]+|[0-9A-Z]{5}-[0-9A-Z]{5})", text)
+        codes = re.findall(r"Maze ((\d+)x(\d+)-[0-9A-Z-]+|[0-9A-Z]{5}-[0-9A-Z]{5})", text)  # puzzles, then the key
         sizes = {(int(w), int(h)) if w else (21, 21) for _, w, h in codes}
         routes = [int(r) for r in re.findall(rf"Level {level} · route (\d+) cells", text)]
-        check(sizes == {(side, side)} and len(codes) == 2, f"--level {level}: mazes of {sizes}, codes {codes}")
+        check(sizes == {(side, side)} and len(codes) == 4, f"--level {level}: mazes of {sizes}, codes {codes}")
         check(len(routes) == 2 and all(shortest <= r <= longest for r in routes),
               f"--level {level}: routes {routes}, not 2 in {shortest}..{longest}")
 
@@ -60,12 +61,13 @@ def paper_in_any_case(work):
 
 
 def big_png(work):
-    # A maze too big for the window's square gets 4 pixels a cell, not the window's 358 pixels.
+    # A maze too big for the window's square gets 4 pixels a cell, not the window's 358 pixels, in
+    # a picture of its own shape.
     png = os.path.join(work, "big.png")
     status, _, err = ce.run("--export", png, "--size", "401x150")
     with open(png, "rb") as f:
         header = f.read(24) if status == 0 else b""
-    check(status == 0 and header[16:24] == (4 * 401 + 1).to_bytes(4, "big") * 2,
+    check(status == 0 and header[16:24] == (4 * 401 + 1).to_bytes(4, "big") + (4 * 150 + 1).to_bytes(4, "big"),
           f"a 401x150 PNG: status {status}, {err!r}, header {header[16:24].hex()}")
     # One whose cells in the window are 4 pixels or more keeps the window's picture.
     status, _, _ = ce.run("--export", png, "--size", "89x60")
