@@ -18,8 +18,13 @@ void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 
 void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const CellGeometry& g)
 {
+    DrawRouteSegments(s, surface, 0, lastSegment, g);
+}
+
+void DrawRouteSegments(const MazeState& s, Surface& surface, int firstSegment, int lastSegment, const CellGeometry& g)
+{
     surface.SetDrawWidth(kRouteWidth);
-    for (int i = 0; i <= lastSegment; ++i)
+    for (int i = firstSegment; i <= lastSegment; ++i)
         surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);

@@ -15,6 +15,9 @@ inline constexpr Colour kRouteColour = kRed;
 // Without a geometry, through the cells of the window's square.
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment);
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment, const CellGeometry& geometry);
+// Only segments firstSegment..lastSegment, for a picture that already shows the ones before.
+void DrawRouteSegments(const MazeState& state, Surface& surface, int firstSegment, int lastSegment,
+                       const CellGeometry& geometry);
 
 // Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
 // stops `timer` once StepCount reaches PathLen.

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "core/graph/Searches.h"
 #include "core/maze/SizedCode.h"
+#include "core/watch/Watch.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
@@ -86,6 +88,30 @@ struct Parser {
                                                            "With --export to a PNG: this many pixels a cell, 1 to 64, "
                                                            "instead of the window's picture; for big mazes."),
                                QCoreApplication::translate("CommandLine", "px")};
+    QCommandLineOption animate{
+        "animate",
+        QCoreApplication::translate("CommandLine",
+                                    "Write an animation of a maze to this file and exit, without opening a window: "
+                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size."),
+        QCoreApplication::translate("CommandLine", "file")};
+    QCommandLineOption animateWhat{"animate-what",
+                                   QCoreApplication::translate("CommandLine",
+                                                               "With --animate: build (the maze being built), search "
+                                                               "(a search finding its way) or route (the route drawn "
+                                                               "cell by cell, as the window's replay); route unless "
+                                                               "given."),
+                                   QCoreApplication::translate("CommandLine", "what")};
+    QCommandLineOption search{"search",
+                              QCoreApplication::translate("CommandLine",
+                                                          "With --animate-what search: depth-first (unless given), "
+                                                          "breadth-first, a-star, left-hand or dead-end-filling."),
+                              QCoreApplication::translate("CommandLine", "way")};
+    QCommandLineOption pace{"pace",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --animate: milliseconds a step, 1 to 1000; 50 unless "
+                                                        "given. Frames last at least 20 ms and are at most 2000, so a "
+                                                        "faster pace or a big maze plays several steps a frame."),
+                            QCoreApplication::translate("CommandLine", "ms")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -105,8 +131,8 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,  version, maze,    exportFile, count,   solution, size,     level,
-                title, noNameLine, perPage, paper,   pngCell, verbose,  platform, display};
+        return {help,  version,    maze,    exportFile, count,   solution,    size,   level,   title,   noNameLine,
+                perPage, paper, pngCell, animate,  animateWhat, search, pace, verbose, platform, display};
     }
 };
 
@@ -150,6 +176,51 @@ QList<HelpRow> KeyboardHelp()
     for (const KeyText& key : kKeys)
         rows.append({QCoreApplication::translate("CommandLine", key.keys), QCoreApplication::translate("CommandLine", key.what)});
     return rows;
+}
+
+// An --animate command line: a maze (by code, or new of a size), what to watch and the pace.
+Options ParseAnimate(const Parser& p, Options o)
+{
+    for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 does not go with --animate").arg(option->names().front()));
+    o.mode = Options::Mode::Export;
+    o.animateFile = p.parser.value(p.animate);
+    if (p.parser.isSet(p.size)) {
+        if (o.seed)
+            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not %3")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(Quoted(p.parser.value(p.size))));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.animateWhat)) {
+        o.animateWhat = p.parser.value(p.animateWhat);
+        if (!WatchKindNamed(o.animateWhat.toStdString()))
+            return Error(QCoreApplication::translate("CommandLine", "--animate-what takes build, search or route, not %1")
+                             .arg(Quoted(o.animateWhat)));
+    }
+    if (p.parser.isSet(p.search)) {
+        o.searchWay = p.parser.value(p.search);
+        if (o.animateWhat != QLatin1String("search"))
+            return Error(QCoreApplication::translate("CommandLine", "--search goes with --animate-what search"));
+        if (!FindSearch(o.searchWay.toStdString()))
+            return Error(QCoreApplication::translate("CommandLine", "--search takes depth-first, breadth-first, a-star, "
+                                                                    "left-hand or dead-end-filling, not %1")
+                             .arg(Quoted(o.searchWay)));
+    }
+    if (p.parser.isSet(p.pace)) {
+        bool ok = false;
+        o.paceMs = p.parser.value(p.pace).toInt(&ok);
+        if (!ok || o.paceMs < 1 || o.paceMs > 1000)
+            return Error(QCoreApplication::translate("CommandLine", "--pace takes a whole number from 1 to 1000, not %1")
+                             .arg(Quoted(p.parser.value(p.pace))));
+    }
+    return o;
 }
 
 QString ProgramName(const QStringList& arguments)
@@ -200,6 +271,11 @@ Options ParseCommandLine(const QStringList& arguments)
             return bad;
         }
     }
+    if (p.parser.isSet(p.animate))
+        return ParseAnimate(p, o);
+    for (const auto* option : {&p.animateWhat, &p.search, &p.pace})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --animate").arg(option->names().front()));
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
         for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})

@@ -17,7 +17,9 @@ namespace tolvane {
 // resolution instead of scaling pixels (which would blur walls or make them uneven).
 class ImageSurface final : public PenSurface {
 public:
-    ImageSurface(int width, int height, const QFont& font);
+    // Without keepStrokes it forgets each stroke once painted (a change of ratio then shows a
+    // blank picture): for pictures painted once at one ratio through millions of strokes.
+    ImageSurface(int width, int height, const QFont& font, bool keepStrokes = true);
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
@@ -38,6 +40,7 @@ private:
         QString text;
     };
     void Paint(const Stroke& stroke);
+    void Keep(Stroke stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
 
@@ -47,6 +50,7 @@ private:
     double scale_ = 1.0;
     QImage image_;
     std::vector<Stroke> strokes_;
+    bool keepStrokes_;
 };
 
 }  // namespace tolvane
