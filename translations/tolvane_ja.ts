@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>%1: unknown file type; the name must end in .gif or .webp</source>
+        <translation>%1: 不明なファイル形式です。名前は .gif か .webp で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>the animation would take %1 MB, more than the %2 MB allowed; choose a smaller maze or a faster pace</source>
+        <translation>アニメーションは %1 MB になり、上限の %2 MB を超えます。小さい迷路か速いペースを選んでください</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the GIF could not be made: %1</source>
+        <translation>GIF を作れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the WebP encoder could not start</source>
+        <translation>WebP エンコーダーを開始できませんでした</translation>
+    </message>
+    <message>
+        <source>the WebP could not be made: %1</source>
+        <translation>WebP を作れませんでした: %1</translation>
+    </message>
+</context>
+<context>
     <name>Code</name>
     <message>
         <source>codes never use the character %1</source>
@@ -255,6 +282,62 @@
     <message>
         <source>--paper takes a4 or letter, not %1</source>
         <translation>--paper には a4 か letter を指定します。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size.</source>
+        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size の新しい迷路。</translation>
+    </message>
+    <message>
+        <source>With --animate: build (the maze being built), search (a search finding its way) or route (the route drawn cell by cell, as the window&apos;s replay); route unless given.</source>
+        <translation>--animate と共に: build(迷路ができていく様子)、search(探索が道を見つける様子)、route(ウィンドウのリプレイのように1マスずつ描かれる道順)。指定がなければ route。</translation>
+    </message>
+    <message>
+        <source>what</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling.</source>
+        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling。</translation>
+    </message>
+    <message>
+        <source>way</source>
+        <translation>方法</translation>
+    </message>
+    <message>
+        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last at least 20 ms and are at most 2000, so a faster pace or a big maze plays several steps a frame.</source>
+        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは最短 20 ms、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --animate</source>
+        <translation>--%1 は --animate と一緒に使えません</translation>
+    </message>
+    <message>
+        <source>a maze code names its own size; leave out --size</source>
+        <translation>迷路コードは自身の大きさを含みます。--size を外してください</translation>
+    </message>
+    <message>
+        <source>--animate-what takes build, search or route, not %1</source>
+        <translation>--animate-what には build、search、route のいずれかを指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--search goes with --animate-what search</source>
+        <translation>--search は --animate-what search と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--search takes depth-first, breadth-first, a-star, left-hand or dead-end-filling, not %1</source>
+        <translation>--search には depth-first、breadth-first、a-star、left-hand、dead-end-filling のいずれかを指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--pace takes a whole number from 1 to 1000, not %1</source>
+        <translation>--pace には 1 から 1000 の整数を指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --animate</source>
+        <translation>--%1 は --animate と一緒に使います</translation>
     </message>
 </context>
 <context>
