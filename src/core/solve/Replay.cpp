@@ -19,6 +19,10 @@ void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const CellGeometry& g)
 {
     DrawRouteSegments(s, surface, 0, lastSegment, g);
+    // A letter bigger than its cell lies under the route's first and last segments; printed
+    // again it stays readable. A 17-pixel cell holds its letter beside the route.
+    if (g.cell < kCell)
+        PrintMarks(s, surface, g);
 }
 
 void DrawRouteSegments(const MazeState& s, Surface& surface, int firstSegment, int lastSegment, const CellGeometry& g)
@@ -28,10 +32,6 @@ void DrawRouteSegments(const MazeState& s, Surface& surface, int firstSegment, i
         surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
                      kRouteColour);
     surface.SetDrawWidth(kPlainWidth);
-    // A letter bigger than its cell lies under the route's first and last segments; printed
-    // again it stays readable. A 17-pixel cell holds its letter beside the route.
-    if (g.cell < kCell)
-        PrintMarks(s, surface, g);
 }
 
 void ReplayTick(MazeState& s, Surface& surface, Switch& timer)

@@ -117,8 +117,10 @@ void StepPlayer::PaintCell(Surface& surface, CellId c)
             FillCorner(surface, g_, cx, cy, same ? colour : kWhite);
         }
     }
-    const int reach = (kMarkReach + g_.cell - 1) / g_.cell;
-    if ((x <= reach && y <= reach) || (x >= shown_.LastX() - reach && y >= shown_.LastY() - reach))
+    // In the order the finished picture has them: the letters, the route, and over a route in
+    // cells too small to keep it beside them, the letters again.
+    const bool near = NearMarks(c);
+    if (near)
         PrintMarks(shown_, surface, g_);
     for (std::size_t i = 0; i < path_.size(); ++i) {
         if (path_[i] != c)
@@ -129,6 +131,17 @@ void StepPlayer::PaintCell(Surface& surface, CellId c)
             DrawRouteSegments(shown_, surface, std::max(at - 1, 0), last, g_);
         break;
     }
+    if (near && g_.cell < kCell)
+        PrintMarks(shown_, surface, g_);
+}
+
+// Whether S's or G's letter may reach into the cell: then it is printed again over it.
+bool StepPlayer::NearMarks(CellId c) const
+{
+    const int x = c % shown_.Width();
+    const int y = c / shown_.Width();
+    const int reach = (kMarkReach + g_.cell - 1) / g_.cell;
+    return (x <= reach && y <= reach) || (x >= shown_.LastX() - reach && y >= shown_.LastY() - reach);
 }
 
 void StepPlayer::Mark(CellId c, std::uint8_t mark)
@@ -153,10 +166,13 @@ void StepPlayer::ExtendPath(Surface& surface, CellId c, bool paint)
     path_.push_back(c);
     shown_.PathX(at) = To16(c % shown_.Width());
     shown_.PathY(at) = To16(c / shown_.Width());
-    if (paint)
+    if (paint) {
         PaintCell(surface, c);
-    else if (at > 0)
+    } else if (at > 0) {
         DrawRouteSegments(shown_, surface, at - 1, at - 1, g_);
+        if (g_.cell < kCell && (NearMarks(c) || NearMarks(path_[static_cast<std::size_t>(at) - 1])))
+            PrintMarks(shown_, surface, g_);
+    }
 }
 
 void StepPlayer::Build(Surface& surface, const StepEvent& step)

@@ -54,6 +54,7 @@ public:
 private:
     Colour CellColour(CellId cell) const;
     void PaintCell(Surface& surface, CellId cell);
+    bool NearMarks(CellId cell) const;
     void Mark(CellId cell, std::uint8_t mark);
     void ErasePath(Surface& surface);
     void ExtendPath(Surface& surface, CellId cell, bool paint);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "qt/paper/Pictures.h"
+#include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/QtColour.h"
@@ -21,28 +22,33 @@ constexpr int kFirstHoldMs = 500;
 constexpr int kBeforeLastHoldMs = 1000;  // the search's last state, before the clean picture
 constexpr int kLastHoldMs = 3000;
 
-// The rectangle in which two pictures of one size differ; empty when they are the same.
-QRect Changed(const QImage& before, const QImage& now)
+// The rectangle in which two pictures of one size differ, looking only within `within`
+// (outside it they are the same); empty when they are the same.
+QRect Changed(const QImage& before, const QImage& now, const QRect& within)
 {
-    const int rowBytes = now.width() * 4;
-    int top = 0;
-    while (top < now.height() && std::memcmp(before.constScanLine(top), now.constScanLine(top), rowBytes) == 0)
-        ++top;
-    if (top == now.height())
+    if (within.isEmpty())
         return {};
-    int bottom = now.height() - 1;
-    while (std::memcmp(before.constScanLine(bottom), now.constScanLine(bottom), rowBytes) == 0)
+    const int x0 = within.left();
+    const auto rowBytes = static_cast<std::size_t>(within.width()) * 4;
+    auto sameRow = [&](int y) { return std::memcmp(before.constScanLine(y) + x0 * 4, now.constScanLine(y) + x0 * 4, rowBytes) == 0; };
+    int top = within.top();
+    while (top <= within.bottom() && sameRow(top))
+        ++top;
+    if (top > within.bottom())
+        return {};
+    int bottom = within.bottom();
+    while (sameRow(bottom))
         --bottom;
-    int left = now.width();
-    int right = -1;
+    int left = within.right() + 1;
+    int right = x0 - 1;
     for (int y = top; y <= bottom; ++y) {
         const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
         const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
-        int x = 0;
+        int x = x0;
         while (x < left && a[x] == b[x])
             ++x;
         left = std::min(left, x);
-        int r = now.width() - 1;
+        int r = within.right();
         while (r > right && a[r] == b[r])
             --r;
         right = std::max(right, r);
@@ -59,9 +65,10 @@ public:
     {
     }
 
-    void Offer(const QImage& now, int durationMs)
+    // `now` differs from the last frame offered only within `within`.
+    void Offer(const QImage& now, const QRect& within, int durationMs)
     {
-        const QRect changed = Changed(pending_, now);
+        const QRect changed = Changed(pending_, now, within);
         if (changed.isEmpty()) {
             duration_ += durationMs;
             return;
@@ -86,13 +93,20 @@ private:
     int duration_;
 };
 
-std::vector<QRgb> Palette()
+// The colours a kind of animation draws: the fewer, the fewer bits each pixel takes.
+std::vector<QRgb> Palette(WatchKind kind)
 {
     std::vector<QRgb> colours;
-    for (Colour c : {kWhite, kBlack, kRed, kBlue, kVisitedColour, kGivenUpColour, kJoinedColour})
+    for (Colour c : {kWhite, kBlack, kRed, kBlue})
         colours.push_back(ToQRgb(c));
-    for (Colour c : RegionColours())
-        colours.push_back(ToQRgb(c));
+    if (kind == WatchKind::Search)
+        for (Colour c : {kVisitedColour, kGivenUpColour})
+            colours.push_back(ToQRgb(c));
+    if (kind == WatchKind::Build) {
+        colours.push_back(ToQRgb(kJoinedColour));
+        for (Colour c : RegionColours())
+            colours.push_back(ToQRgb(c));
+    }
     return colours;
 }
 
@@ -132,24 +146,26 @@ std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, i
         return QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp").arg(path);
     const AnimationCanvas canvas = AnimationCanvasFor(player.Finished().size);
     const QSize size(canvas.side, canvas.side);
-    ImageSurface surface(canvas.side, canvas.side, WindowFont(), false);
-    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette()) : WebpEncoder(size);
+    ImageSurface picture(canvas.side, canvas.side, WindowFont(), false);
+    DirtySurface surface(picture, size);
+    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player.Kind())) : WebpEncoder(size);
 
     const AnimationPace pace = PaceFor(player.Count(), paceMs);
     player.DrawFirst(surface);
-    FrameQueue frames(*encoder, surface.image(), std::max(kFirstHoldMs, pace.frameMs));
+    surface.Take();
+    FrameQueue frames(*encoder, picture.image(), std::max(kFirstHoldMs, pace.frameMs));
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
             ++played;
         if (played == 0)
             break;
-        frames.Offer(surface.image(), pace.frameMs);
+        frames.Offer(picture.image(), surface.Take(), pace.frameMs);
     }
     if (player.Kind() != WatchKind::Route)
         frames.Lengthen(kBeforeLastHoldMs);
     player.DrawLast(surface);
-    frames.Offer(surface.image(), kLastHoldMs);
+    frames.Offer(picture.image(), surface.Take(), kLastHoldMs);
     frames.Flush();
 
     QString error;
