@@ -339,6 +339,26 @@
         <source>--%1 goes with --animate</source>
         <translation>--%1 は --animate と一緒に使います</translation>
     </message>
+    <message>
+        <source>Watch the maze shown being built: its regions growing in their colours, then linked.</source>
+        <translation>表示中の迷路ができていく様子を見る: 色分けされた領域が育ち、つながっていきます。</translation>
+    </message>
+    <message>
+        <source>Watch the search find its way (the search chosen under Watch, Search With), with every way&apos;s count of cells visited beside it.</source>
+        <translation>探索が道を見つける様子を見る(「見る」→「探索の方法」で選んだ探索)。横に各方法の訪れたマス数を並べます。</translation>
+    </message>
+    <message>
+        <source>While watching: slower or faster, from a step a second to a step a millisecond; 50 ms a step unless changed.</source>
+        <translation>見ている間: 遅く/速く。1秒に1手から1ミリ秒に1手まで。変えなければ1手 50 ミリ秒。</translation>
+    </message>
+    <message>
+        <source>While watching: pause or go on; one step at a time.</source>
+        <translation>見ている間: 一時停止/再開。1手ずつ進める。</translation>
+    </message>
+    <message>
+        <source>While watching: jump to the end.</source>
+        <translation>見ている間: 最後まで飛ばす。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -703,6 +723,123 @@ Escで終了。</translation>
     <message>
         <source>Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).</source>
         <translation>Tolvane: ボタンの文字を表示できるフォントがインストールされていません。fonts-vlgothic（または fonts-noto-cjk）をインストールしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>Watch</name>
+    <message>
+        <source>depth-first</source>
+        <translation>深さ優先</translation>
+    </message>
+    <message>
+        <source>breadth-first</source>
+        <translation>幅優先</translation>
+    </message>
+    <message>
+        <source>A*</source>
+        <translation>A*</translation>
+    </message>
+    <message>
+        <source>left hand</source>
+        <translation>左手法</translation>
+    </message>
+    <message>
+        <source>dead-end filling</source>
+        <translation>行き止まり埋め</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>linking regions</source>
+        <translation>領域をつないでいます</translation>
+    </message>
+    <message>
+        <source>growing regions</source>
+        <translation>領域を育てています</translation>
+    </message>
+    <message>
+        <source>backing up from a dead end</source>
+        <translation>行き止まりから戻っています</translation>
+    </message>
+    <message>
+        <source>drawing the route</source>
+        <translation>道順を描いています</translation>
+    </message>
+    <message>
+        <source>trying a way</source>
+        <translation>道を試しています</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>見る(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Watch It Being &amp;Built</source>
+        <translation>できていく様子を見る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Watch the &amp;Search</source>
+        <translation>探索を見る(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Search &amp;With</source>
+        <translation>探索の方法(&amp;W)</translation>
+    </message>
+    <message>
+        <source>S&amp;lower</source>
+        <translation>遅く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>速く(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>One S&amp;tep</source>
+        <translation>1手進める(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Jump to the &amp;End</source>
+        <translation>最後まで(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
+    <message>
+        <source>Cells visited:</source>
+        <translation>訪れたマス:</translation>
+    </message>
+    <message>
+        <source>
+Route: %1 cells</source>
+        <translation>
+道順: %1 マス</translation>
+    </message>
+    <message>
+        <source>The maze is built</source>
+        <translation>迷路ができました</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1、%3 手中 %2 手目</translation>
+    </message>
+    <message>
+        <source>Route found, %1 cells; %2 cells visited</source>
+        <translation>道順が見つかりました。%1 マス、訪れたマス %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cells visited</source>
+        <translation>%1、訪れたマス %2</translation>
     </message>
 </context>
 <context>

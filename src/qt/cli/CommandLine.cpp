@@ -162,6 +162,13 @@ constexpr KeyText kKeys[] = {
     {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
                                            "the open sides), for screen readers.")},
     {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
+    {"B", QT_TRANSLATE_NOOP("CommandLine", "Watch the maze shown being built: its regions growing in their colours, then linked.")},
+    {"F", QT_TRANSLATE_NOOP("CommandLine", "Watch the search find its way (the search chosen under Watch, Search With), with "
+                                           "every way's count of cells visited beside it.")},
+    {"-, +", QT_TRANSLATE_NOOP("CommandLine", "While watching: slower or faster, from a step a second to a step a "
+                                              "millisecond; 50 ms a step unless changed.")},
+    {"K, .", QT_TRANSLATE_NOOP("CommandLine", "While watching: pause or go on; one step at a time.")},
+    {"End", QT_TRANSLATE_NOOP("CommandLine", "While watching: jump to the end.")},
     {"Ctrl+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze as a picture, with its code as text.")},
     {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
     {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},

@@ -89,6 +89,21 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
+    watch_ = new WatchController(
+        *this, WatchWindow{surface_, [this] { update(); }, [this](const QString& words) { picture_.Announce(words); },
+                           [this]() -> const MazeState* { return HasMaze() ? &program_.state() : nullptr; },
+                           [this]() -> std::optional<SizedSeed> {
+                               return seed_ ? std::optional(SizedSeed{*seed_, program_.state().size}) : std::nullopt;
+                           },
+                           [this] {
+                               Handle("Play_Watch", [this] {
+                                   Timer1.stop();
+                                   program_.Play_Stop();
+                                   routeShown_ = false;
+                               });
+                           },
+                           [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; }});
+    menu_->Menu().addMenu(&watch_->Menu());
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -162,6 +177,8 @@ void Form1::Handle(const char* name, Handler&& handler)
     picture_.Follow(name, program_.state(), MazeCode());
     if (play_)
         play_->Follow(name);
+    if (watch_)
+        watch_->Follow(name);
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault
