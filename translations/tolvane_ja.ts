@@ -359,6 +359,10 @@
         <source>While watching: jump to the end.</source>
         <translation>見ている間: 最後まで飛ばす。</translation>
     </message>
+    <message>
+        <source>While playing: show and say the next step of the shortest route from the marker, for a moment; the result at G counts the hints taken.</source>
+        <translation>プレイ中: マーカーから最短経路の次の一歩を少しの間表示して読み上げます。G での結果にヒントの回数が入ります。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -674,6 +678,24 @@ Escで終了。</translation>
     <message>
         <source>Row %1, column %2, %3 moves: %4</source>
         <translation>%1行目、%2列目、%3手: %4</translation>
+    </message>
+    <message>
+        <source>
+Hints: %1</source>
+        <translation>
+ヒント %1</translation>
+    </message>
+    <message>
+        <source>Hints taken: %1.</source>
+        <translation>ヒント %1 回。</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <translation>ヒント: %1</translation>
+    </message>
+    <message>
+        <source>no hint here</source>
+        <translation>ここではヒントはありません</translation>
     </message>
 </context>
 <context>

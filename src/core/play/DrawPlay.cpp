@@ -1,6 +1,7 @@
 // The picture of a game.
 #include "core/play/DrawPlay.h"
 
+#include "core/render/CellFill.h"
 #include "core/render/DrawMaze.h"
 
 namespace tolvane {
@@ -21,6 +22,16 @@ void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const C
     surface.SetDrawWidth(kMarkerSide);
     surface.Line(centre, centre, EndPoint::Absolute, kMarkerColour);
     surface.SetDrawWidth(1);
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+void DrawHint(const MazeState&, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry)
+{
+    const Cell to = Step(play.Marker(), next);
+    FillCell(surface, geometry, to.x, to.y, kHintColour);
 }
 
 }  // namespace tolvane

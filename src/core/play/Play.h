@@ -69,6 +69,11 @@ public:
     int Moves() const { return moves_; }
     // Cells of the shortest route from S to G, known once G is reached.
     int ShortestCells() const { return shortestCells_; }
+
+    // The first step of the shortest route from the marker to G, counted as a hint taken;
+    // nothing when not playing or already at G.
+    std::optional<Direction> Hint(const MazeState& maze);
+    int Hints() const { return hints_; }
     PlayClock& clock() { return clock_; }
     const PlayClock& clock() const { return clock_; }
 
@@ -80,6 +85,7 @@ private:
     std::vector<Cell> trail_{StartCell()};
     int moves_ = 0;
     int shortestCells_ = 0;
+    int hints_ = 0;
     bool active_ = false;
     bool finished_ = false;
     PlayClock clock_;

@@ -1,6 +1,8 @@
 // The event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
+#include <optional>
+
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
@@ -44,6 +46,10 @@ public:
     MoveOutcome Play_Move(Direction direction, Millis now);
     // Leaves the game and shows the maze alone.
     void Play_Stop();
+    // Shows the cell the marker should go to next on the shortest route, and gives its
+    // direction (counted as a hint taken); Play_Redraw takes it away again.
+    std::optional<Direction> Play_Hint();
+    void Play_Redraw();
     // The player left or came back to the window: the clock stands still meanwhile.
     void Play_Away(bool away, Millis now) { play_.clock().SetAway(away, now); }
 

@@ -161,6 +161,8 @@ constexpr KeyText kKeys[] = {
      QT_TRANSLATE_NOOP("CommandLine", "While playing: move the marker one cell.")},
     {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
                                            "the open sides), for screen readers.")},
+    {"H", QT_TRANSLATE_NOOP("CommandLine", "While playing: show and say the next step of the shortest route from the "
+                                           "marker, for a moment; the result at G counts the hints taken.")},
     {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
     {"B", QT_TRANSLATE_NOOP("CommandLine", "Watch the maze shown being built: its regions growing in their colours, then linked.")},
     {"F", QT_TRANSLATE_NOOP("CommandLine", "Watch the search find its way (the search chosen under Watch, Search With), with "

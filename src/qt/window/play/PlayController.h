@@ -46,6 +46,8 @@ private:
     void Start();
     void Leave();
     void Move(Direction direction);
+    // H: the next step of the shortest route from the marker, shown for a moment and said.
+    void Hint();
     // Moves the marker towards `target` one open side at a time, as far as the walls allow.
     void Walk(Cell target);
     void Away();
@@ -62,6 +64,7 @@ private:
     QAction play_;
     QLabel status_;
     QTimer refresh_;
+    QTimer hintShown_;
     QElapsedTimer clock_;
     QPointer<QWidget> focusBefore_;  // the button to give the focus back to
     bool dragging_ = false;

@@ -56,7 +56,8 @@ QString StatusText(const Play& play, Millis elapsed)
         return QCoreApplication::translate("Play", "G reached!\n\nTime %1\nMoves %2\n\nShortest route:\n%3 cells")
             .arg(ClockText(elapsed, true))
             .arg(play.Moves())
-            .arg(play.ShortestCells());
+            .arg(play.ShortestCells()) +
+               (play.Hints() > 0 ? QCoreApplication::translate("Play", "\nHints: %1").arg(play.Hints()) : QString());
     QString text = QCoreApplication::translate("Play", "Time %1\nMoves %2").arg(ClockText(elapsed)).arg(play.Moves());
     if (play.clock().Paused())
         text += QLatin1String("\n\n") + QCoreApplication::translate("Play", "Paused");
@@ -87,9 +88,11 @@ QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, 
         return QCoreApplication::translate("Play", "back, %1").arg(CellWords(maze, play.Marker()));
     case MoveOutcome::Reached:
         return QCoreApplication::translate("Play", "G reached in %1 moves, time %2. The shortest route is %3 cells.")
-            .arg(play.Moves())
-            .arg(ClockText(elapsed, true))
-            .arg(play.ShortestCells());
+                   .arg(play.Moves())
+                   .arg(ClockText(elapsed, true))
+                   .arg(play.ShortestCells()) +
+               (play.Hints() > 0 ? QLatin1Char(' ') + QCoreApplication::translate("Play", "Hints taken: %1.").arg(play.Hints())
+                                 : QString());
     case MoveOutcome::Blocked:
         return QCoreApplication::translate("Play", "wall: no way %1").arg(DirectionWord(direction));
     case MoveOutcome::Ignored:
@@ -113,6 +116,16 @@ QString WhereWords(const MazeState& maze, const Play& play, Millis elapsed)
         .arg(play.Marker().x + 1)
         .arg(play.Moves())
         .arg(CellWords(maze, play.Marker()));
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+QString HintWords(std::optional<Direction> next)
+{
+    return next ? QCoreApplication::translate("Play", "hint: %1").arg(DirectionWord(*next))
+                : QCoreApplication::translate("Play", "no hint here");
 }
 
 }  // namespace tolvane
