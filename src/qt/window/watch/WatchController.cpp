@@ -129,8 +129,8 @@ void WatchController::Update()
     search_.setEnabled(maze);
     for (QAction* action : {&pause_, &step_, &end_})
         action->setEnabled(Watching());
-    slower_.setEnabled(pace_ > 0);
-    faster_.setEnabled(pace_ + 1 < std::size(kWatchPaces));
+    slower_.setEnabled(maze && pace_ > 0);
+    faster_.setEnabled(maze && pace_ + 1 < std::size(kWatchPaces));
     pause_.setChecked(paused_);
 }
 

@@ -62,6 +62,9 @@ public:
     // Enables what has something to act on.
     void Update();
 
+    // Pause, One Step and Jump to the End: enabled only while something is being watched.
+    QList<QAction*> SteeringActions() { return {&pause_, &step_, &end_}; }
+
     bool Watching() const { return player_ != nullptr; }
     bool Paused() const { return paused_; }
     int PaceMs() const { return kWatchPaces[pace_]; }
