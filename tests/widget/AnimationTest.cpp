@@ -83,6 +83,17 @@ std::vector<Frame> ReadWebp(const QString& path)
     return frames;
 }
 
+// The smallest rectangle holding every pixel in which two pictures differ.
+QRect Differing(const QImage& a, const QImage& b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 struct Written {
     MazeState maze;
     std::size_t steps;
@@ -111,6 +122,7 @@ TEST(Animation, TheRoutesGifHasAFrameACellAtThePaceEachTheRectangleThatChangedAn
     for (std::size_t i = 1; i + 1 < w.frames.size(); ++i) {
         EXPECT_EQ(w.frames[i].ms, 50);
         EXPECT_LE(w.frames[i].stored.width() * w.frames[i].stored.height(), (kCell + 3) * 3) << i;
+        EXPECT_EQ(w.frames[i].stored, Differing(w.frames[i - 1].picture, w.frames[i].picture)) << i;
     }
     EXPECT_EQ(w.frames.back().ms, 3050);
     EXPECT_EQ(w.frames.back().picture, PictureImage(w.maze, Answer::Shown).convertToFormat(QImage::Format_RGB32));
