@@ -435,6 +435,10 @@
         <source>While playing: show and say the next step of the shortest route from the marker, for a moment; the result at G counts the hints taken.</source>
         <translation>プレイ中: マーカーから最短経路の次の一歩を少しの間表示して読み上げます。G での結果にヒントの回数が入ります。</translation>
     </message>
+    <message>
+        <source>--animate shows one maze; --maze names %1</source>
+        <translation>--animate で扱える迷路は一つです。--maze には %1 個あります</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -803,8 +807,6 @@ Shortest route:
         <translation>%1手、%2でGに到着。最短経路でした。</translation>
     </message>
     <message>
-        <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
-        <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
         <source>
 Hints: %1</source>
         <translation>
@@ -821,6 +823,10 @@ Hints: %1</source>
     <message>
         <source>no hint here</source>
         <translation>ここではヒントはありません</translation>
+    </message>
+    <message>
+        <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
+        <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
     </message>
 </context>
 <context>
