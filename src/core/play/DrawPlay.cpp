@@ -52,14 +52,11 @@ Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
     return {};
 }
 
-}  // namespace tolvane
-
-namespace tolvane {
-
-void DrawHint(const MazeState&, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry)
+void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry)
 {
     const Cell to = Step(play.Marker(), next);
     FillCell(surface, geometry, to.x, to.y, kHintColour);
+    PrintMarks(maze, surface, geometry);  // G, when the hint is its cell, stays readable
 }
 
 }  // namespace tolvane

@@ -98,14 +98,14 @@ std::optional<Direction> Program::Play_Hint()
 {
     const auto next = play_.Hint(state_);
     if (next)
-        DrawHint(state_, play_, *next, p_.surface, CellGeometry::For(state_.size));
+        DrawHint(state_, play_, *next, p_.surface, Geometry());
     return next;
 }
 
 void Program::Play_Redraw()
 {
     if (play_.Active())
-        DrawPlay(state_, play_, p_.surface, CellGeometry::For(state_.size));
+        DrawPlay(state_, play_, p_.surface, Geometry());
 }
 
 void Program::Play_Stop()

@@ -123,7 +123,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                    routeShown_ = false;
                                });
                            },
-                           [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; }});
+                           [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
+                           [this] { return program_.Geometry(); }});
     menu_->Menu().addMenu(&watch_->Menu());
 
     // The frame is drawn into the backing image before the window is first shown.
@@ -230,6 +231,8 @@ void Form1::Layout(QSize size, bool redraw)
     Command1.move(side_ + kButtonGap, Command1.y());
     Command2.move(side_ + kButtonGap, Command2.y());
     play_->PlaceStatus(side_ - 1);
+    if (watch_)
+        watch_->PlaceCounts(side_ - 1);
     Handle("Layout", [&] {
         surface_.Resize(size.width(), size.height());
         program_.SetSquare(side_ - 1);

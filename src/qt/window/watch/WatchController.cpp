@@ -11,6 +11,7 @@ namespace tolvane {
 namespace {
 
 constexpr QRect kCountsArea{362, 100, 98, 250};  // under the buttons, where a game shows its clock
+constexpr int kCountsGap = kCountsArea.left() - kSquare;  // from the picture's right line
 constexpr std::size_t kDefaultPaceIndex = 4;
 static_assert(kWatchPaces[kDefaultPaceIndex] == kWatchDefaultPace);
 
@@ -164,7 +165,7 @@ void WatchController::Start(WatchKind kind, std::vector<StepEvent> steps, const 
     stopping_ = true;
     shown_.stopOthers();
     stopping_ = false;
-    player_ = std::make_unique<StepPlayer>(maze, kind, std::move(steps), CellGeometry::For(maze.size));
+    player_ = std::make_unique<StepPlayer>(maze, kind, std::move(steps), shown_.geometry());
     player_->DrawFirst(shown_.surface);
     paused_ = false;
     sinceNotice_.invalidate();
@@ -257,11 +258,15 @@ void WatchController::Stop()
     Update();
 }
 
+void WatchController::PlaceCounts(int left) { counts_.move(left + kCountsGap, kCountsArea.top()); }
+
 void WatchController::Follow(std::string_view handler)
 {
     if (stopping_)
         return;
-    if (handler == "Command1_Click" || handler == "Command2_Click" || handler == "Play_Start")
+    // A new square (the window resized) has just drawn the maze again in its new cells: what was
+    // being played onto the old ones cannot go on there.
+    if (handler == "Command1_Click" || handler == "Command2_Click" || handler == "Play_Start" || handler == "Layout")
         Stop();
     Update();
 }

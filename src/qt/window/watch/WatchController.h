@@ -38,6 +38,7 @@ struct WatchWindow {
     std::function<std::optional<SizedSeed>()> seed;          // nothing when no code names the maze
     std::function<void()> stopOthers;                       // the replay and a game
     std::function<void(WatchKind)> finished;                // the last picture is drawn
+    std::function<CellGeometry()> geometry;                 // the cells of the picture as shown now
 };
 
 class WatchController final : public QObject {
@@ -56,6 +57,8 @@ public:
     void JumpToEnd();  // every step left, and the last picture
     // Stops without drawing: the window draws what comes next.
     void Stop();
+    // The counts stand beside the picture, whose right line is at `left`.
+    void PlaceCounts(int left);
 
     // One of the window's handlers ran: a new maze, the replay or a game ends the watching.
     void Follow(std::string_view handler);
