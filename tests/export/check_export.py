@@ -651,6 +651,8 @@ def animations(work):
                         (["--animate", gif, "--search", "a-star"], "--search goes with --animate-what search"),
                         (["--animate", gif, "--pace", "0"], "--pace takes a whole number from 1 to 1000"),
                         (["--animate", gif, "--export", png], "--export does not go with --animate"),
+                        (["--animate", gif, "--tile", "2x2"], "--tile does not go with --animate"),
+                        (["--animate", gif, "--maze", "3F7KQM2XWA,3F7KQM2XWA"], "--animate shows one maze"),
                         (["--pace", "20"], "--pace goes with --animate")):
         got, _, err = run(*args)
         check(got == 2 and len(err.strip().splitlines()) == 1 and words in err, f"{args}: {got} {err!r}")
