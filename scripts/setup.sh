@@ -14,6 +14,8 @@ shift || true
 packages=(
   build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   qt6-translations-l10n fonts-vlgothic
+  # animated GIF and WebP files
+  libgif-dev libwebp-dev pkg-config
 )
 case "$purpose" in
 run) ;;
@@ -25,6 +27,8 @@ test)
     libx11-dev libxtst-dev libxdamage-dev
     # tests against a real X server, and reading exported files back
     xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib poppler-utils xclip
+    # the animation benchmark's anchor (Python and Pillow)
+    python3-pil
     # what an ordinary desktop has, so the tests prove the program there: an accessibility bus,
     # a session bus and the Wayland platform plugin; weston for the Wayland test; cairo for the
     # export benchmark's anchor

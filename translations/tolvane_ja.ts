@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>%1: unknown file type; the name must end in .gif or .webp</source>
+        <translation>%1: 不明なファイル形式です。名前は .gif か .webp で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>the animation would take %1 MB, more than the %2 MB allowed; choose a smaller maze or a faster pace</source>
+        <translation>アニメーションは %1 MB になり、上限の %2 MB を超えます。小さい迷路か速いペースを選んでください</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the GIF could not be made: %1</source>
+        <translation>GIF を作れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the WebP encoder could not start</source>
+        <translation>WebP エンコーダーを開始できませんでした</translation>
+    </message>
+    <message>
+        <source>the WebP could not be made: %1</source>
+        <translation>WebP を作れませんでした: %1</translation>
+    </message>
+</context>
+<context>
     <name>Code</name>
     <message>
         <source>codes never use the character %1</source>
@@ -327,6 +354,90 @@
     <message>
         <source>--tile prints one maze across several sheets; leave out --per-page</source>
         <translation>--tile は 1 つの迷路を複数の用紙に印刷します。--per-page を外してください</translation>
+    </message>
+    <message>
+        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size.</source>
+        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size の新しい迷路。</translation>
+    </message>
+    <message>
+        <source>With --animate: build (the maze being built), search (a search finding its way) or route (the route drawn cell by cell, as the window&apos;s replay); route unless given.</source>
+        <translation>--animate と共に: build(迷路ができていく様子)、search(探索が道を見つける様子)、route(ウィンドウのリプレイのように1マスずつ描かれる道順)。指定がなければ route。</translation>
+    </message>
+    <message>
+        <source>what</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling.</source>
+        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling。</translation>
+    </message>
+    <message>
+        <source>way</source>
+        <translation>方法</translation>
+    </message>
+    <message>
+        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last at least 20 ms and are at most 2000, so a faster pace or a big maze plays several steps a frame.</source>
+        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは最短 20 ms、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --animate</source>
+        <translation>--%1 は --animate と一緒に使えません</translation>
+    </message>
+    <message>
+        <source>a maze code names its own size; leave out --size</source>
+        <translation>迷路コードは自身の大きさを含みます。--size を外してください</translation>
+    </message>
+    <message>
+        <source>--animate-what takes build, search or route, not %1</source>
+        <translation>--animate-what には build、search、route のいずれかを指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--search goes with --animate-what search</source>
+        <translation>--search は --animate-what search と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--search takes depth-first, breadth-first, a-star, left-hand or dead-end-filling, not %1</source>
+        <translation>--search には depth-first、breadth-first、a-star、left-hand、dead-end-filling のいずれかを指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--pace takes a whole number from 1 to 1000, not %1</source>
+        <translation>--pace には 1 から 1000 の整数を指定します(%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --animate</source>
+        <translation>--%1 は --animate と一緒に使います</translation>
+    </message>
+    <message>
+        <source>Watch the maze shown being built: its regions growing in their colours, then linked.</source>
+        <translation>表示中の迷路ができていく様子を見る: 色分けされた領域が育ち、つながっていきます。</translation>
+    </message>
+    <message>
+        <source>Watch the search find its way (the search chosen under Watch, Search With), with every way&apos;s count of cells visited beside it.</source>
+        <translation>探索が道を見つける様子を見る(「見る」→「探索の方法」で選んだ探索)。横に各方法の訪れたマス数を並べます。</translation>
+    </message>
+    <message>
+        <source>While watching: slower or faster, from a step a second to a step a millisecond; 50 ms a step unless changed.</source>
+        <translation>見ている間: 遅く/速く。1秒に1手から1ミリ秒に1手まで。変えなければ1手 50 ミリ秒。</translation>
+    </message>
+    <message>
+        <source>While watching: pause or go on; one step at a time.</source>
+        <translation>見ている間: 一時停止/再開。1手ずつ進める。</translation>
+    </message>
+    <message>
+        <source>While watching: jump to the end.</source>
+        <translation>見ている間: 最後まで飛ばす。</translation>
+    </message>
+    <message>
+        <source>While playing: show and say the next step of the shortest route from the marker, for a moment; the result at G counts the hints taken.</source>
+        <translation>プレイ中: マーカーから最短経路の次の一歩を少しの間表示して読み上げます。G での結果にヒントの回数が入ります。</translation>
+    </message>
+    <message>
+        <source>--animate shows one maze; --maze names %1</source>
+        <translation>--animate で扱える迷路は一つです。--maze には %1 個あります</translation>
     </message>
 </context>
 <context>
@@ -700,6 +811,24 @@ Shortest route:
         <translation>%1手、%2でGに到着。最短経路でした。</translation>
     </message>
     <message>
+        <source>
+Hints: %1</source>
+        <translation>
+ヒント %1</translation>
+    </message>
+    <message>
+        <source>Hints taken: %1.</source>
+        <translation>ヒント %1 回。</translation>
+    </message>
+    <message>
+        <source>hint: %1</source>
+        <translation>ヒント: %1</translation>
+    </message>
+    <message>
+        <source>no hint here</source>
+        <translation>ここではヒントはありません</translation>
+    </message>
+    <message>
         <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
         <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
     </message>
@@ -751,6 +880,123 @@ Shortest route:
     <message>
         <source>Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).</source>
         <translation>Tolvane: ボタンの文字を表示できるフォントがインストールされていません。fonts-vlgothic（または fonts-noto-cjk）をインストールしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>Watch</name>
+    <message>
+        <source>depth-first</source>
+        <translation>深さ優先</translation>
+    </message>
+    <message>
+        <source>breadth-first</source>
+        <translation>幅優先</translation>
+    </message>
+    <message>
+        <source>A*</source>
+        <translation>A*</translation>
+    </message>
+    <message>
+        <source>left hand</source>
+        <translation>左手法</translation>
+    </message>
+    <message>
+        <source>dead-end filling</source>
+        <translation>行き止まり埋め</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>linking regions</source>
+        <translation>領域をつないでいます</translation>
+    </message>
+    <message>
+        <source>growing regions</source>
+        <translation>領域を育てています</translation>
+    </message>
+    <message>
+        <source>backing up from a dead end</source>
+        <translation>行き止まりから戻っています</translation>
+    </message>
+    <message>
+        <source>drawing the route</source>
+        <translation>道順を描いています</translation>
+    </message>
+    <message>
+        <source>trying a way</source>
+        <translation>道を試しています</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>見る(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Watch It Being &amp;Built</source>
+        <translation>できていく様子を見る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Watch the &amp;Search</source>
+        <translation>探索を見る(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Search &amp;With</source>
+        <translation>探索の方法(&amp;W)</translation>
+    </message>
+    <message>
+        <source>S&amp;lower</source>
+        <translation>遅く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>速く(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>One S&amp;tep</source>
+        <translation>1手進める(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Jump to the &amp;End</source>
+        <translation>最後まで(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
+    <message>
+        <source>Cells visited:</source>
+        <translation>訪れたマス:</translation>
+    </message>
+    <message>
+        <source>
+Route: %1 cells</source>
+        <translation>
+道順: %1 マス</translation>
+    </message>
+    <message>
+        <source>The maze is built</source>
+        <translation>迷路ができました</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1、%3 手中 %2 手目</translation>
+    </message>
+    <message>
+        <source>Route found, %1 cells; %2 cells visited</source>
+        <translation>道順が見つかりました。%1 マス、訪れたマス %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 cells visited</source>
+        <translation>%1、訪れたマス %2</translation>
     </message>
 </context>
 <context>

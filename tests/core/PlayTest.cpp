@@ -100,6 +100,40 @@ TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
     EXPECT_EQ(MoveOutcome::Ignored, g.program.Play_Move(Towards(g.path.back(), g.path[g.path.size() - 2]), last + 1));
 }
 
+TEST(Play, AHintIsTheNextStepOfTheShortestRouteFromTheMarkerEvenOffItAndIsCounted)
+{
+    Game g(15);
+    // Off the route: into the first side corridor from S's route, then ask.
+    Cell off{-1, -1};
+    std::size_t from = 0;
+    for (std::size_t i = 0; i + 1 < g.path.size() && off.first < 0; ++i)
+        for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up}) {
+            const tolvane::Cell n = Step({g.path[i].first, g.path[i].second}, d);
+            const Cell c{n.x, n.y};
+            if (IsOpen(g.s, {g.path[i].first, g.path[i].second}, d) && c != g.path[i + 1] && (i == 0 || c != g.path[i - 1])) {
+                off = c;
+                from = i;
+                break;
+            }
+        }
+    ASSERT_GE(off.first, 0);
+    for (std::size_t i = 1; i <= from; ++i)
+        g.program.Play_Move(Towards(g.path[i - 1], g.path[i]), 0);
+    g.program.Play_Move(Towards(g.path[from], off), 0);
+    g.surface.Clear();
+    const auto back = g.program.Play_Hint();
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, Towards(off, g.path[from]));  // the way back to the route
+    EXPECT_EQ(CountLines(g.surface, kHintColour), 1u);
+    g.program.Play_Move(*back, 0);
+    const auto on = g.program.Play_Hint();
+    ASSERT_TRUE(on.has_value());
+    EXPECT_EQ(*on, Towards(g.path[from], g.path[from + 1]));
+    EXPECT_EQ(g.program.play().Hints(), 2);
+    g.program.Play_Start();
+    EXPECT_EQ(g.program.play().Hints(), 0);
+}
+
 TEST(Play, TheClockStandsStillWhileThePlayerIsAway)
 {
     PlayClock clock;

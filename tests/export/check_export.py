@@ -638,12 +638,32 @@ def failures_lose_nothing(work):
     check(status == 0 and os.stat(old).st_mode & 0o777 == 0o640, f"a replaced file has mode {os.stat(old).st_mode:o}")
 
 
+def animations(work):
+    """--animate writes a GIF whose last frame is the --export picture; its usage faults fail alone."""
+    gif, png = os.path.join(work, "route.gif"), os.path.join(work, "route.png")
+    status, _, err = run("--maze", "3F7KQM2XWA", "--animate", gif, "--pace", "30")
+    check(status == 0 and err == "", f"--animate: status {status}, {err!r}")
+    run("--maze", "3F7KQM2XWA", "--export", png, "--solution")
+    last = subprocess.run(["convert", gif, "-coalesce", "-delete", "0--2", "rgb:-"], capture_output=True).stdout
+    shown = subprocess.run(["convert", png, "rgb:-"], capture_output=True).stdout
+    check(len(last) > 0 and last == shown, "--animate: the GIF's last frame is not the exported picture")
+    for args, words in ((["--animate", gif, "--animate-what", "maze"], "--animate-what takes build, search or route"),
+                        (["--animate", gif, "--search", "a-star"], "--search goes with --animate-what search"),
+                        (["--animate", gif, "--pace", "0"], "--pace takes a whole number from 1 to 1000"),
+                        (["--animate", gif, "--export", png], "--export does not go with --animate"),
+                        (["--animate", gif, "--tile", "2x2"], "--tile does not go with --animate"),
+                        (["--animate", gif, "--maze", "3F7KQM2XWA,3F7KQM2XWA"], "--animate shows one maze"),
+                        (["--pace", "20"], "--pace goes with --animate")):
+        got, _, err = run(*args)
+        check(got == 2 and len(err.strip().splitlines()) == 1 and words in err, f"{args}: {got} {err!r}")
+
+
 if __name__ == "__main__":
     program, work = os.path.abspath(sys.argv[1]), sys.argv[2]
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, counts_within_bounds,
-                 help_needs_no_display, texts_and_codes, failures_lose_nothing):
+                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations):
         case(work)
     sys.exit(1 if failures else 0)

@@ -10,14 +10,14 @@ GraphRoute SearchDepthFirst(const MazeGraph& graph, const Passages& passages, St
     // The path being tried, and for each of its cells the next neighbour slot to try.
     std::vector<CellId>& path = result.cells;
     std::vector<std::size_t> next;
-    auto enter = [&](CellId c) {
+    auto enter = [&](CellId c, WallId through) {
         entered[static_cast<std::size_t>(c)] = 1;
         ++result.visited;
         path.push_back(c);
         next.push_back(0);
-        Report(sink, {StepKind::Enter, c});
+        Report(sink, {StepKind::Enter, c, through});
     };
-    enter(graph.start);
+    enter(graph.start, -1);
     while (!path.empty()) {
         const CellId c = path.back();
         if (c == graph.goal)
@@ -27,9 +27,9 @@ GraphRoute SearchDepthFirst(const MazeGraph& graph, const Passages& passages, St
         while (slot < links.size() && !(passages.Open(links[slot].wall) && !entered[static_cast<std::size_t>(links[slot].to)]))
             ++slot;
         if (slot < links.size()) {
-            const CellId to = links[slot].to;
+            const Link to = links[slot];
             ++slot;
-            enter(to);
+            enter(to.to, to.wall);
             continue;
         }
         Report(sink, {StepKind::BackUp, c});

@@ -9,8 +9,8 @@
 namespace tolvane {
 
 // What happened at one step. Builders report cells they take in and walls they open (and a
-// group, such as a region or a set, where they have one); searches report cells they enter,
-// back out of, and finally the route.
+// group, such as a region or a set, where they have one); searches report cells they enter
+// (with the wall they came through; none for S), back out of, and finally the route.
 enum class StepKind : std::uint8_t {
     Enter,    // a cell entered or taken into the maze
     BackUp,   // a cell left for good: a dead end backed out of, a walk erased

@@ -50,7 +50,7 @@ int RegionCount(MazeSize size)
     return static_cast<int>(std::max(1LL, rounded));
 }
 
-void SeedRegions(MazeState& s, RandomSource& random)
+void SeedRegions(MazeState& s, RandomSource& random, BuildObserver* observer)
 {
     // The first placement stores 0 and is wasted: one more than the regions is counted.
     const std::int32_t seedingEnd = RegionCount(s.size) + 1;
@@ -59,15 +59,17 @@ void SeedRegions(MazeState& s, RandomSource& random)
         const Cell c = DrawCell(s, random);
         if (s.Region(c.x, c.y) == 0) {
             s.Region(c.x, c.y) = filledCount;
+            if (observer != nullptr && filledCount != 0)
+                observer->Seeded(c.x, c.y, filledCount);
             ++filledCount;
         }
     } while (filledCount != seedingEnd);
 }
 
-void GrowRegions(MazeState& s, RandomSource& random)
+void GrowRegions(MazeState& s, RandomSource& random, BuildObserver* observer)
 {
     if (!DrawsFromWholeSquare(s))
-        return GrowFromFrontier(s, random, RegionCount(s.size));
+        return GrowFromFrontier(s, random, RegionCount(s.size), observer);
     const long long growingEnd = s.size.Cells() - RegionCount(s.size);  // the cells left after the seeds
     long long filledCount = 0;
     while (filledCount != growingEnd) {
@@ -81,14 +83,16 @@ void GrowRegions(MazeState& s, RandomSource& random)
         const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
         s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
         OpenWall(s, c, nb);
+        if (observer != nullptr)
+            observer->Grown(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
         ++filledCount;
     }
 }
 
-void LinkRegions(MazeState& s, RandomSource& random)
+void LinkRegions(MazeState& s, RandomSource& random, BuildObserver* observer)
 {
     if (!DrawsFromWholeSquare(s))
-        return LinkFromFrontier(s, random, RegionCount(s.size));
+        return LinkFromFrontier(s, random, RegionCount(s.size), observer);
     const int regions = RegionCount(s.size);
     SizedArray<std::uint8_t> linked(regions);  // one flag per region number; 0 is the border's
     linked(0) = true;
@@ -109,27 +113,30 @@ void LinkRegions(MazeState& s, RandomSource& random)
         const int r = RandomIndex(random.NextRandom(), choice.count);  // drawn even when none qualifies
         if (choice.count == 0)
             continue;
-        OpenWall(s, c, choice.Pick(r));
+        const Neighbour& nb = choice.Pick(r);
+        OpenWall(s, c, nb);
         linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
+        if (observer != nullptr)
+            observer->Linked(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
         --unlinked;
     }
 }
 
-void BuildMaze(MazeState& state, RandomSource& random)
+void BuildMaze(MazeState& state, RandomSource& random, BuildObserver* observer)
 {
     Reset(state);
     random.Randomize();
-    SeedRegions(state, random);
-    GrowRegions(state, random);
-    LinkRegions(state, random);
+    SeedRegions(state, random, observer);
+    GrowRegions(state, random, observer);
+    LinkRegions(state, random, observer);
 }
 
-MazeState MazeFromSeed(std::uint64_t seed, MazeSize size)
+MazeState MazeFromSeed(std::uint64_t seed, MazeSize size, BuildObserver* observer)
 {
     ClockRandom random;
     random.QueueSeed(seed);
     MazeState state(size);
-    BuildMaze(state, random);
+    BuildMaze(state, random, observer);
     return state;
 }
 

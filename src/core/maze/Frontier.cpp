@@ -91,7 +91,7 @@ private:
 
 }  // namespace
 
-void GrowFromFrontier(MazeState& s, RandomSource& random, int regions)
+void GrowFromFrontier(MazeState& s, RandomSource& random, int regions, BuildObserver* observer)
 {
     CellList list(s);
     const auto hasRegion = [&](const Neighbour& n, Cell c) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; };
@@ -108,6 +108,8 @@ void GrowFromFrontier(MazeState& s, RandomSource& random, int regions)
         const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
         s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
         OpenWall(s, c, nb);
+        if (observer != nullptr)
+            observer->Grown(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
         list.Remove(position);
         for (const Neighbour& n : kNeighbours)
             if (Inside(s, c.x + n.dx, c.y + n.dy) && !hasRegion(n, c))
@@ -115,7 +117,7 @@ void GrowFromFrontier(MazeState& s, RandomSource& random, int regions)
     }
 }
 
-void LinkFromFrontier(MazeState& s, RandomSource& random, int regions)
+void LinkFromFrontier(MazeState& s, RandomSource& random, int regions, BuildObserver* observer)
 {
     std::vector<std::uint8_t> linked(static_cast<std::size_t>(regions) + 1);
     const auto joined = [&](std::int32_t region) { return linked.at(static_cast<std::size_t>(region)) != 0; };
@@ -144,8 +146,11 @@ void LinkFromFrontier(MazeState& s, RandomSource& random, int regions)
             const int ny = c.y + n.dy;
             return Inside(s, nx, ny) && joined(s.Region(nx, ny));
         });
-        OpenWall(s, c, choice.Pick(RandomIndex(random.NextRandom(), choice.count)));
+        const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
+        OpenWall(s, c, nb);
         linked[static_cast<std::size_t>(s.Region(c.x, c.y))] = 1;
+        if (observer != nullptr)
+            observer->Linked(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
         --unlinked;
         walk.AddNeighbours(s, c, list, joined);
     }

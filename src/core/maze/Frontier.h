@@ -1,6 +1,7 @@
 // Growing and linking for mazes bigger than 21 x 21: draws from the cells that may qualify.
 #pragma once
 
+#include "core/maze/BuildSteps.h"
 #include "core/maze/MazeState.h"
 #include "core/platform/Controls.h"
 
@@ -17,12 +18,12 @@ namespace tolvane {
 // (column by column) and takes new cells at its end; a taken or dropped entry is replaced by
 // the list's last one. Every step of that belongs to the maze a seed names.
 
-// Both take the number of regions that seeding made.
+// Both take the number of regions that seeding made, and tell `observer` (if any) what they do as BuildMaze does.
 // Growing: the list holds the empty cells next to a region. None is ever dropped.
-void GrowFromFrontier(MazeState& state, RandomSource& random, int regions);
+void GrowFromFrontier(MazeState& state, RandomSource& random, int regions, BuildObserver* observer);
 
 // Linking: the list holds the cells of unjoined regions next to a joined region inside the
 // square; when a region is joined, the neighbours of all its cells join the list.
-void LinkFromFrontier(MazeState& state, RandomSource& random, int regions);
+void LinkFromFrontier(MazeState& state, RandomSource& random, int regions, BuildObserver* observer);
 
 }  // namespace tolvane

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/render/CellFill.h"
 #include "core/render/DrawMaze.h"
 
 namespace tolvane {
@@ -49,6 +50,13 @@ Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
         return {g.Corner(c.x, c.y), g.Corner(c.x + 1, c.y)};
     }
     return {};
+}
+
+void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry)
+{
+    const Cell to = Step(play.Marker(), next);
+    FillCell(surface, geometry, to.x, to.y, kHintColour);
+    PrintMarks(maze, surface, geometry);  // G, when the hint is its cell, stays readable
 }
 
 }  // namespace tolvane

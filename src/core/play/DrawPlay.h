@@ -40,4 +40,8 @@ Segment WallSide(const CellGeometry& geometry, Cell cell, Direction direction);
 void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry,
               Answer answer = Answer::Hidden);
 
+// A hint over the game as drawn: the cell the marker should go to next, filled green.
+inline constexpr Colour kHintColour = 0x50C850;
+void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry);
+
 }  // namespace tolvane

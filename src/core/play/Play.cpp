@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/graph/Rectangle.h"
+#include "core/graph/Searches.h"
 #include "core/maze/Openings.h"
 #include "core/solve/Search.h"
 
@@ -44,6 +46,24 @@ void Play::Start(const MazeState&)
 {
     Clear();
     active_ = true;
+}
+
+std::optional<Direction> Play::Hint(const MazeState& maze)
+{
+    if (!active_ || finished_)
+        return std::nullopt;
+    MazeGraph graph = RectangleGraph(maze.size);
+    graph.start = RectangleCell(maze.size, Marker().x, Marker().y);
+    const GraphRoute route = SearchBreadthFirst(graph, PassagesOf(maze));
+    if (route.cells.size() < 2)
+        return std::nullopt;
+    const Cell next{route.cells[1] % maze.Width(), route.cells[1] / maze.Width()};
+    for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up})
+        if (Step(Marker(), d) == next) {
+            ++hints_;
+            return d;
+        }
+    return std::nullopt;
 }
 
 MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
@@ -120,6 +140,7 @@ void Play::Clear()
     trail_.assign(1, StartCell());
     moves_ = 0;
     shortestMoves_ = 0;
+    hints_ = 0;
     active_ = false;
     finished_ = false;
     clock_.Reset();

@@ -78,6 +78,11 @@ public:
     // the player's moves compare with it directly.
     int ShortestMoves() const { return shortestMoves_; }
     bool TookShortestRoute() const { return finished_ && moves_ == shortestMoves_; }
+
+    // The first step of the shortest route from the marker to G, counted as a hint taken;
+    // nothing when not playing or already at G.
+    std::optional<Direction> Hint(const MazeState& maze);
+    int Hints() const { return hints_; }
     PlayClock& clock() { return clock_; }
     const PlayClock& clock() const { return clock_; }
 
@@ -89,6 +94,7 @@ private:
     std::vector<Cell> trail_{StartCell()};
     int moves_ = 0;
     int shortestMoves_ = 0;
+    int hints_ = 0;
     bool active_ = false;
     bool finished_ = false;
     PlayClock clock_;

@@ -94,6 +94,20 @@ MoveOutcome Program::Play_Move(Direction direction, Millis now)
     return outcome;
 }
 
+std::optional<Direction> Program::Play_Hint()
+{
+    const auto next = play_.Hint(state_);
+    if (next)
+        DrawHint(state_, play_, *next, p_.surface, Geometry());
+    return next;
+}
+
+void Program::Play_Redraw()
+{
+    if (play_.Active())
+        DrawPlay(state_, play_, p_.surface, Geometry());
+}
+
 void Program::Play_Stop()
 {
     if (!play_.Active())

@@ -1,6 +1,8 @@
 // The event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
+#include <optional>
+
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
@@ -56,6 +58,10 @@ public:
     void Play_Stop();
     // A game is shown: being played, or its result at G.
     bool GameShown() const { return play_.Active() || play_.AtGoal(); }
+    // Shows the cell the marker should go to next on the shortest route, and gives its
+    // direction (counted as a hint taken); Play_Redraw takes it away again.
+    std::optional<Direction> Play_Hint();
+    void Play_Redraw();
     // The player left or came back to the window: the clock stands still meanwhile.
     void Play_Away(bool away, Millis now) { play_.clock().SetAway(away, now); }
 

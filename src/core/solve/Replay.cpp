@@ -18,15 +18,20 @@ void DrawRoute(const MazeState& s, Surface& surface, int lastSegment)
 
 void DrawRoute(const MazeState& s, Surface& surface, int lastSegment, const CellGeometry& g)
 {
-    surface.SetDrawWidth(kRouteWidth);
-    for (int i = 0; i <= lastSegment; ++i)
-        surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
-                     kRouteColour);
-    surface.SetDrawWidth(kPlainWidth);
+    DrawRouteSegments(s, surface, 0, lastSegment, g);
     // A mark in the middle of its cell lies under the route's first and last segments; printed
     // again it stays readable. The classic letters keep the classic picture.
     if (g.cell != kCell)
         PrintMarks(s, surface, g);
+}
+
+void DrawRouteSegments(const MazeState& s, Surface& surface, int firstSegment, int lastSegment, const CellGeometry& g)
+{
+    surface.SetDrawWidth(kRouteWidth);
+    for (int i = firstSegment; i <= lastSegment; ++i)
+        surface.Line(g.Centre(s.PathX(i), s.PathY(i)), g.Centre(s.PathX(i + 1), s.PathY(i + 1)), EndPoint::Absolute,
+                     kRouteColour);
+    surface.SetDrawWidth(kPlainWidth);
 }
 
 void ReplayTick(MazeState& s, Surface& surface, Switch& timer) { ReplayTick(s, surface, timer, CellGeometry::For(s.size)); }

@@ -15,6 +15,10 @@ inline constexpr Colour kRouteColour = kRed;
 // Without a geometry, through the cells of the window's square.
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment);
 void DrawRoute(const MazeState& state, Surface& surface, int lastSegment, const CellGeometry& geometry);
+// Only segments firstSegment..lastSegment, for a picture that already shows the ones before,
+// and not the letters over them: the caller prints them again where a segment may cover them.
+void DrawRouteSegments(const MazeState& state, Surface& surface, int firstSegment, int lastSegment,
+                       const CellGeometry& geometry);
 
 // Redraws the maze, draws route segments 0..StepCount in red, adds 1 to StepCount and
 // stops `timer` once StepCount reaches PathLen. Without a geometry, in the window's square.

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <variant>
 
+#include "core/graph/Searches.h"
 #include "core/maze/SizedCode.h"
+#include "core/watch/Watch.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
@@ -114,6 +116,30 @@ struct Parser {
                                                            "With --export to a PNG: this many pixels a cell, 1 to 64, "
                                                            "instead of the window's picture; for big mazes."),
                                QCoreApplication::translate("CommandLine", "px")};
+    QCommandLineOption animate{
+        "animate",
+        QCoreApplication::translate("CommandLine",
+                                    "Write an animation of a maze to this file and exit, without opening a window: "
+                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size."),
+        QCoreApplication::translate("CommandLine", "file")};
+    QCommandLineOption animateWhat{"animate-what",
+                                   QCoreApplication::translate("CommandLine",
+                                                               "With --animate: build (the maze being built), search "
+                                                               "(a search finding its way) or route (the route drawn "
+                                                               "cell by cell, as the window's replay); route unless "
+                                                               "given."),
+                                   QCoreApplication::translate("CommandLine", "what")};
+    QCommandLineOption search{"search",
+                              QCoreApplication::translate("CommandLine",
+                                                          "With --animate-what search: depth-first (unless given), "
+                                                          "breadth-first, a-star, left-hand or dead-end-filling."),
+                              QCoreApplication::translate("CommandLine", "way")};
+    QCommandLineOption pace{"pace",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --animate: milliseconds a step, 1 to 1000; 50 unless "
+                                                        "given. Frames last at least 20 ms and are at most 2000, so a "
+                                                        "faster pace or a big maze plays several steps a frame."),
+                            QCoreApplication::translate("CommandLine", "ms")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -133,8 +159,8 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,     version,    maze,    exportFile, count, solution, size,    level,   title,
-                nameLine, noNameLine, perPage, copies,     paper, tile,     pngCell, verbose, platform, display};
+        return {help,    version,  maze,    exportFile,  count,  solution, size,    level,    title,  nameLine,
+                noNameLine, perPage, copies, paper, tile, pngCell, animate, animateWhat, search, pace, verbose, platform, display};
     }
 };
 
@@ -163,7 +189,16 @@ constexpr KeyText kKeys[] = {
      QT_TRANSLATE_NOOP("CommandLine", "While playing: move the marker one cell.")},
     {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
                                            "the open sides), for screen readers.")},
+    {"H", QT_TRANSLATE_NOOP("CommandLine", "While playing: show and say the next step of the shortest route from the "
+                                           "marker, for a moment; the result at G counts the hints taken.")},
     {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
+    {"B", QT_TRANSLATE_NOOP("CommandLine", "Watch the maze shown being built: its regions growing in their colours, then linked.")},
+    {"F", QT_TRANSLATE_NOOP("CommandLine", "Watch the search find its way (the search chosen under Watch, Search With), with "
+                                           "every way's count of cells visited beside it.")},
+    {"-, +", QT_TRANSLATE_NOOP("CommandLine", "While watching: slower or faster, from a step a second to a step a "
+                                              "millisecond; 50 ms a step unless changed.")},
+    {"K, .", QT_TRANSLATE_NOOP("CommandLine", "While watching: pause or go on; one step at a time.")},
+    {"End", QT_TRANSLATE_NOOP("CommandLine", "While watching: jump to the end.")},
     {"Ctrl+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze as a picture, with its code as text.")},
     {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
     {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},
@@ -266,6 +301,54 @@ QString ParseFailure(const Parser& p, const QStringList& arguments)
     return text;
 }
 
+// An --animate command line: a maze (by code, or new of a size), what to watch and the pace.
+Options ParseAnimate(const Parser& p, Options o)
+{
+    for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.title, &p.nameLine, &p.noNameLine,
+                               &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 does not go with --animate").arg(option->names().front()));
+    if (o.mazes.size() > 1)
+        return Error(QCoreApplication::translate("CommandLine", "--animate shows one maze; --maze names %1").arg(o.mazes.size()));
+    o.mode = Options::Mode::Export;
+    o.animateFile = p.parser.value(p.animate);
+    if (p.parser.isSet(p.size)) {
+        if (o.seed)
+            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not %3")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(Quoted(p.parser.value(p.size))));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.animateWhat)) {
+        o.animateWhat = p.parser.value(p.animateWhat);
+        if (!WatchKindNamed(o.animateWhat.toStdString()))
+            return Error(QCoreApplication::translate("CommandLine", "--animate-what takes build, search or route, not %1")
+                             .arg(Quoted(o.animateWhat)));
+    }
+    if (p.parser.isSet(p.search)) {
+        o.searchWay = p.parser.value(p.search);
+        if (o.animateWhat != QLatin1String("search"))
+            return Error(QCoreApplication::translate("CommandLine", "--search goes with --animate-what search"));
+        if (!FindSearch(o.searchWay.toStdString()))
+            return Error(QCoreApplication::translate("CommandLine", "--search takes depth-first, breadth-first, a-star, "
+                                                                    "left-hand or dead-end-filling, not %1")
+                             .arg(Quoted(o.searchWay)));
+    }
+    if (p.parser.isSet(p.pace)) {
+        bool ok = false;
+        o.paceMs = p.parser.value(p.pace).toInt(&ok);
+        if (!ok || o.paceMs < 1 || o.paceMs > 1000)
+            return Error(QCoreApplication::translate("CommandLine", "--pace takes a whole number from 1 to 1000, not %1")
+                             .arg(Quoted(p.parser.value(p.pace))));
+    }
+    return o;
+}
+
 QString ProgramName(const QStringList& arguments)
 {
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
@@ -310,6 +393,11 @@ Options ParseCommandLine(const QStringList& arguments)
         o.seed = o.mazes.front().seed;
         o.size = o.mazes.front().size;
     }
+    if (p.parser.isSet(p.animate))
+        return ParseAnimate(p, o);
+    for (const auto* option : {&p.animateWhat, &p.search, &p.pace})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --animate").arg(option->names().front()));
     const bool exporting = p.parser.isSet(p.exportFile);
     if (!exporting) {
         for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.nameLine, &p.noNameLine,

@@ -34,6 +34,10 @@ struct Options {
     int perPage = 1;        // --per-page
     std::optional<Paper> paper;  // --paper; the locale's when not given
     int pngCell = 0;        // --png-cell; 0 for the window's picture
+    QString animateFile;    // --animate: Export writes this animation instead
+    QString animateWhat = QStringLiteral("route");  // --animate-what: build, search or route
+    QString searchWay = QStringLiteral("depth-first");  // --search
+    int paceMs = 50;        // --pace
     bool verbose = false;
     QString text;    // Help: the help text; Version: the version line; Error: the message
     int status = 0;  // the exit status for Help, Version and Error

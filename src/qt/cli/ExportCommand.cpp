@@ -1,6 +1,8 @@
 // `Tolvane --export`.
 #include "qt/cli/ExportCommand.h"
 
+#include "qt/cli/AnimateCommand.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 #include <vector>
@@ -59,6 +61,8 @@ std::vector<Puzzle> MakePuzzles(const Options& options)
 
 int RunExport(const Options& options)
 {
+    if (!options.animateFile.isEmpty())
+        return RunAnimate(options);
     const auto format = FormatOf(options.exportFile);
     if (!format)
         return Fail(QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf")

@@ -10,7 +10,8 @@
 
 namespace tolvane {
 
-ImageSurface::ImageSurface(int width, int height, const QFont& font) : width_(width), height_(height), font_(font)
+ImageSurface::ImageSurface(int width, int height, const QFont& font, bool keepStrokes)
+    : width_(width), height_(height), font_(font), keepStrokes_(keepStrokes)
 {
     // Text is painted pixel by pixel in one colour, as the glyph's own pixels and nothing else.
     font_.setStyleStrategy(QFont::NoAntialias);
@@ -48,19 +49,24 @@ void ImageSurface::Cls()
 void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
 {
     to = EndOf(from, to, end);
-    strokes_.push_back({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
-    Paint(strokes_.back());
+    Keep({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
 }
 
 void ImageSurface::Print(std::string_view text)
 {
-    strokes_.push_back({Stroke::Kind::Text,
-                        {currentX_, currentY_},
-                        {},
-                        ToQRgb(foreColor_),
-                        0,
-                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
-    Paint(strokes_.back());
+    Keep({Stroke::Kind::Text,
+          {currentX_, currentY_},
+          {},
+          ToQRgb(foreColor_),
+          0,
+          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+}
+
+void ImageSurface::Keep(Stroke stroke)
+{
+    Paint(stroke);
+    if (keepStrokes_)
+        strokes_.push_back(std::move(stroke));
 }
 
 void ImageSurface::PrintFitted(std::string_view text, PointF topLeft, float side)

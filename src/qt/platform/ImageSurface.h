@@ -20,7 +20,9 @@ namespace tolvane {
 // resolution instead of scaling pixels (which would blur walls or make them uneven).
 class ImageSurface final : public PenSurface {
 public:
-    ImageSurface(int width, int height, const QFont& font);
+    // Without keepStrokes it forgets each stroke once painted (a change of ratio then shows a
+    // blank picture): for pictures painted once at one ratio through millions of strokes.
+    ImageSurface(int width, int height, const QFont& font, bool keepStrokes = true);
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
@@ -46,6 +48,7 @@ private:
         QString text;
     };
     void Paint(const Stroke& stroke);
+    void Keep(Stroke stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
     void PaintFitted(const Stroke& stroke);
@@ -57,6 +60,7 @@ private:
     QImage image_;
     std::vector<Stroke> strokes_;
     std::map<std::pair<int, QString>, std::pair<int, QRect>> fitted_;  // a fitted text's pixel size and ink
+    bool keepStrokes_;
 };
 
 }  // namespace tolvane

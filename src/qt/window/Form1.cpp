@@ -110,6 +110,22 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreen->setContext(Qt::WindowShortcut);
     connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
+    watch_ = new WatchController(
+        *this, WatchWindow{surface_, [this] { update(); }, [this](const QString& words) { picture_.Announce(words); },
+                           [this]() -> const MazeState* { return HasMaze() ? &program_.state() : nullptr; },
+                           [this]() -> std::optional<SizedSeed> {
+                               return seed_ ? std::optional(SizedSeed{*seed_, program_.state().size}) : std::nullopt;
+                           },
+                           [this] {
+                               Handle("Play_Watch", [this] {
+                                   Timer1.stop();
+                                   program_.Play_Stop();
+                                   routeShown_ = false;
+                               });
+                           },
+                           [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
+                           [this] { return program_.Geometry(); }});
+    menu_->Menu().addMenu(&watch_->Menu());
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -215,6 +231,8 @@ void Form1::Layout(QSize size, bool redraw)
     Command1.move(side_ + kButtonGap, Command1.y());
     Command2.move(side_ + kButtonGap, Command2.y());
     play_->PlaceStatus(side_ - 1);
+    if (watch_)
+        watch_->PlaceCounts(side_ - 1);
     Handle("Layout", [&] {
         surface_.Resize(size.width(), size.height());
         program_.SetSquare(side_ - 1);
@@ -272,6 +290,8 @@ void Form1::Handle(const char* name, Handler&& handler)
         picture_.Follow(name, program_.state(), MazeCode(), program_.play());
     if (play_)
         play_->Follow(name);
+    if (watch_)
+        watch_->Follow(name);
     if (!error)
         return;
     // The box runs its own event loop: a running replay would tick into the same fault

@@ -16,6 +16,7 @@
 #include "qt/window/MazePicture.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/play/PlayController.h"
+#include "qt/window/watch/WatchController.h"
 
 namespace tolvane {
 
@@ -62,6 +63,7 @@ public:
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
     PlayController& play() { return *play_; }
+    WatchController& watch() { return *watch_; }
 
     Program& program() { return program_; }
     ImageSurface& surface() { return surface_; }
@@ -108,6 +110,7 @@ private:
     MazeMenu* menu_ = nullptr;  // a child of the window
     SizeMenu* sizeMenu_ = nullptr;  // likewise
     PlayController* play_ = nullptr;  // a child of the window
+    WatchController* watch_ = nullptr;  // likewise
 };
 
 }  // namespace tolvane

@@ -151,13 +151,18 @@ void MazePicture::SetDescription(const QString& description)
 
 void MazePicture::Announce(const QString& words, const MazeState& state)
 {
-    throttle_.stop();
-    name_ = words;
     description_ = tr("Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.")
                        .arg(state.Width())
                        .arg(state.Height());
-    SetName(words, true);
     SetDescription(description_);
+    Announce(words);
+}
+
+void MazePicture::Announce(const QString& words)
+{
+    throttle_.stop();
+    name_ = words;
+    SetName(words, true);
     sincePublished_.start();
 }
 

@@ -36,6 +36,8 @@ public:
     // object with the focus, also when the words are the same as the last. The description says
     // what is played and changes only with the maze, so it is not spoken again with every move.
     void Announce(const QString& words, const MazeState& state);
+    // The same, leaving the description as it is (words about what is being watched).
+    void Announce(const QString& words);
 
 private:
     void Publish();

@@ -17,6 +17,7 @@ namespace {
 // The white area under the buttons, right of the classic picture; it moves with the picture's edge.
 constexpr QRect kStatusArea{362, 100, 98, 250};
 constexpr int kStatusGap = kStatusArea.left() - kSquare;  // from the picture's right line
+constexpr int kHintShownMs = 1200;
 constexpr int kRefreshInterval = 250;  // milliseconds: the clock's seconds stay on time
 
 std::optional<Direction> DirectionOf(int key)
@@ -79,6 +80,10 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
         window_.update();
     });
 
+    // A hint shows for a moment, then the game is drawn as it is again.
+    hintShown_.setSingleShot(true);
+    hintShown_.setInterval(kHintShownMs);
+    connect(&hintShown_, &QTimer::timeout, this, [this] { run_("Play_Redraw", [this] { program_.Play_Redraw(); }); });
     refresh_.setInterval(kRefreshInterval);
     connect(&refresh_, &QTimer::timeout, this, &PlayController::ShowStatus);
     clock_.start();
@@ -165,6 +170,16 @@ void PlayController::Move(Direction direction)
     Say(MoveWords(program_.state(), play, outcome, direction, play.clock().Elapsed(Now())));
 }
 
+void PlayController::Hint()
+{
+    std::optional<Direction> next;
+    run_("Play_Hint", [&] { next = program_.Play_Hint(); });
+    Say(HintWords(next));
+    ShowStatus();
+    if (next)
+        hintShown_.start();
+}
+
 void PlayController::Walk(Cell target)
 {
     // Each step brings the marker nearer the target along one axis, so the walk ends.
@@ -232,6 +247,10 @@ bool PlayController::Key(const QKeyEvent& key)
     }
     if (key.key() == Qt::Key_Escape) {
         Leave();
+        return true;
+    }
+    if (key.key() == Qt::Key_H) {
+        Hint();
         return true;
     }
     if (key.key() == Qt::Key_I) {

@@ -62,6 +62,8 @@ private:
     void Start();
     void Leave();
     void Move(Direction direction);
+    // H: the next step of the shortest route from the marker, shown for a moment and said.
+    void Hint();
     // Moves the marker towards `target` one open side at a time, as far as the walls allow.
     void Walk(Cell target);
     void Away();
@@ -79,6 +81,7 @@ private:
     QLabel status_;
     QTimer refresh_;
     QTimer bumpTimer_;
+    QTimer hintShown_;
     QElapsedTimer clock_;
     std::optional<Segment> bump_;
     int holds_ = 0;

@@ -57,6 +57,8 @@ QString StatusText(const Play& play, Millis elapsed)
                            .arg(ClockText(elapsed, true))
                            .arg(play.Moves())
                            .arg(play.ShortestMoves());
+        if (play.Hints() > 0)
+            text += QCoreApplication::translate("Play", "\nHints: %1").arg(play.Hints());
         if (play.TookShortestRoute())
             text += QLatin1String("\n\n") + QCoreApplication::translate("Play", "You took the shortest route.");
         return text;
@@ -84,14 +86,17 @@ QString CellWords(const MazeState& maze, Cell cell)
 
 QString ResultWords(const Play& play, Millis elapsed)
 {
-    if (play.TookShortestRoute())
-        return QCoreApplication::translate("Play", "G reached in %1 moves, time %2: the shortest route.")
-            .arg(play.Moves())
-            .arg(ClockText(elapsed, true));
-    return QCoreApplication::translate("Play", "G reached in %1 moves, time %2. The shortest route takes %3 moves.")
-        .arg(play.Moves())
-        .arg(ClockText(elapsed, true))
-        .arg(play.ShortestMoves());
+    QString text = play.TookShortestRoute()
+                       ? QCoreApplication::translate("Play", "G reached in %1 moves, time %2: the shortest route.")
+                             .arg(play.Moves())
+                             .arg(ClockText(elapsed, true))
+                       : QCoreApplication::translate("Play", "G reached in %1 moves, time %2. The shortest route takes %3 moves.")
+                             .arg(play.Moves())
+                             .arg(ClockText(elapsed, true))
+                             .arg(play.ShortestMoves());
+    if (play.Hints() > 0)
+        text += QLatin1Char(' ') + QCoreApplication::translate("Play", "Hints taken: %1.").arg(play.Hints());
+    return text;
 }
 
 QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, Direction direction, Millis elapsed)
@@ -126,6 +131,16 @@ QString WhereWords(const MazeState& maze, const Play& play, Millis elapsed)
         .arg(play.Marker().x + 1)
         .arg(play.Moves())
         .arg(CellWords(maze, play.Marker()));
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+QString HintWords(std::optional<Direction> next)
+{
+    return next ? QCoreApplication::translate("Play", "hint: %1").arg(DirectionWord(*next))
+                : QCoreApplication::translate("Play", "no hint here");
 }
 
 }  // namespace tolvane

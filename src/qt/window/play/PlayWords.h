@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
@@ -25,5 +26,7 @@ QString ResultWords(const Play& play, Millis elapsed);
 QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, Direction direction, Millis elapsed);
 QString StartWords(const MazeState& maze, const Play& play);
 QString WhereWords(const MazeState& maze, const Play& play, Millis elapsed);
+// A hint taken: "hint: right", or that there is none.
+QString HintWords(std::optional<Direction> next);
 
 }  // namespace tolvane

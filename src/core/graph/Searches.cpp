@@ -1,0 +1,36 @@
+// The table of the ways to search.
+#include "core/graph/Searches.h"
+
+#include <array>
+
+namespace tolvane {
+namespace {
+
+// The searches that need no places take them and pass them by.
+template <GraphRoute (*Search)(const MazeGraph&, const Passages&, StepSink*)>
+GraphRoute WithoutPlaces(const MazeGraph& graph, const Passages& passages, const CellPlaces&, StepSink* sink)
+{
+    return Search(graph, passages, sink);
+}
+
+constexpr std::array kWays{
+    SearchWay{"depth-first", WithoutPlaces<SearchDepthFirst>},
+    SearchWay{"breadth-first", WithoutPlaces<SearchBreadthFirst>},
+    SearchWay{"a-star", SearchAStar},
+    SearchWay{"left-hand", SearchLeftHand},
+    SearchWay{"dead-end-filling", WithoutPlaces<FillDeadEnds>},
+};
+
+}  // namespace
+
+std::span<const SearchWay> SearchWays() { return kWays; }
+
+const SearchWay* FindSearch(std::string_view name)
+{
+    for (const SearchWay& way : kWays)
+        if (way.name == name)
+            return &way;
+    return nullptr;
+}
+
+}  // namespace tolvane

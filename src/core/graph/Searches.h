@@ -1,0 +1,52 @@
+// The ways to search a maze of any shape, each in its own file, and the table that names them.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/graph/CellPlaces.h"
+#include "core/graph/GraphSearch.h"
+
+namespace tolvane {
+
+// Every search enters S first, reports each cell it enters (with the wall it came through)
+// and each it gives up, then the route from S to G as Route steps; `visited` counts the
+// different cells it entered. On a perfect maze every one ends on the same route.
+
+// Breadth-first: the cells in order of their distance from S, neighbours in the shape's
+// order; the route is a shortest one. Stops when it enters G.
+GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, StepSink* sink = nullptr);
+
+// A*: always enters the cell with the least steps from S plus the least steps it may still
+// need to G (the Manhattan distance on a square grid, the straight line otherwise), the one
+// furthest from S among equals, then the one found first. The route is a shortest one.
+GraphRoute SearchAStar(const MazeGraph& graph, const Passages& passages, const CellPlaces& places,
+                       StepSink* sink = nullptr);
+
+// Following the left-hand wall, as a person would with a hand on it: from each cell the first
+// open way turning clockwise from the one it came in by (so left first, then ahead, then
+// right, then back), starting as if it had come in from above. Going back into the cell it
+// came from is backing up. The route is the walk with its detours taken out. Gives up with
+// no route when it starts walking in circles without reaching G.
+GraphRoute SearchLeftHand(const MazeGraph& graph, const Passages& passages, const CellPlaces& places,
+                          StepSink* sink = nullptr);
+
+// Dead-end filling: looks at the cells in order, and from every dead end (one open way, and
+// neither S nor G) fills the corridor up to its junction, reporting each filled cell as
+// given up; what is left unfilled joins S to G and the route is read along it. `visited`
+// counts the cells it filled and the cells of the route.
+GraphRoute FillDeadEnds(const MazeGraph& graph, const Passages& passages, StepSink* sink = nullptr);
+
+// One way to search, by the name the command line and the settings use.
+struct SearchWay {
+    std::string_view name;   // "depth-first", "breadth-first", "a-star", "left-hand", "dead-end-filling"
+    GraphRoute (*run)(const MazeGraph& graph, const Passages& passages, const CellPlaces& places, StepSink* sink);
+};
+
+// The depth-first search, which draws the window's route, comes first.
+std::span<const SearchWay> SearchWays();
+
+// The way called `name`, or null.
+const SearchWay* FindSearch(std::string_view name);
+
+}  // namespace tolvane

@@ -1,0 +1,81 @@
+// Plays a step record onto a surface: the window's "watch" replays and the animation files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/graph/MazeGraph.h"
+#include "core/graph/Steps.h"
+#include "core/maze/MazeState.h"
+#include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
+#include "core/watch/Watch.h"
+
+namespace tolvane {
+
+// The colours a watched picture uses besides the maze's own black, blue and red.
+inline constexpr Colour kVisitedColour = 0xA8F0FF;  // a cell a search entered: pale yellow
+inline constexpr Colour kGivenUpColour = 0xC4C4C4;  // a dead end backed out of, a cell filled: grey
+inline constexpr Colour kJoinedColour = 0xEBEBEB;   // a region linked into the maze: light grey
+// The regions' colours while they grow, in turn by region number.
+std::span<const Colour> RegionColours();
+
+// Starts from the picture before the first step (DrawFirst), then draws each step over it,
+// only the cells and openings that step changed (PlayStep), and ends on exactly the picture
+// the window and the files draw of the finished maze (DrawLast): the puzzle after a build,
+// with its route after a search or the route's replay. Every picture goes through DrawMaze,
+// the route drawing and the cell fills, on the geometry given. Mazes are rectangles.
+//
+// A build shows each region in its colour as it grows, the walls opening, and each region
+// turning grey as it is linked. A search shows the cells it entered in pale yellow, the dead
+// ends it backed out of in grey, and, while it walks one path (depth-first, the left hand),
+// that path in red; then its route in red.
+class StepPlayer {
+public:
+    StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps, const CellGeometry& geometry);
+
+    void DrawFirst(Surface& surface);
+    // Plays the next step and draws what it changed; false when every step has been played.
+    bool PlayStep(Surface& surface);
+    void DrawLast(Surface& surface) const;
+
+    std::size_t Played() const { return next_; }
+    std::size_t Count() const { return steps_.size(); }
+    const std::vector<StepEvent>& Steps() const { return steps_; }
+    const MazeState& Finished() const { return finished_; }
+    WatchKind Kind() const { return kind_; }
+    // The cells a search has looked at so far: entered, given up, or (filling dead ends) on
+    // its route; at the end the count the search itself gives.
+    int Visited() const { return visited_; }
+    // The length of the red path: the path being tried, or as much of the route as is drawn.
+    int PathLength() const { return static_cast<int>(path_.size()); }
+
+private:
+    Colour CellColour(CellId cell) const;
+    void PaintCell(Surface& surface, CellId cell);
+    bool NearMarks(CellId cell) const;
+    void Mark(CellId cell, std::uint8_t mark);
+    void ErasePath(Surface& surface);
+    void ExtendPath(Surface& surface, CellId cell, bool paint);
+    void Build(Surface& surface, const StepEvent& step);
+    void Search(Surface& surface, const StepEvent& step);
+
+    MazeState finished_;
+    WatchKind kind_;
+    std::vector<StepEvent> steps_;
+    CellGeometry g_;
+    MazeGraph graph_;
+    MazeState shown_;  // the walls as far as played, and the red path in PathX / PathY
+    std::vector<std::int32_t> group_;
+    std::vector<std::vector<CellId>> members_;
+    std::vector<std::uint8_t> joined_;
+    std::vector<std::uint8_t> mark_;
+    std::vector<CellId> path_;
+    bool flood_ = false;       // the search jumps about (breadth-first, A*): no path is shown
+    bool routeDrawn_ = false;  // the path walked is the route: its Route steps draw nothing
+    std::size_t next_ = 0;
+    int visited_ = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,41 @@
+// What can be watched: a maze being built, a search finding its way, the route drawn cell by cell.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/graph/Searches.h"
+#include "core/graph/Steps.h"
+#include "core/maze/MazeState.h"
+
+namespace tolvane {
+
+enum class WatchKind { Build, Search, Route };
+
+// "build", "search", "route", as the command line names them; null for another name.
+const WatchKind* WatchKindNamed(std::string_view name);
+
+// A finished maze and the steps that led to it.
+struct Watched {
+    MazeState maze;
+    std::vector<StepEvent> steps;
+};
+
+// The maze `seed` names at `size`, and the steps of: its build; `way`'s search of it (the
+// depth-first one without a way); or its route from S to G, one Route step a cell.
+Watched RecordWatch(WatchKind kind, std::uint64_t seed, MazeSize size, const SearchWay* way = nullptr);
+
+// The same for a maze already built (not for its build, which needs its seed).
+std::vector<StepEvent> RecordSearch(const MazeState& maze, const SearchWay& way);
+std::vector<StepEvent> RecordRoute(const MazeState& maze);
+
+// How many cells each way visits on `maze`, and its route's length, in the table's order.
+struct WayCount {
+    std::string_view name;
+    int visited;
+    int route;
+};
+std::vector<WayCount> CountEveryWay(const MazeState& maze);
+
+}  // namespace tolvane

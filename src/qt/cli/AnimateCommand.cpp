@@ -1,0 +1,39 @@
+// `Tolvane --animate`.
+#include "qt/cli/AnimateCommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "core/platform/Random.h"
+#include "core/watch/StepPlayer.h"
+#include "qt/paper/animation/AnimationFile.h"
+
+namespace tolvane {
+
+int RunAnimate(const Options& options)
+{
+    auto fail = [](const QString& message, int status) {
+        std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
+        return status;
+    };
+    if (!AnimationFormatOf(options.animateFile))
+        return fail(QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp")
+                        .arg(options.animateFile),
+                    2);
+    std::uint64_t seed = 0;
+    if (options.seed) {
+        seed = *options.seed;
+    } else {
+        ClockRandom random;  // a new maze gets its seed the way the window's clicks do
+        random.Randomize();
+        seed = *random.LastSeed();
+    }
+    const WatchKind kind = *WatchKindNamed(options.animateWhat.toStdString());
+    Watched watched = RecordWatch(kind, seed, options.size, FindSearch(options.searchWay.toStdString()));
+    StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(options.size).geometry);
+    if (const auto error = WriteAnimation(options.animateFile, player, options.paceMs))
+        return fail(*error, 1);
+    return 0;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,186 @@
+// The animation writer: steps into frames, frames into a file.
+#include "qt/paper/animation/AnimationFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "qt/paper/Pictures.h"
+#include "qt/paper/animation/DirtySurface.h"
+#include "qt/paper/animation/FrameEncoder.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/QtColour.h"
+#include "qt/platform/WindowFont.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int kFirstHoldMs = 500;
+constexpr int kBeforeLastHoldMs = 1000;  // the search's last state, before the clean picture
+constexpr int kLastHoldMs = 3000;
+
+// The rectangle in which two pictures of one size differ, looking only within `within`
+// (outside it they are the same); empty when they are the same.
+QRect Changed(const QImage& before, const QImage& now, const QRect& within)
+{
+    if (within.isEmpty())
+        return {};
+    const int x0 = within.left();
+    const auto rowBytes = static_cast<std::size_t>(within.width()) * 4;
+    auto sameRow = [&](int y) { return std::memcmp(before.constScanLine(y) + x0 * 4, now.constScanLine(y) + x0 * 4, rowBytes) == 0; };
+    int top = within.top();
+    while (top <= within.bottom() && sameRow(top))
+        ++top;
+    if (top > within.bottom())
+        return {};
+    int bottom = within.bottom();
+    while (sameRow(bottom))
+        --bottom;
+    int left = within.right() + 1;
+    int right = x0 - 1;
+    for (int y = top; y <= bottom; ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+        int x = x0;
+        while (x < left && a[x] == b[x])
+            ++x;
+        left = std::min(left, x);
+        int r = within.right();
+        while (r > right && a[r] == b[r])
+            --r;
+        right = std::max(right, r);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Frames as they come, each sent to the encoder once the next one differs from it, so that a
+// frame that changes nothing only lengthens the one before.
+class FrameQueue {
+public:
+    FrameQueue(FrameEncoder& encoder, const QImage& first, int holdMs)
+        : encoder_(encoder), pending_(first.copy()), changed_(first.rect()), duration_(holdMs)
+    {
+    }
+
+    // `now` differs from the last frame offered only within `within`.
+    void Offer(const QImage& now, const QRect& within, int durationMs)
+    {
+        const QRect changed = Changed(pending_, now, within);
+        if (changed.isEmpty()) {
+            duration_ += durationMs;
+            return;
+        }
+        encoder_.Add(pending_, changed_, start_, duration_);
+        start_ += duration_;
+        for (int y = changed.top(); y <= changed.bottom(); ++y)
+            std::memcpy(pending_.scanLine(y) + changed.left() * 4, now.constScanLine(y) + changed.left() * 4,
+                        static_cast<std::size_t>(changed.width()) * 4);
+        changed_ = changed;
+        duration_ = durationMs;
+    }
+
+    void Lengthen(int ms) { duration_ += ms; }
+    void Flush() { encoder_.Add(pending_, changed_, start_, duration_); }
+
+private:
+    FrameEncoder& encoder_;
+    QImage pending_;
+    QRect changed_;
+    int start_ = 0;
+    int duration_;
+};
+
+// The colours a kind of animation draws: the fewer, the fewer bits each pixel takes.
+std::vector<QRgb> Palette(WatchKind kind)
+{
+    std::vector<QRgb> colours;
+    for (Colour c : {kWhite, kBlack, kRed, kBlue})
+        colours.push_back(ToQRgb(c));
+    if (kind == WatchKind::Search)
+        for (Colour c : {kVisitedColour, kGivenUpColour})
+            colours.push_back(ToQRgb(c));
+    if (kind == WatchKind::Build) {
+        colours.push_back(ToQRgb(kJoinedColour));
+        for (Colour c : RegionColours())
+            colours.push_back(ToQRgb(c));
+    }
+    return colours;
+}
+
+}  // namespace
+
+std::optional<AnimationFormat> AnimationFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("gif"))
+        return AnimationFormat::Gif;
+    if (suffix == QLatin1String("webp"))
+        return AnimationFormat::Webp;
+    return std::nullopt;
+}
+
+AnimationCanvas AnimationCanvasFor(MazeSize size)
+{
+    if (CellGeometry::For(size).cell >= kPaperCell)
+        return {CellGeometry::For(size), kPictureSide};
+    const int cell = CellGeometry::SquareFor(size, kPaperCell) + 1 <= kLargestAnimationSide ? kPaperCell : 2;
+    const int side = CellGeometry::SquareFor(size, cell) + 1;
+    return {CellGeometry::For(size, side - 1), side};
+}
+
+AnimationPace PaceFor(std::size_t steps, int paceMs)
+{
+    const auto byLength = static_cast<std::size_t>((kShortestFrameMs + paceMs - 1) / paceMs);
+    const std::size_t byCount = (steps + kMostFrames - 1) / kMostFrames;
+    const int perFrame = static_cast<int>(std::max<std::size_t>({1, byLength, byCount}));
+    return {perFrame, perFrame * paceMs};
+}
+
+std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs)
+{
+    const auto format = AnimationFormatOf(path);
+    if (!format)
+        return QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp").arg(path);
+    const AnimationCanvas canvas = AnimationCanvasFor(player.Finished().size);
+    const QSize size(canvas.side, canvas.side);
+    ImageSurface picture(canvas.side, canvas.side, WindowFont(), false);
+    DirtySurface surface(picture, size);
+    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player.Kind())) : WebpEncoder(size);
+
+    const AnimationPace pace = PaceFor(player.Count(), paceMs);
+    player.DrawFirst(surface);
+    surface.Take();
+    FrameQueue frames(*encoder, picture.image(), std::max(kFirstHoldMs, pace.frameMs));
+    for (;;) {
+        int played = 0;
+        while (played < pace.stepsPerFrame && player.PlayStep(surface))
+            ++played;
+        if (played == 0)
+            break;
+        frames.Offer(picture.image(), surface.Take(), pace.frameMs);
+    }
+    if (player.Kind() != WatchKind::Route)
+        frames.Lengthen(kBeforeLastHoldMs);
+    player.DrawLast(surface);
+    frames.Offer(picture.image(), surface.Take(), kLastHoldMs);
+    frames.Flush();
+
+    QString error;
+    const auto bytes = encoder->Finish(error);
+    if (!bytes)
+        return error;
+    if (bytes->size() > kLargestAnimationBytes)
+        return QCoreApplication::translate("Animation", "the animation would take %1 MB, more than the %2 MB allowed; "
+                                                        "choose a smaller maze or a faster pace")
+            .arg(bytes->size() >> 20)
+            .arg(kLargestAnimationBytes >> 20);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+        return QCoreApplication::translate("Animation", "%1 could not be written: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,51 @@
+// Writes a watched maze (its build, a search, its route) as an animated GIF or WebP, all or nothing.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "core/render/Geometry.h"
+#include "core/watch/StepPlayer.h"
+
+namespace tolvane {
+
+enum class AnimationFormat { Gif, Webp };
+
+// The format a file name's extension asks for (.gif, .webp), in any case.
+std::optional<AnimationFormat> AnimationFormatOf(const QString& path);
+
+// Bounds for big mazes: a picture of at most kLargestAnimationSide pixels a side; at most
+// kMostFrames frames, a frame playing as many steps as that needs; at most
+// kLargestAnimationBytes in the file.
+inline constexpr int kLargestAnimationSide = 2048;
+inline constexpr int kMostFrames = 2000;
+inline constexpr qint64 kLargestAnimationBytes = 64LL << 20;
+// A frame lasts at least this long: viewers show shorter GIF frames slower, not faster.
+inline constexpr int kShortestFrameMs = 20;
+inline constexpr int kDefaultPaceMs = 50;  // the window's replay: a cell every 50 ms
+inline constexpr int kSlowestPaceMs = 1000;
+
+// Where the cells lie on an animation's picture: the window's picture for every maze whose
+// cells there are at least kPaperCell pixels (so that the last frame is the picture Save
+// writes), otherwise 4 pixels a cell, or 2 where 4 would pass kLargestAnimationSide.
+struct AnimationCanvas {
+    CellGeometry geometry;
+    int side;
+};
+AnimationCanvas AnimationCanvasFor(MazeSize size);
+
+// How the steps become frames: `stepsPerFrame` steps a frame, each frame `frameMs` long.
+struct AnimationPace {
+    int stepsPerFrame;
+    int frameMs;
+};
+AnimationPace PaceFor(std::size_t steps, int paceMs);
+
+// Plays every step of `player` (made on AnimationCanvasFor's geometry) into frames, a step
+// every `paceMs` milliseconds, and writes them to `path`: the picture before the first step
+// held half a second, the finished picture (exactly what DrawLast draws) held three. The file
+// appears only when complete. Returns the reason of a failure, or nothing.
+std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs);
+
+}  // namespace tolvane

@@ -1,0 +1,78 @@
+// A surface that passes everything to the picture it wraps and notes where it may have painted.
+#pragma once
+
+#include <QRect>
+#include <cmath>
+
+#include "core/platform/PenSurface.h"
+#include "qt/platform/LineSpans.h"
+
+namespace tolvane {
+
+// Lines are noted as the pixels the picture's lines cover (LineSpans.h); a print as a box of
+// kTextReach pixels from its position, more than a letter of the window's font takes. Cls
+// notes the whole picture. Only the noted part needs comparing with the frame before.
+class DirtySurface final : public PenSurface {
+public:
+    DirtySurface(Surface& inner, QSize size) : inner_(inner), size_(size) {}
+
+    void Cls() override
+    {
+        inner_.Cls();
+        dirty_ = QRect(QPoint(0, 0), size_);
+    }
+    void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override
+    {
+        to = EndOf(from, to, end);
+        inner_.SetDrawWidth(drawWidth_);
+        inner_.SetForeColor(foreColor_);
+        inner_.Line(from, to, EndPoint::Absolute, colour);
+        const Span x = from.y == to.y ? Along(from.x, to.x, drawWidth_) : Across(from.x, drawWidth_);
+        const Span y = from.y == to.y ? Across(from.y, drawWidth_) : Along(from.y, to.y, drawWidth_);
+        if (from.x != to.x && from.y != to.y)  // slanted: the box of both ends, widened
+            Note(QRect(QPoint(static_cast<int>(std::floor(std::min(from.x, to.x))) - drawWidth_,
+                              static_cast<int>(std::floor(std::min(from.y, to.y))) - drawWidth_),
+                       QPoint(static_cast<int>(std::ceil(std::max(from.x, to.x))) + drawWidth_,
+                              static_cast<int>(std::ceil(std::max(from.y, to.y))) + drawWidth_)));
+        else
+            Note(QRect(QPoint(x.first, y.first), QPoint(x.last, y.last)));
+    }
+    void Print(std::string_view text) override
+    {
+        inner_.SetForeColor(foreColor_);
+        inner_.SetCurrentX(currentX_);
+        inner_.SetCurrentY(currentY_);
+        inner_.Print(text);
+        const int x = static_cast<int>(std::floor(currentX_));
+        const int y = static_cast<int>(std::floor(currentY_));
+        Note(QRect(x - kTextReach, y - kTextReach, 3 * kTextReach * static_cast<int>(text.size()), 3 * kTextReach));
+    }
+
+    // A fitted letter never leaves its square.
+    void PrintFitted(std::string_view text, PointF topLeft, float side) override
+    {
+        inner_.SetForeColor(foreColor_);
+        inner_.PrintFitted(text, topLeft, side);
+        Note(QRect(QPoint(static_cast<int>(std::floor(topLeft.x)), static_cast<int>(std::floor(topLeft.y))),
+                   QPoint(static_cast<int>(std::ceil(topLeft.x + side)), static_cast<int>(std::ceil(topLeft.y + side)))));
+    }
+    int SmallestLetter() const override { return inner_.SmallestLetter(); }
+
+    // What was noted since the last call, within the picture; then nothing.
+    QRect Take()
+    {
+        const QRect taken = dirty_ & QRect(QPoint(0, 0), size_);
+        dirty_ = QRect();
+        return taken;
+    }
+
+private:
+    static constexpr int kTextReach = 16;
+    void Note(const QRect& r) { dirty_ = dirty_.isNull() ? r : dirty_ | r; }
+
+    Surface& inner_;
+    QSize size_;
+    QRect dirty_;
+};
+
+}  // namespace tolvane

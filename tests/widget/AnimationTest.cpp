@@ -1,0 +1,177 @@
+// Animation files read back: their frames, their pace, and a last frame that is the picture Save writes.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <webp/demux.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/maze/BuildMaze.h"
+#include "core/watch/StepPlayer.h"
+#include "qt/paper/Pictures.h"
+#include "qt/paper/animation/AnimationFile.h"
+
+namespace tolvane::testing {
+namespace {
+
+constexpr std::uint64_t kSeed = 0x2468'ACE0'1357ull;
+
+struct Frame {
+    QImage picture;  // the whole picture once this frame is shown
+    QRect stored;    // the part the file stores
+    int ms;          // how long it stays
+};
+
+// Every frame of a GIF, composed as a viewer composes them.
+std::vector<Frame> ReadGif(const QString& path)
+{
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    EXPECT_NE(gif, nullptr);
+    if (gif == nullptr || DGifSlurp(gif) != GIF_OK)
+        return {};
+    std::vector<Frame> frames;
+    QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& image = gif->SavedImages[i];
+        GraphicsControlBlock control{};
+        DGifSavedExtensionToGCB(gif, i, &control);
+        const GifImageDesc& d = image.ImageDesc;
+        const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+        for (int y = 0; y < d.Height; ++y)
+            for (int x = 0; x < d.Width; ++x) {
+                const int index = image.RasterBits[y * d.Width + x];
+                if (index == control.TransparentColor)
+                    continue;
+                const GifColorType c = map->Colors[index];
+                canvas.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
+            }
+        frames.push_back({canvas.copy(), QRect(d.Left, d.Top, d.Width, d.Height), control.DelayTime * 10});
+    }
+    DGifCloseFile(gif, &error);
+    return frames;
+}
+
+// Every frame of a WebP as its demuxer gives it, the stored rectangle left empty.
+std::vector<Frame> ReadWebp(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    WebPData data{reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())};
+    WebPAnimDecoderOptions options;
+    WebPAnimDecoderOptionsInit(&options);
+    options.color_mode = MODE_BGRA;
+    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
+    EXPECT_NE(decoder, nullptr);
+    std::vector<Frame> frames;
+    WebPAnimInfo info{};
+    if (decoder == nullptr || !WebPAnimDecoderGetInfo(decoder, &info))
+        return frames;
+    int previous = 0;
+    while (WebPAnimDecoderHasMoreFrames(decoder)) {
+        uint8_t* pixels = nullptr;
+        int timestamp = 0;  // when this frame ends
+        if (!WebPAnimDecoderGetNext(decoder, &pixels, &timestamp))
+            break;
+        const QImage picture(pixels, static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), QImage::Format_ARGB32);
+        frames.push_back({picture.convertToFormat(QImage::Format_RGB32), {}, timestamp - previous});
+        previous = timestamp;
+    }
+    WebPAnimDecoderDelete(decoder);
+    return frames;
+}
+
+// The smallest rectangle holding every pixel in which two pictures differ.
+QRect Differing(const QImage& a, const QImage& b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+struct Written {
+    MazeState maze;
+    std::size_t steps;
+    std::vector<Frame> frames;
+};
+
+Written Write(const QTemporaryDir& dir, const char* name, WatchKind kind, MazeSize size, int paceMs)
+{
+    Watched watched = RecordWatch(kind, kSeed, size);
+    const std::size_t steps = watched.steps.size();
+    StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(size).geometry);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_EQ(WriteAnimation(path, player, paceMs), std::nullopt);
+    return {std::move(watched.maze), steps, path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path)};
+}
+
+TEST(Animation, TheRoutesGifHasAFrameACellAtThePaceEachTheRectangleThatChangedAndEndsOnTheSavedPicture)
+{
+    QTemporaryDir dir;
+    const Written w = Write(dir, "route.gif", WatchKind::Route, kClassicSize, 50);
+    // The first frame holds the maze with S (half a second and the first step); one frame a
+    // segment; the last segment is the finished picture, held three seconds.
+    ASSERT_EQ(w.frames.size(), w.steps);
+    EXPECT_EQ(w.frames.front().ms, 550);
+    EXPECT_EQ(w.frames.front().stored, QRect(0, 0, kPictureSide, kPictureSide));
+    for (std::size_t i = 1; i + 1 < w.frames.size(); ++i) {
+        EXPECT_EQ(w.frames[i].ms, 50);
+        EXPECT_LE(w.frames[i].stored.width() * w.frames[i].stored.height(), (kCell + 3) * 3) << i;
+        EXPECT_EQ(w.frames[i].stored, Differing(w.frames[i - 1].picture, w.frames[i].picture)) << i;
+    }
+    EXPECT_EQ(w.frames.back().ms, 3050);
+    EXPECT_EQ(w.frames.back().picture, PictureImage(w.maze, Answer::Shown).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
+{
+    QTemporaryDir dir;
+    const Written build = Write(dir, "build.gif", WatchKind::Build, {15, 11}, 20);
+    ASSERT_GE(build.frames.size(), 2u);
+    EXPECT_EQ(build.frames.back().picture, PictureImage(build.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+    int total = 0;
+    for (const Frame& f : build.frames)
+        total += f.ms;
+    // Half a second first, every step 20 ms, a second on the last step, three on the maze.
+    EXPECT_EQ(total, 500 + static_cast<int>(build.steps) * 20 + 1000 + 3000);
+
+    const Written search = Write(dir, "search.webp", WatchKind::Search, {15, 11}, 30);
+    ASSERT_GE(search.frames.size(), 2u);
+    EXPECT_EQ(search.frames.back().picture, PictureImage(search.maze, Answer::Shown).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(search.frames.back().ms, 3000);
+    total = 0;
+    for (const Frame& f : search.frames)
+        total += f.ms;
+    EXPECT_EQ(total, 500 + static_cast<int>(search.steps) * 30 + 1000 + 3000);
+}
+
+TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)
+{
+    EXPECT_EQ(PaceFor(300, 50).stepsPerFrame, 1);
+    EXPECT_EQ(PaceFor(300, 7).stepsPerFrame, 3);  // frames of at least 20 ms
+    EXPECT_EQ(PaceFor(300, 7).frameMs, 21);
+    const AnimationPace big = PaceFor(1'000'001, 50);
+    EXPECT_EQ(big.stepsPerFrame, 501);  // at most 2000 frames
+    EXPECT_EQ(AnimationCanvasFor({89, 89}).side, kPictureSide);
+    EXPECT_EQ(AnimationCanvasFor({90, 90}).side, 361);
+    EXPECT_EQ(AnimationCanvasFor({1001, 1001}).side, 2003);
+
+    QTemporaryDir dir;
+    Watched watched = RecordWatch(WatchKind::Route, kSeed, {6, 6});
+    StepPlayer player(watched.maze, WatchKind::Route, watched.steps, AnimationCanvasFor({6, 6}).geometry);
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/route.gif"));
+    const auto error = WriteAnimation(missing, player, 50);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->contains(QLatin1Char('\n')));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, 50).has_value());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace
+}  // namespace tolvane::testing

@@ -1,0 +1,84 @@
+// Watching in the window: the build and the search end on the maze shown, the pace and its keys.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "qt/paper/Pictures.h"
+#include "qt/window/Form1.h"
+
+namespace tolvane::testing {
+namespace {
+
+constexpr std::uint64_t kSeed = 0x1357'9BDF'2468ull;
+
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
+{
+    Form1 form;
+    form.OpenMaze(kSeed, {17, 13});
+    const MazeState maze = form.program().state();
+    WatchController& watch = form.watch();
+
+    watch.WatchBuild();
+    ASSERT_TRUE(watch.Watching());
+    EXPECT_FALSE(watch.Paused());
+    watch.JumpToEnd();
+    EXPECT_FALSE(watch.Watching());
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(maze, Answer::Hidden)));
+    EXPECT_TRUE(form.program().state() == maze);
+
+    watch.WatchSearch();
+    ASSERT_TRUE(watch.Watching());
+    watch.StepOnce();  // S entered, and paused there
+    EXPECT_TRUE(watch.Paused());
+    EXPECT_EQ(watch.Player()->Played(), 1u);
+    EXPECT_EQ(watch.Player()->Visited(), 1);
+    watch.JumpToEnd();
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(maze, Answer::Shown)));
+    EXPECT_TRUE(form.RouteShown());
+    // Every way's count side by side, the depth-first one's as the search itself counts it.
+    const std::vector<WayCount> counts = CountEveryWay(maze);
+    const QString text = watch.Counts();
+    for (const WayCount& count : counts)
+        EXPECT_TRUE(text.contains(QString::number(count.visited))) << count.name << " " << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("%1/%1").arg(counts.front().visited))) << text.toStdString();
+}
+
+TEST(WatchWindow, KeysSetThePaceFromTheReplaysOwnAndANewMazeStopsTheWatching)
+{
+    Form1 form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.OpenMaze(kSeed);
+    WatchController& watch = form.watch();
+    EXPECT_EQ(watch.PaceMs(), kTimerInterval);  // the replay's 50 ms a cell unless changed
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+    ASSERT_TRUE(watch.Watching());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus);
+    EXPECT_EQ(watch.PaceMs(), 100);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);
+    EXPECT_EQ(watch.PaceMs(), 1);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus);
+    EXPECT_EQ(watch.PaceMs(), 1000);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K);
+    EXPECT_TRUE(watch.Paused());
+    const std::size_t played = watch.Player()->Played();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period);
+    EXPECT_EQ(watch.Player()->Played(), played + 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K);
+    EXPECT_FALSE(watch.Paused());
+    form.command1().click();
+    EXPECT_FALSE(watch.Watching());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+    EXPECT_TRUE(watch.Watching());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    EXPECT_FALSE(watch.Watching());
+}
+
+}  // namespace
+}  // namespace tolvane::testing
