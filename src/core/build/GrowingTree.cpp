@@ -1,0 +1,37 @@
+// The growing tree, taking the newest cell or a random one.
+#include "core/build/BuildKit.h"
+#include "core/build/Builders.h"
+
+namespace tolvane {
+namespace {
+constexpr double kNewestShare = 0.5;  // how often the newest cell is taken
+}
+
+Passages BuildGrowingTree(const MazeGraph& graph, RandomSource& random, StepSink* sink)
+{
+    using namespace build;
+    Carving maze(graph, sink);
+    // The cells that may still lead on, in the order they came, except that a cell leaving the
+    // list gives its place to the last one.
+    std::vector<CellId> active{Draw(random, graph.CellCount())};
+    maze.TakeIn(active.back());
+    std::vector<Link> ways;
+    while (!active.empty()) {
+        const int count = static_cast<int>(active.size());
+        const std::size_t at = static_cast<std::size_t>(random.NextRandom() < kNewestShare ? count - 1 : Draw(random, count));
+        const CellId c = active[at];
+        LinksWhere(graph, c, [&](const Link& l) { return !maze.In(l.to); }, ways);
+        if (ways.empty()) {
+            Report(sink, {StepKind::BackUp, c});
+            active[at] = active.back();
+            active.pop_back();
+            continue;
+        }
+        const Link& way = ways[static_cast<std::size_t>(Draw(random, static_cast<int>(ways.size())))];
+        maze.OpenInto(way.wall, way.to);
+        active.push_back(way.to);
+    }
+    return std::move(maze.passages);
+}
+
+}  // namespace tolvane
