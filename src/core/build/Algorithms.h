@@ -28,7 +28,7 @@ inline constexpr std::array<AlgorithmInfo, 7> kAlgorithms{{
     {Algorithm::HuntAndKill, "hunt-and-kill", 'H', "Hunt and kill",
      "Long corridors like the backtracker's, the route a little straighter", BuildHuntAndKill},
     {Algorithm::GrowingTree, "growing-tree", 'G', "Growing tree",
-     "Half backtracker, half Prim: medium corridors and branches", BuildGrowingTree},
+     "Mostly backtracker, partly Prim: medium corridors and branches", BuildGrowingTree},
     {Algorithm::Prim, "prim", 'P', "Prim's algorithm",
      "Many short dead ends spreading from the middle: a short, busy route", BuildPrim},
     {Algorithm::Kruskal, "kruskal", 'K', "Kruskal's algorithm",

@@ -17,7 +17,7 @@ Passages BuildBacktracker(const MazeGraph& graph, RandomSource& random, StepSink
 // Walks like the backtracker, but when stuck hunts for the lowest-numbered cell beside the maze
 // and starts again from there.
 Passages BuildHuntAndKill(const MazeGraph& graph, RandomSource& random, StepSink* sink);
-// Grows from a list of cells that may still lead on, taking the newest half of the time and a
+// Grows from a list of cells that may still lead on, taking the newest three times in four and a
 // random one otherwise: between the backtracker's and Prim's textures.
 Passages BuildGrowingTree(const MazeGraph& graph, RandomSource& random, StepSink* sink);
 // Takes in a random cell of the frontier each time: short branches everywhere, many dead ends.
