@@ -45,12 +45,14 @@ std::optional<Algorithm> AlgorithmLettered(char letter);
 
 inline constexpr int kMaxBraid = 100;
 
-// How a maze is built: the way, and the share of dead ends opened into loops.
+// How a maze is built: the way, the share of dead ends opened into loops, and whether the
+// route is laid first, its length drawn from the seed (see RouteFirst.h; never with loops).
 struct BuildChoice {
     Algorithm algorithm = Algorithm::Regions;
     int braid = 0;  // percent of the dead ends removed, 0..100
+    bool routeFirst = false;
 
-    bool Classic() const { return algorithm == Algorithm::Regions && braid == 0; }
+    bool Classic() const { return algorithm == Algorithm::Regions && braid == 0 && !routeFirst; }
     friend bool operator==(const BuildChoice&, const BuildChoice&) = default;
 };
 

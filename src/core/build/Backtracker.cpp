@@ -10,18 +10,17 @@ Passages BuildBacktracker(const MazeGraph& graph, RandomSource& random, StepSink
     Carving maze(graph, sink);
     std::vector<CellId> path{Draw(random, graph.CellCount())};
     maze.TakeIn(path.back());
-    std::vector<Link> ways;
+    WayOut out(graph, maze);
     while (!path.empty()) {
         const CellId c = path.back();
-        LinksWhere(graph, c, [&](const Link& l) { return !maze.In(l.to); }, ways);
-        if (ways.empty()) {
+        const auto way = out.From(c, random);
+        if (!way) {
             Report(sink, {StepKind::BackUp, c});
             path.pop_back();
             continue;
         }
-        const Link& way = ways[static_cast<std::size_t>(Draw(random, static_cast<int>(ways.size())))];
-        maze.OpenInto(way.wall, way.to);
-        path.push_back(way.to);
+        maze.OpenInto(way->wall, way->to);
+        path.push_back(way->to);
     }
     return std::move(maze.passages);
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "core/graph/MazeGraph.h"
@@ -48,5 +50,42 @@ void LinksWhere(const MazeGraph& graph, CellId c, Keep keep, std::vector<Link>& 
         if (keep(l))
             out.push_back(l);
 }
+
+// A random way from a cell to a neighbour not yet taken in, or none. A cell with more
+// neighbours than any shape gives one (the route, taken as one cell, when building around it)
+// keeps the list of its ways and drops those found taken in, so that coming back to it again
+// and again costs only what changed.
+class WayOut {
+public:
+    WayOut(const MazeGraph& graph, const Carving& maze) : graph_(graph), maze_(maze) {}
+
+    std::optional<Link> From(CellId c, RandomSource& random)
+    {
+        const auto links = graph_.Neighbours(c);
+        if (links.size() <= kManyNeighbours) {
+            LinksWhere(graph_, c, [&](const Link& l) { return !maze_.In(l.to); }, ways_);
+            if (ways_.empty())
+                return std::nullopt;
+            return ways_[static_cast<std::size_t>(Draw(random, static_cast<int>(ways_.size())))];
+        }
+        auto [at, added] = many_.try_emplace(c, links.begin(), links.end());
+        std::vector<Link>& left = at->second;
+        while (!left.empty()) {
+            const std::size_t i = static_cast<std::size_t>(Draw(random, static_cast<int>(left.size())));
+            if (!maze_.In(left[i].to))
+                return left[i];
+            left[i] = left.back();
+            left.pop_back();
+        }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr std::size_t kManyNeighbours = 16;
+    const MazeGraph& graph_;
+    const Carving& maze_;
+    std::vector<Link> ways_;
+    std::unordered_map<CellId, std::vector<Link>> many_;
+};
 
 }  // namespace tolvane::build

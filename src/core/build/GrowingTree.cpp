@@ -15,21 +15,20 @@ Passages BuildGrowingTree(const MazeGraph& graph, RandomSource& random, StepSink
     // list gives its place to the last one.
     std::vector<CellId> active{Draw(random, graph.CellCount())};
     maze.TakeIn(active.back());
-    std::vector<Link> ways;
+    WayOut out(graph, maze);
     while (!active.empty()) {
         const int count = static_cast<int>(active.size());
         const std::size_t at = static_cast<std::size_t>(random.NextRandom() < kNewestShare ? count - 1 : Draw(random, count));
         const CellId c = active[at];
-        LinksWhere(graph, c, [&](const Link& l) { return !maze.In(l.to); }, ways);
-        if (ways.empty()) {
+        const auto way = out.From(c, random);
+        if (!way) {
             Report(sink, {StepKind::BackUp, c});
             active[at] = active.back();
             active.pop_back();
             continue;
         }
-        const Link& way = ways[static_cast<std::size_t>(Draw(random, static_cast<int>(ways.size())))];
-        maze.OpenInto(way.wall, way.to);
-        active.push_back(way.to);
+        maze.OpenInto(way->wall, way->to);
+        active.push_back(way->to);
     }
     return std::move(maze.passages);
 }

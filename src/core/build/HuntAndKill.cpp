@@ -22,13 +22,12 @@ Passages BuildHuntAndKill(const MazeGraph& graph, RandomSource& random, StepSink
     CellId c = Draw(random, graph.CellCount());
     maze.TakeIn(c);
     takeIn(c);
+    WayOut out(graph, maze);
     std::vector<Link> ways;
     for (;;) {
-        LinksWhere(graph, c, [&](const Link& l) { return !maze.In(l.to); }, ways);
-        if (!ways.empty()) {  // kill: walk on
-            const Link& way = ways[static_cast<std::size_t>(Draw(random, static_cast<int>(ways.size())))];
-            maze.OpenInto(way.wall, way.to);
-            c = way.to;
+        if (const auto way = out.From(c, random)) {  // kill: walk on
+            maze.OpenInto(way->wall, way->to);
+            c = way->to;
             takeIn(c);
             continue;
         }

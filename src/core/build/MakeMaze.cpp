@@ -1,6 +1,7 @@
 // Building a maze the chosen way.
 #include "core/build/MakeMaze.h"
 
+#include "core/build/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
 #include "core/platform/Random.h"
@@ -10,14 +11,15 @@ namespace tolvane {
 Passages BuildPassages(const MazeGraph& graph, const BuildChoice& how, RandomSource& random, StepSink* sink)
 {
     random.Randomize();
-    Passages passages = InfoOf(how.algorithm).build(graph, random, sink);
+    Passages passages = how.routeFirst ? BuildRouteFirst(graph, how.algorithm, random, sink)
+                                       : InfoOf(how.algorithm).build(graph, random, sink);
     Braid(graph, passages, how.braid, random, sink);
     return passages;
 }
 
 void BuildMazeBy(MazeState& state, const BuildChoice& how, RandomSource& random, StepSink* sink)
 {
-    if (how.algorithm == Algorithm::Regions) {
+    if (how.algorithm == Algorithm::Regions && !how.routeFirst) {
         BuildMaze(state, random);
         if (how.braid == 0)
             return;

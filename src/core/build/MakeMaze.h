@@ -6,8 +6,8 @@
 
 namespace tolvane {
 
-// Reseeds `random` once (Randomize), builds the chosen way on `graph` and opens the loops
-// asked for, every draw from `random`.
+// Reseeds `random` once (Randomize), builds the chosen way on `graph` (route first when asked)
+// and opens the loops asked for, every draw from `random`.
 Passages BuildPassages(const MazeGraph& graph, const BuildChoice& how, RandomSource& random, StepSink* sink = nullptr);
 
 // The same on a rectangle's state. The regions algorithm is the classic generator here

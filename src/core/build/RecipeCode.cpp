@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::size_t kSeedCodeChars = 10;  // nine of the seed and the check character
 constexpr std::size_t kLongest = 24;
+// Written where the loops' percent stands: the route laid first (which never has loops).
+constexpr char kRouteFirstLetter = 'S';
 constexpr std::string_view kTimes = "\xC3\x97";  // "×" in UTF-8
 
 // The prefix's characters as code digits weighted by their place, modulo the prime 31: a
@@ -71,13 +73,15 @@ std::optional<Recipe> ParsePrefix(std::string_view p)
     Recipe r;
     const auto algorithm = AlgorithmLettered(p[0]);
     std::size_t at = 1;
-    const auto braid = Number(p, at);
+    const bool routeFirst = p.size() > 1 && p[1] == kRouteFirstLetter;
+    const auto braid = routeFirst ? std::optional(0) : Number(p, at);
+    at += routeFirst;
     if (!algorithm || !braid || *braid > kMaxBraid || at >= p.size())
         return std::nullopt;
     const auto shape = ShapeLettered(p[at++]);
     if (!shape)
         return std::nullopt;
-    r.how = {*algorithm, *braid};
+    r.how = {*algorithm, *braid, routeFirst};
     r.shape = *shape;
     const auto first = Number(p, at);
     if (!first)
@@ -102,7 +106,8 @@ std::string FormatRecipeCode(const Recipe& r)
 {
     if (r.Classic())
         return FormatSizedCode({r.seed, r.size});
-    const std::string prefix = std::string(1, InfoOf(r.how.algorithm).letter) + std::to_string(r.how.braid) +
+    const std::string prefix = std::string(1, InfoOf(r.how.algorithm).letter) +
+                               (r.how.routeFirst ? std::string(1, kRouteFirstLetter) : std::to_string(r.how.braid)) +
                                InfoOf(r.shape).letter + SizeTextOf(r);
     std::string seed = FormatMazeCode(r.seed);
     seed.back() = CodeCharacter(CodeDigit(seed.back()) ^ PrefixCheck(prefix));
