@@ -15,26 +15,19 @@ struct AlgorithmInfo {
     Algorithm id;
     std::string_view name;    // as --algorithm takes it, lower case
     char letter;              // its letter in a code: never changes once given
-    std::string_view title;   // as the menu shows it
-    std::string_view feel;    // one line on what its mazes feel like
     Passages (*build)(const MazeGraph&, RandomSource&, StepSink*);
 };
 
+// In the order of Algorithm. The words for each (its title in the menu, what its mazes feel
+// like) are the user's language's, next to the window (qt/paper/Facts.h).
 inline constexpr std::array<AlgorithmInfo, 7> kAlgorithms{{
-    {Algorithm::Regions, "regions", 'R', "Regions (classic)",
-     "Seeded regions grown and joined: short branches everywhere, the classic texture", BuildRegions},
-    {Algorithm::Backtracker, "backtracker", 'B', "Recursive backtracker",
-     "Long winding corridors and few dead ends: a long route", BuildBacktracker},
-    {Algorithm::HuntAndKill, "hunt-and-kill", 'H', "Hunt and kill",
-     "Long corridors like the backtracker's, the route a little straighter", BuildHuntAndKill},
-    {Algorithm::GrowingTree, "growing-tree", 'G', "Growing tree",
-     "Mostly backtracker, partly Prim: medium corridors and branches", BuildGrowingTree},
-    {Algorithm::Prim, "prim", 'P', "Prim's algorithm",
-     "Many short dead ends spreading from the middle: a short, busy route", BuildPrim},
-    {Algorithm::Kruskal, "kruskal", 'K', "Kruskal's algorithm",
-     "Many short dead ends, evenly spread, no bias anywhere", BuildKruskal},
-    {Algorithm::Wilson, "wilson", 'W', "Wilson's algorithm",
-     "Every maze equally likely: many dead ends, a moderately winding route", BuildWilson},
+    {Algorithm::Regions, "regions", 'R', BuildRegions},
+    {Algorithm::Backtracker, "backtracker", 'B', BuildBacktracker},
+    {Algorithm::HuntAndKill, "hunt-and-kill", 'H', BuildHuntAndKill},
+    {Algorithm::GrowingTree, "growing-tree", 'G', BuildGrowingTree},
+    {Algorithm::Prim, "prim", 'P', BuildPrim},
+    {Algorithm::Kruskal, "kruskal", 'K', BuildKruskal},
+    {Algorithm::Wilson, "wilson", 'W', BuildWilson},
 }};
 
 inline const AlgorithmInfo& InfoOf(Algorithm a) { return kAlgorithms[static_cast<std::size_t>(a)]; }

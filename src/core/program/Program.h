@@ -1,6 +1,7 @@
 // The event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
+#include "core/build/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
@@ -37,6 +38,11 @@ public:
     // The size of the mazes the next clicks on Command1 build; 21 x 21 unless changed.
     void SetMazeSize(MazeSize size) { size_ = size; }
     MazeSize mazeSize() const { return size_; }
+    // How the next clicks on Command1 build; the classic regions algorithm unless changed.
+    void SetBuildChoice(const BuildChoice& how) { how_ = how; }
+    const BuildChoice& buildChoice() const { return how_; }
+    // How the maze shown was built.
+    const BuildChoice& builtWith() const { return builtWith_; }
 
     // Playing by hand. Starting (again) needs a maze; it stops a replay, so that the route is never
     // drawn at the same time as a trail. A move redraws only when something moved.
@@ -54,6 +60,8 @@ public:
 private:
     Platform p_;
     MazeSize size_;
+    BuildChoice how_;
+    BuildChoice builtWith_;
     MazeState state_;
     Play play_;
 };

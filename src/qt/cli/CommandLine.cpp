@@ -5,11 +5,16 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
+#include "core/build/Recipe.h"
+#include "core/build/RouteFirst.h"
+#include "core/graph/Rectangle.h"
 #include "core/maze/SizedCode.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
+#include "qt/paper/Facts.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -20,20 +25,39 @@ namespace {
 QString LevelHelp()
 {
     QString text = QCoreApplication::translate("CommandLine",
-                                               "With --export: mazes of this level, 1 to 5, each drawn until its "
-                                               "route's length falls inside the level's band, so that a class set "
-                                               "is fair:");
+                                               "With --export or --facts: mazes of this level, 1 to 5, each built "
+                                               "its level's way with its route laid first, and drawn until both its "
+                                               "route's length and the decisions on it lie within 10 % of the "
+                                               "level's targets, so that a class set is fair:");
     for (const Level& level : kLevels)
-        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3 x %4 cells, routes of %5 to %6 cells")
+        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3 x %4 cells, %5, route %6 cells, %7 decisions")
                     .arg(level.number)
                     .arg(level.number == static_cast<int>(kLevels.size())
                              ? QCoreApplication::translate("CommandLine", "adults")
                              : QCoreApplication::translate("CommandLine", "ages %1").arg(QString::fromLatin1(level.ages)))
                     .arg(level.size.width)
                     .arg(level.size.height)
-                    .arg(level.shortestRoute)
-                    .arg(level.longestRoute);
+                    .arg(QString::fromLatin1(InfoOf(level.algorithm).name))
+                    .arg(level.route)
+                    .arg(level.decisions);
     return text;
+}
+
+// The ways to build as --help lists them: each name and what its mazes feel like.
+QString AlgorithmHelp()
+{
+    QString text = QCoreApplication::translate("CommandLine", "Build new mazes this way (regions unless given):");
+    for (const AlgorithmInfo& a : kAlgorithms)
+        text += QStringLiteral("\n%1: %2").arg(QString::fromLatin1(a.name), AlgorithmFeel(a.id));
+    return text;
+}
+
+QString AlgorithmNames()
+{
+    QStringList names;
+    for (const AlgorithmInfo& a : kAlgorithms)
+        names << QString::fromLatin1(a.name);
+    return names.join(QStringLiteral(", "));
 }
 
 struct Parser {
@@ -65,6 +89,26 @@ struct Parser {
                                                         "each from 2 to 1001; 21x21 unless given."),
                             QCoreApplication::translate("CommandLine", "WxH")};
     QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption algorithm{"algorithm", AlgorithmHelp(), QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption braid{"braid",
+                             QCoreApplication::translate("CommandLine",
+                                                         "Loops: open this share of the dead ends, 0 to 100 percent, "
+                                                         "so that there is more than one way."),
+                             QCoreApplication::translate("CommandLine", "percent")};
+    QCommandLineOption route{"route",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export or --facts: lay the route first, N cells long "
+                                                         "or P% of the cells, from the least possible up to 80 % of "
+                                                         "the cells; every maze's route is within 2 % of the cells of "
+                                                         "it. Not with --braid: loops would shorten it."),
+                             QCoreApplication::translate("CommandLine", "N|P%")};
+    QCommandLineOption facts{"facts",
+                             QCoreApplication::translate("CommandLine",
+                                                         "Print the maze's facts: its route and its share of the "
+                                                         "cells, the decisions and turns on it, the dead ends, the "
+                                                         "false branches. With --export, for every maze written; "
+                                                         "otherwise for the --maze code, or a new maze, without a "
+                                                         "window.")};
     QCommandLineOption title{"title",
                              QCoreApplication::translate("CommandLine", "With --export to a PDF: this title on every page."),
                              QCoreApplication::translate("CommandLine", "text")};
@@ -105,8 +149,8 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,  version, maze,    exportFile, count,   solution, size,     level,
-                title, noNameLine, perPage, paper,   pngCell, verbose,  platform, display};
+        return {help,      version, maze,  exportFile, count,      solution, size,    level,   algorithm, braid,
+                route,     facts,   title, noNameLine, perPage, paper,    pngCell, verbose, platform,  display};
     }
 };
 
@@ -119,6 +163,102 @@ Options Error(const QString& message)
     o.text = QStringLiteral("Tolvane: %1 (%2)\n")
                  .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
+}
+
+std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+}
+
+// --algorithm and --braid into o.how, and what does not go with them or with --route.
+std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
+{
+    const bool how = p.parser.isSet(p.algorithm) || p.parser.isSet(p.braid) || p.parser.isSet(p.route);
+    if (how && o.seed)
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names how its maze is built; leave out "
+                                                                "--algorithm, --braid and --route"));
+    if (how && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "a level has its own way to build and its own route; leave "
+                                                                "out --algorithm, --braid and --route"));
+    if (p.parser.isSet(p.route) && p.parser.isSet(p.braid))
+        return Error(QCoreApplication::translate("CommandLine", "--route and --braid do not go together: loops would "
+                                                                "shorten the route"));
+    if (p.parser.isSet(p.algorithm)) {
+        const auto algorithm = AlgorithmNamed(p.parser.value(p.algorithm).toStdString());
+        if (!algorithm)
+            return Error(QCoreApplication::translate("CommandLine", "--algorithm takes one of %1, not %2")
+                             .arg(AlgorithmNames(), Quoted(p.parser.value(p.algorithm))));
+        o.how.algorithm = *algorithm;
+    }
+    if (p.parser.isSet(p.braid)) {
+        const auto braid = WholeNumber(p.parser.value(p.braid), 0, kMaxBraid);
+        if (!braid)
+            return Error(QCoreApplication::translate("CommandLine", "--braid takes a whole number from 0 to %1, not %2")
+                             .arg(kMaxBraid)
+                             .arg(Quoted(p.parser.value(p.braid))));
+        o.how.braid = *braid;
+    }
+    return std::nullopt;
+}
+
+// --size or --level into o.size, then --route, which the size bounds, into o.route.
+std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
+{
+    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
+    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
+    if (p.parser.isSet(p.size)) {
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not %3")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(Quoted(p.parser.value(p.size))));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.level)) {
+        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        if (!o.level)
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
+                             .arg(kLevels.size())
+                             .arg(Quoted(p.parser.value(p.level))));
+        o.size = LevelNumbered(*o.level)->size;
+    }
+    if (!p.parser.isSet(p.route))
+        return std::nullopt;
+    const QString text = p.parser.value(p.route).trimmed();
+    const long long cells = o.size.Cells();
+    std::optional<long long> route;
+    bool ok = false;
+    if (text.endsWith(QLatin1Char('%'))) {
+        const double percent = text.chopped(1).trimmed().toDouble(&ok);
+        if (ok && percent >= 0 && percent <= 100)
+            route = std::llround(percent * static_cast<double>(cells) / 100);
+    } else if (const long long n = text.toLongLong(&ok); ok && n >= 0) {
+        route = n;
+    }
+    if (!route)
+        return Error(QCoreApplication::translate("CommandLine", "--route takes a number of cells or a share of them such as "
+                                                                "40%, not %1")
+                         .arg(Quoted(text)));
+    const RouteRange range = RouteRangeOf(RectangleGraph(o.size));
+    if (!range.Holds(static_cast<int>(std::min<long long>(*route, cells + 1))))
+        return Error(QCoreApplication::translate("CommandLine", "--route %1: the route of a %2x%3 maze can be %4 to %5 cells "
+                                                                "(%6 % to %7 % of them)")
+                         .arg(text)
+                         .arg(o.size.width)
+                         .arg(o.size.height)
+                         .arg(range.least)
+                         .arg(range.most)
+                         .arg(QString::number(100.0 * range.least / static_cast<double>(cells), 'f', 1))
+                         .arg(QString::number(100.0 * range.most / static_cast<double>(cells), 'f', 1)));
+    o.route = static_cast<int>(*route);
+    o.how.routeFirst = true;
+    return std::nullopt;
 }
 
 // The keys of the window, as the manual page's KEYBOARD section lists them. Key names are the
@@ -190,9 +330,10 @@ Options ParseCommandLine(const QStringList& arguments)
         const QString code = p.parser.value(p.maze);
         // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
         // as ever and refused with the reason.
-        const SizedReading read = ReadCode(code);
-        o.seed = read.maze ? std::optional(read.maze->seed) : std::nullopt;
-        o.size = read.maze ? read.maze->size : kClassicSize;
+        const RecipeReading read = ReadRecipeCode(code.toStdString());
+        o.seed = read.recipe ? std::optional(read.recipe->seed) : std::nullopt;
+        o.size = read.recipe ? read.recipe->size : kClassicSize;
+        o.how = read.recipe ? read.recipe->how : BuildChoice{};
         if (!o.seed) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
                                     .arg(Quoted(code), CodeFaultReason(read.reading)));
@@ -200,9 +341,21 @@ Options ParseCommandLine(const QStringList& arguments)
             return bad;
         }
     }
+    if (auto bad = ReadBuildChoice(p, o))
+        return *bad;
     const bool exporting = p.parser.isSet(p.exportFile);
+    o.facts = p.parser.isSet(p.facts);
+    if (!exporting && o.facts) {
+        for (const auto* option : {&p.count, &p.solution, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        o.mode = Options::Mode::Facts;
+        if (auto bad = ReadSizeAndRoute(p, o))
+            return *bad;
+        return o;
+    }
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.route, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
         if (std::max(o.size.width, o.size.height) > kLargestWindowSide)
@@ -243,28 +396,8 @@ Options ParseCommandLine(const QStringList& arguments)
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
     }
-    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
-        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
-    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
-        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
-    if (p.parser.isSet(p.size)) {
-        const auto size = ParseSize(p.parser.value(p.size).toStdString());
-        if (!size)
-            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
-                                                                    "31x31, not %3")
-                             .arg(kMinSide)
-                             .arg(kMaxSide)
-                             .arg(Quoted(p.parser.value(p.size))));
-        o.size = *size;
-    }
-    if (p.parser.isSet(p.level)) {
-        o.level = number(p.level, 1, static_cast<int>(kLevels.size()));
-        if (!o.level)
-            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
-                             .arg(kLevels.size())
-                             .arg(Quoted(p.parser.value(p.level))));
-        o.size = LevelNumbered(*o.level)->size;
-    }
+    if (auto bad = ReadSizeAndRoute(p, o))
+        return *bad;
     if (p.parser.isSet(p.perPage)) {
         const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
         if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())

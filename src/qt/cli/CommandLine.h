@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/build/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "qt/paper/Worksheet.h"
 
@@ -16,10 +17,13 @@ inline constexpr int kLargestPngCell = 64;
 
 // What the command line asks for.
 struct Options {
-    enum class Mode { Window, Export, Help, Version, Error } mode = Mode::Window;
+    enum class Mode { Window, Export, Facts, Help, Version, Error } mode = Mode::Window;
     std::optional<std::uint64_t> seed;  // --maze
     MazeSize size;                      // --size, or the size --maze names
     std::optional<int> level;           // --level
+    BuildChoice how;                    // --algorithm and --braid, or how the --maze code's maze is built
+    std::optional<int> route;           // --route, in cells
+    bool facts = false;                 // --facts
     QString exportFile;
     int count = 1;
     bool solution = false;

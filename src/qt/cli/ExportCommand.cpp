@@ -2,15 +2,19 @@
 #include "qt/cli/ExportCommand.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "core/maze/BuildMaze.h"
+#include "core/build/MakeMaze.h"
+#include "core/build/Recipe.h"
+#include "core/graph/Texture.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Export.h"
+#include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
@@ -25,31 +29,75 @@ int Fail(const QString& message, int status)
     return status;
 }
 
-// The mazes to write, by their seeds; a level's are drawn until they fall inside its band.
-std::vector<Puzzle> MakePuzzles(const Options& options)
+// The mazes to write, by their seeds; a level's are drawn until they fall inside its band, and
+// those with a route asked for until their route is within 2 % of the cells of it. Nothing when
+// no maze was found in the bounded number of tries (see BuildLevelMaze).
+std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
 {
     std::vector<Puzzle> puzzles;
     ClockRandom random;
     const auto level = options.level ? LevelNumbered(*options.level) : std::nullopt;
     MazeState scratch(options.size);
+    const int tolerance = static_cast<int>(std::max<long long>(1, options.size.Cells() * 2 / 100));
     for (int i = 0; i < options.count; ++i) {
-        Puzzle puzzle{0, options.size, {}, std::nullopt, 0};
+        Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how};
         if (level) {
             puzzle.measured = BuildLevelMaze(scratch, random, *level);
             puzzle.level = level->number;
+            puzzle.how = level->How();
             puzzle.seed = *random.LastSeed();
+            if (!puzzle.measured)
+                return std::nullopt;
+        } else if (options.route) {
+            puzzle.measured = BuildRouteMaze(scratch, random, options.how.algorithm, *options.route, tolerance);
+            puzzle.seed = *random.LastSeed();
+            if (!puzzle.measured)
+                return std::nullopt;
         } else {
             // New mazes get their seeds the way the window's clicks do.
             random.Randomize();
             puzzle.seed = options.seed.value_or(*random.LastSeed());
         }
-        puzzle.code = QString::fromStdString(FormatSizedCode({puzzle.seed, puzzle.size}));
+        puzzle.code = QString::fromStdString(FormatRecipeCode({.size = puzzle.size, .how = puzzle.how, .seed = puzzle.seed}));
         puzzles.push_back(puzzle);
     }
     return puzzles;
 }
 
+int NoMazeFound()
+{
+    return Fail(QCoreApplication::translate("Export", "no maze with the route asked for was found in %1 tries; ask for "
+                                                      "another route")
+                    .arg(200),
+                1);
+}
+
+// Each maze's code, how it was built and its facts, on standard output.
+void PrintFacts(const std::vector<Puzzle>& puzzles)
+{
+    for (const Puzzle& puzzle : puzzles) {
+        const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
+        QString text = QCoreApplication::translate("Export", "Maze %1: %2 x %3 cells, %4\n")
+                           .arg(puzzle.code)
+                           .arg(puzzle.size.width)
+                           .arg(puzzle.size.height)
+                           .arg(HowText(puzzle.how));
+        for (const QString& line : FactLines(MeasureTexture(maze)))
+            text += QStringLiteral("  %1\n").arg(line);
+        std::fputs(qPrintable(text), stdout);
+    }
+}
+
 }  // namespace
+
+int RunFacts(const Options& options)
+{
+    const auto puzzles = MakePuzzles(options);
+    if (!puzzles)
+        return NoMazeFound();
+    PrintFacts(*puzzles);
+    return 0;
+}
 
 int RunExport(const Options& options)
 {
@@ -75,7 +123,10 @@ int RunExport(const Options& options)
                         .arg(kLargestPngSide),
                     2);
 
-    const std::vector<Puzzle> puzzles = MakePuzzles(options);
+    const auto made = MakePuzzles(options);
+    if (!made)
+        return NoMazeFound();
+    const std::vector<Puzzle>& puzzles = *made;
     if (format == FileFormat::Pdf) {
         const Worksheet sheet{puzzles, options.title, options.nameLine, options.perPage, options.paper.value_or(LocalePaper()),
                               options.solution};
@@ -83,15 +134,19 @@ int RunExport(const Options& options)
             return Fail(*problem, 2);
         if (const auto error = WriteWorksheet(options.exportFile, sheet))
             return Fail(*error, 1);
+        if (options.facts)
+            PrintFacts(puzzles);
         return 0;
     }
     const Puzzle& puzzle = puzzles.front();
-    const MazeState maze = MazeFromSeed(puzzle.seed, puzzle.size);
+    const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
     // Without --png-cell, a maze too big for the window's square gets cells of its own.
     const int cell = options.pngCell > 0 || CellGeometry::For(maze.size).cell >= kPaperCell ? options.pngCell : kPaperCell;
     const Sheet sheet{&maze, puzzle.code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteSheets(options.exportFile, {sheet}, 1.0, cell))
         return Fail(*error, 1);
+    if (options.facts)
+        PrintFacts(puzzles);
     return 0;
 }
 

@@ -41,8 +41,9 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     QApplication::setWindowIcon(icon);
     tolvane::WarnIfNoCaptionFont();
     tolvane::Form1 form;
+    form.SetBuildChoice(options.how);
     if (options.seed)
-        form.OpenMaze(*options.seed, options.size);
+        form.OpenMaze(*options.seed, options.size, options.how);
     form.show();
     return app.exec();
 }
@@ -63,6 +64,8 @@ int main(int argc, char** argv)
         return RunWindow(arguments, options);
     case tolvane::Options::Mode::Export:
         return tolvane::RunExportProcess(arguments);
+    case tolvane::Options::Mode::Facts:
+        return tolvane::RunFactsProcess(arguments);
     default:
         return tolvane::RunTextCommand(arguments);
     }

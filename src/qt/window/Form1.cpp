@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <tuple>
 
+#include "core/build/Recipe.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "qt/paper/Pictures.h"
@@ -100,8 +101,9 @@ Form1::~Form1()
     play_ = nullptr;
 }
 
-void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
+void Form1::OpenMaze(std::uint64_t seed, MazeSize size, const BuildChoice& how)
 {
+    program_.SetBuildChoice(how);
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
         clock->QueueSeed(seed);
     ChooseSize(size);
@@ -116,7 +118,9 @@ void Form1::ChooseSize(MazeSize size)
 
 QString Form1::MazeCode() const
 {
-    return HasMaze() && seed_ ? QString::fromStdString(FormatSizedCode({*seed_, program_.state().size})) : QString();
+    if (!HasMaze() || !seed_)
+        return {};
+    return QString::fromStdString(FormatRecipeCode({.size = program_.state().size, .how = program_.builtWith(), .seed = *seed_}));
 }
 
 QImage Form1::ShownPicture() const

@@ -35,7 +35,9 @@ public:
     void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
     // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
-    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize);
+    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize, const BuildChoice& how = {});
+    // How new mazes are built from now on.
+    void SetBuildChoice(const BuildChoice& how) { program_.SetBuildChoice(how); }
     // Builds a new maze of `size`, and makes it the size of the next ones.
     void ChooseSize(MazeSize size);
 
