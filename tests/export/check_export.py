@@ -147,8 +147,8 @@ def frames(pic):
 
 def numbered_codes(text):
     """Number -> (width, height, code) of every maze caption on a page."""
-    return {int(n): (int(w), int(h), f"{w}x{h}-{code}")
-            for n, w, h, code in re.findall(r"(\d+)\.\s+Maze\s+(\d+)x(\d+)-(\S+)", text)}
+    return {int(n): (int(w), int(h), code)
+            for n, code, w, h in re.findall(r"(\d+)\.\s+Maze\s+((?:[A-Z][0-9S]+R)?(\d+)x(\d+)-\S+)", text)}
 
 
 def text_of(pdf):
@@ -224,8 +224,11 @@ def worksheets(work):
         puzzle_page = n <= 2
         check(("Name" in text and "Date" in text) == puzzle_page, f"page {n}: the name line is wrong")
         check(("Answer key" in text) != puzzle_page, f"page {n}: the answer key heading is wrong")
-    routes = [int(r) for r in re.findall(r"Level 1 · route (\d+) cells", texts[0] + texts[1])]
-    check(len(routes) == 5 and all(15 <= r <= 19 for r in routes), f"level 1 routes outside 15..19: {routes}")
+    # Level 1: route 25 cells and 4 decisions, every maze within 10 % of both.
+    figures = [(int(r), int(j)) for r, j in re.findall(r"Level 1 · route (\d+) cells · \d+ dead ends · (\d+) junctions",
+                                                       texts[0] + texts[1])]
+    check(len(figures) == 5 and all(23 <= r <= 27 and j == 4 for r, j in figures),
+          f"level 1 routes and decisions outside 23..27 and 4: {figures}")
     puzzles = {**numbered_codes(texts[0]), **numbered_codes(texts[1])}
     answers = {**numbered_codes(texts[2]), **numbered_codes(texts[3])}
     check(sorted(puzzles) == [1, 2, 3, 4, 5] and puzzles == answers, f"puzzles {puzzles} and answers {answers} differ")
@@ -352,6 +355,34 @@ def single_pictures(work):
     check(status == 0 and header[16:24] == (226).to_bytes(4, "big") * 2, "PNG at 5 pixels a cell: not 226x226")
 
 
+def built_ways(work):
+    """Every way to build gives a perfect maze with its route drawn; loops take dead ends away; a
+    route asked for is met within 2 % of the cells; --facts names the same maze's code."""
+    def shown(*args):
+        path = os.path.join(work, "way.svg")
+        status, out, err = run("--export", path, "--solution", *args)
+        check(status == 0 and not err, f"{args}: status {status}, {err!r}")
+        maze, red, _, _ = read_page(svg_picture(path))
+        return maze, red, out
+
+    for name in ("regions", "backtracker", "hunt-and-kill", "growing-tree", "prim", "kruskal", "wilson"):
+        maze, red, _ = shown("--algorithm", name)
+        check(not maze.problems_as_perfect_maze() and red == set(maze.path() or []),
+              f"{name}: {maze.problems_as_perfect_maze()[:2]}, red in {len(red)} cells")
+    maze, _, _ = shown("--algorithm", "kruskal", "--braid", "100")
+    ends = [c for c in ((x, y) for x in range(SIDE) for y in range(SIDE))
+            if len(list(maze.neighbours(c))) == 1 and c not in ((0, 0), (SIDE - 1, SIDE - 1))]
+    check(not ends, f"--braid 100 leaves dead ends at {ends[:4]}")
+    for ask, cells in (("50%", 220), ("41", 41), ("352", 352)):
+        maze, red, out = shown("--route", ask, "--algorithm", "backtracker", "--facts")
+        route = maze.path() or []
+        check(not maze.problems_as_perfect_maze() and abs(len(route) - cells) <= 441 * 2 // 100,
+              f"--route {ask}: a route of {len(route)} cells, not {cells}")
+        code = re.match(r"Maze (\S+):", out)
+        again = run("--facts", "--maze", code.group(1) if code else "none")[1]
+        check(code and f"Route: {len(route)} cells" in out and again == out, f"--facts: {out!r} then {again!r}")
+
+
 def counts_within_bounds(work):
     """--count takes 1 to 1000, both ends included. (The page of one maze is captioned in the user's
     language.)"""
@@ -416,6 +447,12 @@ def failures_lose_nothing(work):
                         (["--title", "A very long title " * 12], "title"), (["--paper", "a3"], "a4 or letter")):
         fails(["--export", os.path.join(work, "never.pdf")] + args, 2, words)
     fails(["--export", os.path.join(work, "x.png"), "--size", "1001x1001", "--png-cell", "5"], 2, "4097")
+    for args, words in ((["--level", "2", "--algorithm", "prim"], "level"), (["--braid", "120"], "0 to 100"),
+                        (["--route", "900"], "41 to 352"), (["--route", "20", "--braid", "5"], "--braid"),
+                        (["--algorithm", "maze"], "wilson"), (["--maze", CODE, "--algorithm", "prim"], "code"),
+                        (["--route", "ten"], "40%"), (["--route", "81%"], "352")):
+        fails(["--export", os.path.join(work, "never.svg")] + args, 2, words)
+        fails(["--facts"] + args, 2, words)
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
@@ -476,7 +513,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, poster, single_pictures, counts_within_bounds, help_needs_no_display,
+    for case in (worksheets, poster, single_pictures, built_ways, counts_within_bounds, help_needs_no_display,
                  failures_lose_nothing):
         case(work)
     sys.exit(1 if failures else 0)

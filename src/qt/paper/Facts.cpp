@@ -63,4 +63,15 @@ QStringList FactLines(const Texture& t)
     return lines;
 }
 
+QString FactsSummary(const Texture& t)
+{
+    QString text = QCoreApplication::translate("Facts", "route %1 cells (%2 %) · %3 decisions")
+                       .arg(t.route)
+                       .arg(QLocale().toString(100 * t.RouteShare(), 'f', 0))
+                       .arg(t.decisions);
+    if (t.turns >= 0)
+        text += QCoreApplication::translate("Facts", " · %1 turns").arg(t.turns);
+    return text + QCoreApplication::translate("Facts", " · longest false branch %1").arg(t.longestBranch);
+}
+
 }  // namespace tolvane

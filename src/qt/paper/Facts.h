@@ -20,4 +20,8 @@ QString HowText(const BuildChoice& how);
 // false branches, the longest path.
 QStringList FactLines(const Texture& t);
 
+// The same on one line, for a caption: "route 57 cells (13 %) · 9 decisions · 31 turns · longest
+// false branch 12".
+QString FactsSummary(const Texture& t);
+
 }  // namespace tolvane

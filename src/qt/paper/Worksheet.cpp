@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "core/build/MakeMaze.h"
+#include "core/graph/Texture.h"
+#include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/WindowFont.h"
 
@@ -305,8 +307,10 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
             for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
                 const Puzzle& puzzle = sheet.puzzles[i];
                 const MazeState& maze = built.Get(i);
-                const QString measures =
-                    answers ? QString() : MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
+                // Puzzles name their level and measures; the answer key adds the facts of each.
+                const Texture facts = MeasureTexture(maze);
+                const Difficulty measured = puzzle.measured.value_or(Difficulty{facts.route, facts.deadEnds, facts.decisions});
+                const QString measures = answers ? FactsSummary(facts) : MeasuresCaption(puzzle.level, measured);
                 page.Maze(l->places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
                           PuzzleCaption(static_cast<int>(i) + 1, puzzle), measures);
             }
