@@ -61,6 +61,21 @@
     </message>
 </context>
 <context>
+    <name>BuildMenu</name>
+    <message>
+        <source>&amp;Way to Build</source>
+        <translation>作り方(&amp;W)</translation>
+    </message>
+    <message>
+        <source>No loops</source>
+        <translation>ループなし</translation>
+    </message>
+    <message>
+        <source>Loops: %1 % of the dead ends opened</source>
+        <translation>ループ: 行き止まりの %1 % を開く</translation>
+    </message>
+</context>
+<context>
     <name>Code</name>
     <message>
         <source>codes never use the character %1</source>
@@ -367,6 +382,10 @@
         <source>--route %1: the route of a %2x%3 maze can be %4 to %5 cells (%6 % to %7 % of them)</source>
         <translation>--route %1: %2x%3 の迷路の道順は %4〜%5 マス (マス全体の %6 %〜%7 %) です</translation>
     </message>
+    <message>
+        <source>Show the maze&apos;s facts: how it was built, its route, the decisions and turns on it, the dead ends and the false branches.</source>
+        <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -489,6 +508,17 @@
     </message>
 </context>
 <context>
+    <name>FactsBox</name>
+    <message>
+        <source>Maze %1: %2 x %3 cells</source>
+        <translation>迷路 %1: %2 x %3 マス</translation>
+    </message>
+    <message>
+        <source>Facts of the Maze</source>
+        <translation>迷路のデータ</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Run-time error in %1:
@@ -503,6 +533,10 @@
     <message>
         <source>Tolvane: cannot repaint at device pixel ratio %1: %2</source>
         <translation>Tolvane: デバイスピクセル比 %1 で再描画できません: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of the Maze…</source>
+        <translation>迷路のデータ(&amp;F)…</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,23 @@ TEST(Build, RegionsOnARectangleIsTheClassicGeneratorDrawForDraw)
     }
 }
 
+TEST(Build, LoopsOnTheClassicGeneratorComeAfterItsOwnDrawsAndOnlyOpenWalls)
+{
+    const MazeState classic = MazeFromSeed(31337, {25, 25});
+    const MazeState looped = MazeFromRecipe(31337, {25, 25}, {Algorithm::Regions, 60});
+    const Passages before = PassagesOf(classic);
+    const Passages after = PassagesOf(looped);
+    const MazeGraph g = RectangleGraph({25, 25});
+    int added = 0;
+    for (WallId w = 0; w < g.WallCount(); ++w) {
+        EXPECT_TRUE(!before.Open(w) || after.Open(w)) << w;  // every passage stays
+        added += after.Open(w) && !before.Open(w);
+    }
+    const int target = static_cast<int>(std::lround(DeadEnds(g, before) * 0.6));
+    EXPECT_GE(DeadEnds(g, before) - DeadEnds(g, after), target);
+    EXPECT_LE(added, target);
+}
+
 TEST(Build, LoopsRemoveTheShareOfDeadEndsAskedForAndNoneWithout)
 {
     for (const AlgorithmInfo& a : kAlgorithms) {

@@ -54,5 +54,28 @@ TEST(Difficulty, ALevelsClassSetIsTwentyFiveDifferentMazesAllWithinTenPercentOfB
     EXPECT_EQ(3, LevelNumbered(3)->number);
 }
 
+TEST(Difficulty, ARouteAskedForIsMetWithinTwoPercentOfTheCellsFromTheLeastToTheMost)
+{
+    ClockRandom random;
+    for (MazeSize size : {MazeSize{8, 8}, MazeSize{21, 21}, MazeSize{50, 30}}) {
+        const int cells = static_cast<int>(size.Cells());
+        const int least = size.width + size.height - 1;
+        const int most = cells * 8 / 10;
+        const int tolerance = std::max(1, cells * 2 / 100);
+        const Algorithm ways[] = {Algorithm::Regions, Algorithm::Backtracker, Algorithm::Prim, Algorithm::Wilson};
+        for (int route : {least, cells / 4, cells / 2, most}) {
+            for (int i = 0; i < 8; ++i) {
+                MazeState maze(size);
+                const Algorithm way = ways[i % 4];
+                ASSERT_TRUE(BuildRouteMaze(maze, random, way, route, tolerance)) << size.width << " " << route;
+                EXPECT_EQ("", PerfectWallsProblem(maze));
+                const int found = static_cast<int>(ShortestPath(maze).size());
+                EXPECT_LE(std::abs(found - route), tolerance) << size.width << "x" << size.height << " asked " << route;
+                EXPECT_TRUE(MazeFromRecipe(*random.LastSeed(), size, {way, 0, true}).Walls == maze.Walls);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tolvane::testing

@@ -276,6 +276,8 @@ constexpr KeyText kKeys[] = {
     {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
                                            "the open sides), for screen readers.")},
     {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
+    {"F", QT_TRANSLATE_NOOP("CommandLine", "Show the maze's facts: how it was built, its route, the decisions and turns "
+                                           "on it, the dead ends and the false branches.")},
     {"Ctrl+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze as a picture, with its code as text.")},
     {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
     {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},

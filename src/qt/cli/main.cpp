@@ -41,7 +41,9 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     QApplication::setWindowIcon(icon);
     tolvane::WarnIfNoCaptionFont();
     tolvane::Form1 form;
-    form.SetBuildChoice(options.how);
+    // The way chosen on the command line or by a code, else the one kept from the last run.
+    const bool asked = options.seed || options.how != tolvane::BuildChoice{};
+    form.SetBuildChoice(asked ? options.how : tolvane::RememberedBuildChoice().value_or(tolvane::BuildChoice{}));
     if (options.seed)
         form.OpenMaze(*options.seed, options.size, options.how);
     form.show();

@@ -1,6 +1,7 @@
 // The window.
 #include "qt/window/Form1.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -11,6 +12,7 @@
 #include <tuple>
 
 #include "core/build/Recipe.h"
+#include "qt/window/FactsBox.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "qt/paper/Pictures.h"
@@ -90,6 +92,18 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
+    buildMenu_ = new BuildMenu(*this, [this](BuildChoice how) { ChooseBuild(how); });
+    menu_->Menu().addMenu(buildMenu_);
+    // The facts, a key away wherever the focus is.
+    facts_.setText(QCoreApplication::translate("Form1", "&Facts of the Maze…"));
+    facts_.setShortcut(QKeySequence(Qt::Key_F));
+    facts_.setShortcutVisibleInContextMenu(true);
+    addAction(&facts_);
+    connect(&facts_, &QAction::triggered, this, [this] {
+        if (HasMaze())
+            ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode());
+    });
+    menu_->Menu().addAction(&facts_);
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -103,10 +117,23 @@ Form1::~Form1()
 
 void Form1::OpenMaze(std::uint64_t seed, MazeSize size, const BuildChoice& how)
 {
-    program_.SetBuildChoice(how);
+    SetBuildChoice(how);
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
         clock->QueueSeed(seed);
     ChooseSize(size);
+}
+
+void Form1::SetBuildChoice(const BuildChoice& how)
+{
+    program_.SetBuildChoice(how);
+    buildMenu_->Show(how);
+}
+
+void Form1::ChooseBuild(const BuildChoice& how)
+{
+    SetBuildChoice(how);
+    RememberBuildChoice(how);
+    Command1.click();
 }
 
 void Form1::ChooseSize(MazeSize size)
