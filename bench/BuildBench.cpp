@@ -2,7 +2,7 @@
 // with the search that finds its route.
 #include <benchmark/benchmark.h>
 
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/graph/GraphSearch.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <set>
 
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
 #include "core/BuildCheck.h"

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "core/MazeCheck.h"
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/platform/Random.h"
 #include "core/solve/Difficulty.h"
 

@@ -1,7 +1,7 @@
 // Recipe codes: every way and shape round-trips, typos are refused, today's codes are unchanged.
 #include <gtest/gtest.h>
 
-#include "core/build/Recipe.h"
+#include "core/generate/Recipe.h"
 #include "core/maze/SizedCode.h"
 
 namespace tolvane {

@@ -2,7 +2,7 @@
 // each way to build where its texture is known to fall.
 #include <gtest/gtest.h>
 
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/graph/Texture.h"
 #include "core/maze/BuildMaze.h"

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "core/MazeCheck.h"
-#include "core/build/MakeMaze.h"
-#include "core/build/Recipe.h"
+#include "core/generate/MakeMaze.h"
+#include "core/generate/Recipe.h"
 #include "qt/window/FactsBox.h"
 #include "qt/window/Form1.h"
 

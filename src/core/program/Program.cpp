@@ -1,7 +1,7 @@
 // The event handlers.
 #include "core/program/Program.h"
 
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"

@@ -1,7 +1,7 @@
 // The event handlers of the window, over the maze state and the platform interfaces.
 #pragma once
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"

@@ -1,8 +1,8 @@
 // Difficulty measures and levels.
 #include "core/solve/Difficulty.h"
 
-#include "core/build/MakeMaze.h"
-#include "core/build/RouteFirst.h"
+#include "core/generate/MakeMaze.h"
+#include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/graph/Texture.h"
 #include "core/maze/BuildMaze.h"

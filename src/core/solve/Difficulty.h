@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/platform/Random.h"
 #include "core/platform/Controls.h"

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/build/Recipe.h"
-#include "core/build/RouteFirst.h"
+#include "core/generate/Recipe.h"
+#include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/SizedCode.h"
 #include "core/solve/Difficulty.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "qt/paper/Worksheet.h"
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/build/MakeMaze.h"
-#include "core/build/Recipe.h"
+#include "core/generate/MakeMaze.h"
+#include "core/generate/Recipe.h"
 #include "core/graph/Texture.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/graph/Texture.h"
 
 namespace tolvane {

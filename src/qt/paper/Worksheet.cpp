@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/graph/Texture.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"

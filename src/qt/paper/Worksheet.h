@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/solve/Difficulty.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 
 namespace tolvane {
 

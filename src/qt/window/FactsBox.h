@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <tuple>
 
-#include "core/build/Recipe.h"
+#include "core/generate/Recipe.h"
 #include "qt/window/FactsBox.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"

@@ -1,5 +1,5 @@
 // Looking up the ways to build.
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 
 namespace tolvane {
 

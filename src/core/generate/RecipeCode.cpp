@@ -1,5 +1,5 @@
 // Recipe codes.
-#include "core/build/Recipe.h"
+#include "core/generate/Recipe.h"
 
 #include "core/maze/SizedCode.h"
 

@@ -1,6 +1,6 @@
 // The growing tree, taking the newest cell or a random one.
-#include "core/build/BuildKit.h"
-#include "core/build/Builders.h"
+#include "core/generate/BuildKit.h"
+#include "core/generate/Builders.h"
 
 namespace tolvane {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/build/BuildKit.h"
-#include "core/build/Builders.h"
+#include "core/generate/BuildKit.h"
+#include "core/generate/Builders.h"
 
 namespace tolvane {
 

@@ -1,7 +1,7 @@
 // Building a maze the chosen way: on any graph, and on the classic state of a rectangle.
 #pragma once
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeCode.h"
 #include "core/maze/MazeState.h"
 

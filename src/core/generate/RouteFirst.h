@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "core/build/Algorithms.h"
+#include "core/generate/Algorithms.h"
 
 namespace tolvane {
 

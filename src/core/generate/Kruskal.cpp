@@ -2,8 +2,8 @@
 #include <numeric>
 #include <utility>
 
-#include "core/build/BuildKit.h"
-#include "core/build/Builders.h"
+#include "core/generate/BuildKit.h"
+#include "core/generate/Builders.h"
 
 namespace tolvane {
 

@@ -1,6 +1,6 @@
 // The recursive backtracker, with a stack of its own instead of recursion.
-#include "core/build/BuildKit.h"
-#include "core/build/Builders.h"
+#include "core/generate/BuildKit.h"
+#include "core/generate/Builders.h"
 
 namespace tolvane {
 

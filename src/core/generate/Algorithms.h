@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/build/Builders.h"
+#include "core/generate/Builders.h"
 
 namespace tolvane {
 

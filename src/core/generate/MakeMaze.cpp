@@ -1,7 +1,7 @@
 // Building a maze the chosen way.
-#include "core/build/MakeMaze.h"
+#include "core/generate/MakeMaze.h"
 
-#include "core/build/RouteFirst.h"
+#include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
 #include "core/platform/Random.h"

@@ -1,10 +1,10 @@
 // Route-first building.
-#include "core/build/RouteFirst.h"
+#include "core/generate/RouteFirst.h"
 
 #include <algorithm>
 #include <deque>
 
-#include "core/build/BuildKit.h"
+#include "core/generate/BuildKit.h"
 
 namespace tolvane {
 namespace {
