@@ -326,9 +326,9 @@
     </message>
     <message>
         <source>
-%1 = %2, %3 x %4 cells, %5, route %6 cells, %7 decisions</source>
+%1 = %2, %3x%4, %5, route %6, %7 decisions</source>
         <translation>
-%1 = %2、%3 x %4 マス、%5、道順 %6 マス、分かれ道 %7</translation>
+%1 = %2、%3x%4、%5、道順 %6、分岐 %7</translation>
     </message>
     <message>
         <source>Build new mazes this way (regions unless given):</source>

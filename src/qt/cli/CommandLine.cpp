@@ -30,7 +30,7 @@ QString LevelHelp()
                                                "route's length and the decisions on it lie within 10 % of the "
                                                "level's targets, so that a class set is fair:");
     for (const Level& level : kLevels)
-        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3 x %4 cells, %5, route %6 cells, %7 decisions")
+        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3x%4, %5, route %6, %7 decisions")
                     .arg(level.number)
                     .arg(level.number == static_cast<int>(kLevels.size())
                              ? QCoreApplication::translate("CommandLine", "adults")

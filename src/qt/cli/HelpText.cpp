@@ -79,6 +79,13 @@ int DisplayWidth(const QString& text)
 
 QStringList WrapText(const QString& text, int columns)
 {
+    // A line break in a description starts a new line: the rows of a table such as the levels'.
+    if (text.contains(QLatin1Char('\n'))) {
+        QStringList lines;
+        for (const QString& part : text.split(QLatin1Char('\n')))
+            lines += WrapText(part, columns);
+        return lines;
+    }
     QStringList lines;
     QString line;
     int width = 0;
