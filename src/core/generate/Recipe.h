@@ -45,7 +45,7 @@ struct Recipe {
 };
 
 // The code of a recipe. A classic rectangle keeps today's code ("3F7KQ-M2XWA", "31x45-3F7KQ-M2XWA").
-// Any other is written "B25R31x45-3F7KQ-M2XWA": the way's letter, the loops' percent, the shape's
+// Any other is written "B25R31x45-3F7KQ-M2XWJ": the way's letter, the loops' percent, the shape's
 // letter, the size, then the seed's code ("BSR31x45-..." when the route was laid first) with its check character folded with the text before
 // it, so that a typo anywhere is refused. At most 24 characters: when longer, the seed's inner
 // hyphen goes, then the one after the size.
