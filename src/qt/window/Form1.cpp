@@ -99,11 +99,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     facts_.setShortcut(QKeySequence(Qt::Key_F));
     facts_.setShortcutVisibleInContextMenu(true);
     addAction(&facts_);
-    connect(&facts_, &QAction::triggered, this, [this] {
-        if (HasMaze())
-            ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode());
-    });
+    connect(&facts_, &QAction::triggered, this, [this] { ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode()); });
     menu_->Menu().addAction(&facts_);
+    facts_.setEnabled(false);  // until the first maze
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -190,6 +188,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
     menu_->Update();
+    facts_.setEnabled(HasMaze());
     picture_.Follow(name, program_.state(), MazeCode());
     if (play_)
         play_->Follow(name);
