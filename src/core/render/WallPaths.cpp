@@ -2,7 +2,7 @@
 #include "core/render/WallPaths.h"
 
 #include <cmath>
-#include <unordered_map>
+#include <algorithm>
 
 namespace tolvane {
 namespace {
@@ -36,19 +36,26 @@ std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
         if (w < 0 || !passages.Open(w))
             drawn.push_back(static_cast<std::int32_t>(i));
     }
-    std::unordered_map<std::uint64_t, std::int32_t> corners;
-    corners.reserve(drawn.size() * 2);
-    std::vector<std::int32_t> ends(drawn.size() * 2);  // the corner at each end of each drawn edge
+    // Corners numbered by sorting the ends' keys: equal keys are one corner.
+    std::vector<std::pair<std::uint64_t, std::int32_t>> keyed(drawn.size() * 2);
     for (std::size_t d = 0; d < drawn.size(); ++d) {
         const Edge& e = shape.edges[static_cast<std::size_t>(drawn[d])];
-        for (int side = 0; side < 2; ++side) {
-            const auto key = CornerKey(side == 0 ? e.from : e.to);
-            const auto [it, isNew] = corners.try_emplace(key, static_cast<std::int32_t>(corners.size()));
-            ends[2 * d + static_cast<std::size_t>(side)] = it->second;
-        }
+        keyed[2 * d] = {CornerKey(e.from), static_cast<std::int32_t>(2 * d)};
+        keyed[2 * d + 1] = {CornerKey(e.to), static_cast<std::int32_t>(2 * d + 1)};
     }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::int32_t> ends(drawn.size() * 2);  // the corner at each end of each drawn edge
+    std::int32_t cornerCount = 0;
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        if (i > 0 && keyed[i].first != keyed[i - 1].first)
+            ++cornerCount;
+        ends[static_cast<std::size_t>(keyed[i].second)] = cornerCount;
+    }
+    if (!keyed.empty())
+        ++cornerCount;
+    const auto cornersCount = static_cast<std::size_t>(cornerCount);
     // Each corner's edges, grouped: corner k's are meet[first[k] .. first[k + 1]).
-    std::vector<std::int32_t> first(corners.size() + 1, 0);
+    std::vector<std::int32_t> first(cornersCount + 1, 0);
     for (std::int32_t k : ends)
         ++first[static_cast<std::size_t>(k) + 1];
     for (std::size_t k = 1; k < first.size(); ++k)
@@ -57,7 +64,7 @@ std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
     std::vector<std::int32_t> fill(first.begin(), first.end() - 1);
     for (std::size_t i = 0; i < ends.size(); ++i)
         meet[static_cast<std::size_t>(fill[static_cast<std::size_t>(ends[i])]++)] = static_cast<std::int32_t>(i / 2);
-    std::vector<std::int32_t> left(corners.size());  // edges not yet drawn at each corner
+    std::vector<std::int32_t> left(cornersCount);  // edges not yet drawn at each corner
     for (std::size_t k = 0; k < left.size(); ++k)
         left[k] = first[k + 1] - first[k];
     std::vector<std::uint8_t> used(drawn.size(), 0);

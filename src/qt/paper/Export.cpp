@@ -247,18 +247,8 @@ std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sh
             return image.save(&buffer, "PNG");
         }
         case FileFormat::Svg: {
-            const QSizeF size = ShapePictureSize(maze.shape, ShapeUnit(maze.shape.kind));
-            QSvgGenerator svg;
-            svg.setOutputDevice(&buffer);
-            svg.setSize(size.toSize());
-            svg.setViewBox(QRectF(QPointF(0, 0), size));
-            svg.setTitle(title);
-            svg.setDescription(Creator());
-            QPainter painter;
-            if (!painter.begin(&svg))
-                return false;
-            PaintShapePicture(painter, QRectF(QPointF(0, 0), size), maze, sheet.answer);
-            return painter.end();
+            const std::string svg = ShapeSvg(maze, sheet.answer, title);
+            return buffer.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
         }
         case FileFormat::Pdf: {
             QPdfWriter pdf(&buffer);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/platform/SvgSurface.h"
 #include "core/render/DrawShape.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -72,6 +73,15 @@ void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze&
         Draw(maze, answer, surface, unit);
     }  // the surface paints the letters it holds back before the painter is restored
     painter.restore();
+}
+
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title)
+{
+    const int unit = ShapeUnit(maze.shape.kind);
+    const QSizeF size = ShapePictureSize(maze.shape, unit);
+    SvgSurface surface(static_cast<float>(size.width()), static_cast<float>(size.height()), title.toStdString());
+    Draw(maze, answer, surface, unit);
+    return surface.Document();
 }
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSizeF>
+#include <string>
 
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
@@ -27,5 +28,9 @@ QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
 
 // The picture as vectors, filling `target` (of the picture's proportions) on the painter's device.
 void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);
+
+// The picture as an SVG document, written directly: walls and the route as paths with true
+// arcs, S and G as text.
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title);
 
 }  // namespace tolvane
