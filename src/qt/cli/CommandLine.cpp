@@ -239,10 +239,12 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         }
         if (!InRange(spec)) {
             const SizeRange r = RangeOf(spec.kind);
-            return Error(QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number from %1 to %2%3, not %4")
+            return Error((rectangles ? QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, or WxH, not %3")
+                                     : QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, not %3"))
                              .arg(r.least)
                              .arg(r.most)
-                             .arg(rectangles ? QCoreApplication::translate("CommandLine", ", or WxH") : QString())
                              .arg(Quoted(text)));
         }
     }
