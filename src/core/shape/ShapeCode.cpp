@@ -10,7 +10,6 @@ namespace tolvane {
 namespace {
 
 constexpr std::size_t kCodeChars = 10;  // nine of the seed and the check character
-constexpr std::size_t kLongest = 24;
 
 // The prefix's characters weighted by their place, modulo the prime 31: any one changed
 // character, and any two neighbours swapped, change it (no two values of one kind of
@@ -88,7 +87,8 @@ std::string Squeezed(std::string_view text)
     return out;
 }
 
-// The spec a squeezed prefix names, in any case; checked against its canonical form later.
+// The spec a squeezed prefix names. Numbers never start with 0 and nothing may follow the
+// size, so a maze has exactly one code.
 std::optional<ShapeSpec> SpecOf(std::string_view prefix)
 {
     ShapeSpec spec;
@@ -149,10 +149,7 @@ std::string FormatShapeCode(const ShapeSeed& maze)
     const std::string prefix = Prefix(maze.spec);
     std::string code = FormatMazeCode(maze.seed);
     code.back() = CodeCharacter(CodeDigit(code.back()) ^ PrefixCheck(prefix));
-    std::string whole = prefix + "-" + code;
-    if (whole.size() > kLongest && maze.spec.kind != ShapeKind::Outline)
-        whole.erase(whole.find('-', prefix.size() + 1), 1);
-    return whole;
+    return prefix + "-" + code;
 }
 
 bool LooksLikeShapeCode(std::string_view text)
@@ -172,11 +169,6 @@ std::optional<ShapeSeed> ParseShapeCode(std::string_view text)
     if (!spec || !InRange(*spec))
         return std::nullopt;
     const std::string prefix = Prefix(*spec);
-    std::string canonical = prefix;
-    for (char& c : canonical)
-        c = c == 'x' ? 'X' : c;
-    if (canonical != prefixText)
-        return std::nullopt;  // leading zeros and the like: one maze, one code
     std::string code = s.substr(prefixText.size());
     const int check = CodeDigit(code.back());
     if (check < 0)

@@ -7,7 +7,7 @@
 //   T50-…, T30x20-…      triangular cells, in a triangle of 50 a side or in 30 x 20
 //   W15HELLO-…           the word HELLO, its letters 15 cells tall
 // The prefix is folded into the check character, so that a mistyped shape or size is refused
-// like any other typo. At most 24 characters for the built-in shapes; a word's code is as long
+// like any other typo. At most 22 characters for the built-in shapes (H1001x1001-3F7KQ-M2XWA); a word's code is as long
 // as its word needs. A maze in an outline from a picture has no code: the picture is not in it.
 #pragma once
 
