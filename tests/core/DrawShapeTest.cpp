@@ -9,6 +9,7 @@
 #include "core/graph/GraphSearch.h"
 #include "core/platform/Random.h"
 #include "core/platform/RecordingSurface.h"
+#include "core/platform/SvgSurface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/WallPaths.h"
 #include "core/shape/Circle.h"
@@ -149,6 +150,34 @@ TEST(DrawShape, ACirclesRouteGoesThroughTheCentresAndAlongItsRingsToG)
     DrawShapeRoute(b.shape, route.cells, part, view, 2);
     ASSERT_EQ(part.ops().size(), 3u);  // width, the path, the width back
     EXPECT_EQ(part.ops()[1].pieces.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// The SVG writer: an arc anticlockwise on the picture is SVG's sweep 0, clockwise 1, one over
+// 180 degrees the large one; letters printed bold (four times a pixel apart) are one text, last.
+TEST(DrawShape, TheSvgWriterGivesEachArcItsSweepAndWritesTheLettersOnceOverTheStrokes)
+{
+    SvgSurface svg(100, 100, "t");
+    svg.Cls();
+    const PathPiece pieces[] = {{{50, 10}, true, {50, 50}, 40, 0, 90},      // up to twelve o'clock
+                                {{10, 50}, true, {50, 50}, 40, 90, -270},   // on clockwise to nine
+                                {{10.125f, 90}}};
+    svg.Path({90, 50}, pieces, kRed);
+    for (const PointF step : {PointF{5, 5}, PointF{6, 5}, PointF{5, 6}, PointF{6, 6}}) {
+        svg.SetCurrentX(step.x);
+        svg.SetCurrentY(step.y);
+        svg.Print("S");
+    }
+    const std::string doc = svg.Document();
+    EXPECT_NE(doc.find("<path d=\"M90 50A40 40 0 0 0 50 10A40 40 0 1 1 10 50L10.13 90\"/>"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("stroke=\"#ff0000\""), std::string::npos);
+    EXPECT_EQ(doc.find("<text"), doc.rfind("<text")) << "one letter";
+    EXPECT_GT(doc.find("<text"), doc.find("<path"));
 }
 
 }  // namespace
