@@ -510,6 +510,11 @@ def shapes(work):
         for name in ("shape.svg", "again.svg", "shape.png", "shape.pdf"):
             if os.path.exists(os.path.join(work, name)):
                 os.remove(os.path.join(work, name))
+    # Without --solution no route is drawn.
+    plain = os.path.join(work, "plain.svg")
+    status, _, _ = run("--export", plain, "--shape", "hexagon", "--size", "4")
+    check(status == 0 and "#ff0000" not in open(plain, encoding="utf-8").read(), "a maze without --solution shows a route")
+    os.remove(plain) if os.path.exists(plain) else None
     # A circle of 6 rings is 12 cells across and half a cell free all round, 16 pixels a cell.
     png = os.path.join(work, "circle.png")
     status, _, _ = run("--export", png, "--shape", "circle", "--size", "6")
@@ -518,7 +523,9 @@ def shapes(work):
     os.remove(png) if os.path.exists(png) else None
     # An outline from a picture: a dark bar over the top half of 60 x 20 pixels, 30 cells across: 30 x 5.
     bar = os.path.join(work, "bar-mask.png")
-    subprocess.run(["convert", "-size", "60x20", "xc:white", "-fill", "black", "-draw", "rectangle 0,0 59,9", bar], check=True)
+    # One more dark pixel below it darkens only a quarter of its cell: that cell stays outside.
+    subprocess.run(["convert", "-size", "60x20", "xc:white", "-fill", "black", "-draw", "rectangle 0,0 59,9",
+                    "-draw", "point 0,10", bar], check=True)
     out = os.path.join(work, "bar.svg")
     status, _, err = run("--export", out, "--mask", bar, "--size", "30")
     text = open(out, encoding="utf-8").read() if status == 0 else ""
