@@ -383,6 +383,66 @@
         <translation>--route %1: %2x%3 の迷路の道順は %4〜%5 マス (マス全体の %6 %〜%7 %) です</translation>
     </message>
     <message>
+        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles.</source>
+        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code.</source>
+        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがありません。</translation>
+    </message>
+    <message>
+        <source>file.png</source>
+        <translation>ファイル.png</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the letters of this word (A to Z) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
+        <translation>--export と共に: この単語(A〜Z)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>--shape, --mask and --text each give the shape; choose one</source>
+        <translation>--shape、--mask、--text はどれも形を決めます。一つだけ指定してください</translation>
+    </message>
+    <message>
+        <source>a maze code names its own shape; leave out --shape, --mask and --text</source>
+        <translation>迷路コードは形を含んでいます。--shape、--mask、--text は指定しないでください</translation>
+    </message>
+    <message>
+        <source>--%1 makes rectangles only; leave it out for other shapes</source>
+        <translation>--%1 は長方形の迷路専用です。ほかの形では指定しないでください</translation>
+    </message>
+    <message>
+        <source>a maze code names its own size; leave out --size</source>
+        <translation>迷路コードはサイズを含んでいます。--size は指定しないでください</translation>
+    </message>
+    <message>
+        <source>--text takes a word of 1 to 40 letters A to Z, not %1</source>
+        <translation>--text には A〜Z の 1〜40 文字の単語を指定してください(%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>--shape takes rectangle, circle, hexagon or triangle, not %1</source>
+        <translation>--shape には rectangle、circle、hexagon、triangle のいずれかを指定してください(%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>%1 is not a maze code: a shape, its size or a character is mistyped</source>
+        <translation>%1 は迷路コードではありません: 形、サイズ、または文字が打ち間違えられています</translation>
+    </message>
+    <message>
+        <source>the window shows rectangles; write this maze to a file with --export</source>
+        <translation>ウィンドウは長方形の迷路を表示します。この迷路は --export でファイルに書き出してください</translation>
+    </message>
+    <message>
+        <source>--size for this shape takes a whole number from %1 to %2, or WxH, not %3</source>
+        <translation>この形の --size には %1〜%2 の整数か WxH を指定してください(%3 ではなく)</translation>
+    </message>
+    <message>
+        <source>--size for this shape takes a whole number from %1 to %2, not %3</source>
+        <translation>この形の --size には %1〜%2 の整数を指定してください(%3 ではなく)</translation>
+    </message>
+    <message>
         <source>Show the maze&apos;s facts: how it was built, its route, the decisions and turns on it, the dead ends and the false branches.</source>
         <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
     </message>
@@ -458,6 +518,54 @@
 </source>
         <translation>迷路 %1: %2 x %3 マス、%4
 </translation>
+    </message>
+    <message>
+        <source>cannot read the picture %1: %2</source>
+        <translation>画像 %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no dark pixels to make an outline of</source>
+        <translation>%1 には輪郭にできる暗いピクセルがありません</translation>
+    </message>
+    <message>
+        <source>the font has no letters for %1</source>
+        <translation>フォントに %1 の文字がありません</translation>
+    </message>
+    <message>
+        <source>the outline holds fewer than two cells; give a bigger --size</source>
+        <translation>輪郭の中のセルが 2 つ未満です。もっと大きな --size を指定してください</translation>
+    </message>
+    <message>
+        <source>a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF</source>
+        <translation>セルあたり %1 ピクセルではこの迷路の PNG は幅 %2 ピクセルを超えます。収まるのはセルあたり %3 ピクセルまでです: より小さい --png-cell か、SVG または PDF を選んでください</translation>
+    </message>
+    <message>
+        <source>S at the centre, G on the rim</source>
+        <translation>S は中心、G は外周</translation>
+    </message>
+    <message>
+        <source>S at the top, G at the bottom right</source>
+        <translation>S は頂点、G は右下</translation>
+    </message>
+    <message>
+        <source>S and G at the ends of the longest way</source>
+        <translation>S と G は最も長い道の両端</translation>
+    </message>
+    <message>
+        <source>S at the top left, G at the bottom right</source>
+        <translation>S は左上、G は右下</translation>
+    </message>
+    <message>
+        <source>Maze in a picture&apos;s outline (a picture has no code)</source>
+        <translation>画像の輪郭の迷路(画像にはコードがありません)</translation>
+    </message>
+    <message>
+        <source>%1, solution; %2</source>
+        <translation>%1、解答付き。%2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>

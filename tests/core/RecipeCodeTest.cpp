@@ -7,7 +7,7 @@
 namespace tolvane {
 namespace {
 
-Recipe Make(Algorithm a, int braid, Shape shape, MazeSize size, std::uint64_t seed)
+Recipe Make(Algorithm a, int braid, ShapeKind shape, MazeSize size, std::uint64_t seed)
 {
     return {shape, size, {a, braid}, seed};
 }
@@ -30,18 +30,18 @@ TEST(RecipeCode, EveryWayShapeAndLoopShareRoundTripsInAtMost24Characters)
         }
     }
     // Worked by hand: seed 1's check is 26; the prefix sums to 427, 24 modulo 31; 26 XOR 24 is 2.
-    EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Backtracker, 25, Shape::Rectangle, {31, 45}, 1)), "B25R31x45-00000-00012");
-    EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Wilson, 100, Shape::Rectangle, {1001, 1001}, 1)).size(), 24u);
+    EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Backtracker, 25, ShapeKind::Rectangle, {31, 45}, 1)), "B25R31x45-00000-00012");
+    EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Wilson, 100, ShapeKind::Rectangle, {1001, 1001}, 1)).size(), 24u);
 }
 
 TEST(RecipeCode, TodaysCodesNameTheClassicRecipesAndItsOwnFormIsRefusedForThem)
 {
-    const Recipe classic = Make(Algorithm::Regions, 0, Shape::Rectangle, {31, 45}, 12345);
+    const Recipe classic = Make(Algorithm::Regions, 0, ShapeKind::Rectangle, {31, 45}, 12345);
     EXPECT_EQ(FormatRecipeCode(classic), FormatSizedCode({12345, {31, 45}}));
     EXPECT_EQ(ReadRecipeCode(FormatSizedCode({12345, {31, 45}})).recipe, classic);
-    EXPECT_EQ(ReadRecipeCode(FormatMazeCode(99)).recipe, Make(Algorithm::Regions, 0, Shape::Rectangle, kClassicSize, 99));
+    EXPECT_EQ(ReadRecipeCode(FormatMazeCode(99)).recipe, Make(Algorithm::Regions, 0, ShapeKind::Rectangle, kClassicSize, 99));
     // The same seed written in the recipe form for the classic way.
-    const std::string longForm = FormatRecipeCode(Make(Algorithm::Regions, 1, Shape::Rectangle, {31, 45}, 12345));
+    const std::string longForm = FormatRecipeCode(Make(Algorithm::Regions, 1, ShapeKind::Rectangle, {31, 45}, 12345));
     std::string zero = longForm;
     zero.replace(0, 2, "R0");
     EXPECT_FALSE(ReadRecipeCode(zero).recipe) << zero;
@@ -49,7 +49,7 @@ TEST(RecipeCode, TodaysCodesNameTheClassicRecipesAndItsOwnFormIsRefusedForThem)
 
 TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
 {
-    const std::string code = FormatRecipeCode(Make(Algorithm::Kruskal, 40, Shape::Rectangle, {31, 45}, 0x123456789AULL));
+    const std::string code = FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 0x123456789AULL));
     const std::string typeable = "0123456789ABCDEFGHJKMNPQRSTVWXY";
     for (std::size_t i = 0; i < code.size(); ++i) {
         if (code[i] == '-')
@@ -69,7 +69,7 @@ TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
     }
     // Read as people type it: lower case, spaces, a different dash.
     EXPECT_TRUE(ReadRecipeCode(" k40r31×45 \xE2\x80\x93 " + code.substr(9)).recipe);
-    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Kruskal, 40, Shape::Rectangle, {31, 45}, 3)).replace(1, 2, "140")).recipe);
+    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 3)).replace(1, 2, "140")).recipe);
 }
 
 }  // namespace

@@ -455,6 +455,15 @@ def failures_lose_nothing(work):
         fails(["--facts"] + args, 2, words)
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
+    blank = os.path.join(work, "blank.png")
+    subprocess.run(["convert", "-size", "10x10", "xc:white", blank], check=True)
+    for args, words in ((["--shape", "circle", "--size", "1"], "2 to 1000"), (["--shape", "circle", "--size", "9x9"], "9x9"),
+                        (["--shape", "hexagon", "--size", "601"], "2 to 600"), (["--shape", "octagon"], "octagon"),
+                        (["--shape", "circle", "--level", "2"], "--level"), (["--shape", "circle", "--text", "HI"], "one"),
+                        (["--mask", os.path.join(work, "none.png")], "none.png"), (["--mask", blank], "no dark pixels"),
+                        (["--text", "r2d2"], "A to Z")):
+        fails(["--export", os.path.join(work, "never.svg")] + args, 2, words)
+    os.remove(blank)
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
     fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
     # What is wrong with a code: a character codes never use, the count, or a typo the check catches.
@@ -508,12 +517,67 @@ def failures_lose_nothing(work):
     check(status == 0 and os.stat(old).st_mode & 0o777 == 0o640, f"a replaced file has mode {os.stat(old).st_mode:o}")
 
 
+def shapes(work):
+    """Mazes of other shapes: each writes its three formats, an SVG draws the circle's rings as
+    true arcs and the route as one red stroke, and the code in its title rebuilds the same file."""
+    for args, code_start, arcs in ((["--shape", "circle", "--size", "6"], "C6-", True),
+                                   (["--shape", "hexagon", "--size", "5"], "H5-", False),
+                                   (["--shape", "hexagon", "--size", "7x5"], "H7x5-", False),
+                                   (["--shape", "triangle", "--size", "6"], "T6-", False),
+                                   (["--shape", "triangle", "--size", "8x4"], "T8x4-", False),
+                                   (["--text", "hi", "--size", "6"], "W6HI-", False)):
+        svg = os.path.join(work, "shape.svg")
+        status, _, err = run("--export", svg, "--solution", *args)
+        text = open(svg, encoding="utf-8").read() if status == 0 else ""
+        title = re.search(r"<title>Tolvane: Maze (\S+), solution", text)
+        check(status == 0 and not err and title and title.group(1).startswith(code_start),
+              f"{args}: status {status}, {err!r}, title {title and title.group(1)}")
+        if not title:
+            continue
+        red = re.findall(r'<g fill="none" stroke="#ff0000"[^>]*>\n(<path[^>]*>\n)*', text)
+        check(len(red) == 1 and text.count("<path") > 2, f"{args}: the route is not one red stroke")
+        check((re.search(r'd="[^"]*A', text) is not None) == arcs, f"{args}: arcs {arcs} expected")
+        again = os.path.join(work, "again.svg")
+        status, _, _ = run("--export", again, "--solution", "--maze", title.group(1))
+        check(status == 0 and open(again, encoding="utf-8").read() == text, f"{args}: its code builds another maze")
+        for other in ("shape.png", "shape.pdf"):
+            status, _, err = run("--export", os.path.join(work, other), "--solution", "--maze", title.group(1))
+            check(status == 0 and not err, f"{args} as {other}: status {status}, {err!r}")
+        check(page_count(os.path.join(work, "shape.pdf")) == 1, f"{args}: the PDF is not one page")
+        for name in ("shape.svg", "again.svg", "shape.png", "shape.pdf"):
+            if os.path.exists(os.path.join(work, name)):
+                os.remove(os.path.join(work, name))
+    # Without --solution no route is drawn.
+    plain = os.path.join(work, "plain.svg")
+    status, _, _ = run("--export", plain, "--shape", "hexagon", "--size", "4")
+    check(status == 0 and "#ff0000" not in open(plain, encoding="utf-8").read(), "a maze without --solution shows a route")
+    os.remove(plain) if os.path.exists(plain) else None
+    # A circle of 6 rings is 12 cells across and half a cell free all round, 16 pixels a cell.
+    png = os.path.join(work, "circle.png")
+    status, _, _ = run("--export", png, "--shape", "circle", "--size", "6")
+    header = open(png, "rb").read(24) if status == 0 else b""
+    check(header[16:24] == (208).to_bytes(4, "big") * 2, "a 6-ring circle's PNG is not 208 pixels square")
+    os.remove(png) if os.path.exists(png) else None
+    # An outline from a picture: a dark bar over the top half of 60 x 20 pixels, 30 cells across: 30 x 5.
+    bar = os.path.join(work, "bar-mask.png")
+    # One more dark pixel below it darkens only a quarter of its cell: that cell stays outside.
+    subprocess.run(["convert", "-size", "60x20", "xc:white", "-fill", "black", "-draw", "rectangle 0,0 59,9",
+                    "-draw", "point 0,10", bar], check=True)
+    out = os.path.join(work, "bar.svg")
+    status, _, err = run("--export", out, "--mask", bar, "--size", "30")
+    text = open(out, encoding="utf-8").read() if status == 0 else ""
+    check(status == 0 and "has no code" in text and 'width="496" height="96"' in text,
+          f"a 30 x 5 outline: status {status}, {err!r}, {text[:300]!r}")
+    for name in ("bar.svg", "bar-mask.png"):
+        os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
+
+
 if __name__ == "__main__":
     program, work = os.path.abspath(sys.argv[1]), sys.argv[2]
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (worksheets, poster, single_pictures, built_ways, counts_within_bounds, help_needs_no_display,
-                 failures_lose_nothing):
+                 failures_lose_nothing, shapes):
         case(work)
     sys.exit(1 if failures else 0)

@@ -8,39 +8,20 @@
 #include <string_view>
 
 #include "core/generate/Algorithms.h"
+#include "core/graph/ShapeKind.h"
 #include "core/maze/MazeCode.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {
 
-enum class Shape : std::uint8_t { Rectangle, Circle, Hexagon, HexagonRectangle, Triangle, TriangleRectangle };
-
-struct ShapeInfo {
-    Shape id;
-    std::string_view name;
-    char letter;   // its letter in a code: never X (the size's "x"), Z, I, L, O, U or a digit
-    bool twoSides; // the size is "WxH"; otherwise one number, kept in both sides
-};
-
-inline constexpr std::array<ShapeInfo, 6> kShapes{{
-    {Shape::Rectangle, "rectangle", 'R', true},
-    {Shape::Circle, "circle", 'C', false},
-    {Shape::Hexagon, "hexagon", 'H', false},
-    {Shape::HexagonRectangle, "hexagon-rectangle", 'E', true},
-    {Shape::Triangle, "triangle", 'T', false},
-    {Shape::TriangleRectangle, "triangle-rectangle", 'A', true},
-}};
-
-inline const ShapeInfo& InfoOf(Shape s) { return kShapes[static_cast<std::size_t>(s)]; }
-
 struct Recipe {
-    Shape shape = Shape::Rectangle;
+    ShapeKind shape = ShapeKind::Rectangle;
     MazeSize size;
     BuildChoice how;
     std::uint64_t seed = 0;
 
     // The mazes today's codes name: classic rectangles of any size.
-    bool Classic() const { return shape == Shape::Rectangle && how.Classic(); }
+    bool Classic() const { return shape == ShapeKind::Rectangle && how.Classic(); }
     friend bool operator==(const Recipe&, const Recipe&) = default;
 };
 

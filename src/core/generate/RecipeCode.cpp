@@ -57,7 +57,7 @@ std::optional<int> Number(std::string_view s, std::size_t& at)
     return value;
 }
 
-std::optional<Shape> ShapeLettered(char letter)
+std::optional<ShapeKind> ShapeLettered(char letter)
 {
     for (const ShapeInfo& s : kShapes)
         if (s.letter == letter)

@@ -11,6 +11,7 @@
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/SizedCode.h"
+#include "core/shape/ShapeCode.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
@@ -88,6 +89,26 @@ struct Parser {
                                                         "With --export: mazes of this size, width x height cells, "
                                                         "each from 2 to 1001; 21x21 unless given."),
                             QCoreApplication::translate("CommandLine", "WxH")};
+    QCommandLineOption shape{"shape",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export: the maze's shape, rectangle, circle, hexagon "
+                                                         "or triangle. --size then gives a circle's rings (2 to 1000), "
+                                                         "or the cells along each side of a hexagon (2 to 600) or a "
+                                                         "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
+                                                         "triangles."),
+                             QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption mask{"mask",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: a maze inside the outline of this picture's dark "
+                                                        "pixels; --size gives the cells across, 5 to 200 (40 unless "
+                                                        "given). Such a maze has no code."),
+                            QCoreApplication::translate("CommandLine", "file.png")};
+    QCommandLineOption text{"text",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: a maze inside the letters of this word (A to Z) "
+                                                        "in a bold font; --size gives their height in cells, 5 to 200 "
+                                                        "(15 unless given)."),
+                            QCoreApplication::translate("CommandLine", "word")};
     QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
     QCommandLineOption algorithm{"algorithm", AlgorithmHelp(), QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption braid{"braid",
@@ -149,8 +170,9 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,      version, maze,  exportFile, count,      solution, size,    level,   algorithm, braid,
-                route,     facts,   title, noNameLine, perPage, paper,    pngCell, verbose, platform,  display};
+        return {help,      version, maze,  exportFile, count,      solution, size,    shape,   mask,      text,
+                level,     algorithm, braid, route,   facts,      title,   noNameLine, perPage, paper,  pngCell,
+                verbose,   platform,  display};
     }
 };
 
@@ -299,6 +321,79 @@ QString ProgramName(const QStringList& arguments)
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
 }
 
+// --shape, --mask and --text with their --size, into `o`; an error, or nothing.
+std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
+{
+    const bool shaped = p.parser.isSet(p.shape) && p.parser.value(p.shape) != QLatin1String("rectangle");
+    const int given = int(p.parser.isSet(p.shape)) + int(p.parser.isSet(p.mask)) + int(p.parser.isSet(p.text));
+    if (given > 1)
+        return Error(QCoreApplication::translate("CommandLine", "--shape, --mask and --text each give the shape; choose one"));
+    if (!shaped && !p.parser.isSet(p.mask) && !p.parser.isSet(p.text) && !o.shape)
+        return std::nullopt;  // a rectangle, as ever
+    if (o.shape && given > 0)
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
+    for (const auto* option : {&p.level, &p.count, &p.perPage, &p.title, &p.noNameLine, &p.paper})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
+                             .arg(option->names().front()));
+    if (o.shape) {
+        if (p.parser.isSet(p.size))
+            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
+        return std::nullopt;
+    }
+    ShapeSpec spec;
+    if (p.parser.isSet(p.mask)) {
+        spec.kind = ShapeKind::Outline;
+        o.maskFile = p.parser.value(p.mask);
+        spec.size = {40, 40};
+    } else if (p.parser.isSet(p.text)) {
+        spec.kind = ShapeKind::Outline;
+        spec.word = p.parser.value(p.text).toUpper().toStdString();
+        const bool letters = !spec.word.empty() && std::all_of(spec.word.begin(), spec.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        if (!letters || spec.word.size() > 40)
+            return Error(QCoreApplication::translate("CommandLine", "--text takes a word of 1 to 40 letters A to Z, not %1")
+                             .arg(Quoted(p.parser.value(p.text))));
+        spec.size = {15, 15};
+    } else {
+        const QString name = p.parser.value(p.shape);
+        if (name == QLatin1String("circle"))
+            spec = {ShapeKind::Circle, {10, 10}, {}};
+        else if (name == QLatin1String("hexagon"))
+            spec = {ShapeKind::Hexagon, {8, 8}, {}};
+        else if (name == QLatin1String("triangle"))
+            spec = {ShapeKind::Triangle, {12, 12}, {}};
+        else
+            return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
+                             .arg(Quoted(name)));
+    }
+    if (p.parser.isSet(p.size)) {
+        const QString text = p.parser.value(p.size);
+        bool ok = false;
+        const int one = text.toInt(&ok);
+        const bool rectangles = spec.kind == ShapeKind::Hexagon || spec.kind == ShapeKind::Triangle;
+        if (ok) {
+            spec.size = {one, one};
+        } else if (const auto wh = ParseSize(text.toStdString()); wh && rectangles) {
+            spec.kind = spec.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
+            spec.size = *wh;
+        } else {
+            spec.size = {0, 0};
+        }
+        if (!InRange(spec)) {
+            const SizeRange r = RangeOf(spec.kind);
+            return Error((rectangles ? QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, or WxH, not %3")
+                                     : QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, not %3"))
+                             .arg(r.least)
+                             .arg(r.most)
+                             .arg(Quoted(text)));
+        }
+    }
+    o.shape = spec;
+    return std::nullopt;
+}
+
 }  // namespace
 
 Options ParseCommandLine(const QStringList& arguments)
@@ -328,7 +423,20 @@ Options ParseCommandLine(const QStringList& arguments)
     if (!p.parser.positionalArguments().isEmpty())
         return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
-    if (p.parser.isSet(p.maze)) {
+    if (p.parser.isSet(p.maze) && LooksLikeShapeCode(p.parser.value(p.maze).toStdString())) {
+        // A maze of another shape: its code starts with the shape's letter.
+        const QString code = p.parser.value(p.maze);
+        const auto read = ParseShapeCode(code.toStdString());
+        if (!read) {
+            Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: a shape, its size or a "
+                                                                           "character is mistyped")
+                                    .arg(Quoted(code)));
+            bad.status = 1;
+            return bad;
+        }
+        o.seed = read->seed;
+        o.shape = read->spec;
+    } else if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
         // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
         // as ever and refused with the reason.
@@ -357,7 +465,11 @@ Options ParseCommandLine(const QStringList& arguments)
         return o;
     }
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.route, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+        if (o.shape)
+            return Error(QCoreApplication::translate("CommandLine", "the window shows rectangles; write this maze to a file "
+                                                                    "with --export"));
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.shape, &p.mask, &p.text, &p.level, &p.route,
+                                   &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
         if (std::max(o.size.width, o.size.height) > kLargestWindowSide)
@@ -398,6 +510,10 @@ Options ParseCommandLine(const QStringList& arguments)
         if (o.seed && o.count != 1)
             return Error(QCoreApplication::translate("CommandLine", "--maze exports one maze; leave out --count"));
     }
+    if (auto bad = ParseShapeOptions(p, o))
+        return *bad;
+    if (o.shape)
+        return o;
     if (auto bad = ReadSizeAndRoute(p, o))
         return *bad;
     if (p.parser.isSet(p.perPage)) {

@@ -8,6 +8,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
+#include "core/shape/ShapeSpec.h"
 #include "qt/paper/Worksheet.h"
 
 namespace tolvane {
@@ -32,6 +33,8 @@ struct Options {
     int perPage = 1;        // --per-page
     std::optional<Paper> paper;  // --paper; the locale's when not given
     int pngCell = 0;        // --png-cell; 0 for the window's picture
+    std::optional<ShapeSpec> shape;  // a maze of another shape: --shape, --text, --mask or a shape code
+    QString maskFile;                // --mask: the picture whose dark pixels are inside
     bool verbose = false;
     QString text;    // Help: the help text; Version: the version line; Error: the message
     int status = 0;  // the exit status for Help, Version and Error

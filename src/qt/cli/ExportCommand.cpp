@@ -2,6 +2,7 @@
 #include "qt/cli/ExportCommand.h"
 
 #include <QCoreApplication>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -10,11 +11,16 @@
 #include "core/generate/Recipe.h"
 #include "core/graph/Texture.h"
 #include "core/maze/SizedCode.h"
+#include "core/shape/Mask.h"
+#include "core/shape/ShapeCode.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Facts.h"
+#include "qt/paper/Outlines.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
@@ -88,6 +94,52 @@ void PrintFacts(const std::vector<Puzzle>& puzzles)
     }
 }
 
+// A maze of another shape: built from its seed (a new one unless a code gave it), written alone.
+int RunShapeExport(const Options& options, FileFormat format)
+{
+    if (options.pngCell > 0 && format != FileFormat::Png)
+        return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
+    const ShapeSpec& spec = *options.shape;
+    std::optional<Shape> shape;
+    if (spec.kind != ShapeKind::Outline) {
+        shape = MakeShape(spec);
+    } else {
+        std::optional<Mask> mask;
+        if (!options.maskFile.isEmpty()) {
+            QImageReader reader(options.maskFile);
+            const QImage picture = reader.read();
+            if (picture.isNull())
+                return Fail(QCoreApplication::translate("Export", "cannot read the picture %1: %2").arg(options.maskFile, reader.errorString()), 2);
+            mask = MaskFromPicture(picture, spec.size.width);
+            if (!mask)
+                return Fail(QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile), 2);
+        } else {
+            mask = MaskFromWord(QString::fromStdString(spec.word), spec.size.width);
+            if (!mask)
+                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(spec.word)), 2);
+        }
+        shape = MaskShape(*mask);
+        if (!shape || shape->graph.CellCount() < 2)
+            return Fail(QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size"), 2);
+    }
+    if (options.pngCell > 0 && ShapePngUnit(*shape, options.pngCell) != options.pngCell)
+        return Fail(QCoreApplication::translate("Export", "a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; "
+                                                          "at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF")
+                        .arg(options.pngCell)
+                        .arg(kLargestShapePng)
+                        .arg(ShapePngUnit(*shape, options.pngCell)),
+                    2);
+    ClockRandom random;
+    random.Randomize();
+    const std::uint64_t seed = options.seed.value_or(*random.LastSeed());
+    const ShapeMaze maze = BuildShapeMaze(std::move(*shape), seed);
+    const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatShapeCode({seed, spec})) : QString();
+    const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))
+        return Fail(*error, 1);
+    return 0;
+}
+
 }  // namespace
 
 int RunFacts(const Options& options)
@@ -106,6 +158,8 @@ int RunExport(const Options& options)
         return Fail(QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf")
                         .arg(options.exportFile),
                     2);
+    if (options.shape)
+        return RunShapeExport(options, *format);
     if (options.count > 1 && format != FileFormat::Pdf)
         return Fail(QCoreApplication::translate("Export", "--count needs a PDF file: a PNG or SVG file holds one maze"), 2);
     if (format != FileFormat::Pdf && (options.perPage != 1 || !options.title.isEmpty() || !options.nameLine || options.paper))

@@ -7,6 +7,7 @@
 
 #include "core/platform/RuntimeError.h"
 #include "qt/platform/LineSpans.h"
+#include "qt/platform/PathOf.h"
 
 namespace tolvane {
 
@@ -44,6 +45,12 @@ void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colo
     Paint(strokes_.back());
 }
 
+void ImageSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour)
+{
+    strokes_.push_back({Stroke::Kind::Path, from, {}, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}, {pieces.begin(), pieces.end()}});
+    Paint(strokes_.back());
+}
+
 void ImageSurface::Print(std::string_view text)
 {
     strokes_.push_back({Stroke::Kind::Text,
@@ -59,6 +66,8 @@ void ImageSurface::Paint(const Stroke& stroke)
 {
     if (stroke.kind == Stroke::Kind::Line)
         PaintLine(stroke);
+    else if (stroke.kind == Stroke::Kind::Path)
+        PaintPath(stroke);
     else
         PaintText(stroke);
 }
@@ -105,6 +114,20 @@ void ImageSurface::PaintText(const Stroke& s)
     const int x = static_cast<int>(std::floor(s.from.x * scale_));
     const int y = static_cast<int>(std::floor(s.from.y * scale_));
     painter.drawText(QPoint(x, y + metrics.ascent()), s.text);
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+void ImageSurface::PaintPath(const Stroke& s)
+{
+    // Curves and slants are smoothed: shapes other than the rectangle are drawn this way only.
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale_, scale_);
+    painter.setPen(QPen(QColor(s.colour), s.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(PathOf(s.from, s.pieces));
 }
 
 }  // namespace tolvane

@@ -21,6 +21,7 @@ public:
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
+    void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
 
     // Device pixels per logical pixel; the image is width x height logical pixels.
@@ -31,15 +32,17 @@ public:
 
 private:
     struct Stroke {
-        enum class Kind { Line, Text } kind;
-        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner
+        enum class Kind { Line, Text, Path } kind;
+        PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner; Path: where it starts
         QRgb colour;
         int width;
         QString text;
+        std::vector<PathPiece> pieces;  // Path
     };
     void Paint(const Stroke& stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
+    void PaintPath(const Stroke& stroke);
 
     int width_;
     int height_;

@@ -28,6 +28,7 @@ public:
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
+    void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
 
     // Paints the runs that wait.
