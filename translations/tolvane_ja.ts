@@ -427,10 +427,6 @@
         <translation>--shape には rectangle、circle、hexagon、triangle のいずれかを指定してください(%1 ではなく)</translation>
     </message>
     <message>
-        <source>%1 is not a maze code: a shape, its size or a character is mistyped</source>
-        <translation>%1 は迷路コードではありません: 形、サイズ、または文字が打ち間違えられています</translation>
-    </message>
-    <message>
         <source>the window shows rectangles; write this maze to a file with --export</source>
         <translation>ウィンドウは長方形の迷路を表示します。この迷路は --export でファイルに書き出してください</translation>
     </message>
@@ -445,6 +441,10 @@
     <message>
         <source>Show the maze&apos;s facts: how it was built, its route, the decisions and turns on it, the dead ends and the false branches.</source>
         <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
+    </message>
+    <message>
+        <source>--facts measures rectangles only, so far</source>
+        <translation>--facts で測れるのは、今のところ長方形の迷路だけです</translation>
     </message>
 </context>
 <context>

@@ -518,14 +518,16 @@ def failures_lose_nothing(work):
 
 
 def shapes(work):
-    """Mazes of other shapes: each writes its three formats, an SVG draws the circle's rings as
+    """Mazes of other shapes, built the backtracker's way unless another is asked for: each writes its three formats, an SVG draws the circle's rings as
     true arcs and the route as one red stroke, and the code in its title rebuilds the same file."""
-    for args, code_start, arcs in ((["--shape", "circle", "--size", "6"], "C6-", True),
-                                   (["--shape", "hexagon", "--size", "5"], "H5-", False),
-                                   (["--shape", "hexagon", "--size", "7x5"], "H7x5-", False),
-                                   (["--shape", "triangle", "--size", "6"], "T6-", False),
-                                   (["--shape", "triangle", "--size", "8x4"], "T8x4-", False),
-                                   (["--text", "hi", "--size", "6"], "W6HI-", False)):
+    for args, code_start, arcs in ((["--shape", "circle", "--size", "6"], "B0C6-", True),
+                                   (["--shape", "circle", "--size", "6", "--algorithm", "kruskal", "--braid", "100"],
+                                    "KNC6-", True),
+                                   (["--shape", "hexagon", "--size", "5"], "B0H5-", False),
+                                   (["--shape", "hexagon", "--size", "7x5", "--algorithm", "wilson"], "W0E7x5-", False),
+                                   (["--shape", "triangle", "--size", "6"], "B0T6-", False),
+                                   (["--shape", "triangle", "--size", "8x4"], "B0A8x4-", False),
+                                   (["--text", "hi", "--size", "6"], "B0W6HI-", False)):
         svg = os.path.join(work, "shape.svg")
         status, _, err = run("--export", svg, "--solution", *args)
         text = open(svg, encoding="utf-8").read() if status == 0 else ""

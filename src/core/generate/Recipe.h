@@ -16,7 +16,8 @@ namespace tolvane {
 
 struct Recipe {
     ShapeKind shape = ShapeKind::Rectangle;
-    MazeSize size;
+    MazeSize size;     // one number (rings, cells a side, a word's height) is kept in both sides
+    std::string word;  // an outline's word, A to Z
     BuildChoice how;
     std::uint64_t seed = 0;
 
@@ -26,10 +27,12 @@ struct Recipe {
 };
 
 // The code of a recipe. A classic rectangle keeps today's code ("3F7KQ-M2XWA", "31x45-3F7KQ-M2XWA").
-// Any other is written "B25R31x45-3F7KQ-M2XWJ": the way's letter, the loops' percent, the shape's
-// letter, the size, then the seed's code ("BSR31x45-..." when the route was laid first) with its check character folded with the text before
-// it, so that a typo anywhere is refused. At most 24 characters: when longer, the seed's inner
-// hyphen goes, then the one after the size.
+// Any other is written "B25R31x45-3F7KQ-M2XWJ": the way's letter, the loops' percent (0 to 99;
+// N for 100, S when the route was laid first), the shape's letter, the size ("WxH", or one
+// number), an outline's word, a hyphen, then the seed's code with its check character folded
+// with the text before it, so that a typo anywhere is refused: "B0C200-…", "K7E30x20-…",
+// "B0W15HELLO-…". The hyphen after the size is always written; the seed's own hyphen goes when
+// the code would be longer than 24 characters (only a word's code is longer still).
 std::string FormatRecipeCode(const Recipe& recipe);
 
 // Any code as a person types or pastes it: today's codes as ReadSizedCode reads them, and the

@@ -12,17 +12,34 @@ constexpr std::size_t kLongest = 24;
 constexpr char kRouteFirstLetter = 'S';
 constexpr std::string_view kTimes = "\xC3\x97";  // "×" in UTF-8
 
-// The prefix's characters as code digits weighted by their place, modulo the prime 31: a
-// changed character or two neighbours swapped always change it. Z, the one digit equal to
-// another modulo 31, never stands in a prefix.
-int PrefixCheck(std::string_view prefix)
+// The braid's place holds its percent, 0 to 99, or one of these letters.
+constexpr char kNoDeadEndsLetter = 'N';  // 100: one character, so that the longest code stays 24
+
+// The prefix's characters weighted by their place (1 to 30, then 1 again), modulo the prime 31:
+// a changed character or two neighbours swapped always change it. Before `wordAt` a character
+// counts as its code digit (Z, the one digit equal to another modulo 31, never stands there);
+// a word's letters count 1 (A) to 26 (Z), so that I, L, O and U count too.
+int PrefixCheck(std::string_view prefix, std::size_t wordAt)
 {
     constexpr int kPrime = 31;
     int sum = 0;
     int weight = 1;
-    for (const char c : prefix)
-        sum = (sum + CodeDigit(c) * weight++) % kPrime;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const int value = i < wordAt ? CodeDigit(prefix[i]) : prefix[i] - 'A' + 1;
+        sum = (sum + value * weight) % kPrime;
+        weight = weight % (kPrime - 1) + 1;
+    }
     return sum;
+}
+
+bool WordFits(std::string_view word)
+{
+    if (word.empty() || word.size() > static_cast<std::size_t>(kLongestWord))
+        return false;
+    for (const char c : word)
+        if (c < 'A' || c > 'Z')
+            return false;
+    return true;
 }
 
 std::string SizeTextOf(const Recipe& r)
@@ -57,6 +74,13 @@ std::optional<int> Number(std::string_view s, std::size_t& at)
     return value;
 }
 
+std::string BraidText(const BuildChoice& how)
+{
+    if (how.routeFirst)
+        return std::string(1, kRouteFirstLetter);
+    return how.braid == kMaxBraid ? std::string(1, kNoDeadEndsLetter) : std::to_string(how.braid);
+}
+
 std::optional<ShapeKind> ShapeLettered(char letter)
 {
     for (const ShapeInfo& s : kShapes)
@@ -68,15 +92,19 @@ std::optional<ShapeKind> ShapeLettered(char letter)
 // The prefix's parts, or nothing when it is not one.
 std::optional<Recipe> ParsePrefix(std::string_view p)
 {
-    if (p.empty())
+    if (p.size() < 2)
         return std::nullopt;
     Recipe r;
     const auto algorithm = AlgorithmLettered(p[0]);
     std::size_t at = 1;
-    const bool routeFirst = p.size() > 1 && p[1] == kRouteFirstLetter;
-    const auto braid = routeFirst ? std::optional(0) : Number(p, at);
-    at += routeFirst;
-    if (!algorithm || !braid || *braid > kMaxBraid || at >= p.size())
+    std::optional<int> braid;
+    const bool routeFirst = p[1] == kRouteFirstLetter;
+    if (routeFirst || p[1] == kNoDeadEndsLetter) {
+        braid = routeFirst ? 0 : kMaxBraid;
+        ++at;
+    } else if (braid = Number(p, at); braid && *braid >= kMaxBraid)
+        braid.reset();  // 100 has its letter: one code per maze
+    if (!algorithm || !braid || at >= p.size())
         return std::nullopt;
     const auto shape = ShapeLettered(p[at++]);
     if (!shape)
@@ -95,10 +123,19 @@ std::optional<Recipe> ParsePrefix(std::string_view p)
             return std::nullopt;
         r.size.height = *second;
     }
-    if (at != p.size() || !r.size.Valid() || r.Classic())
+    if (*shape == ShapeKind::Outline) {
+        r.word = std::string(p.substr(at));
+        if (!WordFits(r.word))
+            return std::nullopt;
+        at = p.size();
+    }
+    if (at != p.size() || !SizeFits(r.shape, r.size.width, r.size.height) || r.Classic())
         return std::nullopt;
     return r;
 }
+
+// Where the word starts in a recipe's prefix (its end when it has none).
+std::size_t WordAt(const Recipe& r, std::string_view prefix) { return prefix.size() - r.word.size(); }
 
 }  // namespace
 
@@ -106,14 +143,10 @@ std::string FormatRecipeCode(const Recipe& r)
 {
     if (r.Classic())
         return FormatSizedCode({r.seed, r.size});
-    const std::string prefix = std::string(1, InfoOf(r.how.algorithm).letter) +
-                               (r.how.routeFirst ? std::string(1, kRouteFirstLetter) : std::to_string(r.how.braid)) +
-                               InfoOf(r.shape).letter + SizeTextOf(r);
+    const std::string prefix = InfoOf(r.how.algorithm).letter + BraidText(r.how) + InfoOf(r.shape).letter + SizeTextOf(r) + r.word;
     std::string seed = FormatMazeCode(r.seed);
-    seed.back() = CodeCharacter(CodeDigit(seed.back()) ^ PrefixCheck(prefix));
+    seed.back() = CodeCharacter(CodeDigit(seed.back()) ^ PrefixCheck(prefix, WordAt(r, prefix)));
     std::string code = prefix + "-" + seed;
-    if (code.size() > kLongest)
-        code.erase(code.rfind('-'), 1);
     if (code.size() > kLongest)
         code.erase(code.rfind('-'), 1);
     return code;
@@ -136,7 +169,7 @@ RecipeReading ReadRecipeCode(std::string_view text)
     const int check = CodeDigit(seedCode.back());
     if (check < 0)
         return {std::nullopt, ParseMazeCode(seedCode)};
-    seedCode.back() = CodeCharacter(check ^ PrefixCheck(prefix));
+    seedCode.back() = CodeCharacter(check ^ PrefixCheck(prefix, WordAt(*recipe, prefix)));
     CodeReading reading = ParseMazeCode(seedCode);
     if (!reading)
         return {std::nullopt, reading};

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/generate/Algorithms.h"
 #include "core/graph/MazeGraph.h"
 #include "core/shape/Shape.h"
 
@@ -15,8 +16,8 @@ struct ShapeMaze {
     std::vector<CellId> route;  // S .. G
 };
 
-// Builds a maze in `shape` with the draws of `seed` (the randomized depth-first walk) and finds
-// its route: the same seed and shape give the same maze every time.
-ShapeMaze BuildShapeMaze(Shape shape, std::uint64_t seed);
+// Builds a maze in `shape` the chosen way with the draws of `seed` and finds its route: the same
+// seed, way and shape give the same maze every time.
+ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed);
 
 }  // namespace tolvane

@@ -6,37 +6,12 @@
 
 namespace tolvane {
 
-SizeRange RangeOf(ShapeKind kind)
-{
-    switch (kind) {
-    case ShapeKind::Circle:
-        return {kFewestRings, kMostRings};
-    case ShapeKind::Hexagon:
-        return {2, 600};  // about as many cells as a 1001 x 1001 rectangle
-    case ShapeKind::Triangle:
-        return {2, 1001};
-    case ShapeKind::Outline:
-        return {5, 200};
-    case ShapeKind::Rectangle:
-    case ShapeKind::HexagonRectangle:
-    case ShapeKind::TriangleRectangle:
-        break;
-    }
-    return {kMinSide, kMaxSide};
-}
+SizeRange RangeOf(ShapeKind kind) { return {InfoOf(kind).least, InfoOf(kind).most}; }
 
 bool InRange(const ShapeSpec& spec)
 {
-    const SizeRange r = RangeOf(spec.kind);
-    const auto in = [r](int side) { return side >= r.least && side <= r.most; };
-    switch (spec.kind) {
-    case ShapeKind::Rectangle:
-    case ShapeKind::HexagonRectangle:
-    case ShapeKind::TriangleRectangle:
-        return in(spec.size.width) && in(spec.size.height);
-    default:
-        return in(spec.size.width);
-    }
+    const int height = InfoOf(spec.kind).twoSides ? spec.size.height : spec.size.width;
+    return SizeFits(spec.kind, spec.size.width, height);
 }
 
 std::optional<Shape> MakeShape(const ShapeSpec& spec)

@@ -11,7 +11,6 @@
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/SizedCode.h"
-#include "core/shape/ShapeCode.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
@@ -332,7 +331,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         return std::nullopt;  // a rectangle, as ever
     if (o.shape && given > 0)
         return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
-    for (const auto* option : {&p.level, &p.count, &p.perPage, &p.title, &p.noNameLine, &p.paper})
+    for (const auto* option : {&p.level, &p.route, &p.count, &p.perPage, &p.title, &p.noNameLine, &p.paper})
         if (p.parser.isSet(*option))
             return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
                              .arg(option->names().front()));
@@ -341,6 +340,11 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
             return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
         return std::nullopt;
     }
+    // Shapes are built by the backtracker unless another way is asked for: its long winding
+    // corridors follow a circle's rings and a word's strokes, where the regions algorithm's
+    // short branches read as noise.
+    if (!p.parser.isSet(p.algorithm))
+        o.how.algorithm = Algorithm::Backtracker;
     ShapeSpec spec;
     if (p.parser.isSet(p.mask)) {
         spec.kind = ShapeKind::Outline;
@@ -423,20 +427,7 @@ Options ParseCommandLine(const QStringList& arguments)
     if (!p.parser.positionalArguments().isEmpty())
         return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
-    if (p.parser.isSet(p.maze) && LooksLikeShapeCode(p.parser.value(p.maze).toStdString())) {
-        // A maze of another shape: its code starts with the shape's letter.
-        const QString code = p.parser.value(p.maze);
-        const auto read = ParseShapeCode(code.toStdString());
-        if (!read) {
-            Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: a shape, its size or a "
-                                                                           "character is mistyped")
-                                    .arg(Quoted(code)));
-            bad.status = 1;
-            return bad;
-        }
-        o.seed = read->seed;
-        o.shape = read->spec;
-    } else if (p.parser.isSet(p.maze)) {
+    if (p.parser.isSet(p.maze)) {
         const QString code = p.parser.value(p.maze);
         // A code with a size, or else the ten characters of a 21 x 21 maze, read as leniently
         // as ever and refused with the reason.
@@ -444,6 +435,8 @@ Options ParseCommandLine(const QStringList& arguments)
         o.seed = read.recipe ? std::optional(read.recipe->seed) : std::nullopt;
         o.size = read.recipe ? read.recipe->size : kClassicSize;
         o.how = read.recipe ? read.recipe->how : BuildChoice{};
+        if (read.recipe && read.recipe->shape != ShapeKind::Rectangle)
+            o.shape = ShapeSpec{read.recipe->shape, read.recipe->size, read.recipe->word};
         if (!o.seed) {
             Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
                                     .arg(Quoted(code), CodeFaultReason(read.reading)));
@@ -456,6 +449,8 @@ Options ParseCommandLine(const QStringList& arguments)
     const bool exporting = p.parser.isSet(p.exportFile);
     o.facts = p.parser.isSet(p.facts);
     if (!exporting && o.facts) {
+        if (o.shape || p.parser.isSet(p.shape) || p.parser.isSet(p.mask) || p.parser.isSet(p.text))
+            return Error(QCoreApplication::translate("CommandLine", "--facts measures rectangles only, so far"));
         for (const auto* option : {&p.count, &p.solution, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));

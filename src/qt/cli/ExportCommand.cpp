@@ -12,7 +12,6 @@
 #include "core/graph/Texture.h"
 #include "core/maze/SizedCode.h"
 #include "core/shape/Mask.h"
-#include "core/shape/ShapeCode.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"
@@ -132,8 +131,9 @@ int RunShapeExport(const Options& options, FileFormat format)
     ClockRandom random;
     random.Randomize();
     const std::uint64_t seed = options.seed.value_or(*random.LastSeed());
-    const ShapeMaze maze = BuildShapeMaze(std::move(*shape), seed);
-    const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatShapeCode({seed, spec})) : QString();
+    const ShapeMaze maze = BuildShapeMaze(std::move(*shape), options.how, seed);
+    const Recipe recipe{.shape = spec.kind, .size = spec.size, .word = spec.word, .how = options.how, .seed = seed};
+    const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatRecipeCode(recipe)) : QString();
     const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))
         return Fail(*error, 1);
