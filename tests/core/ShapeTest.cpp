@@ -7,7 +7,8 @@
 #include <set>
 #include <string>
 
-#include "core/generate/Builders.h"
+#include "core/generate/Algorithms.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/graph/GraphSearch.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
@@ -119,27 +120,28 @@ TEST(Shape, EveryCellsOutlineClosesInsideThePictureAndHoldsItsCentre)
     }
 }
 
-TEST(Shape, EveryShapeBuildsAPerfectMazeWhoseRouteJoinsSToGThroughOpenWalls)
+TEST(Shape, EveryWayBuildsAPerfectMazeOnEveryShapeWhoseRouteJoinsSToGThroughOpenWalls)
 {
-    ClockRandom random;
-    random.Seed(23);
+    std::uint64_t seed = 23;
     for (const Named& named : SomeShapes()) {
-        SCOPED_TRACE(named.name);
-        const Shape s = named.make();
-        const MazeGraph& g = s.graph;
-        const Passages p = BuildBacktracker(g, random, nullptr);
-        ASSERT_TRUE(IsPerfect(g, p));
-        const GraphRoute route = SearchDepthFirst(g, p);
-        ASSERT_FALSE(route.cells.empty());
-        EXPECT_EQ(route.cells.front(), g.start);
-        EXPECT_EQ(route.cells.back(), g.goal);
-        std::set<CellId> seen;
-        for (std::size_t i = 0; i + 1 < route.cells.size(); ++i) {
-            int open = 0;
-            for (const Link& l : g.Neighbours(route.cells[i]))
-                open += l.to == route.cells[i + 1] && p.Open(l.wall);
-            EXPECT_EQ(open, 1) << "step " << i;
-            EXPECT_TRUE(seen.insert(route.cells[i]).second) << "cell twice on the route";
+        for (const AlgorithmInfo& way : kAlgorithms) {
+            SCOPED_TRACE(std::string(named.name) + ", " + std::string(way.name));
+            const ShapeMaze maze = BuildShapeMaze(named.make(), {way.id, 0}, seed++);
+            const MazeGraph& g = maze.shape.graph;
+            const Passages& p = maze.passages;
+            ASSERT_TRUE(IsPerfect(g, p));
+            const std::vector<CellId>& route = maze.route;
+            ASSERT_FALSE(route.empty());
+            EXPECT_EQ(route.front(), g.start);
+            EXPECT_EQ(route.back(), g.goal);
+            std::set<CellId> seen;
+            for (std::size_t i = 0; i + 1 < route.size(); ++i) {
+                int open = 0;
+                for (const Link& l : g.Neighbours(route[i]))
+                    open += l.to == route[i + 1] && p.Open(l.wall);
+                EXPECT_EQ(open, 1) << "step " << i;
+                EXPECT_TRUE(seen.insert(route[i]).second) << "cell twice on the route";
+            }
         }
     }
 }
