@@ -12,6 +12,16 @@ Recipe Make(Algorithm a, int braid, ShapeKind shape, MazeSize size, std::uint64_
     return {shape, size, std::move(word), {a, braid}, seed};
 }
 
+// Whether any check character makes `rest` (a code without its last character) read: a prefix
+// that names no maze must be refused whatever its check.
+bool AnyCheckReads(const std::string& rest)
+{
+    for (char c : std::string_view("0123456789ABCDEFGHJKMNPQRSTVWXY"))
+        if (ReadRecipeCode(rest + c).recipe)
+            return true;
+    return false;
+}
+
 TEST(RecipeCode, EveryWayShapeSizeAndLoopShareRoundTripsInAtMost24Characters)
 {
     std::uint64_t seed = 0x1A2B3C4D5E6FULL & kSeedMask;
@@ -43,9 +53,11 @@ TEST(RecipeCode, EveryWayShapeSizeAndLoopShareRoundTripsInAtMost24Characters)
     EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Wilson, 100, ShapeKind::Rectangle, {1001, 1001}, 1)), "WNR1001x1001-00000-0001S");
     EXPECT_EQ(FormatRecipeCode(Make(Algorithm::Wilson, 99, ShapeKind::Rectangle, {1001, 1001}, 1)).substr(0, 15), "W99R1001x1001-0");
     // Out of a shape's own range: a circle of 1001 rings, a hexagon of 601, a word of 4 cells.
-    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Wilson, 0, ShapeKind::Circle, {1000, 1000}, 1)).replace(3, 4, "1001")).recipe);
-    EXPECT_FALSE(ReadRecipeCode("B0H601-00000-00001").recipe);
-    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Backtracker, 0, ShapeKind::Outline, {5, 5}, 1, "HI")).replace(3, 1, "4")).recipe);
+    // Out of a shape's own range (a circle of 1001 rings, a hexagon of 601, a word 4 cells tall), a
+    // circle given two sides, a word with no letters: refused whatever the check character.
+    for (const char* rest : {"W0C1001-00000-0000", "B0H601-00000-0000", "B0W4HI-00000-0000", "B0C9x9-00000-0000", "B0W15-00000-0000"})
+        EXPECT_FALSE(AnyCheckReads(rest)) << rest;
+    EXPECT_TRUE(AnyCheckReads("W0C1000-00000-0000"));
 }
 
 TEST(RecipeCode, TodaysCodesNameTheClassicRecipesAndItsOwnFormIsRefusedForThem)
@@ -67,7 +79,9 @@ TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
     const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     for (const Recipe& r : {Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 0x123456789AULL),
                             Make(Algorithm::Prim, 100, ShapeKind::Circle, {1000, 1000}, 0x1F2E3D4C5BULL),
-                            Make(Algorithm::Backtracker, 0, ShapeKind::Outline, {15, 15}, 0x0A0B0C0D0EULL, "OLIVIAUL")}) {
+                            Make(Algorithm::Backtracker, 0, ShapeKind::Outline, {15, 15}, 0x0A0B0C0D0EULL, "OLIVIAUL"),
+                            // A word long enough that its letters stand in every place weight.
+                            Make(Algorithm::Wilson, 5, ShapeKind::Outline, {200, 200}, 77, std::string(40, 'Q').replace(20, 6, "JUSTIN"))}) {
         const std::string code = FormatRecipeCode(r);
         const std::size_t wordEnd = code.find('-');
         const std::size_t wordAt = wordEnd - r.word.size();
@@ -93,7 +107,7 @@ TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
     EXPECT_TRUE(ReadRecipeCode(" k40r31×45 \xE2\x80\x93 " + code.substr(9)).recipe);
     EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 3)).replace(1, 2, "140")).recipe);
     // 100 has one spelling, N.
-    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Kruskal, 100, ShapeKind::Rectangle, {31, 45}, 3)).replace(1, 1, "100")).recipe);
+    EXPECT_FALSE(AnyCheckReads("K100R31x45-00000-0000"));
 }
 
 }  // namespace
