@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
+#include "core/generate/Builders.h"
+#include "core/shape/Circle.h"
+#include "core/shape/Polygons.h"
 #include "core/platform/NullSurface.h"
 #include "core/platform/Random.h"
 #include "core/play/Play.h"
@@ -168,6 +171,34 @@ void BM_Play_Move_Logic(benchmark::State& bench)
         bench.SkipWithError("no move out of S");
 }
 BENCHMARK(BM_Play_Move_Logic);
+
+// Building a maze of a shape with the same builder, on shapes of about 30,000 cells: a
+// rectangle of 173 x 173 (29,929), a hexagon of 100 a side (29,701), a circle of 100 rings
+// (about 31,000). The shape itself is made once; each iteration builds its passages.
+template <typename Make>
+void BuildOnShape(benchmark::State& bench, Make make)
+{
+    const Shape shape = make();
+    ClockRandom random;
+    random.Seed(1);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(BuildBacktracker(shape.graph, random, nullptr));
+    bench.counters["cells"] = shape.graph.CellCount();
+}
+void BM_Backtracker_Rectangle(benchmark::State& b) { BuildOnShape(b, [] { return RectangleShape({173, 173}); }); }
+void BM_Backtracker_Hexagon(benchmark::State& b) { BuildOnShape(b, [] { return HexagonShape(100); }); }
+void BM_Backtracker_Circle(benchmark::State& b) { BuildOnShape(b, [] { return CircleShape(100); }); }
+BENCHMARK(BM_Backtracker_Rectangle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Backtracker_Hexagon)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Backtracker_Circle)->Unit(benchmark::kMillisecond);
+
+// Making the shape itself: cells, neighbours, walls and outlines.
+void BM_Shape_Circle200(benchmark::State& bench)
+{
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(CircleShape(200));
+}
+BENCHMARK(BM_Shape_Circle200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

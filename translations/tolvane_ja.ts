@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Algorithm</name>
+    <message>
+        <source>Regions (classic)</source>
+        <translation>領域法 (標準)</translation>
+    </message>
+    <message>
+        <source>Seeded regions grown and joined: short branches everywhere, the classic texture.</source>
+        <translation>種から育てた領域をつなぎます: 短い枝道がどこにでもある、いつもの手ざわりです。</translation>
+    </message>
+    <message>
+        <source>Recursive backtracker</source>
+        <translation>再帰的バックトラック法</translation>
+    </message>
+    <message>
+        <source>Long winding corridors and few dead ends: a long route.</source>
+        <translation>長く曲がりくねった通路と少ない行き止まり: 長い道順になります。</translation>
+    </message>
+    <message>
+        <source>Hunt and kill</source>
+        <translation>ハント・アンド・キル法</translation>
+    </message>
+    <message>
+        <source>Long corridors like the backtracker&apos;s, the route a little straighter.</source>
+        <translation>バックトラック法のような長い通路で、道順は少しまっすぐです。</translation>
+    </message>
+    <message>
+        <source>Growing tree</source>
+        <translation>成長木法</translation>
+    </message>
+    <message>
+        <source>Mostly backtracker, partly Prim: medium corridors and branches.</source>
+        <translation>大部分はバックトラック法、一部はプリム法: 中くらいの通路と枝道です。</translation>
+    </message>
+    <message>
+        <source>Prim&apos;s algorithm</source>
+        <translation>プリム法</translation>
+    </message>
+    <message>
+        <source>Many short dead ends spreading from the middle: a short, busy route.</source>
+        <translation>中心から広がる短い行き止まりが多く、短くて分かれ道の多い道順です。</translation>
+    </message>
+    <message>
+        <source>Kruskal&apos;s algorithm</source>
+        <translation>クラスカル法</translation>
+    </message>
+    <message>
+        <source>Many short dead ends, evenly spread.</source>
+        <translation>短い行き止まりが多く、まんべんなく散らばっています。</translation>
+    </message>
+    <message>
+        <source>Wilson&apos;s algorithm</source>
+        <translation>ウィルソン法</translation>
+    </message>
+    <message>
+        <source>Every maze equally likely: many dead ends, a fairly winding route.</source>
+        <translation>どの迷路も同じ確率で現れます: 行き止まりが多く、ほどよく曲がる道順です。</translation>
+    </message>
+</context>
+<context>
     <name>Animation</name>
     <message>
         <source>%1: unknown file type; the name must end in .gif or .webp</source>
@@ -26,6 +85,21 @@
     <message>
         <source>the WebP could not be made: %1</source>
         <translation>WebP を作れませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BuildMenu</name>
+    <message>
+        <source>&amp;Way to Build</source>
+        <translation>作り方(&amp;W)</translation>
+    </message>
+    <message>
+        <source>No loops</source>
+        <translation>ループなし</translation>
+    </message>
+    <message>
+        <source>Loops: %1 % of the dead ends opened</source>
+        <translation>ループ: 行き止まりの %1 % を開く</translation>
     </message>
 </context>
 <context>
@@ -126,10 +200,6 @@
         <translation>--%1 は --export と共に使います</translation>
     </message>
     <message>
-        <source>With --export: mazes of this level, 1 to 5, each drawn until its route&apos;s length falls inside the level&apos;s band, so that a class set is fair:</source>
-        <translation>--export と共に: このレベル (1〜5) の迷路を作ります。道順の長さがレベルの範囲に入るまで作り直すので、クラス全員に同じ難しさの迷路が行き渡ります:</translation>
-    </message>
-    <message>
         <source>adults</source>
         <translation>大人</translation>
     </message>
@@ -168,12 +238,6 @@
     <message>
         <source>a maze code names its own size; leave out --size and --level</source>
         <translation>迷路コードは自身の大きさを含んでいます。--size と --level を外してください</translation>
-    </message>
-    <message>
-        <source>
-%1 = %2, %3 x %4 cells, routes of %5 to %6 cells</source>
-        <translation>
-%1 = %2、%3 x %4 マス、道順 %5〜%6 マス</translation>
     </message>
     <message>
         <source>ages %1</source>
@@ -439,6 +503,132 @@
         <source>--animate shows one maze; --maze names %1</source>
         <translation>--animate で扱える迷路は一つです。--maze には %1 個あります</translation>
     </message>
+    <message>
+        <source>With --export or --facts: mazes of this level, 1 to 5, each built its level&apos;s way with its route laid first, and drawn until both its route&apos;s length and the decisions on it lie within 10 % of the level&apos;s targets, so that a class set is fair:</source>
+        <translation>--export または --facts と共に: このレベル (1〜5) の迷路を作ります。レベルごとの作り方で道順を先に敷き、道順の長さと道順上の分かれ道の数がどちらもレベルの目標の 10 % 以内になるまで作り直すので、クラス全員分が公平になります:</translation>
+    </message>
+    <message>
+        <source>
+%1 = %2, %3x%4, %5, route %6, %7 decisions</source>
+        <translation>
+%1 = %2、%3x%4、%5、道順 %6、分岐 %7</translation>
+    </message>
+    <message>
+        <source>Build new mazes this way (regions unless given):</source>
+        <translation>新しい迷路をこの方法で作ります (指定しなければ regions):</translation>
+    </message>
+    <message>
+        <source>Loops: open this share of the dead ends, 0 to 100 percent, so that there is more than one way.</source>
+        <translation>ループ: 行き止まりのこの割合 (0〜100 パーセント) を開き、道が 1 つだけではないようにします。</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>パーセント</translation>
+    </message>
+    <message>
+        <source>With --export or --facts: lay the route first, N cells long or P% of the cells, from the least possible up to 80 % of the cells; every maze&apos;s route is within 2 % of the cells of it. Not with --braid: loops would shorten it.</source>
+        <translation>--export または --facts と共に: 道順を先に敷きます。長さは N マス、またはマス全体の P% で、最短からマスの 80 % までです。どの迷路の道順もマス数の 2 % 以内でその長さになります。--braid とは使えません (ループで道順が短くなるため)。</translation>
+    </message>
+    <message>
+        <source>N|P%</source>
+        <translation>N|P%</translation>
+    </message>
+    <message>
+        <source>Print the maze&apos;s facts: its route and its share of the cells, the decisions and turns on it, the dead ends, the false branches. With --export, for every maze written; otherwise for the --maze code, or a new maze, without a window.</source>
+        <translation>迷路のデータを表示します: 道順とそのマス全体に占める割合、道順上の分かれ道と曲がり角、行き止まり、わき道。--export と共に使うと書き出したすべての迷路について、そうでなければ --maze のコードの迷路か新しい迷路について、ウィンドウを開かずに表示します。</translation>
+    </message>
+    <message>
+        <source>a maze code names how its maze is built; leave out --algorithm, --braid and --route</source>
+        <translation>迷路コードは迷路の作り方を含んでいます。--algorithm、--braid、--route を外してください</translation>
+    </message>
+    <message>
+        <source>a level has its own way to build and its own route; leave out --algorithm, --braid and --route</source>
+        <translation>レベルには決まった作り方と道順があります。--algorithm、--braid、--route を外してください</translation>
+    </message>
+    <message>
+        <source>--route and --braid do not go together: loops would shorten the route</source>
+        <translation>--route と --braid は一緒に使えません。ループで道順が短くなります</translation>
+    </message>
+    <message>
+        <source>--algorithm takes one of %1, not %2</source>
+        <translation>--algorithm には %1 のいずれかを指定します。%2 は使えません</translation>
+    </message>
+    <message>
+        <source>--braid takes a whole number from 0 to %1, not %2</source>
+        <translation>--braid には 0〜%1 の整数を指定します。%2 は使えません</translation>
+    </message>
+    <message>
+        <source>--route takes a number of cells or a share of them such as 40%, not %1</source>
+        <translation>--route にはマス数か、40% のような割合を指定します。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>--route %1: the route of a %2x%3 maze can be %4 to %5 cells (%6 % to %7 % of them)</source>
+        <translation>--route %1: %2x%3 の迷路の道順は %4〜%5 マス (マス全体の %6 %〜%7 %) です</translation>
+    </message>
+    <message>
+        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles.</source>
+        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code.</source>
+        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがありません。</translation>
+    </message>
+    <message>
+        <source>file.png</source>
+        <translation>ファイル.png</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the letters of this word (A to Z) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
+        <translation>--export と共に: この単語(A〜Z)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>--shape, --mask and --text each give the shape; choose one</source>
+        <translation>--shape、--mask、--text はどれも形を決めます。一つだけ指定してください</translation>
+    </message>
+    <message>
+        <source>a maze code names its own shape; leave out --shape, --mask and --text</source>
+        <translation>迷路コードは形を含んでいます。--shape、--mask、--text は指定しないでください</translation>
+    </message>
+    <message>
+        <source>--%1 makes rectangles only; leave it out for other shapes</source>
+        <translation>--%1 は長方形の迷路専用です。ほかの形では指定しないでください</translation>
+    </message>
+    <message>
+        <source>--text takes a word of 1 to 40 letters A to Z, not %1</source>
+        <translation>--text には A〜Z の 1〜40 文字の単語を指定してください(%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>--shape takes rectangle, circle, hexagon or triangle, not %1</source>
+        <translation>--shape には rectangle、circle、hexagon、triangle のいずれかを指定してください(%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>the window shows rectangles; write this maze to a file with --export</source>
+        <translation>ウィンドウは長方形の迷路を表示します。この迷路は --export でファイルに書き出してください</translation>
+    </message>
+    <message>
+        <source>--size for this shape takes a whole number from %1 to %2, or WxH, not %3</source>
+        <translation>この形の --size には %1〜%2 の整数か WxH を指定してください(%3 ではなく)</translation>
+    </message>
+    <message>
+        <source>--size for this shape takes a whole number from %1 to %2, not %3</source>
+        <translation>この形の --size には %1〜%2 の整数を指定してください(%3 ではなく)</translation>
+    </message>
+    <message>
+        <source>Show the maze&apos;s facts: how it was built, its route, the decisions and turns on it, the dead ends and the false branches.</source>
+        <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
+    </message>
+    <message>
+        <source>--facts measures rectangles only, so far</source>
+        <translation>--facts で測れるのは、今のところ長方形の迷路だけです</translation>
+    </message>
+    <message>
+        <source>--%1 is for rectangles; a maze of another shape is one picture</source>
+        <translation>--%1 は長方形の迷路のためのものです。ほかの形の迷路は 1 枚の絵です</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -518,6 +708,122 @@
         <source>that would take %1 sheets of paper; at most %2 go in one PDF</source>
         <translation>用紙が %1 枚必要になります。1 つの PDF に入るのは %2 枚までです</translation>
     </message>
+    <message>
+        <source>no maze with the route asked for was found in %1 tries; ask for another route</source>
+        <translation>指定された道順の迷路が %1 回の試行で見つかりませんでした。別の道順を指定してください</translation>
+    </message>
+    <message>
+        <source>Maze %1: %2 x %3 cells, %4
+</source>
+        <translation>迷路 %1: %2 x %3 マス、%4
+</translation>
+    </message>
+    <message>
+        <source>cannot read the picture %1: %2</source>
+        <translation>画像 %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no dark pixels to make an outline of</source>
+        <translation>%1 には輪郭にできる暗いピクセルがありません</translation>
+    </message>
+    <message>
+        <source>the font has no letters for %1</source>
+        <translation>フォントに %1 の文字がありません</translation>
+    </message>
+    <message>
+        <source>the outline holds fewer than two cells; give a bigger --size</source>
+        <translation>輪郭の中のセルが 2 つ未満です。もっと大きな --size を指定してください</translation>
+    </message>
+    <message>
+        <source>a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF</source>
+        <translation>セルあたり %1 ピクセルではこの迷路の PNG は幅 %2 ピクセルを超えます。収まるのはセルあたり %3 ピクセルまでです: より小さい --png-cell か、SVG または PDF を選んでください</translation>
+    </message>
+    <message>
+        <source>S at the centre, G on the rim</source>
+        <translation>S は中心、G は外周</translation>
+    </message>
+    <message>
+        <source>S at the top, G at the bottom right</source>
+        <translation>S は頂点、G は右下</translation>
+    </message>
+    <message>
+        <source>S and G at the ends of the longest way</source>
+        <translation>S と G は最も長い道の両端</translation>
+    </message>
+    <message>
+        <source>S at the top left, G at the bottom right</source>
+        <translation>S は左上、G は右下</translation>
+    </message>
+    <message>
+        <source>Maze in a picture&apos;s outline (a picture has no code)</source>
+        <translation>画像の輪郭の迷路(画像にはコードがありません)</translation>
+    </message>
+    <message>
+        <source>%1, solution; %2</source>
+        <translation>%1、解答付き。%2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>Facts</name>
+    <message>
+        <source>%1, route laid first</source>
+        <translation>%1、道順を先に敷く</translation>
+    </message>
+    <message>
+        <source>%1, %2 % of the dead ends opened into loops</source>
+        <translation>%1、行き止まりの %2 % を開いてループに</translation>
+    </message>
+    <message>
+        <source>Route: %1 cells, %2 % of the maze</source>
+        <translation>道順: %1 マス、迷路の %2 %</translation>
+    </message>
+    <message>
+        <source>Decisions on the route: %1</source>
+        <translation>道順上の分かれ道: %1</translation>
+    </message>
+    <message>
+        <source>Turns on the route: %1</source>
+        <translation>道順上の曲がり角: %1</translation>
+    </message>
+    <message>
+        <source>Dead ends: %1, %2 % of the cells</source>
+        <translation>行き止まり: %1、マスの %2 %</translation>
+    </message>
+    <message>
+        <source>False branches: %1, the longest %2 cells deep, %3 on average</source>
+        <translation>わき道: %1、最も深いもので %2 マス、平均 %3</translation>
+    </message>
+    <message>
+        <source>Longest path: %1 cells</source>
+        <translation>最長の通路: %1 マス</translation>
+    </message>
+    <message>
+        <source>route %1 cells (%2 %) · %3 decisions</source>
+        <translation>道順 %1 マス (%2 %) · 分かれ道 %3</translation>
+    </message>
+    <message>
+        <source> · %1 turns</source>
+        <translation> · 曲がり角 %1</translation>
+    </message>
+    <message>
+        <source> · longest false branch %1</source>
+        <translation> · 最長のわき道 %1</translation>
+    </message>
+</context>
+<context>
+    <name>FactsBox</name>
+    <message>
+        <source>Maze %1: %2 x %3 cells</source>
+        <translation>迷路 %1: %2 x %3 マス</translation>
+    </message>
+    <message>
+        <source>Facts of the Maze</source>
+        <translation>迷路のデータ</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -546,6 +852,10 @@
     <message>
         <source>A game is in progress (moves so far: %1). Leave it for a new maze?</source>
         <translation>ゲームの途中です(ここまで%1手)。やめて新しい迷路にしますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of the Maze…</source>
+        <translation>迷路のデータ(&amp;F)…</translation>
     </message>
 </context>
 <context>

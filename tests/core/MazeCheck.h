@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/graph/Rectangle.h"
 #include "core/maze/MazeState.h"
 #include "quality/MazeInvariants.h"
 
@@ -20,6 +21,16 @@ inline std::string PerfectMazeProblem(const MazeState& s)
         if (const auto violation = check(s))
             return *violation;
     return "";
+}
+
+// The same for a maze built another way than the regions algorithm, which leaves no regions:
+// the walls' codes, the closed frame, and a perfect maze read as the rectangle's passages.
+inline std::string PerfectWallsProblem(const MazeState& s)
+{
+    for (auto check : {quality::CheckWallCodes, quality::CheckBuiltFrame})
+        if (const auto violation = check(s))
+            return *violation;
+    return IsPerfect(RectangleGraph(s.size), PassagesOf(s)) ? "" : "not a perfect maze";
 }
 
 // Whether the wall between two neighbouring playable cells is open.

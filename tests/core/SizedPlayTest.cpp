@@ -129,15 +129,17 @@ TEST(SizedPlay, EveryLevelFromTheFirstToTheLastGivesAMazeOfItsSizeInsideItsBand)
     for (int number = 1; number <= 5; ++number) {
         const auto level = LevelNumbered(number);
         ASSERT_TRUE(level) << number;
-        ScriptedRandom random;
-        random.SetFallbackSeed(static_cast<std::uint64_t>(number));
+        ClockRandom random;
+        random.Seed(static_cast<std::uint64_t>(number));
         MazeState maze;
         const auto measured = BuildLevelMaze(maze, random, *level);
         ASSERT_TRUE(measured) << number;
         EXPECT_EQ(level->size, maze.size) << number;
         EXPECT_EQ(Measure(maze).route, measured->route) << number;
-        EXPECT_GE(measured->route, level->shortestRoute) << number;
-        EXPECT_LE(measured->route, level->longestRoute) << number;
+        EXPECT_GE(measured->route, level->LeastRoute()) << number;
+        EXPECT_LE(measured->route, level->MostRoute()) << number;
+        EXPECT_GE(measured->junctions, level->LeastDecisions()) << number;
+        EXPECT_LE(measured->junctions, level->MostDecisions()) << number;
     }
     EXPECT_FALSE(LevelNumbered(0));
     EXPECT_FALSE(LevelNumbered(6));

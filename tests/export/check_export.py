@@ -167,8 +167,8 @@ def frames(pic):
 
 def numbered_codes(text):
     """Number -> (width, height, code) of every maze caption on a page."""
-    return {int(n): (int(w), int(h), f"{w}x{h}-{code}")
-            for n, w, h, code in re.findall(r"(\d+)\.\s+Maze\s+(\d+)x(\d+)-(\S+)", text)}
+    return {int(n): (int(w), int(h), code)
+            for n, code, w, h in re.findall(r"(\d+)\.\s+Maze\s+((?:[A-Z][0-9S]+R)?(\d+)x(\d+)-\S+)", text)}
 
 
 def text_of(pdf):
@@ -249,8 +249,11 @@ def worksheets(work):
         check(("Answer key" in text) == (n > 2), f"page {n}: the answer key heading is wrong")
     # The measures of difficulty are for the teacher: in the answer key, never on a child's sheet.
     check("route" not in texts[0] + texts[1], "the puzzle pages show the measures of difficulty")
-    routes = [int(r) for r in re.findall(r"Level 1 · route (\d+) cells", texts[2] + texts[3])]
-    check(len(routes) == 5 and all(15 <= r <= 19 for r in routes), f"level 1 routes outside 15..19: {routes}")
+    # Level 1: route 25 cells and 4 decisions, every maze within 10 % of both, read from the key.
+    figures = [(int(r), int(j)) for r, j in re.findall(r"Level 1 · route (\d+) cells · \d+ dead ends · (\d+) junctions",
+                                                       texts[2] + texts[3])]
+    check(len(figures) == 5 and all(23 <= r <= 27 and j == 4 for r, j in figures),
+          f"level 1 routes and decisions outside 23..27 and 4: {figures}")
     puzzles = {**numbered_codes(texts[0]), **numbered_codes(texts[1])}
     answers = {**numbered_codes(texts[2]), **numbered_codes(texts[3])}
     check(sorted(puzzles) == [1, 2, 3, 4, 5] and puzzles == answers, f"puzzles {puzzles} and answers {answers} differ")
@@ -472,6 +475,34 @@ def single_pictures(work):
           "PNG of 31x45 cells at 5 pixels a cell: not 156x226")
 
 
+def built_ways(work):
+    """Every way to build gives a perfect maze with its route drawn; loops take dead ends away; a
+    route asked for is met within 2 % of the cells; --facts names the same maze's code."""
+    def shown(*args):
+        path = os.path.join(work, "way.svg")
+        status, out, err = run("--export", path, "--solution", *args)
+        check(status == 0 and not err, f"{args}: status {status}, {err!r}")
+        maze, red, _, _ = read_page(svg_picture(path))
+        return maze, red, out
+
+    for name in ("regions", "backtracker", "hunt-and-kill", "growing-tree", "prim", "kruskal", "wilson"):
+        maze, red, _ = shown("--algorithm", name)
+        check(not maze.problems_as_perfect_maze() and red == set(maze.path() or []),
+              f"{name}: {maze.problems_as_perfect_maze()[:2]}, red in {len(red)} cells")
+    maze, _, _ = shown("--algorithm", "kruskal", "--braid", "100")
+    ends = [c for c in ((x, y) for x in range(SIDE) for y in range(SIDE))
+            if len(list(maze.neighbours(c))) == 1 and c not in ((0, 0), (SIDE - 1, SIDE - 1))]
+    check(not ends, f"--braid 100 leaves dead ends at {ends[:4]}")
+    for ask, cells in (("50%", 220), ("41", 41), ("352", 352)):
+        maze, red, out = shown("--route", ask, "--algorithm", "backtracker", "--facts")
+        route = maze.path() or []
+        check(not maze.problems_as_perfect_maze() and abs(len(route) - cells) <= 441 * 2 // 100,
+              f"--route {ask}: a route of {len(route)} cells, not {cells}")
+        code = re.match(r"Maze (\S+):", out)
+        again = run("--facts", "--maze", code.group(1) if code else "none")[1]
+        check(code and f"Route: {len(route)} cells" in out and again == out, f"--facts: {out!r} then {again!r}")
+
+
 def counts_within_bounds(work):
     """--count takes 1 to 1000, both ends included. (The page of one maze is captioned in the user's
     language.)"""
@@ -583,8 +614,23 @@ def failures_lose_nothing(work):
     fails(["--export", os.path.join(work, "x.pdf"), "--maze", "3F7KQ-M2XWA, 3F7KQ-M2XWB"], 1, "'3F7KQ-M2XWB'")
     fails(["--export", os.path.join(work, "x.pdf"), "--maze", "@" + os.path.join(work, "no-such-list")], 1,
           "cannot read the codes")
+    for args, words in ((["--level", "2", "--algorithm", "prim"], "level"), (["--braid", "120"], "0 to 100"),
+                        (["--route", "900"], "41 to 352"), (["--route", "20", "--braid", "5"], "--braid"),
+                        (["--algorithm", "maze"], "wilson"), (["--maze", CODE, "--algorithm", "prim"], "code"),
+                        (["--route", "ten"], "40%"), (["--route", "81%"], "352")):
+        fails(["--export", os.path.join(work, "never.svg")] + args, 2, words)
+        fails(["--facts"] + args, 2, words)
     fails(["--maze", "1001x1001-000000000P"], 2, "--export")  # too big for the window's square
     fails(["--export", os.path.join(work, "a.pdf"), "--export", os.path.join(work, "b.pdf")], 2, "--export")
+    blank = os.path.join(work, "blank.png")
+    subprocess.run(["convert", "-size", "10x10", "xc:white", blank], check=True)
+    for args, words in ((["--shape", "circle", "--size", "1"], "2 to 1000"), (["--shape", "circle", "--size", "9x9"], "9x9"),
+                        (["--shape", "hexagon", "--size", "601"], "2 to 600"), (["--shape", "octagon"], "octagon"),
+                        (["--shape", "circle", "--level", "2"], "--level"), (["--shape", "circle", "--text", "HI"], "one"),
+                        (["--mask", os.path.join(work, "none.png")], "none.png"), (["--mask", blank], "no dark pixels"),
+                        (["--text", "r2d2"], "A to Z")):
+        fails(["--export", os.path.join(work, "never.svg")] + args, 2, words)
+    os.remove(blank)
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
     fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
     # What is wrong with a code: a character codes never use, the count, or a typo the check catches.
@@ -656,6 +702,61 @@ def animations(work):
                         (["--pace", "20"], "--pace goes with --animate")):
         got, _, err = run(*args)
         check(got == 2 and len(err.strip().splitlines()) == 1 and words in err, f"{args}: {got} {err!r}")
+def shapes(work):
+    """Mazes of other shapes, built the backtracker's way unless another is asked for: each writes its three formats, an SVG draws the circle's rings as
+    true arcs and the route as one red stroke, and the code in its title rebuilds the same file."""
+    for args, code_start, arcs in ((["--shape", "circle", "--size", "6"], "B0C6-", True),
+                                   (["--shape", "circle", "--size", "6", "--algorithm", "kruskal", "--braid", "100"],
+                                    "KNC6-", True),
+                                   (["--shape", "hexagon", "--size", "5"], "B0H5-", False),
+                                   (["--shape", "hexagon", "--size", "7x5", "--algorithm", "wilson"], "W0E7x5-", False),
+                                   (["--shape", "triangle", "--size", "6"], "B0T6-", False),
+                                   (["--shape", "triangle", "--size", "8x4"], "B0A8x4-", False),
+                                   (["--text", "hi", "--size", "6"], "B0W6HI-", False)):
+        svg = os.path.join(work, "shape.svg")
+        status, _, err = run("--export", svg, "--solution", *args)
+        text = open(svg, encoding="utf-8").read() if status == 0 else ""
+        title = re.search(r"<title>Tolvane: Maze (\S+), solution", text)
+        check(status == 0 and not err and title and title.group(1).startswith(code_start),
+              f"{args}: status {status}, {err!r}, title {title and title.group(1)}")
+        if not title:
+            continue
+        red = re.findall(r'<g fill="none" stroke="#ff0000"[^>]*>\n(<path[^>]*>\n)*', text)
+        check(len(red) == 1 and text.count("<path") > 2, f"{args}: the route is not one red stroke")
+        check((re.search(r'd="[^"]*A', text) is not None) == arcs, f"{args}: arcs {arcs} expected")
+        again = os.path.join(work, "again.svg")
+        status, _, _ = run("--export", again, "--solution", "--maze", title.group(1))
+        check(status == 0 and open(again, encoding="utf-8").read() == text, f"{args}: its code builds another maze")
+        for other in ("shape.png", "shape.pdf"):
+            status, _, err = run("--export", os.path.join(work, other), "--solution", "--maze", title.group(1))
+            check(status == 0 and not err, f"{args} as {other}: status {status}, {err!r}")
+        check(page_count(os.path.join(work, "shape.pdf")) == 1, f"{args}: the PDF is not one page")
+        for name in ("shape.svg", "again.svg", "shape.png", "shape.pdf"):
+            if os.path.exists(os.path.join(work, name)):
+                os.remove(os.path.join(work, name))
+    # Without --solution no route is drawn.
+    plain = os.path.join(work, "plain.svg")
+    status, _, _ = run("--export", plain, "--shape", "hexagon", "--size", "4")
+    check(status == 0 and "#ff0000" not in open(plain, encoding="utf-8").read(), "a maze without --solution shows a route")
+    os.remove(plain) if os.path.exists(plain) else None
+    # A circle of 6 rings is 12 cells across and half a cell free all round, 16 pixels a cell.
+    png = os.path.join(work, "circle.png")
+    status, _, _ = run("--export", png, "--shape", "circle", "--size", "6")
+    header = open(png, "rb").read(24) if status == 0 else b""
+    check(header[16:24] == (208).to_bytes(4, "big") * 2, "a 6-ring circle's PNG is not 208 pixels square")
+    os.remove(png) if os.path.exists(png) else None
+    # An outline from a picture: a dark bar over the top half of 60 x 20 pixels, 30 cells across: 30 x 5.
+    bar = os.path.join(work, "bar-mask.png")
+    # One more dark pixel below it darkens only a quarter of its cell: that cell stays outside.
+    subprocess.run(["convert", "-size", "60x20", "xc:white", "-fill", "black", "-draw", "rectangle 0,0 59,9",
+                    "-draw", "point 0,10", bar], check=True)
+    out = os.path.join(work, "bar.svg")
+    status, _, err = run("--export", out, "--mask", bar, "--size", "30")
+    text = open(out, encoding="utf-8").read() if status == 0 else ""
+    check(status == 0 and "has no code" in text and 'width="496" height="96"' in text,
+          f"a 30 x 5 outline: status {status}, {err!r}, {text[:300]!r}")
+    for name in ("bar.svg", "bar-mask.png"):
+        os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
 
 
 if __name__ == "__main__":
@@ -663,7 +764,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, counts_within_bounds,
-                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations):
+    for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, built_ways, counts_within_bounds,
+                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations, shapes):
         case(work)
     sys.exit(1 if failures else 0)

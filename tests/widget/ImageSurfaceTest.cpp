@@ -8,6 +8,8 @@
 #include "core/program/Program.h"
 #include "core/solve/Search.h"
 #include "qt/platform/ImageSurface.h"
+#include "qt/platform/PainterSurface.h"
+#include <QPainter>
 #include "qt/window/Form1.h"
 
 namespace tolvane::testing {
@@ -193,6 +195,38 @@ TEST(BackingImage, ClsErasesEverythingToWhite)
     EXPECT_EQ(white, h.surface.image());
     h.surface.SetScale(2);  // nothing comes back from before the Cls
     EXPECT_EQ(white.scaled(928, 716), h.surface.image());
+}
+
+}  // namespace
+}  // namespace tolvane::testing
+
+namespace tolvane::testing {
+namespace {
+
+// A path's arc bulges the way its sweep says, on the screen's image and on a vector device
+// alike: a quarter circle from three o'clock turning anticlockwise (up) to twelve o'clock.
+TEST(BackingImage, APathsArcTurnsTheWayItsSweepSaysOnBothSurfaces)
+{
+    const PointF centre{50, 50};
+    const PathPiece quarter{{50, 10}, true, centre, 40, 0, 90};
+    // Points 40 pixels from the centre, on the quarter drawn and on the quarter below it.
+    const QPoint drawn(50 + 28, 50 - 28), mirrored(50 + 28, 50 + 28);
+    ImageSurface screen(100, 100, WindowFont());
+    screen.SetDrawWidth(3);
+    screen.Path({90, 50}, std::span(&quarter, 1), kBlack);
+    QImage paper(100, 100, QImage::Format_RGB32);
+    {
+        QPainter painter(&paper);
+        PainterSurface surface(painter, QSize(100, 100), WindowFont());
+        surface.Cls();
+        surface.SetDrawWidth(3);
+        surface.Path({90, 50}, std::span(&quarter, 1), kBlack);
+    }
+    for (const QImage* image : {&screen.image(), static_cast<const QImage*>(&paper)}) {
+        EXPECT_LT(qGray(image->pixel(drawn)), 128);
+        EXPECT_EQ(image->pixel(mirrored) | 0xFF000000, kWhitePx);
+        EXPECT_EQ(image->pixel(50, 50) | 0xFF000000, kWhitePx) << "an arc, not a pie";
+    }
 }
 
 }  // namespace

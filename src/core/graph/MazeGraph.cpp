@@ -9,6 +9,7 @@ GraphBuilder::GraphBuilder(int cells) : cells_(cells)
 {
     if (cells < 1)
         throw std::logic_error("a maze has at least one cell");
+    namedBy_.assign(static_cast<std::size_t>(cells), kNoCell);
     graph_.first_.reserve(static_cast<std::size_t>(cells) + 1);
 }
 
@@ -25,9 +26,11 @@ void GraphBuilder::Link(CellId neighbour)
 {
     if (current_ == kNoCell || neighbour < 0 || neighbour >= cells_ || neighbour == current_)
         throw std::logic_error("a cell's neighbour is another cell of the maze");
-    for (const tolvane::Link& l : std::span(graph_.links_).subspan(static_cast<std::size_t>(graph_.first_.back())))
-        if (l.to == neighbour)
-            throw std::logic_error("a cell names each neighbour once");
+    // Marked with the cell naming it, so that a cell with very many neighbours costs no more.
+    auto& namedBy = namedBy_[static_cast<std::size_t>(neighbour)];
+    if (namedBy == current_)
+        throw std::logic_error("a cell names each neighbour once");
+    namedBy = current_;
     WallId wall = -1;
     if (neighbour < current_) {
         for (const tolvane::Link& back : graph_.Neighbours(neighbour))

@@ -69,6 +69,7 @@ private:
     MazeGraph graph_;
     int cells_;
     CellId current_ = kNoCell;
+    std::vector<CellId> namedBy_;  // the last cell that named each cell
 };
 
 // Which walls are open: one flag a wall. A maze is a graph and its passages.

@@ -9,6 +9,7 @@ class NullSurface final : public PenSurface {
 public:
     void Cls() override {}
     void Line(PointF, PointF, EndPoint, std::optional<Colour>) override {}
+    void Path(PointF, std::span<const PathPiece>, std::optional<Colour>) override {}
     void Print(std::string_view) override {}
     void PrintFitted(std::string_view, PointF, float) override {}
     int SmallestLetter() const override { return kSmallestPixelLetter; }

@@ -10,14 +10,15 @@ namespace tolvane {
 
 // One logged operation. Fields that an operation does not use stay at their defaults.
 struct DrawOp {
-    enum class Kind { Cls, Line, Print, PrintFitted, ForeColor, DrawWidth, CurrentX, CurrentY };
+    enum class Kind { Cls, Line, Path, Print, PrintFitted, ForeColor, DrawWidth, CurrentX, CurrentY };
     Kind kind = Kind::Cls;
     PointF from{};  // Line: its start; PrintFitted: the square's top-left corner
     PointF to{};
     EndPoint end = EndPoint::Absolute;
     std::optional<Colour> colour;  // Line: its own colour; ForeColor: the new colour
-    float value = 0;               // DrawWidth, CurrentX, CurrentY; PrintFitted: the square's side
+    float value = 0;               // DrawWidth, CurrentX, CurrentY; PrintFitted: the square's side; Path: the pen width
     std::string text;              // Print, PrintFitted
+    std::vector<PathPiece> pieces;  // Path, from `from`
     friend bool operator==(const DrawOp&, const DrawOp&) = default;
 };
 
@@ -27,6 +28,11 @@ public:
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override
     {
         Log({.kind = DrawOp::Kind::Line, .from = from, .to = to, .end = end, .colour = colour});
+    }
+    void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override
+    {
+        Log({.kind = DrawOp::Kind::Path, .from = from, .colour = colour, .value = static_cast<float>(drawWidth_),
+             .pieces = {pieces.begin(), pieces.end()}});
     }
     void Print(std::string_view text) override { Log({.kind = DrawOp::Kind::Print, .text = std::string(text)}); }
     void PrintFitted(std::string_view text, PointF topLeft, float side) override

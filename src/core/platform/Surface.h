@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace tolvane {
@@ -27,6 +28,19 @@ struct PointF {
 // Whether the second point of a line is where it ends or an offset from where it starts.
 enum class EndPoint { Absolute, Relative };
 
+// One piece of a path: a straight line to `to`, or, with `arc`, the part of the circle around
+// `centre` of `radius` that starts at `startDeg` and turns `sweepDeg` (degrees, 0 at three
+// o'clock, positive anticlockwise on the picture) and ends at `to`.
+struct PathPiece {
+    PointF to;
+    bool arc = false;
+    PointF centre{};
+    float radius = 0;
+    float startDeg = 0;
+    float sweepDeg = 0;
+    friend bool operator==(const PathPiece&, const PathPiece&) = default;
+};
+
 // What is drawn stays until Cls. Coordinates are pixels of the client area, origin top-left.
 class Surface {
 public:
@@ -37,6 +51,9 @@ public:
     // A straight line of the current DrawWidth, in `colour` or else the current ForeColor.
     virtual void Line(PointF from, PointF to, EndPoint end = EndPoint::Absolute,
                       std::optional<Colour> colour = std::nullopt) = 0;
+    // One stroke of the current DrawWidth from `from` through `pieces`, each starting where the
+    // last ended, joined and capped round: a run of walls, or a route, that meets itself cleanly.
+    virtual void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour = std::nullopt) = 0;
     // Paints only the glyph pixels of `text`, its top-left corner at (CurrentX, CurrentY).
     virtual void Print(std::string_view text) = 0;
     // Paints `text` in the ForeColor as large as fits the square of `side` pixels from `topLeft`,

@@ -1,7 +1,7 @@
 // The event handlers.
 #include "core/program/Program.h"
 
-#include "core/maze/BuildMaze.h"
+#include "core/generate/MakeMaze.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
@@ -36,7 +36,8 @@ void Program::Command1_Click()
     p_.Timer1.SetEnabled(false);
     if (state_.size != size_)
         state_ = MazeState(size_);
-    BuildMaze(state_, p_.random);
+    BuildMazeBy(state_, how_, p_.random);
+    builtWith_ = how_;
     DrawMaze(state_, p_.surface, Geometry());
     p_.Command2.SetEnabled(true);
 }

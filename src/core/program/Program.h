@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
@@ -40,6 +41,11 @@ public:
     // The size of the mazes the next clicks on Command1 build; 21 x 21 unless changed.
     void SetMazeSize(MazeSize size) { size_ = size; }
     MazeSize mazeSize() const { return size_; }
+    // How the next clicks on Command1 build; the classic regions algorithm unless changed.
+    void SetBuildChoice(const BuildChoice& how) { how_ = how; }
+    const BuildChoice& buildChoice() const { return how_; }
+    // How the maze shown was built.
+    const BuildChoice& builtWith() const { return builtWith_; }
 
     // The picture's square: lines from 0 to `square` on both axes, the window's unless the
     // window was enlarged. Takes effect at the next Redraw or handler.
@@ -74,6 +80,8 @@ private:
     MazeSize size_;
     int square_ = kSquare;
     bool routeDrawn_ = false;  // the replay has started on the maze shown
+    BuildChoice how_;
+    BuildChoice builtWith_;
     MazeState state_;
     Play play_;
 };

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <cstdlib>
 #include <optional>
 
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
+#include "core/platform/Random.h"
 #include "core/platform/Controls.h"
 
 namespace tolvane {
@@ -20,33 +24,49 @@ Difficulty MeasureSolved(const MazeState& solved);
 // Searches a copy of `maze` and measures it.
 Difficulty Measure(const MazeState& maze);
 
-// A level: a size, and the band of route lengths its mazes are kept to, so that a class set
-// is fair. Each band is about the middle half of the route lengths that maze size gives, so
-// about every second maze drawn falls inside it.
+// A level: a size, a way to build, and targets for the route's length and for the decisions
+// on it. Every maze of a level lies within 10 % of both targets, so that a class set is fair
+// on both: nearly the same route, nearly the same number of choices. The route is laid first
+// (see RouteFirst.h), and the way to build sets how the maze branches around it.
 struct Level {
     int number;
     const char* ages;  // as the table in --help and the README says it
     MazeSize size;
-    int shortestRoute;
-    int longestRoute;
+    Algorithm algorithm;
+    int route;      // cells, S and G included
+    int decisions;  // junctions on the route with two or more ways not yet seen
 
-    bool Fits(const Difficulty& d) const { return d.route >= shortestRoute && d.route <= longestRoute; }
+    // Within 10 % of a target: 10 |x - target| <= target.
+    static bool Near(int x, int target) { return 10 * std::abs(x - target) <= target; }
+    int LeastRoute() const { return (9 * route + 9) / 10; }
+    int MostRoute() const { return 11 * route / 10; }
+    int LeastDecisions() const { return (9 * decisions + 9) / 10; }
+    int MostDecisions() const { return 11 * decisions / 10; }
+    bool Fits(const Difficulty& d) const { return Near(d.route, route) && Near(d.junctions, decisions); }
+    BuildChoice How() const { return {algorithm, 0, true}; }
 };
 
 inline constexpr std::array<Level, 5> kLevels{{
-    {1, "4-5", {8, 8}, 15, 19},
-    {2, "6-7", {13, 13}, 29, 35},
-    {3, "8-9", {21, 21}, 49, 59},
-    {4, "10-13", {31, 31}, 77, 91},
-    {5, "adults", {41, 41}, 105, 123},
+    {1, "4-5", {8, 8}, Algorithm::Backtracker, 25, 4},
+    {2, "6-7", {13, 13}, Algorithm::HuntAndKill, 59, 7},
+    {3, "8-9", {21, 21}, Algorithm::Wilson, 132, 26},
+    {4, "10-13", {31, 31}, Algorithm::Kruskal, 288, 47},
+    {5, "adults", {41, 41}, Algorithm::Prim, 588, 86},
 }};
 
 // Level 1..5, or nothing.
 std::optional<Level> LevelNumbered(int number);
 
-// Builds mazes of the level's size with `random`, each seeded afresh from the clock, until
-// one falls inside the band, and returns its measures; `maze` holds it and random.LastSeed()
-// names it. Nothing after `attempts` mazes, which about one in 2^attempts level runs meets.
-std::optional<Difficulty> BuildLevelMaze(MazeState& maze, RandomSource& random, const Level& level, int attempts = 200);
+// Draws seeds from `random` until one builds a maze of the level, and returns its measures;
+// `maze` holds it and random.LastSeed() names it (built with level.How()). A seed whose first
+// draw, the route's length, misses the level's band is passed over without building. Nothing
+// after `attempts` mazes built; `built`, when given, counts them.
+std::optional<Difficulty> BuildLevelMaze(MazeState& maze, ClockRandom& random, const Level& level, int attempts = 200,
+                                         int* built = nullptr);
+
+// The same for a route asked for: mazes of maze.size built `algorithm`, route first, until one
+// has a route within `tolerance` cells of `route`. RouteRangeOf says which routes can be asked.
+std::optional<Difficulty> BuildRouteMaze(MazeState& maze, ClockRandom& random, Algorithm algorithm, int route,
+                                         int tolerance, int attempts = 200, int* built = nullptr);
 
 }  // namespace tolvane

@@ -10,11 +10,17 @@
 #include <variant>
 
 #include "core/graph/Searches.h"
+#include <cmath>
+
+#include "core/generate/Recipe.h"
+#include "core/generate/RouteFirst.h"
+#include "core/graph/Rectangle.h"
 #include "core/maze/SizedCode.h"
 #include "core/watch/Watch.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
+#include "qt/paper/Facts.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -25,20 +31,39 @@ namespace {
 QString LevelHelp()
 {
     QString text = QCoreApplication::translate("CommandLine",
-                                               "With --export: mazes of this level, 1 to 5, each drawn until its "
-                                               "route's length falls inside the level's band, so that a class set "
-                                               "is fair:");
+                                               "With --export or --facts: mazes of this level, 1 to 5, each built "
+                                               "its level's way with its route laid first, and drawn until both its "
+                                               "route's length and the decisions on it lie within 10 % of the "
+                                               "level's targets, so that a class set is fair:");
     for (const Level& level : kLevels)
-        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3 x %4 cells, routes of %5 to %6 cells")
+        text += QCoreApplication::translate("CommandLine", "\n%1 = %2, %3x%4, %5, route %6, %7 decisions")
                     .arg(level.number)
                     .arg(level.number == static_cast<int>(kLevels.size())
                              ? QCoreApplication::translate("CommandLine", "adults")
                              : QCoreApplication::translate("CommandLine", "ages %1").arg(QString::fromLatin1(level.ages)))
                     .arg(level.size.width)
                     .arg(level.size.height)
-                    .arg(level.shortestRoute)
-                    .arg(level.longestRoute);
+                    .arg(QString::fromLatin1(InfoOf(level.algorithm).name))
+                    .arg(level.route)
+                    .arg(level.decisions);
     return text;
+}
+
+// The ways to build as --help lists them: each name and what its mazes feel like.
+QString AlgorithmHelp()
+{
+    QString text = QCoreApplication::translate("CommandLine", "Build new mazes this way (regions unless given):");
+    for (const AlgorithmInfo& a : kAlgorithms)
+        text += QStringLiteral("\n%1: %2").arg(QString::fromLatin1(a.name), AlgorithmFeel(a.id));
+    return text;
+}
+
+QString AlgorithmNames()
+{
+    QStringList names;
+    for (const AlgorithmInfo& a : kAlgorithms)
+        names << QString::fromLatin1(a.name);
+    return names.join(QStringLiteral(", "));
 }
 
 struct Parser {
@@ -73,7 +98,47 @@ struct Parser {
                                                         "With --export: mazes of this size, width x height cells, "
                                                         "each from 2 to 1001; 21x21 unless given."),
                             QCoreApplication::translate("CommandLine", "WxH")};
+    QCommandLineOption shape{"shape",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export: the maze's shape, rectangle, circle, hexagon "
+                                                         "or triangle. --size then gives a circle's rings (2 to 1000), "
+                                                         "or the cells along each side of a hexagon (2 to 600) or a "
+                                                         "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
+                                                         "triangles."),
+                             QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption mask{"mask",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: a maze inside the outline of this picture's dark "
+                                                        "pixels; --size gives the cells across, 5 to 200 (40 unless "
+                                                        "given). Such a maze has no code."),
+                            QCoreApplication::translate("CommandLine", "file.png")};
+    QCommandLineOption text{"text",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export: a maze inside the letters of this word (A to Z) "
+                                                        "in a bold font; --size gives their height in cells, 5 to 200 "
+                                                        "(15 unless given)."),
+                            QCoreApplication::translate("CommandLine", "word")};
     QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
+    QCommandLineOption algorithm{"algorithm", AlgorithmHelp(), QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption braid{"braid",
+                             QCoreApplication::translate("CommandLine",
+                                                         "Loops: open this share of the dead ends, 0 to 100 percent, "
+                                                         "so that there is more than one way."),
+                             QCoreApplication::translate("CommandLine", "percent")};
+    QCommandLineOption route{"route",
+                             QCoreApplication::translate("CommandLine",
+                                                         "With --export or --facts: lay the route first, N cells long "
+                                                         "or P% of the cells, from the least possible up to 80 % of "
+                                                         "the cells; every maze's route is within 2 % of the cells of "
+                                                         "it. Not with --braid: loops would shorten it."),
+                             QCoreApplication::translate("CommandLine", "N|P%")};
+    QCommandLineOption facts{"facts",
+                             QCoreApplication::translate("CommandLine",
+                                                         "Print the maze's facts: its route and its share of the "
+                                                         "cells, the decisions and turns on it, the dead ends, the "
+                                                         "false branches. With --export, for every maze written; "
+                                                         "otherwise for the --maze code, or a new maze, without a "
+                                                         "window.")};
     QCommandLineOption title{"title",
                              QCoreApplication::translate("CommandLine", "With --export to a PDF: this title on every page."),
                              QCoreApplication::translate("CommandLine", "text")};
@@ -159,8 +224,9 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,    version,  maze,    exportFile,  count,  solution, size,    level,    title,  nameLine,
-                noNameLine, perPage, copies, paper, tile, pngCell, animate, animateWhat, search, pace, verbose, platform, display};
+        return {help,      version,   maze,   exportFile, count,   solution,    size,   shape,   mask,    text,
+                level,     algorithm, braid,  route,      facts,   title,       nameLine, noNameLine, perPage, copies,
+                paper,     tile,      pngCell, animate,   animateWhat, search, pace,   verbose, platform, display};
     }
 };
 
@@ -173,6 +239,102 @@ Options Error(const QString& message)
     o.text = QStringLiteral("Tolvane: %1 (%2)\n")
                  .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
+}
+
+std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+}
+
+// --algorithm and --braid into o.how, and what does not go with them or with --route.
+std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
+{
+    const bool how = p.parser.isSet(p.algorithm) || p.parser.isSet(p.braid) || p.parser.isSet(p.route);
+    if (how && o.seed)
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names how its maze is built; leave out "
+                                                                "--algorithm, --braid and --route"));
+    if (how && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "a level has its own way to build and its own route; leave "
+                                                                "out --algorithm, --braid and --route"));
+    if (p.parser.isSet(p.route) && p.parser.isSet(p.braid))
+        return Error(QCoreApplication::translate("CommandLine", "--route and --braid do not go together: loops would "
+                                                                "shorten the route"));
+    if (p.parser.isSet(p.algorithm)) {
+        const auto algorithm = AlgorithmNamed(p.parser.value(p.algorithm).toStdString());
+        if (!algorithm)
+            return Error(QCoreApplication::translate("CommandLine", "--algorithm takes one of %1, not %2")
+                             .arg(AlgorithmNames(), Quoted(p.parser.value(p.algorithm))));
+        o.how.algorithm = *algorithm;
+    }
+    if (p.parser.isSet(p.braid)) {
+        const auto braid = WholeNumber(p.parser.value(p.braid), 0, kMaxBraid);
+        if (!braid)
+            return Error(QCoreApplication::translate("CommandLine", "--braid takes a whole number from 0 to %1, not %2")
+                             .arg(kMaxBraid)
+                             .arg(Quoted(p.parser.value(p.braid))));
+        o.how.braid = *braid;
+    }
+    return std::nullopt;
+}
+
+// --size or --level into o.size, then --route, which the size bounds, into o.route.
+std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
+{
+    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
+    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
+    if (p.parser.isSet(p.size)) {
+        const auto size = ParseSize(p.parser.value(p.size).toStdString());
+        if (!size)
+            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                    "31x31, not %3")
+                             .arg(kMinSide)
+                             .arg(kMaxSide)
+                             .arg(Quoted(p.parser.value(p.size))));
+        o.size = *size;
+    }
+    if (p.parser.isSet(p.level)) {
+        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        if (!o.level)
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
+                             .arg(kLevels.size())
+                             .arg(Quoted(p.parser.value(p.level))));
+        o.size = LevelNumbered(*o.level)->size;
+    }
+    if (!p.parser.isSet(p.route))
+        return std::nullopt;
+    const QString text = p.parser.value(p.route).trimmed();
+    const long long cells = o.size.Cells();
+    std::optional<long long> route;
+    bool ok = false;
+    if (text.endsWith(QLatin1Char('%'))) {
+        const double percent = text.chopped(1).trimmed().toDouble(&ok);
+        if (ok && percent >= 0 && percent <= 100)
+            route = std::llround(percent * static_cast<double>(cells) / 100);
+    } else if (const long long n = text.toLongLong(&ok); ok && n >= 0) {
+        route = n;
+    }
+    if (!route)
+        return Error(QCoreApplication::translate("CommandLine", "--route takes a number of cells or a share of them such as "
+                                                                "40%, not %1")
+                         .arg(Quoted(text)));
+    const RouteRange range = RouteRangeOf(RectangleGraph(o.size));
+    if (!range.Holds(static_cast<int>(std::min<long long>(*route, cells + 1))))
+        return Error(QCoreApplication::translate("CommandLine", "--route %1: the route of a %2x%3 maze can be %4 to %5 cells "
+                                                                "(%6 % to %7 % of them)")
+                         .arg(text)
+                         .arg(o.size.width)
+                         .arg(o.size.height)
+                         .arg(range.least)
+                         .arg(range.most)
+                         .arg(QString::number(100.0 * range.least / static_cast<double>(cells), 'f', 1))
+                         .arg(QString::number(100.0 * range.most / static_cast<double>(cells), 'f', 1)));
+    o.route = static_cast<int>(*route);
+    o.how.routeFirst = true;
+    return std::nullopt;
 }
 
 // The keys of the window, as the manual page's KEYBOARD section lists them. Key names are the
@@ -192,6 +354,8 @@ constexpr KeyText kKeys[] = {
     {"H", QT_TRANSLATE_NOOP("CommandLine", "While playing: show and say the next step of the shortest route from the "
                                            "marker, for a moment; the result at G counts the hints taken.")},
     {"Escape", QT_TRANSLATE_NOOP("CommandLine", "Stop playing.")},
+    {"Ctrl+I", QT_TRANSLATE_NOOP("CommandLine", "Show the maze's facts: how it was built, its route, the decisions and turns "
+                                                "on it, the dead ends and the false branches.")},
     {"B", QT_TRANSLATE_NOOP("CommandLine", "Watch the maze shown being built: its regions growing in their colours, then linked.")},
     {"F", QT_TRANSLATE_NOOP("CommandLine", "Watch the search find its way (the search chosen under Watch, Search With), with "
                                            "every way's count of cells visited beside it.")},
@@ -354,6 +518,84 @@ QString ProgramName(const QStringList& arguments)
     return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
 }
 
+// --shape, --mask and --text with their --size, into `o`; an error, or nothing.
+std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
+{
+    const bool shaped = p.parser.isSet(p.shape) && p.parser.value(p.shape) != QLatin1String("rectangle");
+    const int given = int(p.parser.isSet(p.shape)) + int(p.parser.isSet(p.mask)) + int(p.parser.isSet(p.text));
+    if (given > 1)
+        return Error(QCoreApplication::translate("CommandLine", "--shape, --mask and --text each give the shape; choose one"));
+    if (!shaped && !p.parser.isSet(p.mask) && !p.parser.isSet(p.text) && !o.shape)
+        return std::nullopt;  // a rectangle, as ever
+    if (o.shape && given > 0)
+        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
+    for (const auto* option : {&p.level, &p.route, &p.count, &p.perPage, &p.title, &p.noNameLine, &p.paper})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
+                             .arg(option->names().front()));
+    if (o.shape) {
+        if (p.parser.isSet(p.size))
+            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
+        return std::nullopt;
+    }
+    // Shapes are built by the backtracker unless another way is asked for: its long winding
+    // corridors follow a circle's rings and a word's strokes, where the regions algorithm's
+    // short branches read as noise.
+    if (!p.parser.isSet(p.algorithm))
+        o.how.algorithm = Algorithm::Backtracker;
+    ShapeSpec spec;
+    if (p.parser.isSet(p.mask)) {
+        spec.kind = ShapeKind::Outline;
+        o.maskFile = p.parser.value(p.mask);
+        spec.size = {40, 40};
+    } else if (p.parser.isSet(p.text)) {
+        spec.kind = ShapeKind::Outline;
+        spec.word = p.parser.value(p.text).toUpper().toStdString();
+        const bool letters = !spec.word.empty() && std::all_of(spec.word.begin(), spec.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        if (!letters || spec.word.size() > 40)
+            return Error(QCoreApplication::translate("CommandLine", "--text takes a word of 1 to 40 letters A to Z, not %1")
+                             .arg(Quoted(p.parser.value(p.text))));
+        spec.size = {15, 15};
+    } else {
+        const QString name = p.parser.value(p.shape);
+        if (name == QLatin1String("circle"))
+            spec = {ShapeKind::Circle, {10, 10}, {}};
+        else if (name == QLatin1String("hexagon"))
+            spec = {ShapeKind::Hexagon, {8, 8}, {}};
+        else if (name == QLatin1String("triangle"))
+            spec = {ShapeKind::Triangle, {12, 12}, {}};
+        else
+            return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
+                             .arg(Quoted(name)));
+    }
+    if (p.parser.isSet(p.size)) {
+        const QString text = p.parser.value(p.size);
+        bool ok = false;
+        const int one = text.toInt(&ok);
+        const bool rectangles = spec.kind == ShapeKind::Hexagon || spec.kind == ShapeKind::Triangle;
+        if (ok) {
+            spec.size = {one, one};
+        } else if (const auto wh = ParseSize(text.toStdString()); wh && rectangles) {
+            spec.kind = spec.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
+            spec.size = *wh;
+        } else {
+            spec.size = {0, 0};
+        }
+        if (!InRange(spec)) {
+            const SizeRange r = RangeOf(spec.kind);
+            return Error((rectangles ? QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, or WxH, not %3")
+                                     : QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
+                                                                                  "from %1 to %2, not %3"))
+                             .arg(r.least)
+                             .arg(r.most)
+                             .arg(Quoted(text)));
+        }
+    }
+    o.shape = spec;
+    return std::nullopt;
+}
+
 }  // namespace
 
 Options ParseCommandLine(const QStringList& arguments)
@@ -384,24 +626,53 @@ Options ParseCommandLine(const QStringList& arguments)
         return Error(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(Quoted(p.parser.positionalArguments().front())));
     o.verbose = p.parser.isSet(p.verbose);
     if (p.parser.isSet(p.maze)) {
-        // Codes with a size, or else the ten characters of a 21 x 21 maze, read as leniently as
-        // ever and refused with the reason.
-        auto read = ReadCodes(p.parser.value(p.maze));
-        if (auto* bad = std::get_if<Options>(&read))
-            return *bad;
-        o.mazes = std::get<std::vector<SizedSeed>>(read);
-        o.seed = o.mazes.front().seed;
-        o.size = o.mazes.front().size;
+        const QString code = p.parser.value(p.maze);
+        // One code of a maze built another way or of another shape names its whole recipe;
+        // otherwise codes with a size, or the ten characters of a 21 x 21 maze, one or several,
+        // read as leniently as ever and refused with the reason.
+        const RecipeReading recipe = ReadRecipeCode(code.toStdString());
+        if (recipe.recipe) {
+            o.seed = recipe.recipe->seed;
+            o.size = recipe.recipe->size;
+            o.how = recipe.recipe->how;
+            o.mazes = {SizedSeed{*o.seed, o.size}};
+            if (recipe.recipe->shape != ShapeKind::Rectangle)
+                o.shape = ShapeSpec{recipe.recipe->shape, recipe.recipe->size, recipe.recipe->word};
+        } else {
+            auto read = ReadCodes(code);
+            if (auto* bad = std::get_if<Options>(&read))
+                return *bad;
+            o.mazes = std::get<std::vector<SizedSeed>>(read);
+            o.seed = o.mazes.front().seed;
+            o.size = o.mazes.front().size;
+        }
     }
+    if (auto bad = ReadBuildChoice(p, o))
+        return *bad;
     if (p.parser.isSet(p.animate))
         return ParseAnimate(p, o);
     for (const auto* option : {&p.animateWhat, &p.search, &p.pace})
         if (p.parser.isSet(*option))
             return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --animate").arg(option->names().front()));
     const bool exporting = p.parser.isSet(p.exportFile);
+    o.facts = p.parser.isSet(p.facts);
+    if (!exporting && o.facts) {
+        if (o.shape || p.parser.isSet(p.shape) || p.parser.isSet(p.mask) || p.parser.isSet(p.text))
+            return Error(QCoreApplication::translate("CommandLine", "--facts measures rectangles only, so far"));
+        for (const auto* option : {&p.count, &p.solution, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
+        o.mode = Options::Mode::Facts;
+        if (auto bad = ReadSizeAndRoute(p, o))
+            return *bad;
+        return o;
+    }
     if (!exporting) {
-        for (const auto* option : {&p.count, &p.solution, &p.size, &p.level, &p.title, &p.nameLine, &p.noNameLine,
-                                   &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
+        if (o.shape)
+            return Error(QCoreApplication::translate("CommandLine", "the window shows rectangles; write this maze to a file "
+                                                                    "with --export"));
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.shape, &p.mask, &p.text, &p.level, &p.route, &p.title,
+                                   &p.nameLine, &p.noNameLine, &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
         if (o.mazes.size() > 1)
@@ -449,28 +720,19 @@ Options ParseCommandLine(const QStringList& arguments)
     if (p.parser.isSet(p.count) && o.seed && o.count != 1)
         return Error(QCoreApplication::translate("CommandLine", "--maze names the mazes to write; leave out --count, or "
                                                                 "print more of them with --copies"));
-    if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
-        return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
-    if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
-        return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
-    if (p.parser.isSet(p.size)) {
-        const auto size = ParseSize(p.parser.value(p.size).toStdString());
-        if (!size)
-            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
-                                                                    "31x31, not %3")
-                             .arg(kMinSide)
-                             .arg(kMaxSide)
-                             .arg(Quoted(p.parser.value(p.size))));
-        o.size = *size;
+    if (auto bad = ParseShapeOptions(p, o))
+        return *bad;
+    if (o.shape) {
+        // A maze of another shape is one picture: the worksheet's options are for rectangles.
+        for (const auto* option : {&p.copies, &p.tile, &p.nameLine})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 is for rectangles; a maze of another shape "
+                                                                        "is one picture")
+                                 .arg(option->names().front()));
+        return o;
     }
-    if (p.parser.isSet(p.level)) {
-        o.level = number(p.level, 1, static_cast<int>(kLevels.size()));
-        if (!o.level)
-            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
-                             .arg(kLevels.size())
-                             .arg(Quoted(p.parser.value(p.level))));
-        o.size = LevelNumbered(*o.level)->size;
-    }
+    if (auto bad = ReadSizeAndRoute(p, o))
+        return *bad;
     if (p.parser.isSet(p.perPage)) {
         const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
         if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())

@@ -7,8 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
+#include "core/shape/ShapeSpec.h"
 #include "qt/paper/Worksheet.h"
 
 namespace tolvane {
@@ -19,11 +21,14 @@ inline constexpr int kLargestPngCell = 64;
 
 // What the command line asks for.
 struct Options {
-    enum class Mode { Window, Export, Help, Version, Error } mode = Mode::Window;
+    enum class Mode { Window, Export, Facts, Help, Version, Error } mode = Mode::Window;
     std::optional<std::uint64_t> seed;  // --maze, its first code
     MazeSize size;                      // --size, or the size --maze names
     std::vector<SizedSeed> mazes;       // every code --maze names, in order
     std::optional<int> level;           // --level
+    BuildChoice how;                    // --algorithm and --braid, or how the --maze code's maze is built
+    std::optional<int> route;           // --route, in cells
+    bool facts = false;                 // --facts
     QString exportFile;
     int count = 1;
     bool solution = false;
@@ -38,6 +43,8 @@ struct Options {
     QString animateWhat = QStringLiteral("route");  // --animate-what: build, search or route
     QString searchWay = QStringLiteral("depth-first");  // --search
     int paceMs = 50;        // --pace
+    std::optional<ShapeSpec> shape;  // a maze of another shape: --shape, --text, --mask or a shape code
+    QString maskFile;                // --mask: the picture whose dark pixels are inside
     bool verbose = false;
     QString text;    // Help: the help text; Version: the version line; Error: the message
     int status = 0;  // the exit status for Help, Version and Error

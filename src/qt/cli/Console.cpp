@@ -42,6 +42,14 @@ int RunExportProcess(const QStringList& arguments)
     return RunExport(ParseCommandLine(arguments));
 }
 
+int RunFactsProcess(const QStringList& arguments)
+{
+    Argv argv({arguments.front()});
+    QCoreApplication app(argv.argc, argv.pointers.data());
+    InstallTranslations(app);
+    return RunFacts(ParseCommandLine(arguments));
+}
+
 int RunTextCommand(const QStringList& arguments)
 {
     Argv argv({arguments.front()});

@@ -19,6 +19,9 @@ struct Argv {
 // Writes the file that `arguments` (an --export command line) asks for; returns the exit status.
 int RunExportProcess(const QStringList& arguments);
 
+// Prints the facts that `arguments` (a --facts command line) asks for; returns the exit status.
+int RunFactsProcess(const QStringList& arguments);
+
 // Prints the help, the version or what is wrong with `arguments`; returns the exit status.
 int RunTextCommand(const QStringList& arguments);
 

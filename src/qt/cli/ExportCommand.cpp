@@ -4,15 +4,24 @@
 #include "qt/cli/AnimateCommand.h"
 
 #include <QCoreApplication>
+#include <QImageReader>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "core/maze/BuildMaze.h"
+#include "core/generate/MakeMaze.h"
+#include "core/generate/Recipe.h"
+#include "core/graph/Texture.h"
 #include "core/maze/SizedCode.h"
+#include "core/shape/Mask.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Export.h"
+#include "qt/paper/Facts.h"
+#include "qt/paper/Outlines.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
@@ -28,8 +37,10 @@ int Fail(const QString& message, int status)
     return status;
 }
 
-// The mazes to write, by their seeds; a level's are drawn until they fall inside its band.
-std::vector<Puzzle> MakePuzzles(const Options& options)
+// The mazes to write, by their seeds; a level's are drawn until they fall inside its band, and
+// those with a route asked for until their route is within 2 % of the cells of it. Nothing when
+// no maze was found in the bounded number of tries (see BuildLevelMaze).
+std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
 {
     std::vector<Puzzle> puzzles;
     ClockRandom random;
@@ -40,24 +51,113 @@ std::vector<Puzzle> MakePuzzles(const Options& options)
         return puzzles;
     }
     MazeState scratch(options.size);
+    const int tolerance = static_cast<int>(std::max<long long>(1, options.size.Cells() * 2 / 100));
     for (int i = 0; i < options.count; ++i) {
-        Puzzle puzzle{0, options.size, {}, std::nullopt, 0};
+        Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how};
         if (level) {
             puzzle.measured = BuildLevelMaze(scratch, random, *level);
             puzzle.level = level->number;
+            puzzle.how = level->How();
             puzzle.seed = *random.LastSeed();
+            if (!puzzle.measured)
+                return std::nullopt;
+        } else if (options.route) {
+            puzzle.measured = BuildRouteMaze(scratch, random, options.how.algorithm, *options.route, tolerance);
+            puzzle.seed = *random.LastSeed();
+            if (!puzzle.measured)
+                return std::nullopt;
         } else {
             // New mazes get their seeds the way the window's clicks do.
             random.Randomize();
             puzzle.seed = *random.LastSeed();
         }
-        puzzle.code = QString::fromStdString(FormatSizedCode({puzzle.seed, puzzle.size}));
+        puzzle.code = QString::fromStdString(FormatRecipeCode({.size = puzzle.size, .how = puzzle.how, .seed = puzzle.seed}));
         puzzles.push_back(puzzle);
     }
     return puzzles;
 }
 
+int NoMazeFound()
+{
+    return Fail(QCoreApplication::translate("Export", "no maze with the route asked for was found in %1 tries; ask for "
+                                                      "another route")
+                    .arg(200),
+                1);
+}
+
+// Each maze's code, how it was built and its facts, on standard output.
+void PrintFacts(const std::vector<Puzzle>& puzzles)
+{
+    for (const Puzzle& puzzle : puzzles) {
+        const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
+        QString text = QCoreApplication::translate("Export", "Maze %1: %2 x %3 cells, %4\n")
+                           .arg(puzzle.code)
+                           .arg(puzzle.size.width)
+                           .arg(puzzle.size.height)
+                           .arg(HowText(puzzle.how));
+        for (const QString& line : FactLines(MeasureTexture(maze)))
+            text += QStringLiteral("  %1\n").arg(line);
+        std::fputs(qPrintable(text), stdout);
+    }
+}
+
+// A maze of another shape: built from its seed (a new one unless a code gave it), written alone.
+int RunShapeExport(const Options& options, FileFormat format)
+{
+    if (options.pngCell > 0 && format != FileFormat::Png)
+        return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
+    const ShapeSpec& spec = *options.shape;
+    std::optional<Shape> shape;
+    if (spec.kind != ShapeKind::Outline) {
+        shape = MakeShape(spec);
+    } else {
+        std::optional<Mask> mask;
+        if (!options.maskFile.isEmpty()) {
+            QImageReader reader(options.maskFile);
+            const QImage picture = reader.read();
+            if (picture.isNull())
+                return Fail(QCoreApplication::translate("Export", "cannot read the picture %1: %2").arg(options.maskFile, reader.errorString()), 2);
+            mask = MaskFromPicture(picture, spec.size.width);
+            if (!mask)
+                return Fail(QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile), 2);
+        } else {
+            mask = MaskFromWord(QString::fromStdString(spec.word), spec.size.width);
+            if (!mask)
+                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(spec.word)), 2);
+        }
+        shape = MaskShape(*mask);
+        if (!shape || shape->graph.CellCount() < 2)
+            return Fail(QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size"), 2);
+    }
+    if (options.pngCell > 0 && ShapePngUnit(*shape, options.pngCell) != options.pngCell)
+        return Fail(QCoreApplication::translate("Export", "a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; "
+                                                          "at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF")
+                        .arg(options.pngCell)
+                        .arg(kLargestShapePng)
+                        .arg(ShapePngUnit(*shape, options.pngCell)),
+                    2);
+    ClockRandom random;
+    random.Randomize();
+    const std::uint64_t seed = options.seed.value_or(*random.LastSeed());
+    const ShapeMaze maze = BuildShapeMaze(std::move(*shape), options.how, seed);
+    const Recipe recipe{.shape = spec.kind, .size = spec.size, .word = spec.word, .how = options.how, .seed = seed};
+    const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatRecipeCode(recipe)) : QString();
+    const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))
+        return Fail(*error, 1);
+    return 0;
+}
+
 }  // namespace
+
+int RunFacts(const Options& options)
+{
+    const auto puzzles = MakePuzzles(options);
+    if (!puzzles)
+        return NoMazeFound();
+    PrintFacts(*puzzles);
+    return 0;
+}
 
 int RunExport(const Options& options)
 {
@@ -68,6 +168,8 @@ int RunExport(const Options& options)
         return Fail(QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf")
                         .arg(options.exportFile),
                     2);
+    if (options.shape)
+        return RunShapeExport(options, *format);
     if (options.count > 1 && format != FileFormat::Pdf)
         return Fail(QCoreApplication::translate("Export", "--count needs a PDF file: a PNG or SVG file holds one maze"), 2);
     if (options.mazes.size() > 1 && format != FileFormat::Pdf)
@@ -92,7 +194,10 @@ int RunExport(const Options& options)
                         .arg(kLargestPngPixels / 1e6, 0, 'f', 1),
                     2);
 
-    const std::vector<Puzzle> puzzles = MakePuzzles(options);
+    const auto made = MakePuzzles(options);
+    if (!made)
+        return NoMazeFound();
+    const std::vector<Puzzle>& puzzles = *made;
     if (format == FileFormat::Pdf) {
         Worksheet sheet{puzzles,         options.title,  true, options.perPage, options.paper.value_or(LocalePaper()),
                         options.solution, options.copies, options.tiling};
@@ -102,15 +207,19 @@ int RunExport(const Options& options)
             return Fail(*problem, 2);
         if (const auto error = WriteWorksheet(options.exportFile, sheet))
             return Fail(*error, 1);
+        if (options.facts)
+            PrintFacts(puzzles);
         return 0;
     }
     const Puzzle& puzzle = puzzles.front();
-    const MazeState maze = MazeFromSeed(puzzle.seed, puzzle.size);
+    const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
     // Without --png-cell, a maze too big for the window's square gets cells of its own.
     const int cell = options.pngCell > 0 || CellGeometry::For(maze.size).cell >= kPaperCell ? options.pngCell : kPaperCell;
     const Sheet sheet{&maze, puzzle.code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteSheets(options.exportFile, {sheet}, 1.0, cell))
         return Fail(*error, 1);
+    if (options.facts)
+        PrintFacts(puzzles);
     return 0;
 }
 

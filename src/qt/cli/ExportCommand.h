@@ -8,4 +8,7 @@ namespace tolvane {
 // Writes what `options` asks for; prints a one-line reason on failure. Returns the exit status.
 int RunExport(const Options& options);
 
+// `Tolvane --facts` without --export: prints the facts of the maze `options` names or builds.
+int RunFacts(const Options& options);
+
 }  // namespace tolvane

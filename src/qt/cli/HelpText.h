@@ -12,8 +12,8 @@ inline constexpr int kHelpColumns = 79;  // lines end before the 80th column
 // How many terminal columns `text` takes: two for East Asian wide characters, one for others.
 int DisplayWidth(const QString& text);
 
-// `text` broken into lines of at most `columns` display columns: between words, and between any
-// two wide characters, which Japanese writes without spaces.
+// `text` broken into lines of at most `columns` display columns: at its own line breaks, between
+// words, and between any two wide characters, which Japanese writes without spaces.
 QStringList WrapText(const QString& text, int columns);
 
 // One line of a table in the help: what to type or press, and what it does.

@@ -41,8 +41,11 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     QApplication::setWindowIcon(icon);
     tolvane::WarnIfNoCaptionFont();
     tolvane::Form1 form;
+    // The way chosen on the command line or by a code, else the one kept from the last run.
+    const bool asked = options.seed || options.how != tolvane::BuildChoice{};
+    form.SetBuildChoice(asked ? options.how : tolvane::RememberedBuildChoice().value_or(tolvane::BuildChoice{}));
     if (options.seed)
-        form.OpenMaze(*options.seed, options.size);
+        form.OpenMaze(*options.seed, options.size, options.how);
     form.show();
     return app.exec();
 }
@@ -63,6 +66,8 @@ int main(int argc, char** argv)
         return RunWindow(arguments, options);
     case tolvane::Options::Mode::Export:
         return tolvane::RunExportProcess(arguments);
+    case tolvane::Options::Mode::Facts:
+        return tolvane::RunFactsProcess(arguments);
     default:
         return tolvane::RunTextCommand(arguments);
     }

@@ -15,6 +15,7 @@
 
 #include "qt/Version.h"
 #include "qt/paper/Pictures.h"
+#include "qt/paper/ShapePictures.h"
 
 namespace tolvane {
 namespace {
@@ -240,6 +241,72 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
                  PageSizeOf(sheet.paper));
         QPainter painter;
         return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet) && painter.end();
+    });
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+QString WhereSAndGAre(ShapeKind kind)
+{
+    switch (kind) {
+    case ShapeKind::Circle:
+        return QCoreApplication::translate("Export", "S at the centre, G on the rim");
+    case ShapeKind::Triangle:
+        return QCoreApplication::translate("Export", "S at the top, G at the bottom right");
+    case ShapeKind::Outline:
+        return QCoreApplication::translate("Export", "S and G at the ends of the longest way");
+    default:
+        return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
+    }
+}
+
+}  // namespace
+
+QString ShapeCaption(const ShapeSheet& sheet)
+{
+    const QString where = WhereSAndGAre(sheet.maze->shape.kind);
+    const QString name = sheet.code.isEmpty()
+                             ? QCoreApplication::translate("Export", "Maze in a picture's outline (a picture has no code)")
+                             : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
+    return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "%1, solution; %2").arg(name, where)
+                                         : QCoreApplication::translate("Export", "%1; %2").arg(name, where);
+}
+
+std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sheet, int pngUnit)
+{
+    const auto format = FormatOf(path);
+    if (!format)
+        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
+    const ShapeMaze& maze = *sheet.maze;
+    const QString title = QStringLiteral("Tolvane: %1").arg(ShapeCaption(sheet));
+    return Commit(path, [&](QIODevice& buffer) {
+        switch (*format) {
+        case FileFormat::Png: {
+            QImage image = ShapePictureImage(maze, sheet.answer, ShapePngUnit(maze.shape, pngUnit));
+            image.setText(QStringLiteral("Title"), title);
+            image.setText(QStringLiteral("Software"), Creator());
+            return image.save(&buffer, "PNG");
+        }
+        case FileFormat::Svg: {
+            const std::string svg = ShapeSvg(maze, sheet.answer, title);
+            return buffer.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+        }
+        case FileFormat::Pdf: {
+            QPdfWriter pdf(&buffer);
+            SetUpPdf(pdf, title, QPageSize(QPageSize::A4));
+            QPainter painter;
+            if (!painter.begin(&pdf))
+                return false;
+            const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+            PaintPageAround(painter, page, ShapePictureSize(maze.shape, 1), ShapeCaption(sheet),
+                            [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer); });
+            return painter.end();
+        }
+        }
+        return false;
     });
 }
 

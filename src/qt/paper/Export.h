@@ -8,6 +8,7 @@
 
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Worksheet.h"
 
@@ -42,6 +43,19 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet);
 
 // Writes a worksheet PDF, all or nothing like WriteSheets.
 std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet);
+
+// A maze of any shape on its own: a PNG at `pngUnit` pixels a cell (0: the usual, smaller for
+// a maze too big for that), an SVG, or a PDF of one page with its caption. All or nothing, as
+// WriteSheets.
+struct ShapeSheet {
+    const ShapeMaze* maze;
+    QString code;  // empty when the maze has none (an outline from a picture)
+    Answer answer;
+};
+std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sheet, int pngUnit = 0);
+
+// The caption of a maze of a shape: its code, or why it has none, and where S and G are.
+QString ShapeCaption(const ShapeSheet& sheet);
 
 // The small text under a maze on paper, and the title of a file of one maze.
 QString SheetCaption(const Sheet& sheet);

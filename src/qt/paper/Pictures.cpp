@@ -80,19 +80,28 @@ void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze
 void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
                const Play* play)
 {
+    PaintPageAround(painter, page, QSizeF(1, 1), caption + MarksNote(maze.size),
+                    [&](const QRectF& picture) { PaintPicture(painter, picture, maze, answer, play); });
+}
+
+void PaintPageAround(QPainter& painter, const QRectF& page, const QSizeF& aspect, const QString& caption,
+                     const std::function<void(const QRectF&)>& paint)
+{
     QFont font;
     font.setPointSizeF(kCaptionPoints);
     const QFontMetricsF metrics(font, painter.device());
     const qreal captionHeight = metrics.height() * (1 + kCaptionGap);
-    const qreal side = std::min(page.width(), page.height() - captionHeight);
-    const QRectF picture(page.left() + (page.width() - side) / 2, page.top() + (page.height() - side - captionHeight) / 2,
-                         side, side);
-    PaintPicture(painter, picture, maze, answer, play);
+    const qreal scale = std::min(page.width() / aspect.width(), (page.height() - captionHeight) / aspect.height());
+    const qreal width = aspect.width() * scale;
+    const qreal height = aspect.height() * scale;
+    const QRectF picture(page.left() + (page.width() - width) / 2, page.top() + (page.height() - height - captionHeight) / 2,
+                         width, height);
+    paint(picture);
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(picture.left(), picture.bottom() + metrics.height() * kCaptionGap, side, metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, caption + MarksNote(maze.size));
+    painter.drawText(QRectF(picture.left(), picture.bottom() + metrics.height() * kCaptionGap, width, metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, caption);
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "core/maze/MazeState.h"
 #include "core/render/Geometry.h"
@@ -44,5 +45,10 @@ void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze
 // One page: the picture centred and as large as `page` allows, `caption` in small type under it.
 void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
                const Play* play = nullptr);
+
+// A page around any picture: `paint` fills the largest rectangle of `aspect`'s proportions that
+// leaves room for `caption` under it, centred on `page`.
+void PaintPageAround(QPainter& painter, const QRectF& page, const QSizeF& aspect, const QString& caption,
+                     const std::function<void(const QRectF&)>& paint);
 
 }  // namespace tolvane

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/maze/BuildMaze.h"
+#include "core/generate/MakeMaze.h"
+#include "core/graph/Texture.h"
+#include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/WindowFont.h"
 
@@ -242,7 +244,7 @@ public:
             if (!keepAll_ && last_ < mazes_.size())
                 mazes_[last_].reset();  // one big maze at a time
             const Puzzle& puzzle = sheet_.puzzles[i];
-            mazes_[i] = MazeFromSeed(puzzle.seed, puzzle.size);
+            mazes_[i] = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
             last_ = i;
         }
         return *mazes_[i];

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Paper.h"
@@ -42,6 +43,7 @@ struct Puzzle {
     QString code;
     std::optional<Difficulty> measured;  // measured when painted, unless known already
     int level = 0;                       // 0 when the maze was made without a level
+    BuildChoice how;                     // how it is built from its seed
 };
 
 struct Worksheet {

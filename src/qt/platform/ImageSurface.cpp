@@ -7,6 +7,7 @@
 
 #include "core/platform/RuntimeError.h"
 #include "qt/platform/LineSpans.h"
+#include "qt/platform/PathOf.h"
 
 namespace tolvane {
 
@@ -52,6 +53,12 @@ void ImageSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colo
     Keep({Stroke::Kind::Line, from, to, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}});
 }
 
+void ImageSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour)
+{
+    strokes_.push_back({Stroke::Kind::Path, from, {}, ToQRgb(colour.value_or(foreColor_)), drawWidth_, {}, {pieces.begin(), pieces.end()}});
+    Paint(strokes_.back());
+}
+
 void ImageSurface::Print(std::string_view text)
 {
     Keep({Stroke::Kind::Text,
@@ -85,6 +92,9 @@ void ImageSurface::Paint(const Stroke& stroke)
     switch (stroke.kind) {
     case Stroke::Kind::Line:
         PaintLine(stroke);
+        break;
+    case Stroke::Kind::Path:
+        PaintPath(stroke);
         break;
     case Stroke::Kind::Text:
         PaintText(stroke);
@@ -167,6 +177,20 @@ void ImageSurface::PaintFitted(const Stroke& s)
     painter.setPen(QColor(s.colour));
     for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
         painter.drawText(at + step, s.text);
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+void ImageSurface::PaintPath(const Stroke& s)
+{
+    // Curves and slants are smoothed: shapes other than the rectangle are drawn this way only.
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(scale_, scale_);
+    painter.setPen(QPen(QColor(s.colour), s.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(PathOf(s.from, s.pieces));
 }
 
 }  // namespace tolvane

@@ -26,6 +26,7 @@ public:
 
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
+    void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
     int SmallestLetter() const override { return kSmallestPixelLetter; }
@@ -40,18 +41,20 @@ public:
 
 private:
     struct Stroke {
-        enum class Kind { Line, Text, Fitted } kind;
+        enum class Kind { Line, Text, Fitted, Path } kind;
         PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner;
-                          // Fitted: `from` is the square's top-left corner, `to.x` its side
+                          // Fitted: `from` is the square's top-left corner, `to.x` its side; Path: where it starts
         QRgb colour;
         int width;
         QString text;
+        std::vector<PathPiece> pieces;  // Path
     };
     void Paint(const Stroke& stroke);
     void Keep(Stroke stroke);
     void PaintLine(const Stroke& stroke);
     void PaintText(const Stroke& stroke);
     void PaintFitted(const Stroke& stroke);
+    void PaintPath(const Stroke& stroke);
 
     int width_;
     int height_;

@@ -14,6 +14,7 @@
 #include "core/render/JoinSegments.h"
 #include "qt/platform/FittedText.h"
 #include "qt/platform/LineSpans.h"
+#include "qt/platform/PathOf.h"
 #include "qt/platform/QtColour.h"
 
 namespace tolvane {
@@ -95,6 +96,17 @@ void PainterSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Co
     constexpr std::size_t kLargestBatch = 1 << 16;
     if (runs_.size() >= kLargestBatch)
         Flush();
+}
+
+void PainterSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour)
+{
+    Flush();
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setPen(QPen(QColor(ToQRgb(colour.value_or(foreColor_))), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawPath(PathOf(from, pieces));
+    painter_.restore();
 }
 
 void PainterSurface::Flush()

@@ -1,6 +1,7 @@
 // The window.
 #include "qt/window/Form1.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -15,6 +16,8 @@
 #include <cstdio>
 #include <tuple>
 
+#include "core/generate/Recipe.h"
+#include "qt/window/FactsBox.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
@@ -126,6 +129,16 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                            [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
                            [this] { return program_.Geometry(); }});
     menu_->Menu().addMenu(&watch_->Menu());
+    buildMenu_ = new BuildMenu(*this, [this](BuildChoice how) { ChooseBuild(how); });
+    menu_->Menu().addMenu(buildMenu_);
+    // The facts, a key away wherever the focus is.
+    facts_.setText(QCoreApplication::translate("Form1", "&Facts of the Maze…"));
+    facts_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));  // F watches the search
+    facts_.setShortcutVisibleInContextMenu(true);
+    addAction(&facts_);
+    connect(&facts_, &QAction::triggered, this, [this] { ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode()); });
+    menu_->Menu().addAction(&facts_);
+    facts_.setEnabled(false);  // until the first maze
 
     // The frame is drawn into the backing image before the window is first shown.
     Handle("Form_Load", [this] { program_.Form_Load(); });
@@ -137,14 +150,28 @@ Form1::~Form1()
     play_ = nullptr;
 }
 
-void Form1::OpenMaze(std::uint64_t seed, MazeSize size)
+void Form1::OpenMaze(std::uint64_t seed, MazeSize size, const BuildChoice& how)
 {
     if (!MayLeaveGame())
         return;
     const QScopedValueRollback asked(leaveAsked_, true);
+    SetBuildChoice(how);
     if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
         clock->QueueSeed(seed);
     ChooseSize(size);
+}
+
+void Form1::SetBuildChoice(const BuildChoice& how)
+{
+    program_.SetBuildChoice(how);
+    buildMenu_->Show(how);
+}
+
+void Form1::ChooseBuild(const BuildChoice& how)
+{
+    SetBuildChoice(how);
+    RememberBuildChoice(how);
+    Command1.click();
 }
 
 void Form1::ChooseSize(MazeSize size)
@@ -243,7 +270,9 @@ void Form1::Layout(QSize size, bool redraw)
 
 QString Form1::MazeCode() const
 {
-    return HasMaze() && seed_ ? QString::fromStdString(FormatSizedCode({*seed_, program_.state().size})) : QString();
+    if (!HasMaze() || !seed_)
+        return {};
+    return QString::fromStdString(FormatRecipeCode({.size = program_.state().size, .how = program_.builtWith(), .seed = *seed_}));
 }
 
 QImage Form1::ShownPicture() const
@@ -286,6 +315,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     const auto error = RunGuarded(std::forward<Handler>(handler));
     update();
     menu_->Update();
+    facts_.setEnabled(HasMaze());
     if (std::string_view(name) != "Layout")
         picture_.Follow(name, program_.state(), MazeCode(), program_.play());
     if (play_)

@@ -14,6 +14,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
+#include "qt/window/BuildMenu.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/play/PlayController.h"
 #include "qt/window/watch/WatchController.h"
@@ -48,7 +49,12 @@ public:
     void ToggleFullScreen();
 
     // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
-    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize);
+    void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize, const BuildChoice& how = {});
+    // How new mazes are built from now on, ticked in the menu.
+    void SetBuildChoice(const BuildChoice& how);
+    // Builds a new maze the chosen way, makes it the way of the next ones and keeps it for the
+    // next run.
+    void ChooseBuild(const BuildChoice& how);
     // Builds a new maze of `size`, and makes it the size of the next ones.
     void ChooseSize(MazeSize size);
 
@@ -62,6 +68,8 @@ public:
     const Play* ShownPlay() const override { return program_.GameShown() ? &program_.play() : nullptr; }
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
+    BuildMenu& buildMenu() { return *buildMenu_; }
+    QAction& factsAction() { return facts_; }
     PlayController& play() { return *play_; }
     WatchController& watch() { return *watch_; }
 
@@ -109,6 +117,8 @@ private:
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
     SizeMenu* sizeMenu_ = nullptr;  // likewise
+    BuildMenu* buildMenu_ = nullptr;  // likewise
+    QAction facts_;
     PlayController* play_ = nullptr;  // a child of the window
     WatchController* watch_ = nullptr;  // likewise
 };

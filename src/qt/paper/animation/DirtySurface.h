@@ -37,6 +37,18 @@ public:
         else
             Note(QRect(QPoint(x.first, y.first), QPoint(x.last, y.last)));
     }
+    void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override
+    {
+        inner_.Path(from, pieces, colour);
+        // Every point the path passes, an arc's whole circle included, and the pen's width around.
+        QRectF reach(QPointF(from.x, from.y), QSizeF(0, 0));
+        for (const PathPiece& p : pieces) {
+            reach |= QRectF(QPointF(p.to.x, p.to.y), QSizeF(0, 0));
+            if (p.arc)
+                reach |= QRectF(p.centre.x - p.radius, p.centre.y - p.radius, 2 * p.radius, 2 * p.radius);
+        }
+        Note(reach.toAlignedRect().adjusted(-drawWidth_ - 1, -drawWidth_ - 1, drawWidth_ + 1, drawWidth_ + 1));
+    }
     void Print(std::string_view text) override
     {
         inner_.SetForeColor(foreColor_);

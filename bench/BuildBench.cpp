@@ -1,0 +1,53 @@
+// Benchmarks of the ways to build, each on a square of 101 and of 1001 cells a side, alone and
+// with the search that finds its route.
+#include <benchmark/benchmark.h>
+
+#include "core/generate/MakeMaze.h"
+#include "core/graph/GraphSearch.h"
+#include "core/graph/Rectangle.h"
+#include "core/platform/Random.h"
+
+namespace {
+
+using namespace tolvane;
+
+const MazeGraph& Square(int side)
+{
+    static const MazeGraph small = RectangleGraph({101, 101});
+    static const MazeGraph big = RectangleGraph({1001, 1001});
+    return side == 101 ? small : big;
+}
+
+// range(0): the way, as its place in kAlgorithms; range(1): the side; range(2): 1 to search too.
+void BM_Build(benchmark::State& bench)
+{
+    const AlgorithmInfo& way = kAlgorithms[static_cast<std::size_t>(bench.range(0))];
+    const MazeGraph& graph = Square(static_cast<int>(bench.range(1)));
+    ClockRandom random;
+    std::size_t routeCells = 0;
+    for (auto _ : bench) {
+        const Passages passages = BuildPassages(graph, {way.id}, random);
+        if (bench.range(2) != 0)
+            routeCells += SearchDepthFirst(graph, passages).cells.size();
+        benchmark::DoNotOptimize(passages.open.data());
+    }
+    bench.SetLabel(std::string(way.name) + (bench.range(2) != 0 ? " + search" : ""));
+    bench.counters["cells/s"] = benchmark::Counter(static_cast<double>(graph.CellCount()) * static_cast<double>(bench.iterations()),
+                                                   benchmark::Counter::kIsRate);
+    benchmark::DoNotOptimize(routeCells);
+}
+
+void Ways(benchmark::internal::Benchmark* b)
+{
+    for (int side : {101, 1001})
+        for (int way = 0; way < static_cast<int>(kAlgorithms.size()); ++way)
+            b->Args({way, side, 0});
+    for (int way = 0; way < static_cast<int>(kAlgorithms.size()); ++way)
+        b->Args({way, 1001, 1});
+}
+
+BENCHMARK(BM_Build)->Apply(Ways)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

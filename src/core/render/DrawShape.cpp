@@ -1,0 +1,97 @@
+// Drawing mazes of any shape.
+#include "core/render/DrawShape.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/render/WallPaths.h"
+
+namespace tolvane {
+namespace {
+
+constexpr Colour kMarkColour = kBlue;
+constexpr Colour kRouteColour = kRed;
+constexpr int kRouteWidth = 3;  // as wide as the replay's route on the rectangle
+// The window font's capital, and the four prints a pixel apart that make it bold.
+constexpr float kLetterWidth = 8;
+constexpr float kLetterHeight = 14;
+constexpr PointF kBoldSteps[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+
+void PrintCentred(Surface& surface, PointF at, std::string_view letter)
+{
+    for (const PointF step : kBoldSteps) {
+        surface.SetCurrentX(std::round(at.x - kLetterWidth / 2) + step.x);
+        surface.SetCurrentY(std::round(at.y - kLetterHeight / 2) + step.y);
+        surface.Print(letter);
+    }
+}
+
+// The angle of `p` around `centre` in the surface's degrees.
+double DegreesOf(PointF p, PointF centre) { return std::atan2(centre.y - p.y, p.x - centre.x) * 180.0 / std::numbers::pi; }
+
+}  // namespace
+
+ShapeView ShapeView::Fit(const Shape& shape, float width, float height, float margin)
+{
+    const float unit = std::max(1e-3f, std::min((width - 2 * margin) / shape.width, (height - 2 * margin) / shape.height));
+    return {unit, (width - unit * shape.width) / 2, (height - unit * shape.height) / 2};
+}
+
+void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view)
+{
+    surface.Cls();
+    std::vector<PathPiece> mapped;
+    for (const WallRun& run : WallRuns(shape, passages)) {
+        mapped.clear();
+        for (PathPiece p : run.pieces) {
+            p.to = view.Map(p.to);
+            p.centre = view.Map(p.centre);
+            p.radius *= view.unit;
+            mapped.push_back(p);
+        }
+        surface.Path(view.Map(run.from), mapped);
+    }
+    PrintShapeMarks(shape, surface, view);
+}
+
+void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view)
+{
+    const Colour pen = surface.ForeColor();
+    surface.SetForeColor(kMarkColour);
+    PrintCentred(surface, view.Map(shape.centres[static_cast<std::size_t>(shape.graph.start)]), "S");
+    PrintCentred(surface, view.Map(shape.centres[static_cast<std::size_t>(shape.graph.goal)]), "G");
+    surface.SetForeColor(pen);
+}
+
+void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view, int steps)
+{
+    if (route.size() < 2 || steps == 0)
+        return;
+    const std::size_t last = steps < 0 ? route.size() - 1 : std::min(route.size() - 1, static_cast<std::size_t>(steps));
+    const auto centre = [&](std::size_t i) { return shape.centres[static_cast<std::size_t>(route[i])]; };
+    std::vector<PathPiece> pieces;
+    pieces.reserve(last);
+    for (std::size_t i = 1; i <= last; ++i) {
+        const PointF a = centre(i - 1), b = centre(i);
+        PathPiece piece{view.Map(b)};
+        if (shape.pole) {
+            const PointF pole = *shape.pole;
+            const double ra = std::hypot(a.x - pole.x, a.y - pole.y), rb = std::hypot(b.x - pole.x, b.y - pole.y);
+            if (ra > 0.25 && std::abs(ra - rb) < 1e-3) {
+                const double from = DegreesOf(a, pole);
+                double sweep = DegreesOf(b, pole) - from;
+                sweep -= 360.0 * std::round(sweep / 360.0);  // the short way round
+                piece = {view.Map(b), true, view.Map(pole), static_cast<float>(ra * view.unit), static_cast<float>(from),
+                         static_cast<float>(sweep)};
+            }
+        }
+        pieces.push_back(piece);
+    }
+    const int pen = surface.DrawWidth();
+    surface.SetDrawWidth(kRouteWidth);
+    surface.Path(view.Map(centre(0)), pieces, kRouteColour);
+    surface.SetDrawWidth(pen);
+}
+
+}  // namespace tolvane

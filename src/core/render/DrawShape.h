@@ -1,0 +1,37 @@
+// Draws a maze of any shape: its walls joined into runs, S and G in their cells, its route.
+#pragma once
+
+#include <span>
+
+#include "core/graph/MazeGraph.h"
+#include "core/platform/Surface.h"
+#include "core/shape/Shape.h"
+
+namespace tolvane {
+
+// Where a shape lies on a picture: `unit` pixels a shape unit, its (0, 0) at (left, top).
+struct ShapeView {
+    float unit = 1;
+    float left = 0;
+    float top = 0;
+
+    PointF Map(PointF p) const { return {left + p.x * unit, top + p.y * unit}; }
+
+    // The largest view that fits `shape` into `width` x `height` pixels with `margin` pixels
+    // free all round, centred.
+    static ShapeView Fit(const Shape& shape, float width, float height, float margin);
+};
+
+// Clears the surface and draws the frame and every closed wall in the pen's colour and
+// width, as few strokes as the walls allow, then the blue S and G centred in their cells.
+void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view);
+
+// The route in red through the centres of `route`'s cells, as one stroke; a step between two
+// cells of one ring of a circle follows the ring. Draws the first `steps` steps, or all of them.
+void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view,
+                    int steps = -1);
+
+// The blue S and G alone, centred on their cells' centres.
+void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view);
+
+}  // namespace tolvane

@@ -1,0 +1,105 @@
+// Joining the walls into runs.
+#include "core/render/WallPaths.h"
+
+#include <cmath>
+#include <algorithm>
+
+namespace tolvane {
+namespace {
+
+constexpr double kGrain = 1024.0;  // corners nearer than 1/1024 of a cell are one corner
+
+std::uint64_t CornerKey(PointF p)
+{
+    const auto x = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.x * kGrain)));
+    const auto y = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.y * kGrain)));
+    return (std::uint64_t{x} << 32) | y;
+}
+
+// The piece that draws `e` from the end `forward` says.
+PathPiece PieceOf(const Edge& e, bool forward)
+{
+    if (!e.arc)
+        return {forward ? e.to : e.from};
+    return forward ? PathPiece{e.to, true, e.centre, e.radius, e.startDeg, e.sweepDeg}
+                   : PathPiece{e.from, true, e.centre, e.radius, e.startDeg + e.sweepDeg, -e.sweepDeg};
+}
+
+}  // namespace
+
+std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
+{
+    // The drawn edges and, for each corner, the drawn edges that meet there.
+    std::vector<std::int32_t> drawn;
+    for (std::size_t i = 0; i < shape.edges.size(); ++i) {
+        const WallId w = shape.edges[i].wall;
+        if (w < 0 || !passages.Open(w))
+            drawn.push_back(static_cast<std::int32_t>(i));
+    }
+    // Corners numbered by sorting the ends' keys: equal keys are one corner.
+    std::vector<std::pair<std::uint64_t, std::int32_t>> keyed(drawn.size() * 2);
+    for (std::size_t d = 0; d < drawn.size(); ++d) {
+        const Edge& e = shape.edges[static_cast<std::size_t>(drawn[d])];
+        keyed[2 * d] = {CornerKey(e.from), static_cast<std::int32_t>(2 * d)};
+        keyed[2 * d + 1] = {CornerKey(e.to), static_cast<std::int32_t>(2 * d + 1)};
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::int32_t> ends(drawn.size() * 2);  // the corner at each end of each drawn edge
+    std::int32_t cornerCount = 0;
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        if (i > 0 && keyed[i].first != keyed[i - 1].first)
+            ++cornerCount;
+        ends[static_cast<std::size_t>(keyed[i].second)] = cornerCount;
+    }
+    if (!keyed.empty())
+        ++cornerCount;
+    const auto cornersCount = static_cast<std::size_t>(cornerCount);
+    // Each corner's edges, grouped: corner k's are meet[first[k] .. first[k + 1]).
+    std::vector<std::int32_t> first(cornersCount + 1, 0);
+    for (std::int32_t k : ends)
+        ++first[static_cast<std::size_t>(k) + 1];
+    for (std::size_t k = 1; k < first.size(); ++k)
+        first[k] += first[k - 1];
+    std::vector<std::int32_t> meet(ends.size());
+    std::vector<std::int32_t> fill(first.begin(), first.end() - 1);
+    for (std::size_t i = 0; i < ends.size(); ++i)
+        meet[static_cast<std::size_t>(fill[static_cast<std::size_t>(ends[i])]++)] = static_cast<std::int32_t>(i / 2);
+    std::vector<std::int32_t> left(cornersCount);  // edges not yet drawn at each corner
+    for (std::size_t k = 0; k < left.size(); ++k)
+        left[k] = first[k + 1] - first[k];
+    std::vector<std::uint8_t> used(drawn.size(), 0);
+    std::vector<std::int32_t> cursor(first.begin(), first.end() - 1);
+
+    std::vector<WallRun> runs;
+    const auto walkFrom = [&](std::int32_t corner) {
+        WallRun run;
+        bool started = false;
+        while (left[static_cast<std::size_t>(corner)] > 0) {
+            std::int32_t& at = cursor[static_cast<std::size_t>(corner)];
+            while (used[static_cast<std::size_t>(meet[static_cast<std::size_t>(at)])])
+                ++at;
+            const std::int32_t d = meet[static_cast<std::size_t>(at)];
+            used[static_cast<std::size_t>(d)] = 1;
+            const bool forward = ends[2 * static_cast<std::size_t>(d)] == corner;
+            const std::int32_t next = ends[2 * static_cast<std::size_t>(d) + (forward ? 1 : 0)];
+            --left[static_cast<std::size_t>(corner)];
+            --left[static_cast<std::size_t>(next)];
+            const Edge& e = shape.edges[static_cast<std::size_t>(drawn[static_cast<std::size_t>(d)])];
+            if (!started) {
+                run.from = forward ? e.from : e.to;
+                started = true;
+            }
+            run.pieces.push_back(PieceOf(e, forward));
+            corner = next;
+        }
+        if (started)
+            runs.push_back(std::move(run));
+    };
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::int32_t k = 0; k < static_cast<std::int32_t>(left.size()); ++k)
+            while (left[static_cast<std::size_t>(k)] > 0 && (pass == 1 || left[static_cast<std::size_t>(k)] % 2 == 1))
+                walkFrom(k);
+    return runs;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,23 @@
+// The walls that stand, joined into runs: one path for each run of walls that meet end to end.
+#pragma once
+
+#include <vector>
+
+#include "core/graph/MazeGraph.h"
+#include "core/shape/Shape.h"
+
+namespace tolvane {
+
+struct WallRun {
+    PointF from;
+    std::vector<PathPiece> pieces;
+};
+
+// The frame and every closed wall of `shape` as runs in shape units. Each edge is in exactly
+// one run. A run starts where an odd number of drawn edges meet, while there is such a corner,
+// and goes on through any corner it reaches until it finds no edge left there; the loops left
+// after that start anywhere. So a corridor's two sides and a closed ring come out as single
+// strokes rather than as hundreds of pieces.
+std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages);
+
+}  // namespace tolvane

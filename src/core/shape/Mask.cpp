@@ -1,0 +1,87 @@
+// Cells inside an outline.
+#include "core/shape/Mask.h"
+
+#include <array>
+
+#include "core/shape/Tiling.h"
+
+namespace tolvane {
+namespace {
+
+constexpr std::array<int, 4> kSquareOrder{1, 3, 2, 0};  // right, left, down, up
+
+// The cells a breadth-first sweep from `from` reaches, each with its distance; returns the
+// farthest (the lowest-numbered of equals).
+CellId Farthest(const MazeGraph& graph, CellId from)
+{
+    std::vector<std::int32_t> distance(static_cast<std::size_t>(graph.CellCount()), -1);
+    std::vector<CellId> queue{from};
+    distance[static_cast<std::size_t>(from)] = 0;
+    CellId far = from;
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const CellId c = queue[i];
+        const auto d = distance[static_cast<std::size_t>(c)];
+        const auto best = distance[static_cast<std::size_t>(far)];
+        if (d > best || (d == best && c < far))
+            far = c;
+        for (const Link& l : graph.Neighbours(c))
+            if (distance[static_cast<std::size_t>(l.to)] < 0) {
+                distance[static_cast<std::size_t>(l.to)] = d + 1;
+                queue.push_back(l.to);
+            }
+    }
+    return far;
+}
+
+}  // namespace
+
+std::optional<Shape> MaskShape(const Mask& mask)
+{
+    // The islands: each inside cell labelled with the island it belongs to.
+    const auto at = [&](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width) + static_cast<std::size_t>(x); };
+    std::vector<std::int32_t> island(mask.inside.size(), -1);
+    std::vector<int> islandSize;
+    std::vector<std::size_t> stack;
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x) {
+            if (!mask.Inside(x, y) || island[at(x, y)] >= 0)
+                continue;
+            const auto label = static_cast<std::int32_t>(islandSize.size());
+            int size = 0;
+            island[at(x, y)] = label;
+            stack.assign(1, at(x, y));
+            while (!stack.empty()) {
+                const std::size_t i = stack.back();
+                stack.pop_back();
+                ++size;
+                const int cx = static_cast<int>(i % static_cast<std::size_t>(mask.width));
+                const int cy = static_cast<int>(i / static_cast<std::size_t>(mask.width));
+                for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                    if (mask.Inside(cx + dx, cy + dy) && island[at(cx + dx, cy + dy)] < 0) {
+                        island[at(cx + dx, cy + dy)] = label;
+                        stack.push_back(at(cx + dx, cy + dy));
+                    }
+            }
+            islandSize.push_back(size);
+        }
+    if (islandSize.empty())
+        return std::nullopt;
+    std::int32_t kept = 0;
+    for (std::size_t i = 1; i < islandSize.size(); ++i)
+        if (islandSize[i] > islandSize[static_cast<std::size_t>(kept)])
+            kept = static_cast<std::int32_t>(i);
+
+    std::vector<Tile> tiles;
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x)
+            if (mask.Inside(x, y) && island[at(x, y)] == kept) {
+                const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+                tiles.push_back({{{fx, fy}, {fx + 1, fy}, {fx + 1, fy + 1}, {fx, fy + 1}}, {fx + 0.5f, fy + 0.5f}, kSquareOrder});
+            }
+    Shape shape = ShapeOfTiles(ShapeKind::Outline, tiles, 0, 0);
+    shape.graph.start = Farthest(shape.graph, 0);
+    shape.graph.goal = Farthest(shape.graph, shape.graph.start);
+    return shape;
+}
+
+}  // namespace tolvane

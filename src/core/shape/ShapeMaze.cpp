@@ -1,0 +1,20 @@
+// Building a maze of a shape.
+#include "core/shape/ShapeMaze.h"
+
+#include "core/generate/MakeMaze.h"
+#include "core/graph/GraphSearch.h"
+#include "core/platform/Random.h"
+
+namespace tolvane {
+
+ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed)
+{
+    ClockRandom random;
+    random.QueueSeed(seed);
+    ShapeMaze maze{std::move(shape), {}, {}};
+    maze.passages = BuildPassages(maze.shape.graph, how, random);
+    maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;
+    return maze;
+}
+
+}  // namespace tolvane

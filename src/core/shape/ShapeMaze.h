@@ -1,0 +1,23 @@
+// A maze of any shape: the shape, its passages and its route, built from a seed.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/generate/Algorithms.h"
+#include "core/graph/MazeGraph.h"
+#include "core/shape/Shape.h"
+
+namespace tolvane {
+
+struct ShapeMaze {
+    Shape shape;
+    Passages passages;
+    std::vector<CellId> route;  // S .. G
+};
+
+// Builds a maze in `shape` the chosen way with the draws of `seed` and finds its route: the same
+// seed, way and shape give the same maze every time.
+ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed);
+
+}  // namespace tolvane

@@ -1,0 +1,22 @@
+// Outlines for mazes: the dark pixels of a picture, or the letters of a word.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+#include "core/shape/Mask.h"
+
+namespace tolvane {
+
+// The cells `cellsAcross` columns of `picture` make (rows in proportion, at least one): a cell
+// is inside when at least half of its pixels are dark (more black than white once laid on
+// white). Nothing when no cell is.
+std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross);
+
+// The letters of `word` in a bold sans-serif font, capitals `letterCells` cells tall, standing
+// on a bar that joins them (or the letters would be islands of their own). Nothing when the font
+// draws none of them.
+std::optional<Mask> MaskFromWord(const QString& word, int letterCells);
+
+}  // namespace tolvane

@@ -1,0 +1,87 @@
+// Pictures of mazes of any shape.
+#include "qt/paper/ShapePictures.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/platform/SvgSurface.h"
+#include "core/render/DrawShape.h"
+#include "qt/platform/PainterSurface.h"
+#include "qt/platform/WindowFont.h"
+
+namespace tolvane {
+namespace {
+
+constexpr double kMarginCells = 0.5;
+constexpr int kUnit = 16;
+
+void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, double unit)
+{
+    const ShapeView view{static_cast<float>(unit), static_cast<float>(kMarginCells * unit), static_cast<float>(kMarginCells * unit)};
+    DrawShape(maze.shape, maze.passages, surface, view);
+    if (answer == Answer::Shown)
+        DrawShapeRoute(maze.shape, maze.route, surface, view);
+}
+
+}  // namespace
+
+QSizeF ShapePictureSize(const Shape& shape, double unit)
+{
+    return {(shape.width + 2 * kMarginCells) * unit, (shape.height + 2 * kMarginCells) * unit};
+}
+
+int ShapeUnit(ShapeKind kind)
+{
+    const bool narrow = kind == ShapeKind::Triangle || kind == ShapeKind::TriangleRectangle;
+    return narrow ? 2 * kUnit : kUnit;
+}
+
+int ShapePngUnit(const Shape& shape, int asked)
+{
+    int unit = asked > 0 ? asked : ShapeUnit(shape.kind);
+    const auto fits = [&](int u) {
+        const QSizeF size = ShapePictureSize(shape, u);
+        return std::ceil(std::max(size.width(), size.height())) <= kLargestShapePng;
+    };
+    while (unit > 1 && !fits(unit))
+        --unit;
+    return unit;
+}
+
+QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit)
+{
+    const QSizeF size = ShapePictureSize(maze.shape, unit);
+    const QSize pixels(static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height())));
+    QImage image(pixels, QImage::Format_RGB32);
+    QPainter painter(&image);
+    {
+        PainterSurface surface(painter, pixels, WindowFont());
+        Draw(maze, answer, surface, unit);
+    }
+    return image;
+}
+
+void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer)
+{
+    const int unit = ShapeUnit(maze.shape.kind);
+    const QSizeF size = ShapePictureSize(maze.shape, unit);
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / size.width(), target.height() / size.height());
+    {
+        PainterSurface surface(painter, size.toSize(), WindowFont());
+        Draw(maze, answer, surface, unit);
+    }  // the surface paints the letters it holds back before the painter is restored
+    painter.restore();
+}
+
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title)
+{
+    const int unit = ShapeUnit(maze.shape.kind);
+    const QSizeF size = ShapePictureSize(maze.shape, unit);
+    SvgSurface surface(static_cast<float>(size.width()), static_cast<float>(size.height()), title.toStdString());
+    Draw(maze, answer, surface, unit);
+    return surface.Document();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,36 @@
+// Pictures of mazes of any shape for files and paper, drawn through the vector surface.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QSizeF>
+#include <string>
+
+#include "core/shape/ShapeMaze.h"
+#include "core/solve/Answer.h"
+
+namespace tolvane {
+
+// Pixels a cell in a PNG of a shape unless asked otherwise, and units a cell of an SVG or a
+// PDF's picture: room for the letters S and G inside a cell, twice as much for a triangle,
+// whose cells are narrow. A PNG keeps to at most kLargestShapePng pixels a side.
+int ShapeUnit(ShapeKind kind);
+inline constexpr int kLargestShapePng = 4097;
+
+// The picture's size at `unit` pixels a cell: the shape and half a cell free all round.
+QSizeF ShapePictureSize(const Shape& shape, double unit);
+
+// The pixels a cell a PNG of `shape` gets: `asked` when given, else kShapePngUnit, made smaller
+// (down to 1) while the picture would be wider or taller than kLargestShapePng.
+int ShapePngUnit(const Shape& shape, int asked);
+
+QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
+
+// The picture as vectors, filling `target` (of the picture's proportions) on the painter's device.
+void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);
+
+// The picture as an SVG document, written directly: walls and the route as paths with true
+// arcs, S and G as text.
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title);
+
+}  // namespace tolvane

@@ -1,0 +1,184 @@
+// Drawing shapes: the walls joined into runs that draw each standing wall once, the marks in
+// their cells, the route through the centres and along the rings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "core/generate/Builders.h"
+#include "core/graph/GraphSearch.h"
+#include "core/platform/Random.h"
+#include "core/platform/RecordingSurface.h"
+#include "core/platform/SvgSurface.h"
+#include "core/render/DrawShape.h"
+#include "core/render/WallPaths.h"
+#include "core/shape/Circle.h"
+#include "core/shape/Polygons.h"
+
+namespace tolvane {
+namespace {
+
+bool Near(PointF a, PointF b, float tolerance = 1e-3f)
+{
+    return std::abs(a.x - b.x) < tolerance && std::abs(a.y - b.y) < tolerance;
+}
+
+// Where a piece starts: an arc's own start, or else wherever the one before ended.
+PointF StartOf(const PathPiece& p, PointF previous)
+{
+    return p.arc ? OnCircle(p.centre, p.radius, p.startDeg) : previous;
+}
+
+// An edge's two ends as a key that does not depend on its direction.
+std::pair<std::pair<long, long>, std::pair<long, long>> Key(PointF a, PointF b)
+{
+    auto k = [](PointF p) { return std::pair{std::lround(p.x * 64), std::lround(p.y * 64)}; };
+    return std::minmax(k(a), k(b));
+}
+
+struct Built {
+    Shape shape;
+    Passages passages;
+};
+
+Built Build(Shape shape, std::uint64_t seed)
+{
+    ClockRandom random;
+    random.Seed(seed);
+    Passages p = BuildBacktracker(shape.graph, random, nullptr);
+    return {std::move(shape), std::move(p)};
+}
+
+TEST(DrawShape, WallRunsDrawEveryStandingWallAndTheFrameOnceAsFewJoinedStrokes)
+{
+    for (Built b : {Build(CircleShape(7), 1), Build(HexagonShape(5), 2), Build(TriangleRectangleShape({9, 5}), 3),
+                    Build(RectangleShape({12, 8}), 4)}) {
+        std::map<decltype(Key({}, {})), int> expected, drawn;
+        for (const Edge& e : b.shape.edges)
+            if (e.wall < 0 || !b.passages.Open(e.wall))
+                ++expected[Key(e.from, e.to)];
+        const std::vector<WallRun> runs = WallRuns(b.shape, b.passages);
+        std::size_t pieces = 0;
+        for (const WallRun& run : runs) {
+            PointF at = run.from;
+            for (const PathPiece& p : run.pieces) {
+                EXPECT_TRUE(Near(StartOf(p, at), at)) << "a run is one unbroken stroke";
+                ++drawn[Key(at, p.to)];
+                at = p.to;
+                ++pieces;
+            }
+        }
+        EXPECT_EQ(drawn, expected);
+        // A perfect maze's walls hang together in a handful of trees: far fewer runs than walls.
+        EXPECT_LT(runs.size() * 4, pieces);
+    }
+    // The frame of a lone square is one closed stroke.
+    const Shape one = RectangleShape({1, 1});
+    const auto runs = WallRuns(one, Passages(one.graph));
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].pieces.size(), 4u);
+    EXPECT_TRUE(Near(runs[0].pieces.back().to, runs[0].from));
+}
+
+TEST(DrawShape, TheMarksStandCentredInTheirCellsAndTheViewFitsThePicture)
+{
+    const Built b = Build(HexagonShape(4), 5);
+    const ShapeView view = ShapeView::Fit(b.shape, 400, 300, 10);
+    EXPECT_FLOAT_EQ(view.unit, std::min(380 / b.shape.width, 280 / b.shape.height));
+    EXPECT_TRUE(Near(view.Map({b.shape.width / 2, b.shape.height / 2}), PointF{200, 150}));
+    RecordingSurface surface;
+    DrawShape(b.shape, b.passages, surface, view);
+    ASSERT_FALSE(surface.ops().empty());
+    EXPECT_EQ(surface.ops().front().kind, DrawOp::Kind::Cls);
+    // Each letter is printed four times a pixel apart; its first print's box is centred on the cell.
+    std::map<std::string, PointF> first;
+    PointF at;
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == DrawOp::Kind::CurrentX)
+            at.x = op.value;
+        if (op.kind == DrawOp::Kind::CurrentY)
+            at.y = op.value;
+        if (op.kind == DrawOp::Kind::Print)
+            first.try_emplace(op.text, at);
+    }
+    ASSERT_TRUE(first.contains("S") && first.contains("G"));
+    const PointF s = view.Map(b.shape.centres[static_cast<std::size_t>(b.shape.graph.start)]);
+    const PointF g = view.Map(b.shape.centres[static_cast<std::size_t>(b.shape.graph.goal)]);
+    EXPECT_TRUE(Near(first["S"], PointF{std::round(s.x - 4), std::round(s.y - 7)}, 0.01f));
+    EXPECT_TRUE(Near(first["G"], PointF{std::round(g.x - 4), std::round(g.y - 7)}, 0.01f));
+}
+
+TEST(DrawShape, ACirclesRouteGoesThroughTheCentresAndAlongItsRingsToG)
+{
+    const Built b = Build(CircleShape(6), 11);
+    const GraphRoute route = SearchDepthFirst(b.shape.graph, b.passages);
+    const ShapeView view{10, 5, 5};
+    RecordingSurface surface;
+    DrawShapeRoute(b.shape, route.cells, surface, view);
+    std::vector<DrawOp> paths;
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Kind::Path)
+            paths.push_back(op);
+    ASSERT_EQ(paths.size(), 1u);
+    const DrawOp& path = paths[0];
+    EXPECT_EQ(path.colour, kRed);
+    EXPECT_EQ(path.value, 3);
+    ASSERT_EQ(path.pieces.size(), route.cells.size() - 1);
+    const PointF pole = view.Map(*b.shape.pole);
+    EXPECT_TRUE(Near(path.from, pole));
+    int arcs = 0;
+    PointF at = path.from;
+    for (std::size_t i = 0; i < path.pieces.size(); ++i) {
+        const PathPiece& p = path.pieces[i];
+        const PointF a = b.shape.centres[static_cast<std::size_t>(route.cells[i])];
+        const PointF c = b.shape.centres[static_cast<std::size_t>(route.cells[i + 1])];
+        EXPECT_TRUE(Near(p.to, view.Map(c), 1e-2f)) << i;
+        const bool sameRing = std::abs(std::hypot(a.x - 6, a.y - 6) - std::hypot(c.x - 6, c.y - 6)) < 1e-3 && !Near(a, {6, 6});
+        EXPECT_EQ(p.arc, sameRing) << i;
+        if (p.arc) {
+            ++arcs;
+            EXPECT_TRUE(Near(p.centre, pole));
+            EXPECT_NEAR(p.radius, std::hypot(a.x - 6, a.y - 6) * 10, 1e-3);
+            EXPECT_TRUE(Near(StartOf(p, at), at, 1e-2f)) << i;
+            EXPECT_LE(std::abs(p.sweepDeg), 180.0f);
+        }
+        at = p.to;
+    }
+    EXPECT_GT(arcs, 0) << "seed 11 has a route that runs along a ring";
+    // Only the first steps while the replay runs.
+    RecordingSurface part;
+    DrawShapeRoute(b.shape, route.cells, part, view, 2);
+    ASSERT_EQ(part.ops().size(), 3u);  // width, the path, the width back
+    EXPECT_EQ(part.ops()[1].pieces.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// The SVG writer: an arc anticlockwise on the picture is SVG's sweep 0, clockwise 1, one over
+// 180 degrees the large one; letters printed bold (four times a pixel apart) are one text, last.
+TEST(DrawShape, TheSvgWriterGivesEachArcItsSweepAndWritesTheLettersOnceOverTheStrokes)
+{
+    SvgSurface svg(100, 100, "t");
+    svg.Cls();
+    const PathPiece pieces[] = {{{50, 10}, true, {50, 50}, 40, 0, 90},      // up to twelve o'clock
+                                {{10, 50}, true, {50, 50}, 40, 90, -270},   // on clockwise to nine
+                                {{10.125f, 90}}};
+    svg.Path({90, 50}, pieces, kRed);
+    for (const PointF step : {PointF{5, 5}, PointF{6, 5}, PointF{5, 6}, PointF{6, 6}}) {
+        svg.SetCurrentX(step.x);
+        svg.SetCurrentY(step.y);
+        svg.Print("S");
+    }
+    const std::string doc = svg.Document();
+    EXPECT_NE(doc.find("<path d=\"M90 50A40 40 0 0 0 50 10A40 40 0 1 1 10 50L10.13 90\"/>"), std::string::npos) << doc;
+    EXPECT_NE(doc.find("stroke=\"#ff0000\""), std::string::npos);
+    EXPECT_EQ(doc.find("<text"), doc.rfind("<text")) << "one letter";
+    EXPECT_GT(doc.find("<text"), doc.find("<path"));
+}
+
+}  // namespace
+}  // namespace tolvane
