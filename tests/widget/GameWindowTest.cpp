@@ -279,6 +279,13 @@ TEST(GameWindow, ABigMazeMayFillAnEnlargedWindowAndTheClassicWindowComesBack)
     // The mouse finds cells in the new square.
     QTest::mouseClick(&g.form, Qt::LeftButton, {}, QPoint(19 + 11 * g.path[5].first + 5, 19 + 11 * g.path[5].second + 5));
     EXPECT_EQ(5u, g.form.program().play().Trail().size() - 1);
+    // A hint fills the next cell of the route in the new square, and only there.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+    const QRect next(19 + 11 * g.path[6].first, 19 + 11 * g.path[6].second, 12, 12);
+    const QImage hinted = g.Grab();
+    const int green = Count(hinted, ToQRgb(kHintColour), QRect(0, 0, 600, 600));
+    EXPECT_GT(green, 0);
+    EXPECT_EQ(green, Count(hinted, ToQRgb(kHintColour), next));
 
     g.form.SetLeaveQuestion([](int) { return true; });
     g.form.ChooseSize(kClassicSize);

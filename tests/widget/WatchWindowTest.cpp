@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
+#include "core/solve/Answer.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/WindowFont.h"
 #include "qt/window/Form1.h"
 
 namespace tolvane::testing {
@@ -77,6 +81,38 @@ TEST(WatchWindow, KeysSetThePaceFromTheReplaysOwnAndANewMazeStopsTheWatching)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
     EXPECT_TRUE(watch.Watching());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    EXPECT_FALSE(watch.Watching());
+}
+
+// A big maze in an enlarged window is watched in the cells the window shows, the counts beside
+// the picture's edge; a resize leaves those cells behind and stops the watching.
+TEST(WatchWindow, AnEnlargedWindowIsWatchedInItsOwnCells)
+{
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.OpenMaze(kSeed, {51, 51});
+    ASSERT_TRUE(form.Resizable());
+    form.resize(800, 600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(800, 600); }, 2000));
+    const MazeState maze = form.program().state();
+    const CellGeometry geometry = form.program().Geometry();
+    ASSERT_FALSE(geometry == CellGeometry::For(maze.size));
+    WatchController& watch = form.watch();
+
+    watch.WatchSearch();
+    watch.JumpToEnd();
+    ImageSurface expected(600, 600, WindowFont());
+    DrawPicture(maze, expected, Answer::Shown, geometry);
+    EXPECT_EQ(Rgb(expected.image()), Rgb(form.ShownPicture()));
+    const auto* counts = form.findChild<QLabel*>(QStringLiteral("WatchCounts"));
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(form.command1().x() - 6, counts->x());  // the gap the classic window has
+
+    watch.WatchBuild();
+    ASSERT_TRUE(watch.Watching());
+    form.resize(700, 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(700, 500); }, 2000));
     EXPECT_FALSE(watch.Watching());
 }
 
