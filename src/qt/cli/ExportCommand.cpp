@@ -46,8 +46,11 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
     ClockRandom random;
     const auto level = options.level ? LevelNumbered(*options.level) : std::nullopt;
     if (!options.mazes.empty()) {
+        // A code names how its maze was built too: one of another way keeps it.
         for (const SizedSeed& maze : options.mazes)
-            puzzles.push_back({maze.seed, maze.size, QString::fromStdString(FormatSizedCode(maze)), std::nullopt, 0});
+            puzzles.push_back({maze.seed, maze.size,
+                               QString::fromStdString(FormatRecipeCode({.size = maze.size, .how = options.how, .seed = maze.seed})),
+                               std::nullopt, 0, options.how});
         return puzzles;
     }
     MazeState scratch(options.size);
