@@ -543,27 +543,27 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
     // short branches read as noise.
     if (!p.parser.isSet(p.algorithm))
         o.how.algorithm = Algorithm::Backtracker;
-    ShapeSpec spec;
+    ShapeChoice asked;
     if (p.parser.isSet(p.mask)) {
-        spec.kind = ShapeKind::Outline;
+        asked.kind = ShapeKind::Outline;
         o.maskFile = p.parser.value(p.mask);
-        spec.size = {40, 40};
+        asked.size = {40, 40};
     } else if (p.parser.isSet(p.text)) {
-        spec.kind = ShapeKind::Outline;
-        spec.word = p.parser.value(p.text).toUpper().toStdString();
-        const bool letters = !spec.word.empty() && std::all_of(spec.word.begin(), spec.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (!letters || spec.word.size() > 40)
+        asked.kind = ShapeKind::Outline;
+        asked.word = p.parser.value(p.text).toUpper().toStdString();
+        const bool letters = !asked.word.empty() && std::all_of(asked.word.begin(), asked.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        if (!letters || asked.word.size() > 40)
             return Error(QCoreApplication::translate("CommandLine", "--text takes a word of 1 to 40 letters A to Z, not %1")
                              .arg(Quoted(p.parser.value(p.text))));
-        spec.size = {15, 15};
+        asked.size = {15, 15};
     } else {
         const QString name = p.parser.value(p.shape);
         if (name == QLatin1String("circle"))
-            spec = {ShapeKind::Circle, {10, 10}, {}};
+            asked = {ShapeKind::Circle, {10, 10}, {}};
         else if (name == QLatin1String("hexagon"))
-            spec = {ShapeKind::Hexagon, {8, 8}, {}};
+            asked = {ShapeKind::Hexagon, {8, 8}, {}};
         else if (name == QLatin1String("triangle"))
-            spec = {ShapeKind::Triangle, {12, 12}, {}};
+            asked = {ShapeKind::Triangle, {12, 12}, {}};
         else
             return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
                              .arg(Quoted(name)));
@@ -572,17 +572,17 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         const QString text = p.parser.value(p.size);
         bool ok = false;
         const int one = text.toInt(&ok);
-        const bool rectangles = spec.kind == ShapeKind::Hexagon || spec.kind == ShapeKind::Triangle;
+        const bool rectangles = asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle;
         if (ok) {
-            spec.size = {one, one};
+            asked.size = {one, one};
         } else if (const auto wh = ParseSize(text.toStdString()); wh && rectangles) {
-            spec.kind = spec.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
-            spec.size = *wh;
+            asked.kind = asked.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
+            asked.size = *wh;
         } else {
-            spec.size = {0, 0};
+            asked.size = {0, 0};
         }
-        if (!InRange(spec)) {
-            const SizeRange r = RangeOf(spec.kind);
+        if (!InRange(asked)) {
+            const SizeRange r = RangeOf(asked.kind);
             return Error((rectangles ? QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
                                                                                   "from %1 to %2, or WxH, not %3")
                                      : QCoreApplication::translate("CommandLine", "--size for this shape takes a whole number "
@@ -592,7 +592,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
                              .arg(Quoted(text)));
         }
     }
-    o.shape = spec;
+    o.shape = asked;
     return std::nullopt;
 }
 
@@ -637,7 +637,7 @@ Options ParseCommandLine(const QStringList& arguments)
             o.how = recipe.recipe->how;
             o.mazes = {SizedSeed{*o.seed, o.size}};
             if (recipe.recipe->shape != ShapeKind::Rectangle)
-                o.shape = ShapeSpec{recipe.recipe->shape, recipe.recipe->size, recipe.recipe->word};
+                o.shape = ShapeChoice{recipe.recipe->shape, recipe.recipe->size, recipe.recipe->word};
         } else {
             auto read = ReadCodes(code);
             if (auto* bad = std::get_if<Options>(&read))

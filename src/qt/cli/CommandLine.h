@@ -10,7 +10,7 @@
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
-#include "core/shape/ShapeSpec.h"
+#include "core/shape/ShapeChoice.h"
 #include "qt/paper/Worksheet.h"
 
 namespace tolvane {
@@ -43,7 +43,7 @@ struct Options {
     QString animateWhat = QStringLiteral("route");  // --animate-what: build, search or route
     QString searchWay = QStringLiteral("depth-first");  // --search
     int paceMs = 50;        // --pace
-    std::optional<ShapeSpec> shape;  // a maze of another shape: --shape, --text, --mask or a shape code
+    std::optional<ShapeChoice> shape;  // a maze of another shape: --shape, --text, --mask or a shape code
     QString maskFile;                // --mask: the picture whose dark pixels are inside
     bool verbose = false;
     QString text;    // Help: the help text; Version: the version line; Error: the message

@@ -109,10 +109,10 @@ int RunShapeExport(const Options& options, FileFormat format)
 {
     if (options.pngCell > 0 && format != FileFormat::Png)
         return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
-    const ShapeSpec& spec = *options.shape;
+    const ShapeChoice& asked = *options.shape;
     std::optional<Shape> shape;
-    if (spec.kind != ShapeKind::Outline) {
-        shape = MakeShape(spec);
+    if (asked.kind != ShapeKind::Outline) {
+        shape = MakeShape(asked);
     } else {
         std::optional<Mask> mask;
         if (!options.maskFile.isEmpty()) {
@@ -120,13 +120,13 @@ int RunShapeExport(const Options& options, FileFormat format)
             const QImage picture = reader.read();
             if (picture.isNull())
                 return Fail(QCoreApplication::translate("Export", "cannot read the picture %1: %2").arg(options.maskFile, reader.errorString()), 2);
-            mask = MaskFromPicture(picture, spec.size.width);
+            mask = MaskFromPicture(picture, asked.size.width);
             if (!mask)
                 return Fail(QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile), 2);
         } else {
-            mask = MaskFromWord(QString::fromStdString(spec.word), spec.size.width);
+            mask = MaskFromWord(QString::fromStdString(asked.word), asked.size.width);
             if (!mask)
-                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(spec.word)), 2);
+                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(asked.word)), 2);
         }
         shape = MaskShape(*mask);
         if (!shape || shape->graph.CellCount() < 2)
@@ -143,7 +143,7 @@ int RunShapeExport(const Options& options, FileFormat format)
     random.Randomize();
     const std::uint64_t seed = options.seed.value_or(*random.LastSeed());
     const ShapeMaze maze = BuildShapeMaze(std::move(*shape), options.how, seed);
-    const Recipe recipe{.shape = spec.kind, .size = spec.size, .word = spec.word, .how = options.how, .seed = seed};
+    const Recipe recipe{.shape = asked.kind, .size = asked.size, .word = asked.word, .how = options.how, .seed = seed};
     const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatRecipeCode(recipe)) : QString();
     const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))

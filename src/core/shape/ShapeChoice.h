@@ -12,11 +12,11 @@ namespace tolvane {
 // Circle: `size.width` rings. Hexagon, Triangle: `size.width` cells a side. The rectangles:
 // `size` cells across and down. Outline from a word: `word` in capitals, its letters
 // `size.width` cells tall (the font, and so the cells, come from the toolkit).
-struct ShapeSpec {
+struct ShapeChoice {
     ShapeKind kind = ShapeKind::Rectangle;
     MazeSize size;
     std::string word;
-    friend bool operator==(const ShapeSpec&, const ShapeSpec&) = default;
+    friend bool operator==(const ShapeChoice&, const ShapeChoice&) = default;
 };
 
 // The sizes each kind takes, both ends included: rings, cells a side, a rectangle's sides,
@@ -26,9 +26,9 @@ struct SizeRange {
     int most;
 };
 SizeRange RangeOf(ShapeKind kind);
-bool InRange(const ShapeSpec& spec);
+bool InRange(const ShapeChoice& asked);
 
-// The shape a spec names, built; nothing for an outline, which needs its mask.
-std::optional<Shape> MakeShape(const ShapeSpec& spec);
+// The shape a asked names, built; nothing for an outline, which needs its mask.
+std::optional<Shape> MakeShape(const ShapeChoice& asked);
 
 }  // namespace tolvane
