@@ -280,6 +280,20 @@ std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
 }
 
 // --size or --level into o.size, then --route, which the size bounds, into o.route.
+// --size into o.size, or the reason it cannot be read.
+std::optional<Options> ReadSize(const Parser& p, Options& o)
+{
+    const auto size = ParseSize(p.parser.value(p.size).toStdString());
+    if (!size)
+        return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
+                                                                "31x31, not %3")
+                         .arg(kMinSide)
+                         .arg(kMaxSide)
+                         .arg(Quoted(p.parser.value(p.size))));
+    o.size = *size;
+    return std::nullopt;
+}
+
 std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
 {
     if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
@@ -287,14 +301,8 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
     if (o.seed && (p.parser.isSet(p.size) || p.parser.isSet(p.level)))
         return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
     if (p.parser.isSet(p.size)) {
-        const auto size = ParseSize(p.parser.value(p.size).toStdString());
-        if (!size)
-            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
-                                                                    "31x31, not %3")
-                             .arg(kMinSide)
-                             .arg(kMaxSide)
-                             .arg(Quoted(p.parser.value(p.size))));
-        o.size = *size;
+        if (auto bad = ReadSize(p, o))
+            return *bad;
     }
     if (p.parser.isSet(p.level)) {
         o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
@@ -479,14 +487,8 @@ Options ParseAnimate(const Parser& p, Options o)
     if (p.parser.isSet(p.size)) {
         if (o.seed)
             return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
-        const auto size = ParseSize(p.parser.value(p.size).toStdString());
-        if (!size)
-            return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
-                                                                    "31x31, not %3")
-                             .arg(kMinSide)
-                             .arg(kMaxSide)
-                             .arg(Quoted(p.parser.value(p.size))));
-        o.size = *size;
+        if (auto bad = ReadSize(p, o))
+            return *bad;
     }
     if (p.parser.isSet(p.animateWhat)) {
         o.animateWhat = p.parser.value(p.animateWhat);
