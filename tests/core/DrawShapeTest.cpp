@@ -2,6 +2,7 @@
 // their cells, the route through the centres and along the rings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -49,28 +50,63 @@ Built Build(Shape shape, std::uint64_t seed)
     return {std::move(shape), std::move(p)};
 }
 
+// Straight pieces broken at every corner of the shape's lattice that lies on them: a straight
+// run of walls drawn as one line stands for each wall along it.
+std::vector<std::pair<PointF, PointF>> Split(PointF from, PointF to, const std::vector<PointF>& corners)
+{
+    std::vector<std::pair<float, PointF>> along{{0.0f, from}, {1.0f, to}};
+    const float dx = to.x - from.x, dy = to.y - from.y, length2 = dx * dx + dy * dy;
+    for (const PointF c : corners) {
+        const float t = ((c.x - from.x) * dx + (c.y - from.y) * dy) / length2;
+        if (t > 1e-4f && t < 1 - 1e-4f && Near(c, {from.x + t * dx, from.y + t * dy}))
+            along.push_back({t, c});
+    }
+    std::sort(along.begin(), along.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::pair<PointF, PointF>> pieces;
+    for (std::size_t i = 1; i < along.size(); ++i)
+        if (!Near(pieces.empty() ? from : pieces.back().second, along[i].second))
+            pieces.push_back({pieces.empty() ? from : pieces.back().second, along[i].second});
+    return pieces;
+}
+
 TEST(DrawShape, WallRunsDrawEveryStandingWallAndTheFrameOnceAsFewJoinedStrokes)
 {
     for (Built b : {Build(CircleShape(7), 1), Build(HexagonShape(5), 2), Build(TriangleRectangleShape({9, 5}), 3),
                     Build(RectangleShape({12, 8}), 4)}) {
         std::map<decltype(Key({}, {})), int> expected, drawn;
-        for (const Edge& e : b.shape.edges)
+        std::vector<PointF> corners;
+        for (const Edge& e : b.shape.edges) {
             if (e.wall < 0 || !b.passages.Open(e.wall))
                 ++expected[Key(e.from, e.to)];
+            corners.push_back(e.from);
+            corners.push_back(e.to);
+        }
         const std::vector<WallRun> runs = WallRuns(b.shape, b.passages);
         std::size_t pieces = 0;
         for (const WallRun& run : runs) {
             PointF at = run.from;
-            for (const PathPiece& p : run.pieces) {
+            for (std::size_t i = 0; i < run.pieces.size(); ++i) {
+                const PathPiece& p = run.pieces[i];
                 EXPECT_TRUE(Near(StartOf(p, at), at)) << "a run is one unbroken stroke";
-                ++drawn[Key(at, p.to)];
+                if (p.arc)
+                    ++drawn[Key(at, p.to)];
+                else
+                    for (const auto& [a, z] : Split(at, p.to, corners))
+                        ++drawn[Key(a, z)];
+                // A straight piece never goes on straight in the next: they would be one.
+                if (i > 0 && !p.arc && !run.pieces[i - 1].arc) {
+                    const PointF before = i > 1 ? run.pieces[i - 2].to : run.from;
+                    const float cross = (at.x - before.x) * (p.to.y - at.y) - (at.y - before.y) * (p.to.x - at.x);
+                    const float dot = (at.x - before.x) * (p.to.x - at.x) + (at.y - before.y) * (p.to.y - at.y);
+                    EXPECT_FALSE(std::abs(cross) < 1e-3f && dot > 0) << "two pieces going on in one line";
+                }
                 at = p.to;
                 ++pieces;
             }
         }
         EXPECT_EQ(drawn, expected);
         // A perfect maze's walls hang together in a handful of trees: far fewer runs than walls.
-        EXPECT_LT(runs.size() * 4, pieces);
+        EXPECT_LT(runs.size() * 4, expected.size());
     }
     // The frame of a lone square is one closed stroke.
     const Shape one = RectangleShape({1, 1});

@@ -51,12 +51,12 @@ def png_picture(png, backdrop="white"):
 
 
 def svg_picture(path):
-    """An SVG of one maze painted on magenta at one pixel a unit: its filled rectangles, and its
-    paths, straight lines stroked with square ends (the letters S and G, outlines of glyphs
-    filled, are left out)."""
+    """An SVG of one maze painted on magenta at one pixel a unit: its filled rectangles, and the
+    straight paths of its stroked groups, stroked with square ends (the letters S and G, outlines
+    of glyphs filled, are left out)."""
     with open(path, encoding="utf-8") as f:
         text = f.read()
-    side = CELL * SIDE + 1
+    side = int(re.search(r'<svg[^>]* width="(\d+)"', text).group(1))
     rgb = bytearray(b"\xff\x00\xff" * side * side)
 
     def fill(x0, y0, x1, y1, colour):
@@ -64,24 +64,38 @@ def svg_picture(path):
         for row in range(y0, y1):
             rgb[3 * (row * side + x0):3 * (row * side + x1)] = bytes.fromhex(colour) * max(0, x1 - x0)
 
-    for style, body in re.findall(r'<g ([^>]*)>((?:(?!<g ).)*?)</g>', text, re.S):
-        filled = re.search(r'fill="#([0-9a-f]{6})"', style)
-        stroked = re.search(r'stroke="#([0-9a-f]{6})"', style)
-        if filled:
-            for x, y, w, h in re.findall(r'<rect x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', body):
-                fill(int(x), int(y), int(x) + int(w), int(y) + int(h), filled.group(1))
-        if stroked:
-            half = float(re.search(r'stroke-width="([\d.]+)"', style).group(1)) / 2
-            dx, dy = map(float, re.search(r'matrix\(1,0,0,1,([-\d.]+),([-\d.]+)\)', style).groups())
-            for d in re.findall(r'<path[^>]* d="([^"]*)"', body):
-                last = None
-                for command, x, y in re.findall(r"([ML])([-\d.]+),([-\d.]+)", d):
-                    point = (float(x) + dx, float(y) + dy)
-                    if command == "L":
-                        (ax, ay), (bx, by) = last, point
-                        fill(min(ax, bx) - half, min(ay, by) - half, max(ax, bx) + half, max(ay, by) + half,
-                             stroked.group(1))
-                    last = point
+    stroke, half, shift = None, 0, 0
+    for tag, attributes in re.findall(r"<(/?g|rect|path)\b([^>]*)>", text):
+        if tag == "g":
+            colour = re.search(r'stroke="#([0-9a-f]{6})"', attributes)
+            stroke = colour and colour.group(1)
+            half = float(re.search(r'stroke-width="([\d.]+)"', attributes).group(1)) / 2 if stroke else 0
+            shift = 0.5 if 'translate(.5 .5)' in attributes else 0
+        elif tag == "/g":
+            stroke = None
+        elif tag == "rect":
+            colour = re.search(r'fill="#([0-9a-f]{6})"', attributes).group(1)
+            size = re.search(r'x="(\d+)" y="(\d+)" width="(\d+)" height="(\d+)"', attributes)
+            if size:
+                x, y, w, h = map(int, size.groups())
+                fill(x, y, x + w, y + h, colour)
+            else:
+                fill(0, 0, side, side, colour)
+        elif tag == "path" and stroke:
+            # Moves and lines: absolute, relative, or across (h) or down (v) alone.
+            last = None
+            d = re.search(r'd="([^"]*)"', attributes).group(1)
+            for command, numbers in re.findall(r"([MLlhv])([-\d. ]+)", d):
+                n = [float(v) for v in numbers.split()]
+                if command in "ML":
+                    point = (n[0] + shift, n[1] + shift)
+                else:
+                    dx, dy = {"l": (n[0], n[1] if len(n) > 1 else 0), "h": (n[0], 0), "v": (0, n[0])}[command]
+                    point = (last[0] + dx, last[1] + dy)
+                if command != "M":
+                    (ax, ay), (bx, by) = last, point
+                    fill(min(ax, bx) - half, min(ay, by) - half, max(ax, bx) + half, max(ay, by) + half, stroke)
+                last = point
     return Picture(side, side, rgb)
 
 
@@ -450,10 +464,13 @@ def single_pictures(work):
             with open(path, encoding="utf-8") as f:
                 text = f.read()
             check(text.count("<svg") == 1, "the SVG holds more or less than one picture")
-            # S and G as one outline each, which need no font where the file is opened, over the route.
-            blue, red = 'fill="#0000ff"', 'fill="#ff0000"'
+            # S and G as one outline each, which need no font where the file is opened, over the route,
+            # and the route one stroke.
+            blue, red = 'fill="#0000ff"', 'stroke="#ff0000"'
             check("<text" not in text and text.count(blue) == 2 and text.rfind(blue) > text.rfind(red) > 0,
                   f"SVG: S and G are text, {text.count(blue)} blue shapes, or lie under the route")
+            check(len(re.findall(r'<g [^>]*stroke="#ff0000"[^>]*>\n<path[^>]*/>\n</g>', text)) == 1,
+                  "SVG: the route is not one stroke")
             shown = svg_picture(path)
         else:
             with open(path, "rb") as f:

@@ -21,6 +21,7 @@
 #include "core/maze/BuildMaze.h"
 #include "core/maze/MazeCode.h"
 #include "core/maze/SizedCode.h"
+#include "core/render/Geometry.h"
 #include "core/solve/Search.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
@@ -67,6 +68,43 @@ QRect BlueBox(const QImage& image, const QRect& area)
     return box;
 }
 
+// The SVG of `sheet` drawn back at one pixel a unit, on magenta so that a missing background
+// shows: every pixel outside the cells of S and G, whose letters' edges a renderer smooths, is
+// where `png` has it, and each letter covers the same box give or take a pixel.
+void ExpectSvgDrawsThePng(const Sheet& sheet, const QImage& png, const std::string& what)
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("maze.svg");
+    ASSERT_FALSE(WriteSheets(svg, {sheet})) << what;
+    QSvgRenderer renderer(svg);
+    ASSERT_EQ(png.size(), renderer.defaultSize()) << what;
+    QImage drawn(png.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::magenta);
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+    const CellGeometry g = CellGeometry::For(sheet.maze->size, png.width() - 1);
+    const QRect marks[] = {QRect(QPoint(g.left, g.top), QSize(g.cell + 1, g.cell + 1)),
+                           QRect(QPoint(g.left + g.cell * sheet.maze->LastX(), g.top + g.cell * sheet.maze->LastY()),
+                                 QSize(g.cell + 1, g.cell + 1))};
+    int differ = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < png.height(); ++y)
+        for (int x = 0; x < png.width(); ++x)
+            if (!marks[0].contains(x, y) && !marks[1].contains(x, y) && drawn.pixel(x, y) != png.pixel(x, y)) {
+                if (differ++ == 0)
+                    first = {x, y};
+            }
+    EXPECT_EQ(0, differ) << what << ": the first at " << first.x() << "," << first.y() << " " << std::hex << drawn.pixel(first) << " for " << png.pixel(first) << std::dec;
+    for (const QRect& cell : marks) {
+        const QRect want = BlueBox(png, cell), got = BlueBox(drawn, cell);
+        ASSERT_FALSE(want.isEmpty()) << what;
+        for (const auto& [a, b] : {std::pair{want.left(), got.left()}, {want.top(), got.top()},
+                                   {want.right(), got.right()}, {want.bottom(), got.bottom()}})
+            EXPECT_NEAR(a, b, 1) << "the mark in " << cell.x() << "," << cell.y() << ", " << what;
+    }
+}
+
 TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
 {
     QTemporaryDir dir;
@@ -79,28 +117,28 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
         const QImage saved = Rgb(QImage(png));
         EXPECT_EQ(Rgb(form->ShownPicture()), saved) << "solved " << solved;
 
-        // The SVG drawn back at one pixel a pixel, on magenta so that a missing background shows:
-        // every pixel outside the letters S and G, whose edges a renderer smooths, is where the
-        // PNG has it, and each letter covers the same box give or take a pixel.
-        const QString svg = dir.filePath("maze.svg");
-        ASSERT_FALSE(WriteSheets(svg, {sheet}));
-        QImage drawn(kPictureSide, kPictureSide, QImage::Format_RGB32);
-        drawn.fill(Qt::magenta);
-        QPainter painter(&drawn);
-        QSvgRenderer(svg).render(&painter);
-        painter.end();
-        int differ = 0;
-        for (int y = 0; y < kPictureSide; ++y)
-            for (int x = 0; x < kPictureSide; ++x)
-                if ((x > 17 || y > 17) && (x < 340 || y < 340))
-                    differ += drawn.pixel(x, y) != saved.pixel(x, y);
-        EXPECT_EQ(0, differ) << "solved " << solved;
-        for (const QRect cell : {QRect(0, 0, 18, 18), QRect(340, 340, 18, 18)}) {
-            const QRect want = BlueBox(saved, cell), got = BlueBox(drawn, cell);
-            ASSERT_FALSE(want.isEmpty());
-            for (const auto& [a, b] : {std::pair{want.left(), got.left()}, {want.top(), got.top()},
-                                       {want.right(), got.right()}, {want.bottom(), got.bottom()}})
-                EXPECT_NEAR(a, b, 1) << "the letter in " << cell.x() << "," << cell.y() << ", solved " << solved;
+        ExpectSvgDrawsThePng(sheet, saved, "classic, solved " + std::to_string(solved));
+    }
+}
+
+// Every rectangle's SVG, drawn back at a unit a pixel, is its PNG at the same cells: mazes whose
+// walls join at every kind of corner, with and without a route, letters and squares.
+TEST(Export, AnSvgDrawsTheSamePixelsAsThePngAtEverySize)
+{
+    for (const MazeSize size : {MazeSize{8, 8}, MazeSize{31, 45}, MazeSize{60, 20}, MazeSize{101, 101}}) {
+        MazeState maze = MazeFromSeed(kSeed + static_cast<std::uint64_t>(size.width), size);
+        for (const Answer answer : {Answer::Hidden, Answer::Shown}) {
+            const Sheet sheet{&maze, {}, answer};
+            // The PNG at the SVG's cells, where the SVG's square puts them.
+            const CellGeometry g = CellGeometry::For(size, PaperSquare(size));
+            QImage saved = Rgb(PictureImage(maze, answer));
+            if (PaperSquare(size) != kSquare) {
+                saved = QImage(PaperSquare(size) + 1, PaperSquare(size) + 1, QImage::Format_RGB32);
+                saved.fill(Qt::white);
+                QPainter(&saved).drawImage(g.left, g.top, Rgb(CellPictureImage(maze, answer, g.cell)));
+            }
+            ExpectSvgDrawsThePng(sheet, saved,
+                                 std::to_string(size.width) + "x" + std::to_string(size.height) + (answer == Answer::Shown ? " solved" : ""));
         }
     }
 }

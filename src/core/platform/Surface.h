@@ -61,6 +61,9 @@ public:
     virtual void PrintFitted(std::string_view text, PointF topLeft, float side) = 0;
     // The smallest square, in pixels, in which a fitted letter still reads on this surface.
     virtual int SmallestLetter() const = 0;
+    // Whether walls should come as runs joined end to end (Path) rather than one Line each: a
+    // file of text keeps a run in a fraction of the space. The pixels are the same either way.
+    virtual bool JoinsWalls() const { return false; }
 
     virtual void SetForeColor(Colour colour) = 0;
     virtual Colour ForeColor() const = 0;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/platform/LineSpans.h"
+
 namespace tolvane {
 namespace {
 
@@ -30,14 +32,19 @@ std::string Escaped(std::string_view text)
     return out;
 }
 
+// Where the middle of a stroke of width `w` lies so that it covers the pixels a line at `c`
+// covers on every surface: w pixels, the first at Across(c, w).first.
+double Snapped(double c, int w) { return Across(c, w).first + w / 2.0; }
+
 }  // namespace
 
-SvgSurface::SvgSurface(float width, float height, std::string title) : width_(width), height_(height), title_(std::move(title))
+SvgSurface::SvgSurface(float width, float height, std::string title, Ends ends, const LetterOutlines* outlines)
+    : width_(width), height_(height), title_(std::move(title)), ends_(ends), outlines_(outlines)
 {
     body_.reserve(1 << 20);
 }
 
-void SvgSurface::Number(double value)
+void SvgSurface::Number(std::string& out, double value) const
 {
     const double rounded = std::round(value * 100) / 100;
     char text[32];
@@ -47,24 +54,68 @@ void SvgSurface::Number(double value)
         v.remove_suffix(1);
     if (v.back() == '.')
         v.remove_suffix(1);
-    body_ += v;
+    out += v;
 }
 
 void SvgSurface::Point(PointF p)
 {
-    Number(p.x);
+    const float shift = Shift();
+    Number(body_, p.x - shift);
     body_ += ' ';
-    Number(p.y);
+    Number(body_, p.y - shift);
+}
+
+float SvgSurface::Shift() const { return ends_ == Ends::Square && drawWidth_ % 2 == 1 ? 0.5F : 0.0F; }
+
+void SvgSurface::LineTo(PointF from, PointF to)
+{
+    if (ends_ == Ends::Round) {
+        body_ += 'L';
+        Point(to);
+        return;
+    }
+    // Whole pixels: the step from the last point, across or down alone where it can, is shortest.
+    // A turn starts a new stroke from the same point: the two square ends fill the corner as a
+    // mitred join would, and Qt, which joins no corners of lines one pixel wide, draws it too.
+    const int direction = to.y == from.y ? 1 : to.x == from.x ? 2 : 3;
+    if (direction_ != 0 && direction != direction_)
+        body_ += "m0 0";
+    direction_ = direction;
+    if (to.y == from.y) {
+        body_ += 'h';
+        Number(body_, to.x - from.x);
+    } else if (to.x == from.x) {
+        body_ += 'v';
+        Number(body_, to.y - from.y);
+    } else {
+        body_ += 'l';
+        Number(body_, to.x - from.x);
+        body_ += ' ';
+        Number(body_, to.y - from.y);
+    }
+}
+
+void SvgSurface::EndPath()
+{
+    if (inPath_)
+        body_ += "\"/>\n";
+    inPath_ = false;
 }
 
 void SvgSurface::Stroke(Colour colour)
 {
     if (inGroup_ && colour == groupColour_ && drawWidth_ == groupWidth_)
         return;
+    EndPath();
     if (inGroup_)
         body_ += "</g>\n";
-    body_ += "<g fill=\"none\" stroke=\"" + Hex(colour) + "\" stroke-width=\"" + std::to_string(drawWidth_) +
-             "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+    body_ += "<g fill=\"none\" stroke=\"" + Hex(colour) + "\" stroke-width=\"" + std::to_string(drawWidth_);
+    if (ends_ == Ends::Round)
+        body_ += "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+    else if (drawWidth_ % 2 == 1)
+        body_ += "\" stroke-linecap=\"square\" stroke-linejoin=\"miter\" transform=\"translate(.5 .5)\">\n";
+    else
+        body_ += "\" stroke-linecap=\"square\" stroke-linejoin=\"miter\">\n";
     inGroup_ = true;
     groupColour_ = colour;
     groupWidth_ = drawWidth_;
@@ -75,38 +126,78 @@ void SvgSurface::Cls()
     body_.clear();
     letters_.clear();
     inGroup_ = false;
-    lastText_.clear();
-    body_ += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    inPath_ = false;
+    // In units rather than "100%", which SVG Tiny renderers (Qt's) do not read.
+    body_ += "<rect width=\"" + std::to_string(static_cast<int>(std::ceil(width_))) + "\" height=\"" +
+             std::to_string(static_cast<int>(std::ceil(height_))) + "\" fill=\"#ffffff\"/>\n";
 }
 
 void SvgSurface::Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour)
 {
-    Stroke(colour.value_or(foreColor_));
-    body_ += "<path d=\"M";
-    Point(from);
-    body_ += 'L';
-    Point(EndOf(from, to, end));
-    body_ += "\"/>\n";
+    to = EndOf(from, to, end);
+    const Colour c = colour.value_or(foreColor_);
+    if (ends_ == Ends::Square && (from.x == to.x || from.y == to.y)) {
+        // The run of pixels every surface paints, as the middle line of its rectangle.
+        const int w = drawWidth_;
+        const bool across = from.y == to.y;
+        const Span along = across ? Along(from.x, to.x, w) : Along(from.y, to.y, w);
+        const Span side = Across(across ? from.y : from.x, w);
+        if (along.last - along.first + 1 <= w) {
+            // As long as it is wide: a square, which a stroke of no length would not draw everywhere.
+            EndPath();
+            if (inGroup_)
+                body_ += "</g>\n";
+            inGroup_ = false;
+            body_ += "<rect x=\"" + std::to_string(across ? along.first : side.first) + "\" y=\"" +
+                     std::to_string(across ? side.first : along.first) + "\" width=\"" + std::to_string(w) +
+                     "\" height=\"" + std::to_string(w) + "\" fill=\"" + Hex(c) + "\"/>\n";
+            return;
+        }
+        const float a = static_cast<float>(along.first + w / 2.0), b = static_cast<float>(along.last + 1 - w / 2.0);
+        const bool forward = across ? from.x <= to.x : from.y <= to.y;
+        const auto middle = static_cast<float>(side.first + w / 2.0);
+        from = across ? PointF{forward ? a : b, middle} : PointF{middle, forward ? a : b};
+        to = across ? PointF{forward ? b : a, middle} : PointF{middle, forward ? b : a};
+    }
+    Stroke(c);
+    if (!inPath_ || from != pathEnd_) {
+        EndPath();
+        body_ += "<path d=\"M";
+        Point(from);
+        inPath_ = true;
+        direction_ = 0;
+    }
+    LineTo(from, to);
+    pathEnd_ = to;
 }
 
 void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour)
 {
     Stroke(colour.value_or(foreColor_));
+    EndPath();
+    const auto snap = [&](PointF p) {
+        if (ends_ == Ends::Square)
+            p = {static_cast<float>(Snapped(p.x, drawWidth_)), static_cast<float>(Snapped(p.y, drawWidth_))};
+        return p;
+    };
     body_ += "<path d=\"M";
-    Point(from);
+    Point(snap(from));
+    direction_ = 0;
+    PointF at = from;
     for (const PathPiece& p : pieces) {
         if (p.arc) {
             // Anticlockwise on the picture is SVG's negative sweep.
             body_ += 'A';
-            Number(p.radius);
+            Number(body_, p.radius);
             body_ += ' ';
-            Number(p.radius);
+            Number(body_, p.radius);
             body_ += std::abs(p.sweepDeg) > 180 ? " 0 1 " : " 0 0 ";
             body_ += p.sweepDeg < 0 ? "1 " : "0 ";
+            Point(snap(p.to));
         } else {
-            body_ += 'L';
+            LineTo(snap(at), snap(p.to));
         }
-        Point(p.to);
+        at = p.to;
     }
     body_ += "\"/>\n";
 }
@@ -114,52 +205,84 @@ void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optio
 void SvgSurface::Print(std::string_view text)
 {
     const PointF at{currentX_, currentY_};
-    if (text == lastText_ && std::abs(at.x - lastAt_.x) <= 1 && std::abs(at.y - lastAt_.y) <= 1)
-        return;  // the same letter a pixel over: already bold
-    lastText_ = text;
-    lastAt_ = at;
-    // The window font's capitals are about 13 pixels from top to baseline.
-    constexpr float kAscent = 12;
-    std::swap(body_, letters_);  // Number writes to the body
-    body_ += "<text x=\"";
-    Number(at.x);
-    body_ += "\" y=\"";
-    Number(at.y + kAscent);
-    body_ += "\" fill=\"" + Hex(foreColor_) + "\">";
-    body_ += Escaped(text);
-    body_ += "</text>\n";
-    std::swap(body_, letters_);
+    if (!letters_.empty()) {
+        // The same letter printed again a pixel over makes it bold: one letter, a little wider.
+        Letter& last = letters_.back();
+        const PointF least{std::min(last.least.x, at.x), std::min(last.least.y, at.y)};
+        const PointF most{std::max(last.most.x, at.x), std::max(last.most.y, at.y)};
+        if (last.side == 0 && last.text == text && last.colour == foreColor_ && most.x - least.x <= 1 &&
+            most.y - least.y <= 1) {
+            last.least = least;
+            last.most = most;
+            return;
+        }
+    }
+    letters_.push_back({std::string(text), foreColor_, at, at, 0});
 }
 
 void SvgSurface::PrintFitted(std::string_view text, PointF topLeft, float side)
 {
-    // A bold capital's ink is about 0.73 of the font size high and a little less wide: a size of
-    // the square's side keeps it inside, centred on the square and on its baseline.
+    // A mark printed again over the route is written once, over everything, all the same.
+    for (const Letter& l : letters_)
+        if (l.side == side && l.least == topLeft && l.text == text && l.colour == foreColor_)
+            return;
+    letters_.push_back({std::string(text), foreColor_, topLeft, topLeft, side});
+}
+
+std::string SvgSurface::LettersText() const
+{
+    // The window font's capitals are about 13 pixels from top to baseline; a bold capital's ink
+    // is about 0.73 of the font size high and a little less wide, so a fitted letter's size is
+    // its square's side, centred on the square and on its baseline.
+    constexpr float kAscent = 12;
     constexpr float kInkHeight = 0.73F;
-    std::swap(body_, letters_);
-    body_ += "<text x=\"";
-    Number(topLeft.x + side / 2);
-    body_ += "\" y=\"";
-    Number(topLeft.y + side / 2 + side * kInkHeight / 2);
-    body_ += "\" font-size=\"";
-    Number(side);
-    body_ += "\" text-anchor=\"middle\" fill=\"" + Hex(foreColor_) + "\">";
-    body_ += Escaped(text);
-    body_ += "</text>\n";
-    std::swap(body_, letters_);
+    std::string out = "<g font-family=\"DejaVu Sans,sans-serif\" font-weight=\"bold\" font-size=\"14\">\n";
+    for (const Letter& l : letters_) {
+        out += "<text x=\"";
+        if (l.side == 0) {
+            Number(out, l.least.x);
+            out += "\" y=\"";
+            Number(out, l.least.y + kAscent);
+            out += "\"";
+        } else {
+            Number(out, l.least.x + l.side / 2);
+            out += "\" y=\"";
+            Number(out, l.least.y + l.side / 2 + l.side * kInkHeight / 2);
+            out += "\" font-size=\"";
+            Number(out, l.side);
+            out += "\" text-anchor=\"middle\"";
+        }
+        out += " fill=\"" + Hex(l.colour) + "\">" + Escaped(l.text) + "</text>\n";
+    }
+    return out + "</g>\n";
+}
+
+std::string SvgSurface::OutlinedLetters() const
+{
+    std::string out;
+    for (const Letter& l : letters_) {
+        const std::string d = l.side == 0 ? outlines_->Printed(l.text, l.least, std::max(l.most.x - l.least.x, l.most.y - l.least.y))
+                                          : outlines_->Fitted(l.text, l.least, l.side);
+        out += "<path fill=\"" + Hex(l.colour) + "\" d=\"" + d + "\"/>\n";
+    }
+    return out;
 }
 
 std::string SvgSurface::Document() const
 {
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
-    out += std::to_string(static_cast<int>(std::ceil(width_))) + "\" height=\"" + std::to_string(static_cast<int>(std::ceil(height_)));
-    out += "\" viewBox=\"0 0 " + std::to_string(static_cast<int>(std::ceil(width_))) + " " +
-           std::to_string(static_cast<int>(std::ceil(height_))) + "\">\n<title>" + Escaped(title_) + "</title>\n";
+    const std::string w = std::to_string(static_cast<int>(std::ceil(width_)));
+    const std::string h = std::to_string(static_cast<int>(std::ceil(height_)));
+    std::string out;
+    out.reserve(body_.size() + 1024);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w +
+           "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n<title>" + Escaped(title_) + "</title>\n";
     out += body_;
+    if (inPath_)
+        out += "\"/>\n";
     if (inGroup_)
         out += "</g>\n";
     if (!letters_.empty())
-        out += "<g font-family=\"DejaVu Sans,sans-serif\" font-weight=\"bold\" font-size=\"14\">\n" + letters_ + "</g>\n";
+        out += outlines_ ? OutlinedLetters() : LettersText();
     out += "</svg>\n";
     return out;
 }

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
+
+#include "core/render/WallPaths.h"
 
 namespace tolvane {
 namespace {
@@ -47,11 +50,21 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
     const PointF bottomWallEnd{static_cast<float>(-g.cell), 0};  // relative to the cell's bottom-right corner
     const PointF rightWallEnd{0, static_cast<float>(-g.cell)};
     surface.Cls();
+    // A surface that keeps walls as runs gets them joined end to end, the same pixels in a few
+    // strokes; it has no edge to cut the border ring's stubs off, so they are always dropped.
+    const bool joined = surface.JoinsWalls();
+    std::vector<Edge> walls;
+    const auto wall = [&](PointF corner, PointF end) {
+        if (joined)
+            walls.push_back({corner, {corner.x + end.x, corner.y + end.y}});
+        else
+            surface.Line(corner, end, EndPoint::Relative);
+    };
     // The loops start in the border ring: the right walls of column -1 and the bottom walls
     // of row -1 are the left and top edges of the square.
     // The border ring's other walls lie outside the square: at the surface's edge they fall off
     // it, but a maze centred in the square would show them as stubs around its frame.
-    const bool dropOutside = g.left != 0 || g.top != 0;
+    const bool dropOutside = joined || g.left != 0 || g.top != 0;
     for (int x = -1; x <= state.LastX(); ++x) {
         for (int y = -1; y <= state.LastY(); ++y) {
             const PointF corner = g.Corner(x + 1, y + 1);
@@ -62,20 +75,23 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
                 code = code & kBottomWall;
             switch (code) {
             case kBottomWall:
-                surface.Line(corner, bottomWallEnd, EndPoint::Relative);
+                wall(corner, bottomWallEnd);
                 break;
             case kRightWall:
-                surface.Line(corner, rightWallEnd, EndPoint::Relative);
+                wall(corner, rightWallEnd);
                 break;
             case kBottomWall + kRightWall:
-                surface.Line(corner, bottomWallEnd, EndPoint::Relative);
-                surface.Line(corner, rightWallEnd, EndPoint::Relative);
+                wall(corner, bottomWallEnd);
+                wall(corner, rightWallEnd);
                 break;
             default:  // 0: no wall of its own
                 break;
             }
         }
     }
+    if (joined)
+        for (const WallRun& run : WallRuns(walls))
+            surface.Path(run.from, run.pieces);
 }
 
 bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }

@@ -25,21 +25,34 @@ PathPiece PieceOf(const Edge& e, bool forward)
                    : PathPiece{e.from, true, e.centre, e.radius, e.startDeg + e.sweepDeg, -e.sweepDeg};
 }
 
+// Whether a straight line from the end of `run`'s last piece, a straight one, to `to` carries it
+// on in the same direction.
+bool GoesOn(const WallRun& run, PointF to)
+{
+    const PointF b = run.pieces.back().to;
+    const PointF a = run.pieces.size() > 1 ? run.pieces[run.pieces.size() - 2].to : run.from;
+    const double ux = b.x - a.x, uy = b.y - a.y, vx = to.x - b.x, vy = to.y - b.y;
+    const double cross = ux * vy - uy * vx, dot = ux * vx + uy * vy;
+    return dot > 0 && std::abs(cross) <= 1e-6 * std::hypot(ux, uy) * std::hypot(vx, vy);
+}
+
 }  // namespace
 
 std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
 {
-    // The drawn edges and, for each corner, the drawn edges that meet there.
-    std::vector<std::int32_t> drawn;
-    for (std::size_t i = 0; i < shape.edges.size(); ++i) {
-        const WallId w = shape.edges[i].wall;
-        if (w < 0 || !passages.Open(w))
-            drawn.push_back(static_cast<std::int32_t>(i));
-    }
+    std::vector<Edge> drawn;
+    for (const Edge& e : shape.edges)
+        if (e.wall < 0 || !passages.Open(e.wall))
+            drawn.push_back(e);
+    return WallRuns(drawn);
+}
+
+std::vector<WallRun> WallRuns(std::span<const Edge> drawn)
+{
     // Corners numbered by sorting the ends' keys: equal keys are one corner.
     std::vector<std::pair<std::uint64_t, std::int32_t>> keyed(drawn.size() * 2);
     for (std::size_t d = 0; d < drawn.size(); ++d) {
-        const Edge& e = shape.edges[static_cast<std::size_t>(drawn[d])];
+        const Edge& e = drawn[d];
         keyed[2 * d] = {CornerKey(e.from), static_cast<std::int32_t>(2 * d)};
         keyed[2 * d + 1] = {CornerKey(e.to), static_cast<std::int32_t>(2 * d + 1)};
     }
@@ -84,12 +97,16 @@ std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
             const std::int32_t next = ends[2 * static_cast<std::size_t>(d) + (forward ? 1 : 0)];
             --left[static_cast<std::size_t>(corner)];
             --left[static_cast<std::size_t>(next)];
-            const Edge& e = shape.edges[static_cast<std::size_t>(drawn[static_cast<std::size_t>(d)])];
+            const Edge& e = drawn[static_cast<std::size_t>(d)];
             if (!started) {
                 run.from = forward ? e.from : e.to;
                 started = true;
             }
-            run.pieces.push_back(PieceOf(e, forward));
+            const PathPiece piece = PieceOf(e, forward);
+            if (!piece.arc && !run.pieces.empty() && !run.pieces.back().arc && GoesOn(run, piece.to))
+                run.pieces.back().to = piece.to;  // straight on: one longer line
+            else
+                run.pieces.push_back(piece);
             corner = next;
         }
         if (started)

@@ -8,7 +8,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -38,21 +37,10 @@ bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QIODevice& file, const std::vector<Sheet>& sheets)
+bool WriteSvg(QIODevice& file, const Sheet& sheet)
 {
-    // A big maze gets a bigger canvas, so that its walls stay whole units apart.
-    const int side = PaperSquare(sheets.front().maze->size) + 1;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(side, side));
-    svg.setViewBox(QRect(0, 0, side, side));
-    svg.setTitle(Title(sheets));
-    svg.setDescription(Creator());
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    PaintPicture(painter, QRectF(0, 0, side, side), *sheets.front().maze, sheets.front().answer, sheets.front().play);
-    return painter.end();
+    const std::string svg = PictureSvg(*sheet.maze, sheet.answer, Title({sheet}), sheet.play);
+    return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
 }
 
 void SetUpPdf(QPdfWriter& pdf, const QString& title, const QPageSize& paper)
@@ -169,7 +157,7 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
         case FileFormat::Png:
             return WritePng(buffer, sheets.front(), scale, cell);
         case FileFormat::Svg:
-            return WriteSvg(buffer, sheets);
+            return WriteSvg(buffer, sheets.front());
         case FileFormat::Pdf:
             return WritePdf(buffer, sheets);
         }

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 
+#include "core/platform/SvgSurface.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
+#include "qt/platform/SvgLetters.h"
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
@@ -58,6 +60,17 @@ QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
         DrawPicture(maze, surface, answer, CellGeometry{cell, 0, 0});
     }
     return image;
+}
+
+std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Play* play)
+{
+    // A big maze gets a bigger canvas, so that its walls stay whole units apart.
+    const int square = PaperSquare(maze.size);
+    const auto side = static_cast<float>(square + 1);
+    const SvgLetters letters(WindowFont());
+    SvgSurface surface(side, side, title.toStdString(), SvgSurface::Ends::Square, &letters);
+    Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
+    return surface.Document();
 }
 
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Play* play)

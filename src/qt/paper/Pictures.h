@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "core/maze/MazeState.h"
 #include "core/render/Geometry.h"
@@ -37,6 +38,11 @@ QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, co
 // for mazes too big for the window's square. Painted through the vector surface, which keeps no
 // strokes.
 QImage CellPictureImage(const MazeState& maze, Answer answer, int cell);
+
+// The picture as an SVG document of PaperSquare + 1 units a side, written directly: the walls
+// joined into runs, the route one stroke, S and G outlines; drawn back at a unit a pixel, the
+// pixels of a PNG at the same cells.
+std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Play* play = nullptr);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer,

@@ -7,6 +7,7 @@
 #include "core/platform/SvgSurface.h"
 #include "core/render/DrawShape.h"
 #include "qt/platform/PainterSurface.h"
+#include "qt/platform/SvgLetters.h"
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
@@ -79,7 +80,9 @@ std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title)
 {
     const int unit = ShapeUnit(maze.shape.kind);
     const QSizeF size = ShapePictureSize(maze.shape, unit);
-    SvgSurface surface(static_cast<float>(size.width()), static_cast<float>(size.height()), title.toStdString());
+    const SvgLetters letters(WindowFont());
+    SvgSurface surface(static_cast<float>(size.width()), static_cast<float>(size.height()), title.toStdString(),
+                       SvgSurface::Ends::Round, &letters);
     Draw(maze, answer, surface, unit);
     return surface.Document();
 }

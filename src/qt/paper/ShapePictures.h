@@ -30,7 +30,7 @@ QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
 void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);
 
 // The picture as an SVG document, written directly: walls and the route as paths with true
-// arcs, S and G as text.
+// arcs, S and G as outlines.
 std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title);
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace tolvane {
@@ -33,6 +34,24 @@ const QPainterPath& Outline(const QFont& font, const QString& text)
 }
 
 }  // namespace
+
+const QPainterPath& WidenedText(const QFont& font, const QString& text, qreal width)
+{
+    static std::map<std::tuple<QString, QString, qreal>, QPainterPath> made;
+    const auto key = std::tuple(font.key(), text, width);
+    if (const auto found = made.find(key); found != made.end())
+        return found->second;
+    QPainterPath outline;
+    outline.addText(QPointF(0, 0), font, text);
+    if (width > 0) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::SquareCap);
+        stroker.setJoinStyle(Qt::MiterJoin);
+        outline = outline.united(stroker.createStroke(outline));
+    }
+    return made.emplace(key, outline).first->second;
+}
 
 QPainterPath FittedText(const QFont& font, const QString& text, const QRectF& square)
 {

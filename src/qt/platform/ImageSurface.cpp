@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/platform/RuntimeError.h"
-#include "qt/platform/LineSpans.h"
+#include "core/platform/LineSpans.h"
 #include "qt/platform/PathOf.h"
 
 namespace tolvane {

@@ -2,55 +2,25 @@
 #include "qt/platform/PainterSurface.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <map>
 #include <algorithm>
 #include <tuple>
 #include <string>
 
 #include "core/platform/RuntimeError.h"
-#include "core/render/JoinSegments.h"
 #include "qt/platform/FittedText.h"
-#include "qt/platform/LineSpans.h"
+#include "core/platform/LineSpans.h"
 #include "qt/platform/PathOf.h"
 #include "qt/platform/QtColour.h"
 
 namespace tolvane {
-namespace {
-
-// The outline of `text` with its baseline at the origin, widened all round by half of `width`, as
-// one shape. A page of a worksheet prints the same two letters, so each is made once.
-const QPainterPath& Outline(const QFont& font, const QString& text, qreal width)
-{
-    static std::map<std::tuple<QString, QString, qreal>, QPainterPath> made;
-    const auto key = std::tuple(font.key(), text, width);
-    if (const auto found = made.find(key); found != made.end())
-        return found->second;
-    QPainterPath outline;
-    outline.addText(QPointF(0, 0), font, text);
-    if (width > 0) {
-        QPainterPathStroker stroker;
-        stroker.setWidth(width);
-        stroker.setCapStyle(Qt::SquareCap);
-        stroker.setJoinStyle(Qt::MiterJoin);
-        outline = outline.united(stroker.createStroke(outline));
-    }
-    return made.emplace(key, outline).first->second;
-}
-
-}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QSize logicalSize, const QFont& font)
     : painter_(painter), size_(logicalSize), visible_(QPoint(0, 0), logicalSize), font_(font), ascent_(QFontMetricsF(font_, painter.device()).ascent())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(Qt::NoPen);
-    // An SVG file is text as it is written: runs joined into paths keep it a third of the size.
-    // A PDF compresses its runs of rectangles, row by row, better than the same lines as paths,
-    // and writes them quicker; an image only needs the pixels.
-    joinPaths_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
 }
 
 int PainterSurface::SmallestLetter() const
@@ -113,52 +83,7 @@ void PainterSurface::Flush()
 {
     if (runs_.empty())
         return;
-    if (joinPaths_)
-        FlushPaths();
-    else
-        FlushRects();
-}
-
-void PainterSurface::FlushPaths()
-{
-    // Each run is a line along its middle, as wide as the run is thick, with square ends: the same
-    // pixels. Lines that carry on one another are joined into one, which a file keeps far smaller
-    // than the runs one by one; where lines meet at an angle, their square ends fill the corner,
-    // which every renderer draws alike (some ignore how a path asks its corners to be joined).
-    // A run as long as it is thick could lie either way, and is painted as the square it is.
-    std::map<int, std::vector<Segment>> lines;  // by width
-    std::vector<QRect> squares;
-    for (const QRect& r : runs_) {
-        const int thick = std::min(r.width(), r.height());
-        const QRectF middle = QRectF(r).adjusted(thick / 2.0, thick / 2.0, -thick / 2.0, -thick / 2.0);
-        if (r.width() == r.height())
-            squares.push_back(r);
-        else
-            lines[thick].push_back({{static_cast<float>(middle.left()), static_cast<float>(middle.top())},
-                                    {static_cast<float>(middle.right()), static_cast<float>(middle.bottom())}});
-    }
-    runs_.clear();
-    const QColor colour(runColour_);
-    for (const auto& [width, segments] : lines) {
-        // The middle of a line of odd width lies half a pixel into it: moved there as a whole, the
-        // path's points are whole numbers, which an SVG file writes shorter.
-        const qreal half = width % 2 == 1 ? 0.5 : 0.0;
-        QPainterPath path;
-        for (const std::vector<PointF>& line : JoinSegments(segments)) {
-            path.moveTo(line.front().x - half, line.front().y - half);
-            for (std::size_t i = 1; i < line.size(); ++i)
-                path.lineTo(line[i].x - half, line[i].y - half);
-        }
-        painter_.save();
-        painter_.translate(half, half);
-        painter_.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
-        painter_.restore();
-    }
-    if (!squares.empty()) {
-        painter_.setBrush(colour);
-        painter_.drawRects(squares.data(), static_cast<int>(squares.size()));
-        painter_.setBrush(Qt::NoBrush);
-    }
+    FlushRects();
 }
 
 void PainterSurface::FlushRects()
@@ -248,7 +173,7 @@ void PainterSurface::Paint(const Mark& mark)
     // The prints cover the glyph moved over the whole box from `least` to `most`: that is the
     // glyph centred in the box and widened by the box's size.
     const QPointF spread = mark.most - mark.least;
-    const QPainterPath& outline = Outline(font_, mark.text, std::max(spread.x(), spread.y()));
+    const QPainterPath& outline = WidenedText(font_, mark.text, std::max(spread.x(), spread.y()));
     painter_.fillPath(outline.translated(mark.least + spread / 2 + QPointF(0, ascent_)), QColor(mark.colour));
 }
 

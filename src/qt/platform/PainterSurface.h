@@ -1,4 +1,4 @@
-// A surface that paints on any QPainter device as vectors: SVG, PDF, a printer.
+// A surface that paints on any QPainter device as vectors: PDF, a printer, an image at any scale.
 #pragma once
 
 #include <QFont>
@@ -14,8 +14,8 @@ namespace tolvane {
 // so that the picture on paper is the one on screen, enlarged and crisp at any size. Cls paints
 // the surface's own area white and forgets nothing, since a vector device keeps no picture to
 // paint again. Runs of one colour go to the device together, touching runs of a row or column
-// joined, which keeps a page of a PDF small and quick to write; in an SVG file runs that meet
-// are joined into paths, which keeps it small.
+// joined, which keeps a page of a PDF small and quick to write. (SVG files have their own
+// writer, SvgSurface.)
 //
 // Text is held back and painted last, over every line, as filled outlines that need no font where
 // the file is read. Prints of the same text one pixel apart, which make a letter bold on screen,
@@ -59,7 +59,6 @@ private:
     };
     void Paint(const Mark& mark);
     void FlushRects();
-    void FlushPaths();
 
     std::vector<Mark> marks_;
     QPainter& painter_;
@@ -67,7 +66,6 @@ private:
     QRgb runColour_ = 0;
     QSize size_;
     QRect visible_;
-    bool joinPaths_ = false;
     QFont font_;
     qreal ascent_;
 };

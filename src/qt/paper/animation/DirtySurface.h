@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/platform/PenSurface.h"
-#include "qt/platform/LineSpans.h"
+#include "core/platform/LineSpans.h"
 
 namespace tolvane {
 
