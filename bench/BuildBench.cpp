@@ -6,6 +6,8 @@
 #include "core/graph/GraphSearch.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
+#include "core/shape/Circle.h"
+#include "core/shape/Polygons.h"
 
 namespace {
 
@@ -47,6 +49,32 @@ void Ways(benchmark::internal::Benchmark* b)
 }
 
 BENCHMARK(BM_Build)->Apply(Ways)->Unit(benchmark::kMillisecond);
+
+// Each way on shapes of about 30,000 cells, against the square of as many: range(0) the way,
+// range(1) the shape (0 a square of 173 a side, 1 a hexagon of 100, 2 a circle of 100 rings,
+// 3 a triangle of 173).
+void BM_BuildShape(benchmark::State& bench)
+{
+    static const Shape shapes[] = {RectangleShape({173, 173}), HexagonShape(100), CircleShape(100), TriangleShape(173)};
+    static const char* const names[] = {"square", "hexagon", "circle", "triangle"};
+    const AlgorithmInfo& way = kAlgorithms[static_cast<std::size_t>(bench.range(0))];
+    const Shape& shape = shapes[bench.range(1)];
+    ClockRandom random;
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(BuildPassages(shape.graph, {way.id}, random).open.data());
+    bench.SetLabel(std::string(way.name) + " on a " + names[bench.range(1)] + " of " + std::to_string(shape.graph.CellCount()));
+    bench.counters["ns/cell"] = benchmark::Counter(static_cast<double>(shape.graph.CellCount()),
+                                                   benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void WaysOnShapes(benchmark::internal::Benchmark* b)
+{
+    for (int way = 0; way < static_cast<int>(kAlgorithms.size()); ++way)
+        for (int shape = 0; shape < 4; ++shape)
+            b->Args({way, shape});
+}
+
+BENCHMARK(BM_BuildShape)->Apply(WaysOnShapes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

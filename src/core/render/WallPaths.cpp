@@ -1,20 +1,13 @@
 // Joining the walls into runs.
 #include "core/render/WallPaths.h"
 
+#include "core/shape/CornerKeys.h"
+
 #include <cmath>
 #include <algorithm>
 
 namespace tolvane {
 namespace {
-
-constexpr double kGrain = 1024.0;  // corners nearer than 1/1024 of a cell are one corner
-
-std::uint64_t CornerKey(PointF p)
-{
-    const auto x = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.x * kGrain)));
-    const auto y = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.y * kGrain)));
-    return (std::uint64_t{x} << 32) | y;
-}
 
 // The piece that draws `e` from the end `forward` says.
 PathPiece PieceOf(const Edge& e, bool forward)
@@ -49,23 +42,16 @@ std::vector<WallRun> WallRuns(const Shape& shape, const Passages& passages)
 
 std::vector<WallRun> WallRuns(std::span<const Edge> drawn)
 {
-    // Corners numbered by sorting the ends' keys: equal keys are one corner.
-    std::vector<std::pair<std::uint64_t, std::int32_t>> keyed(drawn.size() * 2);
-    for (std::size_t d = 0; d < drawn.size(); ++d) {
-        const Edge& e = drawn[d];
-        keyed[2 * d] = {CornerKey(e.from), static_cast<std::int32_t>(2 * d)};
-        keyed[2 * d + 1] = {CornerKey(e.to), static_cast<std::int32_t>(2 * d + 1)};
-    }
-    std::sort(keyed.begin(), keyed.end());
+    // Corners numbered as they are first met: equal keys are one corner.
     std::vector<std::int32_t> ends(drawn.size() * 2);  // the corner at each end of each drawn edge
     std::int32_t cornerCount = 0;
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        if (i > 0 && keyed[i].first != keyed[i - 1].first)
-            ++cornerCount;
-        ends[static_cast<std::size_t>(keyed[i].second)] = cornerCount;
-    }
-    if (!keyed.empty())
-        ++cornerCount;
+    KeyTable corners(ends.size());
+    for (std::size_t d = 0; d < drawn.size(); ++d)
+        for (const int end : {0, 1}) {
+            const auto [corner, isNew] = corners.Find(CornerKey(end == 0 ? drawn[d].from : drawn[d].to), 0, cornerCount);
+            cornerCount += isNew ? 1 : 0;
+            ends[2 * d + static_cast<std::size_t>(end)] = corner;
+        }
     const auto cornersCount = static_cast<std::size_t>(cornerCount);
     // Each corner's edges, grouped: corner k's are meet[first[k] .. first[k + 1]).
     std::vector<std::int32_t> first(cornersCount + 1, 0);

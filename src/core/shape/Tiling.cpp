@@ -4,31 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <unordered_map>
+#include <utility>
+
+#include "core/shape/CornerKeys.h"
 
 namespace tolvane {
-namespace {
-
-// Corners computed from the same lattice point by different cells agree to far better than
-// this; corners of different lattice points lie far further apart.
-constexpr double kGrain = 1024.0;
-
-std::uint64_t CornerKey(PointF p)
-{
-    const auto x = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.x * kGrain)));
-    const auto y = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(p.y * kGrain)));
-    return (std::uint64_t{x} << 32) | y;
-}
-
-struct SideKey {
-    std::uint64_t a, b;
-    bool operator==(const SideKey&) const = default;
-};
-struct SideHash {
-    std::size_t operator()(const SideKey& k) const { return std::hash<std::uint64_t>{}(k.a * 0x9E3779B97F4A7C15ull ^ k.b); }
-};
-
-}  // namespace
 
 Shape ShapeOfTiles(ShapeKind kind, std::span<const Tile> tiles, CellId start, CellId goal)
 {
@@ -46,8 +26,12 @@ Shape ShapeOfTiles(ShapeKind kind, std::span<const Tile> tiles, CellId start, Ce
     shape.height = maxY - minY;
 
     // Every side once, with the cells on either side of it.
-    std::unordered_map<SideKey, std::int32_t, SideHash> sides;
-    sides.reserve(tiles.size() * 3);
+    std::size_t cornersTotal = 0;
+    for (const Tile& t : tiles)
+        cornersTotal += t.corners.size();
+    KeyTable sides(cornersTotal);
+    shape.edges.reserve(cornersTotal);
+    shape.outlineEdges.reserve(cornersTotal);
     std::vector<CellId> sideA, sideB;
     shape.outlineFirst.reserve(tiles.size() + 1);
     shape.outlineFirst.push_back(0);
@@ -60,15 +44,15 @@ Shape ShapeOfTiles(ShapeKind kind, std::span<const Tile> tiles, CellId start, Ce
             std::uint64_t a = CornerKey(p), b = CornerKey(q);
             if (a > b)
                 std::swap(a, b);
-            const auto [it, isNew] = sides.try_emplace({a, b}, static_cast<std::int32_t>(shape.edges.size()));
+            const auto [edge, isNew] = sides.Find(a, b, static_cast<std::int32_t>(shape.edges.size()));
             if (isNew) {
                 shape.edges.push_back({moved(p), moved(q)});
                 sideA.push_back(c);
                 sideB.push_back(kNoCell);
             } else {
-                sideB[static_cast<std::size_t>(it->second)] = c;
+                sideB[static_cast<std::size_t>(edge)] = c;
             }
-            shape.outlineEdges.push_back(it->second);
+            shape.outlineEdges.push_back(edge);
         }
         shape.outlineFirst.push_back(static_cast<std::int32_t>(shape.outlineEdges.size()));
         shape.centres.push_back(moved(t.centre));
