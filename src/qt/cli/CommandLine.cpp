@@ -388,9 +388,9 @@ QList<HelpRow> KeyboardHelp()
 }
 
 // The codes --maze names: one, several parted by commas or white space, or "@FILE" for the
-// codes in a file, one a line. A code may itself hold spaces ("3F7KQ M2XWA"): a piece between
-// commas is one code when it reads as one.
-std::variant<std::vector<SizedSeed>, Options> ReadCodes(const QString& given)
+// codes in a file, one a line; each any code there is, of any way to build and any shape. A code
+// may itself hold spaces ("3F7KQ M2XWA"): a piece between commas is one code when it reads as one.
+std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given)
 {
     QString text = given;
     if (given.startsWith(QLatin1Char('@'))) {
@@ -403,34 +403,35 @@ std::variant<std::vector<SizedSeed>, Options> ReadCodes(const QString& given)
         }
         text = QString::fromUtf8(file.read(1 << 20));
     }
-    auto notACode = [&](const QString& code, const SizedReading& read) {
+    auto notACode = [&](const QString& code, const RecipeReading& read) {
         Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
                                 .arg(Quoted(code), CodeFaultReason(read.reading)));
         bad.status = 1;
         return bad;
     };
-    std::vector<SizedSeed> mazes;
+    const auto readCode = [](const QString& text) { return ReadRecipeCode(text.toStdString()); };
+    std::vector<Recipe> mazes;
     static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));
     static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
     for (const QString& piece : text.split(kBetweenCodes, Qt::SkipEmptyParts)) {
         if (piece.trimmed().isEmpty())
             continue;
-        const SizedReading whole = ReadCode(piece);
-        if (whole.maze) {
-            mazes.push_back(*whole.maze);
+        const RecipeReading whole = readCode(piece);
+        if (whole.recipe) {
+            mazes.push_back(*whole.recipe);
             continue;
         }
         const QStringList words = piece.split(kSpaces, Qt::SkipEmptyParts);
-        std::vector<SizedReading> read;
+        std::vector<RecipeReading> read;
         for (const QString& word : words)
-            read.push_back(ReadCode(word));
+            read.push_back(readCode(word));
         // Words none of which is a code are more likely one mistyped code than several.
-        if (words.size() < 2 || std::none_of(read.begin(), read.end(), [](const SizedReading& r) { return r.maze.has_value(); }))
+        if (words.size() < 2 || std::none_of(read.begin(), read.end(), [](const RecipeReading& r) { return r.recipe.has_value(); }))
             return notACode(piece.trimmed(), whole);
         for (qsizetype i = 0; i < words.size(); ++i) {
-            if (!read[i].maze)
+            if (!read[i].recipe)
                 return notACode(words[i], read[i]);
-            mazes.push_back(*read[i].maze);
+            mazes.push_back(*read[i].recipe);
         }
     }
     if (mazes.empty())
@@ -531,10 +532,20 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         return std::nullopt;  // a rectangle, as ever
     if (o.shape && given > 0)
         return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
-    for (const auto* option : {&p.level, &p.route, &p.count, &p.perPage, &p.title, &p.noNameLine, &p.paper})
-        if (p.parser.isSet(*option))
-            return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
-                             .arg(option->names().front()));
+    if (p.parser.isSet(p.level))
+        return Error(QCoreApplication::translate("CommandLine", "--level makes rectangles only: its targets for the route and "
+                                                                "the decisions are measured on a rectangle of its size; "
+                                                                "for other shapes choose --size and --algorithm"));
+    if (p.parser.isSet(p.route))
+        return Error(QCoreApplication::translate("CommandLine", "--route makes rectangles only; leave it out for other shapes"));
+    // A picture's outline cannot be in a code, and a worksheet names every maze by its code.
+    if (p.parser.isSet(p.mask))
+        for (const auto* option : {&p.count, &p.perPage, &p.title, &p.nameLine, &p.noNameLine, &p.paper, &p.copies, &p.tile})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 makes worksheets, whose mazes are named by their "
+                                                                        "codes, and a picture's outline has none: leave it "
+                                                                        "out with --mask")
+                                 .arg(option->names().front()));
     if (o.shape) {
         if (p.parser.isSet(p.size))
             return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
@@ -632,22 +643,18 @@ Options ParseCommandLine(const QStringList& arguments)
         // One code of a maze built another way or of another shape names its whole recipe;
         // otherwise codes with a size, or the ten characters of a 21 x 21 maze, one or several,
         // read as leniently as ever and refused with the reason.
-        const RecipeReading recipe = ReadRecipeCode(code.toStdString());
-        if (recipe.recipe) {
-            o.seed = recipe.recipe->seed;
-            o.size = recipe.recipe->size;
-            o.how = recipe.recipe->how;
-            o.mazes = {SizedSeed{*o.seed, o.size}};
-            if (recipe.recipe->shape != ShapeKind::Rectangle)
-                o.shape = ShapeChoice{recipe.recipe->shape, recipe.recipe->size, recipe.recipe->word};
-        } else {
-            auto read = ReadCodes(code);
-            if (auto* bad = std::get_if<Options>(&read))
-                return *bad;
-            o.mazes = std::get<std::vector<SizedSeed>>(read);
-            o.seed = o.mazes.front().seed;
-            o.size = o.mazes.front().size;
-        }
+        auto read = ReadCodes(code);
+        if (auto* bad = std::get_if<Options>(&read))
+            return *bad;
+        o.mazes = std::get<std::vector<Recipe>>(read);
+        const Recipe& first = o.mazes.front();
+        o.seed = first.seed;
+        o.size = first.size;
+        o.how = first.how;
+        // One maze of another shape is a picture of that shape; several mazes are a worksheet,
+        // each of its own shape.
+        if (o.mazes.size() == 1 && first.shape != ShapeKind::Rectangle)
+            o.shape = ShapeChoice{first.shape, first.size, first.word};
     }
     if (auto bad = ReadBuildChoice(p, o))
         return *bad;
@@ -724,17 +731,9 @@ Options ParseCommandLine(const QStringList& arguments)
                                                                 "print more of them with --copies"));
     if (auto bad = ParseShapeOptions(p, o))
         return *bad;
-    if (o.shape) {
-        // A maze of another shape is one picture: the worksheet's options are for rectangles.
-        for (const auto* option : {&p.copies, &p.tile, &p.nameLine})
-            if (p.parser.isSet(*option))
-                return Error(QCoreApplication::translate("CommandLine", "--%1 is for rectangles; a maze of another shape "
-                                                                        "is one picture")
-                                 .arg(option->names().front()));
-        return o;
-    }
-    if (auto bad = ReadSizeAndRoute(p, o))
-        return *bad;
+    if (!o.shape)
+        if (auto bad = ReadSizeAndRoute(p, o))
+            return *bad;
     if (p.parser.isSet(p.perPage)) {
         const auto perPage = number(p.perPage, 1, kPerPageChoices.back());
         if (!perPage || std::find(kPerPageChoices.begin(), kPerPageChoices.end(), *perPage) == kPerPageChoices.end())

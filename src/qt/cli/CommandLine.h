@@ -10,6 +10,7 @@
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
+#include "core/generate/Recipe.h"
 #include "core/shape/ShapeChoice.h"
 #include "qt/paper/Worksheet.h"
 
@@ -24,7 +25,7 @@ struct Options {
     enum class Mode { Window, Export, Facts, Help, Version, Error } mode = Mode::Window;
     std::optional<std::uint64_t> seed;  // --maze, its first code
     MazeSize size;                      // --size, or the size --maze names
-    std::vector<SizedSeed> mazes;       // every code --maze names, in order
+    std::vector<Recipe> mazes;          // every maze --maze names, in order, each with its way and shape
     std::optional<int> level;           // --level
     BuildChoice how;                    // --algorithm and --braid, or how the --maze code's maze is built
     std::optional<int> route;           // --route, in cells

@@ -46,17 +46,29 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
     ClockRandom random;
     const auto level = options.level ? LevelNumbered(*options.level) : std::nullopt;
     if (!options.mazes.empty()) {
-        // A code names how its maze was built too: one of another way keeps it.
-        for (const SizedSeed& maze : options.mazes)
-            puzzles.push_back({maze.seed, maze.size,
-                               QString::fromStdString(FormatRecipeCode({.size = maze.size, .how = options.how, .seed = maze.seed})),
-                               std::nullopt, 0, options.how});
+        // A code names how its maze was built and its shape too: each keeps its own.
+        for (const Recipe& maze : options.mazes) {
+            Puzzle puzzle{maze.seed, maze.size, QString::fromStdString(FormatRecipeCode(maze)), std::nullopt, 0, maze.how};
+            if (maze.shape != ShapeKind::Rectangle)
+                puzzle.shape = ShapeChoice{maze.shape, maze.size, maze.word};
+            puzzles.push_back(puzzle);
+        }
         return puzzles;
     }
     MazeState scratch(options.size);
     const int tolerance = static_cast<int>(std::max<long long>(1, options.size.Cells() * 2 / 100));
     for (int i = 0; i < options.count; ++i) {
-        Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how};
+        Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how, options.shape};
+        if (options.shape) {
+            random.Randomize();
+            puzzle.seed = *random.LastSeed();
+            puzzle.size = options.shape->size;
+            const Recipe recipe{.shape = options.shape->kind, .size = options.shape->size, .word = options.shape->word,
+                                .how = options.how, .seed = puzzle.seed};
+            puzzle.code = QString::fromStdString(FormatRecipeCode(recipe));
+            puzzles.push_back(puzzle);
+            continue;
+        }
         if (level) {
             puzzle.measured = BuildLevelMaze(scratch, random, *level);
             puzzle.level = level->number;
@@ -92,6 +104,17 @@ int NoMazeFound()
 void PrintFacts(const std::vector<Puzzle>& puzzles)
 {
     for (const Puzzle& puzzle : puzzles) {
+        if (puzzle.shape) {
+            const ShapeMaze maze = BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed);
+            QString text = QCoreApplication::translate("Export", "Maze %1: %2 cells, %3\n")
+                               .arg(puzzle.code)
+                               .arg(maze.shape.graph.CellCount())
+                               .arg(HowText(puzzle.how));
+            for (const QString& line : FactLines(MeasureTexture(maze.shape.graph, maze.passages)))
+                text += QStringLiteral("  %1\n").arg(line);
+            std::fputs(qPrintable(text), stdout);
+            continue;
+        }
         const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
         QString text = QCoreApplication::translate("Export", "Maze %1: %2 x %3 cells, %4\n")
                            .arg(puzzle.code)
@@ -171,8 +194,6 @@ int RunExport(const Options& options)
         return Fail(QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf")
                         .arg(options.exportFile),
                     2);
-    if (options.shape)
-        return RunShapeExport(options, *format);
     if (options.count > 1 && format != FileFormat::Pdf)
         return Fail(QCoreApplication::translate("Export", "--count needs a PDF file: a PNG or SVG file holds one maze"), 2);
     if (options.mazes.size() > 1 && format != FileFormat::Pdf)
@@ -182,6 +203,13 @@ int RunExport(const Options& options)
         return Fail(QCoreApplication::translate("Export", "--per-page, --title, --name-line, --no-name-line, --copies, "
                                                           "--paper and --tile need a PDF file"),
                     2);
+    // A shape alone is one picture; on a worksheet (several, copies, more to a page, a title,
+    // name lines or a poster across sheets) it is one maze of a PDF like any other.
+    const bool worksheet = format == FileFormat::Pdf &&
+                           (options.count > 1 || options.copies > 1 || options.perPage > 1 || !options.title.isEmpty() ||
+                            options.nameLine || options.paper || options.tiling.Tiled());
+    if (options.shape && !worksheet)
+        return RunShapeExport(options, *format);
     if (options.pngCell > 0 && format != FileFormat::Png)
         return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
     const long long pngPixels = (static_cast<long long>(options.size.width) * options.pngCell + 1) *
@@ -201,6 +229,14 @@ int RunExport(const Options& options)
     if (!made)
         return NoMazeFound();
     const std::vector<Puzzle>& puzzles = *made;
+    for (const Puzzle& puzzle : puzzles)
+        if (puzzle.shape) {
+            const std::optional<Shape> shape = ShapeOfChoice(*puzzle.shape);
+            if (!shape || shape->graph.CellCount() < 2)
+                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1")
+                                .arg(QString::fromStdString(puzzle.shape->word)),
+                            2);
+        }
     if (format == FileFormat::Pdf) {
         Worksheet sheet{puzzles,         options.title,  true, options.perPage, options.paper.value_or(LocalePaper()),
                         options.solution, options.copies, options.tiling};
@@ -215,6 +251,8 @@ int RunExport(const Options& options)
         return 0;
     }
     const Puzzle& puzzle = puzzles.front();
+    if (puzzle.shape)
+        return RunShapeExport(options, *format);  // one code of a shape, as a PNG or SVG
     const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
     // Without --png-cell, a maze too big for the window's square gets cells of its own.
     const int cell = options.pngCell > 0 || CellGeometry::For(maze.size).cell >= kPaperCell ? options.pngCell : kPaperCell;

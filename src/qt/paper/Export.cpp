@@ -188,7 +188,7 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
     }
     const int largest = LargestFittingSide(sheet, kPaperMargins.left());
     for (const Puzzle& puzzle : sheet.puzzles) {
-        const MazeSize size = puzzle.size;
+        const MazeSize size = Extent(puzzle);
         if (std::max(size.width, size.height) > largest)
             return QCoreApplication::translate("Export", "%1x%2 mazes do not fit %3 to a page; at most %4 cells a side do, "
                                                          "or fewer to a page")
@@ -235,23 +235,6 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
 }  // namespace tolvane
 
 namespace tolvane {
-namespace {
-
-QString WhereSAndGAre(ShapeKind kind)
-{
-    switch (kind) {
-    case ShapeKind::Circle:
-        return QCoreApplication::translate("Export", "S at the centre, G on the rim");
-    case ShapeKind::Triangle:
-        return QCoreApplication::translate("Export", "S at the top, G at the bottom right");
-    case ShapeKind::Outline:
-        return QCoreApplication::translate("Export", "S and G at the ends of the longest way");
-    default:
-        return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
-    }
-}
-
-}  // namespace
 
 QString ShapeCaption(const ShapeSheet& sheet)
 {

@@ -93,4 +93,14 @@ std::optional<Mask> MaskFromWord(const QString& word, int letterCells)
     return CellsOf(image, width / kWordPixels, height / kWordPixels);
 }
 
+std::optional<Shape> ShapeOfChoice(const ShapeChoice& asked)
+{
+    if (asked.kind != ShapeKind::Outline)
+        return MakeShape(asked);
+    if (asked.word.empty())
+        return std::nullopt;
+    const std::optional<Mask> mask = MaskFromWord(QString::fromStdString(asked.word), asked.size.width);
+    return mask ? MaskShape(*mask) : std::nullopt;
+}
+
 }  // namespace tolvane

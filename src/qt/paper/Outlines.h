@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/shape/Mask.h"
+#include "core/shape/ShapeChoice.h"
 
 namespace tolvane {
 
@@ -18,5 +19,9 @@ std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross);
 // on a bar that joins them (or the letters would be islands of their own). Nothing when the font
 // draws none of them.
 std::optional<Mask> MaskFromWord(const QString& word, int letterCells);
+
+// The shape a choice names, a word's outline included; nothing for a picture's outline, which
+// needs its picture, or a word the font draws none of.
+std::optional<Shape> ShapeOfChoice(const ShapeChoice& asked);
 
 }  // namespace tolvane

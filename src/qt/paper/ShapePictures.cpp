@@ -1,6 +1,7 @@
 // Pictures of mazes of any shape.
 #include "qt/paper/ShapePictures.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +26,20 @@ void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, double unit)
 }
 
 }  // namespace
+
+QString WhereSAndGAre(ShapeKind kind)
+{
+    switch (kind) {
+    case ShapeKind::Circle:
+        return QCoreApplication::translate("Export", "S at the centre, G on the rim");
+    case ShapeKind::Triangle:
+        return QCoreApplication::translate("Export", "S at the top, G at the bottom right");
+    case ShapeKind::Outline:
+        return QCoreApplication::translate("Export", "S and G at the ends of the longest way");
+    default:
+        return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
+    }
+}
 
 QSizeF ShapePictureSize(const Shape& shape, double unit)
 {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QString>
 #include <QSizeF>
 #include <string>
 
@@ -28,6 +29,9 @@ QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
 
 // The picture as vectors, filling `target` (of the picture's proportions) on the painter's device.
 void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);
+
+// Where a shape's S and G are, for its caption.
+QString WhereSAndGAre(ShapeKind kind);
 
 // The picture as an SVG document, written directly: walls and the route as paths with true
 // arcs, S and G as outlines.

@@ -9,7 +9,9 @@
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Texture.h"
 #include "qt/paper/Facts.h"
+#include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
@@ -102,7 +104,7 @@ int Largest(const Worksheet& sheet)
 {
     int largest = 0;
     for (const Puzzle& puzzle : sheet.puzzles)
-        largest = std::max({largest, puzzle.size.width, puzzle.size.height});
+        largest = std::max({largest, Extent(puzzle).width, Extent(puzzle).height});
     return largest;
 }
 
@@ -201,6 +203,25 @@ public:
              Qt::AlignHCenter | Qt::AlignTop);
     }
 
+    // A maze of another shape: as large as its proportions allow in the place's square.
+    void Maze(const PageLayout& l, const QRectF& placeMm, const ShapeMaze& maze, Answer answer, const QString& caption,
+              const QString& measures)
+    {
+        if (l.namePerMaze)
+            NameLine(QRectF(placeMm.left(), placeMm.top(), placeMm.width(), kNameLineMm));
+        const QRectF slotMm = MazePart(l, placeMm);
+        const QSizeF aspect = ShapePictureSize(maze.shape, 1);
+        const double room = slotMm.height() - kCaptionMm;
+        const double scale = std::max(0.0, std::min(slotMm.width() / aspect.width(), room / aspect.height()));
+        const QSizeF size = aspect * scale;
+        const double top = slotMm.top() + (slotMm.height() - size.height() - kCaptionMm) / 2;
+        const QRectF picture(slotMm.left() + (slotMm.width() - size.width()) / 2, top, size.width(), size.height());
+        PaintShapePicture(p_, Px(picture), maze, answer);
+        const QRectF below(slotMm.left(), picture.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
+        Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
+             Qt::AlignHCenter | Qt::AlignTop);
+    }
+
     // The marks a sheet of a tiled poster is cut and joined by: at the corners of its part of the
     // poster, `partMm`, running out into the margin along the part's edges.
     void JoinMarks(const QRectF& partMm)
@@ -230,12 +251,25 @@ private:
 // last, which still serves a poster's answer page straight after its puzzle page.
 class BuiltMazes {
 public:
-    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size())
+    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size()), shapes_(sheet.puzzles.size())
     {
         long long cells = 0;
         for (const Puzzle& puzzle : sheet.puzzles)
-            cells += puzzle.size.Cells();
+            cells += Extent(puzzle).Cells();
         keepAll_ = cells <= kKeptCells;
+    }
+
+    // A maze of another shape, kept like the rest.
+    const ShapeMaze& GetShape(std::size_t i)
+    {
+        if (!shapes_[i]) {
+            if (!keepAll_ && lastShape_ < shapes_.size())
+                shapes_[lastShape_].reset();
+            const Puzzle& puzzle = sheet_.puzzles[i];
+            shapes_[i] = BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed);
+            lastShape_ = i;
+        }
+        return *shapes_[i];
     }
 
     const MazeState& Get(std::size_t i)
@@ -254,11 +288,29 @@ private:
     static constexpr long long kKeptCells = 1 << 19;
     const Worksheet& sheet_;
     std::vector<std::optional<MazeState>> mazes_;
+    std::vector<std::optional<ShapeMaze>> shapes_;
     std::size_t last_ = static_cast<std::size_t>(-1);
+    std::size_t lastShape_ = static_cast<std::size_t>(-1);
     bool keepAll_ = true;
 };
 
 }  // namespace
+
+MazeSize Extent(const Puzzle& puzzle)
+{
+    if (!puzzle.shape)
+        return puzzle.size;
+    // Shapes of one kind and size always have the same extent: worked out once.
+    static std::vector<std::pair<ShapeChoice, MazeSize>> known;
+    for (const auto& [choice, extent] : known)
+        if (choice == *puzzle.shape)
+            return extent;
+    const std::optional<Shape> shape = ShapeOfChoice(*puzzle.shape);
+    const MazeSize extent = shape ? MazeSize{static_cast<int>(std::ceil(shape->width)), static_cast<int>(std::ceil(shape->height))}
+                                  : puzzle.size;
+    known.emplace_back(*puzzle.shape, extent);
+    return extent;
+}
 
 double SmallestCellMm(int level) { return kSmallestLevelCellMm.at(static_cast<std::size_t>(level - 1)); }
 
@@ -299,7 +351,10 @@ int PageCount(const Worksheet& sheet)
 
 QString PuzzleCaption(int number, const Puzzle& puzzle)
 {
-    return QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code) + MarksNote(puzzle.size);
+    const QString name = QCoreApplication::translate("Worksheet", "%1.  Maze %2").arg(number).arg(puzzle.code);
+    if (puzzle.shape)
+        return QCoreApplication::translate("Worksheet", "%1; %2").arg(name, WhereSAndGAre(puzzle.shape->kind));
+    return name + MarksNote(puzzle.size);
 }
 
 QString MeasuresCaption(int level, const Difficulty& d)
@@ -353,11 +408,21 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
                           PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
                 for (std::size_t i = first; i < std::min(sheet.puzzles.size(), first + perPage); ++i) {
                     const Puzzle& puzzle = sheet.puzzles[i];
+                    const Answer answer = answers ? Answer::Shown : Answer::Hidden;
+                    const QString caption = PuzzleCaption(static_cast<int>(i) + 1, puzzle);
+                    if (puzzle.shape) {
+                        const ShapeMaze& maze = built.GetShape(i);
+                        if (answers && measures[i].isEmpty()) {
+                            const Texture t = MeasureTexture(maze.shape.graph, maze.passages);
+                            measures[i] = MeasuresCaption(puzzle.level, {t.route, t.deadEnds, t.decisions});
+                        }
+                        page.Maze(l, l.places[i - first], maze, answer, caption, answers ? measures[i] : QString());
+                        continue;
+                    }
                     const MazeState& maze = built.Get(i);
                     if (answers && measures[i].isEmpty())
                         measures[i] = MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
-                    page.Maze(l, l.places[i - first], maze, answers ? Answer::Shown : Answer::Hidden,
-                              PuzzleCaption(static_cast<int>(i) + 1, puzzle), answers ? measures[i] : QString());
+                    page.Maze(l, l.places[i - first], maze, answer, caption, answers ? measures[i] : QString());
                 }
                 painter.restore();
                 if (tiling.Tiled()) {

@@ -12,6 +12,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
+#include "core/shape/ShapeChoice.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Paper.h"
 
@@ -44,7 +45,11 @@ struct Puzzle {
     std::optional<Difficulty> measured;  // measured when painted, unless known already
     int level = 0;                       // 0 when the maze was made without a level
     BuildChoice how;                     // how it is built from its seed
+    std::optional<ShapeChoice> shape;    // a maze of another shape (never a picture's outline)
 };
+
+// How many cells a puzzle's picture spans across and down: its size, or a shape's extent.
+MazeSize Extent(const Puzzle& puzzle);
 
 struct Worksheet {
     std::vector<Puzzle> puzzles;
