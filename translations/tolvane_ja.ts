@@ -594,10 +594,6 @@
         <translation>迷路コードは形を含んでいます。--shape、--mask、--text は指定しないでください</translation>
     </message>
     <message>
-        <source>--%1 makes rectangles only; leave it out for other shapes</source>
-        <translation>--%1 は長方形の迷路専用です。ほかの形では指定しないでください</translation>
-    </message>
-    <message>
         <source>--text takes a word of 1 to 40 letters A to Z, not %1</source>
         <translation>--text には A〜Z の 1〜40 文字の単語を指定してください(%1 ではなく)</translation>
     </message>
@@ -626,8 +622,24 @@
         <translation>--facts で測れるのは、今のところ長方形の迷路だけです</translation>
     </message>
     <message>
-        <source>--%1 is for rectangles; a maze of another shape is one picture</source>
-        <translation>--%1 は長方形の迷路のためのものです。ほかの形の迷路は 1 枚の絵です</translation>
+        <source>--level makes rectangles only: its targets for the route and the decisions are measured on a rectangle of its size; for other shapes choose --size and --algorithm</source>
+        <translation>--level は長方形の迷路だけを作ります。道筋と分かれ道の目標は、そのレベルの大きさの長方形で測ったものだからです。ほかの形には --size と --algorithm を選んでください</translation>
+    </message>
+    <message>
+        <source>--%1 makes worksheets, whose mazes are named by their codes, and a picture&apos;s outline has none: leave it out with --mask</source>
+        <translation>--%1 はワークシートを作り、その迷路はコードで名前が付きますが、画像の輪郭にはコードがありません。--mask では外してください</translation>
+    </message>
+    <message>
+        <source>With --export or --facts: hard mazes, for a puzzle fan or a poster: the backtracker&apos;s long winding corridors, the route laid first through half the cells. Instead of --algorithm, --braid, --route and --level; rectangles only.</source>
+        <translation>--export か --facts と使います。迷路好きやポスター向けの難しい迷路：バックトラッカーの長く曲がりくねった通路に、マスの半分を通る道筋を先に敷きます。--algorithm、--braid、--route、--level の代わりに使い、長方形だけです。</translation>
+    </message>
+    <message>
+        <source>--hard chooses the way to build and the route itself; leave out --algorithm, --braid, --route, --level and --maze</source>
+        <translation>--hard は作り方と道筋を自分で決めます。--algorithm、--braid、--route、--level、--maze は外してください</translation>
+    </message>
+    <message>
+        <source>--%1 makes rectangles only; leave it out for other shapes</source>
+        <translation>--%1 は長方形の迷路だけを作ります。ほかの形では外してください</translation>
     </message>
 </context>
 <context>
@@ -765,6 +777,12 @@
     <message>
         <source>%1; %2</source>
         <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>Maze %1: %2 cells, %3
+</source>
+        <translation>迷路 %1: %2 マス、%3
+</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1371,10 @@ Route: %1 cells</source>
     <message>
         <source>Page %1 of %2 · row %3 of %4, column %5 of %6 · sheet %7 of %8</source>
         <translation>%1 / %2 ページ · %3 / %4 行、%5 / %6 列 · 用紙 %7 / %8 枚目</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 </TS>

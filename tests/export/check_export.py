@@ -776,12 +776,72 @@ def shapes(work):
         os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
 
 
+def shape_worksheets(work):
+    """Mazes of shapes on worksheets: exactly the mazes asked for, numbered and named by their codes
+    with where S and G are, and an answer key of the same mazes with their routes; a list of codes
+    of every way and shape opens the very mazes named; a wrong code in it is named, nothing written."""
+    def reds(pdf, number):
+        pic = page(pdf, number, dpi=40)
+        return sum(pic.kind(x, y) == "red" for y in range(0, pic.height, 2) for x in range(0, pic.width, 2))
+
+    pdf = os.path.join(work, "hexagons.pdf")
+    status, _, err = run("--export", pdf, "--shape", "hexagon", "--size", "5", "--count", "5", "--per-page", "2",
+                         "--solution")
+    pages = text_of(pdf).split("\f") if status == 0 else []
+    named = [re.findall(r"(\d+)\.\s+Maze (B0H5-\S+); S at the top left, G at the bottom right", p) for p in pages]
+    puzzles, answers = [m for p in named[:3] for m in p], [m for p in named[3:5] for m in p]
+    check(status == 0 and not err and page_count(pdf) == 5 and [int(n) for n, _ in puzzles] == [1, 2, 3, 4, 5]
+          and answers == puzzles and len(set(c for _, c in puzzles)) == 5,
+          f"5 hexagons 2 a page with answers: status {status}, {err!r}, {page_count(pdf)} pages, {puzzles} / {answers}")
+    if status == 0:
+        check(reds(pdf, 1) == 0 and reds(pdf, 4) > 0, "the route is on the puzzles or missing from the answer key")
+    measures = dict(re.findall(r"Maze (B0H5-\S+);[^\n]*\n(route [^\n]*)", "\n".join(pages[3:])))
+
+    circle = os.path.join(work, "circle.svg")
+    run("--export", circle, "--shape", "circle", "--size", "6")
+    circle_code = re.search(r"Maze (B0C6-\S+?)[;,]", open(circle, encoding="utf-8").read()).group(1)
+    codes = [puzzles[1][1] if len(puzzles) > 1 else "none", CODE, "P0R41x41-NNTAW-BKH56", circle_code]
+    listed = os.path.join(work, "codes.txt")
+    with open(listed, "w", encoding="utf-8") as f:
+        f.write("\n".join(codes) + "\n")
+    mixed = os.path.join(work, "mixed.pdf")
+    status, _, err = run("--export", mixed, "--maze", "@" + listed, "--per-page", "2", "--solution")
+    text = text_of(mixed) if status == 0 else ""
+    shown = re.findall(r"\d+\.\s+Maze (\S+?);?\s", text)
+    # (pdftotext reads the answer key's two columns in its own order)
+    check(status == 0 and shown[:4] == codes and sorted(shown[4:]) == sorted(codes),
+          f"mixed codes: status {status}, {err!r}, {shown}")
+    again = dict(re.findall(r"Maze (B0H5-\S+);[^\n]*\n(route [^\n]*)", text))
+    check(codes[0] in again and again[codes[0]] == measures.get(codes[0]), f"{codes[0]} opened another maze: {again}")
+    typo = circle_code[:-1] + ("A" if circle_code[-1] != "A" else "B")
+    before = sorted(os.listdir(work))
+    status, _, err = run("--export", os.path.join(work, "never.pdf"), "--maze", ",".join([CODE, typo]))
+    check(status == 1 and typo in err and err.count("\n") == 1 and sorted(os.listdir(work)) == before,
+          f"a mistyped code in a list: status {status}, {err!r}")
+    for name in ("hexagons.pdf", "circle.svg", "codes.txt", "mixed.pdf"):
+        os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
+
+
+def hard_mazes(work):
+    """--hard: the backtracker with the route laid first through half the cells (within the 2 % of
+    the cells a route asked for keeps), for new mazes of any size; nothing else to go with it."""
+    for size in ("31x31", "60x20"):
+        status, out, err = run("--facts", "--hard", "--size", size)
+        share = re.search(r"Route: (\d+) cells, ([\d.]+) %", out)
+        check(status == 0 and "Recursive backtracker" in out and share and 48.0 <= float(share.group(2)) <= 52.0,
+              f"--hard {size}: status {status}, {err!r}, {out[:200]!r}")
+    for args in (["--algorithm", "prim"], ["--route", "40%"], ["--level", "2"], ["--maze", CODE]):
+        status, _, err = run("--export", os.path.join(work, "hard.pdf"), "--hard", *args)
+        check(status == 2 and "--hard" in err and not os.path.exists(os.path.join(work, "hard.pdf")),
+              f"--hard with {args}: status {status}, {err!r}")
+
+
 if __name__ == "__main__":
     program, work = os.path.abspath(sys.argv[1]), sys.argv[2]
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, built_ways, counts_within_bounds,
-                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations, shapes):
+                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations, shapes, shape_worksheets, hard_mazes):
         case(work)
     sys.exit(1 if failures else 0)

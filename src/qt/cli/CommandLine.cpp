@@ -132,6 +132,12 @@ struct Parser {
                                                          "the cells; every maze's route is within 2 % of the cells of "
                                                          "it. Not with --braid: loops would shorten it."),
                              QCoreApplication::translate("CommandLine", "N|P%")};
+    QCommandLineOption hard{"hard",
+                            QCoreApplication::translate("CommandLine",
+                                                        "With --export or --facts: hard mazes, for a puzzle fan or a "
+                                                        "poster: the backtracker's long winding corridors, the route "
+                                                        "laid first through half the cells. Instead of --algorithm, "
+                                                        "--braid, --route and --level; rectangles only.")};
     QCommandLineOption facts{"facts",
                              QCoreApplication::translate("CommandLine",
                                                          "Print the maze's facts: its route and its share of the "
@@ -225,7 +231,7 @@ struct Parser {
     QList<QCommandLineOption> All() const
     {
         return {help,      version,   maze,   exportFile, count,   solution,    size,   shape,   mask,    text,
-                level,     algorithm, braid,  route,      facts,   title,       nameLine, noNameLine, perPage, copies,
+                level,     algorithm, braid,  route,      hard,    facts,   title,       nameLine, noNameLine, perPage, copies,
                 paper,     tile,      pngCell, animate,   animateWhat, search, pace,   verbose, platform, display};
     }
 };
@@ -252,6 +258,14 @@ std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
 {
     const bool how = p.parser.isSet(p.algorithm) || p.parser.isSet(p.braid) || p.parser.isSet(p.route);
+    if (p.parser.isSet(p.hard)) {
+        if (how || p.parser.isSet(p.level) || o.seed)
+            return Error(QCoreApplication::translate("CommandLine", "--hard chooses the way to build and the route itself; "
+                                                                    "leave out --algorithm, --braid, --route, --level and "
+                                                                    "--maze"));
+        // The way whose mazes have the longest paths, and a route through half the cells.
+        o.how.algorithm = Algorithm::Backtracker;
+    }
     if (how && o.seed)
         return Error(QCoreApplication::translate("CommandLine", "a maze code names how its maze is built; leave out "
                                                                 "--algorithm, --braid and --route"));
@@ -312,10 +326,16 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
                              .arg(Quoted(p.parser.value(p.level))));
         o.size = LevelNumbered(*o.level)->size;
     }
+    const long long cells = o.size.Cells();
+    if (p.parser.isSet(p.hard)) {
+        const RouteRange range = RouteRangeOf(RectangleGraph(o.size));
+        o.route = std::clamp(static_cast<int>(cells * kHardRoutePercent / 100), range.least, range.most);
+        o.how.routeFirst = true;
+        return std::nullopt;
+    }
     if (!p.parser.isSet(p.route))
         return std::nullopt;
     const QString text = p.parser.value(p.route).trimmed();
-    const long long cells = o.size.Cells();
     std::optional<long long> route;
     bool ok = false;
     if (text.endsWith(QLatin1Char('%'))) {
@@ -536,8 +556,10 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         return Error(QCoreApplication::translate("CommandLine", "--level makes rectangles only: its targets for the route and "
                                                                 "the decisions are measured on a rectangle of its size; "
                                                                 "for other shapes choose --size and --algorithm"));
-    if (p.parser.isSet(p.route))
-        return Error(QCoreApplication::translate("CommandLine", "--route makes rectangles only; leave it out for other shapes"));
+    for (const auto* option : {&p.route, &p.hard})
+        if (p.parser.isSet(*option))
+            return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
+                             .arg(option->names().front()));
     // A picture's outline cannot be in a code, and a worksheet names every maze by its code.
     if (p.parser.isSet(p.mask))
         for (const auto* option : {&p.count, &p.perPage, &p.title, &p.nameLine, &p.noNameLine, &p.paper, &p.copies, &p.tile})
@@ -680,7 +702,7 @@ Options ParseCommandLine(const QStringList& arguments)
         if (o.shape)
             return Error(QCoreApplication::translate("CommandLine", "the window shows rectangles; write this maze to a file "
                                                                     "with --export"));
-        for (const auto* option : {&p.count, &p.solution, &p.size, &p.shape, &p.mask, &p.text, &p.level, &p.route, &p.title,
+        for (const auto* option : {&p.count, &p.solution, &p.size, &p.shape, &p.mask, &p.text, &p.level, &p.route, &p.hard, &p.title,
                                    &p.nameLine, &p.noNameLine, &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));

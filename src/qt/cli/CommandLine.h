@@ -18,6 +18,7 @@ namespace tolvane {
 
 inline constexpr int kMaxCount = 1000;  // mazes in one PDF
 inline constexpr int kMaxCopies = 100;
+inline constexpr int kHardRoutePercent = 50;  // of the cells: the route --hard lays first
 inline constexpr int kLargestPngCell = 64;
 
 // What the command line asks for.
