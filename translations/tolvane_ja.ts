@@ -618,10 +618,6 @@
         <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
     </message>
     <message>
-        <source>--facts measures rectangles only, so far</source>
-        <translation>--facts で測れるのは、今のところ長方形の迷路だけです</translation>
-    </message>
-    <message>
         <source>--level makes rectangles only: its targets for the route and the decisions are measured on a rectangle of its size; for other shapes choose --size and --algorithm</source>
         <translation>--level は長方形の迷路だけを作ります。道筋と分かれ道の目標は、そのレベルの大きさの長方形で測ったものだからです。ほかの形には --size と --algorithm を選んでください</translation>
     </message>
@@ -640,6 +636,10 @@
     <message>
         <source>--%1 makes rectangles only; leave it out for other shapes</source>
         <translation>--%1 は長方形の迷路だけを作ります。ほかの形では外してください</translation>
+    </message>
+    <message>
+        <source>--facts with --mask: write the maze with --export --facts, since a picture&apos;s outline has no code to build it again</source>
+        <translation>--facts と --mask：画像の輪郭には作り直すためのコードがないので、--export --facts で迷路を書き出してください</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,11 @@
 #include "core/graph/Texture.h"
 #include "core/maze/BuildMaze.h"
 #include "core/solve/Difficulty.h"
+#include "core/platform/Random.h"
+#include "core/shape/Circle.h"
+#include "core/shape/Polygons.h"
+
+#include <cmath>
 #include "core/BuildCheck.h"
 
 namespace tolvane {
@@ -109,6 +114,60 @@ TEST(Texture, EachWayToBuildFallsWhereItsTextureIsKnownToFall)
         EXPECT_GE(longest, band.longLow) << name;
         EXPECT_LE(longest, band.longHigh) << name;
     }
+}
+
+}  // namespace
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// Turns on any shape are changes of direction between cell centres of more than 30 degrees: on
+// the rectangle exactly the rectangle's own rule; along a circle's ring straight on, however it
+// bends, and off the ring a turn; across a hexagon straight on to the opposite side only.
+TEST(Texture, TurnsOnShapesAreChangesOfDirectionBetweenCentres)
+{
+    const Shape square = RectangleShape({12, 9});
+    ClockRandom random;
+    for (std::uint64_t seed : {1u, 2u, 3u}) {
+        random.Seed(seed);
+        const Passages p = BuildPassages(square.graph, {Algorithm::Backtracker}, random);
+        EXPECT_EQ(MeasureTexture(square.graph, p, CentresStraight(square)).turns,
+                  MeasureTexture(square.graph, p, RectangleStraight()).turns);
+    }
+    const Shape circle = CircleShape(5);
+    const StraightOn onCircle = CentresStraight(circle);
+    const auto radius = [&](CellId c) {
+        const PointF p = circle.centres[static_cast<std::size_t>(c)];
+        return std::hypot(p.x - circle.pole->x, p.y - circle.pole->y);
+    };
+    int checked = 0;
+    for (CellId b = 0; b < circle.graph.CellCount(); ++b) {
+        std::vector<CellId> ring, across;
+        for (const Link& l : circle.graph.Neighbours(b))
+            (std::abs(radius(l.to) - radius(b)) < 1e-3 ? ring : across).push_back(l.to);
+        if (ring.size() == 2 && !across.empty() && radius(b) > 1.5) {
+            EXPECT_TRUE(onCircle(ring[0], b, ring[1])) << "along the ring at " << b;
+            EXPECT_FALSE(onCircle(ring[0], b, across[0])) << "off the ring at " << b;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
+    const Shape hexagon = HexagonShape(3);
+    const StraightOn onHexagon = CentresStraight(hexagon);
+    const CellId middle = hexagon.graph.CellCount() / 2;
+    const auto at = [&](CellId c) { return hexagon.centres[static_cast<std::size_t>(c)]; };
+    int straight = 0, turns = 0;
+    for (const Link& a : hexagon.graph.Neighbours(middle))
+        for (const Link& c : hexagon.graph.Neighbours(middle)) {
+            if (a.to == c.to)
+                continue;
+            const bool opposite = std::hypot(at(a.to).x + at(c.to).x - 2 * at(middle).x, at(a.to).y + at(c.to).y - 2 * at(middle).y) < 1e-3;
+            EXPECT_EQ(onHexagon(a.to, middle, c.to), opposite);
+            (opposite ? straight : turns) += 1;
+        }
+    EXPECT_EQ(straight, 6);
+    EXPECT_EQ(turns, 24);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "core/graph/MazeGraph.h"
 #include "core/graph/ShapeKind.h"
+#include "core/graph/Texture.h"
 #include "core/platform/Surface.h"
 
 namespace tolvane {
@@ -55,5 +56,14 @@ PointF OnCircle(PointF centre, double radius, double deg);
 
 // An arc edge from `startDeg` turning `sweepDeg`, its end points computed.
 Edge ArcEdge(PointF centre, double radius, double startDeg, double sweepDeg);
+
+// The turns on a route through any shape's cells: going from a to b and on to c is straight on
+// when the direction of the second step differs from the first's by at most kStraightDegrees,
+// directions taken between the cells' centres. On a circle they are taken around its centre
+// (outward and along the ring, at the middle of the step), so that following a ring is straight
+// on however far it bends. A hexagon's steps differ by 60 degrees or none, a square's by 90 or
+// none; a row of triangles zigzags between up and down cells, each step a turn of 60 degrees.
+inline constexpr double kStraightDegrees = 30;
+StraightOn CentresStraight(const Shape& shape);
 
 }  // namespace tolvane

@@ -688,14 +688,19 @@ Options ParseCommandLine(const QStringList& arguments)
     const bool exporting = p.parser.isSet(p.exportFile);
     o.facts = p.parser.isSet(p.facts);
     if (!exporting && o.facts) {
-        if (o.shape || p.parser.isSet(p.shape) || p.parser.isSet(p.mask) || p.parser.isSet(p.text))
-            return Error(QCoreApplication::translate("CommandLine", "--facts measures rectangles only, so far"));
+        if (p.parser.isSet(p.mask))
+            return Error(QCoreApplication::translate("CommandLine", "--facts with --mask: write the maze with --export "
+                                                                    "--facts, since a picture's outline has no code to "
+                                                                    "build it again"));
         for (const auto* option : {&p.count, &p.solution, &p.title, &p.noNameLine, &p.perPage, &p.paper, &p.pngCell})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(option->names().front()));
         o.mode = Options::Mode::Facts;
-        if (auto bad = ReadSizeAndRoute(p, o))
+        if (auto bad = ParseShapeOptions(p, o))
             return *bad;
+        if (!o.shape)
+            if (auto bad = ReadSizeAndRoute(p, o))
+                return *bad;
         return o;
     }
     if (!exporting) {

@@ -44,8 +44,10 @@ int RunExportProcess(const QStringList& arguments)
 
 int RunFactsProcess(const QStringList& arguments)
 {
-    Argv argv({arguments.front()});
-    QCoreApplication app(argv.argc, argv.pointers.data());
+    // A word's outline is cut from a font, which only a GUI application can read.
+    Argv argv({arguments.front(), QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    qInstallMessageHandler(ExportMessages);
+    QGuiApplication app(argv.argc, argv.pointers.data());
     InstallTranslations(app);
     return RunFacts(ParseCommandLine(arguments));
 }

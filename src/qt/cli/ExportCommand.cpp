@@ -100,19 +100,24 @@ int NoMazeFound()
                 1);
 }
 
+// A maze of a shape's code, how it was built and its facts, on standard output.
+void PrintShapeFacts(const QString& code, const ShapeMaze& maze, const BuildChoice& how)
+{
+    QString text = QCoreApplication::translate("Export", "Maze %1: %2 cells, %3\n")
+                       .arg(code.isEmpty() ? QStringLiteral("-") : code)
+                       .arg(maze.shape.graph.CellCount())
+                       .arg(HowText(how));
+    for (const QString& line : FactLines(MeasureTexture(maze.shape.graph, maze.passages, CentresStraight(maze.shape))))
+        text += QStringLiteral("  %1\n").arg(line);
+    std::fputs(qPrintable(text), stdout);
+}
+
 // Each maze's code, how it was built and its facts, on standard output.
 void PrintFacts(const std::vector<Puzzle>& puzzles)
 {
     for (const Puzzle& puzzle : puzzles) {
         if (puzzle.shape) {
-            const ShapeMaze maze = BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed);
-            QString text = QCoreApplication::translate("Export", "Maze %1: %2 cells, %3\n")
-                               .arg(puzzle.code)
-                               .arg(maze.shape.graph.CellCount())
-                               .arg(HowText(puzzle.how));
-            for (const QString& line : FactLines(MeasureTexture(maze.shape.graph, maze.passages)))
-                text += QStringLiteral("  %1\n").arg(line);
-            std::fputs(qPrintable(text), stdout);
+            PrintShapeFacts(puzzle.code, BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed), puzzle.how);
             continue;
         }
         const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
@@ -171,6 +176,8 @@ int RunShapeExport(const Options& options, FileFormat format)
     const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))
         return Fail(*error, 1);
+    if (options.facts)
+        PrintShapeFacts(code, maze, options.how);
     return 0;
 }
 
