@@ -46,15 +46,23 @@ SvgSurface::SvgSurface(float width, float height, std::string title, Ends ends, 
 
 void SvgSurface::Number(std::string& out, double value) const
 {
-    const double rounded = std::round(value * 100) / 100;
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 2).ptr;
-    std::string_view v(text, static_cast<std::size_t>(end - text));
-    while (v.back() == '0')
-        v.remove_suffix(1);
-    if (v.back() == '.')
-        v.remove_suffix(1);
-    out += v;
+    // Hundredths as a whole number, written with its point put back: the same text as a
+    // two-decimal format with its trailing zeros dropped, without a formatting call a number.
+    long long hundredths = std::llround(value * 100);
+    if (hundredths < 0) {
+        out += '-';
+        hundredths = -hundredths;
+    }
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, hundredths / 100).ptr;
+    out.append(text, end);
+    const int fraction = static_cast<int>(hundredths % 100);
+    if (fraction != 0) {
+        out += '.';
+        out += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            out += static_cast<char>('0' + fraction % 10);
+    }
 }
 
 void SvgSurface::Point(PointF p)

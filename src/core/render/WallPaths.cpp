@@ -45,7 +45,7 @@ std::vector<WallRun> WallRuns(std::span<const Edge> drawn)
     // Corners numbered as they are first met: equal keys are one corner.
     std::vector<std::int32_t> ends(drawn.size() * 2);  // the corner at each end of each drawn edge
     std::int32_t cornerCount = 0;
-    KeyTable corners(ends.size());
+    KeyTable corners(drawn.size() + 64);  // corners most often join two or more walls
     for (std::size_t d = 0; d < drawn.size(); ++d)
         for (const int end : {0, 1}) {
             const auto [corner, isNew] = corners.Find(CornerKey(end == 0 ? drawn[d].from : drawn[d].to), 0, cornerCount);

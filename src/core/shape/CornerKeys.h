@@ -24,32 +24,30 @@ inline std::uint64_t CornerKey(PointF p)
     return (std::uint64_t{x} << 32) | y;
 }
 
-// An open-addressed table from a pair of keys to a number, for up to `most` pairs: several times
-// quicker to fill than a map of nodes, for the hundreds of thousands of corners of a big maze.
+// An open-addressed table from a pair of keys to a number, sized for about `expected` pairs and
+// grown when it fills: several times quicker to fill than a map of nodes, for the hundreds of
+// thousands of corners of a big maze.
 class KeyTable {
 public:
-    explicit KeyTable(std::size_t most)
+    explicit KeyTable(std::size_t expected)
     {
         std::size_t size = 16;
-        while (size < 2 * most)
+        while (size * 3 < expected * 4)
             size *= 2;
-        slots_.assign(size, Slot{});
-        mask_ = size - 1;
+        slots_.resize(size);
     }
 
     // The number of (a, b), and whether it was new: a new pair gets `number`.
     std::pair<std::int32_t, bool> Find(std::uint64_t a, std::uint64_t b, std::int32_t number)
     {
-        for (std::size_t i = static_cast<std::size_t>(((a * 0x9E3779B97F4A7C15ull) ^ b) * 0xBF58476D1CE4E5B9ull >> 24) & mask_;;
-             i = (i + 1) & mask_) {
-            Slot& slot = slots_[i];
-            if (slot.number < 0) {
-                slot = {a, b, number};
-                return {number, true};
-            }
-            if (slot.a == a && slot.b == b)
-                return {slot.number, false};
-        }
+        if ((count_ + 1) * 4 > slots_.size() * 3)
+            Grow();
+        Slot& slot = SlotOf(a, b);
+        if (slot.number >= 0)
+            return {slot.number, false};
+        slot = {a, b, number};
+        ++count_;
+        return {number, true};
     }
 
 private:
@@ -57,8 +55,30 @@ private:
         std::uint64_t a = 0, b = 0;
         std::int32_t number = -1;
     };
+
+    // Where (a, b) is, or the empty slot where it would go.
+    Slot& SlotOf(std::uint64_t a, std::uint64_t b)
+    {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = static_cast<std::size_t>(((a * 0x9E3779B97F4A7C15ull) ^ b) * 0xBF58476D1CE4E5B9ull >> 24) & mask;;
+             i = (i + 1) & mask) {
+            Slot& slot = slots_[i];
+            if (slot.number < 0 || (slot.a == a && slot.b == b))
+                return slot;
+        }
+    }
+
+    void Grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.number >= 0)
+                SlotOf(s.a, s.b) = s;
+    }
+
     std::vector<Slot> slots_;
-    std::size_t mask_ = 0;
+    std::size_t count_ = 0;
 };
 
 }  // namespace tolvane

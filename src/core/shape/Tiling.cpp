@@ -29,7 +29,7 @@ Shape ShapeOfTiles(ShapeKind kind, std::span<const Tile> tiles, CellId start, Ce
     std::size_t cornersTotal = 0;
     for (const Tile& t : tiles)
         cornersTotal += t.corners.size();
-    KeyTable sides(cornersTotal);
+    KeyTable sides(cornersTotal / 2 + 64);  // most sides are shared by two cells
     shape.edges.reserve(cornersTotal);
     shape.outlineEdges.reserve(cornersTotal);
     std::vector<CellId> sideA, sideB;
