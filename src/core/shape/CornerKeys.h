@@ -60,8 +60,13 @@ private:
     Slot& SlotOf(std::uint64_t a, std::uint64_t b)
     {
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = static_cast<std::size_t>(((a * 0x9E3779B97F4A7C15ull) ^ b) * 0xBF58476D1CE4E5B9ull >> 24) & mask;;
-             i = (i + 1) & mask) {
+        // Corners' keys differ in few bits, and those high in each half: mixed thoroughly, or
+        // they crowd into runs of neighbouring slots.
+        std::uint64_t h = a * 0x9E3779B97F4A7C15ull + b;
+        h ^= h >> 32;
+        h *= 0xD6E8FEB86659FD93ull;
+        h ^= h >> 32;
+        for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
             Slot& slot = slots_[i];
             if (slot.number < 0 || (slot.a == a && slot.b == b))
                 return slot;
