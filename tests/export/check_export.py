@@ -818,6 +818,11 @@ def shape_worksheets(work):
     status, _, err = run("--export", os.path.join(work, "never.pdf"), "--maze", ",".join([CODE, typo]))
     check(status == 1 and typo in err and err.count("\n") == 1 and sorted(os.listdir(work)) == before,
           f"a mistyped code in a list: status {status}, {err!r}")
+    # A shape shares a page by how many cells it spans: a circle of 40 rings is 80 cells across.
+    status, _, err = run("--export", os.path.join(work, "never.pdf"), "--shape", "circle", "--size", "40", "--count", "6",
+                         "--per-page", "6", "--paper", "a4")
+    check(status == 2 and "80x80" in err and not os.path.exists(os.path.join(work, "never.pdf")),
+          f"40-ring circles 6 to an A4 page: status {status}, {err!r}")
     for name in ("hexagons.pdf", "circle.svg", "codes.txt", "mixed.pdf"):
         os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
 

@@ -96,6 +96,21 @@ void ExpectSvgDrawsThePng(const Sheet& sheet, const QImage& png, const std::stri
                     first = {x, y};
             }
     EXPECT_EQ(0, differ) << what << ": the first at " << first.x() << "," << first.y() << " " << std::hex << drawn.pixel(first) << " for " << png.pixel(first) << std::dec;
+    // Nothing lies outside the picture, such as the stubs of the walls around it.
+    constexpr int kAround = 6;
+    QSvgRenderer wide(svg);
+    wide.setViewBox(QRectF(-kAround, -kAround, png.width() + 2 * kAround, png.height() + 2 * kAround));
+    QImage around(png.size() + QSize(2 * kAround, 2 * kAround), QImage::Format_RGB32);
+    around.fill(Qt::magenta);
+    QPainter aroundPainter(&around);
+    wide.render(&aroundPainter);
+    aroundPainter.end();
+    int outside = 0;
+    for (int y = 0; y < around.height(); ++y)
+        for (int x = 0; x < around.width(); ++x)
+            if (!QRect(kAround, kAround, png.width(), png.height()).contains(x, y))
+                outside += around.pixel(x, y) != QColor(Qt::magenta).rgb();
+    EXPECT_EQ(0, outside) << what << ": drawn outside the picture";
     for (const QRect& cell : marks) {
         const QRect want = BlueBox(png, cell), got = BlueBox(drawn, cell);
         ASSERT_FALSE(want.isEmpty()) << what;
