@@ -566,14 +566,6 @@
         <translation>--route %1: %2x%3 の迷路の道順は %4〜%5 マス (マス全体の %6 %〜%7 %) です</translation>
     </message>
     <message>
-        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles.</source>
-        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。</translation>
-    </message>
-    <message>
-        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code.</source>
-        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがありません。</translation>
-    </message>
-    <message>
         <source>file.png</source>
         <translation>ファイル.png</translation>
     </message>
@@ -640,6 +632,14 @@
     <message>
         <source>--facts with --mask: write the maze with --export --facts, since a picture&apos;s outline has no code to build it again</source>
         <translation>--facts と --mask：画像の輪郭には作り直すためのコードがないので、--export --facts で迷路を書き出してください</translation>
+    </message>
+    <message>
+        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles. With a PDF, shapes go on worksheets (--count, --per-page, --copies, --title, answer keys) and posters (--tile) too; --level stays with rectangles.</source>
+        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。PDF ならワークシート(--count、--per-page、--copies、--title、解答)やポスター(--tile)にもなります。--level は長方形だけです。</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
+        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
     </message>
 </context>
 <context>

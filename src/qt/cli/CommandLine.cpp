@@ -104,13 +104,16 @@ struct Parser {
                                                          "or triangle. --size then gives a circle's rings (2 to 1000), "
                                                          "or the cells along each side of a hexagon (2 to 600) or a "
                                                          "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
-                                                         "triangles."),
+                                                         "triangles. With a PDF, shapes go on worksheets (--count, "
+                                                         "--per-page, --copies, --title, answer keys) and posters "
+                                                         "(--tile) too; --level stays with rectangles."),
                              QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption mask{"mask",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export: a maze inside the outline of this picture's dark "
                                                         "pixels; --size gives the cells across, 5 to 200 (40 unless "
-                                                        "given). Such a maze has no code."),
+                                                        "given). Such a maze has no code, so it is one maze to a "
+                                                        "file."),
                             QCoreApplication::translate("CommandLine", "file.png")};
     QCommandLineOption text{"text",
                             QCoreApplication::translate("CommandLine",
