@@ -245,4 +245,54 @@ CHECK_HOT Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trai
     return std::nullopt;
 }
 
+CHECK_HOT Violation CheckGraphMaze(const MazeGraph& graph, const Passages& passages, bool perfect)
+{
+    const int cells = graph.CellCount();
+    const int open = passages.OpenCount();
+    if (perfect ? open != cells - 1 : open < cells - 1)
+        return std::to_string(open) + " passages for " + std::to_string(cells) + " cells" + (perfect ? "" : " with loops");
+    // A walk over the open walls from S must reach every cell.
+    std::vector<std::uint8_t>& seen = Seen(static_cast<std::size_t>(cells));
+    std::vector<int>& todo = Scratch<int>(0);
+    todo.push_back(graph.start);
+    seen[static_cast<std::size_t>(graph.start)] = 1;
+    int reached = 1;
+    while (!todo.empty()) {
+        const CellId c = todo.back();
+        todo.pop_back();
+        for (const Link& link : graph.Neighbours(c)) {
+            if (!passages.Open(link.wall) || seen[static_cast<std::size_t>(link.to)])
+                continue;
+            seen[static_cast<std::size_t>(link.to)] = 1;
+            ++reached;
+            todo.push_back(link.to);
+        }
+    }
+    if (reached != cells)
+        return std::to_string(reached) + " of " + std::to_string(cells) + " cells reached from S";
+    return std::nullopt;
+}
+
+CHECK_HOT Violation CheckGraphRoute(const MazeGraph& graph, const Passages& passages, std::span<const CellId> route)
+{
+    if (route.empty() || route.front() != graph.start || route.back() != graph.goal)
+        return "the route does not run from S to G";
+    std::vector<std::uint8_t>& seen = Seen(static_cast<std::size_t>(graph.CellCount()));
+    for (std::size_t i = 0; i < route.size(); ++i) {
+        const CellId c = route[i];
+        if (c < 0 || c >= graph.CellCount() || seen[static_cast<std::size_t>(c)])
+            return "route cell " + std::to_string(c) + " is no cell, or comes twice";
+        seen[static_cast<std::size_t>(c)] = 1;
+        if (i == 0)
+            continue;
+        bool through = false;
+        for (const Link& link : graph.Neighbours(route[i - 1]))
+            through = through || (link.to == c && passages.Open(link.wall));
+        if (!through)
+            return "the route steps from " + std::to_string(route[i - 1]) + " to " + std::to_string(c) +
+                   " through no open wall";
+    }
+    return std::nullopt;
+}
+
 }  // namespace tolvane::quality

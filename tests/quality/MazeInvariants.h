@@ -2,9 +2,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 
@@ -38,5 +40,13 @@ Violation CheckRoute(const MazeState& s);
 // A game's trail: a path from S through open walls between neighbours, no cell twice. Its last
 // cell is the marker.
 Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail);
+
+// A maze over any graph: every cell reached from S, and, when `perfect`, by one way only (one
+// passage fewer than cells); with loops at least that many passages.
+Violation CheckGraphMaze(const MazeGraph& graph, const Passages& passages, bool perfect);
+
+// A route over any graph: S first, G last, each step to a neighbour through an open wall, no
+// cell twice.
+Violation CheckGraphRoute(const MazeGraph& graph, const Passages& passages, std::span<const CellId> route);
 
 }  // namespace tolvane::quality
