@@ -138,30 +138,44 @@ CHECK_HOT Violation CheckBuiltFrame(const MazeState& s)
     return std::nullopt;
 }
 
-CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
+CHECK_HOT Violation CheckJoinedMaze(const MazeState& s, bool perfect)
 {
     const long long cells = s.size.Cells();
     Components components(static_cast<std::size_t>(cells));
     long long open = 0;
+    long long joins = 0;  // passages that joined two parts that were apart
     for (int x = 0; x <= s.LastX(); ++x) {
         for (int y = 0; y <= s.LastY(); ++y) {
             const Int16 code = s.Walls(x, y);
             if (x < s.LastX() && !HasRight(code)) {
                 ++open;
-                if (!components.Join(Index(s, x, y), Index(s, x + 1, y)))
+                if (components.Join(Index(s, x, y), Index(s, x + 1, y)))
+                    ++joins;
+                else if (perfect)
                     return "cycle through the open right wall of " + At(x, y);
             }
             if (y < s.LastY() && !HasBottom(code)) {
                 ++open;
-                if (!components.Join(Index(s, x, y), Index(s, x, y + 1)))
+                if (components.Join(Index(s, x, y), Index(s, x, y + 1)))
+                    ++joins;
+                else if (perfect)
                     return "cycle through the open bottom wall of " + At(x, y);
             }
         }
     }
     // One passage fewer than cells, each of which joined two parts that were apart, leaves all
     // the cells in one part: every cell can be reached from the start.
-    if (open != cells - 1)
+    if (perfect && open != cells - 1)
         return std::to_string(open) + " open walls, want " + std::to_string(cells - 1);
+    if (joins != cells - 1)
+        return std::to_string(cells - 1 - joins) + " parts of the maze cannot be reached from the start";
+    return std::nullopt;
+}
+
+CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
+{
+    if (Violation joined = CheckJoinedMaze(s, true))
+        return joined;
 
     const int regions = RegionCount(s.size);
     std::vector<std::uint8_t>& used = Seen(static_cast<std::size_t>(regions) + 1);

@@ -32,6 +32,10 @@ Violation CheckBuiltFrame(const MazeState& s);
 // open wall fewer than cells, and RegionCount regions).
 Violation CheckPerfectMaze(const MazeState& s);
 
+// The open walls alone, whatever the regions: every cell reached from the start, and, when
+// `perfect`, by one way only.
+Violation CheckJoinedMaze(const MazeState& s, bool perfect);
+
 // The route of a successful search: entries 0 and 1 are the start, entry PathLen the goal,
 // consecutive entries are neighbours with an open wall between them, no cell repeats, and
 // no border element of Visited is set.
