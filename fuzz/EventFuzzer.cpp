@@ -445,6 +445,8 @@ public:
         const MazeGraph& graph = maze.shape.graph;
         Expect("shape", quality::CheckGraphMaze(graph, maze.passages, how.braid == 0));
         Expect("shape", quality::CheckGraphRoute(graph, maze.passages, maze.route));
+        if (how.braid == kMaxBraid)
+            Expect("shape", NoDeadEnd(graph, maze.passages), "loops of 100 % left a dead end");
         if (how.routeFirst)
             Expect("shape", RouteRangeOf(graph).Holds(static_cast<int>(maze.route.size())),
                    "a route laid first is outside the lengths it may have");
@@ -496,6 +498,19 @@ private:
 
     static std::uint8_t Operand(const std::uint8_t*& in, const std::uint8_t* end) { return in < end ? *in++ : 0; }
 
+    // Every loop asked for: no dead end is left but S, G and cells with one neighbour.
+    static bool NoDeadEnd(const MazeGraph& graph, const Passages& passages)
+    {
+        for (CellId c = 0; c < graph.CellCount(); ++c) {
+            int open = 0;
+            for (const Link& link : graph.Neighbours(c))
+                open += passages.Open(link.wall);
+            if (open == 1 && c != graph.start && c != graph.goal && graph.Neighbours(c).size() > 1)
+                return false;
+        }
+        return true;
+    }
+
     // The maze shown has no loops.
     bool Perfect() const { return program_.builtWith().braid == 0; }
 
@@ -513,6 +528,8 @@ private:
             for (int x = 0; x <= s.LastX(); ++x)
                 for (int y = 0; y <= s.LastY(); ++y)
                     Expect("Command1", s.Region(x, y) == 0, "a way without regions left a region number");
+        if (how.braid == kMaxBraid)
+            Expect("Command1", NoDeadEnd(RectangleGraph(s.size), PassagesOf(s)), "loops of 100 % left a dead end");
         if (how.routeFirst) {
             const MazeGraph graph = RectangleGraph(s.size);
             Expect("Command1",
