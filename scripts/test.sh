@@ -18,8 +18,8 @@ ctest --test-dir build --output-on-failure -j"$(nproc)" 2>&1 | tee build/ctest.l
 took "ctest" "$start"
 built=0
 wait "$building" || built=$?
-[ "$tested" -eq 0 ] || exit 1
 took "ctest and the sanitizer and fuzzer builds" "$start"
+[ "$tested" -eq 0 ] || exit 1
 if [ "$built" -ne 0 ]; then
   tail -n 40 build/qa-build.log
   echo "test.sh: the sanitizer or fuzzer build failed (build/qa-build.log)"
