@@ -16,6 +16,18 @@
 //      milliseconds since the last event
 //   9  the size of the next builds: two operand bytes, the width and the height, each
 //      kMinSide + byte % kSizeSpan (square or not, the classic size among them)
+// Bytes 199 to 204 are three more events, two values each; every other byte reads as above,
+// byte % 10. Those six values were the rarest in the corpora grown before them (5 of 24,689
+// bytes; the mutator favours 0, 255 and ASCII), so old corpora keep their meaning:
+//   199, 200  the way of the next builds: three operand bytes, the algorithm (byte % 7 of the
+//             table), the loops' percent (none for an even byte, else byte % 101) and route
+//             first (an odd byte, only without loops)
+//   201, 202  watching the maze shown: one operand byte, byte % 7 picks a search of the table,
+//             the route, or (with the byte as its seed) the build of a classic maze; its steps
+//             are recorded and played onto the surface to the end
+//   203, 204  a maze of another shape, built, searched and drawn on its own: five operand bytes,
+//             the shape (byte % 7; an outline takes a 4 x 4 mask from the next two bytes), its
+//             size, the way, the loops and the seed
 // After each event the state table is checked, and during play the trail: a path from S through
 // open walls to the marker, no cell twice. The whole maze is checked after the events that
 // may rewrite it (start-up and builds); the others are held to leaving it byte for byte as it
@@ -24,6 +36,7 @@
 // The harness allocates nothing per event: the state it compares with is one copy kept in step
 // with the program's (a build or a search copies into it, a tick moves its StepCount), so an
 // event that must change nothing is one comparison and no snapshot.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -34,10 +47,20 @@
 #include <vector>
 
 #include "MazeInvariants.h"
+#include "core/generate/RouteFirst.h"
+#include "core/graph/Rectangle.h"
+#include "core/graph/Searches.h"
 #include "core/platform/NullSurface.h"
+#include "core/platform/RecordingSurface.h"
 #include "core/play/Play.h"
 #include "core/program/Program.h"
 #include "core/render/DrawMaze.h"
+#include "core/render/DrawShape.h"
+#include "core/shape/Mask.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/shape/ShapeMaze.h"
+#include "core/watch/StepPlayer.h"
+#include "core/watch/Watch.h"
 
 namespace {
 
@@ -157,7 +180,8 @@ public:
         Expect("Command1", state().size == program_.mazeSize(), "a build ignored the size asked for");
 
         Expect("Command1", random_.seedings() == seedings + 1, "the source was not seeded once per click");
-        Expect("Command1", quality::CheckPerfectMaze(state()));
+        Expect("Command1", program_.builtWith() == program_.buildChoice(), "the maze was not built the way chosen");
+        CheckBuild();
         // Generation leaves the search and the replay variables alone; a maze of another size
         // starts them afresh.
         const MazeState& s = state();
@@ -242,15 +266,24 @@ public:
                    "a move through an open side was refused");
             break;
         case MoveOutcome::SteppedBack:
-            Expect("move", game.Trail().size() + 1 == length, "a step back did not take one step off");
+            // Onto a cell the trail holds: in a perfect maze only the one just left; with loops
+            // the trail is cut back to whichever it was.
+            if (Perfect())
+                Expect("move", game.Trail().size() + 1 == length, "a step back did not take one step off");
+            else
+                Expect("move", game.Trail().size() < length &&
+                                   std::equal(game.Trail().begin(), game.Trail().end(), trailBefore_.begin()),
+                       "a step onto the trail did not cut it back to that cell");
             break;
         case MoveOutcome::Moved:
             Expect("move", game.Trail().size() == length + 1, "a move did not add one step");
             break;
         case MoveOutcome::Reached:
             Expect("move", game.Finished() && game.Marker() == Play::GoalCell(maze), "G reached elsewhere");
-            Expect("move", game.ShortestMoves() + 1 == static_cast<int>(game.Trail().size()),
-                   "the shortest route is not the one path to G");
+            // In a perfect maze the trail to G is the one way there; with loops, no shorter.
+            Expect("move", Perfect() ? game.ShortestMoves() + 1 == static_cast<int>(game.Trail().size())
+                                     : game.ShortestMoves() + 1 <= static_cast<int>(game.Trail().size()),
+                   "the shortest route is not the shortest path to G");
             break;
         }
         if (outcome != MoveOutcome::Ignored && outcome != MoveOutcome::Blocked)
@@ -308,8 +341,233 @@ public:
         CheckControls("size");
     }
 
+    // The way of the next builds, as the Build menu chooses it; the maze shown stays.
+    void Choose(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        BuildChoice how;
+        how.algorithm = kAlgorithms[Operand(in, end) % kAlgorithms.size()].id;
+        const std::uint8_t loops = Operand(in, end);
+        how.braid = loops % 2 == 0 ? 0 : loops % (kMaxBraid + 1);
+        how.routeFirst = how.braid == 0 && Operand(in, end) % 2 == 1;
+        Run("choose", [&] { program_.SetBuildChoice(how); });
+        Expect("choose", program_.buildChoice() == how, "the way asked for was not kept");
+        Expect("choose", state() == ref_, "choosing a way changed the maze shown");
+        CheckPlay("choose");
+        CheckControls("choose");
+    }
+
+    // Watching the maze shown: a search's steps, the route's or a build's, played to the end.
+    void Watch(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        const std::uint8_t operand = Operand(in, end);
+        if (phase_ == Phase::FrameOnly)  // nothing to watch before the first maze
+            return;
+        const std::span<const SearchWay> ways = SearchWays();
+        const std::size_t pick = operand % (ways.size() + 2);
+        const MazeState& s = state();
+        if (pick == ways.size() + 1) {
+            Watched built;
+            Run("watch", [&] { built = RecordWatch(WatchKind::Build, operand, s.size); });
+            Expect("watch build", quality::CheckPerfectMaze(built.maze));
+            int opened = 0;
+            for (const StepEvent& step : built.steps)
+                opened += step.kind == StepKind::Open;
+            Expect("watch build", opened == built.maze.size.Cells() - 1, "the build's steps do not open each passage once");
+            PlayToEnd("watch build", built.maze, WatchKind::Build, std::move(built.steps), -1, -1);
+            return;
+        }
+        const MazeGraph graph = RectangleGraph(s.size);
+        const Passages passages = PassagesOf(s);
+        const std::vector<CellId> depthFirst = SearchDepthFirst(graph, passages).cells;
+        std::vector<StepEvent> steps;
+        std::vector<CellId> route;
+        int visited = -1;
+        if (pick == ways.size()) {
+            Run("watch route", [&] { steps = RecordRoute(s); });
+            for (const StepEvent& step : steps)
+                route.push_back(step.kind == StepKind::Route ? step.cell : kNoCell);
+            Expect("watch route", route == depthFirst, "the route watched is not the maze's route");
+        } else {
+            const SearchWay& way = ways[pick];
+            Run("watch search", [&] { steps = RecordSearch(s, way); });
+            for (const StepEvent& step : steps)
+                if (step.kind == StepKind::Route)
+                    route.push_back(step.cell);
+            const GraphRoute direct = way.run(graph, passages, RectanglePlaces(s.size), nullptr);
+            Expect("watch search", direct.cells == route, "the steps' route is not the search's");
+            visited = direct.visited;
+            // On a perfect maze every search ends on the one route; with loops a search may
+            // walk round one without reaching G only by the left hand, and the breadth-first
+            // search and A* find a shortest route.
+            if (route.empty())
+                Expect("watch search", !Perfect() && way.name == "left-hand", "a search found no route");
+            else
+                Expect("watch search", quality::CheckGraphRoute(graph, passages, route));
+            if (Perfect())
+                Expect("watch search", route == depthFirst, "a search of a perfect maze found another route");
+            else if (way.name == "a-star")
+                Expect("watch search", route.size() == SearchBreadthFirst(graph, passages).cells.size(),
+                       "A* found a longer route than the breadth-first search");
+        }
+        Expect("watch", state() == ref_, "recording a watch changed the maze shown");
+        PlayToEnd("watch", s, pick == ways.size() ? WatchKind::Route : WatchKind::Search, std::move(steps),
+                  static_cast<int>(route.size()), visited);
+    }
+
+    // A maze of another shape, built, searched and drawn on its own, with what must hold of it.
+    void ShapeMazeEvent(const std::uint8_t*& in, const std::uint8_t* end)
+    {
+        const std::uint8_t kind = Operand(in, end);
+        const std::uint8_t size = Operand(in, end);
+        BuildChoice how;
+        how.algorithm = kAlgorithms[Operand(in, end) % kAlgorithms.size()].id;
+        const std::uint8_t loops = Operand(in, end);
+        how.braid = loops % 2 == 0 ? 0 : loops % (kMaxBraid + 1);
+        how.routeFirst = how.braid == 0 && loops % 4 == 2;
+        const std::uint64_t seed = Operand(in, end);
+
+        ShapeChoice asked{kShapes[kind % kShapes.size()].id, {}, {}};
+        std::optional<Shape> shape;
+        if (asked.kind == ShapeKind::Outline) {
+            Mask mask{4, 4, std::vector<std::uint8_t>(16)};
+            const unsigned bits = size | Operand(in, end) << 8;
+            for (int i = 0; i < 16; ++i)
+                mask.inside[static_cast<std::size_t>(i)] = (bits >> i) & 1;
+            Run("shape", [&] { shape = MaskShape(mask); });
+            Expect("shape", shape.has_value() == (bits != 0), "an outline of some cells made no shape, or one of none");
+            if (!shape)
+                return;
+        } else {
+            // Small shapes: their faults are at the small end, and a build must cost about as
+            // much as a classic one. A side or a ring count from the least the kind takes.
+            const int least = RangeOf(asked.kind).least;
+            const int sides = asked.kind == ShapeKind::Circle || asked.kind == ShapeKind::Hexagon ? 5 : 10;
+            const int width = least + size % sides;
+            asked.size = {width, InfoOf(asked.kind).twoSides ? least + size / 16 % sides : width};
+            Expect("shape", InRange(asked), "a size the kind takes is out of its range");
+            Run("shape", [&] { shape = MakeShape(asked); });
+            Expect("shape", shape.has_value(), "a shape in range was not made");
+        }
+        ShapeMaze maze;
+        Run("shape", [&] { maze = BuildShapeMaze(*shape, how, seed); });
+        const MazeGraph& graph = maze.shape.graph;
+        Expect("shape", quality::CheckGraphMaze(graph, maze.passages, how.braid == 0));
+        Expect("shape", quality::CheckGraphRoute(graph, maze.passages, maze.route));
+        if (how.braid == kMaxBraid)
+            Expect("shape", NoDeadEnd(graph, maze.passages), "loops of 100 % left a dead end");
+        if (how.routeFirst)
+            Expect("shape", RouteRangeOf(graph).Holds(static_cast<int>(maze.route.size())),
+                   "a route laid first is outside the lengths it may have");
+        ShapeMaze again;
+        Run("shape", [&] { again = BuildShapeMaze(std::move(*shape), how, seed); });
+        Expect("shape", again.passages == maze.passages && again.route == maze.route,
+               "one seed built two mazes of one shape");
+
+        // Drawn: the frame and each closed wall once, S and G, the pen as it was; the route one
+        // stroke from S's centre to G's, a piece a step.
+        RecordingSurface& drawn = shapeSurface_;
+        drawn.Clear();
+        const ShapeView view = ShapeView::Fit(maze.shape, 400, 300, 8);
+        Run("shape", [&] {
+            DrawShape(maze.shape, maze.passages, drawn, view);
+            DrawShapeRoute(maze.shape, maze.route, drawn, view);
+        });
+        const std::vector<DrawOp>& ops = drawn.ops();
+        std::size_t walls = 0, pieces = 0, paths = 0;
+        for (const Edge& edge : maze.shape.edges)
+            walls += edge.wall < 0 || !maze.passages.Open(edge.wall);
+        for (const DrawOp& op : ops) {
+            if (op.kind == DrawOp::Kind::Path && !op.colour) {
+                ++paths;
+                pieces += op.pieces.size();
+            }
+        }
+        Expect("shape draw", !ops.empty() && ops.front().kind == DrawOp::Kind::Cls, "the picture was not cleared first");
+        Expect("shape draw", pieces == walls && paths <= walls, "the walls drawn are not the frame and the closed walls");
+        const auto centre = [&](CellId c) { return view.Map(maze.shape.centres[static_cast<std::size_t>(c)]); };
+        if (maze.route.size() < 2) {
+            Expect("shape draw", ops.back().kind != DrawOp::Kind::Path || !ops.back().colour, "a route of one cell was drawn");
+        } else {
+            const DrawOp* route = nullptr;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Path && op.colour == kRed)
+                    route = &op;
+            Expect("shape draw", route != nullptr && route->pieces.size() + 1 == maze.route.size() &&
+                                     route->from == centre(graph.start) && route->pieces.back().to == centre(graph.goal),
+                   "the route is not one stroke from S through each step to G");
+        }
+        Expect("shape draw", drawn.ForeColor() == kBlack && drawn.DrawWidth() == 1, "drawing a shape left the pen changed");
+        Expect("shape", state() == ref_, "a maze of another shape changed the maze shown");
+        CheckControls("shape");
+    }
+
 private:
     const MazeState& state() const { return program_.state(); }
+
+    static std::uint8_t Operand(const std::uint8_t*& in, const std::uint8_t* end) { return in < end ? *in++ : 0; }
+
+    // Every loop asked for: no dead end is left but S, G and cells with one neighbour.
+    static bool NoDeadEnd(const MazeGraph& graph, const Passages& passages)
+    {
+        for (CellId c = 0; c < graph.CellCount(); ++c) {
+            int open = 0;
+            for (const Link& link : graph.Neighbours(c))
+                open += passages.Open(link.wall);
+            if (open == 1 && c != graph.start && c != graph.goal && graph.Neighbours(c).size() > 1)
+                return false;
+        }
+        return true;
+    }
+
+    // The maze shown has no loops.
+    bool Perfect() const { return program_.builtWith().braid == 0; }
+
+    // The maze just built, the way it was built: the classic way keeps its regions; the others
+    // leave Region at 0; loops keep every cell reachable; a route laid first has a length the
+    // maze allows.
+    void CheckBuild()
+    {
+        const MazeState& s = state();
+        const BuildChoice& how = program_.builtWith();
+        if (how.Classic())
+            return Expect("Command1", quality::CheckPerfectMaze(s));
+        Expect("Command1", quality::CheckJoinedMaze(s, how.braid == 0));
+        if (how.algorithm != Algorithm::Regions || how.routeFirst)
+            for (int x = 0; x <= s.LastX(); ++x)
+                for (int y = 0; y <= s.LastY(); ++y)
+                    Expect("Command1", s.Region(x, y) == 0, "a way without regions left a region number");
+        if (how.braid == kMaxBraid)
+            Expect("Command1", NoDeadEnd(RectangleGraph(s.size), PassagesOf(s)), "loops of 100 % left a dead end");
+        if (how.routeFirst) {
+            const MazeGraph graph = RectangleGraph(s.size);
+            Expect("Command1",
+                   RouteRangeOf(graph).Holds(static_cast<int>(SearchDepthFirst(graph, PassagesOf(s)).cells.size())),
+                   "a route laid first is outside the lengths it may have");
+        }
+    }
+
+    // Plays recorded steps onto the program's surface from the first picture to the last, as
+    // the window's watch does: every step played, the path and the count where the search left them.
+    void PlayToEnd(const char* event, const MazeState& maze, WatchKind kind, std::vector<StepEvent> steps, int route,
+                   int visited)
+    {
+        const std::size_t count = steps.size();
+        std::optional<StepPlayer> player;
+        Run(event, [&] {
+            player.emplace(maze, kind, std::move(steps), program_.Geometry());
+            player->DrawFirst(surface_);
+            while (player->PlayStep(surface_)) {
+            }
+            player->DrawLast(surface_);
+        });
+        Expect(event, player->Played() == count && player->Count() == count, "not every step was played");
+        if (route >= 0)
+            Expect(event, player->PathLength() == route, "the watch did not end on the whole route");
+        if (visited >= 0)
+            Expect(event, player->Visited() == visited, "the watch counted other cells than the search visited");
+        CheckControls(event);
+    }
+
     const Play& play() const { return program_.play(); }
 
     void CheckPlay(const char* event)
@@ -397,9 +655,13 @@ private:
     bool searched_ = false;
     Millis now_ = 0;
     bool away_ = false;
+    RecordingSurface shapeSurface_;
 };
 
 }  // namespace
+
+// The byte of the first of the events added after sizes (see the top).
+constexpr std::uint8_t kFirstNewEvent = 199;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -408,7 +670,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* in = data;
     const std::uint8_t* const end = data + size;
     while (in < end) {
-        switch (*in++ % 10) {
+        const std::uint8_t event = *in++;
+        if (event >= kFirstNewEvent && event < kFirstNewEvent + 6) {
+            if (event < kFirstNewEvent + 2)
+                session.Choose(in, end);
+            else if (event < kFirstNewEvent + 4)
+                session.Watch(in, end);
+            else
+                session.ShapeMazeEvent(in, end);
+            continue;
+        }
+        switch (event % 10) {
         case 0:
             session.Command1(in, end);
             break;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The quality gates beyond the ordinary test build: sanitizers, event fuzzing, soak, valgrind.
 #
+#   scripts/quality.sh build asan|fuzz   only builds what `asan` or `fuzz` runs
 #   scripts/quality.sh asan              unit and widget tests built with ASan + UBSan (build-asan)
 #   scripts/quality.sh fuzz [SECONDS] [RUNS]  the event fuzzer for SECONDS (default 60) or until it
 #                                        has run RUNS sequences, whichever comes first (build-fuzz)
@@ -22,14 +23,33 @@ qa_build() {
   cmake --build build-qa -j"$jobs" --target "$@"
 }
 
-case "$stage" in
-asan)
+asan_build() {
   # gcc's sanitizers; any undefined behaviour aborts the test instead of printing and going on.
   flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
   # -O1 keeps the sanitized tests quick; Debug keeps assertions on.
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTOLVANE_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
   cmake --build build-asan -j"$jobs" --target core_tests widget_tests
+}
+
+fuzz_build() {
+  cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+  cmake --build build-fuzz -j"$jobs"
+}
+
+case "$stage" in
+build)
+  for what in "$@"; do
+    case "$what" in
+    asan) asan_build ;;
+    fuzz) fuzz_build ;;
+    *) echo "quality.sh build: asan or fuzz, not '$what'" >&2; exit 2 ;;
+    esac
+  done
+  ;;
+
+asan)
+  asan_build
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
   export LSAN_OPTIONS="suppressions=$root/tests/quality/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -42,8 +62,7 @@ asan)
 fuzz)
   seconds=${1:-60}
   runs=${2:--1}
-  cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-  cmake --build build-fuzz -j"$jobs"
+  fuzz_build
   # The corpus stays in the build directory, so later runs start from what earlier ones found;
   # fuzz/seeds holds a few hand-made sequences (a whole replay, a replay cut short and
   # restarted, clicks on the start-up frame) so that even a short run begins with them.
@@ -73,7 +92,7 @@ valgrind)
   ;;
 
 *)
-  sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
   ;;
 esac

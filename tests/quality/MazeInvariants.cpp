@@ -138,30 +138,44 @@ CHECK_HOT Violation CheckBuiltFrame(const MazeState& s)
     return std::nullopt;
 }
 
-CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
+CHECK_HOT Violation CheckJoinedMaze(const MazeState& s, bool perfect)
 {
     const long long cells = s.size.Cells();
     Components components(static_cast<std::size_t>(cells));
     long long open = 0;
+    long long joins = 0;  // passages that joined two parts that were apart
     for (int x = 0; x <= s.LastX(); ++x) {
         for (int y = 0; y <= s.LastY(); ++y) {
             const Int16 code = s.Walls(x, y);
             if (x < s.LastX() && !HasRight(code)) {
                 ++open;
-                if (!components.Join(Index(s, x, y), Index(s, x + 1, y)))
+                if (components.Join(Index(s, x, y), Index(s, x + 1, y)))
+                    ++joins;
+                else if (perfect)
                     return "cycle through the open right wall of " + At(x, y);
             }
             if (y < s.LastY() && !HasBottom(code)) {
                 ++open;
-                if (!components.Join(Index(s, x, y), Index(s, x, y + 1)))
+                if (components.Join(Index(s, x, y), Index(s, x, y + 1)))
+                    ++joins;
+                else if (perfect)
                     return "cycle through the open bottom wall of " + At(x, y);
             }
         }
     }
     // One passage fewer than cells, each of which joined two parts that were apart, leaves all
     // the cells in one part: every cell can be reached from the start.
-    if (open != cells - 1)
+    if (perfect && open != cells - 1)
         return std::to_string(open) + " open walls, want " + std::to_string(cells - 1);
+    if (joins != cells - 1)
+        return std::to_string(cells - 1 - joins) + " parts of the maze cannot be reached from the start";
+    return std::nullopt;
+}
+
+CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
+{
+    if (Violation joined = CheckJoinedMaze(s, true))
+        return joined;
 
     const int regions = RegionCount(s.size);
     std::vector<std::uint8_t>& used = Seen(static_cast<std::size_t>(regions) + 1);
@@ -241,6 +255,56 @@ CHECK_HOT Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trai
         if (i > 0)
             if (const Violation step = CheckStep(s, "trail", trail[i - 1].x, trail[i - 1].y, x, y))
                 return step;
+    }
+    return std::nullopt;
+}
+
+CHECK_HOT Violation CheckGraphMaze(const MazeGraph& graph, const Passages& passages, bool perfect)
+{
+    const int cells = graph.CellCount();
+    const int open = passages.OpenCount();
+    if (perfect ? open != cells - 1 : open < cells - 1)
+        return std::to_string(open) + " passages for " + std::to_string(cells) + " cells" + (perfect ? "" : " with loops");
+    // A walk over the open walls from S must reach every cell.
+    std::vector<std::uint8_t>& seen = Seen(static_cast<std::size_t>(cells));
+    std::vector<int>& todo = Scratch<int>(0);
+    todo.push_back(graph.start);
+    seen[static_cast<std::size_t>(graph.start)] = 1;
+    int reached = 1;
+    while (!todo.empty()) {
+        const CellId c = todo.back();
+        todo.pop_back();
+        for (const Link& link : graph.Neighbours(c)) {
+            if (!passages.Open(link.wall) || seen[static_cast<std::size_t>(link.to)])
+                continue;
+            seen[static_cast<std::size_t>(link.to)] = 1;
+            ++reached;
+            todo.push_back(link.to);
+        }
+    }
+    if (reached != cells)
+        return std::to_string(reached) + " of " + std::to_string(cells) + " cells reached from S";
+    return std::nullopt;
+}
+
+CHECK_HOT Violation CheckGraphRoute(const MazeGraph& graph, const Passages& passages, std::span<const CellId> route)
+{
+    if (route.empty() || route.front() != graph.start || route.back() != graph.goal)
+        return "the route does not run from S to G";
+    std::vector<std::uint8_t>& seen = Seen(static_cast<std::size_t>(graph.CellCount()));
+    for (std::size_t i = 0; i < route.size(); ++i) {
+        const CellId c = route[i];
+        if (c < 0 || c >= graph.CellCount() || seen[static_cast<std::size_t>(c)])
+            return "route cell " + std::to_string(c) + " is no cell, or comes twice";
+        seen[static_cast<std::size_t>(c)] = 1;
+        if (i == 0)
+            continue;
+        bool through = false;
+        for (const Link& link : graph.Neighbours(route[i - 1]))
+            through = through || (link.to == c && passages.Open(link.wall));
+        if (!through)
+            return "the route steps from " + std::to_string(route[i - 1]) + " to " + std::to_string(c) +
+                   " through no open wall";
     }
     return std::nullopt;
 }

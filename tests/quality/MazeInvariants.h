@@ -2,9 +2,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 
@@ -30,6 +32,10 @@ Violation CheckBuiltFrame(const MazeState& s);
 // open wall fewer than cells, and RegionCount regions).
 Violation CheckPerfectMaze(const MazeState& s);
 
+// The open walls alone, whatever the regions: every cell reached from the start, and, when
+// `perfect`, by one way only.
+Violation CheckJoinedMaze(const MazeState& s, bool perfect);
+
 // The route of a successful search: entries 0 and 1 are the start, entry PathLen the goal,
 // consecutive entries are neighbours with an open wall between them, no cell repeats, and
 // no border element of Visited is set.
@@ -38,5 +44,13 @@ Violation CheckRoute(const MazeState& s);
 // A game's trail: a path from S through open walls between neighbours, no cell twice. Its last
 // cell is the marker.
 Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail);
+
+// A maze over any graph: every cell reached from S, and, when `perfect`, by one way only (one
+// passage fewer than cells); with loops at least that many passages.
+Violation CheckGraphMaze(const MazeGraph& graph, const Passages& passages, bool perfect);
+
+// A route over any graph: S first, G last, each step to a neighbour through an open wall, no
+// cell twice.
+Violation CheckGraphRoute(const MazeGraph& graph, const Passages& passages, std::span<const CellId> route);
 
 }  // namespace tolvane::quality
