@@ -71,10 +71,6 @@
         <translation>アニメーションは %1 MB になり、上限の %2 MB を超えます。小さい迷路か速いペースを選んでください</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 を書き込めませんでした: %2</translation>
-    </message>
-    <message>
         <source>the GIF could not be made: %1</source>
         <translation>GIF を作れませんでした: %1</translation>
     </message>
@@ -629,6 +625,10 @@
         <source>--%1 is for rectangles; a maze of another shape is one picture</source>
         <translation>--%1 は長方形の迷路のためのものです。ほかの形の迷路は 1 枚の絵です</translation>
     </message>
+    <message>
+        <source>Save the game played, or the route&apos;s replay, as an animated GIF or WebP.</source>
+        <translation>遊んだゲーム、または道筋の再生を、アニメーション GIF か WebP に保存する。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -908,6 +908,10 @@
         <source>Open &amp;Maze Code…</source>
         <translation>迷路コードを開く(&amp;M)…</translation>
     </message>
+    <message>
+        <source>Save &amp;Animation…</source>
+        <translation>アニメーションを保存(&amp;A)…</translation>
+    </message>
 </context>
 <context>
     <name>MazePicture</name>
@@ -1141,6 +1145,25 @@ Hints: %1</source>
     <message>
         <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
         <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAnimation</name>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>アニメーション GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>アニメーション WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>Save Animation</source>
+        <translation>アニメーションを保存</translation>
+    </message>
+    <message>
+        <source>The animation could not be made: %1</source>
+        <translation>アニメーションを作れませんでした: %1</translation>
     </message>
 </context>
 <context>

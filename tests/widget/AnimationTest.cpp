@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 #include <webp/demux.h>
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "core/maze/BuildMaze.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/animation/AnimationFile.h"
+#include "qt/window/Form1.h"
+#include "qt/window/watch/SaveAnimation.h"
 
 namespace tolvane::testing {
 namespace {
@@ -106,7 +112,7 @@ Written Write(const QTemporaryDir& dir, const char* name, WatchKind kind, MazeSi
     const std::size_t steps = watched.steps.size();
     StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(size).geometry);
     const QString path = dir.filePath(QString::fromLatin1(name));
-    EXPECT_EQ(WriteAnimation(path, player, paceMs), std::nullopt);
+    EXPECT_EQ(WriteAnimation(path, player, AnimationCanvasFor(size).side, paceMs), std::nullopt);
     return {std::move(watched.maze), steps, path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path)};
 }
 
@@ -165,12 +171,86 @@ TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMa
     Watched watched = RecordWatch(WatchKind::Route, kSeed, {6, 6});
     StepPlayer player(watched.maze, WatchKind::Route, watched.steps, AnimationCanvasFor({6, 6}).geometry);
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/route.gif"));
-    const auto error = WriteAnimation(missing, player, 50);
+    const auto error = WriteAnimation(missing, player, AnimationCanvasFor({6, 6}).side, 50);
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->contains(QLatin1Char('\n')));
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, 50).has_value());
+    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, AnimationCanvasFor({6, 6}).side, 50).has_value());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+// A game played in the window along the route from S, `moves` moves (all of them: to G).
+void PlayAlongTheRoute(Form1& form, std::size_t moves)
+{
+    form.OpenMaze(kSeed);
+    Program& program = form.program();
+    const std::vector<StepEvent> route = RecordRoute(program.state());
+    program.Play_Start();
+    const int w = program.state().Width();
+    for (std::size_t i = 1; i <= moves && i < route.size(); ++i) {
+        const CellId from = route[i - 1].cell;
+        const CellId to = route[i].cell;
+        const Direction d = to == from + 1 ? Direction::Right : to == from - 1 ? Direction::Left : to == from + w ? Direction::Down : Direction::Up;
+        ASSERT_NE(program.Play_Move(d, static_cast<Millis>(i)), MoveOutcome::Blocked) << i;
+    }
+}
+
+TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPicture)
+{
+    QTemporaryDir dir;
+    for (const std::size_t moves : {std::size_t{9}, std::size_t{10'000}}) {  // on the way, and at G
+        Form1 form;
+        PlayAlongTheRoute(form, moves);
+        const std::size_t k = static_cast<std::size_t>(form.program().play().Moves());
+        ASSERT_TRUE(moves == 9 ? k == 9 : form.program().play().AtGoal());
+        const QString path = dir.filePath(QStringLiteral("game.gif"));
+        ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 30), std::nullopt);
+        const std::vector<Frame> frames = ReadGif(path);
+        // The marker on S, then one frame a move; the last held three seconds more.
+        ASSERT_EQ(frames.size(), k + 1);
+        EXPECT_EQ(frames.front().ms, 500);
+        for (std::size_t i = 1; i + 1 < frames.size(); ++i)
+            EXPECT_EQ(frames[i].ms, 30) << i;
+        EXPECT_EQ(frames.back().ms, 3030);
+        EXPECT_EQ(frames.back().picture, form.ShownPicture().convertToFormat(QImage::Format_RGB32));
+    }
+    // With no game, the route's replay, at the pace asked.
+    Form1 form;
+    form.OpenMaze(kSeed);
+    const QString path = dir.filePath(QStringLiteral("route.webp"));
+    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 40), std::nullopt);
+    const std::vector<Frame> frames = ReadWebp(path);
+    ASSERT_EQ(frames.size(), RecordRoute(form.Maze()).size());
+    EXPECT_EQ(frames[1].ms, 40);
+    EXPECT_EQ(frames.back().picture, PictureImage(form.Maze(), Answer::Shown).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("game.gif"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older animation");
+    old.close();
+    Form1 form;
+    PlayAlongTheRoute(form, 10'000);  // to G: some 4 KB of GIF
+    // Files may grow to 1 KB: the write fails part of the way (root or not), as on a full disk.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto error = WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 50);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+    ASSERT_TRUE(error.has_value()) << QFileInfo(path).size();
+    EXPECT_FALSE(error->contains(QLatin1Char('\n')));
+    EXPECT_TRUE(error->contains(path) && error->contains(QStringLiteral("too large"))) << error->toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("an older animation"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.gif")});
 }
 
 }  // namespace

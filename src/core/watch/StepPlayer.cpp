@@ -27,6 +27,18 @@ constexpr std::array<Colour, 12> kRegionColours{
 
 std::span<const Colour> RegionColours() { return kRegionColours; }
 
+std::vector<Colour> StepPlayer::Colours() const
+{
+    if (kind_ == WatchKind::Search)
+        return {kVisitedColour, kGivenUpColour};
+    if (kind_ == WatchKind::Build) {
+        std::vector<Colour> colours{kJoinedColour};
+        colours.insert(colours.end(), kRegionColours.begin(), kRegionColours.end());
+        return colours;
+    }
+    return {};
+}
+
 StepPlayer::StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps,
                        const CellGeometry& geometry)
     : finished_(finished), kind_(kind), steps_(std::move(steps)), g_(geometry), graph_(RectangleGraph(finished.size)),

@@ -30,8 +30,9 @@ int RunAnimate(const Options& options)
     }
     const WatchKind kind = *WatchKindNamed(options.animateWhat.toStdString());
     Watched watched = RecordWatch(kind, seed, options.size, FindSearch(options.searchWay.toStdString()));
-    StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(options.size).geometry);
-    if (const auto error = WriteAnimation(options.animateFile, player, options.paceMs))
+    const AnimationCanvas canvas = AnimationCanvasFor(options.size);
+    StepPlayer player(watched.maze, kind, std::move(watched.steps), canvas.geometry);
+    if (const auto error = WriteAnimation(options.animateFile, player, canvas.side, options.paceMs))
         return fail(*error, 1);
     return 0;
 }

@@ -3,11 +3,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
@@ -93,20 +93,14 @@ private:
     int duration_;
 };
 
-// The colours a kind of animation draws: the fewer, the fewer bits each pixel takes.
-std::vector<QRgb> Palette(WatchKind kind)
+// The colours an animation draws: the fewer, the fewer bits each pixel takes.
+std::vector<QRgb> Palette(const Animated& player)
 {
     std::vector<QRgb> colours;
     for (Colour c : {kWhite, kBlack, kRed, kBlue})
         colours.push_back(ToQRgb(c));
-    if (kind == WatchKind::Search)
-        for (Colour c : {kVisitedColour, kGivenUpColour})
-            colours.push_back(ToQRgb(c));
-    if (kind == WatchKind::Build) {
-        colours.push_back(ToQRgb(kJoinedColour));
-        for (Colour c : RegionColours())
-            colours.push_back(ToQRgb(c));
-    }
+    for (Colour c : player.Colours())
+        colours.push_back(ToQRgb(c));
     return colours;
 }
 
@@ -139,16 +133,15 @@ AnimationPace PaceFor(std::size_t steps, int paceMs)
     return {perFrame, perFrame * paceMs};
 }
 
-std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs)
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, int side, int paceMs)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
         return QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp").arg(path);
-    const AnimationCanvas canvas = AnimationCanvasFor(player.Finished().size);
-    const QSize size(canvas.side, canvas.side);
-    ImageSurface picture(canvas.side, canvas.side, WindowFont(), false);
+    const QSize size(side, side);
+    ImageSurface picture(side, side, WindowFont(), false);
     DirtySurface surface(picture, size);
-    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player.Kind())) : WebpEncoder(size);
+    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player)) : WebpEncoder(size);
 
     const AnimationPace pace = PaceFor(player.Count(), paceMs);
     player.DrawFirst(surface);
@@ -162,7 +155,7 @@ std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, i
             break;
         frames.Offer(picture.image(), surface.Take(), pace.frameMs);
     }
-    if (player.Kind() != WatchKind::Route)
+    if (player.HoldsLastStep())
         frames.Lengthen(kBeforeLastHoldMs);
     player.DrawLast(surface);
     frames.Offer(picture.image(), surface.Take(), kLastHoldMs);
@@ -177,10 +170,7 @@ std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, i
                                                         "choose a smaller maze or a faster pace")
             .arg(bytes->size() >> 20)
             .arg(kLargestAnimationBytes >> 20);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return QCoreApplication::translate("Animation", "%1 could not be written: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return WriteWholeFile(path, *bytes);
 }
 
 }  // namespace tolvane

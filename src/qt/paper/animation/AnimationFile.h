@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/render/Geometry.h"
-#include "core/watch/StepPlayer.h"
+#include "core/watch/Animated.h"
 
 namespace tolvane {
 
@@ -42,10 +42,10 @@ struct AnimationPace {
 };
 AnimationPace PaceFor(std::size_t steps, int paceMs);
 
-// Plays every step of `player` (made on AnimationCanvasFor's geometry) into frames, a step
-// every `paceMs` milliseconds, and writes them to `path`: the picture before the first step
-// held half a second, the finished picture (exactly what DrawLast draws) held three. The file
-// appears only when complete. Returns the reason of a failure, or nothing.
-std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs);
+// Plays every step of `player` into frames of `side` x `side` pixels, a step every `paceMs`
+// milliseconds, and writes them to `path`: the picture before the first step held half a
+// second, the finished picture (exactly what DrawLast draws) held three. The file appears only
+// when complete. Returns the reason of a failure, or nothing.
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, int side, int paceMs);
 
 }  // namespace tolvane
