@@ -416,8 +416,8 @@
         <translation>--tile は 1 つの迷路を複数の用紙に印刷します。--per-page を外してください</translation>
     </message>
     <message>
-        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size.</source>
-        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size の新しい迷路。</translation>
+        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
+        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size、--shape、--text または --mask の新しい迷路を --algorithm の作り方で。</translation>
     </message>
     <message>
         <source>With --animate: build (the maze being built), search (a search finding its way) or route (the route drawn cell by cell, as the window&apos;s replay); route unless given.</source>

@@ -12,8 +12,12 @@
 #include <csignal>
 
 #include "core/maze/BuildMaze.h"
+#include "core/generate/MakeMaze.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Pictures.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 #include "qt/window/Form1.h"
 #include "qt/window/watch/SaveAnimation.h"
@@ -112,7 +116,7 @@ Written Write(const QTemporaryDir& dir, const char* name, WatchKind kind, MazeSi
     const std::size_t steps = watched.steps.size();
     StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(size).geometry);
     const QString path = dir.filePath(QString::fromLatin1(name));
-    EXPECT_EQ(WriteAnimation(path, player, AnimationCanvasFor(size).side, paceMs), std::nullopt);
+    EXPECT_EQ(WriteAnimation(path, player, QSize(AnimationCanvasFor(size).side, AnimationCanvasFor(size).side), paceMs), std::nullopt);
     return {std::move(watched.maze), steps, path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path)};
 }
 
@@ -171,12 +175,52 @@ TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMa
     Watched watched = RecordWatch(WatchKind::Route, kSeed, {6, 6});
     StepPlayer player(watched.maze, WatchKind::Route, watched.steps, AnimationCanvasFor({6, 6}).geometry);
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/route.gif"));
-    const auto error = WriteAnimation(missing, player, AnimationCanvasFor({6, 6}).side, 50);
+    const auto error = WriteAnimation(missing, player, QSize(AnimationCanvasFor({6, 6}).side, AnimationCanvasFor({6, 6}).side), 50);
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->contains(QLatin1Char('\n')));
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, AnimationCanvasFor({6, 6}).side, 50).has_value());
+    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, QSize(AnimationCanvasFor({6, 6}).side, AnimationCanvasFor({6, 6}).side), 50).has_value());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
+{
+    QTemporaryDir dir;
+    // Another way on the rectangle: the maze its code names, drawn as the window draws it.
+    const BuildChoice backtracker{Algorithm::Backtracker};
+    Watched watched = RecordWatch(WatchKind::Build, kSeed, {15, 11}, nullptr, backtracker);
+    EXPECT_EQ(watched.maze.Walls, MazeFromRecipe(kSeed, {15, 11}, backtracker).Walls);
+    const std::size_t steps = watched.steps.size();
+    StepPlayer rectangle(watched.maze, WatchKind::Build, std::move(watched.steps), AnimationCanvasFor({15, 11}).geometry);
+    const QString built = dir.filePath(QStringLiteral("backtracker.gif"));
+    ASSERT_EQ(WriteAnimation(built, rectangle, QSize(kPictureSide, kPictureSide), 20), std::nullopt);
+    const std::vector<Frame> frames = ReadGif(built);
+    ASSERT_GE(frames.size(), steps / 2);  // walls open as cells are taken in: few steps change nothing
+    EXPECT_EQ(frames.back().picture, PictureImage(watched.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+
+    // A circle built by Kruskal, and searched breadth-first: exactly the PNG of its code.
+    const ShapeChoice circle{ShapeKind::Circle, {6, 6}, {}};
+    const BuildChoice kruskal{Algorithm::Kruskal};
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
+        WatchedShape shaped = RecordShapeWatch(kind, *MakeShape(circle), kruskal, kSeed, FindSearch("breadth-first"));
+        const ShapeMaze exported = BuildShapeMaze(*MakeShape(circle), kruskal, kSeed);
+        ASSERT_EQ(shaped.maze.passages, exported.passages);
+        const int unit = ShapePngUnit(exported.shape, 0);
+        const std::size_t count = shaped.steps.size();
+        ShapePlayer player(shaped.maze, kind, std::move(shaped.steps), ShapePictureView(unit));
+        const QString path = dir.filePath(QStringLiteral("circle.webp"));
+        ASSERT_EQ(WriteAnimation(path, player, ShapePicturePixels(exported.shape, unit), 30, AnimationPixels::File), std::nullopt);
+        const std::vector<Frame> read = ReadWebp(path);
+        ASSERT_GE(read.size(), 2u);
+        const Answer answer = kind == WatchKind::Build ? Answer::Hidden : Answer::Shown;
+        EXPECT_EQ(read.back().picture, ShapePictureImage(exported, answer, unit).convertToFormat(QImage::Format_RGB32));
+        int total = 0;
+        for (const Frame& f : read)
+            total += f.ms;
+        EXPECT_EQ(total, 500 + static_cast<int>(count) * 30 + 1000 + 3000);
+        // Half way, the cells taken in or entered show in their colours.
+        EXPECT_NE(read[read.size() / 2].picture, read.front().picture);
+    }
 }
 
 // A game played in the window along the route from S, `moves` moves (all of them: to G).

@@ -93,6 +93,22 @@ void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optio
 {
     Stroke(colour.value_or(foreColor_));
     body_ += "<path d=\"M";
+    Pieces(from, pieces);
+    body_ += "\"/>\n";
+}
+
+void SvgSurface::Fill(PointF from, std::span<const PathPiece> pieces, Colour colour)
+{
+    if (inGroup_)
+        body_ += "</g>\n";
+    inGroup_ = false;
+    body_ += "<path fill=\"" + Hex(colour) + "\" d=\"M";
+    Pieces(from, pieces);
+    body_ += "Z\"/>\n";
+}
+
+void SvgSurface::Pieces(PointF from, std::span<const PathPiece> pieces)
+{
     Point(from);
     for (const PathPiece& p : pieces) {
         if (p.arc) {
@@ -108,7 +124,6 @@ void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optio
         }
         Point(p.to);
     }
-    body_ += "\"/>\n";
 }
 
 void SvgSurface::Print(std::string_view text)

@@ -22,6 +22,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
     int SmallestLetter() const override { return kSmallestVectorLetter; }
@@ -31,6 +32,8 @@ public:
 
 private:
     void Stroke(Colour colour);
+    // The path data after "M": the start and each piece.
+    void Pieces(PointF from, std::span<const PathPiece> pieces);
     void Number(double value);
     void Point(PointF p);
 

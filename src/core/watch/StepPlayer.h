@@ -19,6 +19,9 @@ namespace tolvane {
 inline constexpr Colour kVisitedColour = 0xA8F0FF;  // a cell a search entered: pale yellow
 inline constexpr Colour kGivenUpColour = 0xC4C4C4;  // a dead end backed out of, a cell filled: grey
 inline constexpr Colour kJoinedColour = 0xEBEBEB;   // a region linked into the maze: light grey
+// Taken into the maze by a way that grows it cell by cell: pale green; a cell it is done with
+// (the backtracker backing out of it) turns light grey, as a linked region does.
+inline constexpr Colour kTakenColour = 0xC8F0C8;
 // The regions' colours while they grow, in turn by region number.
 std::span<const Colour> RegionColours();
 

@@ -185,7 +185,8 @@ struct Parser {
         "animate",
         QCoreApplication::translate("CommandLine",
                                     "Write an animation of a maze to this file and exit, without opening a window: "
-                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size."),
+                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size, "
+                                    "--shape, --text or --mask, built the --algorithm way."),
         QCoreApplication::translate("CommandLine", "file")};
     QCommandLineOption animateWhat{"animate-what",
                                    QCoreApplication::translate("CommandLine",
@@ -474,7 +475,9 @@ QString ParseFailure(const Parser& p, const QStringList& arguments)
     return text;
 }
 
-// An --animate command line: a maze (by code, or new of a size), what to watch and the pace.
+std::optional<Options> ParseShapeOptions(const Parser& p, Options& o);
+
+// An --animate command line: a maze (by code, or new of a size or shape), what to watch and the pace.
 Options ParseAnimate(const Parser& p, Options o)
 {
     for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.title, &p.nameLine, &p.noNameLine,
@@ -485,7 +488,9 @@ Options ParseAnimate(const Parser& p, Options o)
         return Error(QCoreApplication::translate("CommandLine", "--animate shows one maze; --maze names %1").arg(o.mazes.size()));
     o.mode = Options::Mode::Export;
     o.animateFile = p.parser.value(p.animate);
-    if (p.parser.isSet(p.size)) {
+    if (auto bad = ParseShapeOptions(p, o))
+        return *bad;
+    if (p.parser.isSet(p.size) && !o.shape) {
         if (o.seed)
             return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
         if (auto bad = ReadSize(p, o))

@@ -59,6 +59,11 @@ void ImageSurface::Path(PointF from, std::span<const PathPiece> pieces, std::opt
     Paint(strokes_.back());
 }
 
+void ImageSurface::Fill(PointF from, std::span<const PathPiece> pieces, Colour colour)
+{
+    Keep({Stroke::Kind::Fill, from, {}, ToQRgb(colour), 0, {}, {pieces.begin(), pieces.end()}});
+}
+
 void ImageSurface::Print(std::string_view text)
 {
     Keep({Stroke::Kind::Text,
@@ -94,6 +99,7 @@ void ImageSurface::Paint(const Stroke& stroke)
         PaintLine(stroke);
         break;
     case Stroke::Kind::Path:
+    case Stroke::Kind::Fill:
         PaintPath(stroke);
         break;
     case Stroke::Kind::Text:
@@ -189,6 +195,12 @@ void ImageSurface::PaintPath(const Stroke& s)
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.scale(scale_, scale_);
+    if (s.kind == Stroke::Kind::Fill) {
+        QPainterPath outline = PathOf(s.from, s.pieces);
+        outline.closeSubpath();
+        painter.fillPath(outline, QColor(s.colour));
+        return;
+    }
     painter.setPen(QPen(QColor(s.colour), s.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(PathOf(s.from, s.pieces));
 }

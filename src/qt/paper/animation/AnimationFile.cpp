@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPainter>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
 #include "qt/platform/ImageSurface.h"
+#include "qt/platform/PainterSurface.h"
 #include "qt/platform/QtColour.h"
 #include "qt/platform/WindowFont.h"
 
@@ -93,6 +95,40 @@ private:
     int duration_;
 };
 
+// Where the frames are painted: the window's backing image, or an image painted as a PNG file of
+// a shape is; each frame read once all that waits has been painted.
+class Canvas {
+public:
+    Canvas(QSize size, AnimationPixels pixels)
+    {
+        Surface* inner = nullptr;
+        if (pixels == AnimationPixels::Window) {
+            inner = &window_.emplace(size.width(), size.height(), WindowFont(), false);
+        } else {
+            image_ = QImage(size, QImage::Format_RGB32);
+            image_.fill(Qt::white);
+            painter_.emplace(&image_);
+            inner = &paper_.emplace(*painter_, size, WindowFont());
+        }
+        dirty_.emplace(*inner, size);
+    }
+
+    DirtySurface& Drawing() { return *dirty_; }
+    const QImage& Frame()
+    {
+        if (paper_)
+            paper_->Finish();
+        return window_ ? window_->image() : image_;
+    }
+
+private:
+    QImage image_;
+    std::optional<QPainter> painter_;
+    std::optional<PainterSurface> paper_;
+    std::optional<ImageSurface> window_;
+    std::optional<DirtySurface> dirty_;
+};
+
 // The colours an animation draws: the fewer, the fewer bits each pixel takes.
 std::vector<QRgb> Palette(const Animated& player)
 {
@@ -133,32 +169,31 @@ AnimationPace PaceFor(std::size_t steps, int paceMs)
     return {perFrame, perFrame * paceMs};
 }
 
-std::optional<QString> WriteAnimation(const QString& path, Animated& player, int side, int paceMs)
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
         return QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp").arg(path);
-    const QSize size(side, side);
-    ImageSurface picture(side, side, WindowFont(), false);
-    DirtySurface surface(picture, size);
+    Canvas picture(size, pixels);
+    DirtySurface& surface = picture.Drawing();
     const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player)) : WebpEncoder(size);
 
     const AnimationPace pace = PaceFor(player.Count(), paceMs);
     player.DrawFirst(surface);
     surface.Take();
-    FrameQueue frames(*encoder, picture.image(), std::max(kFirstHoldMs, pace.frameMs));
+    FrameQueue frames(*encoder, picture.Frame(), std::max(kFirstHoldMs, pace.frameMs));
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
             ++played;
         if (played == 0)
             break;
-        frames.Offer(picture.image(), surface.Take(), pace.frameMs);
+        frames.Offer(picture.Frame(), surface.Take(), pace.frameMs);
     }
     if (player.HoldsLastStep())
         frames.Lengthen(kBeforeLastHoldMs);
     player.DrawLast(surface);
-    frames.Offer(picture.image(), surface.Take(), kLastHoldMs);
+    frames.Offer(picture.Frame(), surface.Take(), kLastHoldMs);
     frames.Flush();
 
     QString error;

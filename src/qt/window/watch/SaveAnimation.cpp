@@ -34,10 +34,10 @@ std::optional<QString> WriteShownAnimation(const QString& path, const MazeState&
     const AnimationCanvas canvas = AnimationCanvasFor(maze.size);
     if (game) {
         GameReplay replay(maze, *game, answer, canvas.geometry);
-        return WriteAnimation(path, replay, canvas.side, paceMs);
+        return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
     }
     StepPlayer replay(maze, WatchKind::Route, RecordRoute(maze), canvas.geometry);
-    return WriteAnimation(path, replay, canvas.side, paceMs);
+    return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
 }
 
 void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
