@@ -258,6 +258,13 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
         EXPECT_EQ(frames.back().ms, 3030);
         EXPECT_EQ(frames.back().picture, form.ShownPicture().convertToFormat(QImage::Format_RGB32));
     }
+    // With the route shown, the last frame is the picture Save writes of the game and its route.
+    Form1 solved;
+    PlayAlongTheRoute(solved, 10'000);
+    const QString withRoute = dir.filePath(QStringLiteral("solved.gif"));
+    ASSERT_EQ(WriteShownAnimation(withRoute, solved.Maze(), solved.ShownPlay(), Answer::Shown, 30), std::nullopt);
+    EXPECT_EQ(ReadGif(withRoute).back().picture,
+              PictureImage(solved.Maze(), Answer::Shown, 1.0, solved.ShownPlay()).convertToFormat(QImage::Format_RGB32));
     // With no game, the route's replay, at the pace asked.
     Form1 form;
     form.OpenMaze(kSeed);
