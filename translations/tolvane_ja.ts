@@ -428,8 +428,8 @@
         <translation>対象</translation>
     </message>
     <message>
-        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling.</source>
-        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling。</translation>
+        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling (dfs, bfs and astar for short).</source>
+        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling(短く dfs、bfs、astar とも)。</translation>
     </message>
     <message>
         <source>way</source>

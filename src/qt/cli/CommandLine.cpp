@@ -198,7 +198,8 @@ struct Parser {
     QCommandLineOption search{"search",
                               QCoreApplication::translate("CommandLine",
                                                           "With --animate-what search: depth-first (unless given), "
-                                                          "breadth-first, a-star, left-hand or dead-end-filling."),
+                                                          "breadth-first, a-star, left-hand or dead-end-filling "
+                                                          "(dfs, bfs and astar for short)."),
                               QCoreApplication::translate("CommandLine", "way")};
     QCommandLineOption pace{"pace",
                             QCoreApplication::translate("CommandLine",
