@@ -30,7 +30,10 @@ public:
     bool HoldsLastStep() const override { return kind_ != WatchKind::Route; }
 
     std::size_t Played() const { return next_; }
+    // The cells a search has looked at so far; at the end the count the search itself gives.
     int Visited() const { return visited_; }
+    // The walls opened so far: after a build's last step, the maze's.
+    const Passages& Opened() const { return shown_; }
 
 private:
     Colour CellColour(CellId cell) const;
