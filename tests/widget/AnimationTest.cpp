@@ -19,6 +19,9 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/QtColour.h"
+#include "qt/platform/WindowFont.h"
 #include "qt/window/Form1.h"
 #include "qt/window/watch/SaveAnimation.h"
 
@@ -221,6 +224,57 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
         // Half way, the cells taken in or entered show in their colours.
         EXPECT_NE(read[read.size() / 2].picture, read.front().picture);
     }
+}
+
+// Plays `kind` on a hexagon built `how` onto an image, up to the first Route step; returns the image.
+QImage PlayOnAHexagon(WatchKind kind, const BuildChoice& how, const SearchWay* way, ShapeMaze& maze)
+{
+    WatchedShape watched = RecordShapeWatch(kind, *MakeShape({ShapeKind::Hexagon, {5, 5}, {}}), how, kSeed, way);
+    maze = watched.maze;
+    const ShapeView view{20, 10, 10};
+    const QSize size = ShapePicturePixels(maze.shape, 20);
+    ImageSurface image(size.width(), size.height(), WindowFont(), false);
+    const std::size_t routeAt = static_cast<std::size_t>(
+        std::find_if(watched.steps.begin(), watched.steps.end(), [](const StepEvent& e) { return e.kind == StepKind::Route; }) -
+        watched.steps.begin());
+    ShapePlayer player(maze, kind, std::move(watched.steps), view);
+    player.DrawFirst(image);
+    while (player.Played() < routeAt && player.PlayStep(image)) {
+    }
+    return image.image().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(Animation, OnAShapeTheWallsOpenAsTheyAreOpenedAndOnlyASearchThatWalksOnePathShowsItInRed)
+{
+    ShapeMaze maze;
+    const QImage built = PlayOnAHexagon(WatchKind::Build, {Algorithm::Backtracker}, nullptr, maze);
+    // Every step played: the middle of each opened wall shows the cells' colour, of each wall
+    // still standing the wall.
+    const ShapeView view{20, 10, 10};
+    for (const Edge& e : maze.shape.edges) {
+        if (e.wall < 0)
+            continue;
+        const PointF m = view.Map({(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2});
+        // A slanted wall is smoothed over the pixels around its middle: the darkest of them.
+        int darkest = 255;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                darkest = std::min(darkest, built.pixelColor(static_cast<int>(m.x) + dx, static_cast<int>(m.y) + dy).lightness());
+        if (maze.passages.Open(e.wall))
+            EXPECT_GT(darkest, 160) << e.wall;
+        else
+            EXPECT_LT(darkest, 128) << e.wall;
+    }
+    auto red = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == (ToQRgb(kRed) | 0xFF000000u);
+        return count;
+    };
+    // Breadth-first floods, no path; depth-first is left on its way to G, in red.
+    EXPECT_EQ(red(PlayOnAHexagon(WatchKind::Search, {Algorithm::Backtracker}, FindSearch("bfs"), maze)), 0);
+    EXPECT_GT(red(PlayOnAHexagon(WatchKind::Search, {Algorithm::Backtracker}, FindSearch("dfs"), maze)), 20);
 }
 
 // A game played in the window along the route from S, `moves` moves (all of them: to G).
