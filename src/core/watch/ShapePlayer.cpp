@@ -100,22 +100,10 @@ void ShapePlayer::Build(Surface& surface, const StepEvent& step)
         PaintCell(surface, graph.SideA(step.wall));
         PaintCell(surface, graph.SideB(step.wall));
         return;
-    case StepKind::Group: {
-        // Regions are numbered from 1; a set takes the number of the cell it is joined to.
-        const std::int32_t into = step.group + (step.group >= 0 ? 1 : 0);
-        const std::int32_t was = group_[i];
-        if (members_.size() <= static_cast<std::size_t>(into))
-            members_.resize(static_cast<std::size_t>(into) + 1);
-        std::vector<CellId> moving{step.cell};
-        if (was > 0 && was != into)
-            moving = std::move(members_[static_cast<std::size_t>(was)]);
-        for (const CellId c : moving) {
-            group_[static_cast<std::size_t>(c)] = into;
-            members_[static_cast<std::size_t>(into)].push_back(c);
-            PaintCell(surface, c);
-        }
+    case StepKind::Group:  // a region, or a set the cell joins (numbered from 1)
+        group_[i] = step.group;
+        PaintCell(surface, step.cell);
         return;
-    }
     case StepKind::Route:
         return;
     }

@@ -16,8 +16,7 @@ namespace tolvane {
 // The StepPlayer's pictures on a shape: each changed cell filled up to its outline and its
 // standing walls drawn again over it (DrawShapeCell), walls opening as the builder opens them,
 // the red path through the centres (DrawShapeRoute); the last picture exactly DrawShape's, with
-// the route after a search or a replay. Groups (regions, Kruskal's sets) show in their colours,
-// and a set joined into another takes its colour.
+// the route after a search or a replay. Groups (regions, Kruskal's sets) show in their colours.
 class ShapePlayer final : public Animated {
 public:
     ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<StepEvent> steps, const ShapeView& view);
@@ -48,7 +47,6 @@ private:
     ShapeView view_;
     Passages shown_;
     std::vector<std::int32_t> group_;
-    std::vector<std::vector<CellId>> members_;  // by group, for a set joined into another
     std::vector<std::uint8_t> mark_;
     std::vector<CellId> path_;
     bool flood_ = false;
