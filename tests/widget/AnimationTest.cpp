@@ -7,7 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -328,6 +333,29 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
     ASSERT_EQ(frames.size(), RecordRoute(form.Maze()).size());
     EXPECT_EQ(frames[1].ms, 40);
     EXPECT_EQ(frames.back().picture, PictureImage(form.Maze(), Answer::Shown).convertToFormat(QImage::Format_RGB32));
+}
+
+// Through the window's dialog: a name without an extension takes the type of the filter chosen.
+TEST(Animation, SaveAnimationWritesTheTypeItsDialogChose)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.OpenMaze(kSeed);
+    QTimer user;  // fills in the dialog once it is up
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        user.stop();
+        dialog->selectNameFilter(dialog->nameFilters().back());  // WebP
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath(QStringLiteral("route")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    user.start(50);
+    form.menu().SaveAnimation();
+    EXPECT_EQ(ReadWebp(dir.filePath(QStringLiteral("route.webp"))).size(), RecordRoute(form.Maze()).size());
 }
 
 TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
