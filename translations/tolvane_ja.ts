@@ -71,10 +71,6 @@
         <translation>アニメーションは %1 MB になり、上限の %2 MB を超えます。小さい迷路か速いペースを選んでください</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 を書き込めませんでした: %2</translation>
-    </message>
-    <message>
         <source>the GIF could not be made: %1</source>
         <translation>GIF を作れませんでした: %1</translation>
     </message>
@@ -420,8 +416,8 @@
         <translation>--tile は 1 つの迷路を複数の用紙に印刷します。--per-page を外してください</translation>
     </message>
     <message>
-        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size.</source>
-        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size の新しい迷路。</translation>
+        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
+        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size、--shape、--text または --mask の新しい迷路を --algorithm の作り方で。</translation>
     </message>
     <message>
         <source>With --animate: build (the maze being built), search (a search finding its way) or route (the route drawn cell by cell, as the window&apos;s replay); route unless given.</source>
@@ -432,8 +428,8 @@
         <translation>対象</translation>
     </message>
     <message>
-        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling.</source>
-        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling。</translation>
+        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling (dfs, bfs and astar for short).</source>
+        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling(短く dfs、bfs、astar とも)。</translation>
     </message>
     <message>
         <source>way</source>
@@ -640,6 +636,10 @@
     <message>
         <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
         <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
+    </message>
+    <message>
+        <source>Save the game played, or the route&apos;s replay, as an animated GIF or WebP.</source>
+        <translation>遊んだゲーム、または道筋の再生を、アニメーション GIF か WebP に保存する。</translation>
     </message>
 </context>
 <context>
@@ -926,6 +926,10 @@
         <source>Open &amp;Maze Code…</source>
         <translation>迷路コードを開く(&amp;M)…</translation>
     </message>
+    <message>
+        <source>Save &amp;Animation…</source>
+        <translation>アニメーションを保存(&amp;A)…</translation>
+    </message>
 </context>
 <context>
     <name>MazePicture</name>
@@ -1159,6 +1163,25 @@ Hints: %1</source>
     <message>
         <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
         <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAnimation</name>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>アニメーション GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>アニメーション WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>Save Animation</source>
+        <translation>アニメーションを保存</translation>
+    </message>
+    <message>
+        <source>The animation could not be made: %1</source>
+        <translation>アニメーションを作れませんでした: %1</translation>
     </message>
 </context>
 <context>

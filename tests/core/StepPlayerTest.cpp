@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/platform/NullSurface.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 
 namespace tolvane {
@@ -24,6 +26,33 @@ TEST(StepPlayer, EveryWaysPlayEndsOnItsVisitedCountAndItsRoute)
         EXPECT_EQ(player.Visited(), counts[i].visited) << way.name;
         EXPECT_EQ(player.PathLength(), counts[i].route) << way.name;
         EXPECT_EQ(counts[i].route, static_cast<int>(built.steps.size())) << way.name;  // the one route
+    }
+}
+
+TEST(StepPlayer, OnAShapeEveryWayToBuildOpensItsMazeAndEverySearchEndsOnItsCount)
+{
+    const ShapeChoice hexagon{ShapeKind::Hexagon, {4, 4}, {}};
+    const ShapeView view{10, 5, 5};
+    NullSurface surface;
+    for (const AlgorithmInfo& info : kAlgorithms) {
+        const BuildChoice how{info.id, 25};
+        WatchedShape built = RecordShapeWatch(WatchKind::Build, *MakeShape(hexagon), how, 99);
+        EXPECT_EQ(built.maze.passages, BuildShapeMaze(*MakeShape(hexagon), how, 99).passages) << info.name;
+        ShapePlayer player(built.maze, WatchKind::Build, std::move(built.steps), view);
+        player.DrawFirst(surface);
+        while (player.PlayStep(surface)) {
+        }
+        EXPECT_EQ(player.Opened(), built.maze.passages) << info.name;
+    }
+    for (const SearchWay& way : SearchWays()) {
+        WatchedShape searched = RecordShapeWatch(WatchKind::Search, *MakeShape(hexagon), {Algorithm::Prim}, 99, &way);
+        const GraphRoute route = way.run(searched.maze.shape.graph, searched.maze.passages, ShapePlaces(searched.maze.shape), nullptr);
+        ShapePlayer player(searched.maze, WatchKind::Search, std::move(searched.steps), view);
+        player.DrawFirst(surface);
+        while (player.PlayStep(surface)) {
+        }
+        EXPECT_EQ(player.Visited(), route.visited) << way.name;
+        EXPECT_EQ(route.cells, searched.maze.route) << way.name;  // a perfect maze has the one route
     }
 }
 

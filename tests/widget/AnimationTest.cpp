@@ -3,14 +3,32 @@
 #include <gtest/gtest.h>
 #include <webp/demux.h>
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "core/maze/BuildMaze.h"
+#include "core/generate/MakeMaze.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Pictures.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/QtColour.h"
+#include "qt/platform/WindowFont.h"
+#include "qt/window/Form1.h"
+#include "qt/window/watch/SaveAnimation.h"
 
 namespace tolvane::testing {
 namespace {
@@ -106,7 +124,7 @@ Written Write(const QTemporaryDir& dir, const char* name, WatchKind kind, MazeSi
     const std::size_t steps = watched.steps.size();
     StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(size).geometry);
     const QString path = dir.filePath(QString::fromLatin1(name));
-    EXPECT_EQ(WriteAnimation(path, player, paceMs), std::nullopt);
+    EXPECT_EQ(WriteAnimation(path, player, QSize(AnimationCanvasFor(size).side, AnimationCanvasFor(size).side), paceMs), std::nullopt);
     return {std::move(watched.maze), steps, path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path)};
 }
 
@@ -165,12 +183,207 @@ TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMa
     Watched watched = RecordWatch(WatchKind::Route, kSeed, {6, 6});
     StepPlayer player(watched.maze, WatchKind::Route, watched.steps, AnimationCanvasFor({6, 6}).geometry);
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/route.gif"));
-    const auto error = WriteAnimation(missing, player, 50);
+    const auto error = WriteAnimation(missing, player, QSize(AnimationCanvasFor({6, 6}).side, AnimationCanvasFor({6, 6}).side), 50);
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->contains(QLatin1Char('\n')));
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, 50).has_value());
+    EXPECT_TRUE(WriteAnimation(dir.filePath(QStringLiteral("route.png")), player, QSize(AnimationCanvasFor({6, 6}).side, AnimationCanvasFor({6, 6}).side), 50).has_value());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
+{
+    QTemporaryDir dir;
+    // Another way on the rectangle: the maze its code names, drawn as the window draws it.
+    const BuildChoice backtracker{Algorithm::Backtracker};
+    Watched watched = RecordWatch(WatchKind::Build, kSeed, {15, 11}, nullptr, backtracker);
+    EXPECT_EQ(watched.maze.Walls, MazeFromRecipe(kSeed, {15, 11}, backtracker).Walls);
+    const std::size_t steps = watched.steps.size();
+    StepPlayer rectangle(watched.maze, WatchKind::Build, std::move(watched.steps), AnimationCanvasFor({15, 11}).geometry);
+    const QString built = dir.filePath(QStringLiteral("backtracker.gif"));
+    ASSERT_EQ(WriteAnimation(built, rectangle, QSize(kPictureSide, kPictureSide), 20), std::nullopt);
+    const std::vector<Frame> frames = ReadGif(built);
+    ASSERT_GE(frames.size(), steps / 2);  // walls open as cells are taken in: few steps change nothing
+    EXPECT_EQ(frames.back().picture, PictureImage(watched.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+
+    // A circle built by Kruskal, and searched breadth-first: exactly the PNG of its code.
+    const ShapeChoice circle{ShapeKind::Circle, {6, 6}, {}};
+    const BuildChoice kruskal{Algorithm::Kruskal};
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
+        WatchedShape shaped = RecordShapeWatch(kind, *MakeShape(circle), kruskal, kSeed, FindSearch("breadth-first"));
+        const ShapeMaze exported = BuildShapeMaze(*MakeShape(circle), kruskal, kSeed);
+        ASSERT_EQ(shaped.maze.passages, exported.passages);
+        const int unit = ShapePngUnit(exported.shape, 0);
+        const std::size_t count = shaped.steps.size();
+        ShapePlayer player(shaped.maze, kind, std::move(shaped.steps), ShapePictureView(unit));
+        const QString path = dir.filePath(QStringLiteral("circle.webp"));
+        ASSERT_EQ(WriteAnimation(path, player, ShapePicturePixels(exported.shape, unit), 30, AnimationPixels::File), std::nullopt);
+        const std::vector<Frame> read = ReadWebp(path);
+        ASSERT_GE(read.size(), 2u);
+        const Answer answer = kind == WatchKind::Build ? Answer::Hidden : Answer::Shown;
+        EXPECT_EQ(read.back().picture, ShapePictureImage(exported, answer, unit).convertToFormat(QImage::Format_RGB32));
+        int total = 0;
+        for (const Frame& f : read)
+            total += f.ms;
+        EXPECT_EQ(total, 500 + static_cast<int>(count) * 30 + 1000 + 3000);
+        // Half way, the cells taken in or entered show in their colours.
+        EXPECT_NE(read[read.size() / 2].picture, read.front().picture);
+    }
+}
+
+// Plays `kind` on a hexagon built `how` onto an image, up to the first Route step; returns the image.
+QImage PlayOnAHexagon(WatchKind kind, const BuildChoice& how, const SearchWay* way, ShapeMaze& maze)
+{
+    WatchedShape watched = RecordShapeWatch(kind, *MakeShape({ShapeKind::Hexagon, {5, 5}, {}}), how, kSeed, way);
+    maze = watched.maze;
+    const ShapeView view{20, 10, 10};
+    const QSize size = ShapePicturePixels(maze.shape, 20);
+    ImageSurface image(size.width(), size.height(), WindowFont(), false);
+    const std::size_t routeAt = static_cast<std::size_t>(
+        std::find_if(watched.steps.begin(), watched.steps.end(), [](const StepEvent& e) { return e.kind == StepKind::Route; }) -
+        watched.steps.begin());
+    ShapePlayer player(maze, kind, std::move(watched.steps), view);
+    player.DrawFirst(image);
+    while (player.Played() < routeAt && player.PlayStep(image)) {
+    }
+    return image.image().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(Animation, OnAShapeTheWallsOpenAsTheyAreOpenedAndOnlyASearchThatWalksOnePathShowsItInRed)
+{
+    ShapeMaze maze;
+    const QImage built = PlayOnAHexagon(WatchKind::Build, {Algorithm::Backtracker}, nullptr, maze);
+    // Every step played: the middle of each opened wall shows the cells' colour, of each wall
+    // still standing the wall.
+    const ShapeView view{20, 10, 10};
+    for (const Edge& e : maze.shape.edges) {
+        if (e.wall < 0)
+            continue;
+        const PointF m = view.Map({(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2});
+        // A slanted wall is smoothed over the pixels around its middle: the darkest of them.
+        int darkest = 255;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                darkest = std::min(darkest, built.pixelColor(static_cast<int>(m.x) + dx, static_cast<int>(m.y) + dy).lightness());
+        if (maze.passages.Open(e.wall))
+            EXPECT_GT(darkest, 160) << e.wall;
+        else
+            EXPECT_LT(darkest, 128) << e.wall;
+    }
+    auto red = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == (ToQRgb(kRed) | 0xFF000000u);
+        return count;
+    };
+    // Breadth-first floods, no path; depth-first is left on its way to G, in red.
+    EXPECT_EQ(red(PlayOnAHexagon(WatchKind::Search, {Algorithm::Backtracker}, FindSearch("bfs"), maze)), 0);
+    EXPECT_GT(red(PlayOnAHexagon(WatchKind::Search, {Algorithm::Backtracker}, FindSearch("dfs"), maze)), 20);
+}
+
+// A game played in the window along the route from S, `moves` moves (all of them: to G).
+void PlayAlongTheRoute(Form1& form, std::size_t moves)
+{
+    form.OpenMaze(kSeed);
+    Program& program = form.program();
+    const std::vector<StepEvent> route = RecordRoute(program.state());
+    program.Play_Start();
+    const int w = program.state().Width();
+    for (std::size_t i = 1; i <= moves && i < route.size(); ++i) {
+        const CellId from = route[i - 1].cell;
+        const CellId to = route[i].cell;
+        const Direction d = to == from + 1 ? Direction::Right : to == from - 1 ? Direction::Left : to == from + w ? Direction::Down : Direction::Up;
+        ASSERT_NE(program.Play_Move(d, static_cast<Millis>(i)), MoveOutcome::Blocked) << i;
+    }
+}
+
+TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPicture)
+{
+    QTemporaryDir dir;
+    for (const std::size_t moves : {std::size_t{9}, std::size_t{10'000}}) {  // on the way, and at G
+        Form1 form;
+        PlayAlongTheRoute(form, moves);
+        const std::size_t k = static_cast<std::size_t>(form.program().play().Moves());
+        ASSERT_TRUE(moves == 9 ? k == 9 : form.program().play().AtGoal());
+        const QString path = dir.filePath(QStringLiteral("game.gif"));
+        ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 30), std::nullopt);
+        const std::vector<Frame> frames = ReadGif(path);
+        // The marker on S, then one frame a move; the last held three seconds more.
+        ASSERT_EQ(frames.size(), k + 1);
+        EXPECT_EQ(frames.front().ms, 500);
+        for (std::size_t i = 1; i + 1 < frames.size(); ++i)
+            EXPECT_EQ(frames[i].ms, 30) << i;
+        EXPECT_EQ(frames.back().ms, 3030);
+        EXPECT_EQ(frames.back().picture, form.ShownPicture().convertToFormat(QImage::Format_RGB32));
+    }
+    // With the route shown, the last frame is the picture Save writes of the game and its route.
+    Form1 solved;
+    PlayAlongTheRoute(solved, 10'000);
+    const QString withRoute = dir.filePath(QStringLiteral("solved.gif"));
+    ASSERT_EQ(WriteShownAnimation(withRoute, solved.Maze(), solved.ShownPlay(), Answer::Shown, 30), std::nullopt);
+    EXPECT_EQ(ReadGif(withRoute).back().picture,
+              PictureImage(solved.Maze(), Answer::Shown, 1.0, solved.ShownPlay()).convertToFormat(QImage::Format_RGB32));
+    // With no game, the route's replay, at the pace asked.
+    Form1 form;
+    form.OpenMaze(kSeed);
+    const QString path = dir.filePath(QStringLiteral("route.webp"));
+    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 40), std::nullopt);
+    const std::vector<Frame> frames = ReadWebp(path);
+    ASSERT_EQ(frames.size(), RecordRoute(form.Maze()).size());
+    EXPECT_EQ(frames[1].ms, 40);
+    EXPECT_EQ(frames.back().picture, PictureImage(form.Maze(), Answer::Shown).convertToFormat(QImage::Format_RGB32));
+}
+
+// Through the window's dialog: a name without an extension takes the type of the filter chosen.
+TEST(Animation, SaveAnimationWritesTheTypeItsDialogChose)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.OpenMaze(kSeed);
+    QTimer user;  // fills in the dialog once it is up
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        user.stop();
+        dialog->selectNameFilter(dialog->nameFilters().back());  // WebP
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath(QStringLiteral("route")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    user.start(50);
+    form.menu().SaveAnimation();
+    EXPECT_EQ(ReadWebp(dir.filePath(QStringLiteral("route.webp"))).size(), RecordRoute(form.Maze()).size());
+}
+
+TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("game.gif"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older animation");
+    old.close();
+    Form1 form;
+    PlayAlongTheRoute(form, 10'000);  // to G: some 4 KB of GIF
+    // Files may grow to 1 KB: the write fails part of the way (root or not), as on a full disk.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto error = WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 50);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+    ASSERT_TRUE(error.has_value()) << QFileInfo(path).size();
+    EXPECT_FALSE(error->contains(QLatin1Char('\n')));
+    EXPECT_TRUE(error->contains(path) && error->contains(QStringLiteral("too large"))) << error->toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("an older animation"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.gif")});
 }
 
 }  // namespace

@@ -48,6 +48,13 @@ TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
     for (const WayCount& count : counts)
         EXPECT_TRUE(text.contains(QString::number(count.visited))) << count.name << " " << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("%1/%1").arg(counts.front().visited))) << text.toStdString();
+
+    // A maze built another way is watched being built that way, ending on it.
+    form.OpenMaze(kSeed, {17, 13}, BuildChoice{Algorithm::Prim});
+    const MazeState prim = form.program().state();
+    watch.WatchBuild();
+    watch.JumpToEnd();
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(prim, Answer::Hidden)));
 }
 
 TEST(WatchWindow, KeysSetThePaceFromTheReplaysOwnAndANewMazeStopsTheWatching)

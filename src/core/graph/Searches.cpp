@@ -2,6 +2,7 @@
 #include "core/graph/Searches.h"
 
 #include <array>
+#include <utility>
 
 namespace tolvane {
 namespace {
@@ -27,6 +28,12 @@ std::span<const SearchWay> SearchWays() { return kWays; }
 
 const SearchWay* FindSearch(std::string_view name)
 {
+    // The short names people know the first three by.
+    constexpr std::pair<std::string_view, std::string_view> kShort[] = {
+        {"dfs", "depth-first"}, {"bfs", "breadth-first"}, {"astar", "a-star"}};
+    for (const auto& [shortName, full] : kShort)
+        if (name == shortName)
+            name = full;
     for (const SearchWay& way : kWays)
         if (way.name == name)
             return &way;

@@ -46,7 +46,7 @@ struct SearchWay {
 // The depth-first search, which draws the window's route, comes first.
 std::span<const SearchWay> SearchWays();
 
-// The way called `name`, or null.
+// The way called `name` (or dfs, bfs, astar for the first three), or null.
 const SearchWay* FindSearch(std::string_view name);
 
 }  // namespace tolvane

@@ -10,7 +10,7 @@ namespace tolvane {
 
 // One logged operation. Fields that an operation does not use stay at their defaults.
 struct DrawOp {
-    enum class Kind { Cls, Line, Path, Print, PrintFitted, ForeColor, DrawWidth, CurrentX, CurrentY };
+    enum class Kind { Cls, Line, Path, Fill, Print, PrintFitted, ForeColor, DrawWidth, CurrentX, CurrentY };
     Kind kind = Kind::Cls;
     PointF from{};  // Line: its start; PrintFitted: the square's top-left corner
     PointF to{};
@@ -33,6 +33,10 @@ public:
     {
         Log({.kind = DrawOp::Kind::Path, .from = from, .colour = colour, .value = static_cast<float>(drawWidth_),
              .pieces = {pieces.begin(), pieces.end()}});
+    }
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override
+    {
+        Log({.kind = DrawOp::Kind::Fill, .from = from, .colour = colour, .pieces = {pieces.begin(), pieces.end()}});
     }
     void Print(std::string_view text) override { Log({.kind = DrawOp::Kind::Print, .text = std::string(text)}); }
     void PrintFitted(std::string_view text, PointF topLeft, float side) override

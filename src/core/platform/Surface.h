@@ -54,6 +54,9 @@ public:
     // One stroke of the current DrawWidth from `from` through `pieces`, each starting where the
     // last ended, joined and capped round: a run of walls, or a route, that meets itself cleanly.
     virtual void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour = std::nullopt) = 0;
+    // The inside of the closed outline from `from` through `pieces` (back to `from`), in
+    // `colour`, with no stroke: a cell of any shape coloured in.
+    virtual void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) = 0;
     // Paints only the glyph pixels of `text`, its top-left corner at (CurrentX, CurrentY).
     virtual void Print(std::string_view text) = 0;
     // Paints `text` in the ForeColor as large as fits the square of `side` pixels from `topLeft`,

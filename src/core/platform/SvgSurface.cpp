@@ -194,13 +194,7 @@ void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optio
     PointF at = from;
     for (const PathPiece& p : pieces) {
         if (p.arc) {
-            // Anticlockwise on the picture is SVG's negative sweep.
-            body_ += 'A';
-            Number(body_, p.radius);
-            body_ += ' ';
-            Number(body_, p.radius);
-            body_ += std::abs(p.sweepDeg) > 180 ? " 0 1 " : " 0 0 ";
-            body_ += p.sweepDeg < 0 ? "1 " : "0 ";
+            ArcTo(p);
             Point(snap(p.to));
         } else {
             LineTo(snap(at), snap(p.to));
@@ -208,6 +202,41 @@ void SvgSurface::Path(PointF from, std::span<const PathPiece> pieces, std::optio
         at = p.to;
     }
     body_ += "\"/>\n";
+}
+
+void SvgSurface::Fill(PointF from, std::span<const PathPiece> pieces, Colour colour)
+{
+    // Outside any group, so its points are the picture's own, not moved by a group's transform.
+    EndPath();
+    if (inGroup_)
+        body_ += "</g>\n";
+    inGroup_ = false;
+    const auto point = [&](PointF p) {
+        Number(body_, p.x);
+        body_ += ' ';
+        Number(body_, p.y);
+    };
+    body_ += "<path fill=\"" + Hex(colour) + "\" d=\"M";
+    point(from);
+    for (const PathPiece& p : pieces) {
+        if (p.arc)
+            ArcTo(p);
+        else
+            body_ += 'L';
+        point(p.to);
+    }
+    body_ += "Z\"/>\n";
+}
+
+void SvgSurface::ArcTo(const PathPiece& p)
+{
+    // Anticlockwise on the picture is SVG's negative sweep.
+    body_ += 'A';
+    Number(body_, p.radius);
+    body_ += ' ';
+    Number(body_, p.radius);
+    body_ += std::abs(p.sweepDeg) > 180 ? " 0 1 " : " 0 0 ";
+    body_ += p.sweepDeg < 0 ? "1 " : "0 ";
 }
 
 void SvgSurface::Print(std::string_view text)

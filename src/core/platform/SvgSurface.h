@@ -44,6 +44,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
     int SmallestLetter() const override { return kSmallestVectorLetter; }
@@ -63,6 +64,8 @@ private:
     void Stroke(Colour colour);
     void EndPath();
     void Number(std::string& out, double value) const;
+    // The arc's radii and flags, before the point it ends at.
+    void ArcTo(const PathPiece& p);
     void Point(PointF p);
     void LineTo(PointF from, PointF to);
     float Shift() const;  // what points are moved by, which the group's transform moves back

@@ -30,6 +30,17 @@ void PrintCentred(Surface& surface, PointF at, std::string_view letter)
 // The angle of `p` around `centre` in the surface's degrees.
 double DegreesOf(PointF p, PointF centre) { return std::atan2(centre.y - p.y, p.x - centre.x) * 180.0 / std::numbers::pi; }
 
+// An edge as a piece of a path on the picture, walked from `from` to `to` or, reversed, back.
+PathPiece PieceOf(const Edge& e, const ShapeView& view, bool reversed)
+{
+    if (!e.arc)
+        return {view.Map(reversed ? e.from : e.to)};
+    return {view.Map(reversed ? e.from : e.to), true, view.Map(e.centre), e.radius * view.unit,
+            reversed ? e.startDeg + e.sweepDeg : e.startDeg, reversed ? -e.sweepDeg : e.sweepDeg};
+}
+
+bool Near(PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; }
+
 }  // namespace
 
 ShapeView ShapeView::Fit(const Shape& shape, float width, float height, float margin)
@@ -53,6 +64,45 @@ void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, c
         surface.Path(view.Map(run.from), mapped);
     }
     PrintShapeMarks(shape, surface, view);
+}
+
+void DrawShapeCell(const Shape& shape, const Passages& passages, CellId cell, Colour fill, Surface& surface,
+                   const ShapeView& view)
+{
+    const auto outline = shape.Outline(cell);
+    if (outline.empty())
+        return;
+    // The outline's edges end to end, each walked on from where the last one ended, whatever
+    // the order and the direction the shape lists them in.
+    std::vector<PathPiece> pieces;
+    pieces.reserve(outline.size());
+    std::vector<std::uint8_t> used(outline.size(), 0);
+    const PointF start = shape.edges[static_cast<std::size_t>(outline.front())].from;
+    PointF at = start;
+    for (std::size_t n = 0; n < outline.size(); ++n) {
+        std::size_t k = 0;
+        bool reversed = false;
+        for (std::size_t j = 0; j < outline.size(); ++j) {
+            const Edge& e = shape.edges[static_cast<std::size_t>(outline[j])];
+            if (!used[j] && (Near(e.from, at) || Near(e.to, at))) {
+                k = j;
+                reversed = !Near(e.from, at);
+                break;
+            }
+        }
+        used[k] = 1;
+        const Edge& e = shape.edges[static_cast<std::size_t>(outline[k])];
+        pieces.push_back(PieceOf(e, view, reversed));
+        at = reversed ? e.from : e.to;
+    }
+    surface.Fill(view.Map(start), pieces, fill);
+    for (const std::int32_t i : outline) {
+        const Edge& e = shape.edges[static_cast<std::size_t>(i)];
+        if (e.wall >= 0 && passages.Open(e.wall))
+            continue;
+        const PathPiece piece = PieceOf(e, view, false);
+        surface.Path(view.Map(e.from), {&piece, 1});
+    }
 }
 
 void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view)

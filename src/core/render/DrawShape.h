@@ -31,6 +31,13 @@ void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, c
 void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view,
                     int steps = -1);
 
+// One cell for a picture that shows more than walls: its inside filled with `fill` up to its
+// outline (arcs included), then the frame and the closed walls of its outline in the pen's
+// colour and width, over the fill. Neighbours' walls that only touch it at a corner are left
+// as they are.
+void DrawShapeCell(const Shape& shape, const Passages& passages, CellId cell, Colour fill, Surface& surface,
+                   const ShapeView& view);
+
 // The blue S and G alone, centred on their cells' centres.
 void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view);
 

@@ -27,6 +27,18 @@ constexpr std::array<Colour, 12> kRegionColours{
 
 std::span<const Colour> RegionColours() { return kRegionColours; }
 
+std::vector<Colour> StepPlayer::Colours() const
+{
+    if (kind_ == WatchKind::Search)
+        return {kVisitedColour, kGivenUpColour};
+    if (kind_ == WatchKind::Build) {
+        std::vector<Colour> colours{kJoinedColour, kTakenColour};
+        colours.insert(colours.end(), kRegionColours.begin(), kRegionColours.end());
+        return colours;
+    }
+    return {};
+}
+
 StepPlayer::StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps,
                        const CellGeometry& geometry)
     : finished_(finished), kind_(kind), steps_(std::move(steps)), g_(geometry), graph_(RectangleGraph(finished.size)),
@@ -41,9 +53,8 @@ StepPlayer::StepPlayer(const MazeState& finished, WatchKind kind, std::vector<St
             regions = std::max(regions, s.group);
         members_.resize(static_cast<std::size_t>(regions) + 1);
         joined_.assign(static_cast<std::size_t>(regions) + 1, 0);
-    } else {
-        mark_.assign(cells, 0);
     }
+    mark_.assign(cells, 0);
 }
 
 void StepPlayer::DrawFirst(Surface& surface)
@@ -78,8 +89,8 @@ Colour StepPlayer::CellColour(CellId c) const
     const auto i = static_cast<std::size_t>(c);
     if (kind_ == WatchKind::Build) {
         const std::int32_t group = group_[i];
-        if (group == 0)
-            return kWhite;
+        if (group == 0)  // the ways that grow the maze cell by cell: taken in, then done with
+            return mark_[i] == kEntered ? kTakenColour : mark_[i] == kGivenUp ? kJoinedColour : kWhite;
         if (joined_[static_cast<std::size_t>(group)])
             return kJoinedColour;
         return kRegionColours[static_cast<std::size_t>(group - 1) % kRegionColours.size()];
@@ -177,6 +188,11 @@ void StepPlayer::ExtendPath(Surface& surface, CellId c, bool paint)
 
 void StepPlayer::Build(Surface& surface, const StepEvent& step)
 {
+    if (step.kind == StepKind::Enter || step.kind == StepKind::BackUp) {
+        mark_[static_cast<std::size_t>(step.cell)] = step.kind == StepKind::Enter ? kEntered : kGivenUp;
+        PaintCell(surface, step.cell);
+        return;
+    }
     if (step.kind == StepKind::Group) {
         group_[static_cast<std::size_t>(step.cell)] = step.group;
         members_[static_cast<std::size_t>(step.group)].push_back(step.cell);
@@ -192,6 +208,8 @@ void StepPlayer::Build(Surface& surface, const StepEvent& step)
     code = To16(code & ~(b == a + 1 ? kRightWall : kBottomWall));
     if (step.group == 0) {
         PaintCell(surface, step.cell);
+        if (step.cell != a && step.cell != b)  // a loop opened, or a wall told by its first cell
+            PaintCell(surface, a), PaintCell(surface, b);
         return;
     }
     // A region linked: it turns grey, and the first region with the first link.

@@ -10,6 +10,7 @@
 #include "core/maze/MazeState.h"
 #include "core/platform/Surface.h"
 #include "core/render/Geometry.h"
+#include "core/watch/Animated.h"
 #include "core/watch/Watch.h"
 
 namespace tolvane {
@@ -18,6 +19,9 @@ namespace tolvane {
 inline constexpr Colour kVisitedColour = 0xA8F0FF;  // a cell a search entered: pale yellow
 inline constexpr Colour kGivenUpColour = 0xC4C4C4;  // a dead end backed out of, a cell filled: grey
 inline constexpr Colour kJoinedColour = 0xEBEBEB;   // a region linked into the maze: light grey
+// Taken into the maze by a way that grows it cell by cell: pale green; a cell it is done with
+// (the backtracker backing out of it) turns light grey, as a linked region does.
+inline constexpr Colour kTakenColour = 0xC8F0C8;
 // The regions' colours while they grow, in turn by region number.
 std::span<const Colour> RegionColours();
 
@@ -31,17 +35,18 @@ std::span<const Colour> RegionColours();
 // turning grey as it is linked. A search shows the cells it entered in pale yellow, the dead
 // ends it backed out of in grey, and, while it walks one path (depth-first, the left hand),
 // that path in red; then its route in red.
-class StepPlayer {
+class StepPlayer final : public Animated {
 public:
     StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps, const CellGeometry& geometry);
 
-    void DrawFirst(Surface& surface);
-    // Plays the next step and draws what it changed; false when every step has been played.
-    bool PlayStep(Surface& surface);
-    void DrawLast(Surface& surface) const;
+    void DrawFirst(Surface& surface) override;
+    bool PlayStep(Surface& surface) override;
+    void DrawLast(Surface& surface) const override;
+    std::size_t Count() const override { return steps_.size(); }
+    std::vector<Colour> Colours() const override;
+    bool HoldsLastStep() const override { return kind_ != WatchKind::Route; }
 
     std::size_t Played() const { return next_; }
-    std::size_t Count() const { return steps_.size(); }
     const std::vector<StepEvent>& Steps() const { return steps_; }
     const MazeState& Finished() const { return finished_; }
     WatchKind Kind() const { return kind_; }

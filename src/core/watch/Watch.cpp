@@ -3,9 +3,12 @@
 
 #include <array>
 
+#include "core/generate/MakeMaze.h"
+#include "core/graph/GraphSearch.h"
 #include "core/graph/Rectangle.h"
 #include "core/graph/RegionsBuild.h"
 #include "core/maze/BuildMaze.h"
+#include "core/platform/Random.h"
 
 namespace tolvane {
 namespace {
@@ -43,18 +46,62 @@ std::vector<StepEvent> RecordRoute(const MazeState& maze)
     return steps;
 }
 
-Watched RecordWatch(WatchKind kind, std::uint64_t seed, MazeSize size, const SearchWay* way)
+Watched RecordWatch(WatchKind kind, std::uint64_t seed, MazeSize size, const SearchWay* way, const BuildChoice& how)
 {
-    if (kind == WatchKind::Build) {
+    if (kind == WatchKind::Build && how.Classic()) {
         StepRecord record;
         RegionsBuildSteps steps(size, record);
         MazeState maze = MazeFromSeed(seed, size, &steps);
         return {std::move(maze), std::move(record.steps)};
     }
-    Watched watched{MazeFromSeed(seed, size), {}};
+    if (kind == WatchKind::Build) {
+        // As MazeFromRecipe builds it, draw for draw, telling each step.
+        StepRecord record;
+        ClockRandom random;
+        random.QueueSeed(seed);
+        MazeState maze(size);
+        BuildMazeBy(maze, how, random, &record);
+        return {std::move(maze), std::move(record.steps)};
+    }
+    Watched watched{MazeFromRecipe(seed, size, how), {}};
     watched.steps = kind == WatchKind::Route ? RecordRoute(watched.maze)
                                              : RecordSearch(watched.maze, way ? *way : SearchWays().front());
     return watched;
+}
+
+CellPlaces ShapePlaces(const Shape& shape)
+{
+    CellPlaces places;
+    for (const PointF c : shape.centres) {
+        places.x.push_back(c.x);
+        places.y.push_back(c.y);
+    }
+    return places;
+}
+
+WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& how, std::uint64_t seed, const SearchWay* way)
+{
+    if (kind != WatchKind::Build) {
+        WatchedShape watched{BuildShapeMaze(std::move(shape), how, seed), {}};
+        const ShapeMaze& m = watched.maze;
+        if (kind == WatchKind::Route) {
+            for (const CellId c : m.route)
+                watched.steps.push_back({StepKind::Route, c});
+        } else {
+            StepRecord record;
+            (way ? *way : SearchWays().front()).run(m.shape.graph, m.passages, ShapePlaces(m.shape), &record);
+            watched.steps = std::move(record.steps);
+        }
+        return watched;
+    }
+    // As BuildShapeMaze builds it, draw for draw, telling each step.
+    StepRecord record;
+    ClockRandom random;
+    random.QueueSeed(seed);
+    ShapeMaze maze{std::move(shape), {}, {}};
+    maze.passages = BuildPassages(maze.shape.graph, how, random, &record);
+    maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;
+    return {std::move(maze), std::move(record.steps)};
 }
 
 std::vector<WayCount> CountEveryWay(const MazeState& maze)

@@ -5,9 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/generate/Algorithms.h"
+#include "core/graph/CellPlaces.h"
 #include "core/graph/Searches.h"
 #include "core/graph/Steps.h"
 #include "core/maze/MazeState.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane {
 
@@ -22,9 +25,21 @@ struct Watched {
     std::vector<StepEvent> steps;
 };
 
-// The maze `seed` names at `size`, and the steps of: its build; `way`'s search of it (the
-// depth-first one without a way); or its route from S to G, one Route step a cell.
-Watched RecordWatch(WatchKind kind, std::uint64_t seed, MazeSize size, const SearchWay* way = nullptr);
+// The maze `seed` names at `size` built `how`, and the steps of: its build; `way`'s search of it
+// (the depth-first one without a way); or its route from S to G, one Route step a cell.
+Watched RecordWatch(WatchKind kind, std::uint64_t seed, MazeSize size, const SearchWay* way = nullptr,
+                    const BuildChoice& how = {});
+
+// The same for a maze of any shape: exactly the maze BuildShapeMaze makes of the same seed.
+struct WatchedShape {
+    ShapeMaze maze;
+    std::vector<StepEvent> steps;
+};
+WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& how, std::uint64_t seed,
+                              const SearchWay* way = nullptr);
+
+// Where a shape's cells lie, for the searches that look ahead or turn.
+CellPlaces ShapePlaces(const Shape& shape);
 
 // The same for a maze already built (not for its build, which needs its seed).
 std::vector<StepEvent> RecordSearch(const MazeState& maze, const SearchWay& way);

@@ -5,7 +5,10 @@
 #include <cstdio>
 
 #include "core/platform/Random.h"
+#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
+#include "qt/cli/ExportCommand.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {
@@ -29,9 +32,25 @@ int RunAnimate(const Options& options)
         seed = *random.LastSeed();
     }
     const WatchKind kind = *WatchKindNamed(options.animateWhat.toStdString());
-    Watched watched = RecordWatch(kind, seed, options.size, FindSearch(options.searchWay.toStdString()));
-    StepPlayer player(watched.maze, kind, std::move(watched.steps), AnimationCanvasFor(options.size).geometry);
-    if (const auto error = WriteAnimation(options.animateFile, player, options.paceMs))
+    const SearchWay* way = FindSearch(options.searchWay.toStdString());
+    if (options.shape) {
+        // Drawn as the shape's PNG is, at its pixels a cell: the last frame is that picture.
+        QString error;
+        std::optional<Shape> shape = AskedShape(options, error);
+        if (!shape)
+            return fail(error, 2);
+        const int unit = ShapePngUnit(*shape, 0);
+        const QSize size = ShapePicturePixels(*shape, unit);
+        WatchedShape watched = RecordShapeWatch(kind, std::move(*shape), options.how, seed, way);
+        ShapePlayer player(watched.maze, kind, std::move(watched.steps), ShapePictureView(unit));
+        if (const auto error = WriteAnimation(options.animateFile, player, size, options.paceMs, AnimationPixels::File))
+            return fail(*error, 1);
+        return 0;
+    }
+    Watched watched = RecordWatch(kind, seed, options.size, way, options.how);
+    const AnimationCanvas canvas = AnimationCanvasFor(options.size);
+    StepPlayer player(watched.maze, kind, std::move(watched.steps), canvas.geometry);
+    if (const auto error = WriteAnimation(options.animateFile, player, QSize(canvas.side, canvas.side), options.paceMs))
         return fail(*error, 1);
     return 0;
 }

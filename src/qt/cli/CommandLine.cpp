@@ -194,7 +194,8 @@ struct Parser {
         "animate",
         QCoreApplication::translate("CommandLine",
                                     "Write an animation of a maze to this file and exit, without opening a window: "
-                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size."),
+                                    ".gif or .webp. With --maze that maze, otherwise a new one of --size, "
+                                    "--shape, --text or --mask, built the --algorithm way."),
         QCoreApplication::translate("CommandLine", "file")};
     QCommandLineOption animateWhat{"animate-what",
                                    QCoreApplication::translate("CommandLine",
@@ -206,7 +207,8 @@ struct Parser {
     QCommandLineOption search{"search",
                               QCoreApplication::translate("CommandLine",
                                                           "With --animate-what search: depth-first (unless given), "
-                                                          "breadth-first, a-star, left-hand or dead-end-filling."),
+                                                          "breadth-first, a-star, left-hand or dead-end-filling "
+                                                          "(dfs, bfs and astar for short)."),
                               QCoreApplication::translate("CommandLine", "way")};
     QCommandLineOption pace{"pace",
                             QCoreApplication::translate("CommandLine",
@@ -398,6 +400,7 @@ constexpr KeyText kKeys[] = {
     {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
     {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},
     {"Ctrl+S, Ctrl+P", QT_TRANSLATE_NOOP("CommandLine", "Save or print the maze.")},
+    {"Ctrl+Shift+S", QT_TRANSLATE_NOOP("CommandLine", "Save the game played, or the route's replay, as an animated GIF or WebP.")},
     {"Menu, Shift+F10", QT_TRANSLATE_NOOP("CommandLine", "Open the maze picture's menu.")},
     {"Ctrl+Q", QT_TRANSLATE_NOOP("CommandLine", "Quit.")},
 };
@@ -497,7 +500,9 @@ QString ParseFailure(const Parser& p, const QStringList& arguments)
     return text;
 }
 
-// An --animate command line: a maze (by code, or new of a size), what to watch and the pace.
+std::optional<Options> ParseShapeOptions(const Parser& p, Options& o);
+
+// An --animate command line: a maze (by code, or new of a size or shape), what to watch and the pace.
 Options ParseAnimate(const Parser& p, Options o)
 {
     for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.title, &p.nameLine, &p.noNameLine,
@@ -508,7 +513,9 @@ Options ParseAnimate(const Parser& p, Options o)
         return Error(QCoreApplication::translate("CommandLine", "--animate shows one maze; --maze names %1").arg(o.mazes.size()));
     o.mode = Options::Mode::Export;
     o.animateFile = p.parser.value(p.animate);
-    if (p.parser.isSet(p.size)) {
+    if (auto bad = ParseShapeOptions(p, o))
+        return *bad;
+    if (p.parser.isSet(p.size) && !o.shape) {
         if (o.seed)
             return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
         if (auto bad = ReadSize(p, o))

@@ -132,34 +132,54 @@ void PrintFacts(const std::vector<Puzzle>& puzzles)
     }
 }
 
+}  // namespace
+
+// The shape `options` asks for (--shape, --text, --mask or a shape's code), or why there is none.
+std::optional<Shape> AskedShape(const Options& options, QString& error)
+{
+    const ShapeChoice& asked = *options.shape;
+    if (asked.kind != ShapeKind::Outline)
+        return MakeShape(asked);
+    std::optional<Mask> mask;
+    if (!options.maskFile.isEmpty()) {
+        QImageReader reader(options.maskFile);
+        const QImage picture = reader.read();
+        if (picture.isNull()) {
+            error = QCoreApplication::translate("Export", "cannot read the picture %1: %2").arg(options.maskFile, reader.errorString());
+            return std::nullopt;
+        }
+        mask = MaskFromPicture(picture, asked.size.width);
+        if (!mask) {
+            error = QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile);
+            return std::nullopt;
+        }
+    } else {
+        mask = MaskFromWord(QString::fromStdString(asked.word), asked.size.width);
+        if (!mask) {
+            error = QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(asked.word));
+            return std::nullopt;
+        }
+    }
+    std::optional<Shape> shape = MaskShape(*mask);
+    if (!shape || shape->graph.CellCount() < 2) {
+        error = QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size");
+        return std::nullopt;
+    }
+    return shape;
+}
+
+namespace {
+
 // A maze of another shape: built from its seed (a new one unless a code gave it), written alone.
 int RunShapeExport(const Options& options, FileFormat format)
 {
     if (options.pngCell > 0 && format != FileFormat::Png)
         return Fail(QCoreApplication::translate("Export", "--png-cell needs a PNG file"), 2);
+    QString error;
+    std::optional<Shape> shape = AskedShape(options, error);
+    if (!shape)
+        return Fail(error, 2);
     const ShapeChoice& asked = *options.shape;
-    std::optional<Shape> shape;
-    if (asked.kind != ShapeKind::Outline) {
-        shape = MakeShape(asked);
-    } else {
-        std::optional<Mask> mask;
-        if (!options.maskFile.isEmpty()) {
-            QImageReader reader(options.maskFile);
-            const QImage picture = reader.read();
-            if (picture.isNull())
-                return Fail(QCoreApplication::translate("Export", "cannot read the picture %1: %2").arg(options.maskFile, reader.errorString()), 2);
-            mask = MaskFromPicture(picture, asked.size.width);
-            if (!mask)
-                return Fail(QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile), 2);
-        } else {
-            mask = MaskFromWord(QString::fromStdString(asked.word), asked.size.width);
-            if (!mask)
-                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(asked.word)), 2);
-        }
-        shape = MaskShape(*mask);
-        if (!shape || shape->graph.CellCount() < 2)
-            return Fail(QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size"), 2);
-    }
     if (options.pngCell > 0 && ShapePngUnit(*shape, options.pngCell) != options.pngCell)
         return Fail(QCoreApplication::translate("Export", "a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; "
                                                           "at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF")

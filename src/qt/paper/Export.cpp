@@ -145,6 +145,11 @@ std::optional<QString> Commit(const QString& path, Draw draw)
 
 }  // namespace
 
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes)
+{
+    return Commit(path, [&](QIODevice& buffer) { return buffer.write(bytes) == bytes.size(); });
+}
+
 std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>& sheets, double scale, int cell)
 {
     const auto format = FormatOf(path);

@@ -60,6 +60,10 @@ QString ShapeCaption(const ShapeSheet& sheet);
 // The small text under a maze on paper, and the title of a file of one maze.
 QString SheetCaption(const Sheet& sheet);
 
+// Writes `bytes` to `path` as every file here is written: the file appears (or replaces the old
+// one, keeping its permissions) only once all of it is written; else the system's reason.
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
+
 // The name, without an extension, that saving or printing a maze suggests: "maze-3F7KQ-M2XWA".
 QString SheetFileName(const QString& code);
 

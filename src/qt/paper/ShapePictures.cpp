@@ -17,9 +17,14 @@ namespace {
 constexpr double kMarginCells = 0.5;
 constexpr int kUnit = 16;
 
+ShapeView ViewAt(double unit)
+{
+    return {static_cast<float>(unit), static_cast<float>(kMarginCells * unit), static_cast<float>(kMarginCells * unit)};
+}
+
 void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, double unit)
 {
-    const ShapeView view{static_cast<float>(unit), static_cast<float>(kMarginCells * unit), static_cast<float>(kMarginCells * unit)};
+    const ShapeView view = ViewAt(unit);
     DrawShape(maze.shape, maze.passages, surface, view);
     if (answer == Answer::Shown)
         DrawShapeRoute(maze.shape, maze.route, surface, view);
@@ -64,10 +69,17 @@ int ShapePngUnit(const Shape& shape, int asked)
     return unit;
 }
 
+ShapeView ShapePictureView(int unit) { return ViewAt(unit); }
+
+QSize ShapePicturePixels(const Shape& shape, int unit)
+{
+    const QSizeF size = ShapePictureSize(shape, unit);
+    return {static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height()))};
+}
+
 QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit)
 {
-    const QSizeF size = ShapePictureSize(maze.shape, unit);
-    const QSize pixels(static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height())));
+    const QSize pixels = ShapePicturePixels(maze.shape, unit);
     QImage image(pixels, QImage::Format_RGB32);
     QPainter painter(&image);
     {

@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <string>
 
+#include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
 
@@ -26,6 +27,10 @@ QSizeF ShapePictureSize(const Shape& shape, double unit);
 int ShapePngUnit(const Shape& shape, int asked);
 
 QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
+
+// Where the shape lies on that picture, and the picture's size in whole pixels.
+ShapeView ShapePictureView(int unit);
+QSize ShapePicturePixels(const Shape& shape, int unit);
 
 // The picture as vectors, filling `target` (of the picture's proportions) on the painter's device.
 void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);

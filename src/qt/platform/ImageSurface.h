@@ -27,6 +27,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
     int SmallestLetter() const override { return kSmallestPixelLetter; }
@@ -41,13 +42,13 @@ public:
 
 private:
     struct Stroke {
-        enum class Kind { Line, Text, Fitted, Path } kind;
+        enum class Kind { Line, Text, Fitted, Path, Fill } kind;
         PointF from, to;  // Line: absolute end points; Text: `from` is the top-left corner;
                           // Fitted: `from` is the square's top-left corner, `to.x` its side; Path: where it starts
         QRgb colour;
         int width;
         QString text;
-        std::vector<PathPiece> pieces;  // Path
+        std::vector<PathPiece> pieces;  // Path, Fill
     };
     void Paint(const Stroke& stroke);
     void Keep(Stroke stroke);

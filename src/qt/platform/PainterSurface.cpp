@@ -79,6 +79,17 @@ void PainterSurface::Path(PointF from, std::span<const PathPiece> pieces, std::o
     painter_.restore();
 }
 
+void PainterSurface::Fill(PointF from, std::span<const PathPiece> pieces, Colour colour)
+{
+    Flush();
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath outline = PathOf(from, pieces);
+    outline.closeSubpath();
+    painter_.fillPath(outline, QColor(ToQRgb(colour)));
+    painter_.restore();
+}
+
 void PainterSurface::Flush()
 {
     if (runs_.empty())

@@ -33,6 +33,7 @@ public:
     void Cls() override;
     void Line(PointF from, PointF to, EndPoint end, std::optional<Colour> colour) override;
     void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override;
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override;
     void Print(std::string_view text) override;
     void PrintFitted(std::string_view text, PointF topLeft, float side) override;
     // On paper and in vector files an outline reads at a few units, a cell of a page being

@@ -127,7 +127,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                });
                            },
                            [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
-                           [this] { return program_.Geometry(); }});
+                           [this] { return program_.Geometry(); }, [this] { return program_.builtWith(); }});
     menu_->Menu().addMenu(&watch_->Menu());
     buildMenu_ = new BuildMenu(*this, [this](BuildChoice how) { ChooseBuild(how); });
     menu_->Menu().addMenu(buildMenu_);

@@ -66,6 +66,7 @@ public:
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
     const Play* ShownPlay() const override { return program_.GameShown() ? &program_.play() : nullptr; }
+    int PaceMs() const override { return watch_->PaceMs(); }
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
     BuildMenu& buildMenu() { return *buildMenu_; }

@@ -22,6 +22,7 @@
 #include "qt/window/code/CodeMessage.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
+#include "qt/window/watch/SaveAnimation.h"
 
 namespace tolvane {
 namespace {
@@ -49,6 +50,7 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(S
       copy_(QCoreApplication::translate("MazeMenu", "&Copy")),
       copyCode_(QCoreApplication::translate("MazeMenu", "Copy Maze C&ode")),
       save_(QCoreApplication::translate("MazeMenu", "&Save…")),
+      saveAnimation_(QCoreApplication::translate("MazeMenu", "Save &Animation…")),
       print_(QCoreApplication::translate("MazeMenu", "&Print…")),
       openCode_(QCoreApplication::translate("MazeMenu", "Open &Maze Code…")),
       open_(std::move(open))
@@ -56,16 +58,18 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(S
     copy_.setShortcut(QKeySequence::Copy);
     copyCode_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     save_.setShortcut(QKeySequence::Save);
+    saveAnimation_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     print_.setShortcut(QKeySequence::Print);
     openCode_.setShortcut(QKeySequence::Open);
     paste_.setShortcut(QKeySequence::Paste);
     connect(&copy_, &QAction::triggered, this, &MazeMenu::Copy);
     connect(&copyCode_, &QAction::triggered, this, &MazeMenu::CopyCode);
     connect(&save_, &QAction::triggered, this, &MazeMenu::Save);
+    connect(&saveAnimation_, &QAction::triggered, this, &MazeMenu::SaveAnimation);
     connect(&print_, &QAction::triggered, this, &MazeMenu::Print);
     connect(&openCode_, &QAction::triggered, this, &MazeMenu::OpenCode);
     connect(&paste_, &QAction::triggered, this, &MazeMenu::PasteCode);
-    for (QAction* action : {&copy_, &copyCode_, &save_, &print_, &openCode_, &paste_}) {
+    for (QAction* action : {&copy_, &copyCode_, &save_, &saveAnimation_, &print_, &openCode_, &paste_}) {
         action->setShortcutVisibleInContextMenu(true);
         window.addAction(action);
     }
@@ -77,6 +81,7 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(S
     menu_.addAction(&copyCode_);
     menu_.addSeparator();
     menu_.addAction(&save_);
+    menu_.addAction(&saveAnimation_);
     menu_.addAction(&print_);
     menu_.addSeparator();
     menu_.addAction(&openCode_);
@@ -89,6 +94,7 @@ void MazeMenu::Update()
     copy_.setEnabled(maze);
     copyCode_.setEnabled(maze && !shown_.MazeCode().isEmpty());
     save_.setEnabled(maze);
+    saveAnimation_.setEnabled(maze);
     print_.setEnabled(maze);
 }
 
@@ -171,6 +177,13 @@ void MazeMenu::Save()
     const Sheet sheet{&shown_.Maze(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden, shown_.ShownPlay()};
     if (const auto error = WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
+}
+
+void MazeMenu::SaveAnimation()
+{
+    if (shown_.HasMaze())
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(),
+                               shown_.RouteShown() ? Answer::Shown : Answer::Hidden, shown_.PaceMs(), folder_);
 }
 
 void MazeMenu::Print()

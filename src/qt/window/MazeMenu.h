@@ -27,6 +27,8 @@ public:
     virtual const MazeState& Maze() const = 0;
     // The game being played on it, drawn into every copy of the picture, or nothing.
     virtual const Play* ShownPlay() const = 0;
+    // The pace a watched step takes, in milliseconds: an animation saved plays at it too.
+    virtual int PaceMs() const = 0;
 
 protected:
     ~ShownMaze() = default;
@@ -51,6 +53,8 @@ public:
     void Copy();
     void CopyCode();
     void Save();
+    // The game played, or else the route's replay, as an animated GIF or WebP.
+    void SaveAnimation();
     void Print();
     // Asks for a code and opens its maze.
     void OpenCode();
@@ -63,6 +67,7 @@ private:
     QAction copy_;
     QAction copyCode_;
     QAction save_;
+    QAction saveAnimation_;
     QAction print_;
     QAction openCode_;
     QAction paste_;

@@ -3,15 +3,17 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QPainter>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
 #include "qt/platform/ImageSurface.h"
+#include "qt/platform/PainterSurface.h"
 #include "qt/platform/QtColour.h"
 #include "qt/platform/WindowFont.h"
 
@@ -93,20 +95,48 @@ private:
     int duration_;
 };
 
-// The colours a kind of animation draws: the fewer, the fewer bits each pixel takes.
-std::vector<QRgb> Palette(WatchKind kind)
+// Where the frames are painted: the window's backing image, or an image painted as a PNG file of
+// a shape is; each frame read once all that waits has been painted.
+class Canvas {
+public:
+    Canvas(QSize size, AnimationPixels pixels)
+    {
+        Surface* inner = nullptr;
+        if (pixels == AnimationPixels::Window) {
+            inner = &window_.emplace(size.width(), size.height(), WindowFont(), false);
+        } else {
+            image_ = QImage(size, QImage::Format_RGB32);
+            image_.fill(Qt::white);
+            painter_.emplace(&image_);
+            inner = &paper_.emplace(*painter_, size, WindowFont());
+        }
+        dirty_.emplace(*inner, size);
+    }
+
+    DirtySurface& Drawing() { return *dirty_; }
+    const QImage& Frame()
+    {
+        if (paper_)
+            paper_->Finish();
+        return window_ ? window_->image() : image_;
+    }
+
+private:
+    QImage image_;
+    std::optional<QPainter> painter_;
+    std::optional<PainterSurface> paper_;
+    std::optional<ImageSurface> window_;
+    std::optional<DirtySurface> dirty_;
+};
+
+// The colours an animation draws: the fewer, the fewer bits each pixel takes.
+std::vector<QRgb> Palette(const Animated& player)
 {
     std::vector<QRgb> colours;
     for (Colour c : {kWhite, kBlack, kRed, kBlue})
         colours.push_back(ToQRgb(c));
-    if (kind == WatchKind::Search)
-        for (Colour c : {kVisitedColour, kGivenUpColour})
-            colours.push_back(ToQRgb(c));
-    if (kind == WatchKind::Build) {
-        colours.push_back(ToQRgb(kJoinedColour));
-        for (Colour c : RegionColours())
-            colours.push_back(ToQRgb(c));
-    }
+    for (Colour c : player.Colours())
+        colours.push_back(ToQRgb(c));
     return colours;
 }
 
@@ -139,33 +169,31 @@ AnimationPace PaceFor(std::size_t steps, int paceMs)
     return {perFrame, perFrame * paceMs};
 }
 
-std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs)
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
         return QCoreApplication::translate("Animation", "%1: unknown file type; the name must end in .gif or .webp").arg(path);
-    const AnimationCanvas canvas = AnimationCanvasFor(player.Finished().size);
-    const QSize size(canvas.side, canvas.side);
-    ImageSurface picture(canvas.side, canvas.side, WindowFont(), false);
-    DirtySurface surface(picture, size);
-    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player.Kind())) : WebpEncoder(size);
+    Canvas picture(size, pixels);
+    DirtySurface& surface = picture.Drawing();
+    const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player)) : WebpEncoder(size);
 
     const AnimationPace pace = PaceFor(player.Count(), paceMs);
     player.DrawFirst(surface);
     surface.Take();
-    FrameQueue frames(*encoder, picture.image(), std::max(kFirstHoldMs, pace.frameMs));
+    FrameQueue frames(*encoder, picture.Frame(), std::max(kFirstHoldMs, pace.frameMs));
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
             ++played;
         if (played == 0)
             break;
-        frames.Offer(picture.image(), surface.Take(), pace.frameMs);
+        frames.Offer(picture.Frame(), surface.Take(), pace.frameMs);
     }
-    if (player.Kind() != WatchKind::Route)
+    if (player.HoldsLastStep())
         frames.Lengthen(kBeforeLastHoldMs);
     player.DrawLast(surface);
-    frames.Offer(picture.image(), surface.Take(), kLastHoldMs);
+    frames.Offer(picture.Frame(), surface.Take(), kLastHoldMs);
     frames.Flush();
 
     QString error;
@@ -177,10 +205,7 @@ std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, i
                                                         "choose a smaller maze or a faster pace")
             .arg(bytes->size() >> 20)
             .arg(kLargestAnimationBytes >> 20);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return QCoreApplication::translate("Animation", "%1 could not be written: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return WriteWholeFile(path, *bytes);
 }
 
 }  // namespace tolvane

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/render/Geometry.h"
-#include "core/watch/StepPlayer.h"
+#include "core/watch/Animated.h"
 
 namespace tolvane {
 
@@ -42,10 +42,15 @@ struct AnimationPace {
 };
 AnimationPace PaceFor(std::size_t steps, int paceMs);
 
-// Plays every step of `player` (made on AnimationCanvasFor's geometry) into frames, a step
-// every `paceMs` milliseconds, and writes them to `path`: the picture before the first step
-// held half a second, the finished picture (exactly what DrawLast draws) held three. The file
-// appears only when complete. Returns the reason of a failure, or nothing.
-std::optional<QString> WriteAnimation(const QString& path, StepPlayer& player, int paceMs);
+// How the frames are painted: as the window paints its picture (the rectangle), or as a PNG file
+// of a shape is painted, so that the last frame is that file's picture.
+enum class AnimationPixels { Window, File };
+
+// Plays every step of `player` into frames of `size` pixels, a step every `paceMs`
+// milliseconds, and writes them to `path`: the picture before the first step held half a
+// second, the finished picture (exactly what DrawLast draws) held three. The file appears only
+// when complete. Returns the reason of a failure, or nothing.
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs,
+                                      AnimationPixels pixels = AnimationPixels::Window);
 
 }  // namespace tolvane

@@ -39,15 +39,15 @@ public:
     }
     void Path(PointF from, std::span<const PathPiece> pieces, std::optional<Colour> colour) override
     {
+        inner_.SetDrawWidth(drawWidth_);
+        inner_.SetForeColor(foreColor_);
         inner_.Path(from, pieces, colour);
-        // Every point the path passes, an arc's whole circle included, and the pen's width around.
-        QRectF reach(QPointF(from.x, from.y), QSizeF(0, 0));
-        for (const PathPiece& p : pieces) {
-            reach |= QRectF(QPointF(p.to.x, p.to.y), QSizeF(0, 0));
-            if (p.arc)
-                reach |= QRectF(p.centre.x - p.radius, p.centre.y - p.radius, 2 * p.radius, 2 * p.radius);
-        }
-        Note(reach.toAlignedRect().adjusted(-drawWidth_ - 1, -drawWidth_ - 1, drawWidth_ + 1, drawWidth_ + 1));
+        NotePath(from, pieces);
+    }
+    void Fill(PointF from, std::span<const PathPiece> pieces, Colour colour) override
+    {
+        inner_.Fill(from, pieces, colour);
+        NotePath(from, pieces);
     }
     void Print(std::string_view text) override
     {
@@ -81,6 +81,17 @@ public:
 private:
     static constexpr int kTextReach = 16;
     void Note(const QRect& r) { dirty_ = dirty_.isNull() ? r : dirty_ | r; }
+    // Every point a path passes, an arc's whole circle included, and the pen's width around.
+    void NotePath(PointF from, std::span<const PathPiece> pieces)
+    {
+        QRectF reach(QPointF(from.x, from.y), QSizeF(0, 0));
+        for (const PathPiece& p : pieces) {
+            reach |= QRectF(QPointF(p.to.x, p.to.y), QSizeF(0, 0));
+            if (p.arc)
+                reach |= QRectF(p.centre.x - p.radius, p.centre.y - p.radius, 2 * p.radius, 2 * p.radius);
+        }
+        Note(reach.toAlignedRect().adjusted(-drawWidth_ - 1, -drawWidth_ - 1, drawWidth_ + 1, drawWidth_ + 1));
+    }
 
     Surface& inner_;
     QSize size_;

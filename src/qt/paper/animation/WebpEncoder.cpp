@@ -1,67 +1,104 @@
-// Animated WebP through libwebp's animation encoder.
+// Animated WebP through libwebp: each frame encoded alone as the rectangle that changed, the
+// frames put together by libwebp's muxer.
 #include <webp/encode.h>
 #include <webp/mux.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "qt/paper/animation/FrameEncoder.h"
 
 namespace tolvane {
 namespace {
 
+// libwebp's animation encoder (WebPAnimEncoder) takes whole pictures and works out for itself
+// what changed, copying and comparing the whole canvas several times a frame: most of the time
+// a long animation took. The writer already knows the rectangle that changed, so each frame is
+// that rectangle alone, its unchanged pixels transparent and blended over the frame before, as
+// the GIF's are.
 class Webp final : public FrameEncoder {
 public:
     explicit Webp(QSize size) : size_(size)
     {
-        WebPAnimEncoderOptions options;
-        if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config_)) {
+        if (!WebPConfigInit(&config_)) {
             error_ = QStringLiteral("libwebp version mismatch");
             return;
         }
-        options.anim_params.loop_count = 0;  // for ever
-        options.anim_params.bgcolor = 0xFFFFFFFF;
         config_.lossless = 1;
-        config_.method = 0;     // the fastest: the frames are small and flat
+        config_.method = 0;    // the fastest: the frames are small and flat
         config_.quality = 25;  // lossless: the effort spent compressing
-        encoder_ = WebPAnimEncoderNew(size.width(), size.height(), &options);
-        if (encoder_ == nullptr)
+        mux_ = WebPMuxNew();
+        if (mux_ == nullptr || WebPMuxSetCanvasSize(mux_, size.width(), size.height()) != WEBP_MUX_OK)
             error_ = QCoreApplication::translate("Animation", "the WebP encoder could not start");
     }
 
     ~Webp() override
     {
-        if (encoder_ != nullptr)
-            WebPAnimEncoderDelete(encoder_);
+        if (mux_ != nullptr)
+            WebPMuxDelete(mux_);
     }
 
-    void Add(const QImage& picture, const QRect& changed, int startMs, int durationMs) override
+    void Add(const QImage& picture, const QRect& changed, int /*startMs*/, int durationMs) override
     {
-        if (encoder_ == nullptr || !error_.isEmpty() || changed.isEmpty())
+        if (mux_ == nullptr || !error_.isEmpty() || changed.isEmpty())
             return;
-        end_ = startMs + durationMs;
+        const bool first = last_.isNull();
+        // A frame starts on even pixels: the rectangle grows by one to the left or up when needed.
+        QRect r = changed;
+        r.setLeft(r.left() & ~1);
+        r.setTop(r.top() & ~1);
         WebPPicture frame;
         if (!WebPPictureInit(&frame))
             return Fail();
         frame.use_argb = 1;
-        frame.width = size_.width();
-        frame.height = size_.height();
-        // Format_RGB32 is 0xFFRRGGBB: B, G, R, X in memory on little-endian machines.
-        const bool ok = WebPPictureImportBGRX(&frame, picture.constBits(), static_cast<int>(picture.bytesPerLine())) &&
-                        WebPAnimEncoderAdd(encoder_, &frame, startMs, &config_);
+        frame.width = r.width();
+        frame.height = r.height();
+        if (!WebPPictureAlloc(&frame))
+            return Fail();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const auto* now = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            const auto* before = first ? nullptr : reinterpret_cast<const QRgb*>(last_.constScanLine(y));
+            std::uint32_t* out = frame.argb + static_cast<std::ptrdiff_t>(y - r.top()) * frame.argb_stride;
+            for (int x = r.left(); x <= r.right(); ++x)
+                out[x - r.left()] = before != nullptr && before[x] == now[x] ? 0u : (now[x] | 0xFF000000u);
+        }
+        WebPMemoryWriter writer;
+        WebPMemoryWriterInit(&writer);
+        frame.writer = WebPMemoryWrite;
+        frame.custom_ptr = &writer;
+        bool ok = WebPEncode(&config_, &frame) != 0;
         WebPPictureFree(&frame);
+        if (ok) {
+            WebPMuxFrameInfo info{};
+            info.bitstream = {writer.mem, writer.size};
+            info.x_offset = r.x();
+            info.y_offset = r.y();
+            info.duration = durationMs;
+            info.id = WEBP_CHUNK_ANMF;
+            info.dispose_method = WEBP_MUX_DISPOSE_NONE;
+            info.blend_method = first ? WEBP_MUX_NO_BLEND : WEBP_MUX_BLEND;
+            ok = WebPMuxPushFrame(mux_, &info, 1) == WEBP_MUX_OK;
+        }
+        WebPMemoryWriterClear(&writer);
         if (!ok)
-            Fail();
+            return Fail();
+        if (first)
+            last_ = picture.copy();
+        else
+            for (int y = changed.top(); y <= changed.bottom(); ++y)
+                std::copy_n(reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + changed.left(), changed.width(),
+                            reinterpret_cast<QRgb*>(last_.scanLine(y)) + changed.left());
     }
 
     std::optional<QByteArray> Finish(QString& error) override
     {
-        if (error_.isEmpty() && !WebPAnimEncoderAdd(encoder_, nullptr, end_, nullptr))
-            Fail();
         WebPData data;
         WebPDataInit(&data);
-        if (error_.isEmpty() && !WebPAnimEncoderAssemble(encoder_, &data))
+        const WebPMuxAnimParams params{0xFFFFFFFF, 0};  // a white background, looping for ever
+        if (error_.isEmpty() && (WebPMuxSetAnimationParams(mux_, &params) != WEBP_MUX_OK || WebPMuxAssemble(mux_, &data) != WEBP_MUX_OK))
             Fail();
         if (!error_.isEmpty()) {
+            WebPDataClear(&data);
             error = error_;
             return std::nullopt;
         }
@@ -74,14 +111,13 @@ private:
     void Fail()
     {
         if (error_.isEmpty())
-            error_ = QCoreApplication::translate("Animation", "the WebP could not be made: %1")
-                         .arg(QString::fromUtf8(encoder_ ? WebPAnimEncoderGetError(encoder_) : ""));
+            error_ = QCoreApplication::translate("Animation", "the WebP could not be made: %1").arg(QStringLiteral("libwebp"));
     }
 
     QSize size_;
     WebPConfig config_{};
-    WebPAnimEncoder* encoder_ = nullptr;
-    int end_ = 0;
+    WebPMux* mux_ = nullptr;
+    QImage last_;  // the picture as the frames so far show it
     QString error_;
 };
 

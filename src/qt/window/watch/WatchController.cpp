@@ -141,7 +141,7 @@ void WatchController::WatchBuild()
     const auto seed = shown_.seed();
     if (maze == nullptr || !seed)
         return;
-    Watched watched = RecordWatch(WatchKind::Build, seed->seed, seed->size);
+    Watched watched = RecordWatch(WatchKind::Build, seed->seed, seed->size, nullptr, shown_.builtWith());
     counts_.hide();
     Start(WatchKind::Build, std::move(watched.steps), watched.maze);
 }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/generate/Algorithms.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Surface.h"
 #include "core/watch/StepPlayer.h"
@@ -39,6 +40,7 @@ struct WatchWindow {
     std::function<void()> stopOthers;                       // the replay and a game
     std::function<void(WatchKind)> finished;                // the last picture is drawn
     std::function<CellGeometry()> geometry;                 // the cells of the picture as shown now
+    std::function<BuildChoice()> builtWith;                 // how the maze shown was built
 };
 
 class WatchController final : public QObject {

@@ -1,0 +1,75 @@
+// Saving the animation of what the window shows.
+#include "qt/window/watch/SaveAnimation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <exception>
+
+#include "core/watch/GameReplay.h"
+#include "core/watch/StepPlayer.h"
+#include "qt/paper/Export.h"
+#include "qt/paper/animation/AnimationFile.h"
+
+namespace tolvane {
+namespace {
+
+struct AnimationType {
+    const char* filter;
+    const char* suffix;
+};
+const AnimationType kAnimationTypes[] = {
+    {QT_TRANSLATE_NOOP("SaveAnimation", "Animated GIF (*.gif)"), "gif"},
+    {QT_TRANSLATE_NOOP("SaveAnimation", "Animated WebP (*.webp)"), "webp"},
+};
+
+}  // namespace
+
+std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
+                                           int paceMs)
+{
+    const AnimationCanvas canvas = AnimationCanvasFor(maze.size);
+    if (game) {
+        GameReplay replay(maze, *game, answer, canvas.geometry);
+        return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
+    }
+    StepPlayer replay(maze, WatchKind::Route, RecordRoute(maze), canvas.geometry);
+    return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
+}
+
+void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
+                   int paceMs, QString& folder)
+{
+    QStringList filters;
+    for (const AnimationType& type : kAnimationTypes)
+        filters << QCoreApplication::translate("SaveAnimation", type.filter);
+    if (folder.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder = QDir(pictures).exists() ? pictures : QDir::homePath();
+    }
+    const QString title = QCoreApplication::translate("SaveAnimation", "Save Animation");
+    QString chosen;
+    QString path = QFileDialog::getSaveFileName(&window, title, QDir(folder).filePath(SheetFileName(code) + QStringLiteral(".gif")),
+                                                filters.join(QStringLiteral(";;")), &chosen);
+    if (path.isEmpty())
+        return;
+    folder = QFileInfo(path).absolutePath();
+    // A name without .gif or .webp takes the type of the filter chosen.
+    if (!AnimationFormatOf(path)) {
+        const qsizetype type = std::max<qsizetype>(0, filters.indexOf(chosen));
+        path += QLatin1Char('.') + QString::fromLatin1(kAnimationTypes[type].suffix);
+    }
+    std::optional<QString> error;
+    try {
+        error = WriteShownAnimation(path, maze, game, answer, paceMs);
+    } catch (const std::exception& e) {  // out of memory for a big maze: said, not thrown on
+        error = QCoreApplication::translate("SaveAnimation", "The animation could not be made: %1").arg(QString::fromLocal8Bit(e.what()));
+    }
+    if (error)
+        QMessageBox::warning(&window, window.windowTitle(), *error);
+}
+
+}  // namespace tolvane
