@@ -247,7 +247,6 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
 }  // namespace tolvane
 
 namespace tolvane {
-namespace {
 
 QString WhereSAndGAre(ShapeKind kind)
 {
@@ -262,8 +261,6 @@ QString WhereSAndGAre(ShapeKind kind)
         return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
     }
 }
-
-}  // namespace
 
 QString ShapeCaption(const ShapeSheet& sheet)
 {

@@ -54,6 +54,9 @@ struct ShapeSheet {
 };
 std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sheet, int pngUnit = 0);
 
+// Where S and G lie in a maze of `kind`: "S at the centre, G on the rim".
+QString WhereSAndGAre(ShapeKind kind);
+
 // The caption of a maze of a shape: its code, or why it has none, and where S and G are.
 QString ShapeCaption(const ShapeSheet& sheet);
 

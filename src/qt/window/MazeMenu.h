@@ -9,9 +9,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/generate/Recipe.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
 #include "core/play/Play.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane {
 
@@ -27,6 +29,8 @@ public:
     virtual const MazeState& Maze() const = 0;
     // The game being played on it, drawn into every copy of the picture, or nothing.
     virtual const Play* ShownPlay() const = 0;
+    // The maze of another shape shown instead of Maze(), or null.
+    virtual const ShapeMaze* ShownShape() const = 0;
 
 protected:
     ~ShownMaze() = default;
@@ -37,8 +41,8 @@ protected:
 // the clipboard.
 class MazeMenu final : public QObject {
 public:
-    // `open` builds the maze of a code in the window.
-    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(SizedSeed)> open);
+    // `open` builds the maze of a code, of any shape, in the window.
+    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(const Recipe&)> open);
 
     // Enables what has something to act on: nothing before the first maze.
     void Update();
@@ -66,7 +70,7 @@ private:
     QAction print_;
     QAction openCode_;
     QAction paste_;
-    std::function<void(SizedSeed)> open_;
+    std::function<void(const Recipe&)> open_;
     QMenu menu_;
     QString folder_;  // where the last Save went; the next one starts there
 };
