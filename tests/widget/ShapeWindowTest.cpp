@@ -27,13 +27,18 @@ TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
     EXPECT_FALSE(form.play().action().isEnabled());
 
     form.command2().click();
+    const QImage alone = form.surface().image();
     const int steps = static_cast<int>(expected.route.size()) - 1;
     for (int tick = 1; tick <= steps; ++tick) {
         EXPECT_TRUE(form.timer1().isActive()) << tick;
         form.program().Timer1_Timer();
         EXPECT_EQ(tick, form.program().ShapeShown()->Steps());
+        if (tick == 1)
+            EXPECT_NE(alone, form.surface().image());  // the first step is drawn at once
     }
     EXPECT_FALSE(form.timer1().isActive());
+    form.program().Timer1_Timer();  // a tick late in the queue goes no further than G
+    EXPECT_EQ(steps, form.program().ShapeShown()->Steps());
     ImageSurface full(kClientWidth, kClientHeight, WindowFont());
     const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
     DrawShape(expected.shape, expected.passages, full, view);
