@@ -416,20 +416,12 @@
         <translation>--tile は 1 つの迷路を複数の用紙に印刷します。--per-page を外してください</translation>
     </message>
     <message>
-        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
-        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size、--shape、--text または --mask の新しい迷路を --algorithm の作り方で。</translation>
-    </message>
-    <message>
         <source>With --animate: build (the maze being built), search (a search finding its way) or route (the route drawn cell by cell, as the window&apos;s replay); route unless given.</source>
         <translation>--animate と共に: build(迷路ができていく様子)、search(探索が道を見つける様子)、route(ウィンドウのリプレイのように1マスずつ描かれる道順)。指定がなければ route。</translation>
     </message>
     <message>
         <source>what</source>
         <translation>対象</translation>
-    </message>
-    <message>
-        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling (dfs, bfs and astar for short).</source>
-        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling(短く dfs、bfs、astar とも)。</translation>
     </message>
     <message>
         <source>way</source>
@@ -590,10 +582,6 @@
         <translation>--shape には rectangle、circle、hexagon、triangle のいずれかを指定してください(%1 ではなく)</translation>
     </message>
     <message>
-        <source>the window shows rectangles; write this maze to a file with --export</source>
-        <translation>ウィンドウは長方形の迷路を表示します。この迷路は --export でファイルに書き出してください</translation>
-    </message>
-    <message>
         <source>--size for this shape takes a whole number from %1 to %2, or WxH, not %3</source>
         <translation>この形の --size には %1〜%2 の整数か WxH を指定してください(%3 ではなく)</translation>
     </message>
@@ -636,6 +624,14 @@
     <message>
         <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
         <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
+    </message>
+    <message>
+        <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
+        <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size、--shape、--text または --mask の新しい迷路を --algorithm の作り方で。</translation>
+    </message>
+    <message>
+        <source>With --animate-what search: depth-first (unless given), breadth-first, a-star, left-hand or dead-end-filling (dfs, bfs and astar for short).</source>
+        <translation>--animate-what search と共に: depth-first(指定がない場合)、breadth-first、a-star、left-hand、dead-end-filling(短く dfs、bfs、astar とも)。</translation>
     </message>
     <message>
         <source>Save the game played, or the route&apos;s replay, as an animated GIF or WebP.</source>
@@ -831,6 +827,38 @@
         <source> · longest false branch %1</source>
         <translation> · 最長のわき道 %1</translation>
     </message>
+    <message>
+        <source>Rectangle, %1 × %2</source>
+        <translation>長方形、%1 × %2</translation>
+    </message>
+    <message>
+        <source>Circle, %1 rings</source>
+        <translation>円、%1 周</translation>
+    </message>
+    <message>
+        <source>Hexagon, %1 cells a side</source>
+        <translation>六角形、一辺 %1 マス</translation>
+    </message>
+    <message>
+        <source>Hexagons in a rectangle, %1 × %2</source>
+        <translation>長方形に並べた六角形、%1 × %2</translation>
+    </message>
+    <message>
+        <source>Triangle, %1 cells a side</source>
+        <translation>三角形、一辺 %1 マス</translation>
+    </message>
+    <message>
+        <source>Triangles in a rectangle, %1 × %2</source>
+        <translation>長方形に並べた三角形、%1 × %2</translation>
+    </message>
+    <message>
+        <source>Outline of a picture</source>
+        <translation>画像の輪郭</translation>
+    </message>
+    <message>
+        <source>Outline of the word %1</source>
+        <translation>単語 %1 の輪郭</translation>
+    </message>
 </context>
 <context>
     <name>FactsBox</name>
@@ -841,6 +869,14 @@
     <message>
         <source>Facts of the Maze</source>
         <translation>迷路のデータ</translation>
+    </message>
+    <message>
+        <source>Maze %1: %2, %3 cells</source>
+        <translation>迷路 %1: %2、%3 マス</translation>
+    </message>
+    <message>
+        <source>(a picture&apos;s outline has no code)</source>
+        <translation>(画像の輪郭にはコードがありません)</translation>
     </message>
 </context>
 <context>
@@ -874,6 +910,18 @@
     <message>
         <source>&amp;Facts of the Maze…</source>
         <translation>迷路のデータ(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Outline of a Word</source>
+        <translation>単語の輪郭</translation>
+    </message>
+    <message>
+        <source>The word, 1 to %1 letters A to Z:</source>
+        <translation>単語 (A〜Z の 1〜%1 文字):</translation>
+    </message>
+    <message>
+        <source>An outline takes a word of 1 to %1 letters A to Z, not %2.</source>
+        <translation>輪郭には A〜Z の 1〜%1 文字の単語を指定します。%2 は使えません。</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1053,10 @@
         <source>Solve the maze</source>
         <translation>迷路を解く</translation>
     </message>
+    <message>
+        <source>A maze in the shape %1, of %2 cells, %3. Press %4 to draw the route.</source>
+        <translation>形が %1 で %2 マスの迷路です。%3。%4 を押すと道順を描きます。</translation>
+    </message>
 </context>
 <context>
     <name>OpenCodeDialog</name>
@@ -1035,6 +1087,10 @@
     <message>
         <source>The window shows mazes of up to %1x%1 cells; write this one to a file with tolvane --export.</source>
         <translation>ウィンドウに表示できる迷路は %1x%1 マスまでです。この迷路は tolvane --export でファイルに書き出してください。</translation>
+    </message>
+    <message>
+        <source>Opens the maze %1: %2.</source>
+        <translation>迷路 %1 を開きます: %2。</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1238,21 @@ Hints: %1</source>
     <message>
         <source>The animation could not be made: %1</source>
         <translation>アニメーションを作れませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeMenu</name>
+    <message>
+        <source>S&amp;hape</source>
+        <translation>形(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Rectangle (of the size chosen under Size)</source>
+        <translation>長方形 (大きさは「大きさ」で選んだもの)</translation>
+    </message>
+    <message>
+        <source>Outline of a &amp;Word…</source>
+        <translation>単語の輪郭(&amp;W)…</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1430,21 @@ Route: %1 cells</source>
     <message>
         <source>Closes the window</source>
         <translation>ウィンドウを閉じます</translation>
+    </message>
+</context>
+<context>
+    <name>WindowShape</name>
+    <message>
+        <source>The window shows mazes of up to %1 cells across; write this one to a file with tolvane --export.</source>
+        <translation>ウィンドウに表示できる迷路は幅 %1 マスまでです。この迷路は tolvane --export でファイルに書き出してください。</translation>
+    </message>
+    <message>
+        <source>No maze of this shape has that size.</source>
+        <translation>この形にその大きさの迷路はありません。</translation>
+    </message>
+    <message>
+        <source>The font has no letters for %1.</source>
+        <translation>フォントに %1 の文字がありません。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The event handlers.
 #include "core/program/Program.h"
 
+#include <stdexcept>
+
 #include "core/generate/MakeMaze.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
@@ -29,11 +31,30 @@ void Program::Form_Load()
     DrawMaze(s, p_.surface, Geometry());
 }
 
+void Program::SetShape(const ShapeChoice& choice, std::optional<Shape> made)
+{
+    shapeChoice_ = choice;
+    nextShape_.reset();
+    if (choice.kind == ShapeKind::Rectangle)
+        return;
+    nextShape_ = made ? std::move(made) : MakeShape(choice);
+    if (!nextShape_)
+        throw std::invalid_argument("no shape for the choice");
+}
+
 void Program::Command1_Click()
 {
     play_.Clear();
     routeDrawn_ = false;
     p_.Timer1.SetEnabled(false);
+    if (nextShape_) {
+        shape_.Build(shapeChoice_, *nextShape_, how_, p_.random);
+        shaped_ = true;
+        shape_.Draw(p_.surface, square_);
+        p_.Command2.SetEnabled(true);
+        return;
+    }
+    shaped_ = false;
     if (state_.size != size_)
         state_ = MazeState(size_);
     BuildMazeBy(state_, how_, p_.random);
@@ -47,6 +68,13 @@ void Program::Command2_Click()
     // A game in progress ends and its trail goes at once, not only at the replay's first tick;
     // a game at G stays, and the route is drawn over its trail for comparison.
     Play_Stop();
+    if (shaped_) {
+        // The route is known from the build: the replay draws it from none of its steps.
+        shape_.StartRoute();
+        shape_.Draw(p_.surface, square_);
+        p_.Timer1.SetEnabled(shape_.RouteSteps() > 0);
+        return;
+    }
     p_.Timer1.SetEnabled(true);
     Solve(state_);
     routeDrawn_ = state_.Found != kFalse;
@@ -60,6 +88,13 @@ void Program::Command2_Click()
 
 void Program::Timer1_Timer()
 {
+    if (shaped_) {
+        if (shape_.Step())
+            shape_.Draw(p_.surface, square_);
+        if (shape_.Steps() >= shape_.RouteSteps())
+            p_.Timer1.SetEnabled(false);
+        return;
+    }
     if (!play_.AtGoal())
         return ReplayTick(state_, p_.surface, p_.Timer1, Geometry());
     DrawPlay(state_, play_, p_.surface, Geometry());
@@ -68,6 +103,8 @@ void Program::Timer1_Timer()
 
 void Program::Redraw()
 {
+    if (shaped_)
+        return shape_.Draw(p_.surface, square_);
     const CellGeometry g = Geometry();
     if (GameShown())
         DrawPlay(state_, play_, p_.surface, g);
@@ -79,7 +116,7 @@ void Program::Redraw()
 
 void Program::Play_Start()
 {
-    if (!p_.Command2.Enabled())  // enabled by the first build: no maze to play before it
+    if (!p_.Command2.Enabled() || shaped_)  // enabled by the first build: no maze to play before it
         return;
     p_.Timer1.SetEnabled(false);
     routeDrawn_ = false;

@@ -8,6 +8,7 @@
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
 #include "core/platform/Surface.h"
+#include "core/program/ShapeScreen.h"
 #include "core/render/Geometry.h"
 
 namespace tolvane {
@@ -45,7 +46,15 @@ public:
     void SetBuildChoice(const BuildChoice& how) { how_ = how; }
     const BuildChoice& buildChoice() const { return how_; }
     // How the maze shown was built.
-    const BuildChoice& builtWith() const { return builtWith_; }
+    const BuildChoice& builtWith() const { return shaped_ ? shape_.BuiltWith() : builtWith_; }
+
+    // The shape of the next mazes: `made` is the shape `choice` names, made by the caller
+    // (an outline needs a font); with none, MakeShape makes it. A rectangle is the classic
+    // state of mazeSize(), whatever size the choice carries.
+    void SetShape(const ShapeChoice& choice, std::optional<Shape> made = std::nullopt);
+    const ShapeChoice& shapeChoice() const { return shapeChoice_; }
+    // The maze of another shape shown, or null while a rectangle (or nothing) is shown.
+    const ShapeScreen* ShapeShown() const { return shaped_ ? &shape_ : nullptr; }
 
     // The picture's square: lines from 0 to `square` on both axes, the window's unless the
     // window was enlarged. Takes effect at the next Redraw or handler.
@@ -53,10 +62,11 @@ public:
     // Where the cells of the maze shown lie in the picture.
     CellGeometry Geometry() const { return CellGeometry::For(state_.size, square_); }
     // Draws again what is shown (the maze alone, a game, the route so far) in the current square.
+    // A shape is drawn centred in the square, as large as fits it.
     void Redraw();
 
-    // Playing by hand. Starting (again) needs a maze; it stops a replay, so that the route is never
-    // drawn at the same time as a trail. A move redraws only when something moved.
+    // Playing by hand. Starting (again) needs a rectangle's maze; it stops a replay, so that the
+    // route is never drawn at the same time as a trail. A move redraws only when something moved.
     void Play_Start();
     MoveOutcome Play_Move(Direction direction, Millis now);
     // Leaves the game and shows the maze alone; a game that reached G stays in the picture with
@@ -84,6 +94,10 @@ private:
     BuildChoice builtWith_;
     MazeState state_;
     Play play_;
+    ShapeChoice shapeChoice_;
+    std::optional<Shape> nextShape_;  // the shape the next builds copy, when not a rectangle
+    ShapeScreen shape_;
+    bool shaped_ = false;  // the maze shown is shape_'s, not state_
 };
 
 }  // namespace tolvane

@@ -11,6 +11,11 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed
 {
     ClockRandom random;
     random.QueueSeed(seed);
+    return BuildShapeMaze(std::move(shape), how, random);
+}
+
+ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& random)
+{
     ShapeMaze maze{std::move(shape), {}, {}};
     maze.passages = BuildPassages(maze.shape.graph, how, random);
     maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;

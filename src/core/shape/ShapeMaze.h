@@ -19,5 +19,8 @@ struct ShapeMaze {
 // Builds a maze in `shape` the chosen way with the draws of `seed` and finds its route: the same
 // seed, way and shape give the same maze every time.
 ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed);
+// The same with the draws of `random`, which is reseeded once: a source whose next seed is
+// `seed` gives the maze above.
+ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& random);
 
 }  // namespace tolvane

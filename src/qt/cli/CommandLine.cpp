@@ -714,9 +714,6 @@ Options ParseCommandLine(const QStringList& arguments)
         return o;
     }
     if (!exporting) {
-        if (o.shape)
-            return Error(QCoreApplication::translate("CommandLine", "the window shows rectangles; write this maze to a file "
-                                                                    "with --export"));
         for (const auto* option : {&p.count, &p.solution, &p.size, &p.shape, &p.mask, &p.text, &p.level, &p.route, &p.hard, &p.title,
                                    &p.nameLine, &p.noNameLine, &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
             if (p.parser.isSet(*option))

@@ -44,8 +44,17 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     // The way chosen on the command line or by a code, else the one kept from the last run.
     const bool asked = options.seed || options.how != tolvane::BuildChoice{};
     form.SetBuildChoice(asked ? options.how : tolvane::RememberedBuildChoice().value_or(tolvane::BuildChoice{}));
-    if (options.seed)
-        form.OpenMaze(*options.seed, options.size, options.how);
+    if (options.seed) {
+        // A code names its shape too; the window can show a shape that fits its square.
+        const tolvane::ShapeChoice shape = options.shape.value_or(tolvane::ShapeChoice{});
+        const tolvane::Recipe recipe{shape.kind, options.size, shape.word, options.how, *options.seed};
+        if (const auto problem = form.OpenRecipe(recipe)) {
+            std::fprintf(stderr, "Tolvane: %s\n", qPrintable(*problem));
+            return 2;
+        }
+    } else if (const auto shape = tolvane::RememberedShape()) {
+        form.SetShapeChoice(*shape);  // a shape the window cannot make again stays a rectangle
+    }
     form.show();
     return app.exec();
 }

@@ -47,6 +47,29 @@ QString HowText(const BuildChoice& how)
     return AlgorithmTitle(how.algorithm);
 }
 
+QString ShapeTitle(const ShapeChoice& shape)
+{
+    const int w = shape.size.width, h = shape.size.height;
+    switch (shape.kind) {
+    case ShapeKind::Rectangle:
+        return QCoreApplication::translate("Facts", "Rectangle, %1 × %2").arg(w).arg(h);
+    case ShapeKind::Circle:
+        return QCoreApplication::translate("Facts", "Circle, %1 rings").arg(w);
+    case ShapeKind::Hexagon:
+        return QCoreApplication::translate("Facts", "Hexagon, %1 cells a side").arg(w);
+    case ShapeKind::HexagonRectangle:
+        return QCoreApplication::translate("Facts", "Hexagons in a rectangle, %1 × %2").arg(w).arg(h);
+    case ShapeKind::Triangle:
+        return QCoreApplication::translate("Facts", "Triangle, %1 cells a side").arg(w);
+    case ShapeKind::TriangleRectangle:
+        return QCoreApplication::translate("Facts", "Triangles in a rectangle, %1 × %2").arg(w).arg(h);
+    case ShapeKind::Outline:
+        return shape.word.empty() ? QCoreApplication::translate("Facts", "Outline of a picture")
+                                  : QCoreApplication::translate("Facts", "Outline of the word %1").arg(QString::fromStdString(shape.word));
+    }
+    return {};
+}
+
 QStringList FactLines(const Texture& t)
 {
     QStringList lines;

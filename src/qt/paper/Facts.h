@@ -6,6 +6,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/graph/Texture.h"
+#include "core/shape/ShapeChoice.h"
 
 namespace tolvane {
 
@@ -15,6 +16,10 @@ QString AlgorithmFeel(Algorithm algorithm);
 
 // "Wilson's algorithm, route laid first" / "Kruskal's algorithm, 30 % of dead ends opened into loops".
 QString HowText(const BuildChoice& how);
+
+// What shape of which size: "Circle, 10 rings", "Hexagons in a rectangle, 12 × 10", "Outline of
+// the word HELLO".
+QString ShapeTitle(const ShapeChoice& shape);
 
 // One fact a line: the route and its share, the decisions and turns on it, the dead ends, the
 // false branches, the longest path.

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 
 #include "core/graph/Texture.h"
+#include "qt/paper/Export.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/Facts.h"
 
 namespace tolvane {
@@ -18,10 +20,28 @@ QString FactsText(const MazeState& maze, const BuildChoice& how, const QString& 
     return lines.join(QLatin1Char('\n'));
 }
 
+QString ShapeFactsText(const ShapeMaze& maze, const ShapeChoice& shape, const BuildChoice& how, const QString& code)
+{
+    QStringList lines;
+    lines << QCoreApplication::translate("FactsBox", "Maze %1: %2, %3 cells")
+                 .arg(code.isEmpty() ? QCoreApplication::translate("FactsBox", "(a picture's outline has no code)") : code)
+                 .arg(ShapeTitle(shape))
+                 .arg(maze.shape.graph.CellCount());
+    lines << WhereSAndGAre(shape.kind);
+    lines << HowText(how);
+    lines << FactLines(MeasureTexture(maze.shape.graph, maze.passages));
+    return lines.join(QLatin1Char('\n'));
+}
+
 void ShowFacts(QWidget& parent, const MazeState& maze, const BuildChoice& how, const QString& code)
 {
-    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("FactsBox", "Facts of the Maze"),
-                    FactsText(maze, how, code), QMessageBox::Ok, &parent);
+    ShowFactsText(parent, FactsText(maze, how, code));
+}
+
+void ShowFactsText(QWidget& parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("FactsBox", "Facts of the Maze"), text,
+                    QMessageBox::Ok, &parent);
     box.setObjectName("FactsBox");
     box.exec();
 }

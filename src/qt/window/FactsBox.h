@@ -6,6 +6,8 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane {
 
@@ -15,5 +17,12 @@ void ShowFacts(QWidget& parent, const MazeState& maze, const BuildChoice& how, c
 
 // The same text, for the box and its tests.
 QString FactsText(const MazeState& maze, const BuildChoice& how, const QString& code);
+
+// The text of a maze of another shape: what shape, its cells, where S and G are, how it was
+// built and its facts.
+QString ShapeFactsText(const ShapeMaze& maze, const ShapeChoice& shape, const BuildChoice& how, const QString& code);
+
+// The box with any such text.
+void ShowFactsText(QWidget& parent, const QString& text);
 
 }  // namespace tolvane

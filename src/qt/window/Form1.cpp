@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -24,6 +25,8 @@
 #include "qt/paper/Pictures.h"
 #include "qt/window/Guard.h"
 #include "qt/window/Keyboard.h"
+#include "qt/window/WindowShape.h"
+#include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
 namespace {
@@ -76,7 +79,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Command1, &QPushButton::clicked, this, [this] {
         if (!MayLeaveGame())
             return;
-        FitTo(program_.mazeSize());
+        const MazeSize size = program_.mazeSize();
+        FitTo(program_.shapeChoice().kind != ShapeKind::Rectangle || size.width > kSide || size.height > kSide);
         Handle("Command1_Click", [this] {
             routeShown_ = false;
             program_.Command1_Click();
@@ -86,12 +90,15 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(&Command2, &QPushButton::clicked, this, [this] {
         Handle("Command2_Click", [this] {
             program_.Command2_Click();
-            routeShown_ = program_.state().Found != kFalse;
+            routeShown_ = program_.ShapeShown() || program_.state().Found != kFalse;
         });
     });
     connect(&Timer1, &QTimer::timeout, this, [this] { Handle("Timer1_Timer", [this] { program_.Timer1_Timer(); }); });
 
-    menu_ = new MazeMenu(*this, *this, [this](SizedSeed maze) { OpenMaze(maze.seed, maze.size); });
+    menu_ = new MazeMenu(*this, *this, [this](const Recipe& recipe) {
+        if (const auto problem = OpenRecipe(recipe))
+            QMessageBox::information(this, windowTitle(), *problem);
+    });
     play_ = new PlayController(*this, program_, picture_,
                                [this](const QString& words) { picture_.Announce(words, program_.state()); },
                                Command1, Command2,
@@ -103,9 +110,29 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                    });
                                });
     menu_->AddFirst(play_->action());
-    sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) { ChooseSize(size); });
+    sizeMenu_ = new SizeMenu(*this, [this](MazeSize size) {
+        ChooseSize(size);
+        if (program_.shapeChoice().kind == ShapeKind::Rectangle)
+            RememberShape({});
+    });
+    shapeMenu_ = new ShapeMenu(*this, [this](const ShapeChoice& shape) { ChooseShape(shape); }, [this]() -> std::optional<QString> {
+        bool ok = false;
+        const QString word = QInputDialog::getText(
+            this, QCoreApplication::translate("Form1", "Outline of a Word"),
+            QCoreApplication::translate("Form1", "The word, 1 to %1 letters A to Z:").arg(kLongestWord), QLineEdit::Normal,
+            QString::fromStdString(program_.shapeChoice().word), &ok);
+        if (!ok)
+            return std::nullopt;
+        if (!OutlineWord(word))
+            QMessageBox::information(this, windowTitle(),
+                                     QCoreApplication::translate("Form1", "An outline takes a word of 1 to %1 letters A to Z, not %2.")
+                                         .arg(kLongestWord)
+                                         .arg(Quoted(word)));
+        return word;
+    });
     menu_->Menu().addSeparator();
     menu_->Menu().addMenu(sizeMenu_);
+    menu_->Menu().addMenu(shapeMenu_);
     // The clock stands still while the menu is open.
     connect(&menu_->Menu(), &QMenu::aboutToShow, this, [this] { play_->SetHeld(true); });
     connect(&menu_->Menu(), &QMenu::aboutToHide, this, [this] { play_->SetHeld(false); });
@@ -115,7 +142,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
     watch_ = new WatchController(
         *this, WatchWindow{surface_, [this] { update(); }, [this](const QString& words) { picture_.Announce(words); },
-                           [this]() -> const MazeState* { return HasMaze() ? &program_.state() : nullptr; },
+                           // Shapes are not watched (yet): the watch has no maze to act on.
+                           [this]() -> const MazeState* { return HasMaze() && !program_.ShapeShown() ? &program_.state() : nullptr; },
                            [this]() -> std::optional<SizedSeed> {
                                return seed_ ? std::optional(SizedSeed{*seed_, program_.state().size}) : std::nullopt;
                            },
@@ -136,7 +164,12 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     facts_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));  // F watches the search
     facts_.setShortcutVisibleInContextMenu(true);
     addAction(&facts_);
-    connect(&facts_, &QAction::triggered, this, [this] { ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode()); });
+    connect(&facts_, &QAction::triggered, this, [this] {
+        if (const ShapeScreen* shape = program_.ShapeShown())
+            ShowFactsText(*this, ShapeFactsText(shape->Maze(), shape->Choice(), shape->BuiltWith(), MazeCode()));
+        else
+            ShowFacts(*this, program_.state(), program_.builtWith(), MazeCode());
+    });
     menu_->Menu().addAction(&facts_);
     facts_.setEnabled(false);  // until the first maze
 
@@ -161,6 +194,58 @@ void Form1::OpenMaze(std::uint64_t seed, MazeSize size, const BuildChoice& how)
     ChooseSize(size);
 }
 
+std::optional<QString> Form1::OpenRecipe(const Recipe& recipe)
+{
+    if (recipe.shape == ShapeKind::Rectangle) {
+        if (const auto problem = MakeWindowShape({recipe.shape, recipe.size, {}}).problem; !problem.isEmpty())
+            return problem;
+        OpenMaze(recipe.seed, recipe.size, recipe.how);
+        return std::nullopt;
+    }
+    if (!MayLeaveGame())
+        return std::nullopt;
+    const QScopedValueRollback asked(leaveAsked_, true);
+    if (auto problem = SetShapeChoice({recipe.shape, recipe.size, recipe.word}))
+        return problem;
+    SetBuildChoice(recipe.how);
+    if (auto* clock = dynamic_cast<ClockRandom*>(random_.get()))
+        clock->QueueSeed(recipe.seed);
+    Command1.click();
+    return std::nullopt;
+}
+
+std::optional<QString> Form1::SetShapeChoice(const ShapeChoice& shape)
+{
+    WindowShape made = MakeWindowShape(shape);
+    if (!made.problem.isEmpty())
+        return made.problem;
+    program_.SetShape(shape, std::move(made.shape));
+    shapeMenu_->Show(shape);
+    // The Size menu's sizes are the rectangle's.
+    sizeMenu_->Show(shape.kind == ShapeKind::Rectangle ? program_.mazeSize() : MazeSize{0, 0});
+    return std::nullopt;
+}
+
+void Form1::ChooseShape(const ShapeChoice& shape)
+{
+    if (!MayLeaveGame()) {
+        shapeMenu_->Show(program_.shapeChoice());  // the menu ticked the shape it was asked for
+        return;
+    }
+    const QScopedValueRollback asked(leaveAsked_, true);
+    if (const auto problem = SetShapeChoice(shape)) {
+        shapeMenu_->Show(program_.shapeChoice());
+        QMessageBox::information(this, windowTitle(), *problem);
+        return;
+    }
+    if (shape.kind != ShapeKind::Rectangle && program_.buildChoice().Classic()) {
+        SetBuildChoice({Algorithm::Backtracker});
+        RememberBuildChoice(program_.buildChoice());
+    }
+    RememberShape(shape);
+    Command1.click();
+}
+
 void Form1::SetBuildChoice(const BuildChoice& how)
 {
     program_.SetBuildChoice(how);
@@ -177,12 +262,13 @@ void Form1::ChooseBuild(const BuildChoice& how)
 void Form1::ChooseSize(MazeSize size)
 {
     if (!MayLeaveGame()) {
-        sizeMenu_->Show(program_.state().size);  // the menu ticked the size it was asked for
+        // The menu ticked the size it was asked for.
+        sizeMenu_->Show(program_.ShapeShown() ? MazeSize{0, 0} : program_.state().size);
         return;
     }
     const QScopedValueRollback asked(leaveAsked_, true);
     program_.SetMazeSize(size);
-    sizeMenu_->Show(size);
+    SetShapeChoice({ShapeKind::Rectangle, size, {}});
     Command1.click();
 }
 
@@ -212,9 +298,8 @@ bool Form1::AskLeaveBox(int moves)
     return box.clickedButton() == leave;
 }
 
-void Form1::FitTo(MazeSize size)
+void Form1::FitTo(bool big)
 {
-    const bool big = size.width > kSide || size.height > kSide;
     // The maximise box comes and goes with the resizing, without hiding and showing the window
     // again as setWindowFlags would.
     if (big != bool(windowFlags() & Qt::WindowMaximizeButtonHint)) {
@@ -272,7 +357,17 @@ QString Form1::MazeCode() const
 {
     if (!HasMaze() || !seed_)
         return {};
+    if (const ShapeScreen* shape = program_.ShapeShown()) {
+        const ShapeChoice& c = shape->Choice();
+        return QString::fromStdString(FormatRecipeCode({.shape = c.kind, .size = c.size, .word = c.word, .how = shape->BuiltWith(), .seed = *seed_}));
+    }
     return QString::fromStdString(FormatRecipeCode({.size = program_.state().size, .how = program_.builtWith(), .seed = *seed_}));
+}
+
+const ShapeMaze* Form1::ShownShape() const
+{
+    const ShapeScreen* shape = program_.ShapeShown();
+    return shape ? &shape->Maze() : nullptr;
 }
 
 QImage Form1::ShownPicture() const
@@ -317,7 +412,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     menu_->Update();
     facts_.setEnabled(HasMaze());
     if (std::string_view(name) != "Layout")
-        picture_.Follow(name, program_.state(), MazeCode(), program_.play());
+        picture_.Follow(name, program_.state(), MazeCode(), program_.play(), program_.ShapeShown());
     if (play_)
         play_->Follow(name);
     if (watch_)

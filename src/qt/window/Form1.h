@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/generate/Recipe.h"
 #include "core/program/Program.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/QtControls.h"
@@ -15,6 +16,7 @@
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
 #include "qt/window/BuildMenu.h"
+#include "qt/window/ShapeMenu.h"
 #include "qt/window/SizeMenu.h"
 #include "qt/window/play/PlayController.h"
 #include "qt/window/watch/WatchController.h"
@@ -43,13 +45,23 @@ public:
     using LeaveQuestion = std::function<bool(int moves)>;
     void SetLeaveQuestion(LeaveQuestion ask) { askLeave_ = std::move(ask); }
 
-    // Whether the window can be resized: only while a maze bigger than the classic one is shown.
+    // Whether the window can be resized: only while a maze bigger than the classic one, or a maze
+    // of another shape, is shown.
     bool Resizable() const { return minimumSize() != maximumSize(); }
     // Full screen and back (F11), while the window can be resized.
     void ToggleFullScreen();
 
     // Builds the maze of `seed` at `size` as a click on Command1 would have built it.
     void OpenMaze(std::uint64_t seed, MazeSize size = kClassicSize, const BuildChoice& how = {});
+    // Builds the maze a code names, of any shape, and makes its shape, size and way those of the
+    // next mazes. Why it cannot, or nothing.
+    std::optional<QString> OpenRecipe(const Recipe& recipe);
+    // The shape of new mazes from now on, ticked in the menu; why it cannot be, or nothing.
+    std::optional<QString> SetShapeChoice(const ShapeChoice& shape);
+    // Builds a new maze of `shape`, makes it the shape of the next ones and keeps it for the next
+    // run. A shape chosen while the way to build is the classic one is built by the backtracker,
+    // whose long corridors follow rings and strokes.
+    void ChooseShape(const ShapeChoice& shape);
     // How new mazes are built from now on, ticked in the menu.
     void SetBuildChoice(const BuildChoice& how);
     // Builds a new maze the chosen way, makes it the way of the next ones and keeps it for the
@@ -67,8 +79,10 @@ public:
     const MazeState& Maze() const override { return program_.state(); }
     const Play* ShownPlay() const override { return program_.GameShown() ? &program_.play() : nullptr; }
     int PaceMs() const override { return watch_->PaceMs(); }
+    const ShapeMaze* ShownShape() const override;
     MazeMenu& menu() { return *menu_; }
     SizeMenu& sizeMenu() { return *sizeMenu_; }
+    ShapeMenu& shapeMenu() { return *shapeMenu_; }
     BuildMenu& buildMenu() { return *buildMenu_; }
     QAction& factsAction() { return facts_; }
     PlayController& play() { return *play_; }
@@ -94,8 +108,9 @@ private:
     bool AskLeaveBox(int moves);
     // Whether something new may replace what is shown: not a game in progress the player keeps.
     bool MayLeaveGame();
-    // Fixed at the classic size for mazes of up to 21 x 21 cells, resizable for bigger ones.
-    void FitTo(MazeSize size);
+    // Fixed at the classic size for mazes of up to 21 x 21 cells, resizable for bigger ones and
+    // for shapes (`big`).
+    void FitTo(bool big);
     // Lays the picture, the buttons and the status out for a client area of `size`; with
     // `redraw`, draws what is shown again in the new square.
     void Layout(QSize size, bool redraw);
@@ -118,6 +133,7 @@ private:
     std::optional<std::uint64_t> seed_;
     MazeMenu* menu_ = nullptr;  // a child of the window
     SizeMenu* sizeMenu_ = nullptr;  // likewise
+    ShapeMenu* shapeMenu_ = nullptr;  // likewise
     BuildMenu* buildMenu_ = nullptr;  // likewise
     QAction facts_;
     PlayController* play_ = nullptr;  // a child of the window

@@ -21,6 +21,7 @@
 #include "qt/paper/Printing.h"
 #include "qt/window/code/CodeMessage.h"
 #include "qt/window/SizeMenu.h"
+#include "qt/window/WindowShape.h"
 #include "qt/window/code/OpenCodeDialog.h"
 #include "qt/window/watch/SaveAnimation.h"
 
@@ -43,7 +44,7 @@ QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Inclu
 
 }  // namespace
 
-MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(SizedSeed)> open)
+MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(const Recipe&)> open)
     : QObject(&window),
       window_(window),
       shown_(shown),
@@ -107,8 +108,8 @@ void MazeMenu::OpenCode()
 void MazeMenu::PasteCode()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (const auto maze = ReadCode(text).maze; maze && std::max(maze->size.width, maze->size.height) <= kLargestWindowSide)
-        open_(*maze);
+    if (const auto recipe = ReadAnyCode(text).recipe; recipe && !WindowProblem(*recipe))
+        open_(*recipe);
     else if (const auto asked = AskForMazeCode(window_, kLargestWindowSide, text.left(kPastedMax)))
         open_(*asked);
 }
@@ -174,8 +175,10 @@ void MazeMenu::Save()
         const qsizetype type = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
     }
-    const Sheet sheet{&shown_.Maze(), code, solution.isChecked() ? Answer::Shown : Answer::Hidden, shown_.ShownPlay()};
-    if (const auto error = WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
+    const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
+    const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownPlay()};
+    const ShapeMaze* shape = shown_.ShownShape();
+    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
 
@@ -204,9 +207,10 @@ void MazeMenu::Print()
     dialog.setOptionTabs({&options});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), solution->isChecked() ? Answer::Shown : Answer::Hidden,
-                      shown_.ShownPlay()};
-    if (!PrintSheet(printer, sheet))
+    const Answer answer = solution->isChecked() ? Answer::Shown : Answer::Hidden;
+    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
+    const ShapeMaze* shape = shown_.ShownShape();
+    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer}) : PrintSheet(printer, sheet)))
         QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
 }

@@ -9,9 +9,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/generate/Recipe.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
 #include "core/play/Play.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane {
 
@@ -29,6 +31,8 @@ public:
     virtual const Play* ShownPlay() const = 0;
     // The pace a watched step takes, in milliseconds: an animation saved plays at it too.
     virtual int PaceMs() const = 0;
+    // The maze of another shape shown instead of Maze(), or null.
+    virtual const ShapeMaze* ShownShape() const = 0;
 
 protected:
     ~ShownMaze() = default;
@@ -39,8 +43,8 @@ protected:
 // the clipboard.
 class MazeMenu final : public QObject {
 public:
-    // `open` builds the maze of a code in the window.
-    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(SizedSeed)> open);
+    // `open` builds the maze of a code, of any shape, in the window.
+    MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(const Recipe&)> open);
 
     // Enables what has something to act on: nothing before the first maze.
     void Update();
@@ -71,7 +75,7 @@ private:
     QAction print_;
     QAction openCode_;
     QAction paste_;
-    std::function<void(SizedSeed)> open_;
+    std::function<void(const Recipe&)> open_;
     QMenu menu_;
     QString folder_;  // where the last Save went; the next one starts there
 };

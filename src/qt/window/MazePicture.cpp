@@ -3,6 +3,9 @@
 
 #include <QAccessibleWidget>
 
+#include "qt/paper/Export.h"
+#include "qt/paper/ShapePictures.h"
+#include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/play/PlayWords.h"
 
@@ -73,7 +76,8 @@ MazePicture::MazePicture(QWidget& window) : QWidget(&window)
     connect(&throttle_, &QTimer::timeout, this, &MazePicture::Publish);
 }
 
-void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play)
+void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play,
+                         const ShapeScreen* shape)
 {
     size_ = state.size;  // what a game's words describe
     if (handler.starts_with("Play_") && handler != "Play_Stop")
@@ -85,28 +89,39 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     setToolTip(code.isEmpty() ? QString() : tr("Maze code %1").arg(code));
     // Tick k has drawn k segments of the route, the first from the start cell to itself: the
     // route then covers its first k cells, and all PathLen of them once the tick count reaches it.
-    const int cells = state.PathLen;
+    const int cells = shape ? static_cast<int>(shape->Maze().route.size()) : state.PathLen;
+    // The cells the route covers so far: the start cell and one more for each step drawn.
+    const int drawn = shape ? shape->Steps() + 1 : state.StepCount;
+    // A shape's route is known from its build: it is shown from Command2 on, until a new maze.
+    const bool alone = shape ? shape->Steps() < 0 : handler == "Command1_Click" || handler == "Play_Stop";
     bool progress = false;
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
         description_ = tr("No maze yet. Press %1 to build one.").arg(BuildButtonName());
-    } else if (handler == "Play_Stop" && play.AtGoal()) {  // the game's result stays
+    } else if (!shape && handler == "Play_Stop" && play.AtGoal()) {  // the game's result stays
         name_ = tr("Maze, G reached");
         description_ = ResultWords(play, play.clock().Elapsed(0)) + QLatin1Char(' ') +
                        tr("Press %1 to draw the shortest route over your trail.").arg(SolveButtonName());
-    } else if (handler == "Command1_Click" || handler == "Play_Stop") {  // the maze alone
+    } else if (shape && alone) {
+        name_ = tr("Maze");
+        description_ = tr("A maze in the shape %1, of %2 cells, %3. Press %4 to draw the route.")
+                           .arg(ShapeTitle(shape->Choice()))
+                           .arg(shape->Maze().shape.graph.CellCount())
+                           .arg(WhereSAndGAre(shape->Choice().kind))
+                           .arg(SolveButtonName());
+    } else if (alone) {  // the maze alone
         name_ = tr("Maze");
         description_ = tr("A maze of %1 by %2 cells, from S at the top left to G at the bottom right. "
                           "Press %3 to draw the route.")
                            .arg(state.Width())
                            .arg(state.Height())
                            .arg(SolveButtonName());
-    } else if (!state.Found) {
+    } else if (!shape && !state.Found) {
         name_ = tr("Maze");
         description_ = tr("A maze of %1 by %2 cells. No route from S to G was found.").arg(state.Width()).arg(state.Height());
-    } else if (state.StepCount < cells) {
+    } else if (drawn < cells) {
         name_ = tr("Maze, route being drawn");
-        description_ = tr("The route is being drawn: %1 of %2 cells.").arg(state.StepCount).arg(cells);
+        description_ = tr("The route is being drawn: %1 of %2 cells.").arg(drawn).arg(cells);
         progress = handler == "Timer1_Timer";
     } else {
         name_ = tr("Maze, route to G");

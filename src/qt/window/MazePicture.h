@@ -10,6 +10,7 @@
 
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
+#include "core/program/ShapeScreen.h"
 
 namespace tolvane {
 
@@ -29,8 +30,10 @@ public:
 
     // Updates the words after one of the window's handlers has run; `code` is the maze's code,
     // which the description and the tooltip name (empty when there is none); `play` is the
-    // game, whose result at G stays in the picture after the game is left.
-    void Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play);
+    // game, whose result at G stays in the picture after the game is left; `shape` the maze of
+    // another shape shown instead of `state`, or null.
+    void Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play,
+                const ShapeScreen* shape = nullptr);
 
     // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
     // object with the focus, also when the words are the same as the last. The description says

@@ -23,6 +23,8 @@ QString Visible(const QString& character)
 
 SizedReading ReadCode(const QString& text) { return ReadSizedCode(text.toStdString()); }
 
+RecipeReading ReadAnyCode(const QString& text) { return ReadRecipeCode(text.toStdString()); }
+
 QString CodeFaultReason(const CodeReading& reading)
 {
     switch (reading.fault) {

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "core/maze/MazeCode.h"
+#include "qt/paper/Facts.h"
+#include "qt/window/WindowShape.h"
 #include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {
@@ -38,13 +40,22 @@ OpenCodeDialog::OpenCodeDialog(QWidget* parent, int largestSide, const QString& 
 
 void OpenCodeDialog::Check()
 {
-    const SizedReading read = ReadCode(field_.text());
-    const bool fits = read.maze && std::max(read.maze->size.width, read.maze->size.height) <= largestSide_;
-    maze_ = fits ? read.maze : std::nullopt;
-    openButton().setEnabled(maze_.has_value());
-    if (maze_)
-        verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatSizedCode(*maze_))));
-    else if (read.maze)
+    const RecipeReading read = ReadAnyCode(field_.text());
+    const std::optional<Recipe>& recipe = read.recipe;
+    const bool rectangle = recipe && recipe->shape == ShapeKind::Rectangle;
+    const bool fits = rectangle ? std::max(recipe->size.width, recipe->size.height) <= largestSide_ : recipe.has_value();
+    const auto problem = recipe && fits && !rectangle ? WindowProblem(*recipe) : std::nullopt;
+    recipe_ = fits && !problem ? recipe : std::nullopt;
+    openButton().setEnabled(recipe_.has_value());
+    if (recipe_ && rectangle)
+        verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatRecipeCode(*recipe_))));
+    else if (recipe_)
+        verdict_.setText(tr("Opens the maze %1: %2.")
+                             .arg(QString::fromStdString(FormatRecipeCode(*recipe_)))
+                             .arg(ShapeTitle({recipe_->shape, recipe_->size, recipe_->word})));
+    else if (problem)
+        verdict_.setText(*problem);
+    else if (recipe)
         verdict_.setText(tr("The window shows mazes of up to %1x%1 cells; write this one to a file with "
                             "tolvane --export.")
                              .arg(largestSide_));
@@ -54,12 +65,12 @@ void OpenCodeDialog::Check()
         verdict_.setText(tr("Not a maze code yet: %1.").arg(CodeFaultReason(read.reading)));
 }
 
-std::optional<SizedSeed> AskForMazeCode(QWidget& parent, int largestSide, const QString& text)
+std::optional<Recipe> AskForMazeCode(QWidget& parent, int largestSide, const QString& text)
 {
     OpenCodeDialog dialog(&parent, largestSide, text);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.Maze();
+    return dialog.Opened();
 }
 
 }  // namespace tolvane

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/generate/Recipe.h"
 #include "core/maze/SizedCode.h"
 
 namespace tolvane {
@@ -21,8 +22,13 @@ public:
     // are refused: the window cannot show them.
     OpenCodeDialog(QWidget* parent, int largestSide, const QString& text = {});
 
-    // The maze of the code in the field, or nothing while it is no code the window can show.
-    std::optional<SizedSeed> Maze() const { return maze_; }
+    // The maze of the code in the field, or nothing while it is no code the window can show:
+    // its whole recipe, and its seed and size.
+    const std::optional<Recipe>& Opened() const { return recipe_; }
+    std::optional<SizedSeed> Maze() const
+    {
+        return recipe_ ? std::optional(SizedSeed{recipe_->seed, recipe_->size}) : std::nullopt;
+    }
 
     QLineEdit& field() { return field_; }
     QLabel& verdict() { return verdict_; }
@@ -34,11 +40,11 @@ private:
     QLineEdit field_;
     QLabel verdict_;
     QDialogButtonBox buttons_{QDialogButtonBox::Open | QDialogButtonBox::Cancel};
-    std::optional<SizedSeed> maze_;
+    std::optional<Recipe> recipe_;
     int largestSide_;
 };
 
 // Asks for a code, starting with `text`; the maze of the code given, or nothing when cancelled.
-std::optional<SizedSeed> AskForMazeCode(QWidget& parent, int largestSide, const QString& text = {});
+std::optional<Recipe> AskForMazeCode(QWidget& parent, int largestSide, const QString& text = {});
 
 }  // namespace tolvane

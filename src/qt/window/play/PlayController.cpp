@@ -95,7 +95,8 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
 
 void PlayController::Follow(std::string_view handler)
 {
-    play_.setEnabled(solve_.isEnabled());  // enabled by the first build
+    // Enabled by the first build; shapes are not played here (yet).
+    play_.setEnabled(solve_.isEnabled() && !program_.ShapeShown());
     if (!Playing()) {
         dragging_ = false;
         refresh_.stop();

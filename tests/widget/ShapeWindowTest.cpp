@@ -1,0 +1,65 @@
+// Mazes of other shapes in the window: the maze a code names, its replay, the shape kept.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "core/render/DrawShape.h"
+#include "core/shape/ShapeMaze.h"
+#include "qt/platform/WindowFont.h"
+#include "qt/window/Form1.h"
+#include "qt/window/code/OpenCodeDialog.h"
+
+namespace tolvane {
+namespace {
+
+TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
+{
+    Form1 form;
+    const Recipe recipe{ShapeKind::Circle, {6, 6}, {}, {Algorithm::Backtracker}, 4242};
+    OpenCodeDialog dialog(&form, kLargestWindowSide, QString::fromStdString(FormatRecipeCode(recipe)));
+    ASSERT_TRUE(dialog.Opened());
+    ASSERT_EQ(std::nullopt, form.OpenRecipe(*dialog.Opened()));
+    ASSERT_NE(nullptr, form.ShownShape());
+    const ShapeMaze expected = BuildShapeMaze(*MakeShape({ShapeKind::Circle, {6, 6}, {}}), recipe.how, recipe.seed);
+    EXPECT_EQ(expected.passages.open, form.ShownShape()->passages.open);
+    EXPECT_EQ(QString::fromStdString(FormatRecipeCode(recipe)), form.MazeCode());
+    EXPECT_FALSE(form.play().action().isEnabled());
+
+    form.command2().click();
+    const QImage alone = form.surface().image();
+    const int steps = static_cast<int>(expected.route.size()) - 1;
+    for (int tick = 1; tick <= steps; ++tick) {
+        EXPECT_TRUE(form.timer1().isActive()) << tick;
+        form.program().Timer1_Timer();
+        EXPECT_EQ(tick, form.program().ShapeShown()->Steps());
+        if (tick == 1)
+            EXPECT_NE(alone, form.surface().image());  // the first step is drawn at once
+    }
+    EXPECT_FALSE(form.timer1().isActive());
+    form.program().Timer1_Timer();  // a tick late in the queue goes no further than G
+    EXPECT_EQ(steps, form.program().ShapeShown()->Steps());
+    ImageSurface full(kClientWidth, kClientHeight, WindowFont());
+    const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
+    DrawShape(expected.shape, expected.passages, full, view);
+    DrawShapeRoute(expected.shape, expected.route, full, view);
+    EXPECT_EQ(full.image(), form.surface().image());
+}
+
+TEST(ShapeWindow, TheShapeChosenIsKeptForTheNextRun)
+{
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    Form1 form;
+    const ShapeChoice hexagon{ShapeKind::Hexagon, {8, 8}, {}};
+    form.ChooseShape(hexagon);
+    EXPECT_EQ(hexagon, RememberedShape());
+    EXPECT_EQ(Algorithm::Backtracker, form.program().builtWith().algorithm);
+    for (QAction* action : form.sizeMenu().actions())
+        if (action->data().toInt() == 15)
+            action->trigger();  // the menu's size is a rectangle's
+    EXPECT_EQ(ShapeKind::Rectangle, RememberedShape()->kind);
+}
+
+}  // namespace
+}  // namespace tolvane
