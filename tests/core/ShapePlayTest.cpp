@@ -11,6 +11,7 @@
 #include "core/play/CellFinder.h"
 #include "core/play/Compass.h"
 #include "core/play/DrawPlay.h"
+#include "core/play/ShapeGame.h"
 #include "core/platform/RecordingSurface.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
@@ -345,6 +346,37 @@ TEST(ShapePlay, TheGamesPictureRunsTheTrailThroughTheCentresAndKeepsTheMarkerInI
                               PointF{c.x + half, c.y + half}})
             EXPECT_TRUE(InOutline(m.shape, narrow, corner)) << corner.x << "," << corner.y;
     }
+}
+
+TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
+{
+    const ShapeMaze m = Built(CircleShape(5));
+    ShapeGame play;
+    EXPECT_FALSE(play.CellUnder(m, CentreOf(m.shape, 3))) << "no cells filed before a game";
+    play.Start(m);
+    EXPECT_EQ(m.route[2], play.CellUnder(m, CentreOf(m.shape, m.route[2])));
+    // From the centre every key meets a neighbour: a refused one names a closed wall of S.
+    for (Direction key : {Direction::Right, Direction::Up, Direction::Left, Direction::Down}) {
+        play.Start(m);
+        const MoveOutcome outcome = play.Key(m, key, 0);
+        if (outcome == MoveOutcome::Blocked) {
+            ASSERT_NE(-1, play.Bumped());
+            EXPECT_FALSE(m.passages.Open(play.Bumped()));
+            EXPECT_TRUE(m.shape.graph.SideA(play.Bumped()) == m.route[0] || m.shape.graph.SideB(play.Bumped()) == m.route[0]);
+        } else {
+            EXPECT_EQ(MoveOutcome::Moved, outcome);
+            EXPECT_EQ(-1, play.Bumped());
+        }
+    }
+    // A drag: one open step towards the cell under the pointer, never through a wall.
+    play.Start(m);
+    EXPECT_EQ(m.route[1], play.StepToward(m, m.route[1]));
+    EXPECT_FALSE(play.StepToward(m, m.route[0]));
+    for (const Link& l : m.shape.graph.Neighbours(m.route[0]))
+        if (!m.passages.Open(l.wall))
+            EXPECT_NE(l.to, play.StepToward(m, l.to));
+    EXPECT_EQ(MoveOutcome::Moved, play.MoveTo(m, m.route[1], 0));
+    EXPECT_EQ(m.route[1], play.game().Marker());
 }
 
 }  // namespace
