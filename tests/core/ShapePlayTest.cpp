@@ -273,6 +273,21 @@ TEST(ShapePlay, TheCellUnderAPointIsTheOneWhoseOutlineHoldsIt)
     EXPECT_GT(tested, 30000);
 }
 
+TEST(ShapePlay, AnOutlineHoldsAPointInsideAnArcThatTurnsPastAQuarter)
+{
+    // One cell, a half disc bulging left: an arc from twelve o'clock round through nine to six,
+    // closed by the upright diameter.
+    Shape half;
+    half.edges = {ArcEdge({2, 2}, 1, 90, 180)};
+    half.edges.push_back({half.edges[0].to, half.edges[0].from});
+    half.outlineFirst = {0, 2};
+    half.outlineEdges = {0, 1};
+    EXPECT_TRUE(InOutline(half, 0, {1.5f, 2.1f}));
+    EXPECT_TRUE(InOutline(half, 0, {1.1f, 1.9f}));
+    EXPECT_FALSE(InOutline(half, 0, {2.3f, 2}));
+    EXPECT_FALSE(InOutline(half, 0, {0.9f, 2}));
+}
+
 TEST(ShapePlay, TheWaysAreNamedForTheShape)
 {
     const Shape circle = CircleShape(5);
