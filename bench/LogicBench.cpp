@@ -172,6 +172,31 @@ void BM_Play_Move_Logic(benchmark::State& bench)
 }
 BENCHMARK(BM_Play_Move_Logic);
 
+// A game on a 1001 x 1001 maze: starting it (the maze read as its graph, once a game), and a
+// hint from S (a breadth-first search over the passages).
+void BM_Play_Start(benchmark::State& bench)
+{
+    const int side = static_cast<int>(bench.range(0));
+    const MazeState maze = MazeFromSeed(1, {side, side});
+    for (auto _ : bench) {
+        Play play;  // the first game of its size: the graph is made too
+        play.Start(maze);
+        benchmark::DoNotOptimize(play);
+    }
+}
+BENCHMARK(BM_Play_Start)->Arg(1001)->Unit(benchmark::kMillisecond);
+
+void BM_Play_Hint(benchmark::State& bench)
+{
+    const int side = static_cast<int>(bench.range(0));
+    const MazeState maze = MazeFromSeed(1, {side, side});
+    Play play;
+    play.Start(maze);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(play.Hint(maze));
+}
+BENCHMARK(BM_Play_Hint)->Arg(1001)->Unit(benchmark::kMillisecond);
+
 // Building a maze of a shape with the same builder, on shapes of about 30,000 cells: a
 // rectangle of 173 x 173 (29,929), a hexagon of 100 a side (29,701), a circle of 100 rings
 // (about 31,000). The shape itself is made once; each iteration builds its passages.

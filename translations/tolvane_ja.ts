@@ -308,10 +308,6 @@
         <translation>矢印キー, W A S D</translation>
     </message>
     <message>
-        <source>While playing: move the marker one cell.</source>
-        <translation>プレイ中: マーカーを 1 マス動かします。</translation>
-    </message>
-    <message>
         <source>While playing: say where the marker is (row, column, moves so far, the open sides), for screen readers.</source>
         <translation>プレイ中: マーカーの位置 (行、列、手数、開いている方向) を読み上げます (スクリーンリーダー向け)。</translation>
     </message>
@@ -636,6 +632,10 @@
     <message>
         <source>Save the game played, or the route&apos;s replay, as an animated GIF or WebP.</source>
         <translation>遊んだゲーム、または道筋の再生を、アニメーション GIF か WebP に保存する。</translation>
+    </message>
+    <message>
+        <source>While playing: move the marker one cell; on hexagons, triangles and circles to the open cell nearest the key&apos;s direction on the picture (on a hexagon Up goes north-east or north-west, on a circle Right goes clockwise at the top).</source>
+        <translation>プレイ中: マーカーを 1 マス動かします。六角形・三角形・円の迷路では、絵の上でキーの向きにいちばん近い開いたマスへ進みます (六角形では上キーで北東か北西、円では上のほうで右キーが時計回り)。</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1219,74 @@ Hints: %1</source>
     <message>
         <source>G reached in %1 moves, time %2. The shortest route takes %3 moves.</source>
         <translation>%1手、%2でGに到着。最短経路は%3手。</translation>
+    </message>
+    <message>
+        <source>%1 o&apos;clock</source>
+        <translation>%1時の方向</translation>
+    </message>
+    <message>
+        <source>clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+    <message>
+        <source>anticlockwise</source>
+        <translation>反時計回り</translation>
+    </message>
+    <message>
+        <source>outward</source>
+        <translation>外側</translation>
+    </message>
+    <message>
+        <source>inward</source>
+        <translation>内側</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>north-east</source>
+        <translation>北東</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>south-east</source>
+        <translation>南東</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>south-west</source>
+        <translation>南西</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>north-west</source>
+        <translation>北西</translation>
+    </message>
+    <message>
+        <source>%1 ways %2</source>
+        <translation>%2に %1 本</translation>
+    </message>
+    <message>
+        <source>The centre, %1 moves: %2</source>
+        <translation>中心、%1手: %2</translation>
+    </message>
+    <message>
+        <source>Ring %1 of %2, at %3, %4 moves: %5</source>
+        <translation>%2 周のうち %1 周目、%3、%4手: %5</translation>
+    </message>
+    <message>
+        <source>%1 % across, %2 % down, %3 moves: %4</source>
+        <translation>左から %1 %、上から %2 %、%3手: %4</translation>
     </message>
 </context>
 <context>

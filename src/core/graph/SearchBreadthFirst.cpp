@@ -8,20 +8,25 @@ namespace tolvane {
 
 GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, StepSink* sink)
 {
+    return SearchBreadthFirst(graph, passages, graph.start, graph.goal, sink);
+}
+
+GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, CellId from, CellId to, StepSink* sink)
+{
     GraphRoute result;
     const auto cells = static_cast<std::size_t>(graph.CellCount());
     std::vector<WallId> through(cells, -1);
     std::vector<std::uint8_t> queued(cells, 0);
     std::vector<std::pair<CellId, WallId>> queue;  // the cells in the order they are entered
     queue.reserve(cells);
-    queue.emplace_back(graph.start, -1);
-    queued[static_cast<std::size_t>(graph.start)] = 1;
+    queue.emplace_back(from, -1);
+    queued[static_cast<std::size_t>(from)] = 1;
     bool reached = false;
     for (std::size_t head = 0; head < queue.size() && !reached; ++head) {
         const auto [c, wall] = queue[head];
         ++result.visited;
         Report(sink, {StepKind::Enter, c, wall});
-        if (c == graph.goal) {
+        if (c == to) {
             reached = true;
             break;
         }
@@ -34,7 +39,7 @@ GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, 
             }
         }
     }
-    RouteBack(graph, through, reached, result, sink);
+    RouteBack(graph, through, reached, result, sink, from, to);
     return result;
 }
 

@@ -16,6 +16,9 @@ namespace tolvane {
 // Breadth-first: the cells in order of their distance from S, neighbours in the shape's
 // order; the route is a shortest one. Stops when it enters G.
 GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, StepSink* sink = nullptr);
+// The same from the cell `from` to the cell `to`: a shortest way between any two cells.
+GraphRoute SearchBreadthFirst(const MazeGraph& graph, const Passages& passages, CellId from, CellId to,
+                              StepSink* sink = nullptr);
 
 // A*: always enters the cell with the least steps from S plus the least steps it may still
 // need to G (the Manhattan distance on a square grid, the straight line otherwise), the one

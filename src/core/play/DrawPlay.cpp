@@ -2,6 +2,7 @@
 #include "core/play/DrawPlay.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/render/CellFill.h"
 #include "core/render/DrawMaze.h"
@@ -11,6 +12,29 @@ namespace {
 
 // `classic` pixels in a kCell-pixel cell, in proportion in any other, rounded to the nearest.
 int Scaled(const CellGeometry& g, int classic) { return (g.cell * classic + kCell / 2) / kCell; }
+
+// How far the narrowest cells of a shape reach from their centres to their nearest side, in
+// shape units: half a square or a hexagon, a unit triangle's inner circle, half a circle's
+// narrowest cell (0.75 wide).
+double InnerReach(const Shape& shape)
+{
+    switch (shape.kind) {
+    case ShapeKind::Triangle:
+    case ShapeKind::TriangleRectangle:
+        return 0.28867513;  // 1 / (2 sqrt 3)
+    case ShapeKind::Circle:
+        return 0.375;
+    default:
+        return 0.5;
+    }
+}
+
+// A shape's cell drawn as the classic 17-pixel cell draws a `classic`-pixel width: in proportion
+// to how far its narrowest cells reach, at least a pixel.
+int ShapeScaled(const Shape& shape, const ShapeView& view, int classic)
+{
+    return std::max(1, static_cast<int>(std::lround(2 * InnerReach(shape) * view.unit * classic / kCell)));
+}
 
 }  // namespace
 
@@ -57,6 +81,42 @@ void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& 
     const Cell to = Step(play.Marker(), next);
     FillCell(surface, geometry, to.x, to.y, kHintColour);
     PrintMarks(maze, surface, geometry);  // G, when the hint is its cell, stays readable
+}
+
+int ShapeTrailWidth(const Shape& shape, const ShapeView& view) { return ShapeScaled(shape, view, kTrailWidth); }
+
+int ShapeMarkerSide(const Shape& shape, const ShapeView& view) { return ShapeScaled(shape, view, kMarkerSide); }
+
+void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& game, Surface& surface,
+                   const ShapeView& view, std::span<const CellId> route)
+{
+    DrawShapeWalls(shape, passages, surface, view);
+    const std::vector<CellId>& trail = game.Trail();
+    if (trail.size() > 1) {
+        const CentreStroke stroke = StrokeThroughCentres(shape, trail, view);
+        surface.SetDrawWidth(ShapeTrailWidth(shape, view));
+        surface.Path(stroke.from, stroke.pieces, kTrailColour);
+    }
+    surface.SetDrawWidth(1);
+    DrawShapeRoute(shape, route, surface, view);
+    const PointF centre = view.Map(shape.centres[static_cast<std::size_t>(game.Marker())]);
+    surface.SetDrawWidth(ShapeMarkerSide(shape, view));
+    surface.Line(centre, centre, EndPoint::Absolute, kMarkerColour);
+    surface.SetDrawWidth(1);
+    PrintShapeMarks(shape, surface, view);
+}
+
+void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view)
+{
+    const CellId step[] = {game.Marker(), next};
+    const CentreStroke stroke = StrokeThroughCentres(shape, step, view);
+    surface.SetDrawWidth(ShapeTrailWidth(shape, view));
+    surface.Path(stroke.from, stroke.pieces, kHintColour);
+    const PointF centre = view.Map(shape.centres[static_cast<std::size_t>(next)]);
+    surface.SetDrawWidth(ShapeMarkerSide(shape, view));
+    surface.Line(centre, centre, EndPoint::Absolute, kHintColour);
+    surface.SetDrawWidth(1);
+    PrintShapeMarks(shape, surface, view);  // G, when the hint is its cell, stays readable
 }
 
 }  // namespace tolvane

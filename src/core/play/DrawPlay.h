@@ -1,10 +1,14 @@
 // The picture of a game: the maze with the player's trail and marker over it.
 #pragma once
 
+#include <span>
+
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Surface.h"
+#include "core/render/DrawShape.h"
 #include "core/render/Geometry.h"
+#include "core/shape/Shape.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
@@ -43,5 +47,18 @@ void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const C
 // A hint over the game as drawn: the cell the marker should go to next, filled green.
 inline constexpr Colour kHintColour = 0x50C850;
 void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry);
+
+// A game on a maze of any shape, drawn as on the rectangle: the walls, the trail through the
+// cells' centres (along the rings on a circle, as the route goes), `route` in red when it is
+// given, the marker as a square on its cell's centre, and S and G over them all. The trail and
+// the marker grow with the cells and stay inside the narrowest of them.
+void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& game, Surface& surface,
+                   const ShapeView& view, std::span<const CellId> route = {});
+// A hint over a game as drawn: the step from the marker to the cell it should go to next, in green.
+void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view);
+
+// The trail's width and the marker's side on a shape drawn with `view`, in pixels.
+int ShapeTrailWidth(const Shape& shape, const ShapeView& view);
+int ShapeMarkerSide(const Shape& shape, const ShapeView& view);
 
 }  // namespace tolvane

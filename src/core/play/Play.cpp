@@ -1,98 +1,51 @@
 // Playing a maze by hand.
 #include "core/play/Play.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
 #include "core/maze/Openings.h"
-#include "core/solve/Search.h"
 
 namespace tolvane {
 
-void PlayClock::Reset()
+void Play::Start(const MazeState& maze)
 {
-    elapsed_ = 0;
-    since_ = 0;
-    started_ = false;
-    stopped_ = false;
+    if (graph_.CellCount() != maze.Width() * maze.Height() || size_ != maze.size)
+        graph_ = RectangleGraph(maze.size);
+    size_ = maze.size;
+    width_ = maze.Width();
+    passages_ = PassagesOf(maze);
+    game_.Start(graph_);
 }
 
-void PlayClock::Start(Millis now)
+std::vector<Cell> Play::Trail() const
 {
-    if (started_)
-        return;
-    started_ = true;
-    since_ = now;
+    std::vector<Cell> cells;
+    cells.reserve(game_.Trail().size());
+    for (CellId c : game_.Trail())
+        cells.push_back(CellOf(c));
+    return cells;
 }
 
-void PlayClock::Stop(Millis now)
+std::optional<Direction> Play::Hint(const MazeState&)
 {
-    elapsed_ = Elapsed(now);
-    stopped_ = true;
-}
-
-void PlayClock::SetAway(bool away, Millis now)
-{
-    if (away == away_)
-        return;
-    elapsed_ = Elapsed(now);
-    away_ = away;
-    since_ = now;
-}
-
-void Play::Start(const MazeState&)
-{
-    Clear();
-    active_ = true;
-}
-
-std::optional<Direction> Play::Hint(const MazeState& maze)
-{
-    if (!active_ || finished_)
+    const std::optional<CellId> next = game_.Hint(graph_, passages_);
+    if (!next)
         return std::nullopt;
-    MazeGraph graph = RectangleGraph(maze.size);
-    graph.start = RectangleCell(maze.size, Marker().x, Marker().y);
-    const GraphRoute route = SearchBreadthFirst(graph, PassagesOf(maze));
-    if (route.cells.size() < 2)
-        return std::nullopt;
-    const Cell next{route.cells[1] % maze.Width(), route.cells[1] / maze.Width()};
     for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up})
-        if (Step(Marker(), d) == next) {
-            ++hints_;
+        if (Step(Marker(), d) == CellOf(*next))
             return d;
-        }
     return std::nullopt;
 }
 
-MoveOutcome Play::Move(const MazeState& maze, Direction direction, Millis now)
+MoveOutcome Play::Move(const MazeState&, Direction direction, Millis now)
 {
-    if (!active_ || finished_)
+    if (!game_.Active())
         return MoveOutcome::Ignored;
-    if (!IsOpen(maze, Marker(), direction))
-        return MoveOutcome::Blocked;
-    clock_.Start(now);
-    ++moves_;
     const Cell next = Step(Marker(), direction);
-    // In a perfect maze only the cell just left can already be on the trail; cutting the trail
-    // back to any cell it holds keeps it a simple path whatever the maze.
-    MoveOutcome outcome = MoveOutcome::Moved;
-    if (const auto on = std::find(trail_.begin(), trail_.end(), next); on != trail_.end()) {
-        trail_.erase(on + 1, trail_.end());
-        outcome = MoveOutcome::SteppedBack;
-    } else {
-        trail_.push_back(next);
-    }
-    if (next == GoalCell(maze)) {
-        finished_ = true;
-        clock_.Stop(now);
-        MazeState searched = maze;
-        Solve(searched);
-        shortestMoves_ = searched.Found ? searched.PathLen - 1 : 0;
-        outcome = MoveOutcome::Reached;
-    }
-    return outcome;
+    if (next.x < 0 || next.y < 0 || next.x >= size_.width || next.y >= size_.height)
+        return game_.Finished() ? MoveOutcome::Ignored : MoveOutcome::Blocked;  // the frame
+    return game_.Move(graph_, passages_, RectangleCell(size_, next.x, next.y), now);
 }
 
 std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, double x, double y)
@@ -133,17 +86,6 @@ Cell Step(Cell cell, Direction direction)
         return {cell.x, cell.y - 1};
     }
     return cell;
-}
-
-void Play::Clear()
-{
-    trail_.assign(1, StartCell());
-    moves_ = 0;
-    shortestMoves_ = 0;
-    hints_ = 0;
-    active_ = false;
-    finished_ = false;
-    clock_.Reset();
 }
 
 }  // namespace tolvane

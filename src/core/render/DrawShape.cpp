@@ -51,6 +51,12 @@ ShapeView ShapeView::Fit(const Shape& shape, float width, float height, float ma
 
 void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view)
 {
+    DrawShapeWalls(shape, passages, surface, view);
+    PrintShapeMarks(shape, surface, view);
+}
+
+void DrawShapeWalls(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view)
+{
     surface.Cls();
     std::vector<PathPiece> mapped;
     for (const WallRun& run : WallRuns(shape, passages)) {
@@ -63,7 +69,6 @@ void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, c
         }
         surface.Path(view.Map(run.from), mapped);
     }
-    PrintShapeMarks(shape, surface, view);
 }
 
 void DrawShapeCell(const Shape& shape, const Passages& passages, CellId cell, Colour fill, Surface& surface,
@@ -114,14 +119,15 @@ void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view
     surface.SetForeColor(pen);
 }
 
-void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view, int steps)
+CentreStroke StrokeThroughCentres(const Shape& shape, std::span<const CellId> route, const ShapeView& view, int steps)
 {
-    if (route.size() < 2 || steps == 0)
-        return;
+    CentreStroke stroke;
+    if (route.empty())
+        return stroke;
     const std::size_t last = steps < 0 ? route.size() - 1 : std::min(route.size() - 1, static_cast<std::size_t>(steps));
     const auto centre = [&](std::size_t i) { return shape.centres[static_cast<std::size_t>(route[i])]; };
-    std::vector<PathPiece> pieces;
-    pieces.reserve(last);
+    stroke.from = view.Map(centre(0));
+    stroke.pieces.reserve(last);
     for (std::size_t i = 1; i <= last; ++i) {
         const PointF a = centre(i - 1), b = centre(i);
         PathPiece piece{view.Map(b)};
@@ -136,11 +142,19 @@ void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& 
                          static_cast<float>(sweep)};
             }
         }
-        pieces.push_back(piece);
+        stroke.pieces.push_back(piece);
     }
+    return stroke;
+}
+
+void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view, int steps)
+{
+    if (route.size() < 2 || steps == 0)
+        return;
+    const CentreStroke stroke = StrokeThroughCentres(shape, route, view, steps);
     const int pen = surface.DrawWidth();
     surface.SetDrawWidth(kRouteWidth);
-    surface.Path(view.Map(centre(0)), pieces, kRouteColour);
+    surface.Path(stroke.from, stroke.pieces, kRouteColour);
     surface.SetDrawWidth(pen);
 }
 

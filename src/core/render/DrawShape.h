@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "core/graph/MazeGraph.h"
 #include "core/platform/Surface.h"
@@ -25,6 +26,17 @@ struct ShapeView {
 // Clears the surface and draws the frame and every closed wall in the pen's colour and
 // width, as few strokes as the walls allow, then the blue S and G centred in their cells.
 void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view);
+// The same without S and G, for pictures that print them over what they add.
+void DrawShapeWalls(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view);
+
+// A way through the centres of cells, as one stroke on the picture: where it starts and its
+// pieces; a step between two cells of one ring of a circle follows the ring.
+struct CentreStroke {
+    PointF from;
+    std::vector<PathPiece> pieces;
+};
+// Through the first `steps` steps of `cells`, or all of them.
+CentreStroke StrokeThroughCentres(const Shape& shape, std::span<const CellId> cells, const ShapeView& view, int steps = -1);
 
 // The route in red through the centres of `route`'s cells, as one stroke; a step between two
 // cells of one ring of a circle follows the ring. Draws the first `steps` steps, or all of them.

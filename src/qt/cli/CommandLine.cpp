@@ -381,7 +381,9 @@ constexpr KeyText kKeys[] = {
     {"Space, Enter", QT_TRANSLATE_NOOP("CommandLine", "Press the button that has the focus.")},
     {"P", QT_TRANSLATE_NOOP("CommandLine", "Play the maze shown, or start it over from S.")},
     {QT_TRANSLATE_NOOP("CommandLine", "Arrow keys, W A S D"),
-     QT_TRANSLATE_NOOP("CommandLine", "While playing: move the marker one cell.")},
+     QT_TRANSLATE_NOOP("CommandLine", "While playing: move the marker one cell; on hexagons, triangles and circles to "
+                                       "the open cell nearest the key's direction on the picture (on a hexagon Up goes "
+                                       "north-east or north-west, on a circle Right goes clockwise at the top).")},
     {"I", QT_TRANSLATE_NOOP("CommandLine", "While playing: say where the marker is (row, column, moves so far, "
                                            "the open sides), for screen readers.")},
     {"H", QT_TRANSLATE_NOOP("CommandLine", "While playing: show and say the next step of the shortest route from the "

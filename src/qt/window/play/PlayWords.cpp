@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 #include "core/maze/Openings.h"
 
@@ -35,6 +37,16 @@ QString ListWords(const QStringList& words)
     return QCoreApplication::translate("Play", "%1 and %2").arg(list, words.back());
 }
 
+// "dead end", "corridor: … open" or "junction: … open", for a cell with `ways` open ways named `names`.
+QString OpenWords(int ways, const QStringList& names)
+{
+    if (ways <= 1)
+        return QCoreApplication::translate("Play", "dead end");
+    return (ways == 2 ? QCoreApplication::translate("Play", "corridor: %1 open")
+                      : QCoreApplication::translate("Play", "junction: %1 open"))
+        .arg(ListWords(names));
+}
+
 }  // namespace
 
 QString ClockText(Millis elapsed, bool tenths)
@@ -50,7 +62,7 @@ QString ClockText(Millis elapsed, bool tenths)
     return text;
 }
 
-QString StatusText(const Play& play, Millis elapsed)
+QString StatusText(const Game& play, Millis elapsed)
 {
     if (play.AtGoal()) {
         QString text = QCoreApplication::translate("Play", "G reached!\n\nTime %1\nMoves %2\n\nShortest route:\n%3 moves")
@@ -74,17 +86,15 @@ QString StatusText(const Play& play, Millis elapsed)
 QString CellWords(const MazeState& maze, Cell cell)
 {
     const Openings open = OpenSides(maze, cell.x, cell.y);
-    if (open.Count() <= 1)
-        return QCoreApplication::translate("Play", "dead end");
     QStringList sides;
     for (auto [isOpen, direction] : {std::pair{open.left, Direction::Left}, std::pair{open.right, Direction::Right},
                                      std::pair{open.up, Direction::Up}, std::pair{open.down, Direction::Down}})
         if (isOpen)
             sides << DirectionWord(direction);
-    return (open.Count() == 2 ? QCoreApplication::translate("Play", "corridor: %1 open") : QCoreApplication::translate("Play", "junction: %1 open")).arg(ListWords(sides));
+    return OpenWords(open.Count(), sides);
 }
 
-QString ResultWords(const Play& play, Millis elapsed)
+QString ResultWords(const Game& play, Millis elapsed)
 {
     QString text = play.TookShortestRoute()
                        ? QCoreApplication::translate("Play", "G reached in %1 moves, time %2: the shortest route.")
@@ -141,6 +151,149 @@ QString HintWords(std::optional<Direction> next)
 {
     return next ? QCoreApplication::translate("Play", "hint: %1").arg(DirectionWord(*next))
                 : QCoreApplication::translate("Play", "no hint here");
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// The order the ways are named in: the picture's sides as on the rectangle, along a ring then
+// across it, the compass clockwise from north.
+constexpr Way kWayOrder[] = {Way::Left, Way::Right, Way::Up, Way::Down,
+                             Way::Clockwise, Way::Anticlockwise, Way::Outward, Way::Inward,
+                             Way::North, Way::NorthEast, Way::East, Way::SouthEast,
+                             Way::South, Way::SouthWest, Way::West, Way::NorthWest};
+
+bool AtCircleCentre(const Shape& shape, CellId cell) { return shape.pole && RingOf(shape, cell) == 0; }
+
+QString HourWord(int hour) { return QCoreApplication::translate("Play", "%1 o'clock").arg(hour); }
+
+}  // namespace
+
+QString WayWord(Way way)
+{
+    switch (way) {
+    case Way::Right:
+        return DirectionWord(Direction::Right);
+    case Way::Left:
+        return DirectionWord(Direction::Left);
+    case Way::Up:
+        return DirectionWord(Direction::Up);
+    case Way::Down:
+        return DirectionWord(Direction::Down);
+    case Way::Clockwise:
+        return QCoreApplication::translate("Play", "clockwise");
+    case Way::Anticlockwise:
+        return QCoreApplication::translate("Play", "anticlockwise");
+    case Way::Outward:
+        return QCoreApplication::translate("Play", "outward");
+    case Way::Inward:
+        return QCoreApplication::translate("Play", "inward");
+    case Way::North:
+        return QCoreApplication::translate("Play", "north");
+    case Way::NorthEast:
+        return QCoreApplication::translate("Play", "north-east");
+    case Way::East:
+        return QCoreApplication::translate("Play", "east");
+    case Way::SouthEast:
+        return QCoreApplication::translate("Play", "south-east");
+    case Way::South:
+        return QCoreApplication::translate("Play", "south");
+    case Way::SouthWest:
+        return QCoreApplication::translate("Play", "south-west");
+    case Way::West:
+        return QCoreApplication::translate("Play", "west");
+    case Way::NorthWest:
+        return QCoreApplication::translate("Play", "north-west");
+    }
+    return {};
+}
+
+QString CellWords(const Shape& shape, const Passages& passages, CellId cell)
+{
+    std::vector<CellId> open;
+    for (const Link& l : shape.graph.Neighbours(cell))
+        if (passages.Open(l.wall))
+            open.push_back(l.to);
+    QStringList names;
+    if (AtCircleCentre(shape, cell)) {
+        // Every way from the centre leads outward: the hour tells them apart.
+        std::vector<int> hours;
+        for (CellId to : open)
+            hours.push_back(ClockHour(shape, to));
+        std::sort(hours.begin(), hours.end());
+        for (int hour : hours)
+            names << HourWord(hour);
+    } else {
+        for (Way way : kWayOrder) {
+            const auto count = std::count_if(open.begin(), open.end(), [&](CellId to) { return WayTo(shape, cell, to) == way; });
+            if (count == 1)
+                names << WayWord(way);
+            else if (count > 1)  // a circle's two cells outward
+                names << QCoreApplication::translate("Play", "%1 ways %2").arg(count).arg(WayWord(way));
+        }
+    }
+    return OpenWords(static_cast<int>(open.size()), names);
+}
+
+QString MoveWords(const Shape& shape, const Passages& passages, const Game& game, MoveOutcome outcome, Direction key,
+                  Millis elapsed)
+{
+    switch (outcome) {
+    case MoveOutcome::Moved:
+        return CellWords(shape, passages, game.Marker());
+    case MoveOutcome::SteppedBack:
+        return QCoreApplication::translate("Play", "back, %1").arg(CellWords(shape, passages, game.Marker()));
+    case MoveOutcome::Reached:
+        return ResultWords(game, elapsed);
+    case MoveOutcome::Blocked:
+        return QCoreApplication::translate("Play", "wall: no way %1").arg(DirectionWord(key));
+    case MoveOutcome::Ignored:
+        break;
+    }
+    return WhereWords(shape, passages, game, elapsed);
+}
+
+QString StartWords(const Shape& shape, const Passages& passages, const Game& game)
+{
+    return QCoreApplication::translate("Play", "Playing from S: %1. Arrow keys move, I tells where you are, Escape leaves.")
+        .arg(CellWords(shape, passages, game.Marker()));
+}
+
+QString WhereWords(const Shape& shape, const Passages& passages, const Game& game, Millis elapsed)
+{
+    if (game.AtGoal())
+        return ResultWords(game, elapsed);
+    const CellId at = game.Marker();
+    if (shape.pole) {
+        if (AtCircleCentre(shape, at))
+            return QCoreApplication::translate("Play", "The centre, %1 moves: %2")
+                .arg(game.Moves())
+                .arg(CellWords(shape, passages, at));
+        return QCoreApplication::translate("Play", "Ring %1 of %2, at %3, %4 moves: %5")
+            .arg(RingOf(shape, at))
+            .arg(RingOf(shape, shape.graph.goal))
+            .arg(HourWord(ClockHour(shape, at)))
+            .arg(game.Moves())
+            .arg(CellWords(shape, passages, at));
+    }
+    // Across and down the picture in tenths, which every shape has.
+    const PointF c = shape.centres[static_cast<std::size_t>(at)];
+    return QCoreApplication::translate("Play", "%1 % across, %2 % down, %3 moves: %4")
+        .arg(static_cast<int>(std::lround(10 * c.x / shape.width)) * 10)
+        .arg(static_cast<int>(std::lround(10 * c.y / shape.height)) * 10)
+        .arg(game.Moves())
+        .arg(CellWords(shape, passages, at));
+}
+
+QString HintWords(const Shape& shape, const Game& game, std::optional<CellId> next)
+{
+    if (!next)
+        return QCoreApplication::translate("Play", "no hint here");
+    const QString way = AtCircleCentre(shape, game.Marker()) ? HourWord(ClockHour(shape, *next))
+                                                             : WayWord(WayTo(shape, game.Marker(), *next));
+    return QCoreApplication::translate("Play", "hint: %1").arg(way);
 }
 
 }  // namespace tolvane
