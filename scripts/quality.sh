@@ -27,7 +27,7 @@ asan_build() {
   # gcc's sanitizers; any undefined behaviour aborts the test instead of printing and going on.
   flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
   # -O1 keeps the sanitized tests quick; Debug keeps assertions on.
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTOLVANE_BENCH=OFF \
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" -DTOLVANE_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
   cmake --build build-asan -j"$jobs" --target core_tests widget_tests
 }
