@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include "core/graph/Searches.h"
+#include "core/render/DrawShape.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/ImageSurface.h"
@@ -121,6 +123,73 @@ TEST(WatchWindow, AnEnlargedWindowIsWatchedInItsOwnCells)
     form.resize(700, 500);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(700, 500); }, 2000));
     EXPECT_FALSE(watch.Watching());
+}
+
+// The window showing the maze of another shape that `recipe` names.
+void OpenShape(Form1& form, ShapeKind kind, int size, Algorithm how)
+{
+    ASSERT_EQ(form.OpenRecipe({kind, {size, size}, {}, {how}, kSeed}), std::nullopt);
+    ASSERT_NE(form.ShownShape(), nullptr);
+}
+
+// What the window must show of `maze`: the maze, with its whole route or without.
+QImage ShapeShown(Form1& form, const ShapeMaze& maze, bool route)
+{
+    ImageSurface expected(kClientWidth, kClientHeight, WindowFont());
+    const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
+    DrawShape(maze.shape, maze.passages, expected, view);
+    if (route)
+        DrawShapeRoute(maze.shape, maze.route, expected, view);
+    return expected.image().copy(0, 0, kClientHeight, kClientHeight);
+}
+
+TEST(WatchWindow, OnShapesTheBuildAndTheSearchEndOnTheMazeShownAndItsRouteWithEveryWaysCount)
+{
+    Form1 form;
+    WatchController& watch = form.watch();
+    // A circle built by Kruskal: its sets join in their colours, then the maze shown, exactly.
+    OpenShape(form, ShapeKind::Circle, 6, Algorithm::Kruskal);
+    const ShapeMaze circle = *form.ShownShape();
+    const QImage maze = Rgb(form.ShownPicture());
+    ASSERT_EQ(maze, Rgb(ShapeShown(form, circle, false)));
+    ASSERT_TRUE(watch.Menu().actions().front()->isEnabled());  // B
+    watch.WatchBuild();
+    ASSERT_TRUE(watch.Watching());
+    watch.StepOnce();
+    EXPECT_NE(Rgb(form.ShownPicture()), maze);  // every wall standing
+    watch.JumpToEnd();
+    EXPECT_FALSE(watch.Watching());
+    EXPECT_EQ(Rgb(form.ShownPicture()), maze);
+    EXPECT_EQ(form.ShownShape()->passages, circle.passages);
+
+    // A hexagon searched breadth-first: its route, and the cells visited as the search counts them.
+    OpenShape(form, ShapeKind::Hexagon, 5, Algorithm::Backtracker);
+    const ShapeMaze hexagon = *form.ShownShape();
+    for (QAction* item : watch.Menu().actions())
+        if (item->menu() != nullptr)  // Search With
+            for (QAction* way : item->menu()->actions())
+                if (way->data().toString() == QLatin1String("breadth-first"))
+                    way->trigger();
+    ASSERT_EQ(watch.SearchName(), QStringLiteral("breadth-first"));
+    watch.WatchSearch();
+    ASSERT_TRUE(watch.Watching());
+    watch.StepOnce();
+    EXPECT_EQ(watch.Player()->Visited(), 1);  // S
+    watch.JumpToEnd();
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(ShapeShown(form, hexagon, true)));
+    EXPECT_TRUE(form.RouteShown());
+    const int visited = SearchBreadthFirst(hexagon.shape.graph, hexagon.passages).visited;
+    const int route = static_cast<int>(hexagon.route.size());
+    const QString text = watch.Counts();
+    EXPECT_TRUE(text.contains(QStringLiteral("breadth-first: %1/%1").arg(visited))) << text.toStdString();
+    const int depthFirst = SearchDepthFirst(hexagon.shape.graph, hexagon.passages).visited;
+    EXPECT_TRUE(text.contains(QStringLiteral("depth-first: %1\n").arg(depthFirst))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Route: %1 cells").arg(route))) << text.toStdString();
+    // The screen reader hears the end as on a rectangle.
+    const auto* picture = form.findChild<QWidget*>(QStringLiteral("MazePicture"));
+    ASSERT_NE(picture, nullptr);
+    const QString heard = QStringLiteral("Route found, %1 cells; %2 cells visited").arg(route).arg(visited);
+    EXPECT_EQ(picture->accessibleName(), heard);
 }
 
 }  // namespace
