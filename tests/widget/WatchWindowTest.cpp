@@ -190,6 +190,10 @@ TEST(WatchWindow, OnShapesTheBuildAndTheSearchEndOnTheMazeShownAndItsRouteWithEv
     ASSERT_NE(picture, nullptr);
     const QString heard = QStringLiteral("Route found, %1 cells; %2 cells visited").arg(route).arg(visited);
     EXPECT_EQ(picture->accessibleName(), heard);
+    // And the backtracker's build as it takes cells in.
+    watch.WatchBuild();
+    watch.StepOnce();
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("taking cells in, step 1 of %1").arg(watch.Player()->Count()));
 }
 
 }  // namespace
