@@ -6,7 +6,8 @@
 // number; when the window's event filter sees it delivered, the time since it was posted is the
 // time the window kept it waiting. Prints the median and the worst against a 16.7 ms frame.
 //
-//   tolvane_watch_latency [depth-first|breadth-first|a-star|left-hand|dead-end-filling] [side]
+//   tolvane_watch_latency [depth-first|breadth-first|a-star|left-hand|dead-end-filling] [side|CODE]
+// (a maze code in place of the side watches the maze it names, of any shape)
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -63,10 +65,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString way = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("depth-first");
     const int side = argc > 2 ? std::atoi(argv[2]) : 101;
+    const auto code = argc > 2 && side == 0 ? tolvane::ReadRecipeCode(argv[2]).recipe : std::nullopt;
+    if (argc > 2 && side <= 0 && !code) {
+        std::fprintf(stderr, "%s: neither a side nor a maze code\n", argv[2]);
+        return 2;
+    }
 
     tolvane::Form1 form;
     form.show();
-    form.OpenMaze(kSeed, {side, side});
+    if (code) {
+        if (const auto problem = form.OpenRecipe(*code)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*problem));
+            return 2;
+        }
+    } else {
+        form.OpenMaze(kSeed, {side, side});
+    }
     tolvane::WatchController& watch = form.watch();
     while (watch.PaceMs() > 1)
         watch.Faster();
@@ -117,7 +131,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto over = std::count_if(waited.begin(), waited.end(), [](double ms) { return ms > kFrameMs; });
-    std::printf("%s search of %dx%d at 1 ms a step: %.2f s, %zu events posted, %zu seen\n", qPrintable(way), side, side, seconds,
+    const std::string maze = code ? argv[2] : std::to_string(side) + "x" + std::to_string(side);
+    std::printf("%s search of %s at 1 ms a step: %.2f s, %zu events posted, %zu seen\n", qPrintable(way), maze.c_str(), seconds,
                 sent.load(), waited.size());
     std::printf("waited: median %.2f ms, 95th %.2f ms, worst %.2f ms; %td over a %.1f ms frame\n", waited[waited.size() / 2],
                 waited[waited.size() * 95 / 100], waited.back(), over, kFrameMs);

@@ -1488,6 +1488,10 @@ Route: %1 cells</source>
         <source>%1, %2 cells visited</source>
         <translation>%1、訪れたマス %2</translation>
     </message>
+    <message>
+        <source>taking cells in</source>
+        <translation>マスを取り込んでいます</translation>
+    </message>
 </context>
 <context>
     <name>WindowAccessible</name>

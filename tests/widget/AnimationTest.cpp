@@ -335,6 +335,23 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
     EXPECT_EQ(frames.back().picture, PictureImage(form.Maze(), Answer::Shown).convertToFormat(QImage::Format_RGB32));
 }
 
+// Save Animation… through the window's dialog, the WebP filter chosen and `path` typed in.
+void SaveThroughDialog(Form1& form, const QString& path)
+{
+    QTimer user;  // fills in the dialog once it is up
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        user.stop();
+        dialog->selectNameFilter(dialog->nameFilters().back());  // WebP
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    user.start(50);
+    form.menu().SaveAnimation();
+}
+
 // Through the window's dialog: a name without an extension takes the type of the filter chosen.
 TEST(Animation, SaveAnimationWritesTheTypeItsDialogChose)
 {
@@ -343,19 +360,33 @@ TEST(Animation, SaveAnimationWritesTheTypeItsDialogChose)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.OpenMaze(kSeed);
-    QTimer user;  // fills in the dialog once it is up
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        user.stop();
-        dialog->selectNameFilter(dialog->nameFilters().back());  // WebP
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath(QStringLiteral("route")));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    user.start(50);
-    form.menu().SaveAnimation();
+    SaveThroughDialog(form, dir.filePath(QStringLiteral("route")));
     EXPECT_EQ(ReadWebp(dir.filePath(QStringLiteral("route.webp"))).size(), RecordRoute(form.Maze()).size());
+}
+
+// A maze of another shape: its route's replay at the window's pace, drawn as its PNG is, so that
+// it is the animation `--animate` writes of its code and ends on the picture Save writes.
+TEST(Animation, SaveAnimationOfAShapeIsItsRoutesReplayEndingOnItsPicture)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.OpenRecipe({ShapeKind::Hexagon, {5, 5}, {}, {Algorithm::Backtracker}, kSeed}), std::nullopt);
+    ASSERT_NE(form.ShownShape(), nullptr);
+    const ShapeMaze maze = *form.ShownShape();
+    form.watch().Slower();  // 100 ms a step
+    SaveThroughDialog(form, dir.filePath(QStringLiteral("hexagon")));
+    const std::vector<Frame> frames = ReadWebp(dir.filePath(QStringLiteral("hexagon.webp")));
+    // The maze, a frame a route cell (S's own first), and the finished picture drawn afresh (the
+    // smoothed edges of walls painted again cell by cell differ from it), held three seconds.
+    ASSERT_EQ(frames.size(), maze.route.size() + 2);
+    EXPECT_EQ(frames.front().ms, 500);
+    for (std::size_t i = 1; i <= maze.route.size(); ++i)
+        EXPECT_EQ(frames[i].ms, 100) << i;
+    EXPECT_EQ(frames.back().ms, 3000);
+    EXPECT_EQ(frames.back().picture,
+              ShapePictureImage(maze, Answer::Shown, ShapePngUnit(maze.shape, 0)).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)

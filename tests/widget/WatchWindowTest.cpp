@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include "core/graph/Searches.h"
+#include "core/render/DrawShape.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/ImageSurface.h"
@@ -121,6 +123,61 @@ TEST(WatchWindow, AnEnlargedWindowIsWatchedInItsOwnCells)
     form.resize(700, 500);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(700, 500); }, 2000));
     EXPECT_FALSE(watch.Watching());
+}
+
+// The window showing the maze of another shape, built `how` from kSeed.
+void OpenShape(Form1& form, ShapeKind kind, int size, Algorithm how)
+{
+    ASSERT_EQ(form.OpenRecipe({kind, {size, size}, {}, {how}, kSeed}), std::nullopt);
+    ASSERT_NE(form.ShownShape(), nullptr);
+}
+
+TEST(WatchWindow, OnShapesTheBuildAndTheSearchEndOnTheMazeShownAndItsRouteWithEveryWaysCount)
+{
+    Form1 form;
+    WatchController& watch = form.watch();
+    const auto* picture = form.findChild<QWidget*>(QStringLiteral("MazePicture"));
+    ASSERT_NE(picture, nullptr);
+    // A circle built by Kruskal: every wall standing at first, then exactly the picture shown.
+    OpenShape(form, ShapeKind::Circle, 6, Algorithm::Kruskal);
+    const QImage maze = Rgb(form.ShownPicture());
+    ASSERT_TRUE(watch.Menu().actions().front()->isEnabled());  // B
+    watch.WatchBuild();
+    watch.StepOnce();
+    EXPECT_NE(Rgb(form.ShownPicture()), maze);
+    watch.JumpToEnd();
+    EXPECT_FALSE(watch.Watching());
+    EXPECT_EQ(Rgb(form.ShownPicture()), maze);
+
+    // A hexagon searched breadth-first: its route, and the cells visited as the search counts them.
+    OpenShape(form, ShapeKind::Hexagon, 5, Algorithm::Backtracker);
+    const ShapeMaze hexagon = *form.ShownShape();
+    for (QAction* item : watch.Menu().actions())
+        for (QAction* way : item->menu() ? item->menu()->actions() : QList<QAction*>{})  // Search With
+            if (way->data().toString() == QLatin1String("breadth-first"))
+                way->trigger();
+    watch.WatchSearch();
+    watch.StepOnce();
+    EXPECT_EQ(watch.Player()->Visited(), 1);  // S
+    watch.JumpToEnd();
+    ImageSurface expected(kClientWidth, kClientHeight, WindowFont());
+    const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
+    DrawShape(hexagon.shape, hexagon.passages, expected, view);
+    DrawShapeRoute(hexagon.shape, hexagon.route, expected, view);
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(expected.image().copy(0, 0, kClientHeight, kClientHeight)));
+    EXPECT_TRUE(form.RouteShown());
+    const int visited = SearchBreadthFirst(hexagon.shape.graph, hexagon.passages).visited;
+    const int depthFirst = SearchDepthFirst(hexagon.shape.graph, hexagon.passages).visited;
+    const int route = static_cast<int>(hexagon.route.size());
+    const QString text = watch.Counts();
+    EXPECT_TRUE(text.contains(QStringLiteral("breadth-first: %1/%1").arg(visited))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("depth-first: %1\n").arg(depthFirst))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Route: %1 cells").arg(route))) << text.toStdString();
+    // A screen reader hears the end, and a walk's build taking cells in, as on a rectangle.
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("Route found, %1 cells; %2 cells visited").arg(route).arg(visited));
+    watch.WatchBuild();
+    watch.StepOnce();
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("taking cells in, step 1 of %1").arg(watch.Player()->Count()));
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include "core/graph/Steps.h"
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
-#include "core/watch/Animated.h"
 #include "core/watch/StepPlayer.h"
+#include "core/watch/WatchPlayer.h"
 
 namespace tolvane {
 
@@ -17,7 +17,7 @@ namespace tolvane {
 // standing walls drawn again over it (DrawShapeCell), walls opening as the builder opens them,
 // the red path through the centres (DrawShapeRoute); the last picture exactly DrawShape's, with
 // the route after a search or a replay. Groups (regions, Kruskal's sets) show in their colours.
-class ShapePlayer final : public Animated {
+class ShapePlayer final : public WatchPlayer {
 public:
     ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<StepEvent> steps, const ShapeView& view);
 
@@ -28,9 +28,11 @@ public:
     std::vector<Colour> Colours() const override;
     bool HoldsLastStep() const override { return kind_ != WatchKind::Route; }
 
-    std::size_t Played() const { return next_; }
-    // The cells a search has looked at so far; at the end the count the search itself gives.
-    int Visited() const { return visited_; }
+    WatchKind Kind() const override { return kind_; }
+    const std::vector<StepEvent>& Steps() const override { return steps_; }
+    std::size_t Played() const override { return next_; }
+    int Visited() const override { return visited_; }
+    int PathLength() const override { return static_cast<int>(path_.size()); }
     // The walls opened so far: after a build's last step, the maze's.
     const Passages& Opened() const { return shown_; }
 

@@ -10,8 +10,8 @@
 #include "core/maze/MazeState.h"
 #include "core/platform/Surface.h"
 #include "core/render/Geometry.h"
-#include "core/watch/Animated.h"
 #include "core/watch/Watch.h"
+#include "core/watch/WatchPlayer.h"
 
 namespace tolvane {
 
@@ -35,7 +35,7 @@ std::span<const Colour> RegionColours();
 // turning grey as it is linked. A search shows the cells it entered in pale yellow, the dead
 // ends it backed out of in grey, and, while it walks one path (depth-first, the left hand),
 // that path in red; then its route in red.
-class StepPlayer final : public Animated {
+class StepPlayer final : public WatchPlayer {
 public:
     StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps, const CellGeometry& geometry);
 
@@ -46,15 +46,14 @@ public:
     std::vector<Colour> Colours() const override;
     bool HoldsLastStep() const override { return kind_ != WatchKind::Route; }
 
-    std::size_t Played() const { return next_; }
-    const std::vector<StepEvent>& Steps() const { return steps_; }
+    std::size_t Played() const override { return next_; }
+    const std::vector<StepEvent>& Steps() const override { return steps_; }
     const MazeState& Finished() const { return finished_; }
-    WatchKind Kind() const { return kind_; }
+    WatchKind Kind() const override { return kind_; }
     // The cells a search has looked at so far: entered, given up, or (filling dead ends) on
     // its route; at the end the count the search itself gives.
-    int Visited() const { return visited_; }
-    // The length of the red path: the path being tried, or as much of the route as is drawn.
-    int PathLength() const { return static_cast<int>(path_.size()); }
+    int Visited() const override { return visited_; }
+    int PathLength() const override { return static_cast<int>(path_.size()); }
 
 private:
     Colour CellColour(CellId cell) const;

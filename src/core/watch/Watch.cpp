@@ -79,19 +79,28 @@ CellPlaces ShapePlaces(const Shape& shape)
     return places;
 }
 
+std::vector<StepEvent> RecordShapeSearch(const ShapeMaze& maze, const SearchWay& way)
+{
+    StepRecord record;
+    way.run(maze.shape.graph, maze.passages, ShapePlaces(maze.shape), &record);
+    return std::move(record.steps);
+}
+
+std::vector<StepEvent> RecordShapeRoute(const ShapeMaze& maze)
+{
+    std::vector<StepEvent> steps;
+    steps.reserve(maze.route.size());
+    for (const CellId c : maze.route)
+        steps.push_back({StepKind::Route, c});
+    return steps;
+}
+
 WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& how, std::uint64_t seed, const SearchWay* way)
 {
     if (kind != WatchKind::Build) {
         WatchedShape watched{BuildShapeMaze(std::move(shape), how, seed), {}};
         const ShapeMaze& m = watched.maze;
-        if (kind == WatchKind::Route) {
-            for (const CellId c : m.route)
-                watched.steps.push_back({StepKind::Route, c});
-        } else {
-            StepRecord record;
-            (way ? *way : SearchWays().front()).run(m.shape.graph, m.passages, ShapePlaces(m.shape), &record);
-            watched.steps = std::move(record.steps);
-        }
+        watched.steps = kind == WatchKind::Route ? RecordShapeRoute(m) : RecordShapeSearch(m, way ? *way : SearchWays().front());
         return watched;
     }
     // As BuildShapeMaze builds it, draw for draw, telling each step.
@@ -106,9 +115,11 @@ WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& ho
 
 std::vector<WayCount> CountEveryWay(const MazeState& maze)
 {
-    const MazeGraph graph = RectangleGraph(maze.size);
-    const Passages passages = PassagesOf(maze);
-    const CellPlaces places = RectanglePlaces(maze.size);
+    return CountEveryWay(RectangleGraph(maze.size), PassagesOf(maze), RectanglePlaces(maze.size));
+}
+
+std::vector<WayCount> CountEveryWay(const MazeGraph& graph, const Passages& passages, const CellPlaces& places)
+{
     std::vector<WayCount> counts;
     for (const SearchWay& way : SearchWays()) {
         const GraphRoute route = way.run(graph, passages, places, nullptr);

@@ -40,6 +40,10 @@ WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& ho
 
 // Where a shape's cells lie, for the searches that look ahead or turn.
 CellPlaces ShapePlaces(const Shape& shape);
+// `way`'s search of a maze of any shape already built.
+std::vector<StepEvent> RecordShapeSearch(const ShapeMaze& maze, const SearchWay& way);
+// Its route from S to G, one Route step a cell.
+std::vector<StepEvent> RecordShapeRoute(const ShapeMaze& maze);
 
 // The same for a maze already built (not for its build, which needs its seed).
 std::vector<StepEvent> RecordSearch(const MazeState& maze, const SearchWay& way);
@@ -52,5 +56,8 @@ struct WayCount {
     int route;
 };
 std::vector<WayCount> CountEveryWay(const MazeState& maze);
+// The same for a maze of any shape. Every way applies to every shape: those that look ahead or
+// turn (A*, the left hand) take their bearings from where the cells' centres lie.
+std::vector<WayCount> CountEveryWay(const MazeGraph& graph, const Passages& passages, const CellPlaces& places);
 
 }  // namespace tolvane

@@ -5,10 +5,8 @@
 #include <cstdio>
 
 #include "core/platform/Random.h"
-#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/cli/ExportCommand.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {
@@ -39,11 +37,8 @@ int RunAnimate(const Options& options)
         std::optional<Shape> shape = AskedShape(options, error);
         if (!shape)
             return fail(error, 2);
-        const int unit = ShapePngUnit(*shape, 0);
-        const QSize size = ShapePicturePixels(*shape, unit);
         WatchedShape watched = RecordShapeWatch(kind, std::move(*shape), options.how, seed, way);
-        ShapePlayer player(watched.maze, kind, std::move(watched.steps), ShapePictureView(unit));
-        if (const auto error = WriteAnimation(options.animateFile, player, size, options.paceMs, AnimationPixels::File))
+        if (const auto error = WriteShapeAnimation(options.animateFile, watched.maze, kind, std::move(watched.steps), options.paceMs))
             return fail(*error, 1);
         return 0;
     }

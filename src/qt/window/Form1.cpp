@@ -142,7 +142,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
     connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
     watch_ = new WatchController(
         *this, WatchWindow{surface_, [this] { update(); }, [this](const QString& words) { picture_.Announce(words); },
-                           // Shapes are not watched (yet): the watch has no maze to act on.
+                           // A rectangle's state, or (below) the maze of another shape.
                            [this]() -> const MazeState* { return HasMaze() && !program_.ShapeShown() ? &program_.state() : nullptr; },
                            [this]() -> std::optional<SizedSeed> {
                                return seed_ ? std::optional(SizedSeed{*seed_, program_.state().size}) : std::nullopt;
@@ -155,7 +155,9 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                });
                            },
                            [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
-                           [this] { return program_.Geometry(); }, [this] { return program_.builtWith(); }});
+                           [this] { return program_.Geometry(); }, [this] { return program_.builtWith(); },
+                           [this] { return ShownShape(); },
+                           [this] { return program_.ShapeShown()->View(side_ - 1); }});
     menu_->Menu().addMenu(&watch_->Menu());
     buildMenu_ = new BuildMenu(*this, [this](BuildChoice how) { ChooseBuild(how); });
     menu_->Menu().addMenu(buildMenu_);

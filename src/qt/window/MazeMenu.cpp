@@ -185,7 +185,7 @@ void MazeMenu::Save()
 void MazeMenu::SaveAnimation()
 {
     if (shown_.HasMaze())
-        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(),
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownShape(), shown_.ShownPlay(),
                                shown_.RouteShown() ? Answer::Shown : Answer::Hidden, shown_.PaceMs(), folder_);
 }
 

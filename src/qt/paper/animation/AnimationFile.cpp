@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "qt/paper/Export.h"
+#include "core/watch/ShapePlayer.h"
 #include "qt/paper/Pictures.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
 #include "qt/platform/ImageSurface.h"
@@ -206,6 +208,14 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
             .arg(bytes->size() >> 20)
             .arg(kLargestAnimationBytes >> 20);
     return WriteWholeFile(path, *bytes);
+}
+
+std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
+                                           std::vector<StepEvent> steps, int paceMs)
+{
+    const int unit = ShapePngUnit(maze.shape, 0);
+    ShapePlayer player(maze, kind, std::move(steps), ShapePictureView(unit));
+    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File);
 }
 
 }  // namespace tolvane

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "core/render/Geometry.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/watch/Animated.h"
+#include "core/watch/Watch.h"
 
 namespace tolvane {
 
@@ -52,5 +54,10 @@ enum class AnimationPixels { Window, File };
 // when complete. Returns the reason of a failure, or nothing.
 std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs,
                                       AnimationPixels pixels = AnimationPixels::Window);
+
+// Plays `steps` of `kind` on a maze of another shape drawn as its PNG is (ShapePngUnit pixels
+// a cell), so that the last frame is that PNG's picture, and writes them as WriteAnimation does.
+std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
+                                           std::vector<StepEvent> steps, int paceMs);
 
 }  // namespace tolvane

@@ -40,8 +40,13 @@ std::optional<QString> WriteShownAnimation(const QString& path, const MazeState&
     return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
 }
 
-void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
-                   int paceMs, QString& folder)
+std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& shape, int paceMs)
+{
+    return WriteShapeAnimation(path, shape, WatchKind::Route, RecordShapeRoute(shape), paceMs);
+}
+
+void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const ShapeMaze* shape, const Play* game,
+                   Answer answer, int paceMs, QString& folder)
 {
     QStringList filters;
     for (const AnimationType& type : kAnimationTypes)
@@ -64,7 +69,7 @@ void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, 
     }
     std::optional<QString> error;
     try {
-        error = WriteShownAnimation(path, maze, game, answer, paceMs);
+        error = shape ? WriteShownAnimation(path, *shape, paceMs) : WriteShownAnimation(path, maze, game, answer, paceMs);
     } catch (const std::exception& e) {  // out of memory for a big maze: said, not thrown on
         error = QCoreApplication::translate("SaveAnimation", "The animation could not be made: %1").arg(QString::fromLocal8Bit(e.what()));
     }

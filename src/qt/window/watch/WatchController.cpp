@@ -6,6 +6,8 @@
 #include <iterator>
 
 #include "core/render/Geometry.h"
+#include "core/watch/ShapePlayer.h"
+#include "core/watch/StepPlayer.h"
 
 namespace tolvane {
 namespace {
@@ -29,14 +31,20 @@ QString WayTitle(std::string_view name)
 }
 
 // What the last step played was doing, in words.
-QString Doing(const StepPlayer& p)
+QString Doing(const WatchPlayer& p)
 {
     if (p.Played() == 0)
         return QCoreApplication::translate("Watch", "starting");
     const StepEvent& last = p.Steps()[p.Played() - 1];
-    if (p.Kind() == WatchKind::Build)
+    if (p.Kind() == WatchKind::Build) {
+        // The ways that grow the maze cell by cell (never the regions build) take cells in and back up.
+        if (last.kind == StepKind::Enter)
+            return QCoreApplication::translate("Watch", "taking cells in");
+        if (last.kind == StepKind::BackUp)
+            return QCoreApplication::translate("Watch", "backing up from a dead end");
         return last.kind == StepKind::Open && last.group != 0 ? QCoreApplication::translate("Watch", "linking regions")
                                                                : QCoreApplication::translate("Watch", "growing regions");
+    }
     switch (last.kind) {
     case StepKind::BackUp:
         return QCoreApplication::translate("Watch", "backing up from a dead end");
@@ -123,9 +131,11 @@ QString WatchController::SearchName() const
     return chosen ? chosen->data().toString() : QStringLiteral("depth-first");
 }
 
+bool WatchController::HasMaze() const { return shown_.maze() != nullptr || shown_.shape() != nullptr; }
+
 void WatchController::Update()
 {
-    const bool maze = shown_.maze() != nullptr;
+    const bool maze = HasMaze();
     build_.setEnabled(maze && shown_.seed().has_value());
     search_.setEnabled(maze);
     for (QAction* action : {&pause_, &step_, &end_})
@@ -137,35 +147,47 @@ void WatchController::Update()
 
 void WatchController::WatchBuild()
 {
-    const MazeState* maze = shown_.maze();
     const auto seed = shown_.seed();
-    if (maze == nullptr || !seed)
+    if (!HasMaze() || !seed)
         return;
-    Watched watched = RecordWatch(WatchKind::Build, seed->seed, seed->size, nullptr, shown_.builtWith());
     counts_.hide();
-    Start(WatchKind::Build, std::move(watched.steps), watched.maze);
+    if (const ShapeMaze* shape = shown_.shape()) {
+        WatchedShape watched = RecordShapeWatch(WatchKind::Build, shape->shape, shown_.builtWith(), seed->seed);
+        return Start(WatchKind::Build, std::move(watched.steps), nullptr, &watched.maze);
+    }
+    Watched watched = RecordWatch(WatchKind::Build, seed->seed, seed->size, nullptr, shown_.builtWith());
+    Start(WatchKind::Build, std::move(watched.steps), &watched.maze, nullptr);
 }
 
 void WatchController::WatchSearch()
 {
-    const MazeState* maze = shown_.maze();
-    if (maze == nullptr)
+    if (!HasMaze())
         return;
-    const SearchWay* way = FindSearch(SearchName().toStdString());
-    wayCounts_ = CountEveryWay(*maze);
-    Start(WatchKind::Search, RecordSearch(*maze, way ? *way : SearchWays().front()), *maze);
+    const SearchWay* chosen = FindSearch(SearchName().toStdString());
+    const SearchWay& way = chosen ? *chosen : SearchWays().front();
+    if (const ShapeMaze* shape = shown_.shape()) {
+        wayCounts_ = CountEveryWay(shape->shape.graph, shape->passages, ShapePlaces(shape->shape));
+        Start(WatchKind::Search, RecordShapeSearch(*shape, way), nullptr, shape);
+    } else {
+        const MazeState& maze = *shown_.maze();
+        wayCounts_ = CountEveryWay(maze);
+        Start(WatchKind::Search, RecordSearch(maze, way), &maze, nullptr);
+    }
     // Every way's count for this maze, the one being watched marked and counted as it goes.
     counts_.show();
     counts_.raise();
     Report(true);
 }
 
-void WatchController::Start(WatchKind kind, std::vector<StepEvent> steps, const MazeState& maze)
+void WatchController::Start(WatchKind kind, std::vector<StepEvent> steps, const MazeState* maze, const ShapeMaze* shape)
 {
     stopping_ = true;
     shown_.stopOthers();
     stopping_ = false;
-    player_ = std::make_unique<StepPlayer>(maze, kind, std::move(steps), shown_.geometry());
+    if (shape != nullptr)
+        player_ = std::make_unique<ShapePlayer>(*shape, kind, std::move(steps), shown_.shapeView());
+    else
+        player_ = std::make_unique<StepPlayer>(*maze, kind, std::move(steps), shown_.geometry());
     player_->DrawFirst(shown_.surface);
     paused_ = false;
     sinceNotice_.invalidate();

@@ -17,7 +17,10 @@
 #include "core/generate/Algorithms.h"
 #include "core/maze/SizedCode.h"
 #include "core/platform/Surface.h"
-#include "core/watch/StepPlayer.h"
+#include "core/render/DrawShape.h"
+#include "core/render/Geometry.h"
+#include "core/shape/ShapeMaze.h"
+#include "core/watch/WatchPlayer.h"
 
 namespace tolvane {
 
@@ -30,7 +33,8 @@ inline constexpr int kWatchFrameMs = 16;
 inline constexpr int kWatchNoticeMs = 1500;
 
 // What the watcher needs of the window: where to draw, how to show and say it, the maze shown
-// (and its seed, which its build needs), and when to stop whatever else runs.
+// (a rectangle or another shape, and its seed, which its build needs), and when to stop whatever
+// else runs.
 struct WatchWindow {
     Surface& surface;
     std::function<void()> repaint;
@@ -41,6 +45,8 @@ struct WatchWindow {
     std::function<void(WatchKind)> finished;                // the last picture is drawn
     std::function<CellGeometry()> geometry;                 // the cells of the picture as shown now
     std::function<BuildChoice()> builtWith;                 // how the maze shown was built
+    std::function<const ShapeMaze*()> shape;                // the maze of another shape shown, or null
+    std::function<ShapeView()> shapeView;                   // where that shape lies in the picture now
 };
 
 class WatchController final : public QObject {
@@ -73,13 +79,15 @@ public:
     bool Watching() const { return player_ != nullptr; }
     bool Paused() const { return paused_; }
     int PaceMs() const { return kWatchPaces[pace_]; }
-    const StepPlayer* Player() const { return player_.get(); }
+    const WatchPlayer* Player() const { return player_.get(); }
     QString SearchName() const;
     // The cells every way visits on the maze shown, side by side, as the window shows them.
     QString Counts() const { return counts_.text(); }
 
 private:
-    void Start(WatchKind kind, std::vector<StepEvent> steps, const MazeState& maze);
+    bool HasMaze() const;
+    // Plays `steps` (of `kind`) onto the maze shown, whatever its shape, from its first picture.
+    void Start(WatchKind kind, std::vector<StepEvent> steps, const MazeState* maze, const ShapeMaze* shape);
     void Tick();
     void Finish();
     void Play(int steps);
@@ -101,7 +109,7 @@ private:
     QLabel counts_;
     QTimer timer_;
     QElapsedTimer sinceNotice_;
-    std::unique_ptr<StepPlayer> player_;
+    std::unique_ptr<WatchPlayer> player_;
     std::vector<WayCount> wayCounts_;  // every way's on the maze being searched
     std::size_t pace_ = 4;  // kWatchDefaultPace
     bool paused_ = false;
