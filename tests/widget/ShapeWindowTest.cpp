@@ -28,6 +28,13 @@ TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
 
     form.command2().click();
     const QImage alone = form.surface().image();
+    const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
+    // Red at a route cell's centre: the route has reached it.
+    const auto reached = [&](std::size_t i) {
+        const PointF c = view.Map(expected.shape.centres[expected.route[i]]);
+        const QColor colour = form.surface().image().pixelColor(static_cast<int>(c.x), static_cast<int>(c.y));
+        return colour.red() > 200 && colour.green() < 80;
+    };
     const int steps = static_cast<int>(expected.route.size()) - 1;
     for (int tick = 1; tick <= steps; ++tick) {
         EXPECT_TRUE(form.timer1().isActive()) << tick;
@@ -35,12 +42,13 @@ TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
         EXPECT_EQ(tick, form.program().ShapeShown()->Steps());
         if (tick == 1)
             EXPECT_NE(alone, form.surface().image());  // the first step is drawn at once
+        if (tick + 1 < steps)
+            EXPECT_TRUE(reached(static_cast<std::size_t>(tick)) && !reached(static_cast<std::size_t>(tick) + 1)) << tick;
     }
     EXPECT_FALSE(form.timer1().isActive());
     form.program().Timer1_Timer();  // a tick late in the queue goes no further than G
     EXPECT_EQ(steps, form.program().ShapeShown()->Steps());
     ImageSurface full(kClientWidth, kClientHeight, WindowFont());
-    const ShapeView view = form.program().ShapeShown()->View(kClientHeight - 1);
     DrawShape(expected.shape, expected.passages, full, view);
     DrawShapeRoute(expected.shape, expected.route, full, view);
     EXPECT_EQ(full.image(), form.surface().image());

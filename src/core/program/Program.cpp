@@ -90,7 +90,7 @@ void Program::Timer1_Timer()
 {
     if (shaped_) {
         if (shape_.Step())
-            shape_.Draw(p_.surface, square_);
+            shape_.DrawStep(p_.surface, square_);
         if (shape_.Steps() >= shape_.RouteSteps())
             p_.Timer1.SetEnabled(false);
         return;

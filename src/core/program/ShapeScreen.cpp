@@ -1,6 +1,8 @@
 // A maze of another shape in the window.
 #include "core/program/ShapeScreen.h"
 
+#include <span>
+
 namespace tolvane {
 
 void ShapeScreen::Build(ShapeChoice choice, Shape shape, const BuildChoice& how, RandomSource& random)
@@ -35,6 +37,16 @@ void ShapeScreen::Draw(Surface& surface, int square) const
     DrawShape(maze_->shape, maze_->passages, surface, view);
     if (steps_ > 0)
         DrawShapeRoute(maze_->shape, maze_->route, surface, view, steps_);
+}
+
+void ShapeScreen::DrawStep(Surface& surface, int square) const
+{
+    if (!maze_ || steps_ <= 0)
+        return;
+    if (steps_ >= RouteSteps())
+        return Draw(surface, square);
+    const auto step = std::span<const CellId>(maze_->route).subspan(static_cast<std::size_t>(steps_ - 1), 2);
+    DrawShapeRoute(maze_->shape, step, surface, View(square));
 }
 
 }  // namespace tolvane
