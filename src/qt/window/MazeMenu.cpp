@@ -178,7 +178,7 @@ void MazeMenu::Save()
     const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
     const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownPlay()};
     const ShapeMaze* shape = shown_.ShownShape();
-    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
+    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer, shown_.ShownGame()}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
 
@@ -210,7 +210,7 @@ void MazeMenu::Print()
     const Answer answer = solution->isChecked() ? Answer::Shown : Answer::Hidden;
     const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
     const ShapeMaze* shape = shown_.ShownShape();
-    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer}) : PrintSheet(printer, sheet)))
+    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer, shown_.ShownGame()}) : PrintSheet(printer, sheet)))
         QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
 }
