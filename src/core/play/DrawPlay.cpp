@@ -106,9 +106,9 @@ void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& gam
     PrintShapeMarks(shape, surface, view);
 }
 
-CentreStroke WallStroke(const Shape& shape, WallId wall, const ShapeView& view)
+CentreStroke EdgeStroke(const Shape& shape, std::int32_t edge, const ShapeView& view)
 {
-    const Edge& e = shape.edges[static_cast<std::size_t>(shape.wallEdge[static_cast<std::size_t>(wall)])];
+    const Edge& e = shape.edges[static_cast<std::size_t>(edge)];
     PathPiece piece{.to = view.Map(e.to), .arc = e.arc};
     if (e.arc) {
         piece.centre = view.Map(e.centre);

@@ -481,11 +481,12 @@ void Form1::PaintOverPicture(QPainter& painter)
                                              : QRect(from.x(), from.y() - half, to.x() - from.x() + 1, thick);
         painter.fillRect(bar, QColor(ToQRgb(kMarkerColour)));
     }
-    if (const auto& bump = play_->ShapeBump()) {
-        // On a shape the wall may be slanted or an arc: the flash follows it, as thick.
+    if (!play_->ShapeBump().empty()) {
+        // On a shape a wall may be slanted or an arc: the flash follows it, as thick.
         PainterSurface flash(painter, surface_.logicalSize(), WindowFont());
         flash.SetDrawWidth(std::max(3, ShapeTrailWidth(program_.ShapeShown()->Maze().shape, program_.ShapeViewShown())));
-        flash.Path(bump->from, bump->pieces, kMarkerColour);
+        for (const CentreStroke& edge : play_->ShapeBump())
+            flash.Path(edge.from, edge.pieces, kMarkerColour);
     }
 }
 

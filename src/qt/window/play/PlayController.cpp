@@ -77,7 +77,7 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
     bumpTimer_.setInterval(kBumpTime);
     connect(&bumpTimer_, &QTimer::timeout, this, [this] {
         bump_.reset();
-        shapeBump_.reset();
+        shapeBump_.clear();
         window_.update();
     });
 
@@ -102,7 +102,7 @@ void PlayController::Follow(std::string_view handler)
         dragging_ = false;
         refresh_.stop();
         bump_.reset();
-        shapeBump_.reset();
+        shapeBump_.clear();
         // The result at G stays beside the picture until something new is shown.
         status_.setVisible(program_.GameShown());
         if (program_.GameShown())
@@ -229,12 +229,12 @@ void PlayController::ShapeMove(Direction key)
     MoveOutcome outcome = MoveOutcome::Ignored;
     run_("Play_Move", [&] { outcome = program_.Play_Move(key, Now()); });
     if (outcome == MoveOutcome::Blocked) {
-        // The wall met flashes; at the frame, which has no wall of its own, nothing does.
-        if (const WallId wall = program_.shapeGame().Bumped(); wall >= 0) {
-            shapeBump_ = WallStroke(shape.Maze().shape, wall, program_.ShapeViewShown());
-            bumpTimer_.start();
-            window_.update();
-        }
+        // What the key met flashes, walls and frame alike.
+        shapeBump_.clear();
+        for (const std::int32_t edge : program_.shapeGame().BumpedEdges())
+            shapeBump_.push_back(EdgeStroke(shape.Maze().shape, edge, program_.ShapeViewShown()));
+        bumpTimer_.start();
+        window_.update();
     }
     const Game& game = program_.game();
     Say(MoveWords(shape.Maze().shape, shape.Maze().passages, game, outcome, key, game.clock().Elapsed(Now())));

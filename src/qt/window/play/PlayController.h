@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/play/DrawPlay.h"
 #include "core/program/Program.h"
@@ -47,8 +48,9 @@ public:
     bool Covered() const;
     // The wall the marker last ran into, for a moment after the move: the window flashes it.
     std::optional<Segment> Bump() const { return bump_; }
-    // The same on a shape: the wall as drawn, slanted or curved, in the picture's pixels.
-    const std::optional<CentreStroke>& ShapeBump() const { return shapeBump_; }
+    // The same on a shape: the walls and the frame the key met, as drawn (slanted or curved),
+    // in the picture's pixels; none when no flash shows.
+    const std::vector<CentreStroke>& ShapeBump() const { return shapeBump_; }
     // The status area's left edge, beside the picture.
     void PlaceStatus(int left);
 
@@ -91,7 +93,7 @@ private:
     QTimer hintShown_;
     QElapsedTimer clock_;
     std::optional<Segment> bump_;
-    std::optional<CentreStroke> shapeBump_;
+    std::vector<CentreStroke> shapeBump_;
     int holds_ = 0;
     QPointer<QWidget> focusBefore_;  // the button to give the focus back to
     bool dragging_ = false;
