@@ -184,9 +184,13 @@ void MazeMenu::Save()
 
 void MazeMenu::SaveAnimation()
 {
-    if (shown_.HasMaze())
-        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(),
-                               shown_.RouteShown() ? Answer::Shown : Answer::Hidden, shown_.PaceMs(), folder_);
+    if (!shown_.HasMaze())
+        return;
+    const Answer answer = shown_.RouteShown() ? Answer::Shown : Answer::Hidden;
+    if (const ShapeMaze* shape = shown_.ShownShape())
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), *shape, shown_.ShownGame(), answer, shown_.PaceMs(), folder_);
+    else
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(), answer, shown_.PaceMs(), folder_);
 }
 
 void MazeMenu::Print()

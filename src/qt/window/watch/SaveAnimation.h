@@ -3,10 +3,12 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
@@ -18,10 +20,17 @@ namespace tolvane {
 std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
                                            int paceMs);
 
+// The same for a maze of another shape, painted as its PNG file is: with a `game`, its trail
+// growing move by move; otherwise the route's replay.
+std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& maze, const Game* game, Answer answer,
+                                           int paceMs);
+
 // Asks where to save (a GIF or a WebP, the type from the filter or the name's extension),
 // starting in `folder` and keeping the folder chosen there, writes the animation, and says in a
 // message box why when it cannot.
 void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
+                   int paceMs, QString& folder);
+void SaveAnimation(QWidget& window, const QString& code, const ShapeMaze& maze, const Game* game, Answer answer,
                    int paceMs, QString& folder);
 
 }  // namespace tolvane
