@@ -221,6 +221,9 @@ TEST(ShapePlayWindow, AHintIsTheNextStepOfTheShortestRouteAndTheResultAtGCountsI
     s.form.command2().click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.form.timer1().isActive(); }, 10000));
     EXPECT_EQ(Drawn(s, &s.GameShown(), route), s.form.surface().image());
+    // A new game takes the route away again.
+    s.form.play().action().trigger();
+    EXPECT_EQ(Drawn(s, &s.GameShown()), s.form.surface().image());
 }
 
 TEST(ShapePlayWindow, AGameInProgressIsCoveredWhilePausedAndLeftOnlyWhenThePlayerSaysSo)
