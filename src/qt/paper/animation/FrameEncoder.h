@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <span>
@@ -20,6 +21,19 @@ public:
     // The finished file, or the reason it could not be made.
     virtual std::optional<QByteArray> Finish(QString& error) = 0;
 };
+
+// What an encoder keeps of the frames so far: `last` made the first picture, or its `changed`
+// part brought up to `picture`.
+inline void KeepFrame(QImage& last, const QImage& picture, const QRect& changed)
+{
+    if (last.isNull()) {
+        last = picture.copy();
+        return;
+    }
+    for (int y = changed.top(); y <= changed.bottom(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + changed.left(), changed.width(),
+                    reinterpret_cast<QRgb*>(last.scanLine(y)) + changed.left());
+}
 
 // A GIF of `size` pixels that loops for ever, its palette `colours`: every colour the frames
 // hold (another colour is given the nearest of them). Each frame is stored as the rectangle

@@ -81,12 +81,7 @@ public:
             if (EGifPutLine(gif_, row_.data(), changed.width()) != GIF_OK)
                 return Fail(gif_->Error);
         }
-        if (first)
-            last_ = picture.copy();
-        else
-            for (int y = changed.top(); y <= changed.bottom(); ++y)
-                std::copy_n(reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + changed.left(), changed.width(),
-                            reinterpret_cast<QRgb*>(last_.scanLine(y)) + changed.left());
+        KeepFrame(last_, picture, changed);
     }
 
     std::optional<QByteArray> Finish(QString& error) override

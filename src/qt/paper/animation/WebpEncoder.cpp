@@ -82,12 +82,7 @@ public:
         WebPMemoryWriterClear(&writer);
         if (!ok)
             return Fail();
-        if (first)
-            last_ = picture.copy();
-        else
-            for (int y = changed.top(); y <= changed.bottom(); ++y)
-                std::copy_n(reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + changed.left(), changed.width(),
-                            reinterpret_cast<QRgb*>(last_.scanLine(y)) + changed.left());
+        KeepFrame(last_, picture, changed);
     }
 
     std::optional<QByteArray> Finish(QString& error) override
