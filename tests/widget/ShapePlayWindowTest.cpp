@@ -85,11 +85,12 @@ void PlayByKeys(ShapePlayed& s)
         ASSERT_EQ(expected, s.Marker()) << "press " << press;
         if (aim.open && s.GameShown().Trail().size() > 1 && !s.GameShown().AtGoal())
             EXPECT_TRUE(s.Said().endsWith(CellWords(m.shape, m.passages, expected))) << press;
+        if (aim.open)
+            EXPECT_EQ(Drawn(s, &s.GameShown()), s.form.surface().image()) << press;
         (aim.open ? moved : refused) += 1;
     }
     EXPECT_GT(moved, 5);
     EXPECT_GT(refused, 5);
-    EXPECT_EQ(Drawn(s, &s.GameShown()), s.form.surface().image());
     QTest::keyClick(s.Picture(), Qt::Key_I);
     EXPECT_EQ(WhereWords(m.shape, m.passages, s.GameShown(), 0), s.Said());
 }
@@ -172,6 +173,20 @@ TEST(ShapePlayWindow, ADragFollowsTheCorridorsAndAClickCrossesNoWall)
             EXPECT_EQ("wall: no way " + WayWord(WayTo(m.shape, route[5], l.to)), s.Said());
             break;
         }
+    // Where the route runs straight on, one move of the pointer two cells ahead takes the marker there.
+    const auto distance = [&](std::size_t a, std::size_t b) {
+        const PointF p = m.shape.centres[static_cast<std::size_t>(route[a])];
+        const PointF q = m.shape.centres[static_cast<std::size_t>(route[b])];
+        return std::hypot(p.x - q.x, p.y - q.y);
+    };
+    std::size_t i = 5;
+    while (i + 2 < route.size() && std::abs(distance(i, i + 2) - 2 * distance(i, i + 1)) > 0.01f)
+        QTest::mouseClick(&s.form, Qt::LeftButton, {}, s.CentreOf(route[++i]));
+    ASSERT_LT(i + 2, route.size());
+    ASSERT_EQ(route[i], s.Marker());
+    QTest::mousePress(&s.form, Qt::LeftButton, {}, s.CentreOf(route[i]));
+    QTest::mouseMove(&s.form, s.CentreOf(route[i + 2]));
+    EXPECT_EQ(route[i + 2], s.Marker());
 }
 
 TEST(ShapePlayWindow, AHintIsTheNextStepOfTheShortestRouteAndTheResultAtGCountsIt)
