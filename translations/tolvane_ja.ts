@@ -1057,6 +1057,10 @@
         <source>A maze in the shape %1, of %2 cells, %3. Press %4 to draw the route.</source>
         <translation>形が %1 で %2 マスの迷路です。%3。%4 を押すと道順を描きます。</translation>
     </message>
+    <message>
+        <source>Playing a maze in the shape %1, of %2 cells, %3.</source>
+        <translation>形が %1 で %2 マスの迷路をプレイ中。%3。</translation>
+    </message>
 </context>
 <context>
     <name>OpenCodeDialog</name>

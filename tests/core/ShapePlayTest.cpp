@@ -144,8 +144,17 @@ TEST(ShapePlay, OnTheRectangleTheKeysAreTheFourSidesAsBefore)
                 const Aim a = Aimed(m.shape.graph, m.passages, m.shape.centres, RectangleCell({5, 4}, x, y), deg);
                 const Cell to = Step({x, y}, d);
                 EXPECT_EQ(IsOpen(state, {x, y}, d), a.open) << x << "," << y << " " << deg;
-                if (a.open)
+                if (a.open) {
                     EXPECT_EQ(RectangleCell({5, 4}, to.x, to.y), a.to);
+                    continue;
+                }
+                // Refused: what the key met is the one side it faces, wall or frame.
+                const auto met = EdgesInTheWay(m.shape, m.passages, RectangleCell({5, 4}, x, y), deg);
+                ASSERT_EQ(1u, met.size()) << x << "," << y << " " << deg;
+                const Edge& e = m.shape.edges[static_cast<std::size_t>(met[0])];
+                const PointF c = CentreOf(m.shape, RectangleCell({5, 4}, x, y));
+                EXPECT_FLOAT_EQ(c.x + 0.5f * (to.x - x), (e.from.x + e.to.x) / 2);
+                EXPECT_FLOAT_EQ(c.y + 0.5f * (to.y - y), (e.from.y + e.to.y) / 2);
             }
 }
 

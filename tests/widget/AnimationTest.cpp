@@ -352,6 +352,26 @@ void SaveThroughDialog(Form1& form, const QString& path)
     form.menu().SaveAnimation();
 }
 
+// Without a game, a shape's route replay: SaveAnimationOfAShape… below.
+TEST(Animation, AGameOnAShapeGrowsItsTrailAMoveAFrameAndEndsOnItsSavedPicture)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    ASSERT_EQ(std::nullopt, form.OpenRecipe({ShapeKind::Circle, {6, 6}, {}, {Algorithm::Backtracker}, kSeed}));
+    const ShapeMaze& maze = *form.ShownShape();
+    const int unit = ShapePngUnit(maze.shape, 0);
+    form.program().Play_Start();
+    for (std::size_t i = 1; i <= 5; ++i)
+        ASSERT_EQ(MoveOutcome::Moved, form.program().Play_MoveTo(maze.route[i], static_cast<Millis>(i)));
+    const QString game = dir.filePath(QStringLiteral("game.webp"));
+    ASSERT_EQ(WriteShownAnimation(game, maze, form.ShownGame(), Answer::Hidden, 30), std::nullopt);
+    const std::vector<Frame> frames = ReadWebp(game);
+    ASSERT_EQ(frames.size(), 6u);  // the marker on S, then one frame a move
+    EXPECT_EQ(frames[1].ms, 30);
+    EXPECT_EQ(frames.back().picture,
+              ShapePictureImage(maze, Answer::Hidden, unit, form.ShownGame()).convertToFormat(QImage::Format_RGB32));
+}
+
 // Through the window's dialog: a name without an extension takes the type of the filter chosen.
 TEST(Animation, SaveAnimationWritesTheTypeItsDialogChose)
 {

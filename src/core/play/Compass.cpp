@@ -68,6 +68,28 @@ Aim Aimed(const MazeGraph& graph, const Passages& passages, std::span<const Poin
     return best.to != kNoCell ? best : closed;
 }
 
+std::vector<std::int32_t> EdgesInTheWay(const Shape& shape, const Passages& passages, CellId at, double keyDeg)
+{
+    const PointF from = shape.centres[static_cast<std::size_t>(at)];
+    std::vector<std::int32_t> met;
+    for (const std::int32_t i : shape.Outline(at)) {
+        const Edge& e = shape.edges[static_cast<std::size_t>(i)];
+        PointF towards{(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2};
+        if (e.arc)
+            towards = OnCircle(e.centre, e.radius, e.startDeg + e.sweepDeg / 2);
+        if (e.wall >= 0) {
+            if (passages.Open(e.wall))
+                continue;
+            for (const Link& l : shape.graph.Neighbours(at))
+                if (l.wall == e.wall)
+                    towards = shape.centres[static_cast<std::size_t>(l.to)];
+        }
+        if (std::abs(Off(DegreesTo(from, towards), keyDeg)) <= kWidestTurn)
+            met.push_back(i);
+    }
+    return met;
+}
+
 Way WayTo(const Shape& shape, CellId from, CellId to)
 {
     const PointF a = shape.centres[static_cast<std::size_t>(from)];

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "core/graph/MazeGraph.h"
 #include "core/shape/Shape.h"
@@ -31,6 +32,11 @@ struct Aim {
 };
 Aim Aimed(const MazeGraph& graph, const Passages& passages, std::span<const PointF> centres, CellId at, double keyDeg,
           std::optional<CellId> previous = std::nullopt);
+
+// The edges of at's outline a refused key ran into: every closed wall whose neighbour, and every
+// piece of the frame whose middle, lies within kWidestTurn of the key's direction. On square
+// cells that is the one side the key faces, wall or frame.
+std::vector<std::int32_t> EdgesInTheWay(const Shape& shape, const Passages& passages, CellId at, double keyDeg);
 
 // The angle of `to` seen from `from`, in the picture's degrees (0 right, 90 up), in (-180, 180].
 double DegreesTo(PointF from, PointF to);

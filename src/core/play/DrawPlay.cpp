@@ -106,6 +106,19 @@ void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& gam
     PrintShapeMarks(shape, surface, view);
 }
 
+CentreStroke EdgeStroke(const Shape& shape, std::int32_t edge, const ShapeView& view)
+{
+    const Edge& e = shape.edges[static_cast<std::size_t>(edge)];
+    PathPiece piece{.to = view.Map(e.to), .arc = e.arc};
+    if (e.arc) {
+        piece.centre = view.Map(e.centre);
+        piece.radius = e.radius * view.unit;
+        piece.startDeg = e.startDeg;
+        piece.sweepDeg = e.sweepDeg;
+    }
+    return {view.Map(e.from), {piece}};
+}
+
 void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view)
 {
     const CellId step[] = {game.Marker(), next};

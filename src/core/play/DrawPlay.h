@@ -57,6 +57,11 @@ void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& gam
 // A hint over a game as drawn: the step from the marker to the cell it should go to next, in green.
 void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view);
 
+// The edge `edge` (a wall or a piece of the frame) of a shape drawn with `view`, as a stroke in
+// pixels: a slanted side stays slanted and a ring's wall an arc, for a flash over what the
+// marker ran into.
+CentreStroke EdgeStroke(const Shape& shape, std::int32_t edge, const ShapeView& view);
+
 // The trail's width and the marker's side on a shape drawn with `view`, in pixels.
 int ShapeTrailWidth(const Shape& shape, const ShapeView& view);
 int ShapeMarkerSide(const Shape& shape, const ShapeView& view);

@@ -25,6 +25,7 @@ void ShapeGame::Start(const ShapeMaze& maze)
     if (!finder_)
         finder_.emplace(maze.shape);
     bumped_ = -1;
+    bumpedEdges_.clear();
     game_.Start(maze.shape.graph);
 }
 
@@ -42,14 +43,18 @@ MoveOutcome ShapeGame::Key(const ShapeMaze& maze, Direction key, Millis now)
     const Aim aim =
         Aimed(maze.shape.graph, maze.passages, maze.shape.centres, game_.Marker(), KeyDegrees(key), game_.Previous());
     bumped_ = aim.open ? -1 : aim.wall;
-    if (!aim.open)
+    bumpedEdges_.clear();
+    if (!aim.open) {
+        bumpedEdges_ = EdgesInTheWay(maze.shape, maze.passages, game_.Marker(), KeyDegrees(key));
         return MoveOutcome::Blocked;
+    }
     return game_.Move(maze.shape.graph, maze.passages, aim.to, now);
 }
 
 MoveOutcome ShapeGame::MoveTo(const ShapeMaze& maze, CellId to, Millis now)
 {
     bumped_ = -1;
+    bumpedEdges_.clear();
     return game_.Move(maze.shape.graph, maze.passages, to, now);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/play/CellFinder.h"
 #include "core/play/Compass.h"
@@ -38,6 +39,8 @@ public:
     std::optional<CellId> CellUnder(const ShapeMaze& maze, PointF p) const;
     // The wall the last refused key ran into, or -1 (none, or the frame).
     WallId Bumped() const { return bumped_; }
+    // The edges of the marker's outline the last refused key ran into: its walls or the frame.
+    const std::vector<std::int32_t>& BumpedEdges() const { return bumpedEdges_; }
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }
@@ -46,6 +49,7 @@ private:
     Game game_;
     std::optional<CellFinder> finder_;
     WallId bumped_ = -1;
+    std::vector<std::int32_t> bumpedEdges_;
 };
 
 }  // namespace tolvane

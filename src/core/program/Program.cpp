@@ -1,6 +1,7 @@
 // The event handlers.
 #include "core/program/Program.h"
 
+#include <span>
 #include <stdexcept>
 
 #include "core/generate/MakeMaze.h"
@@ -45,6 +46,7 @@ void Program::SetShape(const ShapeChoice& choice, std::optional<Shape> made)
 void Program::Command1_Click()
 {
     play_.Clear();
+    shapeGame_.Clear();
     routeDrawn_ = false;
     p_.Timer1.SetEnabled(false);
     if (nextShape_) {
@@ -71,7 +73,7 @@ void Program::Command2_Click()
     if (shaped_) {
         // The route is known from the build: the replay draws it from none of its steps.
         shape_.StartRoute();
-        shape_.Draw(p_.surface, square_);
+        DrawShaped();
         p_.Timer1.SetEnabled(shape_.RouteSteps() > 0);
         return;
     }
@@ -89,8 +91,14 @@ void Program::Command2_Click()
 void Program::Timer1_Timer()
 {
     if (shaped_) {
-        if (shape_.Step())
-            shape_.DrawStep(p_.surface, square_);
+        // A step at a time over the picture; the whole picture again at G, and over a game's
+        // trail, whose marks go over the route.
+        if (shape_.Step()) {
+            if (GameShown() || shape_.Steps() >= shape_.RouteSteps())
+                DrawShaped();
+            else
+                shape_.DrawStep(p_.surface, square_);
+        }
         if (shape_.Steps() >= shape_.RouteSteps())
             p_.Timer1.SetEnabled(false);
         return;
@@ -104,7 +112,7 @@ void Program::Timer1_Timer()
 void Program::Redraw()
 {
     if (shaped_)
-        return shape_.Draw(p_.surface, square_);
+        return DrawShaped();
     const CellGeometry g = Geometry();
     if (GameShown())
         DrawPlay(state_, play_, p_.surface, g);
@@ -114,40 +122,103 @@ void Program::Redraw()
         DrawRoute(state_, p_.surface, state_.StepCount - 1, g);
 }
 
+void Program::DrawShaped()
+{
+    if (!GameShown())
+        return shape_.Draw(p_.surface, square_);
+    const ShapeMaze& maze = shape_.Maze();
+    // The route as far as the replay has drawn it: its first Steps() steps.
+    const std::span<const CellId> route =
+        shape_.Steps() > 0 ? std::span(maze.route).first(static_cast<std::size_t>(shape_.Steps()) + 1)
+                           : std::span<const CellId>();
+    DrawShapePlay(maze.shape, maze.passages, shapeGame_.game(), p_.surface, shape_.View(square_), route);
+}
+
 void Program::Play_Start()
 {
-    if (!p_.Command2.Enabled() || shaped_)  // enabled by the first build: no maze to play before it
+    if (!p_.Command2.Enabled())  // enabled by the first build: no maze to play before it
         return;
     p_.Timer1.SetEnabled(false);
     routeDrawn_ = false;
+    if (shaped_) {
+        shape_.HideRoute();
+        shapeGame_.Start(shape_.Maze());
+        return DrawShaped();
+    }
     play_.Start(state_);
     DrawPlay(state_, play_, p_.surface, Geometry());
 }
 
+namespace {
+
+bool Redraws(MoveOutcome outcome)
+{
+    return outcome == MoveOutcome::Moved || outcome == MoveOutcome::SteppedBack || outcome == MoveOutcome::Reached;
+}
+
+}  // namespace
+
 MoveOutcome Program::Play_Move(Direction direction, Millis now)
 {
+    if (shaped_) {
+        const MoveOutcome outcome = shapeGame_.Key(shape_.Maze(), direction, now);
+        if (Redraws(outcome))
+            DrawShaped();
+        return outcome;
+    }
     const MoveOutcome outcome = play_.Move(state_, direction, now);
-    if (outcome == MoveOutcome::Moved || outcome == MoveOutcome::SteppedBack || outcome == MoveOutcome::Reached)
+    if (Redraws(outcome))
         DrawPlay(state_, play_, p_.surface, Geometry());
+    return outcome;
+}
+
+MoveOutcome Program::Play_MoveTo(CellId to, Millis now)
+{
+    if (!shaped_)
+        return MoveOutcome::Ignored;
+    const MoveOutcome outcome = shapeGame_.MoveTo(shape_.Maze(), to, now);
+    if (Redraws(outcome))
+        DrawShaped();
     return outcome;
 }
 
 std::optional<Direction> Program::Play_Hint()
 {
+    if (shaped_)
+        return std::nullopt;
     const auto next = play_.Hint(state_);
     if (next)
         DrawHint(state_, play_, *next, p_.surface, Geometry());
     return next;
 }
 
+std::optional<CellId> Program::Play_ShapeHint()
+{
+    if (!shaped_)
+        return std::nullopt;
+    const auto next = shapeGame_.Hint(shape_.Maze());
+    if (next)
+        DrawShapeHint(shape_.Maze().shape, shapeGame_.game(), *next, p_.surface, shape_.View(square_));
+    return next;
+}
+
 void Program::Play_Redraw()
 {
-    if (play_.Active())
-        DrawPlay(state_, play_, p_.surface, Geometry());
+    if (!game().Active())
+        return;
+    if (shaped_)
+        return DrawShaped();
+    DrawPlay(state_, play_, p_.surface, Geometry());
 }
 
 void Program::Play_Stop()
 {
+    if (shaped_) {
+        if (!shapeGame_.game().Active())
+            return;
+        shapeGame_.Stop();
+        return DrawShaped();  // the maze alone, or the game's result at G
+    }
     if (!play_.Active())
         return;
     play_.Stop();

@@ -43,8 +43,6 @@ void ShapeScreen::DrawStep(Surface& surface, int square) const
 {
     if (!maze_ || steps_ <= 0)
         return;
-    if (steps_ >= RouteSteps())
-        return Draw(surface, square);
     const auto step = std::span<const CellId>(maze_->route).subspan(static_cast<std::size_t>(steps_ - 1), 2);
     DrawShapeRoute(maze_->shape, step, surface, View(square));
 }

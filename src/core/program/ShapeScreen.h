@@ -33,7 +33,8 @@ public:
     // The maze, and the route as far as it is drawn, filling the square from 0 to `square`.
     void Draw(Surface& surface, int square) const;
     // After Step: the step just taken drawn over the picture Draw left, in a fraction of its
-    // time on a big maze; at G the whole picture again, so that it ends exactly as Draw draws it.
+    // time on a big maze. (Where two steps meet, the pixels may differ a little from Draw's one
+    // stroke, so the last step is best drawn by Draw.)
     void DrawStep(Surface& surface, int square) const;
     ShapeView View(int square) const;
 

@@ -261,13 +261,13 @@ std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sh
     return Commit(path, [&](QIODevice& buffer) {
         switch (*format) {
         case FileFormat::Png: {
-            QImage image = ShapePictureImage(maze, sheet.answer, ShapePngUnit(maze.shape, pngUnit));
+            QImage image = ShapePictureImage(maze, sheet.answer, ShapePngUnit(maze.shape, pngUnit), sheet.game);
             image.setText(QStringLiteral("Title"), title);
             image.setText(QStringLiteral("Software"), Creator());
             return image.save(&buffer, "PNG");
         }
         case FileFormat::Svg: {
-            const std::string svg = ShapeSvg(maze, sheet.answer, title);
+            const std::string svg = ShapeSvg(maze, sheet.answer, title, sheet.game);
             return buffer.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
         }
         case FileFormat::Pdf: {
@@ -278,7 +278,7 @@ std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sh
                 return false;
             const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
             PaintPageAround(painter, page, ShapePictureSize(maze.shape, 1), ShapeCaption(sheet),
-                            [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer); });
+                            [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer, sheet.game); });
             return painter.end();
         }
         }

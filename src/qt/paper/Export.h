@@ -51,6 +51,7 @@ struct ShapeSheet {
     const ShapeMaze* maze;
     QString code;  // empty when the maze has none (an outline from a picture)
     Answer answer;
+    const Game* game = nullptr;  // a game played on it, drawn with its trail, or none
 };
 std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sheet, int pngUnit = 0);
 

@@ -29,7 +29,7 @@ bool PrintShapeSheet(QPrinter& printer, const ShapeSheet& sheet)
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     const ShapeMaze& maze = *sheet.maze;
     PaintPageAround(painter, page, ShapePictureSize(maze.shape, 1), ShapeCaption(sheet),
-                    [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer); });
+                    [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer, sheet.game); });
     return painter.end();
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/platform/SvgSurface.h"
+#include "core/play/DrawPlay.h"
 #include "core/render/DrawShape.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/SvgLetters.h"
@@ -22,9 +23,13 @@ ShapeView ViewAt(double unit)
     return {static_cast<float>(unit), static_cast<float>(kMarginCells * unit), static_cast<float>(kMarginCells * unit)};
 }
 
-void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, double unit)
+void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, double unit, const Game* game)
 {
     const ShapeView view = ViewAt(unit);
+    if (game) {
+        const std::span<const CellId> route = answer == Answer::Shown ? std::span(maze.route) : std::span<const CellId>();
+        return DrawShapePlay(maze.shape, maze.passages, *game, surface, view, route);
+    }
     DrawShape(maze.shape, maze.passages, surface, view);
     if (answer == Answer::Shown)
         DrawShapeRoute(maze.shape, maze.route, surface, view);
@@ -77,19 +82,20 @@ QSize ShapePicturePixels(const Shape& shape, int unit)
     return {static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height()))};
 }
 
-QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit)
+QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit, const Game* game)
 {
     const QSize pixels = ShapePicturePixels(maze.shape, unit);
     QImage image(pixels, QImage::Format_RGB32);
     QPainter painter(&image);
     {
         PainterSurface surface(painter, pixels, WindowFont());
-        Draw(maze, answer, surface, unit);
+        Draw(maze, answer, surface, unit, game);
     }
     return image;
 }
 
-void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer)
+void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer,
+                       const Game* game)
 {
     const int unit = ShapeUnit(maze.shape.kind);
     const QSizeF size = ShapePictureSize(maze.shape, unit);
@@ -98,19 +104,19 @@ void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze&
     painter.scale(target.width() / size.width(), target.height() / size.height());
     {
         PainterSurface surface(painter, size.toSize(), WindowFont());
-        Draw(maze, answer, surface, unit);
+        Draw(maze, answer, surface, unit, game);
     }  // the surface paints the letters it holds back before the painter is restored
     painter.restore();
 }
 
-std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title)
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title, const Game* game)
 {
     const int unit = ShapeUnit(maze.shape.kind);
     const QSizeF size = ShapePictureSize(maze.shape, unit);
     const SvgLetters letters(WindowFont());
     SvgSurface surface(static_cast<float>(size.width()), static_cast<float>(size.height()), title.toStdString(),
                        SvgSurface::Ends::Round, &letters);
-    Draw(maze, answer, surface, unit);
+    Draw(maze, answer, surface, unit, game);
     return surface.Document();
 }
 

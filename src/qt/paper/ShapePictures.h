@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <string>
 
+#include "core/play/Game.h"
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
@@ -26,20 +27,22 @@ QSizeF ShapePictureSize(const Shape& shape, double unit);
 // (down to 1) while the picture would be wider or taller than kLargestShapePng.
 int ShapePngUnit(const Shape& shape, int asked);
 
-QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit);
+// With a `game`, the game's picture instead: its trail and marker, the route over them when shown.
+QImage ShapePictureImage(const ShapeMaze& maze, Answer answer, int unit, const Game* game = nullptr);
 
 // Where the shape lies on that picture, and the picture's size in whole pixels.
 ShapeView ShapePictureView(int unit);
 QSize ShapePicturePixels(const Shape& shape, int unit);
 
 // The picture as vectors, filling `target` (of the picture's proportions) on the painter's device.
-void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer);
+void PaintShapePicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer,
+                       const Game* game = nullptr);
 
 // Where a shape's S and G are, for its caption.
 QString WhereSAndGAre(ShapeKind kind);
 
 // The picture as an SVG document, written directly: walls and the route as paths with true
 // arcs, S and G as outlines.
-std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title);
+std::string ShapeSvg(const ShapeMaze& maze, Answer answer, const QString& title, const Game* game = nullptr);
 
 }  // namespace tolvane

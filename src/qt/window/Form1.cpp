@@ -23,6 +23,7 @@
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/PainterSurface.h"
 #include "qt/window/Guard.h"
 #include "qt/window/Keyboard.h"
 #include "qt/window/WindowShape.h"
@@ -100,7 +101,12 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
             QMessageBox::information(this, windowTitle(), *problem);
     });
     play_ = new PlayController(*this, program_, picture_,
-                               [this](const QString& words) { picture_.Announce(words, program_.state()); },
+                               [this](const QString& words) {
+                                   if (const ShapeScreen* shape = program_.ShapeShown())
+                                       picture_.Announce(words, *shape);
+                                   else
+                                       picture_.Announce(words, program_.state());
+                               },
                                Command1, Command2,
                                [this](const char* name, const std::function<void()>& work) {
                                    Handle(name, [&] {
@@ -276,12 +282,12 @@ void Form1::ChooseSize(MazeSize size)
 
 bool Form1::MayLeaveGame()
 {
-    if (leaveAsked_ || !program_.play().InProgress())
+    if (leaveAsked_ || !program_.game().InProgress())
         return true;
     // The clock stands still while the question is open.
     play_->SetHeld(true);
     bool leave = false;
-    RunGuarded([&] { leave = askLeave_(program_.play().Moves()); });
+    RunGuarded([&] { leave = askLeave_(program_.game().Moves()); });
     play_->SetHeld(false);
     return leave;
 }
@@ -414,7 +420,7 @@ void Form1::Handle(const char* name, Handler&& handler)
     menu_->Update();
     facts_.setEnabled(HasMaze());
     if (std::string_view(name) != "Layout")
-        picture_.Follow(name, program_.state(), MazeCode(), program_.play(), program_.ShapeShown());
+        picture_.Follow(name, program_.state(), MazeCode(), program_.game(), program_.ShapeShown());
     if (play_)
         play_->Follow(name);
     if (watch_)
@@ -476,6 +482,13 @@ void Form1::PaintOverPicture(QPainter& painter)
         const QRect bar = from.x() == to.x() ? QRect(from.x() - half, from.y(), thick, to.y() - from.y() + 1)
                                              : QRect(from.x(), from.y() - half, to.x() - from.x() + 1, thick);
         painter.fillRect(bar, QColor(ToQRgb(kMarkerColour)));
+    }
+    if (!play_->ShapeBump().empty()) {
+        // On a shape a wall may be slanted or an arc: the flash follows it, as thick.
+        PainterSurface flash(painter, surface_.logicalSize(), WindowFont());
+        flash.SetDrawWidth(std::max(3, ShapeTrailWidth(program_.ShapeShown()->Maze().shape, program_.ShapeViewShown())));
+        for (const CentreStroke& edge : play_->ShapeBump())
+            flash.Path(edge.from, edge.pieces, kMarkerColour);
     }
 }
 

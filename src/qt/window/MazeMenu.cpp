@@ -178,15 +178,19 @@ void MazeMenu::Save()
     const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
     const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownPlay()};
     const ShapeMaze* shape = shown_.ShownShape();
-    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
+    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer, shown_.ShownGame()}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
 
 void MazeMenu::SaveAnimation()
 {
-    if (shown_.HasMaze())
-        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownShape(), shown_.ShownPlay(),
-                               shown_.RouteShown() ? Answer::Shown : Answer::Hidden, shown_.PaceMs(), folder_);
+    if (!shown_.HasMaze())
+        return;
+    const Answer answer = shown_.RouteShown() ? Answer::Shown : Answer::Hidden;
+    if (const ShapeMaze* shape = shown_.ShownShape())
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), *shape, shown_.ShownGame(), answer, shown_.PaceMs(), folder_);
+    else
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(), answer, shown_.PaceMs(), folder_);
 }
 
 void MazeMenu::Print()
@@ -210,7 +214,7 @@ void MazeMenu::Print()
     const Answer answer = solution->isChecked() ? Answer::Shown : Answer::Hidden;
     const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
     const ShapeMaze* shape = shown_.ShownShape();
-    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer}) : PrintSheet(printer, sheet)))
+    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer, shown_.ShownGame()}) : PrintSheet(printer, sheet)))
         QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
 }

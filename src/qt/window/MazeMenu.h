@@ -29,6 +29,8 @@ public:
     virtual const MazeState& Maze() const = 0;
     // The game being played on it, drawn into every copy of the picture, or nothing.
     virtual const Play* ShownPlay() const = 0;
+    // The game shown on it, of whatever shape, or nothing.
+    virtual const Game* ShownGame() const = 0;
     // The pace a watched step takes, in milliseconds: an animation saved plays at it too.
     virtual int PaceMs() const = 0;
     // The maze of another shape shown instead of Maze(), or null.

@@ -76,7 +76,7 @@ MazePicture::MazePicture(QWidget& window) : QWidget(&window)
     connect(&throttle_, &QTimer::timeout, this, &MazePicture::Publish);
 }
 
-void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play,
+void MazePicture::Follow(std::string_view handler, const MazeState& state, const QString& code, const Game& game,
                          const ShapeScreen* shape)
 {
     size_ = state.size;  // what a game's words describe
@@ -98,9 +98,9 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     if (handler == "Form_Load") {
         name_ = tr("No maze yet");
         description_ = tr("No maze yet. Press %1 to build one.").arg(BuildButtonName());
-    } else if (!shape && handler == "Play_Stop" && play.AtGoal()) {  // the game's result stays
+    } else if (handler == "Play_Stop" && game.AtGoal()) {  // the game's result stays
         name_ = tr("Maze, G reached");
-        description_ = ResultWords(play, play.clock().Elapsed(0)) + QLatin1Char(' ') +
+        description_ = ResultWords(game, game.clock().Elapsed(0)) + QLatin1Char(' ') +
                        tr("Press %1 to draw the shortest route over your trail.").arg(SolveButtonName());
     } else if (shape && alone) {
         name_ = tr("Maze");
@@ -169,6 +169,16 @@ void MazePicture::Announce(const QString& words, const MazeState& state)
     description_ = tr("Playing a maze of %1 by %2 cells from S at the top left to G at the bottom right.")
                        .arg(state.Width())
                        .arg(state.Height());
+    SetDescription(description_);
+    Announce(words);
+}
+
+void MazePicture::Announce(const QString& words, const ShapeScreen& shape)
+{
+    description_ = tr("Playing a maze in the shape %1, of %2 cells, %3.")
+                       .arg(ShapeTitle(shape.Choice()))
+                       .arg(shape.Maze().shape.graph.CellCount())
+                       .arg(WhereSAndGAre(shape.Choice().kind));
     SetDescription(description_);
     Announce(words);
 }

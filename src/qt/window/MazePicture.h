@@ -29,16 +29,18 @@ public:
     explicit MazePicture(QWidget& window);
 
     // Updates the words after one of the window's handlers has run; `code` is the maze's code,
-    // which the description and the tooltip name (empty when there is none); `play` is the
+    // which the description and the tooltip name (empty when there is none); `game` is the
     // game, whose result at G stays in the picture after the game is left; `shape` the maze of
     // another shape shown instead of `state`, or null.
-    void Follow(std::string_view handler, const MazeState& state, const QString& code, const Play& play,
+    void Follow(std::string_view handler, const MazeState& state, const QString& code, const Game& game,
                 const ShapeScreen* shape = nullptr);
 
     // Says `words` at once, as the picture's name: a screen reader speaks the new name of the
     // object with the focus, also when the words are the same as the last. The description says
     // what is played and changes only with the maze, so it is not spoken again with every move.
     void Announce(const QString& words, const MazeState& state);
+    // The same during a game on a maze of another shape.
+    void Announce(const QString& words, const ShapeScreen& shape);
     // The same, leaving the description as it is (words about what is being watched).
     void Announce(const QString& words);
 

@@ -77,6 +77,7 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
     bumpTimer_.setInterval(kBumpTime);
     connect(&bumpTimer_, &QTimer::timeout, this, [this] {
         bump_.reset();
+        shapeBump_.clear();
         window_.update();
     });
 
@@ -95,12 +96,13 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
 
 void PlayController::Follow(std::string_view handler)
 {
-    // Enabled by the first build; shapes are not played here (yet).
-    play_.setEnabled(solve_.isEnabled() && !program_.ShapeShown());
+    // Enabled by the first build.
+    play_.setEnabled(solve_.isEnabled());
     if (!Playing()) {
         dragging_ = false;
         refresh_.stop();
         bump_.reset();
+        shapeBump_.clear();
         // The result at G stays beside the picture until something new is shown.
         status_.setVisible(program_.GameShown());
         if (program_.GameShown())
@@ -123,9 +125,9 @@ void PlayController::Follow(std::string_view handler)
 
 void PlayController::ShowStatus()
 {
-    const Play& play = program_.play();
-    status_.setText(StatusText(play, play.clock().Elapsed(Now())));
-    if (play.clock().Running())
+    const Game& game = program_.game();
+    status_.setText(StatusText(game, game.clock().Elapsed(Now())));
+    if (game.clock().Running())
         refresh_.start();
     else
         refresh_.stop();
@@ -139,7 +141,7 @@ void PlayController::SetHeld(bool held)
     Away();
 }
 
-bool PlayController::Covered() const { return Playing() && program_.play().clock().Paused(); }
+bool PlayController::Covered() const { return Playing() && program_.game().clock().Paused(); }
 
 void PlayController::PlaceStatus(int left) { status_.move(left + kStatusGap, kStatusArea.top()); }
 
@@ -148,7 +150,11 @@ void PlayController::Start()
     if (!play_.isEnabled())
         return;
     run_("Play_Start", [this] { program_.Play_Start(); });
-    if (Playing())
+    if (!Playing())
+        return;
+    if (const ShapeScreen* shape = program_.ShapeShown())
+        Say(StartWords(shape->Maze().shape, shape->Maze().passages, program_.game()));
+    else
         Say(StartWords(program_.state(), program_.play()));
 }
 
@@ -159,6 +165,8 @@ void PlayController::Leave()
 
 void PlayController::Move(Direction direction)
 {
+    if (program_.ShapeShown())
+        return ShapeMove(direction);
     MoveOutcome outcome = MoveOutcome::Ignored;
     run_("Play_Move", [&] { outcome = program_.Play_Move(direction, Now()); });
     const Play& play = program_.play();
@@ -173,6 +181,15 @@ void PlayController::Move(Direction direction)
 
 void PlayController::Hint()
 {
+    if (const ShapeScreen* shape = program_.ShapeShown()) {
+        std::optional<CellId> step;
+        run_("Play_Hint", [&] { step = program_.Play_ShapeHint(); });
+        Say(HintWords(shape->Maze().shape, program_.game(), step));
+        ShowStatus();
+        if (step)
+            hintShown_.start();
+        return;
+    }
     std::optional<Direction> next;
     run_("Play_Hint", [&] { next = program_.Play_Hint(); });
     Say(HintWords(next));
@@ -204,6 +221,80 @@ void PlayController::Walk(Cell target)
         if (program_.play().Marker() == at)
             return;  // refused after all: never spin
     }
+}
+
+void PlayController::ShapeMove(Direction key)
+{
+    const ShapeScreen& shape = *program_.ShapeShown();
+    MoveOutcome outcome = MoveOutcome::Ignored;
+    run_("Play_Move", [&] { outcome = program_.Play_Move(key, Now()); });
+    if (outcome == MoveOutcome::Blocked) {
+        // What the key met flashes, walls and frame alike.
+        shapeBump_.clear();
+        for (const std::int32_t edge : program_.shapeGame().BumpedEdges())
+            shapeBump_.push_back(EdgeStroke(shape.Maze().shape, edge, program_.ShapeViewShown()));
+        bumpTimer_.start();
+        window_.update();
+    }
+    const Game& game = program_.game();
+    Say(MoveWords(shape.Maze().shape, shape.Maze().passages, game, outcome, key, game.clock().Elapsed(Now())));
+}
+
+void PlayController::ShapeMoveTo(CellId to)
+{
+    const Shape& shape = program_.ShapeShown()->Maze().shape;
+    const Passages& passages = program_.ShapeShown()->Maze().passages;
+    const CellId from = program_.game().Marker();
+    MoveOutcome outcome = MoveOutcome::Ignored;
+    run_("Play_Move", [&] { outcome = program_.Play_MoveTo(to, Now()); });
+    const Game& game = program_.game();
+    if (outcome == MoveOutcome::Blocked)  // a click across a wall: named by the way it pointed
+        return Say(QCoreApplication::translate("Play", "wall: no way %1").arg(WayWord(WayTo(shape, from, to))));
+    // The key only names a refused move, which this is not.
+    Say(MoveWords(shape, passages, game, outcome, Direction::Right, game.clock().Elapsed(Now())));
+}
+
+void PlayController::WalkShape(CellId target)
+{
+    // Each step brings the marker's centre nearer the target's, so the walk ends.
+    while (Playing() && !program_.game().Finished()) {
+        const ShapeScreen& shape = *program_.ShapeShown();
+        const CellId at = program_.game().Marker();
+        const auto step = program_.shapeGame().StepToward(shape.Maze(), target);
+        if (!step)
+            return;  // there, or a wall on every way towards the pointer: the drag stops
+        ShapeMoveTo(*step);
+        if (program_.game().Marker() == at)
+            return;  // refused after all: never spin
+    }
+}
+
+bool PlayController::ShapeMouse(const QMouseEvent& mouse, const ShapeScreen& shape)
+{
+    // The point in the shape's units, where the picture drew it.
+    const ShapeView view = program_.ShapeViewShown();
+    const PointF p{static_cast<float>((mouse.position().x() - view.left) / view.unit),
+                   static_cast<float>((mouse.position().y() - view.top) / view.unit)};
+    const auto cell = program_.shapeGame().CellUnder(shape.Maze(), p);
+    if (mouse.type() == QEvent::MouseMove) {
+        if (dragging_ && cell)
+            WalkShape(*cell);
+        return dragging_;
+    }
+    if (mouse.button() != Qt::LeftButton || !cell)
+        return false;
+    const CellId at = program_.game().Marker();
+    if (*cell == at) {
+        dragging_ = true;  // pressed on the marker: a drag begins
+        return true;
+    }
+    // A click on a neighbouring cell moves there, or says that a wall is in the way.
+    for (const Link& l : shape.Maze().shape.graph.Neighbours(at))
+        if (l.to == *cell) {
+            ShapeMoveTo(*cell);
+            return true;
+        }
+    return false;
 }
 
 void PlayController::Away()
@@ -255,6 +346,11 @@ bool PlayController::Key(const QKeyEvent& key)
         return true;
     }
     if (key.key() == Qt::Key_I) {
+        if (const ShapeScreen* shape = program_.ShapeShown()) {
+            const Game& game = program_.game();
+            Say(WhereWords(shape->Maze().shape, shape->Maze().passages, game, game.clock().Elapsed(Now())));
+            return true;
+        }
         const Play& play = program_.play();
         Say(WhereWords(program_.state(), play, play.clock().Elapsed(Now())));
         return true;
@@ -269,6 +365,8 @@ bool PlayController::Mouse(const QMouseEvent& mouse)
         dragging_ = false;
         return was;
     }
+    if (const ShapeScreen* shape = program_.ShapeShown())
+        return ShapeMouse(mouse, *shape);
     const auto cell = CellAt(program_.state(), program_.Geometry(), mouse.position().x(), mouse.position().y());
     if (mouse.type() == QEvent::MouseMove) {
         if (dragging_ && cell)

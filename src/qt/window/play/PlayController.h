@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/play/DrawPlay.h"
 #include "core/program/Program.h"
@@ -31,7 +32,7 @@ public:
 
     // "Play" (P): starts a game on the maze shown, or starts it over.
     QAction& action() { return play_; }
-    bool Playing() const { return program_.play().Active(); }
+    bool Playing() const { return program_.game().Active(); }
 
     // Brings the status, the Play item and the focus in line after `handler` has run.
     void Follow(std::string_view handler);
@@ -47,6 +48,9 @@ public:
     bool Covered() const;
     // The wall the marker last ran into, for a moment after the move: the window flashes it.
     std::optional<Segment> Bump() const { return bump_; }
+    // The same on a shape: the walls and the frame the key met, as drawn (slanted or curved),
+    // in the picture's pixels; none when no flash shows.
+    const std::vector<CentreStroke>& ShapeBump() const { return shapeBump_; }
     // The status area's left edge, beside the picture.
     void PlaceStatus(int left);
 
@@ -66,6 +70,11 @@ private:
     void Hint();
     // Moves the marker towards `target` one open side at a time, as far as the walls allow.
     void Walk(Cell target);
+    // The same on a shape: from neighbour to neighbour, each nearer the target's centre.
+    void WalkShape(CellId target);
+    bool ShapeMouse(const QMouseEvent& mouse, const ShapeScreen& shape);
+    void ShapeMove(Direction key);
+    void ShapeMoveTo(CellId to);
     void Away();
     void ShowStatus();
     void Say(const QString& words);
@@ -84,6 +93,7 @@ private:
     QTimer hintShown_;
     QElapsedTimer clock_;
     std::optional<Segment> bump_;
+    std::vector<CentreStroke> shapeBump_;
     int holds_ = 0;
     QPointer<QWidget> focusBefore_;  // the button to give the focus back to
     bool dragging_ = false;

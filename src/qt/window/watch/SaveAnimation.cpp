@@ -10,8 +10,11 @@
 #include <exception>
 
 #include "core/watch/GameReplay.h"
+#include "core/watch/ShapeGameReplay.h"
+#include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Export.h"
+#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {
@@ -40,13 +43,24 @@ std::optional<QString> WriteShownAnimation(const QString& path, const MazeState&
     return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
 }
 
-std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& shape, int paceMs)
+std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& maze, const Game* game, Answer answer,
+                                           int paceMs)
 {
-    return WriteShapeAnimation(path, shape, WatchKind::Route, RecordShapeRoute(shape), paceMs);
+    // The last frame is the picture Save writes as a PNG.
+    const int unit = ShapePngUnit(maze.shape, 0);
+    const QSize size = ShapePicturePixels(maze.shape, unit);
+    if (game) {
+        ShapeGameReplay replay(maze, *game, answer, ShapePictureView(unit));
+        return WriteAnimation(path, replay, size, paceMs, AnimationPixels::File);
+    }
+    // The route's replay: the animation `--animate` writes of the maze's code.
+    return WriteShapeAnimation(path, maze, WatchKind::Route, RecordShapeRoute(maze), paceMs);
 }
 
-void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const ShapeMaze* shape, const Play* game,
-                   Answer answer, int paceMs, QString& folder)
+namespace {
+
+void AskAndSave(QWidget& window, const QString& code, QString& folder,
+                const std::function<std::optional<QString>(const QString& path)>& write)
 {
     QStringList filters;
     for (const AnimationType& type : kAnimationTypes)
@@ -69,12 +83,26 @@ void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, 
     }
     std::optional<QString> error;
     try {
-        error = shape ? WriteShownAnimation(path, *shape, paceMs) : WriteShownAnimation(path, maze, game, answer, paceMs);
+        error = write(path);
     } catch (const std::exception& e) {  // out of memory for a big maze: said, not thrown on
         error = QCoreApplication::translate("SaveAnimation", "The animation could not be made: %1").arg(QString::fromLocal8Bit(e.what()));
     }
     if (error)
         QMessageBox::warning(&window, window.windowTitle(), *error);
+}
+
+}  // namespace
+
+void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
+                   int paceMs, QString& folder)
+{
+    AskAndSave(window, code, folder, [&](const QString& path) { return WriteShownAnimation(path, maze, game, answer, paceMs); });
+}
+
+void SaveAnimation(QWidget& window, const QString& code, const ShapeMaze& maze, const Game* game, Answer answer,
+                   int paceMs, QString& folder)
+{
+    AskAndSave(window, code, folder, [&](const QString& path) { return WriteShownAnimation(path, maze, game, answer, paceMs); });
 }
 
 }  // namespace tolvane

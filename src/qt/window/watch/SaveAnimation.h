@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "core/maze/MazeState.h"
@@ -18,14 +19,18 @@ namespace tolvane {
 // milliseconds. The reason of a failure, or nothing; the file appears only when complete.
 std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
                                            int paceMs);
-// The route's replay of a maze of another shape, drawn as its PNG is: the animation `--animate`
-// writes of its code.
-std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& shape, int paceMs);
+
+// The same for a maze of another shape, painted as its PNG file is: with a `game`, its trail
+// growing move by move; otherwise the route's replay.
+std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& maze, const Game* game, Answer answer,
+                                           int paceMs);
 
 // Asks where to save (a GIF or a WebP, the type from the filter or the name's extension),
 // starting in `folder` and keeping the folder chosen there, writes the animation, and says in a
-// message box why when it cannot. With a `shape` shown, its route's replay.
-void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const ShapeMaze* shape, const Play* game,
-                   Answer answer, int paceMs, QString& folder);
+// message box why when it cannot.
+void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
+                   int paceMs, QString& folder);
+void SaveAnimation(QWidget& window, const QString& code, const ShapeMaze& maze, const Game* game, Answer answer,
+                   int paceMs, QString& folder);
 
 }  // namespace tolvane
