@@ -73,21 +73,21 @@ struct ShapeLevel {
     int decisions;
 };
 inline constexpr std::array<ShapeLevel, 15> kShapeLevels{{
-    {ShapeKind::Circle, 1, 4, 0, 0},
-    {ShapeKind::Circle, 2, 6, 0, 0},
-    {ShapeKind::Circle, 3, 10, 0, 0},
-    {ShapeKind::Circle, 4, 15, 0, 0},
-    {ShapeKind::Circle, 5, 19, 0, 0},
-    {ShapeKind::Hexagon, 1, 5, 0, 0},
-    {ShapeKind::Hexagon, 2, 8, 0, 0},
-    {ShapeKind::Hexagon, 3, 12, 0, 0},
-    {ShapeKind::Hexagon, 4, 18, 0, 0},
-    {ShapeKind::Hexagon, 5, 24, 0, 0},
-    {ShapeKind::Triangle, 1, 8, 0, 0},
-    {ShapeKind::Triangle, 2, 13, 0, 0},
-    {ShapeKind::Triangle, 3, 21, 0, 0},
-    {ShapeKind::Triangle, 4, 31, 0, 0},
-    {ShapeKind::Triangle, 5, 41, 0, 0},
+    {ShapeKind::Circle, 1, 5, 26, 3},  // 67 cells
+    {ShapeKind::Circle, 2, 8, 65, 7},  // 187 cells
+    {ShapeKind::Circle, 3, 13, 142, 20},  // 475 cells
+    {ShapeKind::Circle, 4, 18, 286, 33},  // 955 cells
+    {ShapeKind::Circle, 5, 24, 569, 64},  // 1627 cells
+    {ShapeKind::Hexagon, 1, 5, 24, 3},  // 61 cells
+    {ShapeKind::Hexagon, 2, 8, 59, 6},  // 169 cells
+    {ShapeKind::Hexagon, 3, 13, 140, 21},  // 469 cells
+    {ShapeKind::Hexagon, 4, 18, 275, 32},  // 919 cells
+    {ShapeKind::Hexagon, 5, 24, 580, 63},  // 1657 cells
+    {ShapeKind::Triangle, 1, 8, 25, 5},  // 64 cells
+    {ShapeKind::Triangle, 2, 13, 59, 11},  // 169 cells
+    {ShapeKind::Triangle, 3, 21, 132, 31},  // 441 cells
+    {ShapeKind::Triangle, 4, 31, 288, 60},  // 961 cells
+    {ShapeKind::Triangle, 5, 41, 588, 116},  // 1681 cells
 }};
 
 // Level 1..5 on `shape`, as a Level whose size is {side, side}; the rectangle's own levels for
