@@ -46,6 +46,26 @@ QString LevelHelp()
                     .arg(QString::fromLatin1(InfoOf(level.algorithm).name))
                     .arg(level.route)
                     .arg(level.decisions);
+    text += QCoreApplication::translate("CommandLine", "\nWith --shape circle, hexagon or triangle a level keeps its way "
+                                                       "and its route's share of the cells on the size with about as "
+                                                       "many cells as its rectangle; the decisions are what mazes of "
+                                                       "that shape and route have (the median of 400):");
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle}) {
+        QStringList sizes, routes, decisions;
+        for (const Level& rectangle : kLevels) {
+            const Level level = *LevelOn(kind, rectangle.number);
+            sizes << QString::number(level.size.width);
+            routes << QString::number(level.route);
+            decisions << QString::number(level.decisions);
+        }
+        const QString row = kind == ShapeKind::Circle
+                                ? QCoreApplication::translate("CommandLine", "\ncircle: %1 rings; routes %2; decisions %3")
+                                : kind == ShapeKind::Hexagon
+                                      ? QCoreApplication::translate("CommandLine", "\nhexagon: %1 cells a side; routes %2; decisions %3")
+                                      : QCoreApplication::translate("CommandLine", "\ntriangle: %1 cells a side; routes %2; decisions %3");
+        const QString comma = QStringLiteral(", ");
+        text += row.arg(sizes.join(comma), routes.join(comma), decisions.join(comma));
+    }
     return text;
 }
 
@@ -106,7 +126,7 @@ struct Parser {
                                                          "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
                                                          "triangles. With a PDF, shapes go on worksheets (--count, "
                                                          "--per-page, --copies, --title, answer keys) and posters "
-                                                         "(--tile) too; --level stays with rectangles."),
+                                                         "(--tile) too, at --level, --route or --hard as well."),
                              QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption mask{"mask",
                             QCoreApplication::translate("CommandLine",
@@ -133,14 +153,14 @@ struct Parser {
                                                          "With --export or --facts: lay the route first, N cells long "
                                                          "or P% of the cells, from the least possible up to 80 % of "
                                                          "the cells; every maze's route is within 2 % of the cells of "
-                                                         "it. Not with --braid: loops would shorten it."),
+                                                         "it. Not with --braid: loops would shorten it, nor with --mask."),
                              QCoreApplication::translate("CommandLine", "N|P%")};
     QCommandLineOption hard{"hard",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export or --facts: hard mazes, for a puzzle fan or a "
                                                         "poster: the backtracker's long winding corridors, the route "
                                                         "laid first through half the cells. Instead of --algorithm, "
-                                                        "--braid, --route and --level; rectangles only.")};
+                                                        "--braid, --route and --level; not with --mask.")};
     QCommandLineOption facts{"facts",
                              QCoreApplication::translate("CommandLine",
                                                          "Print the maze's facts: its route and its share of the "
@@ -576,10 +596,16 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
     if (o.shape && given > 0)
         return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
     // A picture's outline cannot be in a code, and a worksheet names every maze by its code;
-    // a level's or a route's mazes are drawn among many seeds, each named by its code.
+    // a level's or a route's maze is drawn among many seeds, and only its code would say which.
     if (p.parser.isSet(p.mask))
-        for (const auto* option : {&p.count, &p.perPage, &p.title, &p.nameLine, &p.noNameLine, &p.paper, &p.copies, &p.tile,
-                                   &p.level, &p.route, &p.hard})
+        for (const auto* option : {&p.level, &p.route, &p.hard})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 draws its maze among many, each named by its "
+                                                                        "code, and a picture's outline has none: leave it "
+                                                                        "out with --mask")
+                                 .arg(option->names().front()));
+    if (p.parser.isSet(p.mask))
+        for (const auto* option : {&p.count, &p.perPage, &p.title, &p.nameLine, &p.noNameLine, &p.paper, &p.copies, &p.tile})
             if (p.parser.isSet(*option))
                 return Error(QCoreApplication::translate("CommandLine", "--%1 makes worksheets, whose mazes are named by their "
                                                                         "codes, and a picture's outline has none: leave it "
