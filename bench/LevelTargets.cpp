@@ -43,21 +43,11 @@ void Measure()
                 if (std::llabs(GraphOf(kind, side).CellCount() - wanted) < std::llabs(GraphOf(kind, best).CellCount() - wanted))
                     best = side;
             const MazeGraph graph = GraphOf(kind, best);
-            const int route = static_cast<int>(std::lround(static_cast<double>(level.route) * graph.CellCount() / wanted));
-            std::vector<int> decisions;
-            Passages passages(graph);
-            for (int i = 0; i < 400; ++i)
-                if (const auto d = BuildRouteMaze(graph, passages, random, level.algorithm, route, route / 10))
-                    decisions.push_back(d->junctions);
-            std::sort(decisions.begin(), decisions.end());
-            if (decisions.empty()) {
-                std::printf("%s level %d: side %d, %d cells, route %d (range %d..%d): no maze found\n", std::string(InfoOf(kind).name).c_str(), level.number, best, graph.CellCount(), route, RouteRangeOf(graph).least, RouteRangeOf(graph).most);
-                continue;
-            }
-            std::printf("{ShapeKind::%s, %d, %d, %d, %d},  // %d cells, range %d..%d, decisions %d..%d\n",
+            const Level measured = LevelMeasuredOn(graph, level, random, 400);
+            const int route = measured.route;
+            std::printf("{ShapeKind::%s, %d, %d, %d, %d},  // %d cells, range %d..%d\n",
                         std::string(InfoOf(kind).name).c_str(), level.number, best, route,
-                        decisions[decisions.size() / 2], graph.CellCount(), RouteRangeOf(graph).least,
-                        RouteRangeOf(graph).most, decisions.front(), decisions.back());
+                        measured.decisions, graph.CellCount(), RouteRangeOf(graph).least, RouteRangeOf(graph).most);
         }
     }
 }

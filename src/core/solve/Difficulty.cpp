@@ -1,6 +1,10 @@
 // Difficulty measures and levels.
 #include "core/solve/Difficulty.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "core/generate/MakeMaze.h"
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
@@ -111,6 +115,22 @@ std::optional<Difficulty> OnState(MazeState& maze, const std::function<std::opti
 }
 
 }  // namespace
+
+Level LevelMeasuredOn(const MazeGraph& graph, const Level& level, ClockRandom& random, int samples)
+{
+    Level measured = level;
+    const RouteRange range = RouteRangeOf(graph);
+    const double share = static_cast<double>(level.route) / static_cast<double>(level.size.Cells());
+    measured.route = std::clamp(static_cast<int>(std::lround(share * graph.CellCount())), range.least, range.most);
+    std::vector<int> decisions;
+    Passages passages(graph);
+    for (int i = 0; i < samples; ++i)
+        if (const auto d = BuildRouteMaze(graph, passages, random, level.algorithm, measured.route, measured.route / 10))
+            decisions.push_back(d->junctions);
+    std::sort(decisions.begin(), decisions.end());
+    measured.decisions = decisions.empty() ? 0 : decisions[decisions.size() / 2];
+    return measured;
+}
 
 std::optional<Difficulty> BuildLevelMaze(const MazeGraph& graph, Passages& passages, ClockRandom& random,
                                          const Level& level, int attempts, SeekCost* cost)

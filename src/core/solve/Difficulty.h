@@ -95,6 +95,12 @@ inline constexpr std::array<ShapeLevel, 15> kShapeLevels{{
 std::optional<Level> LevelOn(ShapeKind shape, int number);
 bool HasLevels(ShapeKind shape);
 
+// A level on a graph of its own (a word's outline): the level's way, its route's share of the
+// graph's cells (no shorter than the graph allows), and for decisions the median over `samples`
+// mazes of that route built that way, route first. The size is left for the caller to name.
+// This is how kShapeLevels were measured, with 400.
+Level LevelMeasuredOn(const MazeGraph& graph, const Level& level, ClockRandom& random, int samples = 101);
+
 // What finding a maze cost: the seeds drawn (a seed passed over costs one seeding and one
 // draw) and the mazes built from them.
 struct SeekCost {

@@ -66,6 +66,9 @@ QString LevelHelp()
         const QString comma = QStringLiteral(", ");
         text += row.arg(sizes.join(comma), routes.join(comma), decisions.join(comma));
     }
+    text += QCoreApplication::translate("CommandLine", "\nWith --text its letters are as tall as give about as many cells, "
+                                                       "and the decisions are the median of 101 of that word's mazes. "
+                                                       "Not with --mask.");
     return text;
 }
 
@@ -678,13 +681,11 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
             return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
                              .arg(Quoted(p.parser.value(p.level))));
-        if (asked.kind == ShapeKind::Outline)
-            return Error(QCoreApplication::translate("CommandLine", "--level makes rectangles, circles, hexagons and "
-                                                                    "triangles: a word's outline has as many cells as its "
-                                                                    "letters make; ask for --route or --hard instead"));
-        const Level level = *LevelOn(asked.kind, *o.level);
-        asked.size = level.size;
-        o.how = level.How();
+        // A word's letters are sized for the level once the font can be asked (see the export).
+        const std::optional<Level> level = LevelOn(asked.kind == ShapeKind::Outline ? ShapeKind::Rectangle : asked.kind, *o.level);
+        if (asked.kind != ShapeKind::Outline)
+            asked.size = level->size;
+        o.how = level->How();
     }
     if (p.parser.isSet(p.route) || p.parser.isSet(p.hard)) {
         o.routeAsked = p.parser.value(p.route).trimmed();

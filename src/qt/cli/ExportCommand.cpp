@@ -40,16 +40,53 @@ int Fail(const QString& message, int status)
 // The seed of a maze of a shape with a level or a route asked for, drawn among many on its
 // graph until one lies within the level's targets or within 2 % of the cells of the route;
 // `measured` gets its figures. Nothing when the bounded tries found none.
-std::optional<std::uint64_t> SeekShapeSeed(const Options& options, const MazeGraph& graph, int route, ClockRandom& random,
-                                           std::optional<Difficulty>& measured)
+std::optional<std::uint64_t> SeekShapeSeed(const Options& options, const MazeGraph& graph, const std::optional<Level>& level,
+                                           int route, ClockRandom& random, std::optional<Difficulty>& measured)
 {
     Passages passages(graph);
-    if (options.level)
-        measured = BuildLevelMaze(graph, passages, random, *LevelOn(options.shape->kind, *options.level));
+    if (level)
+        measured = BuildLevelMaze(graph, passages, random, *level);
     else
         measured = BuildRouteMaze(graph, passages, random, options.how.algorithm, route,
                                   std::max(1, graph.CellCount() * 2 / 100));
     return measured ? random.LastSeed() : std::nullopt;
+}
+
+// The level asked for on a shape: its measured row, or on a word's outline the targets its own
+// mazes have.
+std::optional<Level> LevelOfShape(const Options& options, const MazeGraph& graph, ClockRandom& random)
+{
+    if (!options.level)
+        return std::nullopt;
+    if (options.shape->kind != ShapeKind::Outline)
+        return LevelOn(options.shape->kind, *options.level);
+    Level level = LevelMeasuredOn(graph, *LevelNumbered(*options.level), random);
+    level.size = options.shape->size;
+    return level;
+}
+
+// A word at a level: its letters as tall as give about as many cells as the level's rectangle.
+// The reason when the word cannot have them.
+std::optional<QString> SizeWordForLevel(Options& options)
+{
+    if (!options.level || !options.shape || options.shape->kind != ShapeKind::Outline)
+        return std::nullopt;
+    const Level level = *LevelNumbered(*options.level);
+    const QString word = QString::fromStdString(options.shape->word);
+    const auto height = WordHeightFor(word, level.size.Cells());
+    if (!height)
+        return QCoreApplication::translate("Export", "the font has no letters for %1").arg(word);
+    options.shape->size = {*height, *height};
+    const long long cells = ShapeOfChoice(*options.shape)->graph.CellCount();
+    if (2 * cells > 3 * level.size.Cells())
+        return QCoreApplication::translate("Export", "%1 has %2 cells even with letters %3 cells tall, and level %4 has "
+                                                     "about %5: choose a shorter word or a higher level")
+            .arg(word)
+            .arg(cells)
+            .arg(*height)
+            .arg(level.number)
+            .arg(level.size.Cells());
+    return std::nullopt;
 }
 
 bool Sought(const Options& options) { return options.level || !options.routeAsked.isEmpty() || options.hard; }
@@ -75,6 +112,7 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options, QString& 
     }
     // A shape whose mazes are sought: its graph, built once, and the route in its cells.
     std::optional<Shape> sought;
+    std::optional<Level> shapeLevel;
     int shapeRoute = 0;
     if (options.shape && Sought(options)) {
         sought = ShapeOfChoice(*options.shape);
@@ -88,6 +126,7 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options, QString& 
             return std::nullopt;
         }
         shapeRoute = route.cells;
+        shapeLevel = LevelOfShape(options, sought->graph, random);
     }
     MazeState scratch(options.size);
     const int tolerance = static_cast<int>(std::max<long long>(1, options.size.Cells() * 2 / 100));
@@ -95,7 +134,7 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options, QString& 
         Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how, options.shape};
         if (options.shape) {
             if (sought) {
-                const auto seed = SeekShapeSeed(options, sought->graph, shapeRoute, random, puzzle.measured);
+                const auto seed = SeekShapeSeed(options, sought->graph, shapeLevel, shapeRoute, random, puzzle.measured);
                 if (!seed)
                     return std::nullopt;
                 puzzle.seed = *seed;
@@ -238,7 +277,8 @@ int RunShapeExport(const Options& options, FileFormat format)
         if (!route.problem.isEmpty())
             return Fail(route.problem, 2);
         std::optional<Difficulty> measured;
-        const auto found = SeekShapeSeed(options, shape->graph, route.cells, random, measured);
+        const auto found = SeekShapeSeed(options, shape->graph, LevelOfShape(options, shape->graph, random), route.cells,
+                                         random, measured);
         if (!found)
             return NoMazeFound();
         seed = *found;
@@ -259,8 +299,11 @@ int RunShapeExport(const Options& options, FileFormat format)
 
 }  // namespace
 
-int RunFacts(const Options& options)
+int RunFacts(const Options& given)
 {
+    Options options = given;
+    if (const auto problem = SizeWordForLevel(options))
+        return Fail(*problem, 2);
     QString problem;
     const auto puzzles = MakePuzzles(options, problem);
     if (!puzzles)
@@ -269,8 +312,11 @@ int RunFacts(const Options& options)
     return 0;
 }
 
-int RunExport(const Options& options)
+int RunExport(const Options& given)
 {
+    Options options = given;
+    if (const auto problem = SizeWordForLevel(options))
+        return Fail(*problem, 2);
     if (!options.animateFile.isEmpty())
         return RunAnimate(options);
     const auto format = FormatOf(options.exportFile);
