@@ -121,6 +121,11 @@ TEST(Difficulty, ALevelsClassSetOnACircleAHexagonAndATriangleLiesWithinItsTarget
             EXPECT_EQ(25u, seeds.size());
         }
     }
+    // The measure the table came from gives it again: level 3 on a circle, from 101 mazes.
+    const Shape circle = *MakeShape({ShapeKind::Circle, {13, 13}, {}});
+    const Level again = LevelMeasuredOn(circle.graph, kLevels[2], random);
+    EXPECT_EQ(LevelOn(ShapeKind::Circle, 3)->route, again.route);
+    EXPECT_TRUE(Level::Near(again.decisions, LevelOn(ShapeKind::Circle, 3)->decisions)) << again.decisions;
     EXPECT_EQ(kLevels[2].size, LevelOn(ShapeKind::Rectangle, 3)->size);
     EXPECT_EQ(MazeSize(13, 13), LevelOn(ShapeKind::Circle, 3)->size);
     EXPECT_FALSE(LevelOn(ShapeKind::Circle, 6));

@@ -855,6 +855,9 @@ def shape_levels(work):
     if mazes:
         code, route, decisions = mazes[0]
         check(facts_of(run("--facts", "--maze", code)[1]) == [mazes[0]], f"{code} builds another maze")
+    status, _, err = run("--export", os.path.join(work, "never.pdf"), "--shape", "circle", "--level", "3", "--per-page", "4",
+                         "--paper", "a4")
+    check(status == 2 and "3.4 mm" in err and "--per-page 2" in err, f"level-3 circles 4 to a page: {status}, {err!r}")
     status, out, _ = run("--facts", "--shape", "hexagon", "--level", "2")
     check(status == 0 and [(c[:5], 54 <= r <= 64, d) for c, r, d in facts_of(out)] == [("HSH8-", True, 6)],
           f"a level-2 hexagon: {out!r}")
