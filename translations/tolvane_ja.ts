@@ -510,10 +510,6 @@
         <translation>パーセント</translation>
     </message>
     <message>
-        <source>With --export or --facts: lay the route first, N cells long or P% of the cells, from the least possible up to 80 % of the cells; every maze&apos;s route is within 2 % of the cells of it. Not with --braid: loops would shorten it.</source>
-        <translation>--export または --facts と共に: 道順を先に敷きます。長さは N マス、またはマス全体の P% で、最短からマスの 80 % までです。どの迷路の道順もマス数の 2 % 以内でその長さになります。--braid とは使えません (ループで道順が短くなるため)。</translation>
-    </message>
-    <message>
         <source>N|P%</source>
         <translation>N|P%</translation>
     </message>
@@ -590,32 +586,16 @@
         <translation>迷路のデータを表示します: 作り方、道順、道順上の分かれ道と曲がり角、行き止まり、わき道。</translation>
     </message>
     <message>
-        <source>--level makes rectangles only: its targets for the route and the decisions are measured on a rectangle of its size; for other shapes choose --size and --algorithm</source>
-        <translation>--level は長方形の迷路だけを作ります。道筋と分かれ道の目標は、そのレベルの大きさの長方形で測ったものだからです。ほかの形には --size と --algorithm を選んでください</translation>
-    </message>
-    <message>
         <source>--%1 makes worksheets, whose mazes are named by their codes, and a picture&apos;s outline has none: leave it out with --mask</source>
         <translation>--%1 はワークシートを作り、その迷路はコードで名前が付きますが、画像の輪郭にはコードがありません。--mask では外してください</translation>
-    </message>
-    <message>
-        <source>With --export or --facts: hard mazes, for a puzzle fan or a poster: the backtracker&apos;s long winding corridors, the route laid first through half the cells. Instead of --algorithm, --braid, --route and --level; rectangles only.</source>
-        <translation>--export か --facts と使います。迷路好きやポスター向けの難しい迷路：バックトラッカーの長く曲がりくねった通路に、マスの半分を通る道筋を先に敷きます。--algorithm、--braid、--route、--level の代わりに使い、長方形だけです。</translation>
     </message>
     <message>
         <source>--hard chooses the way to build and the route itself; leave out --algorithm, --braid, --route, --level and --maze</source>
         <translation>--hard は作り方と道筋を自分で決めます。--algorithm、--braid、--route、--level、--maze は外してください</translation>
     </message>
     <message>
-        <source>--%1 makes rectangles only; leave it out for other shapes</source>
-        <translation>--%1 は長方形の迷路だけを作ります。ほかの形では外してください</translation>
-    </message>
-    <message>
         <source>--facts with --mask: write the maze with --export --facts, since a picture&apos;s outline has no code to build it again</source>
         <translation>--facts と --mask：画像の輪郭には作り直すためのコードがないので、--export --facts で迷路を書き出してください</translation>
-    </message>
-    <message>
-        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles. With a PDF, shapes go on worksheets (--count, --per-page, --copies, --title, answer keys) and posters (--tile) too; --level stays with rectangles.</source>
-        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。PDF ならワークシート(--count、--per-page、--copies、--title、解答)やポスター(--tile)にもなります。--level は長方形だけです。</translation>
     </message>
     <message>
         <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
@@ -636,6 +616,56 @@
     <message>
         <source>While playing: move the marker one cell; on hexagons, triangles and circles to the open cell nearest the key&apos;s direction on the picture (on a hexagon Up goes north-east or north-west, on a circle Right goes clockwise at the top).</source>
         <translation>プレイ中: マーカーを 1 マス動かします。六角形・三角形・円の迷路では、絵の上でキーの向きにいちばん近い開いたマスへ進みます (六角形では上キーで北東か北西、円では上のほうで右キーが時計回り)。</translation>
+    </message>
+    <message>
+        <source>
+With --shape circle, hexagon or triangle a level keeps its way and its route&apos;s share of the cells on the size with about as many cells as its rectangle; the decisions are what mazes of that shape and route have (the median of 400):</source>
+        <translation>
+--shape circle、hexagon、triangle では、レベルは作り方と道順がマス全体に占める割合をそのままに、その長方形とほぼ同じマス数の大きさになります。分岐の目標は、その形とその道順の迷路が持つ数です (400 個の中央値):</translation>
+    </message>
+    <message>
+        <source>
+circle: %1 rings; routes %2; decisions %3</source>
+        <translation>
+円: リング %1、道順 %2、分岐 %3</translation>
+    </message>
+    <message>
+        <source>
+hexagon: %1 cells a side; routes %2; decisions %3</source>
+        <translation>
+六角形: 一辺 %1 マス、道順 %2、分岐 %3</translation>
+    </message>
+    <message>
+        <source>
+triangle: %1 cells a side; routes %2; decisions %3</source>
+        <translation>
+三角形: 一辺 %1 マス、道順 %2、分岐 %3</translation>
+    </message>
+    <message>
+        <source>
+With --text its letters are as tall as give about as many cells, and the decisions are the median of 101 of that word&apos;s mazes. Not with --mask.</source>
+        <translation>
+--text では、文字の高さをほぼ同じマス数になるように選び、分岐の目標はその単語の迷路 101 個の中央値です。--mask とは使えません。</translation>
+    </message>
+    <message>
+        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles. With a PDF, shapes go on worksheets (--count, --per-page, --copies, --title, answer keys) and posters (--tile) too, at --level, --route or --hard as well.</source>
+        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。PDF ならワークシート(--count、--per-page、--copies、--title、解答)やポスター(--tile)にもなり、--level、--route、--hard も使えます。</translation>
+    </message>
+    <message>
+        <source>With --export or --facts: lay the route first, N cells long or P% of the cells, from the least possible up to 80 % of the cells; every maze&apos;s route is within 2 % of the cells of it. Not with --braid: loops would shorten it, nor with --mask.</source>
+        <translation>--export または --facts と共に: 道順を先に敷きます。長さは N マス、またはマス全体の P% で、最短からマスの 80 % までです。どの迷路の道順もマス数の 2 % 以内でその長さになります。--braid とは使えません (ループで道順が短くなるため)。--mask とも使えません。</translation>
+    </message>
+    <message>
+        <source>With --export or --facts: hard mazes, for a puzzle fan or a poster: the backtracker&apos;s long winding corridors, the route laid first through half the cells. Instead of --algorithm, --braid, --route and --level; not with --mask.</source>
+        <translation>--export か --facts と使います。迷路好きやポスター向けの難しい迷路：バックトラッカーの長く曲がりくねった通路に、マスの半分を通る道筋を先に敷きます。--algorithm、--braid、--route、--level の代わりに使います。--mask とは使えません。</translation>
+    </message>
+    <message>
+        <source>--%1 draws its maze among many, each named by its code, and a picture&apos;s outline has none: leave it out with --mask</source>
+        <translation>--%1 は多くの迷路からコードで名前の付いたものを選びますが、絵の輪郭にはコードがありません。--mask では外してください</translation>
+    </message>
+    <message>
+        <source>--route %1: the route of this maze of %2 cells can be %3 to %4 cells (%5 % to %6 % of them)</source>
+        <translation>--route %1: この %2 マスの迷路の道順は %3〜%4 マス (マス全体の %5 %〜%6 %) です</translation>
     </message>
 </context>
 <context>
@@ -779,6 +809,10 @@
 </source>
         <translation>迷路 %1: %2 マス、%3
 </translation>
+    </message>
+    <message>
+        <source>%1 has %2 cells even with letters %3 cells tall, and level %4 has about %5: choose a shorter word or a higher level</source>
+        <translation>%1 は文字の高さ %3 マスでも %2 マスあり、レベル %4 はおよそ %5 マスです。短い単語か上のレベルを選んでください</translation>
     </message>
 </context>
 <context>

@@ -643,11 +643,15 @@ def failures_lose_nothing(work):
     subprocess.run(["convert", "-size", "10x10", "xc:white", blank], check=True)
     for args, words in ((["--shape", "circle", "--size", "1"], "2 to 1000"), (["--shape", "circle", "--size", "9x9"], "9x9"),
                         (["--shape", "hexagon", "--size", "601"], "2 to 600"), (["--shape", "octagon"], "octagon"),
-                        (["--shape", "circle", "--level", "2"], "--level"), (["--shape", "circle", "--text", "HI"], "one"),
+                        (["--text", "ABCDEFGHIJKLMNOPQRST", "--level", "1"], "shorter word"), (["--shape", "circle", "--text", "HI"], "one"),
+                        (["--shape", "circle", "--level", "2", "--size", "8"], "--size"),
+                        (["--shape", "triangle", "--size", "12", "--route", "90%"], "23 to 115"),
                         (["--mask", os.path.join(work, "none.png")], "none.png"), (["--mask", blank], "no dark pixels"),
+                        (["--mask", blank, "--level", "1"], "--level"), (["--mask", blank, "--hard"], "--hard"),
                         (["--text", "r2d2"], "A to Z")):
         fails(["--export", os.path.join(work, "never.svg")] + args, 2, words)
     os.remove(blank)
+    fails(["--shape", "circle", "--route", "5", "--animate", os.path.join(work, "never.gif")], 2, "--route")
     fails(["--maze", CODE, "--maze", "T0LVA-NE01R"], 2, "--maze")
     fails(["--solution", "--export", os.path.join(work, "a.pdf"), "--solution"], 2, "--solution")
     # What is wrong with a code: a character codes never use, the count, or a typo the check catches.
@@ -827,6 +831,50 @@ def shape_worksheets(work):
         os.remove(os.path.join(work, name)) if os.path.exists(os.path.join(work, name)) else None
 
 
+def facts_of(out):
+    """Each maze --facts printed: its code, route and decisions."""
+    return [(code, int(route), int(decisions)) for code, route, decisions in
+            re.findall(r"Maze (\S+): .*\n(?:  .*\n)*?  Route: (\d+) cells.*\n  Decisions on the route: (\d+)", out)]
+
+
+def shape_levels(work):
+    """Levels and routes asked for on shapes: a class set of circles at level 3 with its answer key,
+    every maze inside the level's bands and named by a code that builds it again; a level-2
+    hexagon; a route on triangles met within 2 % of the cells."""
+    pdf = os.path.join(work, "circles.pdf")
+    # (Four to a page would give rings of 3.4 mm, narrower than the 4 mm level 3 keeps.)
+    status, out, err = run("--export", pdf, "--shape", "circle", "--level", "3", "--count", "4", "--per-page", "2",
+                           "--solution", "--facts")
+    mazes = facts_of(out)
+    # Level 3 on a circle: 13 rings, route 142 (128 to 156), 20 decisions (18 to 22).
+    check(status == 0 and not err and page_count(pdf) == 3 and len(mazes) == 4 and len({c for c, _, _ in mazes}) == 4
+          and all(c.startswith("WSC13-") and 128 <= r <= 156 and 18 <= d <= 22 for c, r, d in mazes),
+          f"circles at level 3: status {status}, {err!r}, {page_count(pdf) if status == 0 else 0} pages, {mazes}")
+    key = text_of(pdf).split("\f")[2] if status == 0 else ""
+    check(len(re.findall(r"Level 3 · route (\d+) cells", key)) == 4, f"the key does not name level 3 four times: {key!r}")
+    if mazes:
+        code, route, decisions = mazes[0]
+        check(facts_of(run("--facts", "--maze", code)[1]) == [mazes[0]], f"{code} builds another maze")
+    status, _, err = run("--export", os.path.join(work, "never.pdf"), "--shape", "circle", "--level", "3", "--per-page", "4",
+                         "--paper", "a4")
+    check(status == 2 and "3.4 mm" in err and "--per-page 2" in err, f"level-3 circles 4 to a page: {status}, {err!r}")
+    status, out, _ = run("--facts", "--shape", "hexagon", "--level", "2")
+    check(status == 0 and [(c[:5], 54 <= r <= 64, d) for c, r, d in facts_of(out)] == [("HSH8-", True, 6)],
+          f"a level-2 hexagon: {out!r}")
+    # A word at level 2: letters as tall as give about the 169 cells of 13 x 13, route 59 cells in 169.
+    status, out, err = run("--facts", "--text", "hi", "--level", "2")
+    got = re.findall(r"Maze (HSW\d+HI-\S+): (\d+) cells", out)
+    share = [r / int(got[0][1]) for _, r, _ in facts_of(out)] if got else []
+    check(status == 0 and len(got) == 1 and 150 <= int(got[0][1]) <= 190 and len(share) == 1 and 0.31 <= share[0] <= 0.39,
+          f"HI at level 2: status {status}, {err!r}, {out!r}")
+    for args, cells in ((["--size", "12", "--route", "50%"], 144), (["--size", "16x6", "--hard"], 96)):
+        status, out, err = run("--facts", "--shape", "triangle", *args)
+        got = facts_of(out)
+        check(status == 0 and f": {cells} cells" in out and len(got) == 1 and abs(got[0][1] - cells // 2) <= cells * 2 // 100,
+              f"triangle {args}: status {status}, {err!r}, {out!r}, not {cells // 2} within 2 % of {cells}")
+    os.remove(pdf) if os.path.exists(pdf) else None
+
+
 def hard_mazes(work):
     """--hard: the backtracker with the route laid first through half the cells (within the 2 % of
     the cells a route asked for keeps), for new mazes of any size; nothing else to go with it."""
@@ -847,6 +895,6 @@ if __name__ == "__main__":
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (worksheets, class_sets, papers_and_posters, tiles, poster, single_pictures, built_ways, counts_within_bounds,
-                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations, shapes, shape_worksheets, hard_mazes):
+                 help_needs_no_display, texts_and_codes, failures_lose_nothing, animations, shapes, shape_worksheets, shape_levels, hard_mazes):
         case(work)
     sys.exit(1 if failures else 0)

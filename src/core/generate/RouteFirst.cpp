@@ -2,6 +2,7 @@
 #include "core/generate/RouteFirst.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 
 #include "core/generate/BuildKit.h"
@@ -30,6 +31,38 @@ std::vector<int> StepsToGoal(const MazeGraph& g)
         }
     }
     return steps;
+}
+
+// The longest detour a step of the route takes. Where two cells side by side share a neighbour
+// (hexagons) or two neighbours that touch (squares), one or two cells reach round; where the
+// shortest ring of cells is longer (triangles: six round a corner), the detour goes round it,
+// and one ring further, so that the route's length can change by two cells as on a rectangle.
+constexpr int kLongestDetour = 6;
+
+bool Touch(const MazeGraph& g, CellId a, CellId b);
+
+// The fewest cells of a ring through a cell in the middle of the graph, looked for up to
+// kLongestDetour: for each wall of it, the shortest way between its two sides that does not
+// cross that wall. Two detour cells where that ring has 3 or 4 cells; kLongestDetour otherwise.
+int DetourSpan(const MazeGraph& g)
+{
+    const CellId middle = g.CellCount() / 2;
+    int ring = kLongestDetour + 1;
+    for (const Link& wall : g.Neighbours(middle)) {
+        std::vector<std::pair<CellId, int>> seen{{middle, 1}};  // a cell, the cells of the way to it
+        const auto known = [&](CellId c) { return std::any_of(seen.begin(), seen.end(), [c](const auto& s) { return s.first == c; }); };
+        for (std::size_t i = 0; i < seen.size() && seen[i].second < std::min(ring, kLongestDetour); ++i) {
+            for (const Link& l : g.Neighbours(seen[i].first)) {
+                if (i == 0 && l.to == wall.to)
+                    continue;
+                if (l.to == wall.to)
+                    ring = std::min(ring, seen[i].second + 1);
+                else if (!known(l.to))
+                    seen.push_back({l.to, seen[i].second + 1});
+            }
+        }
+    }
+    return ring <= 4 ? 2 : kLongestDetour;
 }
 
 bool Touch(const MazeGraph& g, CellId a, CellId b)
@@ -73,33 +106,47 @@ std::vector<CellId> StretchedRoute(const MazeGraph& g, int length, RandomSource&
         cells.push_back(to);
         c = to;
     }
-    // Detours: a step a -> b becomes a -> c -> b or a -> c -> d -> b through cells off the route.
+    // Detours: a step a -> b becomes a -> c -> b, a -> c -> d -> b, ... through cells off the
+    // route, at most `span` of them, found depth first in the shape's order. Where the rings are
+    // longer (triangles), a route along the border has cells no detour reaches round, so there
+    // two steps a -> b -> e may also become a way round b of two or more cells, b left off.
+    const int span = DetourSpan(g);
     struct Detour {
-        CellId c, d;
+        std::array<CellId, kLongestDetour> cells;
+        int count;
+        bool skips;  // b is left off
     };
     std::vector<Detour> detours;
-    // A cell that has no detour after it never gets one: the cells beside it only fill up, and
-    // its step changes only by a detour of its own. So each is dropped when it fails once.
-    std::vector<CellId> open = cells;
+    std::array<CellId, kLongestDetour> path{};
     int size = static_cast<int>(cells.size());
+    // Every way on from path[0..depth-1] that ends beside `to` and keeps the route no longer
+    // than `length`; a cell is used once on a way.
+    const auto look = [&](auto&& self, CellId from, CellId to, int depth, bool skips) -> void {
+        for (const Link& l : g.Neighbours(from)) {
+            const CellId c = l.to;
+            if (on[At(c)] || std::find(path.begin(), path.begin() + depth, c) != path.begin() + depth)
+                continue;
+            path[At(depth)] = c;
+            const int grows = depth + 1 - int(skips);
+            if (grows > 0 && size + grows <= length && Touch(g, c, to))
+                detours.push_back({path, depth + 1, skips});
+            if (depth + 1 < span && size + grows + 1 <= length)
+                self(self, c, to, depth + 1, skips);
+        }
+    };
+    // A cell that has no detour after it seldom gets one later: the cells beside it only fill
+    // up, and its step changes only by a detour of its own. So each is dropped when it fails once
+    // (and when a way round has left it off the route).
+    std::vector<CellId> open = cells;
     for (long long t = 0; t < tries && size < length && !open.empty(); ++t) {
         const std::size_t at = At(Draw(random, static_cast<int>(open.size())));
         const CellId a = open[at];
-        const CellId b = next[At(a)];
+        const CellId b = a == g.goal ? kNoCell : next[At(a)];
         detours.clear();
-        if (a != g.goal) {
-            for (const Link& ac : g.Neighbours(a)) {
-                const CellId c = ac.to;
-                if (on[At(c)])
-                    continue;
-                if (Touch(g, c, b))
-                    detours.push_back({c, kNoCell});
-                if (size + 2 > length)
-                    continue;
-                for (const Link& cd : g.Neighbours(c))
-                    if (!on[At(cd.to)] && cd.to != a && Touch(g, cd.to, b))
-                        detours.push_back({c, cd.to});
-            }
+        if (on[At(a)] && a != g.goal) {
+            look(look, a, b, 0, false);
+            if (span > 2 && b != g.goal)
+                look(look, a, next[At(b)], 0, true);
         }
         if (detours.empty()) {
             open[at] = open.back();
@@ -107,19 +154,22 @@ std::vector<CellId> StretchedRoute(const MazeGraph& g, int length, RandomSource&
             continue;
         }
         const Detour& d = detours[At(Draw(random, static_cast<int>(detours.size())))];
-        next[At(a)] = d.c;
-        on[At(d.c)] = 1;
-        open.push_back(d.c);
-        ++size;
-        if (d.d == kNoCell) {
-            next[At(d.c)] = b;
-        } else {
-            next[At(d.c)] = d.d;
-            next[At(d.d)] = b;
-            on[At(d.d)] = 1;
-            open.push_back(d.d);
-            ++size;
+        CellId after = b;
+        if (d.skips) {
+            after = next[At(b)];
+            on[At(b)] = 0;
+            next[At(b)] = kNoCell;
         }
+        CellId before = a;
+        for (int i = 0; i < d.count; ++i) {
+            const CellId c = d.cells[At(i)];
+            next[At(before)] = c;
+            on[At(c)] = 1;
+            open.push_back(c);
+            before = c;
+        }
+        next[At(before)] = after;
+        size += d.count - int(d.skips);
     }
     std::vector<CellId> route{g.start};
     while (route.back() != g.goal)

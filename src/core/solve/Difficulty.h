@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "core/generate/Algorithms.h"
+#include "core/graph/MazeGraph.h"
+#include "core/graph/ShapeKind.h"
 #include "core/maze/MazeState.h"
 #include "core/platform/Random.h"
 #include "core/platform/Controls.h"
@@ -57,15 +59,72 @@ inline constexpr std::array<Level, 5> kLevels{{
 // Level 1..5, or nothing.
 std::optional<Level> LevelNumbered(int number);
 
-// Draws seeds from `random` until one builds a maze of the level, and returns its measures;
-// `maze` holds it and random.LastSeed() names it (built with level.How()). A seed whose first
-// draw, the route's length, misses the level's band is passed over without building. Nothing
-// after `attempts` mazes built; `built`, when given, counts them.
+// A level on another shape: the level's way to build and its route's share of the cells, on the
+// size of that shape with about as many cells as the level's rectangle, and the decisions its
+// mazes of that route have (the median of 400, measured by tolvane_level_targets). For a
+// circle the size is its rings, for a hexagon or a triangle its cells a side. Shapes without
+// measured levels (outlines, and the rectangles of hexagons and triangles, whose size a level
+// would have to choose in two directions) have none.
+struct ShapeLevel {
+    ShapeKind shape;
+    int number;
+    int side;
+    int route;
+    int decisions;
+};
+inline constexpr std::array<ShapeLevel, 15> kShapeLevels{{
+    {ShapeKind::Circle, 1, 5, 26, 3},  // 67 cells
+    {ShapeKind::Circle, 2, 8, 65, 7},  // 187 cells
+    {ShapeKind::Circle, 3, 13, 142, 20},  // 475 cells
+    {ShapeKind::Circle, 4, 18, 286, 33},  // 955 cells
+    {ShapeKind::Circle, 5, 24, 569, 64},  // 1627 cells
+    {ShapeKind::Hexagon, 1, 5, 24, 3},  // 61 cells
+    {ShapeKind::Hexagon, 2, 8, 59, 6},  // 169 cells
+    {ShapeKind::Hexagon, 3, 13, 140, 21},  // 469 cells
+    {ShapeKind::Hexagon, 4, 18, 275, 32},  // 919 cells
+    {ShapeKind::Hexagon, 5, 24, 580, 63},  // 1657 cells
+    {ShapeKind::Triangle, 1, 8, 25, 5},  // 64 cells
+    {ShapeKind::Triangle, 2, 13, 59, 11},  // 169 cells
+    {ShapeKind::Triangle, 3, 21, 132, 31},  // 441 cells
+    {ShapeKind::Triangle, 4, 31, 288, 60},  // 961 cells
+    {ShapeKind::Triangle, 5, 41, 588, 116},  // 1681 cells
+}};
+
+// Level 1..5 on `shape`, as a Level whose size is {side, side}; the rectangle's own levels for
+// a rectangle; nothing for a shape without levels or a number out of range.
+std::optional<Level> LevelOn(ShapeKind shape, int number);
+bool HasLevels(ShapeKind shape);
+
+// A level on a graph of its own (a word's outline): the level's way, its route's share of the
+// graph's cells (no shorter than the graph allows), and for decisions the median over `samples`
+// mazes of that route built that way, route first. The size is left for the caller to name.
+// This is how kShapeLevels were measured, with 400.
+Level LevelMeasuredOn(const MazeGraph& graph, const Level& level, ClockRandom& random, int samples = 101);
+
+// What finding a maze cost: the seeds drawn (a seed passed over costs one seeding and one
+// draw) and the mazes built from them.
+struct SeekCost {
+    long long seeds = 0;
+    int built = 0;
+};
+
+// Draws seeds from `random` until one builds a maze of the level on `graph`, and returns its
+// measures; `passages` holds it and random.LastSeed() names it (built with level.How(), as
+// BuildPassages builds). A seed whose first draw, the route's length, misses the level's band
+// is passed over without building. Nothing after `attempts` mazes built.
+std::optional<Difficulty> BuildLevelMaze(const MazeGraph& graph, Passages& passages, ClockRandom& random,
+                                         const Level& level, int attempts = 200, SeekCost* cost = nullptr);
+
+// The same for a route asked for: mazes built `algorithm`, route first, until one has a route
+// within `tolerance` cells of `route`. RouteRangeOf says which routes can be asked.
+std::optional<Difficulty> BuildRouteMaze(const MazeGraph& graph, Passages& passages, ClockRandom& random,
+                                         Algorithm algorithm, int route, int tolerance, int attempts = 200,
+                                         SeekCost* cost = nullptr);
+
+// The two above on a rectangle's state, which is resized to the level's size. The maze is the
+// one MazeFromRecipe gives for the seed.
 std::optional<Difficulty> BuildLevelMaze(MazeState& maze, ClockRandom& random, const Level& level, int attempts = 200,
                                          int* built = nullptr);
-
-// The same for a route asked for: mazes of maze.size built `algorithm`, route first, until one
-// has a route within `tolerance` cells of `route`. RouteRangeOf says which routes can be asked.
 std::optional<Difficulty> BuildRouteMaze(MazeState& maze, ClockRandom& random, Algorithm algorithm, int route,
                                          int tolerance, int attempts = 200, int* built = nullptr);
 

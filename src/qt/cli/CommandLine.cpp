@@ -46,6 +46,29 @@ QString LevelHelp()
                     .arg(QString::fromLatin1(InfoOf(level.algorithm).name))
                     .arg(level.route)
                     .arg(level.decisions);
+    text += QCoreApplication::translate("CommandLine", "\nWith --shape circle, hexagon or triangle a level keeps its way "
+                                                       "and its route's share of the cells on the size with about as "
+                                                       "many cells as its rectangle; the decisions are what mazes of "
+                                                       "that shape and route have (the median of 400):");
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle}) {
+        QStringList sizes, routes, decisions;
+        for (const Level& rectangle : kLevels) {
+            const Level level = *LevelOn(kind, rectangle.number);
+            sizes << QString::number(level.size.width);
+            routes << QString::number(level.route);
+            decisions << QString::number(level.decisions);
+        }
+        const QString row = kind == ShapeKind::Circle
+                                ? QCoreApplication::translate("CommandLine", "\ncircle: %1 rings; routes %2; decisions %3")
+                                : kind == ShapeKind::Hexagon
+                                      ? QCoreApplication::translate("CommandLine", "\nhexagon: %1 cells a side; routes %2; decisions %3")
+                                      : QCoreApplication::translate("CommandLine", "\ntriangle: %1 cells a side; routes %2; decisions %3");
+        const QString comma = QStringLiteral(", ");
+        text += row.arg(sizes.join(comma), routes.join(comma), decisions.join(comma));
+    }
+    text += QCoreApplication::translate("CommandLine", "\nWith --text its letters are as tall as give about as many cells, "
+                                                       "and the decisions are the median of 101 of that word's mazes. "
+                                                       "Not with --mask.");
     return text;
 }
 
@@ -106,7 +129,7 @@ struct Parser {
                                                          "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
                                                          "triangles. With a PDF, shapes go on worksheets (--count, "
                                                          "--per-page, --copies, --title, answer keys) and posters "
-                                                         "(--tile) too; --level stays with rectangles."),
+                                                         "(--tile) too, at --level, --route or --hard as well."),
                              QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption mask{"mask",
                             QCoreApplication::translate("CommandLine",
@@ -133,14 +156,14 @@ struct Parser {
                                                          "With --export or --facts: lay the route first, N cells long "
                                                          "or P% of the cells, from the least possible up to 80 % of "
                                                          "the cells; every maze's route is within 2 % of the cells of "
-                                                         "it. Not with --braid: loops would shorten it."),
+                                                         "it. Not with --braid: loops would shorten it, nor with --mask."),
                              QCoreApplication::translate("CommandLine", "N|P%")};
     QCommandLineOption hard{"hard",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export or --facts: hard mazes, for a puzzle fan or a "
                                                         "poster: the backtracker's long winding corridors, the route "
                                                         "laid first through half the cells. Instead of --algorithm, "
-                                                        "--braid, --route and --level; rectangles only.")};
+                                                        "--braid, --route and --level; not with --mask.")};
     QCommandLineOption facts{"facts",
                              QCoreApplication::translate("CommandLine",
                                                          "Print the maze's facts: its route and its share of the "
@@ -313,6 +336,27 @@ std::optional<Options> ReadSize(const Parser& p, Options& o)
     return std::nullopt;
 }
 
+// --route's text as cells of a maze of `cells`: a number of cells, or a share such as "40%".
+std::optional<long long> RouteCells(const QString& text, long long cells)
+{
+    bool ok = false;
+    if (text.endsWith(QLatin1Char('%'))) {
+        const double percent = text.chopped(1).trimmed().toDouble(&ok);
+        if (ok && percent >= 0 && percent <= 100)
+            return std::llround(percent * static_cast<double>(cells) / 100);
+    } else if (const long long n = text.toLongLong(&ok); ok && n >= 0) {
+        return n;
+    }
+    return std::nullopt;
+}
+
+Options RouteUnread(const QString& text)
+{
+    return Error(QCoreApplication::translate("CommandLine", "--route takes a number of cells or a share of them such as "
+                                                            "40%, not %1")
+                     .arg(Quoted(text)));
+}
+
 std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
 {
     if (p.parser.isSet(p.size) && p.parser.isSet(p.level))
@@ -341,19 +385,9 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
     if (!p.parser.isSet(p.route))
         return std::nullopt;
     const QString text = p.parser.value(p.route).trimmed();
-    std::optional<long long> route;
-    bool ok = false;
-    if (text.endsWith(QLatin1Char('%'))) {
-        const double percent = text.chopped(1).trimmed().toDouble(&ok);
-        if (ok && percent >= 0 && percent <= 100)
-            route = std::llround(percent * static_cast<double>(cells) / 100);
-    } else if (const long long n = text.toLongLong(&ok); ok && n >= 0) {
-        route = n;
-    }
+    const std::optional<long long> route = RouteCells(text, cells);
     if (!route)
-        return Error(QCoreApplication::translate("CommandLine", "--route takes a number of cells or a share of them such as "
-                                                                "40%, not %1")
-                         .arg(Quoted(text)));
+        return RouteUnread(text);
     const RouteRange range = RouteRangeOf(RectangleGraph(o.size));
     if (!range.Holds(static_cast<int>(std::min<long long>(*route, cells + 1))))
         return Error(QCoreApplication::translate("CommandLine", "--route %1: the route of a %2x%3 maze can be %4 to %5 cells "
@@ -507,8 +541,8 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o);
 // An --animate command line: a maze (by code, or new of a size or shape), what to watch and the pace.
 Options ParseAnimate(const Parser& p, Options o)
 {
-    for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.title, &p.nameLine, &p.noNameLine,
-                               &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
+    for (const auto* option : {&p.exportFile, &p.count, &p.solution, &p.level, &p.route, &p.hard, &p.title, &p.nameLine,
+                               &p.noNameLine, &p.perPage, &p.copies, &p.paper, &p.tile, &p.pngCell})
         if (p.parser.isSet(*option))
             return Error(QCoreApplication::translate("CommandLine", "--%1 does not go with --animate").arg(option->names().front()));
     if (o.mazes.size() > 1)
@@ -564,15 +598,15 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         return std::nullopt;  // a rectangle, as ever
     if (o.shape && given > 0)
         return Error(QCoreApplication::translate("CommandLine", "a maze code names its own shape; leave out --shape, --mask and --text"));
-    if (p.parser.isSet(p.level))
-        return Error(QCoreApplication::translate("CommandLine", "--level makes rectangles only: its targets for the route and "
-                                                                "the decisions are measured on a rectangle of its size; "
-                                                                "for other shapes choose --size and --algorithm"));
-    for (const auto* option : {&p.route, &p.hard})
-        if (p.parser.isSet(*option))
-            return Error(QCoreApplication::translate("CommandLine", "--%1 makes rectangles only; leave it out for other shapes")
-                             .arg(option->names().front()));
-    // A picture's outline cannot be in a code, and a worksheet names every maze by its code.
+    // A picture's outline cannot be in a code, and a worksheet names every maze by its code;
+    // a level's or a route's maze is drawn among many seeds, and only its code would say which.
+    if (p.parser.isSet(p.mask))
+        for (const auto* option : {&p.level, &p.route, &p.hard})
+            if (p.parser.isSet(*option))
+                return Error(QCoreApplication::translate("CommandLine", "--%1 draws its maze among many, each named by its "
+                                                                        "code, and a picture's outline has none: leave it "
+                                                                        "out with --mask")
+                                 .arg(option->names().front()));
     if (p.parser.isSet(p.mask))
         for (const auto* option : {&p.count, &p.perPage, &p.title, &p.nameLine, &p.noNameLine, &p.paper, &p.copies, &p.tile})
             if (p.parser.isSet(*option))
@@ -581,8 +615,8 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
                                                                         "out with --mask")
                                  .arg(option->names().front()));
     if (o.shape) {
-        if (p.parser.isSet(p.size))
-            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size"));
+        if (p.parser.isSet(p.size) || p.parser.isSet(p.level))
+            return Error(QCoreApplication::translate("CommandLine", "a maze code names its own size; leave out --size and --level"));
         return std::nullopt;
     }
     // Shapes are built by the backtracker unless another way is asked for: its long winding
@@ -638,6 +672,27 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
                              .arg(r.most)
                              .arg(Quoted(text)));
         }
+    }
+    if (p.parser.isSet(p.level)) {
+        if (p.parser.isSet(p.size))
+            return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
+        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        if (!o.level)
+            return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
+                             .arg(kLevels.size())
+                             .arg(Quoted(p.parser.value(p.level))));
+        // A word's letters are sized for the level once the font can be asked (see the export).
+        const std::optional<Level> level = LevelOn(asked.kind == ShapeKind::Outline ? ShapeKind::Rectangle : asked.kind, *o.level);
+        if (asked.kind != ShapeKind::Outline)
+            asked.size = level->size;
+        o.how = level->How();
+    }
+    if (p.parser.isSet(p.route) || p.parser.isSet(p.hard)) {
+        o.routeAsked = p.parser.value(p.route).trimmed();
+        o.hard = p.parser.isSet(p.hard);
+        if (!o.hard && !RouteCells(o.routeAsked, 0))
+            return RouteUnread(o.routeAsked);
+        o.how.routeFirst = true;
     }
     o.shape = asked;
     return std::nullopt;
@@ -800,6 +855,27 @@ Options ParseCommandLine(const QStringList& arguments)
         o.tiling = {columns, rows};
     }
     return o;
+}
+
+ShapeRoute RouteOnShape(const Options& options, const MazeGraph& graph)
+{
+    if (options.routeAsked.isEmpty() && !options.hard)
+        return {};
+    const RouteRange range = RouteRangeOf(graph);
+    const long long cells = graph.CellCount();
+    if (options.hard)
+        return {std::clamp(static_cast<int>(cells * kHardRoutePercent / 100), range.least, range.most), {}};
+    const std::optional<long long> route = RouteCells(options.routeAsked, cells);
+    if (route && range.Holds(static_cast<int>(std::min<long long>(*route, cells + 1))))
+        return {static_cast<int>(*route), {}};
+    return {0, QCoreApplication::translate("CommandLine", "--route %1: the route of this maze of %2 cells can be %3 to %4 "
+                                                          "cells (%5 % to %6 % of them)")
+                   .arg(options.routeAsked)
+                   .arg(cells)
+                   .arg(range.least)
+                   .arg(range.most)
+                   .arg(QString::number(100.0 * range.least / static_cast<double>(cells), 'f', 1))
+                   .arg(QString::number(100.0 * range.most / static_cast<double>(cells), 'f', 1))};
 }
 
 QStringList ToolkitArguments(const QStringList& arguments)

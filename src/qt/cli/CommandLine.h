@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/generate/Algorithms.h"
+#include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
 #include "core/maze/SizedCode.h"
 #include "core/generate/Recipe.h"
@@ -29,7 +30,9 @@ struct Options {
     std::vector<Recipe> mazes;          // every maze --maze names, in order, each with its way and shape
     std::optional<int> level;           // --level
     BuildChoice how;                    // --algorithm and --braid, or how the --maze code's maze is built
-    std::optional<int> route;           // --route, in cells
+    std::optional<int> route;           // --route, in cells (a rectangle's; see RouteOnShape)
+    QString routeAsked;                 // --route as given, for a shape, whose cells are known once it is built
+    bool hard = false;                  // --hard
     bool facts = false;                 // --facts
     QString exportFile;
     int count = 1;
@@ -55,6 +58,15 @@ struct Options {
 // Parses `arguments` (the program's name first). Works before any application object exists,
 // with the texts in English; once translations are installed it gives them translated.
 Options ParseCommandLine(const QStringList& arguments);
+
+// The route a maze of another shape is to have, in cells, from --route or --hard against the
+// shape's graph; or the reason it cannot: a route out of the graph's range (see RouteRangeOf).
+// Nothing asked for: 0.
+struct ShapeRoute {
+    int cells = 0;
+    QString problem;
+};
+ShapeRoute RouteOnShape(const Options& options, const MazeGraph& graph);
 
 // The toolkit's own options that stay in force: -platform and -display with their values.
 QStringList ToolkitArguments(const QStringList& arguments);

@@ -37,10 +37,65 @@ int Fail(const QString& message, int status)
     return status;
 }
 
+// The seed of a maze of a shape with a level or a route asked for, drawn among many on its
+// graph until one lies within the level's targets or within 2 % of the cells of the route;
+// `measured` gets its figures. Nothing when the bounded tries found none.
+std::optional<std::uint64_t> SeekShapeSeed(const Options& options, const MazeGraph& graph, const std::optional<Level>& level,
+                                           int route, ClockRandom& random, std::optional<Difficulty>& measured)
+{
+    Passages passages(graph);
+    if (level)
+        measured = BuildLevelMaze(graph, passages, random, *level);
+    else
+        measured = BuildRouteMaze(graph, passages, random, options.how.algorithm, route,
+                                  std::max(1, graph.CellCount() * 2 / 100));
+    return measured ? random.LastSeed() : std::nullopt;
+}
+
+// The level asked for on a shape: its measured row, or on a word's outline the targets its own
+// mazes have.
+std::optional<Level> LevelOfShape(const Options& options, const MazeGraph& graph, ClockRandom& random)
+{
+    if (!options.level)
+        return std::nullopt;
+    if (options.shape->kind != ShapeKind::Outline)
+        return LevelOn(options.shape->kind, *options.level);
+    Level level = LevelMeasuredOn(graph, *LevelNumbered(*options.level), random);
+    level.size = options.shape->size;
+    return level;
+}
+
+// A word at a level: its letters as tall as give about as many cells as the level's rectangle.
+// The reason when the word cannot have them.
+std::optional<QString> SizeWordForLevel(Options& options)
+{
+    if (!options.level || !options.shape || options.shape->kind != ShapeKind::Outline)
+        return std::nullopt;
+    const Level level = *LevelNumbered(*options.level);
+    const QString word = QString::fromStdString(options.shape->word);
+    const auto height = WordHeightFor(word, level.size.Cells());
+    if (!height)
+        return QCoreApplication::translate("Export", "the font has no letters for %1").arg(word);
+    options.shape->size = {*height, *height};
+    const long long cells = ShapeOfChoice(*options.shape)->graph.CellCount();
+    if (2 * cells > 3 * level.size.Cells())
+        return QCoreApplication::translate("Export", "%1 has %2 cells even with letters %3 cells tall, and level %4 has "
+                                                     "about %5: choose a shorter word or a higher level")
+            .arg(word)
+            .arg(cells)
+            .arg(*height)
+            .arg(level.number)
+            .arg(level.size.Cells());
+    return std::nullopt;
+}
+
+bool Sought(const Options& options) { return options.level || !options.routeAsked.isEmpty() || options.hard; }
+
 // The mazes to write, by their seeds; a level's are drawn until they fall inside its band, and
 // those with a route asked for until their route is within 2 % of the cells of it. Nothing when
-// no maze was found in the bounded number of tries (see BuildLevelMaze).
-std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
+// no maze was found in the bounded number of tries (see BuildLevelMaze), or, with `problem`
+// said, when a shape's route cannot be had.
+std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options, QString& problem)
 {
     std::vector<Puzzle> puzzles;
     ClockRandom random;
@@ -55,13 +110,39 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options)
         }
         return puzzles;
     }
+    // A shape whose mazes are sought: its graph, built once, and the route in its cells.
+    std::optional<Shape> sought;
+    std::optional<Level> shapeLevel;
+    int shapeRoute = 0;
+    if (options.shape && Sought(options)) {
+        sought = ShapeOfChoice(*options.shape);
+        if (!sought || sought->graph.CellCount() < 2) {
+            problem = QCoreApplication::translate("Export", "the font has no letters for %1").arg(QString::fromStdString(options.shape->word));
+            return std::nullopt;
+        }
+        const ShapeRoute route = RouteOnShape(options, sought->graph);
+        if (!route.problem.isEmpty()) {
+            problem = route.problem;
+            return std::nullopt;
+        }
+        shapeRoute = route.cells;
+        shapeLevel = LevelOfShape(options, sought->graph, random);
+    }
     MazeState scratch(options.size);
     const int tolerance = static_cast<int>(std::max<long long>(1, options.size.Cells() * 2 / 100));
     for (int i = 0; i < options.count; ++i) {
         Puzzle puzzle{0, options.size, {}, std::nullopt, 0, options.how, options.shape};
         if (options.shape) {
-            random.Randomize();
-            puzzle.seed = *random.LastSeed();
+            if (sought) {
+                const auto seed = SeekShapeSeed(options, sought->graph, shapeLevel, shapeRoute, random, puzzle.measured);
+                if (!seed)
+                    return std::nullopt;
+                puzzle.seed = *seed;
+                puzzle.level = options.level.value_or(0);
+            } else {
+                random.Randomize();
+                puzzle.seed = *random.LastSeed();
+            }
             puzzle.size = options.shape->size;
             const Recipe recipe{.shape = options.shape->kind, .size = options.shape->size, .word = options.shape->word,
                                 .how = options.how, .seed = puzzle.seed};
@@ -188,8 +269,23 @@ int RunShapeExport(const Options& options, FileFormat format)
                         .arg(ShapePngUnit(*shape, options.pngCell)),
                     2);
     ClockRandom random;
-    random.Randomize();
-    const std::uint64_t seed = options.seed.value_or(*random.LastSeed());
+    std::uint64_t seed = 0;
+    if (options.seed) {
+        seed = *options.seed;
+    } else if (Sought(options)) {
+        const ShapeRoute route = RouteOnShape(options, shape->graph);
+        if (!route.problem.isEmpty())
+            return Fail(route.problem, 2);
+        std::optional<Difficulty> measured;
+        const auto found = SeekShapeSeed(options, shape->graph, LevelOfShape(options, shape->graph, random), route.cells,
+                                         random, measured);
+        if (!found)
+            return NoMazeFound();
+        seed = *found;
+    } else {
+        random.Randomize();
+        seed = *random.LastSeed();
+    }
     const ShapeMaze maze = BuildShapeMaze(std::move(*shape), options.how, seed);
     const Recipe recipe{.shape = asked.kind, .size = asked.size, .word = asked.word, .how = options.how, .seed = seed};
     const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatRecipeCode(recipe)) : QString();
@@ -203,17 +299,24 @@ int RunShapeExport(const Options& options, FileFormat format)
 
 }  // namespace
 
-int RunFacts(const Options& options)
+int RunFacts(const Options& given)
 {
-    const auto puzzles = MakePuzzles(options);
+    Options options = given;
+    if (const auto problem = SizeWordForLevel(options))
+        return Fail(*problem, 2);
+    QString problem;
+    const auto puzzles = MakePuzzles(options, problem);
     if (!puzzles)
-        return NoMazeFound();
+        return problem.isEmpty() ? NoMazeFound() : Fail(problem, 2);
     PrintFacts(*puzzles);
     return 0;
 }
 
-int RunExport(const Options& options)
+int RunExport(const Options& given)
 {
+    Options options = given;
+    if (const auto problem = SizeWordForLevel(options))
+        return Fail(*problem, 2);
     if (!options.animateFile.isEmpty())
         return RunAnimate(options);
     const auto format = FormatOf(options.exportFile);
@@ -252,9 +355,10 @@ int RunExport(const Options& options)
                         .arg(kLargestPngPixels / 1e6, 0, 'f', 1),
                     2);
 
-    const auto made = MakePuzzles(options);
+    QString problem;
+    const auto made = MakePuzzles(options, problem);
     if (!made)
-        return NoMazeFound();
+        return problem.isEmpty() ? NoMazeFound() : Fail(problem, 2);
     const std::vector<Puzzle>& puzzles = *made;
     for (const Puzzle& puzzle : puzzles)
         if (puzzle.shape) {

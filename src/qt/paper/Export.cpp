@@ -203,17 +203,18 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
                 .arg(largest);
     }
     for (const Puzzle& puzzle : sheet.puzzles) {
-        if (puzzle.level == 0 || PrintedCellMm(sheet, puzzle.size) >= SmallestCellMm(puzzle.level))
+        // A shape's cells are as wide as its picture's extent spans.
+        if (puzzle.level == 0 || PrintedCellMm(sheet, Extent(puzzle)) >= SmallestCellMm(puzzle.level))
             continue;
         // The most to a page that keep the cells wide enough: one a page always does.
         Worksheet fewer = sheet;
-        while (fewer.perPage > 1 && PrintedCellMm(fewer, puzzle.size) < SmallestCellMm(puzzle.level))
+        while (fewer.perPage > 1 && PrintedCellMm(fewer, Extent(puzzle)) < SmallestCellMm(puzzle.level))
             fewer.perPage = *std::prev(std::find(kPerPageChoices.begin(), kPerPageChoices.end(), fewer.perPage));
         return QCoreApplication::translate("Export", "level %1 mazes %2 to a page would have cells of %3 mm, narrower "
                                                      "than the %4 mm that level keeps; choose --per-page %5 or fewer")
             .arg(puzzle.level)
             .arg(sheet.perPage)
-            .arg(PrintedCellMm(sheet, puzzle.size), 0, 'f', 1)
+            .arg(PrintedCellMm(sheet, Extent(puzzle)), 0, 'f', 1)
             .arg(SmallestCellMm(puzzle.level))
             .arg(fewer.perPage);
     }

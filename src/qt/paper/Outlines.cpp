@@ -103,4 +103,29 @@ std::optional<Shape> ShapeOfChoice(const ShapeChoice& asked)
     return mask ? MaskShape(*mask) : std::nullopt;
 }
 
+std::optional<int> WordHeightFor(const QString& word, long long cells)
+{
+    // Cells at a height (0 when the font draws nothing); they grow with the letters.
+    const auto cellsAt = [&word](int height) -> long long {
+        const std::optional<Mask> mask = MaskFromWord(word, height);
+        const std::optional<Shape> shape = mask ? MaskShape(*mask) : std::nullopt;
+        return shape ? shape->graph.CellCount() : 0;
+    };
+    const SizeRange range = RangeOf(ShapeKind::Outline);
+    if (cellsAt(range.least) == 0)
+        return std::nullopt;
+    // The lowest height with at least `cells`, then it or the one below, whichever is nearer.
+    int low = range.least, high = range.most;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (cellsAt(middle) >= cells)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low > range.least && cells - cellsAt(low - 1) < cellsAt(low) - cells)
+        return low - 1;
+    return low;
+}
+
 }  // namespace tolvane

@@ -20,6 +20,10 @@ std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross);
 // draws none of them.
 std::optional<Mask> MaskFromWord(const QString& word, int letterCells);
 
+// The letter height, in RangeOf(ShapeKind::Outline), at which `word`'s outline has the number of
+// cells nearest `cells`; nothing when the font draws none of its letters.
+std::optional<int> WordHeightFor(const QString& word, long long cells);
+
 // The shape a choice names, a word's outline included; nothing for a picture's outline, which
 // needs its picture, or a word the font draws none of.
 std::optional<Shape> ShapeOfChoice(const ShapeChoice& asked);
