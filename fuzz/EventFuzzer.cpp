@@ -39,7 +39,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cmath>
 #include <cstdint>
+#include <numbers>
+#include <span>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -248,7 +251,7 @@ public:
         const auto direction = static_cast<Direction>(operand & 3);
         now_ += operand >> 2;
         const Play& game = play();
-        trailBefore_.assign(game.Trail().begin(), game.Trail().end());
+        trailBefore_ = game.Trail();  // a copy: Trail() answers a new vector each time
         const int movesBefore = game.Moves();
         const Cell markerBefore = game.Marker();
         const Millis elapsed = game.clock().Elapsed(now_);
@@ -272,7 +275,7 @@ public:
                 Expect("move", game.Trail().size() + 1 == length, "a step back did not take one step off");
             else
                 Expect("move", game.Trail().size() < length &&
-                                   std::equal(game.Trail().begin(), game.Trail().end(), trailBefore_.begin()),
+                                   std::ranges::equal(game.Trail(), std::span(trailBefore_).first(game.Trail().size())),
                        "a step onto the trail did not cut it back to that cell");
             break;
         case MoveOutcome::Moved:
@@ -473,17 +476,32 @@ public:
             DrawShapeRoute(maze.shape, maze.route, drawn, view);
         });
         const std::vector<DrawOp>& ops = drawn.ops();
+        // Walls that go on in one line are drawn as one piece: the lengths must add up.
+        const auto distance = [](PointF a, PointF b) { return std::hypot(double(b.x - a.x), double(b.y - a.y)); };
+        const auto arcLength = [](float radius, float sweepDeg) { return std::abs(sweepDeg) * std::numbers::pi / 180 * radius; };
         std::size_t walls = 0, pieces = 0, paths = 0;
-        for (const Edge& edge : maze.shape.edges)
-            walls += edge.wall < 0 || !maze.passages.Open(edge.wall);
+        double wallLength = 0, drawnLength = 0;
+        for (const Edge& edge : maze.shape.edges) {
+            if (edge.wall >= 0 && maze.passages.Open(edge.wall))
+                continue;
+            ++walls;
+            wallLength += edge.arc ? arcLength(edge.radius * view.unit, edge.sweepDeg)
+                                   : distance(view.Map(edge.from), view.Map(edge.to));
+        }
         for (const DrawOp& op : ops) {
             if (op.kind == DrawOp::Kind::Path && !op.colour) {
                 ++paths;
                 pieces += op.pieces.size();
+                PointF at = op.from;
+                for (const PathPiece& piece : op.pieces) {
+                    drawnLength += piece.arc ? arcLength(piece.radius, piece.sweepDeg) : distance(at, piece.to);
+                    at = piece.to;
+                }
             }
         }
         Expect("shape draw", !ops.empty() && ops.front().kind == DrawOp::Kind::Cls, "the picture was not cleared first");
-        Expect("shape draw", pieces == walls && paths <= walls, "the walls drawn are not the frame and the closed walls");
+        Expect("shape draw", pieces <= walls && paths <= pieces && std::abs(drawnLength - wallLength) <= 1e-3 * (1 + wallLength),
+               "the walls drawn are not the frame and the closed walls");
         const auto centre = [&](CellId c) { return view.Map(maze.shape.centres[static_cast<std::size_t>(c)]); };
         if (maze.route.size() < 2) {
             Expect("shape draw", ops.back().kind != DrawOp::Kind::Path || !ops.back().colour, "a route of one cell was drawn");

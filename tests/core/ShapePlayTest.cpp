@@ -217,6 +217,14 @@ TEST(ShapePlay, AHintIsAStepAlongAShortestWayToGEvenInAMazeWithLoops)
             game.Move(g, m.passages, step % 3 == 2 ? *next : wander, 0);
         }
         EXPECT_EQ(hints, game.Hints());
+        // With loops the shortest route at G is the breadth-first one, not whatever a
+        // depth-first search meets first.
+        game.Start(g);
+        for (const CellId c : SearchBreadthFirst(g, m.passages, g.start, g.goal).cells)
+            if (c != g.start)
+                game.Move(g, m.passages, c, 0);
+        EXPECT_TRUE(game.Finished() && game.TookShortestRoute());
+        EXPECT_EQ(movesToG(g.start), game.ShortestMoves());
     }
 }
 
