@@ -1,6 +1,7 @@
 // Hunt-and-kill: a random walk, and a hunt for the next place to start one.
 #include <functional>
 #include <queue>
+#include <vector>
 
 #include "core/generate/BuildKit.h"
 #include "core/generate/Builders.h"
@@ -12,12 +13,16 @@ Passages BuildHuntAndKill(const MazeGraph& graph, RandomSource& random, StepSink
     using namespace build;
     Carving maze(graph, sink);
     // The cells beside the maze, lowest number first: the hunt takes the first one that is still
-    // outside, as a scan over the cells in order would, without scanning again each time.
+    // outside, as a scan over the cells in order would, without scanning again each time. Each
+    // goes in once (a cell stays outside until it is the first), however many neighbours it has.
     std::priority_queue<CellId, std::vector<CellId>, std::greater<>> beside;
+    std::vector<bool> queued(static_cast<std::size_t>(graph.CellCount()));
     auto takeIn = [&](CellId c) {
         for (const Link& l : graph.Neighbours(c))
-            if (!maze.In(l.to))
+            if (!maze.In(l.to) && !queued[static_cast<std::size_t>(l.to)]) {
+                queued[static_cast<std::size_t>(l.to)] = true;
                 beside.push(l.to);
+            }
     };
     CellId c = Draw(random, graph.CellCount());
     maze.TakeIn(c);
