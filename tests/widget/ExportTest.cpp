@@ -27,7 +27,7 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/Form1.h"
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
 
 namespace tolvane::testing {

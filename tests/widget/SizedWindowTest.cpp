@@ -13,7 +13,7 @@
 #include "core/maze/SizedCode.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/Form1.h"
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
 #include "qt/window/play/PlayWords.h"
 

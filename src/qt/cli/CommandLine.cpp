@@ -21,7 +21,7 @@
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
 #include "qt/paper/Facts.h"
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {

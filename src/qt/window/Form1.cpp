@@ -26,7 +26,7 @@
 #include "qt/platform/PainterSurface.h"
 #include "qt/window/Guard.h"
 #include "qt/window/Keyboard.h"
-#include "qt/window/WindowShape.h"
+#include "qt/window/choice/WindowShape.h"
 #include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {

@@ -15,9 +15,9 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
-#include "qt/window/BuildMenu.h"
-#include "qt/window/ShapeMenu.h"
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/BuildMenu.h"
+#include "qt/window/choice/ShapeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 #include "qt/window/play/PlayController.h"
 #include "qt/window/watch/WatchController.h"
 

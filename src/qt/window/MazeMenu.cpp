@@ -20,8 +20,8 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/code/CodeMessage.h"
-#include "qt/window/SizeMenu.h"
-#include "qt/window/WindowShape.h"
+#include "qt/window/choice/SizeMenu.h"
+#include "qt/window/choice/WindowShape.h"
 #include "qt/window/code/OpenCodeDialog.h"
 #include "qt/window/watch/SaveAnimation.h"
 

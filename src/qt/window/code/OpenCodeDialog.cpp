@@ -7,7 +7,7 @@
 
 #include "core/maze/MazeCode.h"
 #include "qt/paper/Facts.h"
-#include "qt/window/WindowShape.h"
+#include "qt/window/choice/WindowShape.h"
 #include "qt/window/code/CodeMessage.h"
 
 namespace tolvane {

@@ -1,5 +1,5 @@
 // The Way to Build submenu.
-#include "qt/window/BuildMenu.h"
+#include "qt/window/choice/BuildMenu.h"
 
 #include <QCoreApplication>
 #include <QSettings>

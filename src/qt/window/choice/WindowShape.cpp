@@ -1,5 +1,5 @@
 // Shapes for the window.
-#include "qt/window/WindowShape.h"
+#include "qt/window/choice/WindowShape.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -7,7 +7,7 @@
 
 #include "core/shape/Mask.h"
 #include "qt/paper/Outlines.h"
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
 // The Size submenu.
-#include "qt/window/SizeMenu.h"
+#include "qt/window/choice/SizeMenu.h"
 
 #include <QCoreApplication>
 

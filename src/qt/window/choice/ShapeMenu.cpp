@@ -1,5 +1,5 @@
 // The Shape submenu.
-#include "qt/window/ShapeMenu.h"
+#include "qt/window/choice/ShapeMenu.h"
 
 #include <QCoreApplication>
 #include <QSettings>
