@@ -14,7 +14,7 @@ constexpr std::uint8_t kGivenUp = 2;  // a dead end backed out of, a builder don
 }  // namespace
 
 ShapePlayer::ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<StepEvent> steps, const ShapeView& view)
-    : finished_(finished), kind_(kind), steps_(std::move(steps)), view_(view), shown_(finished.passages)
+    : WatchPlayer(kind, std::move(steps)), finished_(finished), view_(view), shown_(finished.passages)
 {
     const auto cells = static_cast<std::size_t>(finished_.shape.graph.CellCount());
     group_.assign(cells, 0);
@@ -41,18 +41,6 @@ void ShapePlayer::DrawLast(Surface& surface) const
     DrawShape(finished_.shape, finished_.passages, surface, view_);
     if (kind_ != WatchKind::Build)
         DrawShapeRoute(finished_.shape, finished_.route, surface, view_);
-}
-
-bool ShapePlayer::PlayStep(Surface& surface)
-{
-    if (next_ >= steps_.size())
-        return false;
-    const StepEvent& step = steps_[next_++];
-    if (kind_ == WatchKind::Build)
-        Build(surface, step);
-    else
-        Search(surface, step);
-    return true;
 }
 
 Colour ShapePlayer::CellColour(CellId c) const

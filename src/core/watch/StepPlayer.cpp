@@ -41,7 +41,7 @@ std::vector<Colour> StepPlayer::Colours() const
 
 StepPlayer::StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps,
                        const CellGeometry& geometry)
-    : finished_(finished), kind_(kind), steps_(std::move(steps)), g_(geometry), graph_(RectangleGraph(finished.size)),
+    : WatchPlayer(kind, std::move(steps)), finished_(finished), g_(geometry), graph_(RectangleGraph(finished.size)),
       shown_(finished.size)
 {
     const auto cells = static_cast<std::size_t>(graph_.CellCount());
@@ -70,18 +70,6 @@ void StepPlayer::DrawFirst(Surface& surface)
 void StepPlayer::DrawLast(Surface& surface) const
 {
     DrawPicture(finished_, surface, kind_ == WatchKind::Build ? Answer::Hidden : Answer::Shown, g_);
-}
-
-bool StepPlayer::PlayStep(Surface& surface)
-{
-    if (next_ >= steps_.size())
-        return false;
-    const StepEvent& step = steps_[next_++];
-    if (kind_ == WatchKind::Build)
-        Build(surface, step);
-    else
-        Search(surface, step);
-    return true;
 }
 
 Colour StepPlayer::CellColour(CellId c) const

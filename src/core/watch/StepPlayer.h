@@ -40,20 +40,10 @@ public:
     StepPlayer(const MazeState& finished, WatchKind kind, std::vector<StepEvent> steps, const CellGeometry& geometry);
 
     void DrawFirst(Surface& surface) override;
-    bool PlayStep(Surface& surface) override;
     void DrawLast(Surface& surface) const override;
-    std::size_t Count() const override { return steps_.size(); }
     std::vector<Colour> Colours() const override;
-    bool HoldsLastStep() const override { return kind_ != WatchKind::Route; }
 
-    std::size_t Played() const override { return next_; }
-    const std::vector<StepEvent>& Steps() const override { return steps_; }
     const MazeState& Finished() const { return finished_; }
-    WatchKind Kind() const override { return kind_; }
-    // The cells a search has looked at so far: entered, given up, or (filling dead ends) on
-    // its route; at the end the count the search itself gives.
-    int Visited() const override { return visited_; }
-    int PathLength() const override { return static_cast<int>(path_.size()); }
 
 private:
     Colour CellColour(CellId cell) const;
@@ -62,12 +52,10 @@ private:
     void Mark(CellId cell, std::uint8_t mark);
     void ErasePath(Surface& surface);
     void ExtendPath(Surface& surface, CellId cell, bool paint);
-    void Build(Surface& surface, const StepEvent& step);
-    void Search(Surface& surface, const StepEvent& step);
+    void Build(Surface& surface, const StepEvent& step) override;
+    void Search(Surface& surface, const StepEvent& step) override;
 
     MazeState finished_;
-    WatchKind kind_;
-    std::vector<StepEvent> steps_;
     CellGeometry g_;
     MazeGraph graph_;
     MazeState shown_;  // the walls as far as played, and the red path in PathX / PathY
@@ -75,11 +63,8 @@ private:
     std::vector<std::vector<CellId>> members_;
     std::vector<std::uint8_t> joined_;
     std::vector<std::uint8_t> mark_;
-    std::vector<CellId> path_;
     bool flood_ = false;       // the search jumps about (breadth-first, A*): no path is shown
     bool routeDrawn_ = false;  // the path walked is the route: its Route steps draw nothing
-    std::size_t next_ = 0;
-    int visited_ = 0;
 };
 
 }  // namespace tolvane
