@@ -23,8 +23,9 @@ void BuildMazeBy(MazeState& state, const BuildChoice& how, RandomSource& random,
         BuildMaze(state, random);
         if (how.braid == 0)
             return;
-        Passages passages = PassagesOf(state);
-        Braid(RectangleGraph(state.size), passages, how.braid, random, sink);
+        const MazeGraph graph = RectangleGraph(state.size);
+        Passages passages = PassagesOf(graph, state);
+        Braid(graph, passages, how.braid, random, sink);
         ApplyPassages(passages, state);
         return;
     }

@@ -1,8 +1,6 @@
 // The rectangle of square cells as a graph.
 #include "core/graph/Rectangle.h"
 
-#include "core/maze/Openings.h"
-
 namespace tolvane {
 
 MazeGraph RectangleGraph(MazeSize size)
@@ -26,19 +24,20 @@ MazeGraph RectangleGraph(MazeSize size)
     return b.Finish(0, w * h - 1);
 }
 
-Passages PassagesOf(const MazeState& state)
+Passages PassagesOf(const MazeState& state) { return PassagesOf(RectangleGraph(state.size), state); }
+
+Passages PassagesOf(const MazeGraph& graph, const MazeState& state)
 {
-    const MazeGraph graph = RectangleGraph(state.size);
+    // A cell owns the walls to its higher-numbered neighbours, its right one and the one below
+    // it: each is open where the cell's code leaves that wall out.
     Passages passages(graph);
     for (int y = 0; y < state.Height(); ++y) {
         for (int x = 0; x < state.Width(); ++x) {
-            const Openings open = OpenSides(state, x, y);
             const CellId c = RectangleCell(state.size, x, y);
-            for (const Link& l : graph.Neighbours(c)) {
-                const bool isOpen = l.to == c + 1 ? open.right : l.to == c - 1 ? open.left : l.to > c ? open.down : open.up;
-                if (isOpen)
+            const Int16 code = state.Walls(x, y);
+            for (const Link& l : graph.Neighbours(c))
+                if (l.to > c && (l.to == c + 1 ? code / kRightWall == 0 : code % 2 == 0))
                     passages.Carve(l.wall);
-            }
         }
     }
     return passages;

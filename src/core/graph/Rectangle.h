@@ -15,6 +15,8 @@ inline CellId RectangleCell(MazeSize size, int x, int y) { return y * size.width
 // The walls of a maze state as passages of RectangleGraph(state.size), and back: the two
 // readings of one maze, so that anything written on the graph works on the classic state.
 Passages PassagesOf(const MazeState& state);
+// The same on a graph already built as RectangleGraph(state.size), saving building it again.
+Passages PassagesOf(const MazeGraph& graph, const MazeState& state);
 void ApplyPassages(const Passages& passages, MazeState& state);
 
 }  // namespace tolvane

@@ -120,7 +120,8 @@ Texture MeasureTexture(const MazeGraph& g, const Passages& p, const StraightOn& 
 
 Texture MeasureTexture(const MazeState& maze)
 {
-    return MeasureTexture(RectangleGraph(maze.size), PassagesOf(maze), RectangleStraight());
+    const MazeGraph graph = RectangleGraph(maze.size);
+    return MeasureTexture(graph, PassagesOf(graph, maze), RectangleStraight());
 }
 
 }  // namespace tolvane

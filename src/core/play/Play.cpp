@@ -14,17 +14,19 @@ void Play::Start(const MazeState& maze)
         graph_ = RectangleGraph(maze.size);
     size_ = maze.size;
     width_ = maze.Width();
-    passages_ = PassagesOf(maze);
+    passages_ = PassagesOf(graph_, maze);
     game_.Start(graph_);
+    trail_.clear();
+    FollowTrail();
 }
 
-std::vector<Cell> Play::Trail() const
+void Play::FollowTrail()
 {
-    std::vector<Cell> cells;
-    cells.reserve(game_.Trail().size());
-    for (CellId c : game_.Trail())
-        cells.push_back(CellOf(c));
-    return cells;
+    const std::vector<CellId>& ids = game_.Trail();
+    if (trail_.size() > ids.size())
+        trail_.resize(ids.size());
+    while (trail_.size() < ids.size())
+        trail_.push_back(CellOf(ids[trail_.size()]));
 }
 
 std::optional<Direction> Play::Hint(const MazeState&)
@@ -45,7 +47,9 @@ MoveOutcome Play::Move(const MazeState&, Direction direction, Millis now)
     const Cell next = Step(Marker(), direction);
     if (next.x < 0 || next.y < 0 || next.x >= size_.width || next.y >= size_.height)
         return game_.Finished() ? MoveOutcome::Ignored : MoveOutcome::Blocked;  // the frame
-    return game_.Move(graph_, passages_, RectangleCell(size_, next.x, next.y), now);
+    const MoveOutcome outcome = game_.Move(graph_, passages_, RectangleCell(size_, next.x, next.y), now);
+    FollowTrail();
+    return outcome;
 }
 
 std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, double x, double y)

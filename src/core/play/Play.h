@@ -29,7 +29,11 @@ public:
     // Ends the game; a game that reached G keeps its trail and result for the picture.
     void Stop() { game_.Stop(); }
     // Forgets the game altogether: for a new maze.
-    void Clear() { game_.Clear(); }
+    void Clear()
+    {
+        game_.Clear();
+        trail_.clear();
+    }
 
     // One step of the marker, if no wall is in the way: on the maze the game started on.
     MoveOutcome Move(const MazeState& maze, Direction direction, Millis now);
@@ -42,7 +46,7 @@ public:
     bool InProgress() const { return game_.InProgress(); }
     Cell Marker() const { return CellOf(game_.Marker()); }
     // The trail's cells from S to the marker.
-    std::vector<Cell> Trail() const;
+    const std::vector<Cell>& Trail() const { return trail_; }
     int Moves() const { return game_.Moves(); }
     // Moves along the shortest route from S to G (its cells less one), known once G is reached:
     // the player's moves compare with it directly.
@@ -63,12 +67,16 @@ public:
 
 private:
     Cell CellOf(CellId id) const { return {id % width_, id / width_}; }
+    // Brings the trail's cells up to the game's after a move, which only ever cuts the trail
+    // back or adds to its end.
+    void FollowTrail();
 
     Game game_;
     MazeGraph graph_;
     Passages passages_;
     MazeSize size_;
     int width_ = 1;
+    std::vector<Cell> trail_;  // the game's trail as cells, kept as it changes
 };
 
 // The cell of `maze` under the point (x, y) of a picture drawn with `geometry`, if any.

@@ -32,13 +32,15 @@ const WatchKind* WatchKindNamed(std::string_view name)
 std::vector<StepEvent> RecordSearch(const MazeState& maze, const SearchWay& way)
 {
     StepRecord record;
-    way.run(RectangleGraph(maze.size), PassagesOf(maze), RectanglePlaces(maze.size), &record);
+    const MazeGraph graph = RectangleGraph(maze.size);
+    way.run(graph, PassagesOf(graph, maze), RectanglePlaces(maze.size), &record);
     return std::move(record.steps);
 }
 
 std::vector<StepEvent> RecordRoute(const MazeState& maze)
 {
-    const GraphRoute route = SearchDepthFirst(RectangleGraph(maze.size), PassagesOf(maze));
+    const MazeGraph graph = RectangleGraph(maze.size);
+    const GraphRoute route = SearchDepthFirst(graph, PassagesOf(graph, maze));
     std::vector<StepEvent> steps;
     steps.reserve(route.cells.size());
     for (CellId c : route.cells)
@@ -115,7 +117,8 @@ WatchedShape RecordShapeWatch(WatchKind kind, Shape shape, const BuildChoice& ho
 
 std::vector<WayCount> CountEveryWay(const MazeState& maze)
 {
-    return CountEveryWay(RectangleGraph(maze.size), PassagesOf(maze), RectanglePlaces(maze.size));
+    const MazeGraph graph = RectangleGraph(maze.size);
+    return CountEveryWay(graph, PassagesOf(graph, maze), RectanglePlaces(maze.size));
 }
 
 std::vector<WayCount> CountEveryWay(const MazeGraph& graph, const Passages& passages, const CellPlaces& places)
