@@ -32,7 +32,7 @@ inline std::int32_t Add32(std::int32_t value, int delta)
     return static_cast<std::int32_t>(sum);
 }
 
-inline void CheckIndex(long long index, long long lo, long long hi)
+[[gnu::always_inline]] inline void CheckIndex(long long index, long long lo, long long hi)
 {
     if (index < lo || index > hi) [[unlikely]]
         ThrowSubscript(index, lo, hi);
@@ -101,13 +101,13 @@ public:
     {
     }
 
-    T& operator()(long long x, long long y)
+    [[gnu::always_inline]] T& operator()(long long x, long long y)
     {
         CheckIndex(x, -1, width_);
         CheckIndex(y, -1, height_);
         return items_[Offset(x, y)];
     }
-    const T& operator()(long long x, long long y) const
+    [[gnu::always_inline]] const T& operator()(long long x, long long y) const
     {
         CheckIndex(x, -1, width_);
         CheckIndex(y, -1, height_);
@@ -132,12 +132,12 @@ class SizedArray {
 public:
     explicit SizedArray(int last) : items_(static_cast<std::size_t>(last) + 1) {}
 
-    T& operator()(long long i)
+    [[gnu::always_inline]] T& operator()(long long i)
     {
         CheckIndex(i, 0, Last());
         return items_[static_cast<std::size_t>(i)];
     }
-    const T& operator()(long long i) const
+    [[gnu::always_inline]] const T& operator()(long long i) const
     {
         CheckIndex(i, 0, Last());
         return items_[static_cast<std::size_t>(i)];

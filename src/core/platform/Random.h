@@ -15,7 +15,10 @@ inline std::int32_t RandomIndex(double r, int n)
 {
     const double product = r * n;
     auto index = static_cast<long long>(product);
-    if (static_cast<double>(index) > product)
+    // Conversion cuts towards zero, which is rounding down for every product but a negative
+    // one. Testing the sign rather than converting back keeps the test off the path from the
+    // draw to the index, which every rejected draw of a build waits on.
+    if (product < 0 && static_cast<double>(index) > product) [[unlikely]]
         --index;
     return static_cast<std::int32_t>(index);
 }

@@ -53,45 +53,46 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
     // A surface that keeps walls as runs gets them joined end to end, the same pixels in a few
     // strokes; it has no edge to cut the border ring's stubs off, so they are always dropped.
     const bool joined = surface.JoinsWalls();
-    std::vector<Edge> walls;
-    const auto wall = [&](PointF corner, PointF end) {
-        if (joined)
-            walls.push_back({corner, {corner.x + end.x, corner.y + end.y}});
-        else
-            surface.Line(corner, end, EndPoint::Relative);
-    };
-    // The loops start in the border ring: the right walls of column -1 and the bottom walls
-    // of row -1 are the left and top edges of the square.
     // The border ring's other walls lie outside the square: at the surface's edge they fall off
     // it, but a maze centred in the square would show them as stubs around its frame.
     const bool dropOutside = joined || g.left != 0 || g.top != 0;
-    for (int x = -1; x <= state.LastX(); ++x) {
-        for (int y = -1; y <= state.LastY(); ++y) {
-            const PointF corner = g.Corner(x + 1, y + 1);
-            Int16 code = state.Walls(x, y);
-            if (dropOutside && x == -1)
-                code = y == -1 ? 0 : code & kRightWall;
-            else if (dropOutside && y == -1)
-                code = code & kBottomWall;
-            switch (code) {
-            case kBottomWall:
-                wall(corner, bottomWallEnd);
-                break;
-            case kRightWall:
-                wall(corner, rightWallEnd);
-                break;
-            case kBottomWall + kRightWall:
-                wall(corner, bottomWallEnd);
-                wall(corner, rightWallEnd);
-                break;
-            default:  // 0: no wall of its own
-                break;
+    // Hands every wall to `wall` as its corner and its other end relative to the corner.
+    // The loops start in the border ring: the right walls of column -1 and the bottom walls
+    // of row -1 are the left and top edges of the square.
+    const auto eachWall = [&](auto&& wall) {
+        for (int x = -1; x <= state.LastX(); ++x) {
+            for (int y = -1; y <= state.LastY(); ++y) {
+                const PointF corner = g.Corner(x + 1, y + 1);
+                Int16 code = state.Walls(x, y);
+                if (dropOutside && x == -1)
+                    code = y == -1 ? 0 : code & kRightWall;
+                else if (dropOutside && y == -1)
+                    code = code & kBottomWall;
+                switch (code) {
+                case kBottomWall:
+                    wall(corner, bottomWallEnd);
+                    break;
+                case kRightWall:
+                    wall(corner, rightWallEnd);
+                    break;
+                case kBottomWall + kRightWall:
+                    wall(corner, bottomWallEnd);
+                    wall(corner, rightWallEnd);
+                    break;
+                default:  // 0: no wall of its own
+                    break;
+                }
             }
         }
+    };
+    if (!joined) {
+        eachWall([&](PointF corner, PointF end) { surface.Line(corner, end, EndPoint::Relative); });
+        return;
     }
-    if (joined)
-        for (const WallRun& run : WallRuns(walls))
-            surface.Path(run.from, run.pieces);
+    std::vector<Edge> walls;
+    eachWall([&](PointF corner, PointF end) { walls.push_back({corner, {corner.x + end.x, corner.y + end.y}}); });
+    for (const WallRun& run : WallRuns(walls))
+        surface.Path(run.from, run.pieces);
 }
 
 bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }
