@@ -1,8 +1,8 @@
 // Checks of the maze state that must hold between events.
 #include "MazeInvariants.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
@@ -40,14 +40,19 @@ std::vector<T>& Scratch(std::size_t size)
 // Cells already seen, by index; one byte each.
 std::vector<std::uint8_t>& Seen(std::size_t cells) { return Scratch<std::uint8_t>(cells); }
 
-// Union-find over the playable cells.
+// Union-find over the playable cells, the smaller part joined under the bigger one so that
+// no path grows long: a root holds its part's size, negated.
 class Components {
 public:
-    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells)) { std::iota(parent_.begin(), parent_.end(), 0); }
+    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells)) { std::fill(parent_.begin(), parent_.end(), -1); }
     int Find(int i)
     {
-        while (parent_[i] != i)
-            i = parent_[i] = parent_[parent_[i]];
+        while (parent_[i] >= 0) {
+            const int up = parent_[i];
+            if (parent_[up] < 0)
+                return up;
+            i = parent_[i] = parent_[up];  // halves the path
+        }
         return i;
     }
     // False when a and b were joined already: the new passage closes a cycle.
@@ -57,6 +62,9 @@ public:
         b = Find(b);
         if (a == b)
             return false;
+        if (parent_[a] < parent_[b])  // a's part is the bigger
+            std::swap(a, b);
+        parent_[b] += parent_[a];
         parent_[a] = b;
         return true;
     }
