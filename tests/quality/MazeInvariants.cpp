@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
@@ -32,8 +34,11 @@ bool HasBottom(Int16 code) { return (code & kBottomWall) != 0; }
 template <typename T>
 std::vector<T>& Scratch(std::size_t size)
 {
+    static_assert(std::is_trivially_copyable_v<T>);
     thread_local std::vector<T> items;
-    items.assign(size, T{});
+    items.resize(size);
+    if (size != 0)  // data() may be null, which memset may not be given
+        std::memset(items.data(), 0, size * sizeof(T));  // one call, where filling checks every element
     return items;
 }
 
@@ -41,17 +46,19 @@ std::vector<T>& Scratch(std::size_t size)
 std::vector<std::uint8_t>& Seen(std::size_t cells) { return Scratch<std::uint8_t>(cells); }
 
 // Union-find over the playable cells, the smaller part joined under the bigger one so that
-// no path grows long: a root holds its part's size, negated.
+// no path grows long. An entry above 0 is the cell's parent plus one; a root holds one less
+// than its part's count of cells, negated, so that all zeros are every cell on its own.
 class Components {
 public:
-    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells)) { std::fill(parent_.begin(), parent_.end(), -1); }
+    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells)) {}
     int Find(int i)
     {
-        while (parent_[i] >= 0) {
-            const int up = parent_[i];
-            if (parent_[up] < 0)
+        while (parent_[i] > 0) {
+            const int up = parent_[i] - 1;
+            if (parent_[up] <= 0)
                 return up;
-            i = parent_[i] = parent_[up];  // halves the path
+            parent_[i] = parent_[up];  // halves the path
+            i = parent_[up] - 1;
         }
         return i;
     }
@@ -64,8 +71,8 @@ public:
             return false;
         if (parent_[a] < parent_[b])  // a's part is the bigger
             std::swap(a, b);
-        parent_[b] += parent_[a];
-        parent_[a] = b;
+        parent_[b] += parent_[a] - 1;
+        parent_[a] = b + 1;
         return true;
     }
 
