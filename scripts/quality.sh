@@ -3,8 +3,9 @@
 #
 #   scripts/quality.sh build asan|fuzz   only builds what `asan` or `fuzz` runs
 #   scripts/quality.sh asan              unit and widget tests built with ASan + UBSan (build-asan)
-#   scripts/quality.sh fuzz [SECONDS] [RUNS]  the event fuzzer for SECONDS (default 60) or until it
-#                                        has run RUNS sequences, whichever comes first (build-fuzz)
+#   scripts/quality.sh fuzz [SECONDS] [RUNS] [WORKERS]  the event fuzzer for SECONDS (default 60)
+#                                        or until it has run RUNS sequences, whichever comes first,
+#                                        in WORKERS processes side by side (default 1) (build-fuzz)
 #   scripts/quality.sh soak [CYCLES]     build-solve-replay cycles with a memory bound, default 100000 (build-qa)
 #   scripts/quality.sh valgrind          the window under valgrind memcheck on a private Xvfb (build-qa)
 #
@@ -62,21 +63,25 @@ asan)
 fuzz)
   seconds=${1:-60}
   runs=${2:--1}
+  workers=${3:-1}
   fuzz_build
   # The corpus stays in the build directory, so later runs start from what earlier ones found;
   # fuzz/seeds holds a few hand-made sequences (a whole replay, a replay cut short and
   # restarted, clicks on the start-up frame) so that even a short run begins with them.
   mkdir -p build-fuzz/corpus
   log=build-fuzz/fuzz.log
-  echo "fuzz: event_fuzzer for ${seconds} s$([ "$runs" -ge 0 ] && echo " or $runs sequences") (log: $log)"
+  echo "fuzz: event_fuzzer for ${seconds} s$([ "$runs" -ge 0 ] && echo " or $runs sequences")$([ "$workers" -gt 1 ] && echo " in $workers workers") (log: $log)"
+  # Workers are libFuzzer's fork mode: fresh processes sharing the corpus, one a core.
+  fork=()
+  [ "$workers" -gt 1 ] && fork=(-fork="$workers")
   # 512 bytes hold a few hundred events: enough for several builds, searches and whole replays.
-  if ! build-fuzz/event_fuzzer -max_total_time="$seconds" -runs="$runs" -max_len=512 -timeout=30 -rss_limit_mb=1024 \
+  if ! build-fuzz/event_fuzzer "${fork[@]}" -max_total_time="$seconds" -runs="$runs" -max_len=512 -timeout=30 -rss_limit_mb=1024 \
       -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: FAILED; the crashing input is build-fuzz/crash-*; replay it with build-fuzz/event_fuzzer FILE"
     exit 1
   fi
-  grep -E '^(Done|#[0-9]+[[:space:]]+DONE|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" ||
+  grep -E '^(Done|#[0-9]+[[:space:]]+DONE|INFO: fuzzed for|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" ||
     tail -n 5 "$log"
   ;;
 
