@@ -109,16 +109,11 @@ class InputRandom final : public RandomSource {
 public:
     explicit InputRandom(std::uint64_t seed) { s_.stream = seed; }
     void Randomize() override { ++s_.seedings; }
-    __attribute__((no_sanitize("address", "vptr", "coverage"))) double NextRandom() override
+    __attribute__((no_sanitize("address", "vptr", "coverage"))) double NextRandom() override { return Draw(); }
+    __attribute__((no_sanitize("address", "vptr", "coverage"))) Pair NextPair() override
     {
-        Stream& s = s_;
-        if (s.next < s.count)
-            return s.script[s.next++] / 256.0;
-        // Knuth's 64-bit linear congruential step: its top 53 bits are plenty for cells picked
-        // from at most a few thousand, and one multiplication from the last draw to the next
-        // keeps the build, which waits on every draw, from waiting long.
-        s.stream = s.stream * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<double>(s.stream >> 11) * 0x1.0p-53;  // the top 53 bits: [0, 1)
+        const double first = Draw();
+        return {first, Draw()};
     }
     // Fractions byte / 256 for the draws to come, after any not drawn yet.
     void Append(std::uint8_t byte)
@@ -129,6 +124,18 @@ public:
     std::size_t seedings() const { return s_.seedings; }
 
 private:
+    [[gnu::always_inline]] __attribute__((no_sanitize("address", "vptr", "coverage"))) double Draw()
+    {
+        Stream& s = s_;
+        if (s.next < s.count)
+            return s.script[s.next++] / 256.0;
+        // Knuth's 64-bit linear congruential step: its top 53 bits are plenty for cells picked
+        // from at most a few thousand, and one multiplication from the last draw to the next
+        // keeps the build, which waits on every draw, from waiting long.
+        s.stream = s.stream * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<double>(s.stream >> 11) * 0x1.0p-53;  // the top 53 bits: [0, 1)
+    }
+
     struct Stream {
         std::array<std::uint8_t, 4096> script;  // an input holds fewer fraction bytes; read only below count
         std::size_t count = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <type_traits>
 #include <vector>
 
@@ -106,8 +107,9 @@ Violation CheckStep(const MazeState& s, const char* what, int x, int y, int nx, 
 CHECK_HOT Violation CheckWallCodes(const MazeState& s)
 {
     for (int x = kLo; x <= s.Width(); ++x) {
+        const std::span<const Int16> walls = s.Walls.Column(x);  // row y at y + 1
         for (int y = kLo; y <= s.Height(); ++y) {
-            const Int16 code = s.Walls(x, y);
+            const Int16 code = walls[static_cast<std::size_t>(y + 1)];
             if (code < 0 || code > 3)
                 return "Walls" + At(x, y) + " = " + std::to_string(code) + ", not a wall code";
             if ((x == s.Width() || y == s.Height()) && (code != 0 || s.Region(x, y) != 0))
@@ -160,8 +162,9 @@ CHECK_HOT Violation CheckJoinedMaze(const MazeState& s, bool perfect)
     long long open = 0;
     long long joins = 0;  // passages that joined two parts that were apart
     for (int x = 0; x <= s.LastX(); ++x) {
+        const std::span<const Int16> walls = s.Walls.Column(x);  // row y at y + 1
         for (int y = 0; y <= s.LastY(); ++y) {
-            const Int16 code = s.Walls(x, y);
+            const Int16 code = walls[static_cast<std::size_t>(y + 1)];
             if (x < s.LastX() && !HasRight(code)) {
                 ++open;
                 if (components.Join(Index(s, x, y), Index(s, x + 1, y)))
@@ -195,8 +198,9 @@ CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
     const int regions = RegionCount(s.size);
     std::vector<std::uint8_t>& used = Seen(static_cast<std::size_t>(regions) + 1);
     for (int x = kLo; x <= s.Width(); ++x) {
+        const std::span<const std::int32_t> column = s.Region.Column(x);  // row y at y + 1
         for (int y = kLo; y <= s.Height(); ++y) {
-            const std::int32_t region = s.Region(x, y);
+            const std::int32_t region = column[static_cast<std::size_t>(y + 1)];
             const bool playable = x >= 0 && x <= s.LastX() && y >= 0 && y <= s.LastY();
             if (!playable && region != 0)
                 return "border cell " + At(x, y) + " in region " + std::to_string(region);

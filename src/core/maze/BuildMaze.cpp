@@ -25,9 +25,8 @@ bool DrawsFromWholeSquare(const MazeState& s) { return s.size.Cells() <= kWholeS
 
 Cell DrawCell(const MazeState& s, RandomSource& random)
 {
-    const int x = RandomIndex(random.NextRandom(), s.Width());  // x is always drawn first
-    const int y = RandomIndex(random.NextRandom(), s.Height());
-    return {x, y};
+    const RandomSource::Pair r = random.NextPair();  // x is always drawn first
+    return {RandomIndex(r.first, s.Width()), RandomIndex(r.second, s.Height())};
 }
 
 void Reset(MazeState& s)

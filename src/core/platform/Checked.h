@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/platform/RuntimeError.h"
@@ -112,6 +113,14 @@ public:
         CheckIndex(x, -1, width_);
         CheckIndex(y, -1, height_);
         return items_[Offset(x, y)];
+    }
+
+    // Column x from y = -1 to y = height, entry y + 1 for row y: the column checked once, for a
+    // check that reads every cell.
+    std::span<const T> Column(long long x) const
+    {
+        CheckIndex(x, -1, width_);
+        return std::span<const T>(items_).subspan(Offset(x, -1), static_cast<std::size_t>(height_) + 2);
     }
 
     friend bool operator==(const SizedGrid&, const SizedGrid&) = default;

@@ -20,6 +20,17 @@ public:
     virtual ~RandomSource() = default;
     virtual void Randomize() = 0;
     virtual double NextRandom() = 0;
+    // Two draws in a row, as two calls of NextRandom would give them: a cell of the classic
+    // build takes two, and its thousands of draws each wait on the call.
+    struct Pair {
+        double first;
+        double second;
+    };
+    virtual Pair NextPair()
+    {
+        const double first = NextRandom();
+        return {first, NextRandom()};
+    }
     // The seed the last Randomize chose, when the draws since follow from it alone.
     virtual std::optional<std::uint64_t> LastSeed() const { return std::nullopt; }
 };

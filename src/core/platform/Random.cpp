@@ -43,7 +43,9 @@ void ClockRandom::Randomize()
     Seed(seed);
 }
 
-double ClockRandom::NextRandom()
+double ClockRandom::NextRandom() { return Next(); }
+
+double ClockRandom::Next()
 {
     const std::uint64_t result = Rotl(state_[1] * 5, 7) * 9;
     const std::uint64_t t = state_[1] << 17;

@@ -35,12 +35,19 @@ public:
     // from the steady clock mixed with a call counter, so that two seedings never repeat.
     void Randomize() override;
     double NextRandom() override;
+    Pair NextPair() override
+    {
+        const double first = Next();
+        return {first, Next()};
+    }
     std::optional<std::uint64_t> LastSeed() const override { return lastSeed_; }
     void Seed(std::uint64_t seed);
     // The next Randomize seeds with `seed`: the maze it starts is the one this seed names.
     void QueueSeed(std::uint64_t seed) { queued_ = seed; }
 
 private:
+    double Next();
+
     std::uint64_t state_[4]{};
     std::uint64_t seedings_ = 0;
     std::optional<std::uint64_t> queued_;
