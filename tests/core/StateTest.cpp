@@ -91,6 +91,10 @@ TEST(RandomIndex, IsTheIntegerPartAndStaysBelowN)
     EXPECT_EQ(0, RandomIndex(0.0, 21));
     EXPECT_EQ(20, RandomIndex(20.999 / 21, 21));
     EXPECT_EQ(0, RandomIndex(0.7, 0));
+    // A fraction below 0, which no source should give, rounds down as well: an index outside
+    // the maze that its check refuses, never a quiet cell 0.
+    EXPECT_EQ(-1, RandomIndex(-0.01, 21));
+    EXPECT_EQ(-3, RandomIndex(-0.1, 21));
     // The largest fraction the clock source can return still gives an index below n.
     const double largest = 1.0 - 0x1.0p-53;
     for (int n = 1; n <= 101; ++n)
