@@ -51,7 +51,7 @@ std::vector<std::uint8_t>& Seen(std::size_t cells) { return Scratch<std::uint8_t
 // than its part's count of cells, negated, so that all zeros are every cell on its own.
 class Components {
 public:
-    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells)) {}
+    explicit Components(std::size_t cells) : parent_(Scratch<int>(cells).data()) {}
     int Find(int i)
     {
         while (parent_[i] > 0) {
@@ -78,7 +78,7 @@ public:
     }
 
 private:
-    std::vector<int>& parent_;
+    int* parent_;  // the scratch array's items, sized to the cells: one load, not one per step
 };
 
 int Index(const MazeState& s, int x, int y) { return y * s.Width() + x; }
@@ -161,20 +161,25 @@ CHECK_HOT Violation CheckJoinedMaze(const MazeState& s, bool perfect)
     Components components(static_cast<std::size_t>(cells));
     long long open = 0;
     long long joins = 0;  // passages that joined two parts that were apart
-    for (int x = 0; x <= s.LastX(); ++x) {
+    // Read once: the joins write through a pointer, after which the compiler reads s again.
+    const int lastX = s.LastX();
+    const int lastY = s.LastY();
+    const int width = s.Width();
+    for (int x = 0; x <= lastX; ++x) {
         const std::span<const Int16> walls = s.Walls.Column(x);  // row y at y + 1
-        for (int y = 0; y <= s.LastY(); ++y) {
+        for (int y = 0; y <= lastY; ++y) {
             const Int16 code = walls[static_cast<std::size_t>(y + 1)];
-            if (x < s.LastX() && !HasRight(code)) {
+            const int at = y * width + x;  // Index(s, x, y)
+            if (x < lastX && !HasRight(code)) {
                 ++open;
-                if (components.Join(Index(s, x, y), Index(s, x + 1, y)))
+                if (components.Join(at, at + 1))
                     ++joins;
                 else if (perfect)
                     return "cycle through the open right wall of " + At(x, y);
             }
-            if (y < s.LastY() && !HasBottom(code)) {
+            if (y < lastY && !HasBottom(code)) {
                 ++open;
-                if (components.Join(Index(s, x, y), Index(s, x, y + 1)))
+                if (components.Join(at, at + width))
                     ++joins;
                 else if (perfect)
                     return "cycle through the open bottom wall of " + At(x, y);
@@ -196,12 +201,14 @@ CHECK_HOT Violation CheckPerfectMaze(const MazeState& s)
         return joined;
 
     const int regions = RegionCount(s.size);
-    std::vector<std::uint8_t>& used = Seen(static_cast<std::size_t>(regions) + 1);
-    for (int x = kLo; x <= s.Width(); ++x) {
+    std::uint8_t* const used = Seen(static_cast<std::size_t>(regions) + 1).data();
+    const int width = s.Width();
+    const int height = s.Height();
+    for (int x = kLo; x <= width; ++x) {
         const std::span<const std::int32_t> column = s.Region.Column(x);  // row y at y + 1
-        for (int y = kLo; y <= s.Height(); ++y) {
+        for (int y = kLo; y <= height; ++y) {
             const std::int32_t region = column[static_cast<std::size_t>(y + 1)];
-            const bool playable = x >= 0 && x <= s.LastX() && y >= 0 && y <= s.LastY();
+            const bool playable = x >= 0 && x < width && y >= 0 && y < height;
             if (!playable && region != 0)
                 return "border cell " + At(x, y) + " in region " + std::to_string(region);
             if (playable && (region < 1 || region > regions))

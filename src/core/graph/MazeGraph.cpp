@@ -5,12 +5,17 @@
 
 namespace tolvane {
 
-GraphBuilder::GraphBuilder(int cells) : cells_(cells)
+GraphBuilder::GraphBuilder(int cells, int walls) : cells_(cells)
 {
     if (cells < 1)
         throw std::logic_error("a maze has at least one cell");
     namedBy_.assign(static_cast<std::size_t>(cells), kNoCell);
     graph_.first_.reserve(static_cast<std::size_t>(cells) + 1);
+    if (walls > 0) {
+        graph_.links_.reserve(2 * static_cast<std::size_t>(walls));
+        graph_.sideA_.reserve(static_cast<std::size_t>(walls));
+        graph_.sideB_.reserve(static_cast<std::size_t>(walls));
+    }
 }
 
 void GraphBuilder::BeginCell(CellId cell)

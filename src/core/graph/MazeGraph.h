@@ -58,7 +58,8 @@ private:
 // higher-numbered cell then finds it. Finish checks that every relation was named both ways.
 class GraphBuilder {
 public:
-    explicit GraphBuilder(int cells);
+    // `walls`, when known, is room made for that many walls at once.
+    explicit GraphBuilder(int cells, int walls = 0);
     void BeginCell(CellId cell);
     void Link(CellId neighbour);
     // Throws std::logic_error when a neighbour was named by one side only, a cell was skipped,

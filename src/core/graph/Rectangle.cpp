@@ -7,7 +7,7 @@ MazeGraph RectangleGraph(MazeSize size)
 {
     const int w = size.width;
     const int h = size.height;
-    GraphBuilder b(w * h);
+    GraphBuilder b(w * h, (w - 1) * h + w * (h - 1));
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             b.BeginCell(RectangleCell(size, x, y));

@@ -73,14 +73,15 @@ void GrowRegions(MazeState& s, RandomSource& random, BuildObserver* observer)
     long long filledCount = 0;
     while (filledCount != growingEnd) {
         const Cell c = DrawCell(s, random);
-        if (s.Region(c.x, c.y) != 0)
+        const auto region = s.Region.Around(c.x, c.y);
+        if (region(0, 0) != 0)
             continue;
         // The border ring holds region 0, so it is never counted: no range test is needed.
-        const Choice choice = Qualifying([&](const Neighbour& n) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; });
+        const Choice choice = Qualifying([&](const Neighbour& n) { return region(n.dx, n.dy) != 0; });
         if (choice.count == 0)
             continue;
         const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
-        s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
+        region(0, 0) = region(nb.dx, nb.dy);
         OpenWall(s, c, nb);
         if (observer != nullptr)
             observer->Grown(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
@@ -101,20 +102,21 @@ void LinkRegions(MazeState& s, RandomSource& random, BuildObserver* observer)
     int unlinked = regions - kFirstLinked;
     while (unlinked != 0) {
         const Cell c = DrawCell(s, random);
-        if (linked(s.Region(c.x, c.y)))
+        const auto region = s.Region.Around(c.x, c.y);
+        if (linked(region(0, 0)))
             continue;
         // The border's region 0 counts as linked, so the range tests alone keep the frame shut.
         const Choice choice = Qualifying([&](const Neighbour& n) {
             const int nx = c.x + n.dx;
             const int ny = c.y + n.dy;
-            return Inside(s, nx, ny) && linked(s.Region(nx, ny));
+            return Inside(s, nx, ny) && linked(region(n.dx, n.dy));
         });
         const int r = RandomIndex(random.NextRandom(), choice.count);  // drawn even when none qualifies
         if (choice.count == 0)
             continue;
         const Neighbour& nb = choice.Pick(r);
         OpenWall(s, c, nb);
-        linked(s.Region(c.x, c.y)) = true;  // the drawn cell's region, not the neighbour's
+        linked(region(0, 0)) = true;  // the drawn cell's region, not the neighbour's
         if (observer != nullptr)
             observer->Linked(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
         --unlinked;

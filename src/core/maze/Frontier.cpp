@@ -66,11 +66,12 @@ public:
             stack_.pop_back();
             const Openings open = OpenSides(s, c.x, c.y);
             const bool sides[4] = {open.right, open.left, open.down, open.up};
+            const auto regions = s.Region.Around(c.x, c.y);
             for (std::size_t k = 0; k < kNeighbours.size(); ++k) {
                 const Cell n{c.x + kNeighbours[k].dx, c.y + kNeighbours[k].dy};
                 if (!Inside(s, n.x, n.y))
                     continue;
-                const std::int32_t theirs = s.Region(n.x, n.y);
+                const std::int32_t theirs = regions(kNeighbours[k].dx, kNeighbours[k].dy);
                 if (theirs == region) {
                     if (sides[k] && (n.x != from.x || n.y != from.y))
                         stack_.push_back({n, c});
@@ -94,25 +95,28 @@ private:
 void GrowFromFrontier(MazeState& s, RandomSource& random, int regions, BuildObserver* observer)
 {
     CellList list(s);
-    const auto hasRegion = [&](const Neighbour& n, Cell c) { return s.Region(c.x + n.dx, c.y + n.dy) != 0; };
-    for (int x = 0; x <= s.LastX(); ++x)
-        for (int y = 0; y <= s.LastY(); ++y)
-            if (s.Region(x, y) == 0 && Qualifying([&](const Neighbour& n) { return hasRegion(n, {x, y}); }).count != 0)
+    for (int x = 0; x <= s.LastX(); ++x) {
+        for (int y = 0; y <= s.LastY(); ++y) {
+            const auto region = s.Region.Around(x, y);
+            if (region(0, 0) == 0 && Qualifying([&](const Neighbour& n) { return region(n.dx, n.dy) != 0; }).count != 0)
                 list.Add({x, y});
+        }
+    }
 
     const long long growingEnd = s.size.Cells() - regions;
     for (long long filled = 0; filled != growingEnd; ++filled) {
         const int position = list.Draw(random);
         const Cell c = list.At(position);
-        const Choice choice = Qualifying([&](const Neighbour& n) { return hasRegion(n, c); });
+        const auto region = s.Region.Around(c.x, c.y);
+        const Choice choice = Qualifying([&](const Neighbour& n) { return region(n.dx, n.dy) != 0; });
         const Neighbour& nb = choice.Pick(RandomIndex(random.NextRandom(), choice.count));
-        s.Region(c.x, c.y) = s.Region(c.x + nb.dx, c.y + nb.dy);
+        region(0, 0) = region(nb.dx, nb.dy);
         OpenWall(s, c, nb);
         if (observer != nullptr)
-            observer->Grown(c.x, c.y, c.x + nb.dx, c.y + nb.dy, s.Region(c.x, c.y));
+            observer->Grown(c.x, c.y, c.x + nb.dx, c.y + nb.dy, region(0, 0));
         list.Remove(position);
         for (const Neighbour& n : kNeighbours)
-            if (Inside(s, c.x + n.dx, c.y + n.dy) && !hasRegion(n, c))
+            if (Inside(s, c.x + n.dx, c.y + n.dy) && region(n.dx, n.dy) == 0)
                 list.Add({c.x + n.dx, c.y + n.dy});
     }
 }

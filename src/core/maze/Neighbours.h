@@ -30,7 +30,9 @@ inline bool Inside(const MazeState& s, int x, int y) { return x >= 0 && x < s.Wi
 
 // The neighbours of a cell that qualify, in the fixed order, each tested once.
 struct Choice {
-    std::array<const Neighbour*, 4> qualifying{};
+    // Only the first `count` are ever read. Left unset: zeroing them cost a call to memset
+    // under the address sanitizer at every draw that reached the test.
+    std::array<const Neighbour*, 4> qualifying;
     int count = 0;
     // The r-th qualifying neighbour, r counted from 0 in the fixed order.
     const Neighbour& Pick(int r) const

@@ -16,12 +16,14 @@ struct Openings {
     int Count() const { return int{right} + int{left} + int{down} + int{up}; }
 };
 
+// (x, y) is a cell of the square.
 inline Openings OpenSides(const MazeState& s, int x, int y)
 {
-    return {.right = s.Walls(x, y) / kRightWall == 0,
-            .left = s.Walls(x - 1, y) / kRightWall == 0,
-            .down = s.Walls(x, y) % 2 == 0,
-            .up = s.Walls(x, y - 1) % 2 == 0};
+    const auto walls = s.Walls.Around(x, y);
+    return {.right = walls(0, 0) / kRightWall == 0,
+            .left = walls(-1, 0) / kRightWall == 0,
+            .down = walls(0, 0) % 2 == 0,
+            .up = walls(0, -1) % 2 == 0};
 }
 
 }  // namespace tolvane

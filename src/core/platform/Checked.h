@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -90,6 +91,24 @@ private:
     std::array<T, kSide * kSide> items_{};
 };
 
+// A cell of a SizedGrid (below) and its four neighbours, read around the cell.
+template <typename Item>
+class CellAround {
+public:
+    CellAround(Item* cell, std::ptrdiff_t column) : cell_(cell), column_(column) {}
+    // The cell dx columns and dy rows away, each of them -1, 0 or +1.
+    [[gnu::always_inline]] Item& operator()(int dx, int dy) const
+    {
+        CheckIndex(dx, -1, 1);
+        CheckIndex(dy, -1, 1);
+        return cell_[dx * column_ + dy];
+    }
+
+private:
+    Item* cell_;
+    std::ptrdiff_t column_;
+};
+
 // A two-dimensional array whose bounds are chosen when it is made: x from -1 to width and y
 // from -1 to height, so that every cell of a width x height square has four neighbours
 // inside it. Laid out column by column, as the loops over it run.
@@ -113,6 +132,22 @@ public:
         CheckIndex(x, -1, width_);
         CheckIndex(y, -1, height_);
         return items_[Offset(x, y)];
+    }
+
+    // The cell (x, y) of the square, checked to lie in it, and its four neighbours: a loop that
+    // reads a drawn cell and the cells around it checks the cell once, since every neighbour of
+    // a cell of the square lies within the border ring.
+    [[gnu::always_inline]] CellAround<T> Around(long long x, long long y)
+    {
+        CheckIndex(x, 0, width_ - 1);
+        CheckIndex(y, 0, height_ - 1);
+        return {&items_[Offset(x, y)], height_ + 2};
+    }
+    [[gnu::always_inline]] CellAround<const T> Around(long long x, long long y) const
+    {
+        CheckIndex(x, 0, width_ - 1);
+        CheckIndex(y, 0, height_ - 1);
+        return {&items_[Offset(x, y)], height_ + 2};
     }
 
     // Column x from y = -1 to y = height, entry y + 1 for row y: the column checked once, for a

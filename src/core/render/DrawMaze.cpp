@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -61,9 +62,10 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& g)
     // of row -1 are the left and top edges of the square.
     const auto eachWall = [&](auto&& wall) {
         for (int x = -1; x <= state.LastX(); ++x) {
+            const std::span<const Int16> column = state.Walls.Column(x);  // row y at y + 1
             for (int y = -1; y <= state.LastY(); ++y) {
                 const PointF corner = g.Corner(x + 1, y + 1);
-                Int16 code = state.Walls(x, y);
+                Int16 code = column[static_cast<std::size_t>(y + 1)];
                 if (dropOutside && x == -1)
                     code = y == -1 ? 0 : code & kRightWall;
                 else if (dropOutside && y == -1)
