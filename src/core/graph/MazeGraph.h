@@ -30,7 +30,7 @@ public:
     int CellCount() const { return static_cast<int>(first_.size()) - 1; }
     int WallCount() const { return static_cast<int>(sideA_.size()); }
 
-    std::span<const Link> Neighbours(CellId cell) const
+    [[gnu::always_inline]] std::span<const Link> Neighbours(CellId cell) const
     {
         return {links_.data() + first_[static_cast<std::size_t>(cell)],
                 links_.data() + first_[static_cast<std::size_t>(cell) + 1]};

@@ -1,6 +1,8 @@
 // The rectangle of square cells as a graph.
 #include "core/graph/Rectangle.h"
 
+#include <span>
+
 namespace tolvane {
 
 MazeGraph RectangleGraph(MazeSize size)
@@ -31,10 +33,11 @@ Passages PassagesOf(const MazeGraph& graph, const MazeState& state)
     // A cell owns the walls to its higher-numbered neighbours, its right one and the one below
     // it: each is open where the cell's code leaves that wall out.
     Passages passages(graph);
-    for (int y = 0; y < state.Height(); ++y) {
-        for (int x = 0; x < state.Width(); ++x) {
+    for (int x = 0; x < state.Width(); ++x) {
+        const std::span<const Int16> column = state.Walls.Column(x);  // row y at y + 1
+        for (int y = 0; y < state.Height(); ++y) {
             const CellId c = RectangleCell(state.size, x, y);
-            const Int16 code = state.Walls(x, y);
+            const Int16 code = column[static_cast<std::size_t>(y) + 1];
             for (const Link& l : graph.Neighbours(c))
                 if (l.to > c && (l.to == c + 1 ? code / kRightWall == 0 : code % 2 == 0))
                     passages.Carve(l.wall);

@@ -33,11 +33,10 @@ void Reset(MazeState& s)
 {
     // The far ring (index width or height) is left alone: its walls are never drawn and its
     // region is always 0.
+    const auto rows = static_cast<std::size_t>(s.Height()) + 1;  // y = -1 .. LastY
     for (int x = -1; x <= s.LastX(); ++x) {
-        for (int y = -1; y <= s.LastY(); ++y) {
-            s.Walls(x, y) = kClosed;
-            s.Region(x, y) = 0;
-        }
+        std::ranges::fill(s.Walls.Column(x).first(rows), kClosed);
+        std::ranges::fill(s.Region.Column(x).first(rows), 0);
     }
 }
 

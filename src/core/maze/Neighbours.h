@@ -55,7 +55,7 @@ template <typename Test>
     return choice;
 }
 
-inline void OpenWall(MazeState& s, Cell c, const Neighbour& n)
+[[gnu::always_inline]] inline void OpenWall(MazeState& s, Cell c, const Neighbour& n)
 {
     Int16& code = s.Walls(c.x + n.ownerDx, c.y + n.ownerDy);
     code = To16(code - n.bit);

@@ -157,6 +157,11 @@ public:
         CheckIndex(x, -1, width_);
         return std::span<const T>(items_).subspan(Offset(x, -1), static_cast<std::size_t>(height_) + 2);
     }
+    std::span<T> Column(long long x)
+    {
+        CheckIndex(x, -1, width_);
+        return std::span<T>(items_).subspan(Offset(x, -1), static_cast<std::size_t>(height_) + 2);
+    }
 
     friend bool operator==(const SizedGrid&, const SizedGrid&) = default;
 
