@@ -242,13 +242,15 @@ TEST(SizedCode, NoEditOfACodeOpensAnotherMaze)
         for (std::size_t i = 0; i <= code.size(); ++i) {
             if (i < code.size()) {
                 ASSERT_TRUE(same(code.substr(0, i) + code.substr(i + 1))) << code << " less its character " << i;
-                if (i + 1 < code.size())
+                if (i + 1 < code.size()) {
                     ASSERT_TRUE(same(code.substr(0, i) + code[i + 1] + code[i] + code.substr(i + 2))) << code << " swapped at " << i;
+                }
             }
             for (const char c : alphabet) {
                 ASSERT_TRUE(same(code.substr(0, i) + c + code.substr(i))) << code << " with " << c << " at " << i;
-                if (i < code.size())
+                if (i < code.size()) {
                     ASSERT_TRUE(same(code.substr(0, i) + c + code.substr(i + 1))) << code << " with " << c << " for " << i;
+                }
             }
         }
     }

@@ -169,8 +169,9 @@ TEST(ShapePlay, TheTrailStepsBackAWallBlocksAndGStopsTheClockWithTheShortestMove
         game.Start(g);
         EXPECT_EQ(MoveOutcome::Blocked, game.Move(g, m.passages, m.route[2], 0)) << "not a neighbour";
         for (const Link& l : g.Neighbours(g.start))
-            if (!m.passages.Open(l.wall))
+            if (!m.passages.Open(l.wall)) {
                 EXPECT_EQ(MoveOutcome::Blocked, game.Move(g, m.passages, l.to, 0));
+            }
         EXPECT_EQ(0, game.Moves());
         EXPECT_FALSE(game.clock().Started());
         EXPECT_EQ(MoveOutcome::Moved, game.Move(g, m.passages, m.route[1], 1000));
@@ -405,8 +406,9 @@ TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
     EXPECT_EQ(m.route[1], play.StepToward(m, m.route[1]));
     EXPECT_FALSE(play.StepToward(m, m.route[0]));
     for (const Link& l : m.shape.graph.Neighbours(m.route[0]))
-        if (!m.passages.Open(l.wall))
+        if (!m.passages.Open(l.wall)) {
             EXPECT_NE(l.to, play.StepToward(m, l.to));
+        }
     EXPECT_EQ(MoveOutcome::Moved, play.MoveTo(m, m.route[1], 0));
     EXPECT_EQ(m.route[1], play.game().Marker());
 }

@@ -326,9 +326,10 @@ TEST(GameWindow, TheTrailAndTheMarkerScaleWithTheCellAndHideNoWallNorMark)
             for (int y = 0; y <= square; ++y)
                 for (int x = 0; x <= square; ++x) {
                     const QRgb want = alone.image().pixel(x, y) | 0xFF000000;
-                    if (want == qRgb(0, 0, 0) || want == ToQRgb(kBlue))
+                    if (want == qRgb(0, 0, 0) || want == ToQRgb(kBlue)) {
                         ASSERT_EQ(want, game.image().pixel(x, y) | 0xFF000000)
                             << side << " cells at " << g.cell << " pixels: " << x << "," << y;
+                    }
                 }
             EXPECT_GT(Count(game.image(), ToQRgb(kTrailColour), QRect(0, 0, square, square)),
                       static_cast<int>(path.size()) * g.cell / 2);

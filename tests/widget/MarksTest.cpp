@@ -83,8 +83,9 @@ void ExpectMarks(const Marks& m, const CellGeometry& g, double unit, bool letter
             EXPECT_GT(mark->count, 0) << where;
         }
     }
-    if (letters)
+    if (letters) {
         EXPECT_NE(m.start.rows, m.goal.rows) << where << ": S and G look alike";
+    }
 }
 
 TEST(Marks, SAndGStayInsideTheirCellsOnTheScreensImage)

@@ -83,10 +83,12 @@ void PlayByKeys(ShapePlayed& s)
         const CellId expected = aim.open ? aim.to : s.Marker();
         QTest::keyClick(s.Picture(), kKeys[static_cast<int>(key)]);
         ASSERT_EQ(expected, s.Marker()) << "press " << press;
-        if (aim.open && s.GameShown().Trail().size() > 1 && !s.GameShown().AtGoal())
+        if (aim.open && s.GameShown().Trail().size() > 1 && !s.GameShown().AtGoal()) {
             EXPECT_TRUE(s.Said().endsWith(CellWords(m.shape, m.passages, expected))) << press;
-        if (aim.open)
+        }
+        if (aim.open) {
             EXPECT_EQ(Drawn(s, &s.GameShown()), s.form.surface().image()) << press;
+        }
         (aim.open ? moved : refused) += 1;
     }
     EXPECT_GT(moved, 5);

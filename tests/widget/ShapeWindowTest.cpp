@@ -40,10 +40,12 @@ TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
         EXPECT_TRUE(form.timer1().isActive()) << tick;
         form.program().Timer1_Timer();
         EXPECT_EQ(tick, form.program().ShapeShown()->Steps());
-        if (tick == 1)
+        if (tick == 1) {
             EXPECT_NE(alone, form.surface().image());  // the first step is drawn at once
-        if (tick + 1 < steps)
+        }
+        if (tick + 1 < steps) {
             EXPECT_TRUE(reached(static_cast<std::size_t>(tick)) && !reached(static_cast<std::size_t>(tick) + 1)) << tick;
+        }
     }
     EXPECT_FALSE(form.timer1().isActive());
     form.program().Timer1_Timer();  // a tick late in the queue goes no further than G
