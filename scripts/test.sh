@@ -30,7 +30,7 @@ if [ "$built" -ne 0 ]; then
 fi
 # The unit and widget tests under ASan and UBSan, and beside them a minute of event fuzzing,
 # which takes a minute however busy the machine is; its lines follow the sanitizers' once both
-# are done. The long runs are in the README.
+# are done. The long runs are in tests/README.md.
 start=$SECONDS
 scripts/quality.sh fuzz 60 >build/fuzz-gate.log 2>&1 &
 fuzzing=$!
