@@ -16,7 +16,7 @@ sys.path.insert(0, os.path.dirname(__file__))
 import check_export as ce  # noqa: E402
 from check_export import check, page_count, text_of  # noqa: E402
 
-# The levels as --help and the README give them: the size and the band of route lengths.
+# The levels as --help and docs/worksheets.md give them: the size and the band of route lengths.
 LEVELS = {1: (8, 23, 27), 2: (13, 54, 64), 3: (21, 119, 145), 4: (31, 260, 316), 5: (41, 530, 646)}
 
 
