@@ -126,22 +126,23 @@ TEST(DrawShape, TheMarksStandCentredInTheirCellsAndTheViewFitsThePicture)
     DrawShape(b.shape, b.passages, surface, view);
     ASSERT_FALSE(surface.ops().empty());
     EXPECT_EQ(surface.ops().front().kind, DrawOp::Kind::Cls);
-    // Each letter is printed four times a pixel apart; its first print's box is centred on the cell.
-    std::map<std::string, PointF> first;
-    PointF at;
+    // Each letter fills the largest upright square centred in its hexagon, less the wall and a
+    // pixel clear of it: with the hexagon's corner radius R (one unit across its flat sides, so
+    // R = 1 / sqrt 3), that square's corners lie on the slanted sides, half a side of R / (1 + R).
+    const double r = 1 / std::sqrt(3.0);
+    const double side = std::floor(2 * r / (1 + r) * view.unit) - 3;
+    int marks = 0;
     for (const DrawOp& op : surface.ops()) {
-        if (op.kind == DrawOp::Kind::CurrentX)
-            at.x = op.value;
-        if (op.kind == DrawOp::Kind::CurrentY)
-            at.y = op.value;
-        if (op.kind == DrawOp::Kind::Print)
-            first.try_emplace(op.text, at);
+        if (op.kind != DrawOp::Kind::PrintFitted)
+            continue;
+        ++marks;
+        const CellId cell = op.text == "S" ? b.shape.graph.start : b.shape.graph.goal;
+        const PointF centre = view.Map(b.shape.centres[static_cast<std::size_t>(cell)]);
+        EXPECT_NEAR(op.value, side, 1) << op.text;
+        EXPECT_NEAR(op.from.x + op.value / 2, centre.x, 0.5) << op.text;
+        EXPECT_NEAR(op.from.y + op.value / 2, centre.y, 0.5) << op.text;
     }
-    ASSERT_TRUE(first.contains("S") && first.contains("G"));
-    const PointF s = view.Map(b.shape.centres[static_cast<std::size_t>(b.shape.graph.start)]);
-    const PointF g = view.Map(b.shape.centres[static_cast<std::size_t>(b.shape.graph.goal)]);
-    EXPECT_TRUE(Near(first["S"], PointF{std::round(s.x - 4), std::round(s.y - 7)}, 0.01f));
-    EXPECT_TRUE(Near(first["G"], PointF{std::round(g.x - 4), std::round(g.y - 7)}, 0.01f));
+    EXPECT_EQ(2, marks);
 }
 
 TEST(DrawShape, ACirclesRouteGoesThroughTheCentresAndAlongItsRingsToG)

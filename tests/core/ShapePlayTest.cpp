@@ -369,7 +369,9 @@ TEST(ShapePlay, TheGamesPictureRunsTheTrailThroughTheCentresAndKeepsTheMarkerInI
         ASSERT_NE(ops.end(), marker);
         EXPECT_EQ(m.route.size() - 1, route->pieces.size());
         EXPECT_EQ(view.Map(CentreOf(m.shape, game.Marker())), marker->from);
-        EXPECT_EQ(2, std::count_if(marker, ops.end(), [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print; }) / 4);
+        EXPECT_EQ(2, std::count_if(marker, ops.end(), [](const DrawOp& op) {
+                      return op.kind == DrawOp::Kind::PrintFitted || (op.kind == DrawOp::Kind::Line && op.colour == kBlue);
+                  }));
         // The marker's corners lie inside the narrowest cell of the shape; the trail is narrower.
         const float half = static_cast<float>(ShapeMarkerSide(m.shape, view)) / 2 / view.unit;
         EXPECT_LT(ShapeTrailWidth(m.shape, view), ShapeMarkerSide(m.shape, view));

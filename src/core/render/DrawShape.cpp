@@ -13,18 +13,48 @@ namespace {
 constexpr Colour kMarkColour = kBlue;
 constexpr Colour kRouteColour = kRed;
 constexpr int kRouteWidth = 3;  // as wide as the replay's route on the rectangle
-// The window font's capital, and the four prints a pixel apart that make it bold.
-constexpr float kLetterWidth = 8;
-constexpr float kLetterHeight = 14;
-constexpr PointF kBoldSteps[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+// A mark keeps a pixel clear of its cell's walls on every side, as on the rectangle: a cell's
+// inner square less the wall and that gap.
+constexpr float kMarkInset = 3;
+// Points taken along each side of a cell when measuring the room inside it; the measure errs
+// by at most a side's 1/64, which the inset covers in any cell big enough for a letter.
+constexpr int kSidePoints = 32;
 
-void PrintCentred(Surface& surface, PointF at, std::string_view letter)
+// Half the side of the largest upright square centred on `cell`'s centre that stays inside its
+// outline, in shape units: the least distance, measured along x or y whichever is larger, from
+// the centre to the points of its sides.
+double HalfSquareInside(const Shape& shape, CellId cell)
 {
-    for (const PointF step : kBoldSteps) {
-        surface.SetCurrentX(std::round(at.x - kLetterWidth / 2) + step.x);
-        surface.SetCurrentY(std::round(at.y - kLetterHeight / 2) + step.y);
-        surface.Print(letter);
+    const PointF c = shape.centres[static_cast<std::size_t>(cell)];
+    double least = std::max(shape.width, shape.height);
+    for (const std::int32_t i : shape.Outline(cell)) {
+        const Edge& e = shape.edges[static_cast<std::size_t>(i)];
+        for (int k = 0; k <= kSidePoints; ++k) {
+            const double t = static_cast<double>(k) / kSidePoints;
+            const PointF p = e.arc ? OnCircle(e.centre, e.radius, e.startDeg + t * e.sweepDeg)
+                                   : PointF{static_cast<float>(e.from.x + t * (e.to.x - e.from.x)),
+                                            static_cast<float>(e.from.y + t * (e.to.y - e.from.y))};
+            least = std::min(least, std::max<double>(std::abs(p.x - c.x), std::abs(p.y - c.y)));
+        }
     }
+    return least;
+}
+
+// S or G in its cell: the letter as large as the cell holds, or, in a cell too small for a
+// letter to read on the surface, a blue square that fills what lies inside the walls.
+void PrintMark(const Shape& shape, CellId cell, std::string_view letter, Surface& surface, const ShapeView& view)
+{
+    const PointF at = view.Map(shape.centres[static_cast<std::size_t>(cell)]);
+    const auto side = static_cast<float>(std::floor(2 * HalfSquareInside(shape, cell) * view.unit) - kMarkInset);
+    if (side >= static_cast<float>(surface.SmallestLetter())) {
+        surface.PrintFitted(letter, {std::round(at.x - side / 2), std::round(at.y - side / 2)}, side);
+        return;
+    }
+    // A line of no length at a width is a square centred on its point.
+    const int width = surface.DrawWidth();
+    surface.SetDrawWidth(std::max(1, static_cast<int>(side)));
+    surface.Line(at, at, EndPoint::Absolute, kMarkColour);
+    surface.SetDrawWidth(width);
 }
 
 // The angle of `p` around `centre` in the surface's degrees.
@@ -114,8 +144,8 @@ void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view
 {
     const Colour pen = surface.ForeColor();
     surface.SetForeColor(kMarkColour);
-    PrintCentred(surface, view.Map(shape.centres[static_cast<std::size_t>(shape.graph.start)]), "S");
-    PrintCentred(surface, view.Map(shape.centres[static_cast<std::size_t>(shape.graph.goal)]), "G");
+    PrintMark(shape, shape.graph.start, "S", surface, view);
+    PrintMark(shape, shape.graph.goal, "G", surface, view);
     surface.SetForeColor(pen);
 }
 

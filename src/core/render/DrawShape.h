@@ -24,7 +24,7 @@ struct ShapeView {
 };
 
 // Clears the surface and draws the frame and every closed wall in the pen's colour and
-// width, as few strokes as the walls allow, then the blue S and G centred in their cells.
+// width, as few strokes as the walls allow, then the blue S and G centred in their cells, each as large as its cell holds.
 void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view);
 // The same without S and G, for pictures that print them over what they add.
 void DrawShapeWalls(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view);
@@ -50,7 +50,7 @@ void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& 
 void DrawShapeCell(const Shape& shape, const Passages& passages, CellId cell, Colour fill, Surface& surface,
                    const ShapeView& view);
 
-// The blue S and G alone, centred on their cells' centres.
+// The blue S and G alone, centred on their cells' centres, each as large as its cell holds.
 void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view);
 
 }  // namespace tolvane
