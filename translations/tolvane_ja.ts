@@ -773,10 +773,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <translation>輪郭の中のセルが 2 つ未満です。もっと大きな --size を指定してください</translation>
     </message>
     <message>
-        <source>a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF</source>
-        <translation>セルあたり %1 ピクセルではこの迷路の PNG は幅 %2 ピクセルを超えます。収まるのはセルあたり %3 ピクセルまでです: より小さい --png-cell か、SVG または PDF を選んでください</translation>
-    </message>
-    <message>
         <source>S at the centre, G on the rim</source>
         <translation>S は中心、G は外周</translation>
     </message>
@@ -813,6 +809,10 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>%1 has %2 cells even with letters %3 cells tall, and level %4 has about %5: choose a shorter word or a higher level</source>
         <translation>%1 は文字の高さ %3 マスでも %2 マスあり、レベル %4 はおよそ %5 マスです。短い単語か上のレベルを選んでください</translation>
+    </message>
+    <message>
+        <source>a PNG of this maze at %1 pixels a cell would have %2 million pixels; at most %3 million fit, at %4 pixels a cell: choose a smaller --png-cell, or a PDF or SVG</source>
+        <translation>1 マス %1 ピクセルではこの迷路の PNG は %2 百万ピクセルになります。上限は %3 百万ピクセルで、1 マス %4 ピクセルまでです。小さな --png-cell か、PDF または SVG を選んでください</translation>
     </message>
 </context>
 <context>

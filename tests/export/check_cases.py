@@ -4,6 +4,7 @@ follows from it, the paper in any case, a big maze's PNG, a mistyped sized code,
 and the old file when a file cannot be written (safely).
 
 Usage: check_cases.py PROGRAM WORKDIR. Runs beside check_export.py and shares its helpers."""
+import math
 import os
 import re
 import resource
@@ -73,6 +74,19 @@ def big_png(work):
     status, _, _ = ce.run("--export", png, "--size", "89x60")
     with open(png, "rb") as f:
         check(status == 0 and f.read(24)[16:24] == (358).to_bytes(4, "big") * 2, "an 89x60 PNG is not 358 pixels")
+    # Every shape's PNG has the rectangle's bound, 2^25 pixels, not a width of its own: a long row
+    # of hexagons 4824 pixels wide is written at the cells asked for. Four rows of hexagons one
+    # unit across, each row 1.5 corner radii below the last, span 300.5 x 6.5 radii, and the
+    # picture adds half a cell all round.
+    radius = 1 / 3 ** 0.5
+    status, _, err = ce.run("--export", png, "--shape", "hexagon", "--size", "300x4", "--png-cell", "16")
+    with open(png, "rb") as f:
+        header = f.read(24) if status == 0 else b""
+    wide, tall = math.ceil((300.5 + 1) * 16), math.ceil((6.5 * radius + 1) * 16)
+    check(status == 0 and header[16:24] == wide.to_bytes(4, "big") + tall.to_bytes(4, "big"),
+          f"a 300x4 hexagon PNG at 16 pixels a cell: status {status}, {err!r}, header {header[16:24].hex()}")
+    status, _, err = ce.run("--export", png, "--shape", "circle", "--size", "100", "--png-cell", "64")
+    check(status == 2 and "33.6 million" in err and err.count("\n") == 1, f"a circle PNG past the bound: {status}, {err!r}")
 
 
 def mistyped_size(work):

@@ -27,10 +27,6 @@
 namespace tolvane {
 namespace {
 
-// A PNG is held whole while it is written, four bytes a pixel: 2^25 pixels, 128 MiB, is as big
-// as it gets, whatever its shape (a 1001 x 1001 maze at 5 pixels a cell, 301 x 301 at 19).
-constexpr long long kLargestPngPixels = 1LL << 25;
-
 int Fail(const QString& message, int status)
 {
     std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
@@ -188,7 +184,7 @@ void PrintShapeFacts(const QString& code, const ShapeMaze& maze, const BuildChoi
                        .arg(code.isEmpty() ? QStringLiteral("-") : code)
                        .arg(maze.shape.graph.CellCount())
                        .arg(HowText(how));
-    for (const QString& line : FactLines(MeasureTexture(maze.shape.graph, maze.passages, CentresStraight(maze.shape))))
+    for (const QString& line : FactLines(MeasureTexture(maze)))
         text += QStringLiteral("  %1\n").arg(line);
     std::fputs(qPrintable(text), stdout);
 }
@@ -261,13 +257,17 @@ int RunShapeExport(const Options& options, FileFormat format)
     if (!shape)
         return Fail(error, 2);
     const ShapeChoice& asked = *options.shape;
-    if (options.pngCell > 0 && ShapePngUnit(*shape, options.pngCell) != options.pngCell)
-        return Fail(QCoreApplication::translate("Export", "a PNG of this maze at %1 pixels a cell would be over %2 pixels wide; "
-                                                          "at most %3 pixels a cell fit: choose a smaller --png-cell, or an SVG or PDF")
+    if (options.pngCell > 0 && ShapePngUnit(*shape, options.pngCell) != options.pngCell) {
+        const QSize pixels = ShapePicturePixels(*shape, options.pngCell);
+        return Fail(QCoreApplication::translate("Export", "a PNG of this maze at %1 pixels a cell would have %2 million pixels; "
+                                                          "at most %3 million fit, at %4 pixels a cell: choose a smaller "
+                                                          "--png-cell, or a PDF or SVG")
                         .arg(options.pngCell)
-                        .arg(kLargestShapePng)
+                        .arg(static_cast<double>(pixels.width()) * pixels.height() / 1e6, 0, 'f', 1)
+                        .arg(kLargestPngPixels / 1e6, 0, 'f', 1)
                         .arg(ShapePngUnit(*shape, options.pngCell)),
                     2);
+    }
     ClockRandom random;
     std::uint64_t seed = 0;
     if (options.seed) {

@@ -14,6 +14,10 @@
 
 namespace tolvane {
 
+// A PNG is held whole while it is written, four bytes a pixel: 2^25 pixels, 128 MiB, is as big
+// as it gets, whatever its shape (a 1001 x 1001 maze at 5 pixels a cell, 301 x 301 at 19).
+inline constexpr long long kLargestPngPixels = 1LL << 25;
+
 // The window's maze picture: lines from 0 to 357 on both axes, in logical pixels.
 inline constexpr int kPictureSide = kSquare + 1;
 

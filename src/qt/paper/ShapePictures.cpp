@@ -66,8 +66,8 @@ int ShapePngUnit(const Shape& shape, int asked)
 {
     int unit = asked > 0 ? asked : ShapeUnit(shape.kind);
     const auto fits = [&](int u) {
-        const QSizeF size = ShapePictureSize(shape, u);
-        return std::ceil(std::max(size.width(), size.height())) <= kLargestShapePng;
+        const QSize pixels = ShapePicturePixels(shape, u);
+        return static_cast<long long>(pixels.width()) * pixels.height() <= kLargestPngPixels;
     };
     while (unit > 1 && !fits(unit))
         --unit;

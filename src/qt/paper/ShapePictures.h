@@ -11,20 +11,20 @@
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
+#include "qt/paper/Pictures.h"
 
 namespace tolvane {
 
 // Pixels a cell in a PNG of a shape unless asked otherwise, and units a cell of an SVG or a
 // PDF's picture: room for the letters S and G inside a cell, twice as much for a triangle,
-// whose cells are narrow. A PNG keeps to at most kLargestShapePng pixels a side.
+// whose cells are narrow. A PNG keeps to at most kLargestPngPixels pixels, as every PNG does.
 int ShapeUnit(ShapeKind kind);
-inline constexpr int kLargestShapePng = 4097;
 
 // The picture's size at `unit` pixels a cell: the shape and half a cell free all round.
 QSizeF ShapePictureSize(const Shape& shape, double unit);
 
-// The pixels a cell a PNG of `shape` gets: `asked` when given, else kShapePngUnit, made smaller
-// (down to 1) while the picture would be wider or taller than kLargestShapePng.
+// The pixels a cell a PNG of `shape` gets: `asked` when given, else ShapeUnit, made smaller
+// (down to 1) while the picture would have more than kLargestPngPixels pixels.
 int ShapePngUnit(const Shape& shape, int asked);
 
 // With a `game`, the game's picture instead: its trail and marker, the route over them when shown.
