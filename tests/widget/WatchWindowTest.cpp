@@ -132,6 +132,33 @@ void OpenShape(Form1& form, ShapeKind kind, int size, Algorithm how)
     ASSERT_NE(form.ShownShape(), nullptr);
 }
 
+// A search watched to its end leaves the route shown as a replay does: a resize draws it again in
+// the new cells, the very picture the replay to its end leaves there.
+TEST(WatchWindow, TheRouteOfAWatchedSearchStaysThroughAResize)
+{
+    for (const bool shape : {false, true}) {
+        SCOPED_TRACE(shape ? "hexagon" : "rectangle");
+        Form1 form;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        if (shape)
+            OpenShape(form, ShapeKind::Hexagon, 5, Algorithm::Backtracker);
+        else
+            form.OpenMaze(kSeed, {31, 25});
+        ASSERT_TRUE(form.Resizable());
+        form.watch().WatchSearch();
+        form.watch().JumpToEnd();
+        form.resize(700, 520);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(700, 520); }, 2000));
+        EXPECT_TRUE(form.RouteShown());
+        const QImage watched = Rgb(form.ShownPicture());
+        form.command2().click();
+        while (form.timer1().isActive())
+            form.program().Timer1_Timer();
+        EXPECT_EQ(watched, Rgb(form.ShownPicture()));
+    }
+}
+
 TEST(WatchWindow, OnShapesTheBuildAndTheSearchEndOnTheMazeShownAndItsRouteWithEveryWaysCount)
 {
     Form1 form;

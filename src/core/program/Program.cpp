@@ -109,6 +109,17 @@ void Program::Timer1_Timer()
     ReplayStep(state_, p_.surface, p_.Timer1, Geometry());
 }
 
+void Program::ShowWholeRoute()
+{
+    p_.Timer1.SetEnabled(false);
+    if (shaped_)
+        return shape_.ShowWholeRoute();
+    Solve(state_);
+    routeDrawn_ = state_.Found != kFalse;
+    if (routeDrawn_)
+        state_.StepCount = state_.PathLen;
+}
+
 void Program::Redraw()
 {
     if (shaped_)

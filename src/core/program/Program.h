@@ -39,6 +39,9 @@ public:
     void Command2_Click();
     // One replay step.
     void Timer1_Timer();
+    // The whole route shown, as at the end of a replay, without drawing: a search watched to
+    // its end has drawn it, and what draws the picture again (a resize) keeps it.
+    void ShowWholeRoute();
 
     // The size of the mazes the next clicks on Command1 build; 21 x 21 unless changed.
     void SetMazeSize(MazeSize size) { size_ = size; }

@@ -29,6 +29,8 @@ public:
     bool Step();
     // No route shown.
     void HideRoute() { steps_ = -1; }
+    // The whole route shown, as at the end of its replay.
+    void ShowWholeRoute() { steps_ = RouteSteps(); }
 
     // The maze, and the route as far as it is drawn, filling the square from 0 to `square`.
     void Draw(Surface& surface, int square) const;

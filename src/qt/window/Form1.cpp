@@ -160,7 +160,11 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
                                    routeShown_ = false;
                                });
                            },
-                           [this](WatchKind kind) { routeShown_ = kind == WatchKind::Search; },
+                           [this](WatchKind kind) {
+                               routeShown_ = kind == WatchKind::Search;
+                               if (routeShown_)
+                                   Handle("Watch_Finished", [this] { program_.ShowWholeRoute(); });
+                           },
                            [this] { return program_.Geometry(); }, [this] { return program_.builtWith(); },
                            [this] { return ShownShape(); },
                            [this] { return program_.ShapeShown()->View(side_ - 1); }});

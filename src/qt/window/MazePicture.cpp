@@ -82,6 +82,8 @@ void MazePicture::Follow(std::string_view handler, const MazeState& state, const
     size_ = state.size;  // what a game's words describe
     if (handler.starts_with("Play_") && handler != "Play_Stop")
         return;  // a game speaks through Announce
+    if (handler == "Watch_Finished")
+        return;  // the watcher has said how the search ended
     if (handler == "Command1_Click")
         setFocusPolicy(Qt::TabFocus);  // something to show now: Tab reaches it after the buttons
     // Said after whatever the picture shows, so the state comes first to the listener.
