@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <cmath>
+#include <numbers>
 #include <QTemporaryDir>
 
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
 #include "qt/platform/WindowFont.h"
+#include "qt/window/FactsBox.h"
 #include "qt/window/Form1.h"
 #include "qt/window/code/OpenCodeDialog.h"
 
@@ -54,6 +57,28 @@ TEST(ShapeWindow, ACodeOpensItsMazeWhoseReplayEndsOnTheFullRoute)
     DrawShape(expected.shape, expected.passages, full, view);
     DrawShapeRoute(expected.shape, expected.route, full, view);
     EXPECT_EQ(full.image(), form.surface().image());
+}
+
+// The facts box says of a shape what --facts says: its turns among them, counted here as the
+// steps whose direction between the cells' centres changes by more than 30 degrees.
+TEST(ShapeWindow, TheFactsBoxCountsAShapesTurns)
+{
+    Form1 form;
+    const Recipe recipe{ShapeKind::Hexagon, {6, 6}, {}, {Algorithm::Backtracker}, 4242};
+    ASSERT_EQ(std::nullopt, form.OpenRecipe(recipe));
+    const ShapeMaze& maze = *form.ShownShape();
+    int turns = 0;
+    for (std::size_t i = 2; i < maze.route.size(); ++i) {
+        const auto direction = [&](std::size_t to) {
+            const PointF a = maze.shape.centres[maze.route[to - 1]], b = maze.shape.centres[maze.route[to]];
+            return std::atan2(b.y - a.y, b.x - a.x) * 180 / std::numbers::pi;
+        };
+        const double change = std::abs(std::remainder(direction(i) - direction(i - 1), 360.0));
+        turns += change > 30 ? 1 : 0;
+    }
+    ASSERT_GT(turns, 0);
+    const QString text = ShapeFactsText(maze, form.program().ShapeShown()->Choice(), recipe.how, form.MazeCode());
+    EXPECT_TRUE(text.contains(QStringLiteral("Turns on the route: %1\n").arg(turns))) << text.toStdString();
 }
 
 TEST(ShapeWindow, TheShapeChosenIsKeptForTheNextRun)

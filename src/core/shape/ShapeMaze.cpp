@@ -22,4 +22,9 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& rand
     return maze;
 }
 
+Texture MeasureTexture(const ShapeMaze& maze)
+{
+    return MeasureTexture(maze.shape.graph, maze.passages, CentresStraight(maze.shape));
+}
+
 }  // namespace tolvane

@@ -23,4 +23,8 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed
 // `seed` gives the maze above.
 ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& random);
 
+// The maze's figures, its turns counted by its shape's own rule: what the facts box, --facts and
+// an answer key's captions all say of it.
+Texture MeasureTexture(const ShapeMaze& maze);
+
 }  // namespace tolvane

@@ -413,7 +413,7 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
                     if (puzzle.shape) {
                         const ShapeMaze& maze = built.GetShape(i);
                         if (answers && measures[i].isEmpty()) {
-                            const Texture t = MeasureTexture(maze.shape.graph, maze.passages, CentresStraight(maze.shape));
+                            const Texture t = MeasureTexture(maze);
                             measures[i] = MeasuresCaption(puzzle.level, {t.route, t.deadEnds, t.decisions});
                         }
                         page.Maze(l, l.places[i - first], maze, answer, caption, answers ? measures[i] : QString());

@@ -29,7 +29,7 @@ QString ShapeFactsText(const ShapeMaze& maze, const ShapeChoice& shape, const Bu
                  .arg(maze.shape.graph.CellCount());
     lines << WhereSAndGAre(shape.kind);
     lines << HowText(how);
-    lines << FactLines(MeasureTexture(maze.shape.graph, maze.passages));
+    lines << FactLines(MeasureTexture(maze));
     return lines.join(QLatin1Char('\n'));
 }
 
