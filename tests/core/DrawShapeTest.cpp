@@ -7,6 +7,9 @@
 #include <map>
 
 #include "core/generate/Builders.h"
+#include "core/generate/MakeMaze.h"
+#include "core/graph/Rectangle.h"
+#include "core/render/DrawMaze.h"
 #include "core/graph/GraphSearch.h"
 #include "core/platform/Random.h"
 #include "core/platform/RecordingSurface.h"
@@ -114,6 +117,51 @@ TEST(DrawShape, WallRunsDrawEveryStandingWallAndTheFrameOnceAsFewJoinedStrokes)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].pieces.size(), 4u);
     EXPECT_TRUE(Near(runs[0].pieces.back().to, runs[0].from));
+}
+
+// The rectangle drawn as a shape is the classic picture stroke for stroke: its walls cell by cell
+// from the border ring, bottom before right, and S and G as the classic state's, on a surface
+// that draws a line a wall and on one that joins them into runs.
+TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
+{
+    struct Case {
+        MazeSize size;
+        CellGeometry g;
+        Algorithm how;
+    };
+    const Case cases[] = {{kClassicSize, kWindowGeometry, Algorithm::Regions},
+                          {{30, 20}, {7, 3, 5}, Algorithm::Prim},
+                          {{101, 64}, {3, 1, 2}, Algorithm::Kruskal},
+                          {{7, 5}, {40, 2, 1}, Algorithm::Backtracker}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size.width);
+        MazeState state(c.size);
+        ClockRandom random;
+        random.QueueSeed(0x5EED'0000ull + static_cast<std::uint64_t>(c.size.width));
+        BuildMazeBy(state, {c.how}, random);
+        const Shape shape = RectangleShape(c.size);
+        const Passages passages = PassagesOf(shape.graph, state);
+        const ShapeView view{static_cast<float>(c.g.cell), static_cast<float>(c.g.left), static_cast<float>(c.g.top)};
+        RecordingSurface classic, shaped;
+        DrawMaze(state, classic, c.g);
+        DrawShape(shape, passages, shaped, view);
+        // The classic build leaves walls in its border ring that run from the picture's edge out
+        // to its left or above it: they draw nothing the frame does not, and a shape has none.
+        std::vector<DrawOp> a = classic.ops();
+        std::erase_if(a, [](const DrawOp& op) {
+            const bool relative = op.kind == DrawOp::Kind::Line && op.end == EndPoint::Relative;
+            const auto outside = [](float a, float b) { return std::min(a, b) < 0 && std::max(a, b) <= 0; };
+            return relative && (outside(op.from.x, op.from.x + op.to.x) || outside(op.from.y, op.from.y + op.to.y));
+        });
+        const std::vector<DrawOp>& b = shaped.ops();
+        const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+        EXPECT_TRUE(x == a.end() && y == b.end()) << "the strokes part at " << (x - a.begin()) << " of " << a.size()
+                                                  << " and " << b.size();
+        SvgSurface classicSvg(400, 400, "maze"), shapedSvg(400, 400, "maze");
+        DrawMaze(state, classicSvg, c.g);
+        DrawShape(shape, passages, shapedSvg, view);
+        EXPECT_EQ(classicSvg.Document(), shapedSvg.Document());
+    }
 }
 
 TEST(DrawShape, TheMarksStandCentredInTheirCellsAndTheViewFitsThePicture)

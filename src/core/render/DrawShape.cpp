@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/render/DrawMaze.h"
 #include "core/render/WallPaths.h"
 
 namespace tolvane {
@@ -69,6 +70,12 @@ PathPiece PieceOf(const Edge& e, const ShapeView& view, bool reversed)
             reversed ? e.startDeg + e.sweepDeg : e.startDeg, reversed ? -e.sweepDeg : e.sweepDeg};
 }
 
+// A rectangle's cells across and down: one unit each.
+MazeSize RectangleSize(const Shape& shape)
+{
+    return {static_cast<int>(std::lround(shape.width)), static_cast<int>(std::lround(shape.height))};
+}
+
 bool Near(PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; }
 
 }  // namespace
@@ -87,6 +94,9 @@ void DrawShape(const Shape& shape, const Passages& passages, Surface& surface, c
 
 void DrawShapeWalls(const Shape& shape, const Passages& passages, Surface& surface, const ShapeView& view)
 {
+    // The rectangle keeps its classic strokes, cell by cell from its border ring.
+    if (shape.kind == ShapeKind::Rectangle)
+        return DrawRectangleWalls(shape.graph, passages, RectangleSize(shape), surface, {view.unit, view.left, view.top});
     surface.Cls();
     std::vector<PathPiece> mapped;
     for (const WallRun& run : WallRuns(shape, passages)) {
@@ -144,8 +154,16 @@ void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view
 {
     const Colour pen = surface.ForeColor();
     surface.SetForeColor(kMarkColour);
-    PrintMark(shape, shape.graph.start, "S", surface, view);
-    PrintMark(shape, shape.graph.goal, "G", surface, view);
+    if (shape.kind == ShapeKind::Rectangle) {
+        // The rectangle's marks as the classic picture has them, its corner half a cell off its centre.
+        for (const CellId cell : {shape.graph.start, shape.graph.goal}) {
+            const PointF centre = view.Map(shape.centres[static_cast<std::size_t>(cell)]);
+            PrintSquareMark(surface, {centre.x - view.unit / 2, centre.y - view.unit / 2}, view.unit, cell == shape.graph.goal);
+        }
+    } else {
+        PrintMark(shape, shape.graph.start, "S", surface, view);
+        PrintMark(shape, shape.graph.goal, "G", surface, view);
+    }
     surface.SetForeColor(pen);
 }
 
