@@ -10,6 +10,8 @@
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/render/DrawMaze.h"
+#include "core/solve/Replay.h"
+#include "core/solve/Search.h"
 #include "core/graph/GraphSearch.h"
 #include "core/platform/Random.h"
 #include "core/platform/RecordingSurface.h"
@@ -120,8 +122,9 @@ TEST(DrawShape, WallRunsDrawEveryStandingWallAndTheFrameOnceAsFewJoinedStrokes)
 }
 
 // The rectangle drawn as a shape is the classic picture stroke for stroke: its walls cell by cell
-// from the border ring, bottom before right, and S and G as the classic state's, on a surface
-// that draws a line a wall and on one that joins them into runs.
+// from the border ring, bottom before right, S and G as the classic state's and the route as
+// the replay's last tick draws it, on a surface that draws a line a wall and on one that joins
+// them into runs.
 TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
 {
     struct Case {
@@ -142,9 +145,15 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
         const Shape shape = RectangleShape(c.size);
         const Passages passages = PassagesOf(shape.graph, state);
         const ShapeView view{static_cast<float>(c.g.cell), static_cast<float>(c.g.left), static_cast<float>(c.g.top)};
+        // With the route over it, as the replay's last tick leaves it: the recursive search's
+        // route on the state, the graph's depth-first route on the shape.
+        Solve(state);
+        const std::vector<CellId> route = SearchDepthFirst(shape.graph, passages).cells;
         RecordingSurface classic, shaped;
         DrawMaze(state, classic, c.g);
+        DrawRoute(state, classic, state.PathLen - 1, c.g);
         DrawShape(shape, passages, shaped, view);
+        DrawShapeRoute(shape, route, shaped, view);
         // The classic build leaves walls in its border ring that run from the picture's edge out
         // to its left or above it: they draw nothing the frame does not, and a shape has none.
         std::vector<DrawOp> a = classic.ops();
@@ -159,7 +168,9 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
                                                   << " and " << b.size();
         SvgSurface classicSvg(400, 400, "maze"), shapedSvg(400, 400, "maze");
         DrawMaze(state, classicSvg, c.g);
+        DrawRoute(state, classicSvg, state.PathLen - 1, c.g);
         DrawShape(shape, passages, shapedSvg, view);
+        DrawShapeRoute(shape, route, shapedSvg, view);
         EXPECT_EQ(classicSvg.Document(), shapedSvg.Document());
     }
 }

@@ -76,6 +76,24 @@ MazeSize RectangleSize(const Shape& shape)
     return {static_cast<int>(std::lround(shape.width)), static_cast<int>(std::lround(shape.height))};
 }
 
+// The rectangle's route as its classic replay draws it: a line a step, the first a dot on S's
+// centre (the replay's step from S to itself), and S and G printed again over it where they are
+// not the classic letters.
+void DrawRectangleRoute(const Shape& shape, std::span<const CellId> route, Surface& surface, const ShapeView& view,
+                        int steps)
+{
+    const std::size_t last = steps < 0 ? route.size() - 1 : std::min(route.size() - 1, static_cast<std::size_t>(steps));
+    const auto centre = [&](std::size_t i) { return view.Map(shape.centres[static_cast<std::size_t>(route[i])]); };
+    const int pen = surface.DrawWidth();
+    surface.SetDrawWidth(kRouteWidth);
+    surface.Line(centre(0), centre(0), EndPoint::Absolute, kRouteColour);
+    for (std::size_t i = 1; i <= last; ++i)
+        surface.Line(centre(i - 1), centre(i), EndPoint::Absolute, kRouteColour);
+    surface.SetDrawWidth(pen);
+    if (view.unit != kCell)
+        PrintShapeMarks(shape, surface, view);
+}
+
 bool Near(PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; }
 
 }  // namespace
@@ -199,6 +217,8 @@ void DrawShapeRoute(const Shape& shape, std::span<const CellId> route, Surface& 
 {
     if (route.size() < 2 || steps == 0)
         return;
+    if (shape.kind == ShapeKind::Rectangle)
+        return DrawRectangleRoute(shape, route, surface, view, steps);
     const CentreStroke stroke = StrokeThroughCentres(shape, route, view, steps);
     const int pen = surface.DrawWidth();
     surface.SetDrawWidth(kRouteWidth);
