@@ -9,6 +9,7 @@
 #include "core/generate/Builders.h"
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
+#include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
 #include "core/solve/Search.h"
@@ -40,6 +41,16 @@ std::pair<std::pair<long, long>, std::pair<long, long>> Key(PointF a, PointF b)
 {
     auto k = [](PointF p) { return std::pair{std::lround(p.x * 64), std::lround(p.y * 64)}; };
     return std::minmax(k(a), k(b));
+}
+
+// The side of rectangle cell `from` that its neighbour `to` lies on.
+Direction DirectionTo(CellId from, CellId to)
+{
+    if (to == from + 1)
+        return Direction::Right;
+    if (to == from - 1)
+        return Direction::Left;
+    return to > from ? Direction::Down : Direction::Up;
 }
 
 struct Built {
@@ -121,10 +132,27 @@ TEST(DrawShape, WallRunsDrawEveryStandingWallAndTheFrameOnceAsFewJoinedStrokes)
     EXPECT_TRUE(Near(runs[0].pieces.back().to, runs[0].from));
 }
 
+// The classic picture's strokes and the shape's are the same. The classic build leaves walls in
+// its border ring that run from the picture's edge out to its left or above it: they draw nothing
+// the frame does not, and a shape has none.
+void ExpectSameStrokes(const RecordingSurface& classic, const RecordingSurface& shaped)
+{
+    std::vector<DrawOp> a = classic.ops();
+    std::erase_if(a, [](const DrawOp& op) {
+        const bool relative = op.kind == DrawOp::Kind::Line && op.end == EndPoint::Relative;
+        const auto outside = [](float from, float to) { return std::min(from, to) < 0 && std::max(from, to) <= 0; };
+        return relative && (outside(op.from.x, op.from.x + op.to.x) || outside(op.from.y, op.from.y + op.to.y));
+    });
+    const std::vector<DrawOp>& b = shaped.ops();
+    const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    EXPECT_TRUE(x == a.end() && y == b.end()) << "the strokes part at " << (x - a.begin()) << " of " << a.size() << " and "
+                                              << b.size();
+}
+
 // The rectangle drawn as a shape is the classic picture stroke for stroke: its walls cell by cell
-// from the border ring, bottom before right, S and G as the classic state's and the route as
-// the replay's last tick draws it, on a surface that draws a line a wall and on one that joins
-// them into runs.
+// from the border ring, bottom before right, S and G as the classic state's, the route as the
+// replay's last tick draws it and a game as the classic game's picture, on a surface that draws
+// a line a wall and on one that joins them into runs.
 TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
 {
     struct Case {
@@ -145,8 +173,7 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
         const Shape shape = RectangleShape(c.size);
         const Passages passages = PassagesOf(shape.graph, state);
         const ShapeView view{static_cast<float>(c.g.cell), static_cast<float>(c.g.left), static_cast<float>(c.g.top)};
-        // With the route over it, as the replay's last tick leaves it: the recursive search's
-        // route on the state, the graph's depth-first route on the shape.
+        // The recursive search's route on the state, the graph's depth-first route on the shape.
         Solve(state);
         const std::vector<CellId> route = SearchDepthFirst(shape.graph, passages).cells;
         RecordingSurface classic, shaped;
@@ -154,24 +181,28 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
         DrawRoute(state, classic, state.PathLen - 1, c.g);
         DrawShape(shape, passages, shaped, view);
         DrawShapeRoute(shape, route, shaped, view);
-        // The classic build leaves walls in its border ring that run from the picture's edge out
-        // to its left or above it: they draw nothing the frame does not, and a shape has none.
-        std::vector<DrawOp> a = classic.ops();
-        std::erase_if(a, [](const DrawOp& op) {
-            const bool relative = op.kind == DrawOp::Kind::Line && op.end == EndPoint::Relative;
-            const auto outside = [](float a, float b) { return std::min(a, b) < 0 && std::max(a, b) <= 0; };
-            return relative && (outside(op.from.x, op.from.x + op.to.x) || outside(op.from.y, op.from.y + op.to.y));
-        });
-        const std::vector<DrawOp>& b = shaped.ops();
-        const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-        EXPECT_TRUE(x == a.end() && y == b.end()) << "the strokes part at " << (x - a.begin()) << " of " << a.size()
-                                                  << " and " << b.size();
+        ExpectSameStrokes(classic, shaped);
         SvgSurface classicSvg(400, 400, "maze"), shapedSvg(400, 400, "maze");
         DrawMaze(state, classicSvg, c.g);
         DrawRoute(state, classicSvg, state.PathLen - 1, c.g);
         DrawShape(shape, passages, shapedSvg, view);
         DrawShapeRoute(shape, route, shapedSvg, view);
         EXPECT_EQ(classicSvg.Document(), shapedSvg.Document());
+
+        // A game five steps along the route and one back, the route shown and not.
+        Play play;
+        play.Start(state);
+        for (std::size_t i = 1; i <= 5; ++i)
+            play.Move(state, DirectionTo(route[i - 1], route[i]), static_cast<Millis>(i));
+        play.Move(state, DirectionTo(route[5], route[4]), 6);
+        ASSERT_EQ(play.Trail().size(), 5u);
+        for (const Answer answer : {Answer::Hidden, Answer::Shown}) {
+            RecordingSurface classicGame, shapedGame;
+            DrawPlay(state, play, classicGame, c.g, answer);
+            DrawShapePlay(shape, passages, play.game(), shapedGame, view,
+                          answer == Answer::Shown ? std::span(route) : std::span<const CellId>());
+            ExpectSameStrokes(classicGame, shapedGame);
+        }
     }
 }
 

@@ -83,16 +83,31 @@ void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& 
     PrintMarks(maze, surface, geometry);  // G, when the hint is its cell, stays readable
 }
 
-int ShapeTrailWidth(const Shape& shape, const ShapeView& view) { return ShapeScaled(shape, view, kTrailWidth); }
+// The rectangle's cells as whole pixels, for the widths its classic game keeps.
+CellGeometry RectangleCells(const ShapeView& view) { return {static_cast<int>(view.unit)}; }
 
-int ShapeMarkerSide(const Shape& shape, const ShapeView& view) { return ShapeScaled(shape, view, kMarkerSide); }
+int ShapeTrailWidth(const Shape& shape, const ShapeView& view)
+{
+    return shape.kind == ShapeKind::Rectangle ? TrailWidth(RectangleCells(view)) : ShapeScaled(shape, view, kTrailWidth);
+}
+
+int ShapeMarkerSide(const Shape& shape, const ShapeView& view)
+{
+    return shape.kind == ShapeKind::Rectangle ? MarkerSide(RectangleCells(view)) : ShapeScaled(shape, view, kMarkerSide);
+}
 
 void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& game, Surface& surface,
                    const ShapeView& view, std::span<const CellId> route)
 {
     DrawShapeWalls(shape, passages, surface, view);
     const std::vector<CellId>& trail = game.Trail();
-    if (trail.size() > 1) {
+    if (shape.kind == ShapeKind::Rectangle) {
+        // The rectangle's classic trail: a line a step.
+        const auto centre = [&](std::size_t i) { return view.Map(shape.centres[static_cast<std::size_t>(trail[i])]); };
+        surface.SetDrawWidth(ShapeTrailWidth(shape, view));
+        for (std::size_t i = 1; i < trail.size(); ++i)
+            surface.Line(centre(i - 1), centre(i), EndPoint::Absolute, kTrailColour);
+    } else if (trail.size() > 1) {
         const CentreStroke stroke = StrokeThroughCentres(shape, trail, view);
         surface.SetDrawWidth(ShapeTrailWidth(shape, view));
         surface.Path(stroke.from, stroke.pieces, kTrailColour);
