@@ -997,10 +997,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <translation>迷路を保存</translation>
     </message>
     <message>
-        <source>Maze</source>
-        <translation>迷路</translation>
-    </message>
-    <message>
         <source>The maze could not be printed.</source>
         <translation>迷路を印刷できませんでした。</translation>
     </message>
@@ -1011,6 +1007,10 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>Save &amp;Animation…</source>
         <translation>アニメーションを保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
     </message>
 </context>
 <context>

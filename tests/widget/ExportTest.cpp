@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -200,6 +201,46 @@ TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
     QFile printed(dir.filePath("printed.pdf"));
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_EQ(1, QString::fromLatin1(printed.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+// Print… shows the page first: one page, the solution on it as the window shows the route, and
+// the choice beside the preview draws it again with or without the red route.
+TEST(Export, PrintShowsAPreviewOfTheOnePageWithOrWithoutTheSolution)
+{
+    const auto form = WindowWithMaze(false);
+    int pages = 0;
+    int redBefore = -1, redAfter = -1;
+    const auto red = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() > 200 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        return count;
+    };
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        auto* solution = dialog->findChild<QAction*>(QStringLiteral("PrintSolution"));
+        if (preview && solution) {
+            dialog->resize(600, 800);
+            preview->fitInView();
+            QApplication::processEvents();
+            pages = preview->pageCount();
+            EXPECT_FALSE(solution->isChecked());  // no route in the window: none on the page
+            redBefore = red(preview->grab().toImage());
+            solution->setChecked(true);
+            QApplication::processEvents();
+            redAfter = red(preview->grab().toImage());
+        }
+        dialog->reject();
+    });
+    form->menu().Print();
+    EXPECT_EQ(1, pages);
+    EXPECT_EQ(0, redBefore);
+    EXPECT_GT(redAfter, 0);
 }
 
 TEST(Export, TheMenuActsOnlyOnAMazeAndCopiesThePictureWithItsCode)

@@ -11,10 +11,12 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QToolBar>
 #include <QPrinter>
 #include <QShortcut>
-#include <QVBoxLayout>
 
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
@@ -200,21 +202,36 @@ void MazeMenu::Print()
     QPrinter printer(QPrinter::HighResolution);
     // Printed to a file, the dialog proposes this name with ".pdf", as Save proposes it with ".png".
     printer.setDocName(SheetFileName(shown_.MazeCode()));
-    QPrintDialog dialog(&printer, &window_);
-    QWidget options;
-    options.setWindowTitle(QCoreApplication::translate("MazeMenu", "Maze"));
-    auto* layout = new QVBoxLayout(&options);
-    auto* solution = new QCheckBox(SolutionChoice(), &options);
-    solution->setChecked(shown_.RouteShown());
-    layout->addWidget(solution);
-    layout->addStretch();
-    dialog.setOptionTabs({&options});
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const Answer answer = solution->isChecked() ? Answer::Shown : Answer::Hidden;
-    const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
-    const ShapeMaze* shape = shown_.ShownShape();
-    if (!(shape ? PrintShapeSheet(printer, {shape, shown_.MazeCode(), answer, shown_.ShownGame()}) : PrintSheet(printer, sheet)))
+    // The page as it will print, the solution on it or not, before the printer is chosen; the
+    // preview's own Print button asks for the printer and prints what it shows.
+    QPrintPreviewDialog dialog(&printer, &window_);
+    dialog.setObjectName("PrintPreview");
+    dialog.setWindowTitle(QCoreApplication::translate("MazeMenu", "Print Preview"));
+    QAction solution(SolutionChoice(), &dialog);
+    solution.setObjectName("PrintSolution");
+    solution.setCheckable(true);
+    solution.setChecked(shown_.RouteShown());
+    // First on the preview's tool bar, where it is seen at any size of the dialog.
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        QAction* first = tools->actions().value(0);
+        tools->insertAction(first, &solution);
+        tools->insertSeparator(first);
+    }
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(900, 700)).boundedTo(window_.screen()->availableSize()));
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    connect(&solution, &QAction::toggled, &dialog, [preview] {
+        if (preview)
+            preview->updatePreview();
+    });
+    bool printed = true;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
+        const ShapeMaze* shape = shown_.ShownShape();
+        const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
+        printed = shape ? PrintShapeSheet(*target, {shape, shown_.MazeCode(), answer, shown_.ShownGame()})
+                        : PrintSheet(*target, sheet);
+    });
+    if (dialog.exec() == QDialog::Accepted && !printed)
         QMessageBox::warning(&window_, window_.windowTitle(),
                              QCoreApplication::translate("MazeMenu", "The maze could not be printed."));
 }
