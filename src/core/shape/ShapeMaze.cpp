@@ -3,7 +3,9 @@
 
 #include "core/generate/MakeMaze.h"
 #include "core/graph/GraphSearch.h"
+#include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
+#include "core/shape/Polygons.h"
 
 namespace tolvane {
 
@@ -18,6 +20,14 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& rand
 {
     ShapeMaze maze{std::move(shape), {}, {}};
     maze.passages = BuildPassages(maze.shape.graph, how, random);
+    maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;
+    return maze;
+}
+
+ShapeMaze ShapeMazeOf(const MazeState& state)
+{
+    ShapeMaze maze{RectangleShape(state.size), {}, {}};
+    maze.passages = PassagesOf(maze.shape.graph, state);
     maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;
     return maze;
 }

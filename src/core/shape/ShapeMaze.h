@@ -6,6 +6,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/graph/MazeGraph.h"
+#include "core/maze/MazeState.h"
 #include "core/shape/Shape.h"
 
 namespace tolvane {
@@ -22,6 +23,10 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, std::uint64_t seed
 // The same with the draws of `random`, which is reseeded once: a source whose next seed is
 // `seed` gives the maze above.
 ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& random);
+
+// The classic state's maze read as a maze of the rectangle shape: the same cells, passages and
+// route, drawn with the same strokes.
+ShapeMaze ShapeMazeOf(const MazeState& state);
 
 // The maze's figures, its turns counted by its shape's own rule: what the facts box, --facts and
 // an answer key's captions all say of it.

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "core/watch/GameReplay.h"
 #include "core/watch/ShapeGameReplay.h"
 #include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
@@ -36,7 +35,11 @@ std::optional<QString> WriteShownAnimation(const QString& path, const MazeState&
 {
     const AnimationCanvas canvas = AnimationCanvasFor(maze.size);
     if (game) {
-        GameReplay replay(maze, *game, answer, canvas.geometry);
+        // A game on the rectangle is replayed as on any shape, in the classic picture's strokes.
+        const ShapeMaze shaped = ShapeMazeOf(maze);
+        const CellGeometry& g = canvas.geometry;
+        const ShapeView view{static_cast<float>(g.cell), static_cast<float>(g.left), static_cast<float>(g.top)};
+        ShapeGameReplay replay(shaped, game->game(), answer, view);
         return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
     }
     StepPlayer replay(maze, WatchKind::Route, RecordRoute(maze), canvas.geometry);
