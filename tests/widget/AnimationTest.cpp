@@ -168,6 +168,26 @@ TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
     EXPECT_EQ(total, 500 + static_cast<int>(search.steps) * 30 + 1000 + 3000);
 }
 
+// However fast or slow the pace, the frames last as long as the steps do: half a second before
+// the first, the pace a step (several steps a frame at a fast pace, the last frame holding what
+// is left over), a second on a build's last step and three on the finished maze. A GIF counts
+// in hundredths, so each delay carries what the rounding of those before it left over.
+TEST(Animation, TheDelaysAddUpToThePaceTimesTheStepsAtAnyPace)
+{
+    QTemporaryDir dir;
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Route})
+        for (const int pace : {7, 13, 50})
+            for (const char* type : {"gif", "webp"}) {
+                const std::string name = std::to_string(static_cast<int>(kind)) + "-" + std::to_string(pace) + "." + type;
+                const Written w = Write(dir, name.c_str(), kind, {9, 7}, pace);
+                int total = 0;
+                for (const Frame& f : w.frames)
+                    total += f.ms;
+                const int holds = 500 + (kind == WatchKind::Build ? 1000 : 0) + 3000;
+                EXPECT_NEAR(total, holds + static_cast<int>(w.steps) * pace, 10) << name << ", " << w.steps << " steps";
+            }
+}
+
 TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)
 {
     EXPECT_EQ(PaceFor(300, 50).stepsPerFrame, 1);
