@@ -18,6 +18,7 @@
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/QtColour.h"
 #include "qt/platform/WindowFont.h"
+#include "widget/Ink.h"
 
 namespace tolvane::testing {
 namespace {
@@ -73,55 +74,6 @@ TEST(Facts, EachLineCarriesItsOwnFigureInItsPlace)
     QLocale::setDefault(before);
 }
 
-// Light and dark as the eye sees a wall: a pixel is a wall's when dark, a cell's when light
-// (every fill colour is), and the smoothed pixels at a wall's edges are neither.
-enum class Ink : std::uint8_t { Dark, Between, Light };
-struct InkMap {
-    int width, height;
-    std::vector<Ink> ink;
-    Ink At(int x, int y) const
-    {
-        return x < 0 || y < 0 || x >= width || y >= height ? Ink::Light : ink[static_cast<std::size_t>(y * width + x)];
-    }
-};
-
-InkMap InkOf(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    InkMap map{rgb.width(), rgb.height(), {}};
-    map.ink.reserve(static_cast<std::size_t>(map.width * map.height));
-    for (int y = 0; y < map.height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < map.width; ++x) {
-            const int r = qRed(line[x]), g = qGreen(line[x]), b = qBlue(line[x]);
-            const int lightness = (std::max({r, g, b}) + std::min({r, g, b})) / 2;
-            map.ink.push_back(lightness < 60 ? Ink::Dark : lightness > 180 ? Ink::Light : Ink::Between);
-        }
-    }
-    return map;
-}
-
-// The pixels where one picture has a wall and the other only cells, there and all round: a
-// smoothed edge drawn again over itself darkens, and moves by no more than a pixel.
-int WallsApart(const QImage& first, const QImage& second)
-{
-    const InkMap a = InkOf(first), b = InkOf(second);
-    const auto lightAround = [](const InkMap& m, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (m.At(x + dx, y + dy) != Ink::Light)
-                    return false;
-        return true;
-    };
-    int apart = 0;
-    for (int y = 0; y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x) {
-            apart += a.At(x, y) == Ink::Dark && lightAround(b, x, y);
-            apart += b.At(x, y) == Ink::Dark && lightAround(a, x, y);
-        }
-    return apart;
-}
-
 constexpr float kUnit = 22;
 const ShapeView kView{kUnit, 8, 8};
 
@@ -142,7 +94,7 @@ const ShapeChoice kShapes[] = {
 // the same walls as the maze drawn afresh with those passages, no half wall left standing.
 TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
 {
-    const BuildChoice ways[] = {{Algorithm::Backtracker, 0, false}, {Algorithm::Kruskal, 0, false}, {Algorithm::Wilson, 30, false}};
+    const BuildChoice ways[] = {{Algorithm::Backtracker, 0, false}, {Algorithm::Kruskal, 0, false}, {Algorithm::HuntAndKill, 20, false}};
     for (const ShapeChoice& choice : kShapes)
         for (const BuildChoice& how : ways) {
             WatchedShape watched = RecordShapeWatch(WatchKind::Build, *MakeShape(choice), how, 0x5EED + choice.size.width);
@@ -205,6 +157,12 @@ TEST(WatchedFrames, EveryStepOfASearchOnAShapeShowsEachCellInTheColourOfItsLastS
                     ASSERT_EQ(seen, ToQRgb(expected[static_cast<std::size_t>(c)]) & 0xFFFFFFu)
                         << what << ", cell " << c << " after step " << i;
                 }
+            }
+            // The count the window shows at the end is the search's own, the red path its route.
+            const GraphRoute run = FindSearch(way)->run(shape.graph, watched.maze.passages, ShapePlaces(shape), nullptr);
+            EXPECT_EQ(player.Visited(), run.visited) << what;
+            if (!run.cells.empty()) {
+                EXPECT_EQ(player.PathLength(), static_cast<int>(run.cells.size())) << what;
             }
         }
 }

@@ -2,6 +2,7 @@
 #include "core/watch/ShapePlayer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tolvane {
 namespace {
@@ -11,6 +12,14 @@ constexpr std::uint8_t kNothing = 0;
 constexpr std::uint8_t kEntered = 1;  // a search entered it, a builder took it in
 constexpr std::uint8_t kGivenUp = 2;  // a dead end backed out of, a builder done with it
 
+// A corner's place as a key: the same point computed for each cell that meets there agrees to
+// far better than a 64th of a cell.
+std::uint64_t CornerKey(PointF p)
+{
+    const auto round = [](float v) { return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(v * 64.0f))); };
+    return static_cast<std::uint64_t>(round(p.x)) << 32 | round(p.y);
+}
+
 }  // namespace
 
 ShapePlayer::ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<StepEvent> steps, const ShapeView& view)
@@ -19,8 +28,17 @@ ShapePlayer::ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<
     const auto cells = static_cast<std::size_t>(finished_.shape.graph.CellCount());
     group_.assign(cells, 0);
     mark_.assign(cells, kNothing);
-    if (kind_ == WatchKind::Build)
+    if (kind_ == WatchKind::Build) {
         shown_ = Passages(finished_.shape.graph);
+        const Shape& shape = finished_.shape;
+        for (CellId c = 0; c < shape.graph.CellCount(); ++c)
+            for (const std::int32_t e : shape.Outline(c))
+                for (const PointF p : {shape.edges[static_cast<std::size_t>(e)].from, shape.edges[static_cast<std::size_t>(e)].to}) {
+                    std::vector<CellId>& at = atCorner_[CornerKey(p)];
+                    if (std::find(at.begin(), at.end(), c) == at.end())
+                        at.push_back(c);
+                }
+    }
 }
 
 std::vector<Colour> ShapePlayer::Colours() const
@@ -83,11 +101,20 @@ void ShapePlayer::Build(Surface& surface, const StepEvent& step)
         mark_[i] = kGivenUp;
         PaintCell(surface, step.cell);
         return;
-    case StepKind::Open:
+    case StepKind::Open: {
         shown_.Carve(step.wall);
+        // The cells at the wall's two ends first, then its own two, whose walls stand last.
+        const Shape& shape = finished_.shape;
+        const Edge& edge = shape.edges[static_cast<std::size_t>(shape.wallEdge[static_cast<std::size_t>(step.wall)])];
+        for (const PointF end : {edge.from, edge.to})
+            if (const auto at = atCorner_.find(CornerKey(end)); at != atCorner_.end())
+                for (const CellId c : at->second)
+                    if (c != graph.SideA(step.wall) && c != graph.SideB(step.wall))
+                        PaintCell(surface, c);
         PaintCell(surface, graph.SideA(step.wall));
         PaintCell(surface, graph.SideB(step.wall));
         return;
+    }
     case StepKind::Group:  // a region, or a set the cell joins (numbered from 1)
         group_[i] = step.group;
         PaintCell(surface, step.cell);
