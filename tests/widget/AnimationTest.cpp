@@ -29,6 +29,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/Form1.h"
 #include "qt/window/watch/SaveAnimation.h"
+#include "widget/Ink.h"
 
 namespace tolvane::testing {
 namespace {
@@ -248,6 +249,39 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
         EXPECT_EQ(total, 500 + static_cast<int>(count) * 30 + 1000 + 3000);
         // Half way, the cells taken in or entered show in their colours.
         EXPECT_NE(read[read.size() / 2].picture, read.front().picture);
+    }
+}
+
+// A build's GIF on a shape, frame by frame: each frame shows the walls that the steps played
+// by the time it starts have opened, as the maze's picture drawn afresh with just those walls.
+TEST(Animation, EveryFrameOfABuildOnAShapeIsThePictureOfTheWallsOpenedByThen)
+{
+    QTemporaryDir dir;
+    constexpr int kPace = 50;
+    const ShapeChoice shapes[] = {{ShapeKind::HexagonRectangle, {5, 4}, {}}, {ShapeKind::Triangle, {5, 5}, {}}, {ShapeKind::Circle, {4, 4}, {}}};
+    for (const ShapeChoice& choice : shapes) {
+        const WatchedShape watched = RecordShapeWatch(WatchKind::Build, *MakeShape(choice), {Algorithm::HuntAndKill, 20, false}, kSeed);
+        const int unit = ShapePngUnit(watched.maze.shape, 0);
+        for (const char* name : {"build.gif", "build.webp"}) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            ASSERT_EQ(WriteShapeAnimation(path, watched.maze, WatchKind::Build, watched.steps, kPace), std::nullopt);
+            const std::vector<Frame> frames = path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path);
+            ASSERT_GE(frames.size(), 3u);
+            ShapeMaze shown{watched.maze.shape, Passages(watched.maze.shape.graph), {}};
+            std::size_t played = 0;
+            int start = 0;
+            // The first frame is the maze before any step, held half a second; the last the finished picture.
+            for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+                const std::size_t by = i == 0 ? 0 : static_cast<std::size_t>((start - 500) / kPace + 1);
+                for (; played < by && played < watched.steps.size(); ++played)
+                    if (watched.steps[played].kind == StepKind::Open)
+                        shown.passages.Carve(watched.steps[played].wall);
+                EXPECT_EQ(WallsApart(frames[i].picture, ShapePictureImage(shown, Answer::Hidden, unit)), 0)
+                    << InfoOf(choice.kind).name << " " << name << ", frame " << i << " after " << by << " steps";
+                start += frames[i].ms;
+            }
+            EXPECT_EQ(shown.passages, watched.maze.passages);
+        }
     }
 }
 
