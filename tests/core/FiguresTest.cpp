@@ -82,6 +82,7 @@ std::vector<CellId> DepthFirstRoute(const MazeGraph& g, const Passages& p)
 
 struct Figures {
     int route = 0, decisions = 0, turns = -1, deadEnds = 0, branches = 0, longestBranch = 0, longestPath = 0;
+    double meanBranch = 0;  // in a perfect maze: each branch is a tree hanging off the route
 };
 
 // Every figure by its definition: a decision is a route cell (not G) with two or more open
@@ -130,6 +131,22 @@ Figures Reference(const MazeGraph& g, const Passages& p, const StraightOn& strai
     const std::vector<int> depth = StepsFrom(g, p, route);
     for (const int d : depth)
         f.longestBranch = std::max(f.longestBranch, d);
+    // Each branch's depth: the farthest it goes from where it leaves the route, the route shut.
+    Passages shut = p;
+    for (WallId w = 0; w < g.WallCount(); ++w)
+        if (onRoute[At(g.SideA(w))] || onRoute[At(g.SideB(w))])
+            shut.Close(w);
+    for (CellId c = 0; c < g.CellCount(); ++c) {
+        bool root = false;
+        for (const Link& l : g.Neighbours(c))
+            root = root || (p.Open(l.wall) && onRoute[At(l.to)]);
+        if (onRoute[At(c)] || !root)
+            continue;
+        int deepest = 0;
+        for (const int d : StepsFrom(g, shut, {c}))
+            deepest = std::max(deepest, d);
+        f.meanBranch += (deepest + 1.0) / f.branches;
+    }
     return f;
 }
 
@@ -173,6 +190,7 @@ TEST(Figures, OnEveryShapeAndWayWithAndWithoutLoopsEachFigureIsItsDefinitions)
                     // Exact without loops; with them the two sweeps give a way no longer than the longest.
                     if (loops == 0) {
                         EXPECT_EQ(t.longestPath, want.longestPath) << what;
+                        EXPECT_NEAR(t.meanBranch, want.meanBranch, 1e-9) << what;
                     } else {
                         EXPECT_LE(t.longestPath, want.longestPath) << what;
                     }
@@ -198,6 +216,7 @@ TEST(Figures, OnClassicRectanglesTheFiguresAreTheirDefinitions)
         EXPECT_LE(t.longestPath, want.longestPath);
         if (seed % 2) {
             EXPECT_EQ(t.longestPath, want.longestPath);
+            EXPECT_NEAR(t.meanBranch, want.meanBranch, 1e-9);
         }
     }
 }
@@ -256,6 +275,12 @@ TEST(Figures, OnACircleFollowingTheRingPastItsSeamIsStraightOnAndALoopCountsOnce
     EXPECT_EQ(t.branches, 2);
     EXPECT_EQ(t.longestBranch, 2);
     EXPECT_EQ(t.longestPath, 5);
+    // A hand on the wall, starting as if come in from above, goes right to 2, then round the
+    // ring the other way (1, 6, 5) back into the middle, and round again: it walks in circles
+    // round the middle, never reaching G, and gives up with the five cells it entered.
+    const GraphRoute hand = FindSearch("left-hand")->run(s.graph, looped, ShapePlaces(s), nullptr);
+    EXPECT_TRUE(hand.cells.empty());
+    EXPECT_EQ(hand.visited, 5);
 }
 
 // A hexagon of two cells a side:     0   1
@@ -274,7 +299,8 @@ TEST(Figures, OnAHexagonTurnsAreSixtyDegreesAndALoopRoundTheMiddleCountsOnce)
     EXPECT_EQ(t.turns, 0);
     // The loop 0-1-4-3-2-0 and a dead end 5 off the middle: the route 0-1-4-6 (right, down
     // right, down left: two turns); decisions at 0 (1 and 2 new) and at 4 (3 and G new).
-    t = MeasureTexture(s.graph, Opened(s.graph, {{0, 1}, {1, 4}, {4, 6}, {4, 3}, {3, 2}, {2, 0}, {3, 5}}), CentresStraight(s));
+    const Passages p = Opened(s.graph, {{0, 1}, {1, 4}, {4, 6}, {4, 3}, {3, 2}, {2, 0}, {3, 5}});
+    t = MeasureTexture(s.graph, p, CentresStraight(s));
     EXPECT_EQ(t.route, 4);
     EXPECT_EQ(t.turns, 2);
     EXPECT_EQ(t.decisions, 2);
@@ -282,6 +308,21 @@ TEST(Figures, OnAHexagonTurnsAreSixtyDegreesAndALoopRoundTheMiddleCountsOnce)
     EXPECT_EQ(t.branches, 2);  // to 2 and to 3
     EXPECT_EQ(t.longestBranch, 2);
     EXPECT_EQ(t.longestPath, 4);
+    // A hand on the wall, as if come in from above: left first is east, to 1; then down right
+    // to 4 and down left to G, entering nothing else.
+    StepRecord record;
+    const GraphRoute hand = FindSearch("left-hand")->run(s.graph, p, ShapePlaces(s), &record);
+    std::vector<CellId> entered;
+    for (const StepEvent& e : record.steps)
+        if (e.kind == StepKind::Enter)
+            entered.push_back(e.cell);
+    EXPECT_EQ(entered, (std::vector<CellId>{0, 1, 4, 6}));
+    EXPECT_EQ(hand.cells, (std::vector<CellId>{0, 1, 4, 6}));
+    // Dead-end filling fills 5 alone (3 still has two ways) and reads the shorter way of the
+    // loop: one cell filled and four on the route.
+    const GraphRoute filled = FindSearch("dead-end-filling")->run(s.graph, p, ShapePlaces(s), nullptr);
+    EXPECT_EQ(filled.cells, (std::vector<CellId>{0, 1, 4, 6}));
+    EXPECT_EQ(filled.visited, 5);
 }
 
 // A* by its definition, written as a plain scan rather than a queue: it enters the cell not yet
