@@ -62,7 +62,9 @@ std::string MazeTextOfCode(std::string_view code, MakeShape makeShape)
 }
 
 // Every code of `pins` names its maze. A failure prints the row as it now stands, so that a
-// deliberate change is made by pasting the new rows over the old.
+// deliberate change is made by pasting the new rows over the old:
+//     build/tests/core_tests --gtest_filter='CodePins.*' | grep -o '{".*},'
+// (and widget_tests for a word's codes).
 template <typename MakeShape>
 void ExpectPinnedMazes(std::span<const PinnedCode> pins, MakeShape makeShape)
 {
