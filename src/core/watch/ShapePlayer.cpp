@@ -12,12 +12,16 @@ constexpr std::uint8_t kNothing = 0;
 constexpr std::uint8_t kEntered = 1;  // a search entered it, a builder took it in
 constexpr std::uint8_t kGivenUp = 2;  // a dead end backed out of, a builder done with it
 
-// A corner's place as a key: the same point computed for each cell that meets there agrees to
-// far better than a 64th of a cell.
-std::uint64_t CornerKey(PointF p)
+// Whether a cell's outline has a corner at `at`.
+bool HasCorner(const Shape& shape, CellId cell, PointF at)
 {
-    const auto round = [](float v) { return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(v * 64.0f))); };
-    return static_cast<std::uint64_t>(round(p.x)) << 32 | round(p.y);
+    const auto same = [](PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; };
+    for (const std::int32_t e : shape.Outline(cell)) {
+        const Edge& edge = shape.edges[static_cast<std::size_t>(e)];
+        if (same(edge.from, at) || same(edge.to, at))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -28,17 +32,8 @@ ShapePlayer::ShapePlayer(const ShapeMaze& finished, WatchKind kind, std::vector<
     const auto cells = static_cast<std::size_t>(finished_.shape.graph.CellCount());
     group_.assign(cells, 0);
     mark_.assign(cells, kNothing);
-    if (kind_ == WatchKind::Build) {
+    if (kind_ == WatchKind::Build)
         shown_ = Passages(finished_.shape.graph);
-        const Shape& shape = finished_.shape;
-        for (CellId c = 0; c < shape.graph.CellCount(); ++c)
-            for (const std::int32_t e : shape.Outline(c))
-                for (const PointF p : {shape.edges[static_cast<std::size_t>(e)].from, shape.edges[static_cast<std::size_t>(e)].to}) {
-                    std::vector<CellId>& at = atCorner_[CornerKey(p)];
-                    if (std::find(at.begin(), at.end(), c) == at.end())
-                        at.push_back(c);
-                }
-    }
 }
 
 std::vector<Colour> ShapePlayer::Colours() const
@@ -103,16 +98,25 @@ void ShapePlayer::Build(Surface& surface, const StepEvent& step)
         return;
     case StepKind::Open: {
         shown_.Carve(step.wall);
-        // The cells at the wall's two ends first, then its own two, whose walls stand last.
+        // A wall's stroke reaches a little past its ends into the other cells that meet there
+        // (all within two steps of its sides): those are painted again first, then its own two,
+        // so that no speck of it stays once every wall at a corner is open.
         const Shape& shape = finished_.shape;
-        const Edge& edge = shape.edges[static_cast<std::size_t>(shape.wallEdge[static_cast<std::size_t>(step.wall)])];
-        for (const PointF end : {edge.from, edge.to})
-            if (const auto at = atCorner_.find(CornerKey(end)); at != atCorner_.end())
-                for (const CellId c : at->second)
-                    if (c != graph.SideA(step.wall) && c != graph.SideB(step.wall))
-                        PaintCell(surface, c);
-        PaintCell(surface, graph.SideA(step.wall));
-        PaintCell(surface, graph.SideB(step.wall));
+        const Edge& opened = shape.edges[static_cast<std::size_t>(shape.wallEdge[static_cast<std::size_t>(step.wall)])];
+        std::vector<CellId> nearby{graph.SideA(step.wall), graph.SideB(step.wall)};
+        for (std::size_t from = 0, ring = 0; ring < 2; ++ring) {
+            const std::size_t to = nearby.size();
+            for (std::size_t k = from; k < to; ++k)
+                for (const Link& l : graph.Neighbours(nearby[k]))
+                    if (std::find(nearby.begin(), nearby.end(), l.to) == nearby.end())
+                        nearby.push_back(l.to);
+            from = to;
+        }
+        for (std::size_t k = 2; k < nearby.size(); ++k)
+            if (HasCorner(shape, nearby[k], opened.from) || HasCorner(shape, nearby[k], opened.to))
+                PaintCell(surface, nearby[k]);
+        PaintCell(surface, nearby[0]);
+        PaintCell(surface, nearby[1]);
         return;
     }
     case StepKind::Group:  // a region, or a set the cell joins (numbered from 1)

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "core/graph/Steps.h"
@@ -41,9 +40,6 @@ private:
     std::vector<std::int32_t> group_;
     std::vector<std::uint8_t> mark_;
     bool flood_ = false;
-    // For each corner of the cells (by its place, rounded), the cells that meet there: a wall's
-    // end reaches a little into every cell at its corners, so opening it repaints them all.
-    std::unordered_map<std::uint64_t, std::vector<CellId>> atCorner_;
 };
 
 }  // namespace tolvane
