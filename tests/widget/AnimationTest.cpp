@@ -285,6 +285,47 @@ TEST(Animation, EveryFrameOfABuildOnAShapeIsThePictureOfTheWallsOpenedByThen)
     }
 }
 
+// A search's GIF on a shape, frame by frame: each cell shows the colour of the last thing the
+// steps played by then did to it, read at a point away from its middle (the red path's) and
+// its walls. S and G hold their letters.
+TEST(Animation, EveryFrameOfASearchOnAShapeShowsEachCellInItsColourByThen)
+{
+    QTemporaryDir dir;
+    constexpr int kPace = 50;
+    const ShapeChoice shapes[] = {{ShapeKind::Triangle, {5, 5}, {}}, {ShapeKind::HexagonRectangle, {5, 4}, {}}};
+    for (const ShapeChoice& choice : shapes)
+        for (const char* way : {"breadth-first", "depth-first"}) {
+            const ShapeMaze maze = BuildShapeMaze(*MakeShape(choice), {Algorithm::Kruskal, 30, false}, kSeed);
+            const std::vector<StepEvent> steps = RecordShapeSearch(maze, *FindSearch(way));
+            const QString path = dir.filePath(QStringLiteral("search.gif"));
+            ASSERT_EQ(WriteShapeAnimation(path, maze, WatchKind::Search, steps, kPace), std::nullopt);
+            const std::vector<Frame> frames = ReadGif(path);
+            ASSERT_GE(frames.size(), 3u);
+            const ShapeView view = ShapePictureView(ShapePngUnit(maze.shape, 0));
+            const Shape& shape = maze.shape;
+            std::vector<Colour> colour(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+            std::size_t played = 0;
+            int start = 0;
+            for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+                const std::size_t by = i == 0 ? 0 : static_cast<std::size_t>((start - 500) / kPace + 1);
+                for (; played < by && played < steps.size(); ++played)
+                    if (steps[played].kind != StepKind::Route)
+                        colour[static_cast<std::size_t>(steps[played].cell)] = steps[played].kind == StepKind::Enter ? kVisitedColour : kGivenUpColour;
+                for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+                    if (c == shape.graph.start || c == shape.graph.goal)
+                        continue;
+                    const PointF corner = shape.edges[static_cast<std::size_t>(shape.Outline(c)[0])].from;
+                    const PointF middle = shape.centres[static_cast<std::size_t>(c)];
+                    const PointF p = view.Map({corner.x + 0.45f * (middle.x - corner.x), corner.y + 0.45f * (middle.y - corner.y)});
+                    ASSERT_EQ(frames[i].picture.pixel(static_cast<int>(p.x), static_cast<int>(p.y)) & 0xFFFFFFu,
+                              ToQRgb(colour[static_cast<std::size_t>(c)]) & 0xFFFFFFu)
+                        << InfoOf(choice.kind).name << " " << way << ", frame " << i << " after " << by << " steps, cell " << c;
+                }
+                start += frames[i].ms;
+            }
+        }
+}
+
 // Plays `kind` on a hexagon built `how` onto an image, up to the first Route step; returns the image.
 QImage PlayOnAHexagon(WatchKind kind, const BuildChoice& how, const SearchWay* way, ShapeMaze& maze)
 {
