@@ -90,6 +90,32 @@ ImageSurface Canvas(const Shape& shape)
     return ImageSurface(static_cast<int>(shape.width * kUnit) + 16, static_cast<int>(shape.height * kUnit) + 16, WindowFont(), false);
 }
 
+// A point of each cell nearly half way from its first corner to its middle: away from its
+// walls and from the red path through its middle.
+std::vector<QPoint> InsidePoints(const Shape& shape)
+{
+    std::vector<QPoint> inside;
+    for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+        const PointF corner = shape.edges[static_cast<std::size_t>(shape.Outline(c)[0])].from;
+        const PointF middle = shape.centres[static_cast<std::size_t>(c)];
+        const PointF p = kView.Map({corner.x + 0.45f * (middle.x - corner.x), corner.y + 0.45f * (middle.y - corner.y)});
+        inside.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
+    }
+    return inside;
+}
+
+// Every cell but S and G (which hold their letters) shows its colour at its inside point.
+void ExpectColours(const QImage& frame, const Shape& shape, const std::vector<QPoint>& inside, const std::vector<Colour>& colours,
+                   const std::string& what)
+{
+    for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+        if (c == shape.graph.start || c == shape.graph.goal)
+            continue;
+        const QRgb seen = frame.pixel(inside[static_cast<std::size_t>(c)]) & 0xFFFFFFu;
+        ASSERT_EQ(seen, ToQRgb(colours[static_cast<std::size_t>(c)]) & 0xFFFFFFu) << what << ", cell " << c;
+    }
+}
+
 const ShapeChoice kShapes[] = {
     {ShapeKind::Circle, {4, 4}, {}},
     {ShapeKind::Hexagon, {3, 3}, {}},
@@ -98,8 +124,10 @@ const ShapeChoice kShapes[] = {
     {ShapeKind::TriangleRectangle, {6, 4}, {}},
 };
 
-// After every step of a build, the frame shows exactly the walls the steps have opened so far:
-// the same walls as the maze drawn afresh with those passages, no half wall left standing.
+// After every step of a build, the frame shows exactly the walls the steps have opened so far
+// (the same walls as the maze drawn afresh with those passages, no half wall left standing),
+// and each cell the colour of its group (a region, a set) or else of its last step: pale green
+// taken in, light grey done with, white not yet reached.
 TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
 {
     const BuildChoice ways[] = {{Algorithm::Backtracker, 0, false}, {Algorithm::Kruskal, 0, false}, {Algorithm::HuntAndKill, 20, false}};
@@ -113,8 +141,24 @@ TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
             player.DrawFirst(frame);
             Passages opened(shape.graph);
             const std::string what = std::string(InfoOf(choice.kind).name) + " " + std::string(InfoOf(how.algorithm).name);
+            const std::vector<QPoint> inside = InsidePoints(shape);
+            std::vector<Colour> marked(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+            std::vector<Colour> grouped(marked.size(), 0);
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 ASSERT_TRUE(player.PlayStep(frame));
+                const auto cell = static_cast<std::size_t>(steps[i].cell);
+                if (steps[i].kind == StepKind::Enter)
+                    marked[cell] = kTakenColour;
+                else if (steps[i].kind == StepKind::BackUp)
+                    marked[cell] = kJoinedColour;
+                else if (steps[i].kind == StepKind::Group)
+                    grouped[cell] = steps[i].group > 0 ? RegionColours()[static_cast<std::size_t>(steps[i].group - 1) % RegionColours().size()] : 0;
+                std::vector<Colour> colours = marked;
+                for (std::size_t c = 0; c < colours.size(); ++c)
+                    if (grouped[c] != 0)
+                        colours[c] = grouped[c];
+                ExpectColours(frame.image(), shape, inside, colours, what + " after step " + std::to_string(i));
+                ASSERT_FALSE(HasFatalFailure());
                 if (steps[i].kind == StepKind::Open)
                     opened.Carve(steps[i].wall);
                 else if (i + 1 < steps.size())
@@ -141,14 +185,7 @@ TEST(WatchedFrames, EveryStepOfASearchOnAShapeShowsEachCellInTheColourOfItsLastS
             ShapePlayer player(watched.maze, WatchKind::Search, watched.steps, kView);
             ImageSurface frame = Canvas(shape);
             player.DrawFirst(frame);
-            // A point of each cell: nearly half way from its first corner to its middle.
-            std::vector<QPoint> inside;
-            for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
-                const PointF corner = shape.edges[static_cast<std::size_t>(shape.Outline(c)[0])].from;
-                const PointF middle = shape.centres[static_cast<std::size_t>(c)];
-                const PointF p = kView.Map({corner.x + 0.45f * (middle.x - corner.x), corner.y + 0.45f * (middle.y - corner.y)});
-                inside.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
-            }
+            const std::vector<QPoint> inside = InsidePoints(shape);
             std::vector<Colour> expected(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
             const std::string what = std::string(InfoOf(choice.kind).name) + " " + way;
             for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -158,13 +195,8 @@ TEST(WatchedFrames, EveryStepOfASearchOnAShapeShowsEachCellInTheColourOfItsLastS
                     expected[cell] = kVisitedColour;
                 else if (steps[i].kind == StepKind::BackUp)
                     expected[cell] = kGivenUpColour;
-                for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
-                    if (c == shape.graph.start || c == shape.graph.goal)
-                        continue;  // their letters fill them
-                    const QRgb seen = frame.image().pixel(inside[static_cast<std::size_t>(c)]) & 0xFFFFFFu;
-                    ASSERT_EQ(seen, ToQRgb(expected[static_cast<std::size_t>(c)]) & 0xFFFFFFu)
-                        << what << ", cell " << c << " after step " << i;
-                }
+                ExpectColours(frame.image(), shape, inside, expected, what + " after step " + std::to_string(i));
+                ASSERT_FALSE(HasFatalFailure());
             }
             // The count the window shows at the end is the search's own, the red path its route.
             const GraphRoute run = FindSearch(way)->run(shape.graph, watched.maze.passages, ShapePlaces(shape), nullptr);
