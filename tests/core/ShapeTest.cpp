@@ -192,7 +192,7 @@ TEST(Shape, RingsDoubleOnlyWhenTheirCellsWouldGrowTooWideUpTo1000Rings)
     }
 }
 
-TEST(Shape, AMaskKeepsExactlyItsLargestIslandAndPutsSAndGAtTheEndsOfItsLongestWay)
+TEST(Shape, AMaskKeepsExactlyItsLargestIslandTheTopMostOfEqualsAndPutsSAndGAtTheEndsOfItsLongestWay)
 {
     // Two islands: a U of 9 cells and, touching it only at a corner, a single cell; another
     // cell stands alone at the far right.
@@ -222,6 +222,23 @@ TEST(Shape, AMaskKeepsExactlyItsLargestIslandAndPutsSAndGAtTheEndsOfItsLongestWa
     EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.start)], PointF{4.5f, 0.5f}));
     EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.goal)], PointF{0.5f, 0.5f}));
     EXPECT_FALSE(MaskShape(Mask{3, 2, std::vector<std::uint8_t>(6, 0)}));
+    // Of two islands of four cells the top-most is kept (the bar, not the square), though the
+    // other lies further left.
+    const char* equal[] = {
+        "....####",
+        "........",
+        "##......",
+        "##......",
+    };
+    Mask twins{8, 4, {}};
+    for (const char* row : equal)
+        for (int x = 0; x < 8; ++x)
+            twins.inside.push_back(row[x] == '#');
+    const std::optional<Shape> top = MaskShape(twins);
+    ASSERT_TRUE(top);
+    ASSERT_EQ(top->graph.CellCount(), 4);
+    for (PointF c : top->centres)
+        EXPECT_FLOAT_EQ(c.y, top->centres.front().y) << c.x << "," << c.y;
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 #include "qt/platform/WindowFont.h"
 #include "qt/window/Form1.h"
 #include "qt/window/watch/SaveAnimation.h"
+#include "widget/Ink.h"
 
 namespace tolvane::testing {
 namespace {
@@ -168,6 +169,28 @@ TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
     EXPECT_EQ(total, 500 + static_cast<int>(search.steps) * 30 + 1000 + 3000);
 }
 
+// However fast or slow the pace, the frames last as long as the steps do: half a second before
+// the first, the pace a step (several steps a frame at a fast pace, the last frame holding what
+// is left over), a second on a build's last step and three on the finished maze. A GIF counts
+// in hundredths, so each delay carries what the rounding of those before it left over.
+TEST(Animation, TheDelaysAddUpToThePaceTimesTheStepsAtAnyPace)
+{
+    QTemporaryDir dir;
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Route})
+        for (const int pace : {7, 13, 50})
+            for (const char* type : {"gif", "webp"}) {
+                const std::string name = std::to_string(static_cast<int>(kind)) + "-" + std::to_string(pace) + "." + type;
+                const Written w = Write(dir, name.c_str(), kind, {9, 7}, pace);
+                int total = 0;
+                for (const Frame& f : w.frames)
+                    total += f.ms;
+                const int holds = 500 + (kind == WatchKind::Build ? 1000 : 0) + 3000;
+                // A WebP keeps milliseconds: exactly. A GIF keeps hundredths: within one.
+                EXPECT_NEAR(total, holds + static_cast<int>(w.steps) * pace, std::string(type) == "gif" ? 10 : 0)
+                    << name << ", " << w.steps << " steps";
+            }
+}
+
 TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)
 {
     EXPECT_EQ(PaceFor(300, 50).stepsPerFrame, 1);
@@ -229,6 +252,80 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
         // Half way, the cells taken in or entered show in their colours.
         EXPECT_NE(read[read.size() / 2].picture, read.front().picture);
     }
+}
+
+// A build's GIF on a shape, frame by frame: each frame shows the walls that the steps played
+// by the time it starts have opened, as the maze's picture drawn afresh with just those walls.
+TEST(Animation, EveryFrameOfABuildOnAShapeIsThePictureOfTheWallsOpenedByThen)
+{
+    QTemporaryDir dir;
+    constexpr int kPace = 50;
+    const ShapeChoice shapes[] = {{ShapeKind::HexagonRectangle, {5, 4}, {}}, {ShapeKind::Triangle, {5, 5}, {}}, {ShapeKind::Circle, {4, 4}, {}}};
+    for (const ShapeChoice& choice : shapes) {
+        const WatchedShape watched = RecordShapeWatch(WatchKind::Build, *MakeShape(choice), {Algorithm::HuntAndKill, 20, false}, kSeed);
+        const int unit = ShapePngUnit(watched.maze.shape, 0);
+        for (const char* name : {"build.gif", "build.webp"}) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            ASSERT_EQ(WriteShapeAnimation(path, watched.maze, WatchKind::Build, watched.steps, kPace), std::nullopt);
+            const std::vector<Frame> frames = path.endsWith(QLatin1String(".gif")) ? ReadGif(path) : ReadWebp(path);
+            ASSERT_GE(frames.size(), 3u);
+            ShapeMaze shown{watched.maze.shape, Passages(watched.maze.shape.graph), {}};
+            std::size_t played = 0;
+            int start = 0;
+            // The first frame is the maze before any step, held half a second; the last the finished picture.
+            for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+                const std::size_t by = i == 0 ? 0 : static_cast<std::size_t>((start - 500) / kPace + 1);
+                for (; played < by && played < watched.steps.size(); ++played)
+                    if (watched.steps[played].kind == StepKind::Open)
+                        shown.passages.Carve(watched.steps[played].wall);
+                EXPECT_EQ(WallsApart(frames[i].picture, ShapePictureImage(shown, Answer::Hidden, unit)), 0)
+                    << InfoOf(choice.kind).name << " " << name << ", frame " << i << " after " << by << " steps";
+                start += frames[i].ms;
+            }
+            EXPECT_EQ(shown.passages, watched.maze.passages);
+        }
+    }
+}
+
+// A search's GIF on a shape, frame by frame: each cell shows the colour of the last thing the
+// steps played by then did to it, read at a point away from its middle (the red path's) and
+// its walls. S and G hold their letters.
+TEST(Animation, EveryFrameOfASearchOnAShapeShowsEachCellInItsColourByThen)
+{
+    QTemporaryDir dir;
+    constexpr int kPace = 50;
+    const ShapeChoice shapes[] = {{ShapeKind::Triangle, {5, 5}, {}}, {ShapeKind::HexagonRectangle, {5, 4}, {}}};
+    for (const ShapeChoice& choice : shapes)
+        for (const char* way : {"breadth-first", "depth-first"}) {
+            const ShapeMaze maze = BuildShapeMaze(*MakeShape(choice), {Algorithm::Kruskal, 30, false}, kSeed);
+            const std::vector<StepEvent> steps = RecordShapeSearch(maze, *FindSearch(way));
+            const QString path = dir.filePath(QStringLiteral("search.gif"));
+            ASSERT_EQ(WriteShapeAnimation(path, maze, WatchKind::Search, steps, kPace), std::nullopt);
+            const std::vector<Frame> frames = ReadGif(path);
+            ASSERT_GE(frames.size(), 3u);
+            const ShapeView view = ShapePictureView(ShapePngUnit(maze.shape, 0));
+            const Shape& shape = maze.shape;
+            std::vector<Colour> colour(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+            std::size_t played = 0;
+            int start = 0;
+            for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+                const std::size_t by = i == 0 ? 0 : static_cast<std::size_t>((start - 500) / kPace + 1);
+                for (; played < by && played < steps.size(); ++played)
+                    if (steps[played].kind != StepKind::Route)
+                        colour[static_cast<std::size_t>(steps[played].cell)] = steps[played].kind == StepKind::Enter ? kVisitedColour : kGivenUpColour;
+                for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+                    if (c == shape.graph.start || c == shape.graph.goal)
+                        continue;
+                    const PointF corner = shape.edges[static_cast<std::size_t>(shape.Outline(c)[0])].from;
+                    const PointF middle = shape.centres[static_cast<std::size_t>(c)];
+                    const PointF p = view.Map({corner.x + 0.45f * (middle.x - corner.x), corner.y + 0.45f * (middle.y - corner.y)});
+                    ASSERT_EQ(frames[i].picture.pixel(static_cast<int>(p.x), static_cast<int>(p.y)) & 0xFFFFFFu,
+                              ToQRgb(colour[static_cast<std::size_t>(c)]) & 0xFFFFFFu)
+                        << InfoOf(choice.kind).name << " " << way << ", frame " << i << " after " << by << " steps, cell " << c;
+                }
+                start += frames[i].ms;
+            }
+        }
 }
 
 // Plays `kind` on a hexagon built `how` onto an image, up to the first Route step; returns the image.

@@ -2,6 +2,7 @@
 #include "core/watch/ShapePlayer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tolvane {
 namespace {
@@ -10,6 +11,18 @@ namespace {
 constexpr std::uint8_t kNothing = 0;
 constexpr std::uint8_t kEntered = 1;  // a search entered it, a builder took it in
 constexpr std::uint8_t kGivenUp = 2;  // a dead end backed out of, a builder done with it
+
+// Whether a cell's outline has a corner at `at`.
+bool HasCorner(const Shape& shape, CellId cell, PointF at)
+{
+    const auto same = [](PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; };
+    for (const std::int32_t e : shape.Outline(cell)) {
+        const Edge& edge = shape.edges[static_cast<std::size_t>(e)];
+        if (same(edge.from, at) || same(edge.to, at))
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -83,11 +96,29 @@ void ShapePlayer::Build(Surface& surface, const StepEvent& step)
         mark_[i] = kGivenUp;
         PaintCell(surface, step.cell);
         return;
-    case StepKind::Open:
+    case StepKind::Open: {
         shown_.Carve(step.wall);
-        PaintCell(surface, graph.SideA(step.wall));
-        PaintCell(surface, graph.SideB(step.wall));
+        // A wall's stroke reaches a little past its ends into the other cells that meet there
+        // (all within two steps of its sides): those are painted again first, then its own two,
+        // so that no speck of it stays once every wall at a corner is open.
+        const Shape& shape = finished_.shape;
+        const Edge& opened = shape.edges[static_cast<std::size_t>(shape.wallEdge[static_cast<std::size_t>(step.wall)])];
+        std::vector<CellId> nearby{graph.SideA(step.wall), graph.SideB(step.wall)};
+        for (std::size_t from = 0, ring = 0; ring < 2; ++ring) {
+            const std::size_t to = nearby.size();
+            for (std::size_t k = from; k < to; ++k)
+                for (const Link& l : graph.Neighbours(nearby[k]))
+                    if (std::find(nearby.begin(), nearby.end(), l.to) == nearby.end())
+                        nearby.push_back(l.to);
+            from = to;
+        }
+        for (std::size_t k = 2; k < nearby.size(); ++k)
+            if (HasCorner(shape, nearby[k], opened.from) || HasCorner(shape, nearby[k], opened.to))
+                PaintCell(surface, nearby[k]);
+        PaintCell(surface, nearby[0]);
+        PaintCell(surface, nearby[1]);
         return;
+    }
     case StepKind::Group:  // a region, or a set the cell joins (numbered from 1)
         group_[i] = step.group;
         PaintCell(surface, step.cell);

@@ -184,18 +184,26 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
     player.DrawFirst(surface);
     surface.Take();
     FrameQueue frames(*encoder, picture.Frame(), std::max(kFirstHoldMs, pace.frameMs));
+    // The last frame may play fewer steps than the others and lasts only as long as they take,
+    // so that the whole runs at the pace; but never under the shortest frame, the time that
+    // takes over borrowed from the hold after it.
+    int borrowed = 0;
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
             ++played;
         if (played == 0)
             break;
-        frames.Offer(picture.Frame(), surface.Take(), pace.frameMs);
+        const int ms = std::max(played * paceMs, std::min(pace.frameMs, kShortestFrameMs));
+        borrowed += ms - played * paceMs;
+        frames.Offer(picture.Frame(), surface.Take(), ms);
     }
-    if (player.HoldsLastStep())
-        frames.Lengthen(kBeforeLastHoldMs);
+    if (player.HoldsLastStep()) {
+        frames.Lengthen(kBeforeLastHoldMs - borrowed);
+        borrowed = 0;
+    }
     player.DrawLast(surface);
-    frames.Offer(picture.Frame(), surface.Take(), kLastHoldMs);
+    frames.Offer(picture.Frame(), surface.Take(), kLastHoldMs - borrowed);
     frames.Flush();
 
     QString error;

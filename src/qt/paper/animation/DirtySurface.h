@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 #include "core/platform/PenSurface.h"
@@ -82,15 +83,25 @@ private:
     static constexpr int kTextReach = 16;
     void Note(const QRect& r) { dirty_ = dirty_.isNull() ? r : dirty_ | r; }
     // Every point a path passes, an arc's whole circle included, and the pen's width around.
+    // (Kept as bounds, not as a union of rectangles: Qt drops a rectangle of no size from a
+    // union, and a path's corners are points.)
     void NotePath(PointF from, std::span<const PathPiece> pieces)
     {
-        QRectF reach(QPointF(from.x, from.y), QSizeF(0, 0));
+        float left = from.x, right = from.x, top = from.y, bottom = from.y;
+        const auto reach = [&](float x0, float y0, float x1, float y1) {
+            left = std::min(left, x0);
+            top = std::min(top, y0);
+            right = std::max(right, x1);
+            bottom = std::max(bottom, y1);
+        };
         for (const PathPiece& p : pieces) {
-            reach |= QRectF(QPointF(p.to.x, p.to.y), QSizeF(0, 0));
+            reach(p.to.x, p.to.y, p.to.x, p.to.y);
             if (p.arc)
-                reach |= QRectF(p.centre.x - p.radius, p.centre.y - p.radius, 2 * p.radius, 2 * p.radius);
+                reach(p.centre.x - p.radius, p.centre.y - p.radius, p.centre.x + p.radius, p.centre.y + p.radius);
         }
-        Note(reach.toAlignedRect().adjusted(-drawWidth_ - 1, -drawWidth_ - 1, drawWidth_ + 1, drawWidth_ + 1));
+        const int pen = drawWidth_ + 1;
+        Note(QRect(QPoint(static_cast<int>(std::floor(left)) - pen, static_cast<int>(std::floor(top)) - pen),
+                   QPoint(static_cast<int>(std::ceil(right)) + pen, static_cast<int>(std::ceil(bottom)) + pen)));
     }
 
     Surface& inner_;

@@ -1,0 +1,211 @@
+// References on the toolkit's side: a word's codes pinned to their mazes, the facts' lines
+// carrying each figure in its place, and every watched frame on a shape against a picture
+// drawn afresh for that step.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QImage>
+#include <QLocale>
+
+#include "core/CodePins.h"
+#include "core/graph/Texture.h"
+#include "core/render/DrawShape.h"
+#include "core/shape/ShapeChoice.h"
+#include "core/watch/ShapePlayer.h"
+#include "core/watch/StepPlayer.h"
+#include "core/watch/Watch.h"
+#include "qt/paper/Facts.h"
+#include "qt/paper/Outlines.h"
+#include "qt/platform/ImageSurface.h"
+#include "qt/platform/QtColour.h"
+#include "qt/platform/WindowFont.h"
+#include "widget/Ink.h"
+
+namespace tolvane::testing {
+namespace {
+
+// The word TO seven cells tall: the seven ways, one with loops and one with the route laid first.
+// The outline comes from the toolkit's font, as the command line makes it.
+constexpr PinnedCode kWordPins[] = {
+    {"R0W7TO-A8FVN-014YG", "11-0:fef56f3babbbf9aedc7ecd3cf"},
+    {"B0W7TO-VV6XB-HCRNZ", "11-0:f7ff65ff5b657b3cddea73af5"},
+    {"H0W7TO-5R7GY-YSR0C", "11-0:f3f7ef7d4e7bddde2aa1e7ff5"},
+    {"G0W7TO-VJHJS-B72F0", "11-0:e7ffb73c777dc7bea87173fdf"},
+    {"P0W7TO-3B1WK-MB1JV", "11-0:fbf55debadcfd5ebe995cd3ff"},
+    {"K0W7TO-PYJST-G50SJ", "11-0:eed77fbcf73dcbe7e566a75fb"},
+    {"W0W7TO-WTC67-GW5MF", "11-0:dbff72d7add7bdd72cbbaf7ec"},
+    {"R85W7TO-2ZBRM-177KJ", "11-0:dffe7fef6ff9deeecee9fbffb"},
+    {"GSW7TO-B6KNG-X986C", "11-0:dfdedeb75775adef2aaabcffd"},
+};
+
+TEST(CodePins, AWordsOutlineKeepsItsMazeForEveryWay)
+{
+    // The outline is the letters of the face the program asks for; where it is missing another
+    // face draws other letters, and so another maze.
+    QFont face(QStringLiteral("DejaVu Sans"));
+    face.setBold(true);
+    if (QFontInfo(face).family() != QLatin1String("DejaVu Sans"))
+        GTEST_SKIP() << "no DejaVu Sans Bold here";
+    ExpectPinnedMazes(kWordPins, [](const ShapeChoice& choice) { return ShapeOfChoice(choice); });
+}
+
+// Each line of the facts names its own figure: numbers that are all different, so that any two
+// swapped show.
+TEST(Facts, EachLineCarriesItsOwnFigureInItsPlace)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale::c());
+    Texture t;
+    t.cells = 40;
+    t.route = 10;
+    t.decisions = 3;
+    t.turns = 7;
+    t.deadEnds = 6;
+    t.branches = 5;
+    t.longestBranch = 9;
+    t.meanBranch = 2.25;
+    t.longestPath = 17;
+    const QStringList lines = FactLines(t);
+    EXPECT_EQ(lines, (QStringList{
+                         QStringLiteral("Route: 10 cells, 25.0 % of the maze"),
+                         QStringLiteral("Decisions on the route: 3"),
+                         QStringLiteral("Turns on the route: 7"),
+                         QStringLiteral("Dead ends: 6, 15.0 % of the cells"),
+                         QStringLiteral("False branches: 5, the longest 9 cells deep, 2.3 on average"),
+                         QStringLiteral("Longest path: 17 cells"),
+                     }));
+    EXPECT_EQ(FactsSummary(t), QStringLiteral("route 10 cells (25 %) · 3 decisions · 7 turns · longest false branch 9"));
+    // A shape with no rule for turns says nothing of them.
+    t.turns = -1;
+    EXPECT_FALSE(FactLines(t).join(QLatin1Char('\n')).contains(QLatin1String("Turns")));
+    QLocale::setDefault(before);
+}
+
+constexpr float kUnit = 22;
+const ShapeView kView{kUnit, 8, 8};
+
+ImageSurface Canvas(const Shape& shape)
+{
+    return ImageSurface(static_cast<int>(shape.width * kUnit) + 16, static_cast<int>(shape.height * kUnit) + 16, WindowFont(), false);
+}
+
+// A point of each cell nearly half way from its first corner to its middle: away from its
+// walls and from the red path through its middle.
+std::vector<QPoint> InsidePoints(const Shape& shape)
+{
+    std::vector<QPoint> inside;
+    for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+        const PointF corner = shape.edges[static_cast<std::size_t>(shape.Outline(c)[0])].from;
+        const PointF middle = shape.centres[static_cast<std::size_t>(c)];
+        const PointF p = kView.Map({corner.x + 0.45f * (middle.x - corner.x), corner.y + 0.45f * (middle.y - corner.y)});
+        inside.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
+    }
+    return inside;
+}
+
+// Every cell but S and G (which hold their letters) shows its colour at its inside point.
+void ExpectColours(const QImage& frame, const Shape& shape, const std::vector<QPoint>& inside, const std::vector<Colour>& colours,
+                   const std::string& what)
+{
+    for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+        if (c == shape.graph.start || c == shape.graph.goal)
+            continue;
+        const QRgb seen = frame.pixel(inside[static_cast<std::size_t>(c)]) & 0xFFFFFFu;
+        ASSERT_EQ(seen, ToQRgb(colours[static_cast<std::size_t>(c)]) & 0xFFFFFFu) << what << ", cell " << c;
+    }
+}
+
+const ShapeChoice kShapes[] = {
+    {ShapeKind::Circle, {4, 4}, {}},
+    {ShapeKind::Hexagon, {3, 3}, {}},
+    {ShapeKind::Triangle, {5, 5}, {}},
+    {ShapeKind::HexagonRectangle, {5, 4}, {}},
+    {ShapeKind::TriangleRectangle, {6, 4}, {}},
+};
+
+// After every step of a build, the frame shows exactly the walls the steps have opened so far
+// (the same walls as the maze drawn afresh with those passages, no half wall left standing),
+// and each cell the colour of its group (a region, a set) or else of its last step: pale green
+// taken in, light grey done with, white not yet reached.
+TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
+{
+    const BuildChoice ways[] = {{Algorithm::Backtracker, 0, false}, {Algorithm::Kruskal, 0, false}, {Algorithm::HuntAndKill, 20, false}};
+    for (const ShapeChoice& choice : kShapes)
+        for (const BuildChoice& how : ways) {
+            WatchedShape watched = RecordShapeWatch(WatchKind::Build, *MakeShape(choice), how, 0x5EED + choice.size.width);
+            const std::vector<StepEvent> steps = watched.steps;
+            const Shape& shape = watched.maze.shape;
+            ShapePlayer player(watched.maze, WatchKind::Build, watched.steps, kView);
+            ImageSurface frame = Canvas(shape);
+            player.DrawFirst(frame);
+            Passages opened(shape.graph);
+            const std::string what = std::string(InfoOf(choice.kind).name) + " " + std::string(InfoOf(how.algorithm).name);
+            const std::vector<QPoint> inside = InsidePoints(shape);
+            std::vector<Colour> marked(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+            std::vector<Colour> grouped(marked.size(), 0);
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                ASSERT_TRUE(player.PlayStep(frame));
+                const auto cell = static_cast<std::size_t>(steps[i].cell);
+                if (steps[i].kind == StepKind::Enter)
+                    marked[cell] = kTakenColour;
+                else if (steps[i].kind == StepKind::BackUp)
+                    marked[cell] = kJoinedColour;
+                else if (steps[i].kind == StepKind::Group)
+                    grouped[cell] = steps[i].group > 0 ? RegionColours()[static_cast<std::size_t>(steps[i].group - 1) % RegionColours().size()] : 0;
+                std::vector<Colour> colours = marked;
+                for (std::size_t c = 0; c < colours.size(); ++c)
+                    if (grouped[c] != 0)
+                        colours[c] = grouped[c];
+                ExpectColours(frame.image(), shape, inside, colours, what + " after step " + std::to_string(i));
+                ASSERT_FALSE(HasFatalFailure());
+                if (steps[i].kind == StepKind::Open)
+                    opened.Carve(steps[i].wall);
+                else if (i + 1 < steps.size())
+                    continue;  // only an opening changes walls; the last step is checked anyway
+                ImageSurface fresh = Canvas(shape);
+                DrawShape(shape, opened, fresh, kView);
+                ASSERT_EQ(WallsApart(frame.image(), fresh.image()), 0) << what << " after step " << i;
+            }
+            EXPECT_EQ(opened, watched.maze.passages) << what;
+        }
+}
+
+// After every step of a search, each cell shows the colour of the last thing the search did
+// to it (pale yellow entered, grey given up, white untouched): read at a point of the cell
+// away from its middle, where the red path goes, and from its walls.
+TEST(WatchedFrames, EveryStepOfASearchOnAShapeShowsEachCellInTheColourOfItsLastStep)
+{
+    for (const ShapeChoice& choice : kShapes)
+        for (const char* way : {"depth-first", "breadth-first", "a-star", "left-hand", "dead-end-filling"}) {
+            WatchedShape watched = RecordShapeWatch(WatchKind::Search, *MakeShape(choice), {Algorithm::Kruskal, 40, false}, 0xC0DE,
+                                                    FindSearch(way));
+            const std::vector<StepEvent> steps = watched.steps;
+            const Shape& shape = watched.maze.shape;
+            ShapePlayer player(watched.maze, WatchKind::Search, watched.steps, kView);
+            ImageSurface frame = Canvas(shape);
+            player.DrawFirst(frame);
+            const std::vector<QPoint> inside = InsidePoints(shape);
+            std::vector<Colour> expected(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+            const std::string what = std::string(InfoOf(choice.kind).name) + " " + way;
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                ASSERT_TRUE(player.PlayStep(frame));
+                const auto cell = static_cast<std::size_t>(steps[i].cell);
+                if (steps[i].kind == StepKind::Enter)
+                    expected[cell] = kVisitedColour;
+                else if (steps[i].kind == StepKind::BackUp)
+                    expected[cell] = kGivenUpColour;
+                ExpectColours(frame.image(), shape, inside, expected, what + " after step " + std::to_string(i));
+                ASSERT_FALSE(HasFatalFailure());
+            }
+            // The count the window shows at the end is the search's own, the red path its route.
+            const GraphRoute run = FindSearch(way)->run(shape.graph, watched.maze.passages, ShapePlaces(shape), nullptr);
+            EXPECT_EQ(player.Visited(), run.visited) << what;
+            if (!run.cells.empty()) {
+                EXPECT_EQ(player.PathLength(), static_cast<int>(run.cells.size())) << what;
+            }
+        }
+}
+
+}  // namespace
+}  // namespace tolvane::testing
