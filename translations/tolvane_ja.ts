@@ -132,6 +132,50 @@
         <source>%1 characters</source>
         <translation>%1 文字</translation>
     </message>
+    <message>
+        <source>a circle has %1 to %2 rings, not %3</source>
+        <translation>円の輪は %1 から %2 までで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>this shape has %1 to %2 cells a side, not %3</source>
+        <translation>この形の一辺は %1 から %2 マスまでで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>a word&apos;s letters are %1 to %2 cells tall, not %3</source>
+        <translation>言葉の文字の高さは %1 から %2 マスまでで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is no size for this shape: each side is a whole number from %2 to %3</source>
+        <translation>%1 はこの形の大きさではありません。各辺は %2 から %3 までの整数です</translation>
+    </message>
+    <message>
+        <source>after %1 and its hyphen a code has ten characters, like %2, and this has %3</source>
+        <translation>コードは %1 とハイフンの後に %2 のような 10 文字が続きますが、これは %3 文字です</translation>
+    </message>
+    <message>
+        <source>no way to build has the letter %1 (the ways are %2)</source>
+        <translation>%1 という文字の作り方はありません（作り方は %2）</translation>
+    </message>
+    <message>
+        <source>after the way&apos;s letter comes the share of loops, 0 to 99, or N or S, like %1</source>
+        <translation>作り方の文字の後にはループの割合（0 から 99、または N か S）が続きます（例: %1）</translation>
+    </message>
+    <message>
+        <source>no shape has the letter %1 (the shapes are %2)</source>
+        <translation>%1 という文字の形はありません（形は %2）</translation>
+    </message>
+    <message>
+        <source>a word is written in 1 to %1 capitals, A to Z</source>
+        <translation>言葉は A から Z の大文字 1 から %1 文字で書きます</translation>
+    </message>
+    <message>
+        <source>its front names no way, loops, shape and size, like %1</source>
+        <translation>先頭が作り方、ループ、形、大きさを表していません（例: %1）</translation>
+    </message>
+    <message>
+        <source>a maze built the classic way has a code without a front, like %1</source>
+        <translation>標準の作り方の迷路のコードには先頭の部分がありません（例: %1）</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
