@@ -594,10 +594,6 @@
         <translation>ファイル.png</translation>
     </message>
     <message>
-        <source>With --export: a maze inside the letters of this word (A to Z) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
-        <translation>--export と共に: この単語(A〜Z)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
-    </message>
-    <message>
         <source>word</source>
         <translation>単語</translation>
     </message>
@@ -710,6 +706,10 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>--route %1: the route of this maze of %2 cells can be %3 to %4 cells (%5 % to %6 % of them)</source>
         <translation>--route %1: この %2 マスの迷路の道順は %3〜%4 マス (マス全体の %5 %〜%6 %) です</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the letters of this word (A to Z, in any case, full-width too) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
+        <translation>--export と共に: この単語(A〜Z。大文字でも小文字でも、全角でも可)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,28 @@ def mistyped_size(work):
               f"{typo}: status {status}, {err!r}")
 
 
+def names_in_any_case(work):
+    # Every named choice is taken in any case, as --algorithm and --paper are, and a word in
+    # full-width letters is the word: each gives what its lower-case spelling gives.
+    for args, start in ((["--shape", "Circle", "--size", "6"], "Maze B0C6-"),
+                        (["--shape", "HEXAGON", "--size", "5"], "Maze B0H5-"),
+                        (["--text", "\uff23\uff41\uff34", "--size", "6"], "Maze B0W6CAT-")):  # ＣａＴ
+        status, out, err = ce.run("--facts", *args)
+        check(status == 0 and out.startswith(start), f"{args}: status {status}, {out[:40]!r}, {err!r}")
+    gif = os.path.join(work, "named.gif")
+    status, _, err = ce.run("--animate", gif, "--animate-what", "Search", "--search", "Breadth-First", "--size", "5x5")
+    check(status == 0 and os.path.getsize(gif) > 0, f"--animate-what Search --search Breadth-First: {status}, {err!r}")
+
+
+def mistyped_fronts(work):
+    # A shape's code mistyped at its front is refused for that, in one line, with status 1.
+    for front, says in (("B0C1", "2 to 1000 rings, not 1"), ("B0C2000", "2 to 1000 rings, not 2000"),
+                        ("BOC9", "the character 'O'"), ("Q0C9", "no way to build has the letter Q"),
+                        ("B0X9", "no shape has the letter X")):
+        status, out, err = ce.run("--maze", front + "-NA431-PHDY7", "--facts")
+        check(status == 1 and not out and err.count("\n") == 1 and says in err, f"{front}: status {status}, {err!r}")
+
+
 def as_nobody():
     """The command prefix that runs the program as nobody when the tests run as root, who may
     write anywhere."""
@@ -147,6 +169,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, answer_key_packing, paper_in_any_case, big_png, mistyped_size, unwritable):
+    for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+                 mistyped_fronts, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

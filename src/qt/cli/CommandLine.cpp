@@ -21,6 +21,7 @@
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
 #include "qt/paper/Facts.h"
+#include "qt/window/choice/ShapeMenu.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -140,8 +141,8 @@ struct Parser {
                             QCoreApplication::translate("CommandLine", "file.png")};
     QCommandLineOption text{"text",
                             QCoreApplication::translate("CommandLine",
-                                                        "With --export: a maze inside the letters of this word (A to Z) "
-                                                        "in a bold font; --size gives their height in cells, 5 to 200 "
+                                                        "With --export: a maze inside the letters of this word (A to Z, "
+                                                        "in any case, full-width too) in a bold font; --size gives their height in cells, 5 to 200 "
                                                         "(15 unless given)."),
                             QCoreApplication::translate("CommandLine", "word")};
     QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
@@ -274,6 +275,10 @@ Options Error(const QString& message)
                  .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
 }
+
+// A named choice as the tables spell it: every name is lower case, and a name is taken in any
+// case (--shape Circle, --search A-Star), as --algorithm and --paper always took theirs.
+QString Named(const QString& given) { return given.trimmed().toLower(); }
 
 std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 {
@@ -558,19 +563,19 @@ Options ParseAnimate(const Parser& p, Options o)
             return *bad;
     }
     if (p.parser.isSet(p.animateWhat)) {
-        o.animateWhat = p.parser.value(p.animateWhat);
+        o.animateWhat = Named(p.parser.value(p.animateWhat));
         if (!WatchKindNamed(o.animateWhat.toStdString()))
             return Error(QCoreApplication::translate("CommandLine", "--animate-what takes build, search or route, not %1")
-                             .arg(Quoted(o.animateWhat)));
+                             .arg(Quoted(p.parser.value(p.animateWhat))));
     }
     if (p.parser.isSet(p.search)) {
-        o.searchWay = p.parser.value(p.search);
+        o.searchWay = Named(p.parser.value(p.search));
         if (o.animateWhat != QLatin1String("search"))
             return Error(QCoreApplication::translate("CommandLine", "--search goes with --animate-what search"));
         if (!FindSearch(o.searchWay.toStdString()))
             return Error(QCoreApplication::translate("CommandLine", "--search takes depth-first, breadth-first, a-star, "
                                                                     "left-hand or dead-end-filling, not %1")
-                             .arg(Quoted(o.searchWay)));
+                             .arg(Quoted(p.parser.value(p.search))));
     }
     if (p.parser.isSet(p.pace)) {
         bool ok = false;
@@ -590,7 +595,7 @@ QString ProgramName(const QStringList& arguments)
 // --shape, --mask and --text with their --size, into `o`; an error, or nothing.
 std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
 {
-    const bool shaped = p.parser.isSet(p.shape) && p.parser.value(p.shape) != QLatin1String("rectangle");
+    const bool shaped = p.parser.isSet(p.shape) && Named(p.parser.value(p.shape)) != QLatin1String("rectangle");
     const int given = int(p.parser.isSet(p.shape)) + int(p.parser.isSet(p.mask)) + int(p.parser.isSet(p.text));
     if (given > 1)
         return Error(QCoreApplication::translate("CommandLine", "--shape, --mask and --text each give the shape; choose one"));
@@ -631,14 +636,14 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         asked.size = {40, 40};
     } else if (p.parser.isSet(p.text)) {
         asked.kind = ShapeKind::Outline;
-        asked.word = p.parser.value(p.text).toUpper().toStdString();
-        const bool letters = !asked.word.empty() && std::all_of(asked.word.begin(), asked.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (!letters || asked.word.size() > 40)
+        const auto word = OutlineWord(p.parser.value(p.text));
+        if (!word)
             return Error(QCoreApplication::translate("CommandLine", "--text takes a word of 1 to 40 letters A to Z, not %1")
                              .arg(Quoted(p.parser.value(p.text))));
+        asked.word = *word;
         asked.size = {15, 15};
     } else {
-        const QString name = p.parser.value(p.shape);
+        const QString name = Named(p.parser.value(p.shape));
         if (name == QLatin1String("circle"))
             asked = {ShapeKind::Circle, {10, 10}, {}};
         else if (name == QLatin1String("hexagon"))
@@ -647,7 +652,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
             asked = {ShapeKind::Triangle, {12, 12}, {}};
         else
             return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
-                             .arg(Quoted(name)));
+                             .arg(Quoted(p.parser.value(p.shape))));
     }
     if (p.parser.isSet(p.size)) {
         const QString text = p.parser.value(p.size);
