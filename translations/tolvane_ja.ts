@@ -1549,12 +1549,6 @@ Hints: %1</source>
         <translation>訪れたマス:</translation>
     </message>
     <message>
-        <source>
-Route: %1 cells</source>
-        <translation>
-道順: %1 マス</translation>
-    </message>
-    <message>
         <source>The maze is built</source>
         <translation>迷路ができました</translation>
     </message>
@@ -1573,6 +1567,14 @@ Route: %1 cells</source>
     <message>
         <source>taking cells in</source>
         <translation>マスを取り込んでいます</translation>
+    </message>
+    <message>
+        <source>Route:</source>
+        <translation>道順:</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 マス</translation>
     </message>
 </context>
 <context>
