@@ -638,10 +638,6 @@
         <translation>--facts と --mask：画像の輪郭には作り直すためのコードがないので、--export --facts で迷路を書き出してください</translation>
     </message>
     <message>
-        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
-        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
-    </message>
-    <message>
         <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
         <translation>迷路のアニメーションをこのファイルに書き出して終了します(ウィンドウは開きません): .gif または .webp。--maze があればその迷路、なければ --size、--shape、--text または --mask の新しい迷路を --algorithm の作り方で。</translation>
     </message>
@@ -710,6 +706,10 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>With --export: a maze inside the letters of this word (A to Z, in any case, full-width too) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
         <translation>--export と共に: この単語(A〜Z。大文字でも小文字でも、全角でも可)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels (at most 33.5 million of them); --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
+        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります(画像は最大 3350 万ピクセル)。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
     </message>
 </context>
 <context>
@@ -801,10 +801,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
 </translation>
     </message>
     <message>
-        <source>cannot read the picture %1: %2</source>
-        <translation>画像 %1 を読み込めません: %2</translation>
-    </message>
-    <message>
         <source>%1 has no dark pixels to make an outline of</source>
         <translation>%1 には輪郭にできる暗いピクセルがありません</translation>
     </message>
@@ -857,6 +853,30 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>%1 has %2 cells even with letters %3 cells tall, and level %4 has about %5: choose a shorter word or a higher level</source>
         <translation>%1 は文字の高さ %3 マスでも %2 マスあり、レベル %4 はおよそ %5 マスです。短い単語か上のレベルを選んでください</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a picture</source>
+        <translation>%1 はフォルダーで、画像ではありません</translation>
+    </message>
+    <message>
+        <source>there is no picture %1</source>
+        <translation>画像 %1 がありません</translation>
+    </message>
+    <message>
+        <source>cannot open the picture %1: %2</source>
+        <translation>画像 %1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>the picture %1 is damaged or cut off</source>
+        <translation>画像 %1 は壊れているか、途中で切れています</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the program can read, such as a PNG</source>
+        <translation>%1 はこのプログラムが読める画像(PNG など)ではありません</translation>
+    </message>
+    <message>
+        <source>the picture %1 has %2 x %3 pixels; a picture for --mask may have at most %4 million</source>
+        <translation>画像 %1 は %2 x %3 ピクセルです。--mask の画像は最大 %4 百万ピクセルまでです</translation>
     </message>
 </context>
 <context>

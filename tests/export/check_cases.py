@@ -9,8 +9,10 @@ import re
 import resource
 import shutil
 import signal
+import struct
 import subprocess
 import sys
+import zlib
 
 sys.path.insert(0, os.path.dirname(__file__))
 import check_export as ce  # noqa: E402
@@ -120,6 +122,43 @@ def mistyped_fronts(work):
         check(status == 1 and not out and err.count("\n") == 1 and says in err, f"{front}: status {status}, {err!r}")
 
 
+def png_bytes(width, height):
+    """A black PNG of one bit a pixel, written here so that its size can be anything."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    rows = (b"\0" * (1 + (width + 7) // 8)) * height
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 1, 0, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def unreadable_pictures(work):
+    # A picture --mask cannot use is one line in the user's language naming the cause, nothing
+    # from Qt or libpng, and no file; a whole picture of the same kind is taken.
+    whole = png_bytes(64, 64)
+    pictures = {"huge.png": png_bytes(20000, 20000), "cut.png": whole[:len(whole) // 2],
+                "damaged.png": whole[:40] + bytes([whole[40] ^ 0xFF]) + whole[41:], "words.png": b"no picture",
+                "whole.png": whole}
+    for name, data in pictures.items():
+        with open(os.path.join(work, name), "wb") as f:
+            f.write(data)
+    os.makedirs(os.path.join(work, "folder.png"), exist_ok=True)
+    english = dict(os.environ, LANGUAGE="en", LANG="C.UTF-8")
+    japanese = dict(os.environ, LANGUAGE="ja", LANG="ja_JP.UTF-8")
+    out = os.path.join(work, "masked.svg")
+    for name, env, words in (("huge.png", english, "20000 x 20000 pixels; a picture for --mask may have at most 33.5 million"),
+                             ("huge.png", japanese, "33.5 百万"),
+                             ("cut.png", english, "damaged or cut off"), ("damaged.png", english, "damaged or cut off"),
+                             ("cut.png", japanese, "壊れて"),
+                             ("folder.png", english, "is a folder, not a picture"),
+                             ("missing.png", english, "there is no picture"),
+                             ("words.png", english, "is not a picture")):
+        status, _, err = ce.run("--export", out, "--mask", os.path.join(work, name), env=env)
+        check(status == 2 and err.count("\n") == 1 and words in err and not os.path.exists(out),
+              f"--mask {name} ({env['LANGUAGE']}): status {status}, {err!r}")
+    status, _, err = ce.run("--export", out, "--mask", os.path.join(work, "whole.png"))
+    check(status == 0 and not err and os.path.exists(out), f"--mask whole.png: status {status}, {err!r}")
+
+
 def as_nobody():
     """The command prefix that runs the program as nobody when the tests run as root, who may
     write anywhere."""
@@ -170,6 +209,6 @@ if __name__ == "__main__":
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
-                 mistyped_fronts, unwritable):
+                 mistyped_fronts, unreadable_pictures, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

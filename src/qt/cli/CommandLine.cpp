@@ -135,7 +135,7 @@ struct Parser {
     QCommandLineOption mask{"mask",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export: a maze inside the outline of this picture's dark "
-                                                        "pixels; --size gives the cells across, 5 to 200 (40 unless "
+                                                        "pixels (at most 33.5 million of them); --size gives the cells across, 5 to 200 (40 unless "
                                                         "given). Such a maze has no code, so it is one maze to a "
                                                         "file."),
                             QCoreApplication::translate("CommandLine", "file.png")};
