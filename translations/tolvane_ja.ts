@@ -878,6 +878,27 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <source>the picture %1 has %2 x %3 pixels; a picture for --mask may have at most %4 million</source>
         <translation>画像 %1 は %2 x %3 ピクセルです。--mask の画像は最大 %4 百万ピクセルまでです</translation>
     </message>
+    <message>
+        <source>a bigger paper (--paper %1)</source>
+        <translation>大きい用紙(--paper %1)</translation>
+    </message>
+    <message>
+        <source>a word of at most %1 letters</source>
+        <translation>%1 文字以内の単語</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>level %1 mazes would have cells of %2 mm even one to a page, narrower than the %3 mm that level keeps; choose %4</source>
+        <translation>レベル %1 の迷路は 1 ページに 1 つでもマスの幅が %2 mm になり、このレベルで保つ %3 mm より狭くなります。%4 を選んでください</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between alternatives</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>Facts</name>

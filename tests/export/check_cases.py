@@ -122,6 +122,27 @@ def mistyped_fronts(work):
         check(status == 1 and not out and err.count("\n") == 1 and says in err, f"{front}: status {status}, {err!r}")
 
 
+def words_at_a_level(work):
+    # One word's maze at a level keeps the level's cells as two do: both are refused alike, and
+    # every way out the refusal names, followed, is taken.
+    pdf = os.path.join(work, "word-level.pdf")
+    for word, level in (("HELLOWORLD", "3"), ("HELLO", "3")):
+        results = [ce.run("--export", pdf, "--text", word, "--level", level, "--count", count, env=dict(os.environ, LC_PAPER="en_GB.UTF-8"))
+                   for count in ("1", "2")]
+        errors = [err for _, _, err in results]
+        check([status for status, _, _ in results] == [2, 2] and errors[0] == errors[1] and errors[0].count("\n") == 1
+              and "--per-page" not in errors[0] and not os.path.exists(pdf), f"{word} at level {level}: {results}")
+        ways = re.findall(r"--paper (\w+)|at most (\d+) letters|--level (\d)", errors[0])
+        check(len(ways) >= 2, f"{word} at level {level}: the refusal names {ways}: {errors[0]!r}")
+        for paper, letters, other in ways:
+            args = (["--text", word, "--level", level, "--paper", paper] if paper else
+                    ["--text", word[:int(letters)], "--level", level] if letters else ["--text", word, "--level", other])
+            status, _, err = ce.run("--export", pdf, "--count", "2", *args, env=dict(os.environ, LC_PAPER="en_GB.UTF-8"))
+            check(status == 0 and os.path.exists(pdf), f"{word} at level {level}, followed with {args}: {status}, {err!r}")
+            if os.path.exists(pdf):
+                os.remove(pdf)
+
+
 def png_bytes(width, height):
     """A black PNG of one bit a pixel, written here so that its size can be anything."""
     def chunk(kind, data):
@@ -209,6 +230,6 @@ if __name__ == "__main__":
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
-                 mistyped_fronts, unreadable_pictures, unwritable):
+                 mistyped_fronts, unreadable_pictures, words_at_a_level, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

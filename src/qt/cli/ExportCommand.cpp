@@ -478,10 +478,11 @@ int RunExport(const Options& given)
                                                           "--paper and --tile need a PDF file"),
                     2);
     // A shape alone is one picture; on a worksheet (several, copies, more to a page, a title,
-    // name lines or a poster across sheets) it is one maze of a PDF like any other.
+    // name lines, a poster across sheets, or a level, whose cells are kept as wide on one maze's
+    // page as on several) it is one maze of a PDF like any other.
     const bool worksheet = format == FileFormat::Pdf &&
                            (options.count > 1 || options.copies > 1 || options.perPage > 1 || !options.title.isEmpty() ||
-                            options.nameLine || options.paper || options.tiling.Tiled());
+                            options.nameLine || options.paper || options.tiling.Tiled() || options.level);
     if (options.shape && !worksheet)
         return RunShapeExport(options, *format);
     if (options.pngCell > 0 && format != FileFormat::Png)

@@ -115,7 +115,13 @@ std::optional<int> WordHeightFor(const QString& word, long long cells)
     if (cellsAt(range.least) == 0)
         return std::nullopt;
     // The lowest height with at least `cells`, then it or the one below, whichever is nearer.
-    int low = range.least, high = range.most;
+    // Heights are tried from the least, doubling, before halving: the cells grow as the square of
+    // the height, and an outline 100 cells tall costs far more to build than the few wanted.
+    int low = range.least, high = range.least;
+    while (high < range.most && cellsAt(high) < cells) {
+        low = high + 1;
+        high = std::min(2 * high, range.most);
+    }
     while (low < high) {
         const int middle = (low + high) / 2;
         if (cellsAt(middle) >= cells)
