@@ -711,6 +711,18 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <source>With --export: a maze inside the outline of this picture&apos;s dark pixels (at most 33.5 million of them); --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
         <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります(画像は最大 3350 万ピクセル)。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
     </message>
+    <message>
+        <source>With --maze: read codes with a size as the first release did, whose weaker check its printed codes need (a code of this version still reads as ever).</source>
+        <translation>--maze と共に: 大きさ付きのコードを最初の版と同じように読みます。最初の版が印刷したコードはその弱い検査でしか読めません(この版のコードはこれまでどおり読めます)。</translation>
+    </message>
+    <message>
+        <source>%1 is not a maze code of this version: %2; it may come from the first release: add --old-code to open it as that release did</source>
+        <translation>%1 はこの版の迷路コードではありません: %2。最初の版のコードかもしれません。--old-code を付けると最初の版と同じように開きます</translation>
+    </message>
+    <message>
+        <source>--old-code reads the codes of --maze; give it with them</source>
+        <translation>--old-code は --maze のコードを読むためのものです。--maze と一緒に指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1214,6 +1226,18 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>Opens the maze %1: %2.</source>
         <translation>迷路 %1 を開きます: %2。</translation>
+    </message>
+    <message>
+        <source>This version reads no maze in this code (%1), but the first release, whose check was weaker, printed it for the maze %2: Open asks before opening it.</source>
+        <translation>この版ではこのコードから迷路を読めません(%1)が、検査の弱い最初の版が迷路 %2 のために印刷したコードです。「開く」を押すと確認してから開きます。</translation>
+    </message>
+    <message>
+        <source>Open a Code of the First Release</source>
+        <translation>最初の版のコードを開く</translation>
+    </message>
+    <message>
+        <source>Open this code as the first release read it? Its weaker check let a code with a character dropped or added open another maze; open it only if it was printed by that release.</source>
+        <translation>このコードを最初の版と同じように読んで開きますか? その弱い検査では、1 文字欠けたり増えたりしたコードが別の迷路を開くことがありました。最初の版で印刷されたコードのときだけ開いてください。</translation>
     </message>
 </context>
 <context>

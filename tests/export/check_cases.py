@@ -180,6 +180,28 @@ def unreadable_pictures(work):
     check(status == 0 and not err and os.path.exists(out), f"--mask whole.png: status {status}, {err!r}")
 
 
+def first_release_codes(work):
+    # Codes the first release printed are refused, saying where they may come from and how to
+    # open them; --old-code opens each as its maze, the one today's code of its nine seed
+    # characters names, and leaves every code of today as it was.
+    for old, start in (("30x30-VZY4H-WRHNH", "30x30-VZY4H-WRHN"), ("13x13-RS88C-CQES7", "13x13-RS88C-CQES")):
+        png = os.path.join(work, "old.png")
+        status, _, err = ce.run("--maze", old, "--export", png)
+        check(status == 1 and err.count("\n") == 1 and "first release" in err and "--old-code" in err
+              and not os.path.exists(png), f"{old} without --old-code: status {status}, {err!r}")
+        status, out, err = ce.run("--maze", old, "--old-code", "--export", png, "--facts")
+        today = re.match(r"Maze (\S+):", out)
+        check(status == 0 and today is not None and today.group(1).startswith(start), f"{old} --old-code: {status}, {out!r}, {err!r}")
+        if status != 0 or today is None:
+            continue
+        again = os.path.join(work, "today.png")
+        status, _, err = ce.run("--maze", today.group(1), "--export", again)
+        check(status == 0 and open(png, "rb").read() == open(again, "rb").read(), f"{old}: not the maze of {today.group(1)}")
+        os.remove(png)
+    status, out, _ = ce.run("--maze", "31x45-T01VA-NE015", "--old-code", "--facts")
+    check(status == 0 and out.startswith("Maze 31x45-T01VA-NE015:"), f"today's code with --old-code: {status}, {out!r}")
+
+
 def as_nobody():
     """The command prefix that runs the program as nobody when the tests run as root, who may
     write anywhere."""
@@ -230,6 +252,7 @@ if __name__ == "__main__":
     os.makedirs(work)
     os.chmod(work, 0o755)
     for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
-                 mistyped_fronts, unreadable_pictures, words_at_a_level, unwritable):
+                 mistyped_fronts, first_release_codes,
+                 unreadable_pictures, words_at_a_level, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

@@ -37,6 +37,7 @@ struct CodeReading {
     std::string front;      // a recipe code: its front as read ("B0C10"), else empty
     char letter = 0;        // UnknownWay, UnknownShape: the letter; ShapeSizeOutOfRange: the shape's
     std::string written;    // ShapeSizeOutOfRange: the size as written ("2000", "30x0")
+    bool firstRelease = false;  // refused, but the first release read it (ReadFirstReleaseCode)
 
     explicit operator bool() const { return seed.has_value(); }
 };

@@ -101,6 +101,11 @@ struct Parser {
                                                         "several codes parted by commas or spaces, or @FILE for a "
                                                         "file with one code a line."),
                             QCoreApplication::translate("CommandLine", "code")};
+    QCommandLineOption oldCode{"old-code",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --maze: read codes with a size as the first release "
+                                                           "did, whose weaker check its printed codes need (a code of "
+                                                           "this version still reads as ever).")};
     QCommandLineOption exportFile{
         "export",
         QCoreApplication::translate("CommandLine",
@@ -259,7 +264,7 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,      version,   maze,   exportFile, count,   solution,    size,   shape,   mask,    text,
+        return {help,      version,   maze,   oldCode, exportFile, count,   solution,    size,   shape,   mask,    text,
                 level,     algorithm, braid,  route,      hard,    facts,   title,       nameLine, noNameLine, perPage, copies,
                 paper,     tile,      pngCell, animate,   animateWhat, search, pace,   verbose, platform, display};
     }
@@ -457,7 +462,8 @@ QList<HelpRow> KeyboardHelp()
 // The codes --maze names: one, several parted by commas or white space, or "@FILE" for the
 // codes in a file, one a line; each any code there is, of any way to build and any shape. A code
 // may itself hold spaces ("3F7KQ M2XWA"): a piece between commas is one code when it reads as one.
-std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given)
+// With `firstRelease`, a sized code that names no maze today is read as the first release read it.
+std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given, bool firstRelease)
 {
     QString text = given;
     if (given.startsWith(QLatin1Char('@'))) {
@@ -471,12 +477,24 @@ std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given)
         text = QString::fromUtf8(file.read(1 << 20));
     }
     auto notACode = [&](const QString& code, const RecipeReading& read) {
-        Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
-                                .arg(Quoted(code), CodeFaultReason(read.reading)));
+        // A code printed by the first release is refused today, as a code dropping a character
+        // would be; the teacher with last month's sheets is told how to open it.
+        Options bad = Error(read.reading.firstRelease
+                                ? QCoreApplication::translate("CommandLine", "%1 is not a maze code of this version: %2; it "
+                                                                            "may come from the first release: add "
+                                                                            "--old-code to open it as that release did")
+                                      .arg(Quoted(code), CodeFaultReason(read.reading))
+                                : QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
+                                      .arg(Quoted(code), CodeFaultReason(read.reading)));
         bad.status = 1;
         return bad;
     };
-    const auto readCode = [](const QString& text) { return ReadRecipeCode(text.toStdString()); };
+    const auto readCode = [firstRelease](const QString& text) {
+        RecipeReading read = ReadRecipeCode(text.toStdString());
+        if (const auto old = firstRelease && !read.recipe ? ReadFirstReleaseCode(text.toStdString()) : std::nullopt)
+            read.recipe = Recipe{.size = old->size, .seed = old->seed};
+        return read;
+    };
     std::vector<Recipe> mazes;
     static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));
     static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
@@ -737,7 +755,7 @@ Options ParseCommandLine(const QStringList& arguments)
         // One code of a maze built another way or of another shape names its whole recipe;
         // otherwise codes with a size, or the ten characters of a 21 x 21 maze, one or several,
         // read as leniently as ever and refused with the reason.
-        auto read = ReadCodes(code);
+        auto read = ReadCodes(code, p.parser.isSet(p.oldCode));
         if (auto* bad = std::get_if<Options>(&read))
             return *bad;
         o.mazes = std::get<std::vector<Recipe>>(read);
@@ -750,6 +768,8 @@ Options ParseCommandLine(const QStringList& arguments)
         if (o.mazes.size() == 1 && first.shape != ShapeKind::Rectangle)
             o.shape = ShapeChoice{first.shape, first.size, first.word};
     }
+    if (p.parser.isSet(p.oldCode) && !p.parser.isSet(p.maze))
+        return Error(QCoreApplication::translate("CommandLine", "--old-code reads the codes of --maze; give it with them"));
     if (auto bad = ReadBuildChoice(p, o))
         return *bad;
     if (p.parser.isSet(p.animate))
