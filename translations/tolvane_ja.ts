@@ -1424,16 +1424,40 @@ Hints: %1</source>
         <translation>%2に %1 本</translation>
     </message>
     <message>
-        <source>The centre, %1 moves: %2</source>
-        <translation>中心、%1手: %2</translation>
-    </message>
-    <message>
-        <source>Ring %1 of %2, at %3, %4 moves: %5</source>
-        <translation>%2 周のうち %1 周目、%3、%4手: %5</translation>
-    </message>
-    <message>
         <source>%1 % across, %2 % down, %3 moves: %4</source>
         <translation>左から %1 %、上から %2 %、%3手: %4</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→キー</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←キー</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓キー</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑キー</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation>または</translation>
+    </message>
+    <message>
+        <source>The centre, ring 1 of %1, %2 moves: %3</source>
+        <translation>中心(%1 周のうち 1 周目)、%2手: %3</translation>
+    </message>
+    <message>
+        <source>Ring %1 of %2, cell %3 of %4 clockwise from twelve o&apos;clock (near %5), %6 moves: %7</source>
+        <translation>%2 周のうち %1 周目、12 時から時計回りに %4 マスのうち %3 マス目(%5 付近)、%6手: %7</translation>
     </message>
 </context>
 <context>
