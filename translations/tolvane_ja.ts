@@ -911,6 +911,14 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <comment>between alternatives</comment>
         <translation>、</translation>
     </message>
+    <message>
+        <source>too little of %1 is dark: at %2 cells across, fewer than two joined cells are half dark; give a bigger --size, up to %3</source>
+        <translation>%1 は暗い部分が少なすぎます。横 %2 マスでは、半分以上暗いつながったマスが 2 つに足りません。--size を大きくしてください(%3 まで)</translation>
+    </message>
+    <message>
+        <source>too little of %1 is dark: even at %2 cells across, fewer than two joined cells are half dark</source>
+        <translation>%1 は暗い部分が少なすぎます。横 %2 マスでも、半分以上暗いつながったマスが 2 つに足りません</translation>
+    </message>
 </context>
 <context>
     <name>Facts</name>

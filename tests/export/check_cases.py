@@ -143,11 +143,21 @@ def words_at_a_level(work):
                 os.remove(pdf)
 
 
-def png_bytes(width, height):
-    """A black PNG of one bit a pixel, written here so that its size can be anything."""
+def png_bytes(width, height, dark=None):
+    """A PNG of one bit a pixel, black where `dark(x, y)` (everywhere unless given), written here
+    so that its size can be anything."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    rows = (b"\0" * (1 + (width + 7) // 8)) * height
+    if dark is None:
+        rows = (b"\0" * (1 + (width + 7) // 8)) * height
+    else:
+        rows = b""
+        for y in range(height):
+            row = bytearray((width + 7) // 8)
+            for x in range(width):
+                if not dark(x, y):
+                    row[x // 8] |= 0x80 >> (x % 8)
+            rows += b"\0" + bytes(row)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 1, 0, 0, 0, 0)) +
             chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
@@ -166,6 +176,8 @@ def unreadable_pictures(work):
     english = dict(os.environ, LANGUAGE="en", LANG="C.UTF-8")
     japanese = dict(os.environ, LANGUAGE="ja", LANG="ja_JP.UTF-8")
     out = os.path.join(work, "masked.svg")
+    if os.path.exists(out):
+        os.remove(out)
     for name, env, words in (("huge.png", english, "20000 x 20000 pixels; a picture for --mask may have at most 33.5 million"),
                              ("huge.png", japanese, "33.5 百万"),
                              ("cut.png", english, "damaged or cut off"), ("damaged.png", english, "damaged or cut off"),
@@ -200,6 +212,28 @@ def first_release_codes(work):
         os.remove(png)
     status, out, _ = ce.run("--maze", "31x45-T01VA-NE015", "--old-code", "--facts")
     check(status == 0 and out.startswith("Maze 31x45-T01VA-NE015:"), f"today's code with --old-code: {status}, {out!r}")
+
+
+def masks_at_any_size(work):
+    # --size gives a picture's cells across at any size, above its pixels too: a disc 32 pixels
+    # wide has about pi r^2 cells at r = size / 2 (within 4 %), and a dark pixel alone a full square.
+    # A picture with too little ink is told so, with a bigger --size to try while there is one.
+    pictures = {"disc.png": png_bytes(32, 32, lambda x, y: (x + 0.5 - 16) ** 2 + (y + 0.5 - 16) ** 2 <= 256),
+                "dot.png": png_bytes(1, 1), "speck.png": png_bytes(400, 400, lambda x, y: (x, y) == (200, 200))}
+    for name, data in pictures.items():
+        with open(os.path.join(work, name), "wb") as f:
+            f.write(data)
+    svg = os.path.join(work, "mask.svg")
+    for name, size, cells in (("disc.png", 32, 3.14159 * 16 ** 2), ("disc.png", 60, 3.14159 * 30 ** 2),
+                              ("disc.png", 120, 3.14159 * 60 ** 2), ("dot.png", 40, 1600)):
+        status, out, err = ce.run("--export", svg, "--facts", "--mask", os.path.join(work, name), "--size", str(size))
+        got = re.match(r"Maze -: (\d+) cells", out)
+        check(status == 0 and got is not None and abs(int(got.group(1)) - cells) <= 0.04 * cells,
+              f"--mask {name} --size {size}: {status}, {out[:40]!r}, {err!r}, not about {cells:.0f} cells")
+    for size, advice in ((40, "give a bigger --size, up to 200"), (200, "even at 200 cells across")):
+        status, _, err = ce.run("--export", svg, "--mask", os.path.join(work, "speck.png"), "--size", str(size))
+        check(status == 2 and err.count("\n") == 1 and "too little of" in err and advice in err,
+              f"a speck at --size {size}: {status}, {err!r}")
 
 
 def as_nobody():
@@ -253,6 +287,6 @@ if __name__ == "__main__":
     os.chmod(work, 0o755)
     for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
-                 unreadable_pictures, words_at_a_level, unwritable):
+                 unreadable_pictures, masks_at_any_size, words_at_a_level, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

@@ -360,6 +360,23 @@ std::optional<QImage> ReadMaskPicture(const QString& path, QString& error)
     return picture;
 }
 
+// A picture whose dark part makes no two joined cells, each at least half dark, at `across` cells
+// across: more cells may catch it, up to the most there are.
+QString TooLittleInk(const QString& path, int across)
+{
+    const SizeRange range = RangeOf(ShapeKind::Outline);
+    if (across < range.most)
+        return QCoreApplication::translate("Export", "too little of %1 is dark: at %2 cells across, fewer than two joined "
+                                                     "cells are half dark; give a bigger --size, up to %3")
+            .arg(path)
+            .arg(across)
+            .arg(range.most);
+    return QCoreApplication::translate("Export", "too little of %1 is dark: even at %2 cells across, fewer than two joined "
+                                                 "cells are half dark")
+        .arg(path)
+        .arg(across);
+}
+
 }  // namespace
 
 // The shape `options` asks for (--shape, --text, --mask or a shape's code), or why there is none.
@@ -375,7 +392,9 @@ std::optional<Shape> AskedShape(const Options& options, QString& error)
             return std::nullopt;
         mask = MaskFromPicture(*picture, asked.size.width);
         if (!mask) {
-            error = QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile);
+            error = !HasDarkPixels(*picture)
+                        ? QCoreApplication::translate("Export", "%1 has no dark pixels to make an outline of").arg(options.maskFile)
+                        : TooLittleInk(options.maskFile, asked.size.width);
             return std::nullopt;
         }
     } else {
@@ -387,7 +406,9 @@ std::optional<Shape> AskedShape(const Options& options, QString& error)
     }
     std::optional<Shape> shape = MaskShape(*mask);
     if (!shape || shape->graph.CellCount() < 2) {
-        error = QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size");
+        error = !options.maskFile.isEmpty()
+                    ? TooLittleInk(options.maskFile, asked.size.width)
+                    : QCoreApplication::translate("Export", "the outline holds fewer than two cells; give a bigger --size");
         return std::nullopt;
     }
     return shape;

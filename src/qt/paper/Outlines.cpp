@@ -51,10 +51,27 @@ std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross)
 {
     if (picture.isNull() || picture.width() < 1)
         return std::nullopt;
-    const int columns = std::min(cellsAcross, picture.width());
-    const int rows = std::clamp(static_cast<int>(std::lround(static_cast<double>(picture.height()) * columns / picture.width())), 1,
-                                picture.height());
-    return CellsOf(picture, columns, rows);
+    // The cells asked for, whatever the picture's own pixels: a small picture is scaled up, each
+    // cell then taking the pixel under it. A picture far taller than wide keeps at most kMaxSide
+    // rows, its columns fewer to match.
+    int columns = cellsAcross;
+    long long rows = std::max(1LL, std::llround(static_cast<double>(picture.height()) * columns / picture.width()));
+    if (rows > kMaxSide) {
+        rows = kMaxSide;
+        columns = std::max(1, static_cast<int>(std::lround(static_cast<double>(picture.width()) * kMaxSide / picture.height())));
+    }
+    return CellsOf(picture, columns, static_cast<int>(rows));
+}
+
+bool HasDarkPixels(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (std::any_of(line, line + argb.width(), Dark))
+            return true;
+    }
+    return false;
 }
 
 std::optional<Mask> MaskFromWord(const QString& word, int letterCells)
