@@ -468,10 +468,6 @@
         <translation>方法</translation>
     </message>
     <message>
-        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last at least 20 ms and are at most 2000, so a faster pace or a big maze plays several steps a frame.</source>
-        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは最短 20 ms、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
-    </message>
-    <message>
         <source>ms</source>
         <translation>ミリ秒</translation>
     </message>
@@ -722,6 +718,22 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>--old-code reads the codes of --maze; give it with them</source>
         <translation>--old-code は --maze のコードを読むためのものです。--maze と一緒に指定してください</translation>
+    </message>
+    <message>
+        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last 20 ms to a second and are at most 2000, so a fast pace or a big maze plays several steps a frame.</source>
+        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは 20 ms から 1 秒まで、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
+    </message>
+    <message>
+        <source>With --animate: the longest the animation lasts, in seconds, 10 to 1800; 60 unless given. A maze whose steps at the pace would take longer is played faster, several steps a frame, frames lasting at most a second.</source>
+        <translation>--animate と共に: アニメーションの最長の長さ(秒)、10〜1800。指定がなければ 60。そのペースでこれより長くかかる迷路は速く再生し、1フレームに数手を入れます。フレームは最長 1 秒です。</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>--duration takes a whole number of seconds from %1 to %2, not %3</source>
+        <translation>--duration には %1 から %2 までの秒数を整数で指定します。%3 ではありません</translation>
     </message>
 </context>
 <context>

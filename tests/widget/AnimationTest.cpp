@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTemporaryDir>
 #include <csignal>
+#include <tuple>
 
 #include "core/maze/BuildMaze.h"
 #include "core/generate/MakeMaze.h"
@@ -166,6 +167,42 @@ TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
     for (const Frame& f : search.frames)
         total += f.ms;
     EXPECT_EQ(total, 500 + static_cast<int>(search.steps) * 30 + 1000 + 3000);
+}
+
+// However many steps and however slow the pace, an animation lasts at most its length (a minute
+// unless asked), in at most 2000 frames of 20 ms to a second; one that fits keeps its pace.
+TEST(Animation, ALongAnimationIsPlayedFasterToLastItsLengthInFramesOfAtMostASecond)
+{
+    constexpr int kPauses = 500 + 1000 + 3000;  // the first picture, the last step, the finished maze
+    for (const auto& [steps, paceMs, seconds] : {std::tuple{std::size_t{2'004'001}, 50, 60}, {std::size_t{20'402}, 1000, 60},
+                                                 {std::size_t{20'402}, 1000, 600}, {std::size_t{40}, 1000, 60},
+                                                 {std::size_t{300}, 7, 60}, {std::size_t{1'000'001}, 1, 1800}}) {
+        const AnimationPace pace = PaceFor(steps, paceMs, seconds);
+        const std::size_t frames = (steps + static_cast<std::size_t>(pace.stepsPerFrame) - 1) / static_cast<std::size_t>(pace.stepsPerFrame);
+        const long long total = static_cast<long long>(frames) * pace.frameMs + kPauses;
+        EXPECT_LE(total, seconds * 1000LL) << steps << " steps at " << paceMs;
+        EXPECT_LE(frames, 2000u) << steps;
+        EXPECT_GE(pace.frameMs, 20) << steps;
+        EXPECT_LE(pace.frameMs, 1000) << steps;
+        if (static_cast<long long>(steps) * paceMs + kPauses + 1000 <= seconds * 1000LL) {
+            EXPECT_EQ(pace.frameMs, pace.stepsPerFrame * paceMs) << steps << " steps keep their pace";
+        } else {
+            EXPECT_GE(total, seconds * 1000LL * 9 / 10) << steps << " steps take the length they may";
+        }
+    }
+    // A 41 x 41 build at a step a second would last an hour: a minute, its frames under a second.
+    QTemporaryDir dir;
+    const Written slow = Write(dir, "slow.gif", WatchKind::Build, {41, 41}, 1000);
+    int total = 0;
+    for (std::size_t i = 0; i < slow.frames.size(); ++i) {
+        total += slow.frames[i].ms;
+        if (i + 2 < slow.frames.size()) {
+            EXPECT_LE(slow.frames[i].ms, i == 0 ? 500 + 1000 : 1000) << i;
+        }
+    }
+    EXPECT_LE(total, 60'000);
+    EXPECT_GE(total, 50'000);
+    EXPECT_EQ(slow.frames.back().picture, PictureImage(slow.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)

@@ -38,14 +38,16 @@ int RunAnimate(const Options& options)
         if (!shape)
             return fail(error, 2);
         WatchedShape watched = RecordShapeWatch(kind, std::move(*shape), options.how, seed, way);
-        if (const auto error = WriteShapeAnimation(options.animateFile, watched.maze, kind, std::move(watched.steps), options.paceMs))
+        if (const auto error = WriteShapeAnimation(options.animateFile, watched.maze, kind, std::move(watched.steps), options.paceMs,
+                                                    options.animateSeconds))
             return fail(*error, 1);
         return 0;
     }
     Watched watched = RecordWatch(kind, seed, options.size, way, options.how);
     const AnimationCanvas canvas = AnimationCanvasFor(options.size);
     StepPlayer player(watched.maze, kind, std::move(watched.steps), canvas.geometry);
-    if (const auto error = WriteAnimation(options.animateFile, player, QSize(canvas.side, canvas.side), options.paceMs))
+    if (const auto error = WriteAnimation(options.animateFile, player, QSize(canvas.side, canvas.side), options.paceMs,
+                                              AnimationPixels::Window, options.animateSeconds))
         return fail(*error, 1);
     return 0;
 }

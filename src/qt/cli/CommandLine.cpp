@@ -21,6 +21,7 @@
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
 #include "qt/paper/Facts.h"
+#include "qt/paper/animation/AnimationFile.h"
 #include "qt/window/choice/ShapeMenu.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
@@ -242,9 +243,16 @@ struct Parser {
     QCommandLineOption pace{"pace",
                             QCoreApplication::translate("CommandLine",
                                                         "With --animate: milliseconds a step, 1 to 1000; 50 unless "
-                                                        "given. Frames last at least 20 ms and are at most 2000, so a "
-                                                        "faster pace or a big maze plays several steps a frame."),
+                                                        "given. Frames last 20 ms to a second and are at most 2000, so "
+                                                        "a fast pace or a big maze plays several steps a frame."),
                             QCoreApplication::translate("CommandLine", "ms")};
+    QCommandLineOption duration{"duration",
+                                QCoreApplication::translate("CommandLine",
+                                                            "With --animate: the longest the animation lasts, in seconds, "
+                                                            "10 to 1800; 60 unless given. A maze whose steps at the pace "
+                                                            "would take longer is played faster, several steps a frame, "
+                                                            "frames lasting at most a second."),
+                                QCoreApplication::translate("CommandLine", "seconds")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -266,7 +274,7 @@ struct Parser {
     {
         return {help,      version,   maze,   oldCode, exportFile, count,   solution,    size,   shape,   mask,    text,
                 level,     algorithm, braid,  route,      hard,    facts,   title,       nameLine, noNameLine, perPage, copies,
-                paper,     tile,      pngCell, animate,   animateWhat, search, pace,   verbose, platform, display};
+                paper,     tile,      pngCell, animate,   animateWhat, search, pace,   duration, verbose, platform, display};
     }
 };
 
@@ -602,6 +610,16 @@ Options ParseAnimate(const Parser& p, Options o)
             return Error(QCoreApplication::translate("CommandLine", "--pace takes a whole number from 1 to 1000, not %1")
                              .arg(Quoted(p.parser.value(p.pace))));
     }
+    if (p.parser.isSet(p.duration)) {
+        const auto seconds = WholeNumber(p.parser.value(p.duration), kShortestAnimationSeconds, kLongestAnimationSeconds);
+        if (!seconds)
+            return Error(QCoreApplication::translate("CommandLine", "--duration takes a whole number of seconds from %1 to "
+                                                                    "%2, not %3")
+                             .arg(kShortestAnimationSeconds)
+                             .arg(kLongestAnimationSeconds)
+                             .arg(Quoted(p.parser.value(p.duration))));
+        o.animateSeconds = *seconds;
+    }
     return o;
 }
 
@@ -774,7 +792,7 @@ Options ParseCommandLine(const QStringList& arguments)
         return *bad;
     if (p.parser.isSet(p.animate))
         return ParseAnimate(p, o);
-    for (const auto* option : {&p.animateWhat, &p.search, &p.pace})
+    for (const auto* option : {&p.animateWhat, &p.search, &p.pace, &p.duration})
         if (p.parser.isSet(*option))
             return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --animate").arg(option->names().front()));
     const bool exporting = p.parser.isSet(p.exportFile);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -163,15 +164,20 @@ AnimationCanvas AnimationCanvasFor(MazeSize size)
     return {CellGeometry::For(size, side - 1), side};
 }
 
-AnimationPace PaceFor(std::size_t steps, int paceMs)
+AnimationPace PaceFor(std::size_t steps, int paceMs, int seconds)
 {
-    const auto byLength = static_cast<std::size_t>((kShortestFrameMs + paceMs - 1) / paceMs);
+    // The steps' share of the length: the pauses aside, and a frame's worth kept for rounding.
+    const int stepsMs = std::max(kLongestFrameMs, seconds * 1000 - kFirstHoldMs - kBeforeLastHoldMs - kLastHoldMs - kLongestFrameMs);
+    const double stepMs = steps == 0 ? paceMs : std::min<double>(paceMs, static_cast<double>(stepsMs) / static_cast<double>(steps));
+    const auto byLength = static_cast<std::size_t>(std::ceil(kShortestFrameMs / stepMs - 1e-9));
     const std::size_t byCount = (steps + kMostFrames - 1) / kMostFrames;
     const int perFrame = static_cast<int>(std::max<std::size_t>({1, byLength, byCount}));
-    return {perFrame, perFrame * paceMs};
+    const int frameMs = std::clamp(static_cast<int>(std::floor(perFrame * stepMs + 1e-9)), kShortestFrameMs, kLongestFrameMs);
+    return {perFrame, frameMs};
 }
 
-std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels)
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels,
+                                      int seconds)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
@@ -180,10 +186,10 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
     DirtySurface& surface = picture.Drawing();
     const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player)) : WebpEncoder(size);
 
-    const AnimationPace pace = PaceFor(player.Count(), paceMs);
+    const AnimationPace pace = PaceFor(player.Count(), paceMs, seconds);
     player.DrawFirst(surface);
     surface.Take();
-    FrameQueue frames(*encoder, picture.Frame(), std::max(kFirstHoldMs, pace.frameMs));
+    FrameQueue frames(*encoder, picture.Frame(), kFirstHoldMs);
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
@@ -211,11 +217,11 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
 }
 
 std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
-                                           std::vector<StepEvent> steps, int paceMs)
+                                           std::vector<StepEvent> steps, int paceMs, int seconds)
 {
     const int unit = ShapePngUnit(maze.shape, 0);
     ShapePlayer player(maze, kind, std::move(steps), ShapePictureView(unit));
-    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File);
+    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File, seconds);
 }
 
 }  // namespace tolvane
