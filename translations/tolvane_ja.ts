@@ -82,6 +82,10 @@
         <source>the WebP could not be made: %1</source>
         <translation>WebP を作れませんでした: %1</translation>
     </message>
+    <message>
+        <source>the animation was stopped; nothing was written</source>
+        <translation>アニメーションを中止しました。何も書き込んでいません</translation>
+    </message>
 </context>
 <context>
     <name>BuildMenu</name>
@@ -1481,6 +1485,13 @@ Hints: %1</source>
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1: %2 %, about %3 s left</source>
+        <translation>%1: %2 %、残り約 %3 秒</translation>
+    </message>
+</context>
+<context>
     <name>SaveAnimation</name>
     <message>
         <source>Animated GIF (*.gif)</source>
@@ -1497,6 +1508,14 @@ Hints: %1</source>
     <message>
         <source>The animation could not be made: %1</source>
         <translation>アニメーションを作れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Saving the animation…</source>
+        <translation>アニメーションを保存しています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,44 @@ def masks_at_any_size(work):
               f"a speck at --size {size}: {status}, {err!r}")
 
 
+def on_a_terminal(args):
+    """Runs the program with standard error on a terminal: the status and what the terminal got."""
+    import pty
+    import select
+    leader, follower = pty.openpty()
+    process = subprocess.Popen([ce.program, *args], stdout=subprocess.DEVNULL, stderr=follower)
+    os.close(follower)
+    got = b""
+    while True:
+        ready, _, _ = select.select([leader], [], [], 0.2)
+        if ready:
+            try:
+                chunk = os.read(leader, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            got += chunk
+        elif process.poll() is not None:
+            break
+    os.close(leader)
+    return process.wait(timeout=120), got.decode("utf-8", "replace")
+
+
+def progress_on_a_terminal(work):
+    # Work of more than half a second shows its progress on one line of a terminal, rewritten in
+    # place and wiped at the end; to a pipe or a file it says nothing.
+    gif = os.path.join(work, "progress.gif")
+    args = ["--animate", gif, "--animate-what", "build", "--size", "101x101"]
+    status, shown = on_a_terminal(args)
+    lines = [line for line in shown.split("\r") if line.strip()]
+    percents = [int(m.group(1)) for m in (re.match(r"progress\.gif: (\d+) %, about \d+ s left *$", line) for line in lines) if m]
+    check(status == 0 and "\n" not in shown and len(percents) == len(lines) >= 2 and percents == sorted(percents)
+          and shown.endswith("\r") and not shown.split("\r")[-2].strip(), f"progress on a terminal: {status}, {shown[-200:]!r}")
+    status, _, err = ce.run(*args)
+    check(status == 0 and err == "", f"progress to a pipe: {status}, {err!r}")
+
+
 def as_nobody():
     """The command prefix that runs the program as nobody when the tests run as root, who may
     write anywhere."""
@@ -287,6 +325,7 @@ if __name__ == "__main__":
     os.chmod(work, 0o755)
     for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
-                 unreadable_pictures, masks_at_any_size, words_at_a_level, unwritable):
+                 unreadable_pictures, masks_at_any_size, words_at_a_level,
+                 progress_on_a_terminal, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

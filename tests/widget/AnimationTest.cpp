@@ -474,5 +474,46 @@ TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.gif")});
 }
 
+// A save hears of its progress frame by frame, the steps done rising to all of them; told to
+// stop half way, it stops, writes nothing and leaves the old file whole.
+TEST(Animation, ASaveTellsItsProgressAndStopsWhenToldLeavingNothing)
+{
+    struct Heard final : Progress {
+        std::vector<std::pair<long long, long long>> calls;
+        long long stopAt = -1;
+        bool Reached(long long done, long long total) override
+        {
+            calls.emplace_back(done, total);
+            return stopAt < 0 || done < stopAt;
+        }
+    };
+    QTemporaryDir dir;
+    Form1 form;
+    form.OpenMaze(kSeed);
+    const QString path = dir.filePath(QStringLiteral("route.gif"));
+    Heard whole;
+    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), nullptr, Answer::Hidden, 50, &whole), std::nullopt);
+    ASSERT_FALSE(whole.calls.empty());
+    const long long steps = whole.calls.back().second;
+    EXPECT_EQ(whole.calls.back().first, steps);
+    for (std::size_t i = 1; i < whole.calls.size(); ++i) {
+        EXPECT_GT(whole.calls[i].first, whole.calls[i - 1].first) << i;
+        EXPECT_EQ(whole.calls[i].second, steps) << i;
+    }
+    const QByteArray saved = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    Heard stopped;
+    stopped.stopAt = steps / 2;
+    const auto error = WriteShownAnimation(path, form.Maze(), nullptr, Answer::Hidden, 50, &stopped);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(stopped.calls.back().first, steps / 2);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("route.gif")});
+}
+
 }  // namespace
 }  // namespace tolvane::testing

@@ -2,6 +2,7 @@
 #include "qt/cli/ExportCommand.h"
 
 #include "qt/cli/AnimateCommand.h"
+#include "qt/cli/TerminalProgress.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -541,7 +542,10 @@ int RunExport(const Options& given)
         sheet.nameLine = options.nameLine.value_or(!IsPoster(sheet) && !sheet.tiling.Tiled());
         if (const auto problem = WorksheetProblem(sheet))
             return Fail(*problem, 2);
-        if (const auto error = WriteWorksheet(options.exportFile, sheet))
+        TerminalProgress progress(QFileInfo(options.exportFile).fileName());
+        const auto error = WriteWorksheet(options.exportFile, sheet, &progress);
+        progress.Wipe();
+        if (error)
             return Fail(*error, 1);
         if (options.facts)
             PrintFacts(puzzles);

@@ -321,7 +321,7 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
     return std::nullopt;
 }
 
-std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet)
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet, Progress* progress)
 {
     return Commit(path, [&](QIODevice& buffer) {
         QPdfWriter pdf(&buffer);
@@ -330,7 +330,7 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
                                        : sheet.title,
                  PageSizeOf(sheet.paper));
         QPainter painter;
-        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet) && painter.end();
+        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet, progress) && painter.end();
     });
 }
 

@@ -177,7 +177,7 @@ AnimationPace PaceFor(std::size_t steps, int paceMs, int seconds)
 }
 
 std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels,
-                                      int seconds)
+                                      int seconds, Progress* progress)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
@@ -190,6 +190,8 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
     player.DrawFirst(surface);
     surface.Take();
     FrameQueue frames(*encoder, picture.Frame(), kFirstHoldMs);
+    const auto steps = static_cast<long long>(player.Count());
+    long long done = 0;
     for (;;) {
         int played = 0;
         while (played < pace.stepsPerFrame && player.PlayStep(surface))
@@ -197,6 +199,9 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
         if (played == 0)
             break;
         frames.Offer(picture.Frame(), surface.Take(), pace.frameMs);
+        done += played;
+        if (progress && !progress->Reached(done, steps))
+            return QCoreApplication::translate("Animation", "the animation was stopped; nothing was written");
     }
     if (player.HoldsLastStep())
         frames.Lengthen(kBeforeLastHoldMs);
@@ -217,11 +222,11 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
 }
 
 std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
-                                           std::vector<StepEvent> steps, int paceMs, int seconds)
+                                           std::vector<StepEvent> steps, int paceMs, int seconds, Progress* progress)
 {
     const int unit = ShapePngUnit(maze.shape, 0);
     ShapePlayer player(maze, kind, std::move(steps), ShapePictureView(unit));
-    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File, seconds);
+    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File, seconds, progress);
 }
 
 }  // namespace tolvane

@@ -9,6 +9,7 @@
 #include "core/shape/ShapeMaze.h"
 #include "core/watch/Animated.h"
 #include "core/watch/Watch.h"
+#include "qt/paper/Progress.h"
 
 namespace tolvane {
 
@@ -61,12 +62,15 @@ enum class AnimationPixels { Window, File };
 // milliseconds (faster where PaceFor needs), and writes them to `path`: the picture before the
 // first step held half a second, the finished picture (exactly what DrawLast draws) held three. The file appears only
 // when complete. Returns the reason of a failure, or nothing.
+// `progress`, when given, hears of every frame and may stop the work (nothing is written then).
 std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs,
-                                      AnimationPixels pixels = AnimationPixels::Window, int seconds = kDefaultAnimationSeconds);
+                                      AnimationPixels pixels = AnimationPixels::Window, int seconds = kDefaultAnimationSeconds,
+                                      Progress* progress = nullptr);
 
 // Plays `steps` of `kind` on a maze of another shape drawn as its PNG is (ShapePngUnit pixels
 // a cell), so that the last frame is that PNG's picture, and writes them as WriteAnimation does.
 std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
-                                           std::vector<StepEvent> steps, int paceMs, int seconds = kDefaultAnimationSeconds);
+                                           std::vector<StepEvent> steps, int paceMs, int seconds = kDefaultAnimationSeconds,
+                                           Progress* progress = nullptr);
 
 }  // namespace tolvane
