@@ -105,7 +105,10 @@ def names_in_any_case(work):
     # full-width letters is the word: each gives what its lower-case spelling gives.
     for args, start in ((["--shape", "Circle", "--size", "6"], "Maze B0C6-"),
                         (["--shape", "HEXAGON", "--size", "5"], "Maze B0H5-"),
-                        (["--text", "\uff23\uff41\uff34", "--size", "6"], "Maze B0W6CAT-")):  # ＣａＴ
+                        (["--text", "\uff23\uff41\uff34", "--size", "6"], "Maze B0W6CAT-"),  # ＣａＴ
+                        # Names and numbers typed in full width, as codes are read: ＣＩＲＣＬＥ ６, ３１ｘ３１.
+                        (["--shape", "".join(chr(ord(c) + 0xFEE0) for c in "CIRCLE"), "--size", "\uff16"], "Maze B0C6-"),
+                        (["--size", "\uff13\uff11\uff58\uff13\uff11"], "Maze 31x31-")):
         status, out, err = ce.run("--facts", *args)
         check(status == 0 and out.startswith(start), f"{args}: status {status}, {out[:40]!r}, {err!r}")
     gif = os.path.join(work, "named.gif")

@@ -289,9 +289,13 @@ Options Error(const QString& message)
     return o;
 }
 
+// A value as codes are read: full-width letters and digits as plain ones, every dash a hyphen,
+// no white space around it, so that "--size ３１ｘ３１" from a Japanese input method is 31x31.
+QString Folded(const QString& given) { return QString::fromStdString(CleanCodeText(given.toStdString())); }
+
 // A named choice as the tables spell it: every name is lower case, and a name is taken in any
 // case (--shape Circle, --search A-Star), as --algorithm and --paper always took theirs.
-QString Named(const QString& given) { return given.trimmed().toLower(); }
+QString Named(const QString& given) { return Folded(given).toLower(); }
 
 std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 {
@@ -322,14 +326,14 @@ std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
         return Error(QCoreApplication::translate("CommandLine", "--route and --braid do not go together: loops would "
                                                                 "shorten the route"));
     if (p.parser.isSet(p.algorithm)) {
-        const auto algorithm = AlgorithmNamed(p.parser.value(p.algorithm).toStdString());
+        const auto algorithm = AlgorithmNamed(Folded(p.parser.value(p.algorithm)).toStdString());
         if (!algorithm)
             return Error(QCoreApplication::translate("CommandLine", "--algorithm takes one of %1, not %2")
                              .arg(AlgorithmNames(), Quoted(p.parser.value(p.algorithm))));
         o.how.algorithm = *algorithm;
     }
     if (p.parser.isSet(p.braid)) {
-        const auto braid = WholeNumber(p.parser.value(p.braid), 0, kMaxBraid);
+        const auto braid = WholeNumber(Folded(p.parser.value(p.braid)), 0, kMaxBraid);
         if (!braid)
             return Error(QCoreApplication::translate("CommandLine", "--braid takes a whole number from 0 to %1, not %2")
                              .arg(kMaxBraid)
@@ -343,7 +347,7 @@ std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
 // --size into o.size, or the reason it cannot be read.
 std::optional<Options> ReadSize(const Parser& p, Options& o)
 {
-    const auto size = ParseSize(p.parser.value(p.size).toStdString());
+    const auto size = ParseSize(Folded(p.parser.value(p.size)).toStdString());
     if (!size)
         return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
                                                                 "31x31, not %3")
@@ -386,7 +390,7 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
             return *bad;
     }
     if (p.parser.isSet(p.level)) {
-        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        o.level = WholeNumber(Folded(p.parser.value(p.level)), 1, static_cast<int>(kLevels.size()));
         if (!o.level)
             return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
@@ -402,7 +406,7 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
     }
     if (!p.parser.isSet(p.route))
         return std::nullopt;
-    const QString text = p.parser.value(p.route).trimmed();
+    const QString text = Folded(p.parser.value(p.route)).trimmed();
     const std::optional<long long> route = RouteCells(text, cells);
     if (!route)
         return RouteUnread(text);
@@ -605,13 +609,13 @@ Options ParseAnimate(const Parser& p, Options o)
     }
     if (p.parser.isSet(p.pace)) {
         bool ok = false;
-        o.paceMs = p.parser.value(p.pace).toInt(&ok);
+        o.paceMs = Folded(p.parser.value(p.pace)).toInt(&ok);
         if (!ok || o.paceMs < 1 || o.paceMs > 1000)
             return Error(QCoreApplication::translate("CommandLine", "--pace takes a whole number from 1 to 1000, not %1")
                              .arg(Quoted(p.parser.value(p.pace))));
     }
     if (p.parser.isSet(p.duration)) {
-        const auto seconds = WholeNumber(p.parser.value(p.duration), kShortestAnimationSeconds, kLongestAnimationSeconds);
+        const auto seconds = WholeNumber(Folded(p.parser.value(p.duration)), kShortestAnimationSeconds, kLongestAnimationSeconds);
         if (!seconds)
             return Error(QCoreApplication::translate("CommandLine", "--duration takes a whole number of seconds from %1 to "
                                                                     "%2, not %3")
@@ -691,7 +695,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
                              .arg(Quoted(p.parser.value(p.shape))));
     }
     if (p.parser.isSet(p.size)) {
-        const QString text = p.parser.value(p.size);
+        const QString text = Folded(p.parser.value(p.size));
         bool ok = false;
         const int one = text.toInt(&ok);
         const bool rectangles = asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle;
@@ -717,7 +721,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
     if (p.parser.isSet(p.level)) {
         if (p.parser.isSet(p.size))
             return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
-        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        o.level = WholeNumber(Folded(p.parser.value(p.level)), 1, static_cast<int>(kLevels.size()));
         if (!o.level)
             return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
@@ -729,7 +733,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         o.how = level->How();
     }
     if (p.parser.isSet(p.route) || p.parser.isSet(p.hard)) {
-        o.routeAsked = p.parser.value(p.route).trimmed();
+        o.routeAsked = Folded(p.parser.value(p.route)).trimmed();
         o.hard = p.parser.isSet(p.hard);
         if (!o.hard && !RouteCells(o.routeAsked, 0))
             return RouteUnread(o.routeAsked);
@@ -838,7 +842,7 @@ Options ParseCommandLine(const QStringList& arguments)
     // A whole number from `lowest` to `highest` for `option`, or nothing.
     auto number = [&](const QCommandLineOption& option, int lowest, int highest) -> std::optional<int> {
         bool ok = false;
-        const int value = p.parser.value(option).toInt(&ok);
+        const int value = Folded(p.parser.value(option)).toInt(&ok);
         return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
     };
     // Reads `option`, when given, as a whole number from 1 to `highest` into `target`.
@@ -875,7 +879,7 @@ Options ParseCommandLine(const QStringList& arguments)
         o.perPage = *perPage;
     }
     if (p.parser.isSet(p.paper)) {
-        const auto paper = PaperNamed(p.parser.value(p.paper));
+        const auto paper = PaperNamed(Folded(p.parser.value(p.paper)));
         if (!paper)
             return Error(QCoreApplication::translate("CommandLine", "--paper takes a4, a3, a2, a1, a0, letter, tabloid or "
                                                                     "ledger, not %1")
@@ -885,7 +889,7 @@ Options ParseCommandLine(const QStringList& arguments)
     if (p.parser.isSet(p.tile)) {
         static const QRegularExpression kGrid(QStringLiteral("^\\s*(\\d{1,2})\\s*[x\\x{00D7}]\\s*(\\d{1,2})\\s*$"),
                                               QRegularExpression::CaseInsensitiveOption);
-        const auto grid = kGrid.match(p.parser.value(p.tile));
+        const auto grid = kGrid.match(Folded(p.parser.value(p.tile)));
         const int columns = grid.hasMatch() ? grid.captured(1).toInt() : 0, rows = grid.hasMatch() ? grid.captured(2).toInt() : 0;
         if (columns < 1 || columns > kMostTiles || rows < 1 || rows > kMostTiles)
             return Error(QCoreApplication::translate("CommandLine", "--tile takes COLUMNSxROWS, each from 1 to %1, such as "
