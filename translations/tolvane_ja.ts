@@ -853,10 +853,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <translation>S は頂点、G は右下</translation>
     </message>
     <message>
-        <source>S and G at the ends of the longest way</source>
-        <translation>S と G は最も長い道の両端</translation>
-    </message>
-    <message>
         <source>S at the top left, G at the bottom right</source>
         <translation>S は左上、G は右下</translation>
     </message>
@@ -934,6 +930,10 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>too little of %1 is dark: even at %2 cells across, fewer than two joined cells are half dark</source>
         <translation>%1 は暗い部分が少なすぎます。横 %2 マスでも、半分以上暗いつながったマスが 2 つに足りません</translation>
+    </message>
+    <message>
+        <source>S and G at the ends of the longest way, S the left one</source>
+        <translation>S と G は最も長い道の両端(S が左)</translation>
     </message>
 </context>
 <context>
