@@ -1252,16 +1252,16 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <translation>迷路 %1 を開きます: %2。</translation>
     </message>
     <message>
-        <source>This version reads no maze in this code (%1), but the first release, whose check was weaker, printed it for the maze %2: Open asks before opening it.</source>
-        <translation>この版ではこのコードから迷路を読めません(%1)が、検査の弱い最初の版が迷路 %2 のために印刷したコードです。「開く」を押すと確認してから開きます。</translation>
-    </message>
-    <message>
         <source>Open a Code of the First Release</source>
         <translation>最初の版のコードを開く</translation>
     </message>
     <message>
         <source>Open this code as the first release read it? Its weaker check let a code with a character dropped or added open another maze; open it only if it was printed by that release.</source>
         <translation>このコードを最初の版と同じように読んで開きますか? その弱い検査では、1 文字欠けたり増えたりしたコードが別の迷路を開くことがありました。最初の版で印刷されたコードのときだけ開いてください。</translation>
+    </message>
+    <message>
+        <source>Not a code of this version, but the first release, whose check was weaker, wrote it for the maze %1. Open asks before opening it.</source>
+        <translation>この版のコードではありませんが、検査の弱い最初の版が迷路 %1 のために書いたコードです。「開く」を押すと確認してから開きます。</translation>
     </message>
 </context>
 <context>

@@ -55,9 +55,9 @@ void OpenCodeDialog::Check()
     recipe_ = fits && !problem ? recipe : std::nullopt;
     openButton().setEnabled(recipe_.has_value());
     if (recipe_ && firstRelease_)
-        verdict_.setText(tr("This version reads no maze in this code (%1), but the first release, whose check was "
-                            "weaker, printed it for the maze %2: Open asks before opening it.")
-                             .arg(CodeFaultReason(read.reading), QString::fromStdString(FormatRecipeCode(*recipe_))));
+        verdict_.setText(tr("Not a code of this version, but the first release, whose check was weaker, wrote it "
+                            "for the maze %1. Open asks before opening it.")
+                             .arg(QString::fromStdString(FormatRecipeCode(*recipe_))));
     else if (recipe_ && rectangle)
         verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatRecipeCode(*recipe_))));
     else if (recipe_)
