@@ -82,6 +82,10 @@
         <source>the WebP could not be made: %1</source>
         <translation>WebP を作れませんでした: %1</translation>
     </message>
+    <message>
+        <source>the animation was stopped; nothing was written</source>
+        <translation>アニメーションを中止しました。何も書き込んでいません</translation>
+    </message>
 </context>
 <context>
     <name>BuildMenu</name>
@@ -131,6 +135,50 @@
     <message>
         <source>%1 characters</source>
         <translation>%1 文字</translation>
+    </message>
+    <message>
+        <source>a circle has %1 to %2 rings, not %3</source>
+        <translation>円の輪は %1 から %2 までで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>this shape has %1 to %2 cells a side, not %3</source>
+        <translation>この形の一辺は %1 から %2 マスまでで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>a word&apos;s letters are %1 to %2 cells tall, not %3</source>
+        <translation>言葉の文字の高さは %1 から %2 マスまでで、%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is no size for this shape: each side is a whole number from %2 to %3</source>
+        <translation>%1 はこの形の大きさではありません。各辺は %2 から %3 までの整数です</translation>
+    </message>
+    <message>
+        <source>after %1 and its hyphen a code has ten characters, like %2, and this has %3</source>
+        <translation>コードは %1 とハイフンの後に %2 のような 10 文字が続きますが、これは %3 文字です</translation>
+    </message>
+    <message>
+        <source>no way to build has the letter %1 (the ways are %2)</source>
+        <translation>%1 という文字の作り方はありません（作り方は %2）</translation>
+    </message>
+    <message>
+        <source>after the way&apos;s letter comes the share of loops, 0 to 99, or N or S, like %1</source>
+        <translation>作り方の文字の後にはループの割合（0 から 99、または N か S）が続きます（例: %1）</translation>
+    </message>
+    <message>
+        <source>no shape has the letter %1 (the shapes are %2)</source>
+        <translation>%1 という文字の形はありません（形は %2）</translation>
+    </message>
+    <message>
+        <source>a word is written in 1 to %1 capitals, A to Z</source>
+        <translation>言葉は A から Z の大文字 1 から %1 文字で書きます</translation>
+    </message>
+    <message>
+        <source>its front names no way, loops, shape and size, like %1</source>
+        <translation>先頭が作り方、ループ、形、大きさを表していません（例: %1）</translation>
+    </message>
+    <message>
+        <source>a maze built the classic way has a code without a front, like %1</source>
+        <translation>標準の作り方の迷路のコードには先頭の部分がありません（例: %1）</translation>
     </message>
 </context>
 <context>
@@ -424,10 +472,6 @@
         <translation>方法</translation>
     </message>
     <message>
-        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last at least 20 ms and are at most 2000, so a faster pace or a big maze plays several steps a frame.</source>
-        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは最短 20 ms、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
-    </message>
-    <message>
         <source>ms</source>
         <translation>ミリ秒</translation>
     </message>
@@ -550,10 +594,6 @@
         <translation>ファイル.png</translation>
     </message>
     <message>
-        <source>With --export: a maze inside the letters of this word (A to Z) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
-        <translation>--export と共に: この単語(A〜Z)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
-    </message>
-    <message>
         <source>word</source>
         <translation>単語</translation>
     </message>
@@ -596,10 +636,6 @@
     <message>
         <source>--facts with --mask: write the maze with --export --facts, since a picture&apos;s outline has no code to build it again</source>
         <translation>--facts と --mask：画像の輪郭には作り直すためのコードがないので、--export --facts で迷路を書き出してください</translation>
-    </message>
-    <message>
-        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels; --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
-        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
     </message>
     <message>
         <source>Write an animation of a maze to this file and exit, without opening a window: .gif or .webp. With --maze that maze, otherwise a new one of --size, --shape, --text or --mask, built the --algorithm way.</source>
@@ -666,6 +702,42 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>--route %1: the route of this maze of %2 cells can be %3 to %4 cells (%5 % to %6 % of them)</source>
         <translation>--route %1: この %2 マスの迷路の道順は %3〜%4 マス (マス全体の %5 %〜%6 %) です</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the letters of this word (A to Z, in any case, full-width too) in a bold font; --size gives their height in cells, 5 to 200 (15 unless given).</source>
+        <translation>--export と共に: この単語(A〜Z。大文字でも小文字でも、全角でも可)を太字で書いた文字の中に迷路を作ります。--size は文字の高さのセル数で 5〜200(省略時 15)。</translation>
+    </message>
+    <message>
+        <source>With --export: a maze inside the outline of this picture&apos;s dark pixels (at most 33.5 million of them); --size gives the cells across, 5 to 200 (40 unless given). Such a maze has no code, so it is one maze to a file.</source>
+        <translation>--export と共に: この画像の暗いピクセルの輪郭の中に迷路を作ります(画像は最大 3350 万ピクセル)。--size は横のセル数で 5〜200(省略時 40)。このような迷路にはコードがないので、1 ファイルに 1 つの迷路です。</translation>
+    </message>
+    <message>
+        <source>With --maze: read codes with a size as the first release did, whose weaker check its printed codes need (a code of this version still reads as ever).</source>
+        <translation>--maze と共に: 大きさ付きのコードを最初の版と同じように読みます。最初の版が印刷したコードはその弱い検査でしか読めません(この版のコードはこれまでどおり読めます)。</translation>
+    </message>
+    <message>
+        <source>%1 is not a maze code of this version: %2; it may come from the first release: add --old-code to open it as that release did</source>
+        <translation>%1 はこの版の迷路コードではありません: %2。最初の版のコードかもしれません。--old-code を付けると最初の版と同じように開きます</translation>
+    </message>
+    <message>
+        <source>--old-code reads the codes of --maze; give it with them</source>
+        <translation>--old-code は --maze のコードを読むためのものです。--maze と一緒に指定してください</translation>
+    </message>
+    <message>
+        <source>With --animate: milliseconds a step, 1 to 1000; 50 unless given. Frames last 20 ms to a second and are at most 2000, so a fast pace or a big maze plays several steps a frame.</source>
+        <translation>--animate と共に: 1手あたりのミリ秒、1〜1000。指定がなければ 50。フレームは 20 ms から 1 秒まで、最大 2000 枚なので、速いペースや大きな迷路では1フレームに数手が入ります。</translation>
+    </message>
+    <message>
+        <source>With --animate: the longest the animation lasts, in seconds, 10 to 1800; 60 unless given. A maze whose steps at the pace would take longer is played faster, several steps a frame, frames lasting at most a second.</source>
+        <translation>--animate と共に: アニメーションの最長の長さ(秒)、10〜1800。指定がなければ 60。そのペースでこれより長くかかる迷路は速く再生し、1フレームに数手を入れます。フレームは最長 1 秒です。</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>--duration takes a whole number of seconds from %1 to %2, not %3</source>
+        <translation>--duration には %1 から %2 までの秒数を整数で指定します。%3 ではありません</translation>
     </message>
 </context>
 <context>
@@ -757,10 +829,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
 </translation>
     </message>
     <message>
-        <source>cannot read the picture %1: %2</source>
-        <translation>画像 %1 を読み込めません: %2</translation>
-    </message>
-    <message>
         <source>%1 has no dark pixels to make an outline of</source>
         <translation>%1 には輪郭にできる暗いピクセルがありません</translation>
     </message>
@@ -779,10 +847,6 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>S at the top, G at the bottom right</source>
         <translation>S は頂点、G は右下</translation>
-    </message>
-    <message>
-        <source>S and G at the ends of the longest way</source>
-        <translation>S と G は最も長い道の両端</translation>
     </message>
     <message>
         <source>S at the top left, G at the bottom right</source>
@@ -813,6 +877,63 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>a PNG of this maze at %1 pixels a cell would have %2 million pixels; at most %3 million fit, at %4 pixels a cell: choose a smaller --png-cell, or a PDF or SVG</source>
         <translation>1 マス %1 ピクセルではこの迷路の PNG は %2 百万ピクセルになります。上限は %3 百万ピクセルで、1 マス %4 ピクセルまでです。小さな --png-cell か、PDF または SVG を選んでください</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a picture</source>
+        <translation>%1 はフォルダーで、画像ではありません</translation>
+    </message>
+    <message>
+        <source>there is no picture %1</source>
+        <translation>画像 %1 がありません</translation>
+    </message>
+    <message>
+        <source>cannot open the picture %1: %2</source>
+        <translation>画像 %1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>the picture %1 is damaged or cut off</source>
+        <translation>画像 %1 は壊れているか、途中で切れています</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the program can read, such as a PNG</source>
+        <translation>%1 はこのプログラムが読める画像(PNG など)ではありません</translation>
+    </message>
+    <message>
+        <source>the picture %1 has %2 x %3 pixels; a picture for --mask may have at most %4 million</source>
+        <translation>画像 %1 は %2 x %3 ピクセルです。--mask の画像は最大 %4 百万ピクセルまでです</translation>
+    </message>
+    <message>
+        <source>a bigger paper (--paper %1)</source>
+        <translation>大きい用紙(--paper %1)</translation>
+    </message>
+    <message>
+        <source>a word of at most %1 letters</source>
+        <translation>%1 文字以内の単語</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>level %1 mazes would have cells of %2 mm even one to a page, narrower than the %3 mm that level keeps; choose %4</source>
+        <translation>レベル %1 の迷路は 1 ページに 1 つでもマスの幅が %2 mm になり、このレベルで保つ %3 mm より狭くなります。%4 を選んでください</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between alternatives</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>too little of %1 is dark: at %2 cells across, fewer than two joined cells are half dark; give a bigger --size, up to %3</source>
+        <translation>%1 は暗い部分が少なすぎます。横 %2 マスでは、半分以上暗いつながったマスが 2 つに足りません。--size を大きくしてください(%3 まで)</translation>
+    </message>
+    <message>
+        <source>too little of %1 is dark: even at %2 cells across, fewer than two joined cells are half dark</source>
+        <translation>%1 は暗い部分が少なすぎます。横 %2 マスでも、半分以上暗いつながったマスが 2 つに足りません</translation>
+    </message>
+    <message>
+        <source>S and G at the ends of the longest way, S the left one</source>
+        <translation>S と G は最も長い道の両端(S が左)</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1251,18 @@ With --text its letters are as tall as give about as many cells, and the decisio
         <source>Opens the maze %1: %2.</source>
         <translation>迷路 %1 を開きます: %2。</translation>
     </message>
+    <message>
+        <source>Open a Code of the First Release</source>
+        <translation>最初の版のコードを開く</translation>
+    </message>
+    <message>
+        <source>Open this code as the first release read it? Its weaker check let a code with a character dropped or added open another maze; open it only if it was printed by that release.</source>
+        <translation>このコードを最初の版と同じように読んで開きますか? その弱い検査では、1 文字欠けたり増えたりしたコードが別の迷路を開くことがありました。最初の版で印刷されたコードのときだけ開いてください。</translation>
+    </message>
+    <message>
+        <source>Not a code of this version, but the first release, whose check was weaker, wrote it for the maze %1. Open asks before opening it.</source>
+        <translation>この版のコードではありませんが、検査の弱い最初の版が迷路 %1 のために書いたコードです。「開く」を押すと確認してから開きます。</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1315,16 +1448,47 @@ Hints: %1</source>
         <translation>%2に %1 本</translation>
     </message>
     <message>
-        <source>The centre, %1 moves: %2</source>
-        <translation>中心、%1手: %2</translation>
-    </message>
-    <message>
-        <source>Ring %1 of %2, at %3, %4 moves: %5</source>
-        <translation>%2 周のうち %1 周目、%3、%4手: %5</translation>
-    </message>
-    <message>
         <source>%1 % across, %2 % down, %3 moves: %4</source>
         <translation>左から %1 %、上から %2 %、%3手: %4</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→キー</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←キー</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓キー</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑キー</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation>または</translation>
+    </message>
+    <message>
+        <source>The centre, ring 1 of %1, %2 moves: %3</source>
+        <translation>中心(%1 周のうち 1 周目)、%2手: %3</translation>
+    </message>
+    <message>
+        <source>Ring %1 of %2, cell %3 of %4 clockwise from twelve o&apos;clock (near %5), %6 moves: %7</source>
+        <translation>%2 周のうち %1 周目、12 時から時計回りに %4 マスのうち %3 マス目(%5 付近)、%6手: %7</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1: %2 %, about %3 s left</source>
+        <translation>%1: %2 %、残り約 %3 秒</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1508,14 @@ Hints: %1</source>
     <message>
         <source>The animation could not be made: %1</source>
         <translation>アニメーションを作れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Saving the animation…</source>
+        <translation>アニメーションを保存しています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1505,12 +1677,6 @@ Hints: %1</source>
         <translation>訪れたマス:</translation>
     </message>
     <message>
-        <source>
-Route: %1 cells</source>
-        <translation>
-道順: %1 マス</translation>
-    </message>
-    <message>
         <source>The maze is built</source>
         <translation>迷路ができました</translation>
     </message>
@@ -1529,6 +1695,14 @@ Route: %1 cells</source>
     <message>
         <source>taking cells in</source>
         <translation>マスを取り込んでいます</translation>
+    </message>
+    <message>
+        <source>Route:</source>
+        <translation>道順:</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 マス</translation>
     </message>
 </context>
 <context>

@@ -110,5 +110,53 @@ TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
     EXPECT_FALSE(AnyCheckReads("K100R31x45-00000-0000"));
 }
 
+
+// A front mistyped is refused for what is wrong with it, not counted as a code of ten characters:
+// each case below was read by hand from the table of ways and shapes.
+TEST(RecipeCode, AMistypedFrontIsRefusedForItsOwnFault)
+{
+    struct Case {
+        std::string text;
+        CodeFault fault;
+        char letter;
+        std::string detail;  // the character, the size as written, or the front
+    };
+    const std::string seed = "NA431-PHDY7";
+    for (const Case& c : std::vector<Case>{
+             {"B0C1-" + seed, CodeFault::ShapeSizeOutOfRange, 'C', "1"},
+             {"B0C2000-" + seed, CodeFault::ShapeSizeOutOfRange, 'C', "2000"},
+             {"b0h601 " + seed, CodeFault::ShapeSizeOutOfRange, 'H', "601"},
+             {"K7E30x0-" + seed, CodeFault::ShapeSizeOutOfRange, 'E', "30x0"},
+             {"B0W4HI-" + seed, CodeFault::ShapeSizeOutOfRange, 'W', "4"},
+             {"BOC9-" + seed, CodeFault::UnknownCharacter, 0, "O"},
+             {"B0C\xC3\xA9" "9-" + seed, CodeFault::UnknownCharacter, 0, "\xC3\xA9"},  // é
+             {"Q0C9-" + seed, CodeFault::UnknownWay, 'Q', ""},
+             {"U0C9-" + seed, CodeFault::UnknownCharacter, 0, "U"},
+             {"B0X9-" + seed, CodeFault::UnknownShape, 'X', ""},
+             {"B100C9-" + seed, CodeFault::BadLoops, 0, ""},
+             {"B0W15HELL0-" + seed, CodeFault::BadWord, 0, ""},
+             {"B0E30-" + seed, CodeFault::BadFront, 0, ""},
+             {"R0R31x45-" + seed, CodeFault::ClassicRecipeWritten, 0, ""},
+             // A good front and too few characters after it: counted after the front.
+             {"B0C10-NA431-PHDY", CodeFault::WrongLength, 0, "B0C10"},
+         }) {
+        const RecipeReading read = ReadRecipeCode(c.text);
+        EXPECT_FALSE(read.recipe) << c.text;
+        EXPECT_EQ(c.fault, read.reading.fault) << c.text;
+        EXPECT_EQ(c.letter, read.reading.letter) << c.text;
+        const std::string& detail = c.fault == CodeFault::UnknownCharacter      ? read.reading.character
+                                    : c.fault == CodeFault::ShapeSizeOutOfRange ? read.reading.written
+                                    : c.fault == CodeFault::WrongLength         ? read.reading.front
+                                                                                : c.detail;
+        EXPECT_EQ(c.detail, detail) << c.text;
+    }
+    EXPECT_EQ(9, ReadRecipeCode("B0C10-NA431-PHDY").reading.length);
+    // Today's codes keep their own reasons: an eleventh character, a group of letters in front.
+    EXPECT_EQ(CodeFault::WrongLength, ReadRecipeCode("3F7KQ-M2XWAB").reading.fault);
+    EXPECT_TRUE(ReadRecipeCode("3F7KQ-M2XWAB").reading.front.empty());
+    EXPECT_EQ(CodeFault::WrongLength, ReadRecipeCode("ABCDE-FGHJK-MNPQR").reading.fault);
+    EXPECT_TRUE(ReadRecipeCode("B0C10-NA431-PHDY7").recipe);
+}
+
 }  // namespace
 }  // namespace tolvane

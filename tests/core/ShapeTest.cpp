@@ -218,9 +218,17 @@ TEST(Shape, AMaskKeepsExactlyItsLargestIslandTheTopMostOfEqualsAndPutsSAndGAtThe
             if (rows[y][x] == '#')
                 expected.insert({x + 0.5f, y + 0.5f});
     EXPECT_EQ(kept, expected);
-    // The U's two tips are the ends of its longest way: (0, 0) and (4, 0).
-    EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.start)], PointF{4.5f, 0.5f}));
-    EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.goal)], PointF{0.5f, 0.5f}));
+    // The U's two tips are the ends of its longest way: (0, 0) and (4, 0), S the left one, where
+    // reading starts (the first sweep from the top-left cell ends at the right tip).
+    EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.start)], PointF{0.5f, 0.5f}));
+    EXPECT_TRUE(Near(s->centres[static_cast<std::size_t>(s->graph.goal)], PointF{4.5f, 0.5f}));
+    // A bar read left to right, whichever end the sweeps find first; two ends as far left: the upper.
+    for (const auto& [width, height] : {std::pair{9, 1}, std::pair{1, 6}}) {
+        const std::optional<Shape> bar = MaskShape(Mask{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width * height), 1)});
+        ASSERT_TRUE(bar);
+        EXPECT_TRUE(Near(bar->centres[static_cast<std::size_t>(bar->graph.start)], PointF{0.5f, 0.5f})) << width;
+        EXPECT_TRUE(Near(bar->centres[static_cast<std::size_t>(bar->graph.goal)], PointF{width - 0.5f, height - 0.5f})) << width;
+    }
     EXPECT_FALSE(MaskShape(Mask{3, 2, std::vector<std::uint8_t>(6, 0)}));
     // Of two islands of four cells the top-most is kept (the bar, not the square), though the
     // other lies further left.

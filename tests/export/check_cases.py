@@ -10,8 +10,10 @@ import re
 import resource
 import shutil
 import signal
+import struct
 import subprocess
 import sys
+import zlib
 
 sys.path.insert(0, os.path.dirname(__file__))
 import check_export as ce  # noqa: E402
@@ -112,6 +114,183 @@ def mistyped_size(work):
               f"{typo}: status {status}, {err!r}")
 
 
+def names_in_any_case(work):
+    # Every named choice is taken in any case, as --algorithm and --paper are, and a word in
+    # full-width letters is the word: each gives what its lower-case spelling gives.
+    for args, start in ((["--shape", "Circle", "--size", "6"], "Maze B0C6-"),
+                        (["--shape", "HEXAGON", "--size", "5"], "Maze B0H5-"),
+                        (["--text", "\uff23\uff41\uff34", "--size", "6"], "Maze B0W6CAT-"),  # ＣａＴ
+                        # Names and numbers typed in full width, as codes are read: ＣＩＲＣＬＥ ６, ３１ｘ３１.
+                        (["--shape", "".join(chr(ord(c) + 0xFEE0) for c in "CIRCLE"), "--size", "\uff16"], "Maze B0C6-"),
+                        (["--size", "\uff13\uff11\uff58\uff13\uff11"], "Maze 31x31-")):
+        status, out, err = ce.run("--facts", *args)
+        check(status == 0 and out.startswith(start), f"{args}: status {status}, {out[:40]!r}, {err!r}")
+    gif = os.path.join(work, "named.gif")
+    status, _, err = ce.run("--animate", gif, "--animate-what", "Search", "--search", "Breadth-First", "--size", "5x5")
+    check(status == 0 and os.path.getsize(gif) > 0, f"--animate-what Search --search Breadth-First: {status}, {err!r}")
+
+
+def mistyped_fronts(work):
+    # A shape's code mistyped at its front is refused for that, in one line, with status 1.
+    for front, says in (("B0C1", "2 to 1000 rings, not 1"), ("B0C2000", "2 to 1000 rings, not 2000"),
+                        ("BOC9", "the character 'O'"), ("Q0C9", "no way to build has the letter Q"),
+                        ("B0X9", "no shape has the letter X")):
+        status, out, err = ce.run("--maze", front + "-NA431-PHDY7", "--facts")
+        check(status == 1 and not out and err.count("\n") == 1 and says in err, f"{front}: status {status}, {err!r}")
+
+
+def words_at_a_level(work):
+    # One word's maze at a level keeps the level's cells as two do: both are refused alike, and
+    # every way out the refusal names, followed, is taken.
+    pdf = os.path.join(work, "word-level.pdf")
+    for word, level in (("HELLOWORLD", "3"), ("HELLO", "3")):
+        results = [ce.run("--export", pdf, "--text", word, "--level", level, "--count", count, env=dict(os.environ, LC_PAPER="en_GB.UTF-8"))
+                   for count in ("1", "2")]
+        errors = [err for _, _, err in results]
+        check([status for status, _, _ in results] == [2, 2] and errors[0] == errors[1] and errors[0].count("\n") == 1
+              and "--per-page" not in errors[0] and not os.path.exists(pdf), f"{word} at level {level}: {results}")
+        ways = re.findall(r"--paper (\w+)|at most (\d+) letters|--level (\d)", errors[0])
+        check(len(ways) >= 2, f"{word} at level {level}: the refusal names {ways}: {errors[0]!r}")
+        for paper, letters, other in ways:
+            args = (["--text", word, "--level", level, "--paper", paper] if paper else
+                    ["--text", word[:int(letters)], "--level", level] if letters else ["--text", word, "--level", other])
+            status, _, err = ce.run("--export", pdf, "--count", "2", *args, env=dict(os.environ, LC_PAPER="en_GB.UTF-8"))
+            check(status == 0 and os.path.exists(pdf), f"{word} at level {level}, followed with {args}: {status}, {err!r}")
+            if os.path.exists(pdf):
+                os.remove(pdf)
+
+
+def png_bytes(width, height, dark=None):
+    """A PNG of one bit a pixel, black where `dark(x, y)` (everywhere unless given), written here
+    so that its size can be anything."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    if dark is None:
+        rows = (b"\0" * (1 + (width + 7) // 8)) * height
+    else:
+        rows = b""
+        for y in range(height):
+            row = bytearray((width + 7) // 8)
+            for x in range(width):
+                if not dark(x, y):
+                    row[x // 8] |= 0x80 >> (x % 8)
+            rows += b"\0" + bytes(row)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 1, 0, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def unreadable_pictures(work):
+    # A picture --mask cannot use is one line in the user's language naming the cause, nothing
+    # from Qt or libpng, and no file; a whole picture of the same kind is taken.
+    whole = png_bytes(64, 64)
+    pictures = {"huge.png": png_bytes(20000, 20000), "cut.png": whole[:len(whole) // 2],
+                "damaged.png": whole[:40] + bytes([whole[40] ^ 0xFF]) + whole[41:], "words.png": b"no picture",
+                "whole.png": whole}
+    for name, data in pictures.items():
+        with open(os.path.join(work, name), "wb") as f:
+            f.write(data)
+    os.makedirs(os.path.join(work, "folder.png"), exist_ok=True)
+    english = dict(os.environ, LANGUAGE="en", LANG="C.UTF-8")
+    japanese = dict(os.environ, LANGUAGE="ja", LANG="ja_JP.UTF-8")
+    out = os.path.join(work, "masked.svg")
+    if os.path.exists(out):
+        os.remove(out)
+    for name, env, words in (("huge.png", english, "20000 x 20000 pixels; a picture for --mask may have at most 33.5 million"),
+                             ("huge.png", japanese, "33.5 百万"),
+                             ("cut.png", english, "damaged or cut off"), ("damaged.png", english, "damaged or cut off"),
+                             ("cut.png", japanese, "壊れて"),
+                             ("folder.png", english, "is a folder, not a picture"),
+                             ("missing.png", english, "there is no picture"),
+                             ("words.png", english, "is not a picture")):
+        status, _, err = ce.run("--export", out, "--mask", os.path.join(work, name), env=env)
+        check(status == 2 and err.count("\n") == 1 and words in err and not os.path.exists(out),
+              f"--mask {name} ({env['LANGUAGE']}): status {status}, {err!r}")
+    status, _, err = ce.run("--export", out, "--mask", os.path.join(work, "whole.png"))
+    check(status == 0 and not err and os.path.exists(out), f"--mask whole.png: status {status}, {err!r}")
+
+
+def first_release_codes(work):
+    # Codes the first release printed are refused, saying where they may come from and how to
+    # open them; --old-code opens each as its maze, the one today's code of its nine seed
+    # characters names, and leaves every code of today as it was.
+    for old, start in (("30x30-VZY4H-WRHNH", "30x30-VZY4H-WRHN"), ("13x13-RS88C-CQES7", "13x13-RS88C-CQES")):
+        png = os.path.join(work, "old.png")
+        status, _, err = ce.run("--maze", old, "--export", png)
+        check(status == 1 and err.count("\n") == 1 and "first release" in err and "--old-code" in err
+              and not os.path.exists(png), f"{old} without --old-code: status {status}, {err!r}")
+        status, out, err = ce.run("--maze", old, "--old-code", "--export", png, "--facts")
+        today = re.match(r"Maze (\S+):", out)
+        check(status == 0 and today is not None and today.group(1).startswith(start), f"{old} --old-code: {status}, {out!r}, {err!r}")
+        if status != 0 or today is None:
+            continue
+        again = os.path.join(work, "today.png")
+        status, _, err = ce.run("--maze", today.group(1), "--export", again)
+        check(status == 0 and open(png, "rb").read() == open(again, "rb").read(), f"{old}: not the maze of {today.group(1)}")
+        os.remove(png)
+    status, out, _ = ce.run("--maze", "31x45-T01VA-NE015", "--old-code", "--facts")
+    check(status == 0 and out.startswith("Maze 31x45-T01VA-NE015:"), f"today's code with --old-code: {status}, {out!r}")
+
+
+def masks_at_any_size(work):
+    # --size gives a picture's cells across at any size, above its pixels too: a disc 32 pixels
+    # wide has about pi r^2 cells at r = size / 2 (within 4 %), and a dark pixel alone a full square.
+    # A picture with too little ink is told so, with a bigger --size to try while there is one.
+    pictures = {"disc.png": png_bytes(32, 32, lambda x, y: (x + 0.5 - 16) ** 2 + (y + 0.5 - 16) ** 2 <= 256),
+                "dot.png": png_bytes(1, 1), "speck.png": png_bytes(400, 400, lambda x, y: (x, y) == (200, 200))}
+    for name, data in pictures.items():
+        with open(os.path.join(work, name), "wb") as f:
+            f.write(data)
+    svg = os.path.join(work, "mask.svg")
+    for name, size, cells in (("disc.png", 32, 3.14159 * 16 ** 2), ("disc.png", 60, 3.14159 * 30 ** 2),
+                              ("disc.png", 120, 3.14159 * 60 ** 2), ("dot.png", 40, 1600)):
+        status, out, err = ce.run("--export", svg, "--facts", "--mask", os.path.join(work, name), "--size", str(size))
+        got = re.match(r"Maze -: (\d+) cells", out)
+        check(status == 0 and got is not None and abs(int(got.group(1)) - cells) <= 0.04 * cells,
+              f"--mask {name} --size {size}: {status}, {out[:40]!r}, {err!r}, not about {cells:.0f} cells")
+    for size, advice in ((40, "give a bigger --size, up to 200"), (200, "even at 200 cells across")):
+        status, _, err = ce.run("--export", svg, "--mask", os.path.join(work, "speck.png"), "--size", str(size))
+        check(status == 2 and err.count("\n") == 1 and "too little of" in err and advice in err,
+              f"a speck at --size {size}: {status}, {err!r}")
+
+
+def on_a_terminal(args):
+    """Runs the program with standard error on a terminal: the status and what the terminal got."""
+    import pty
+    import select
+    leader, follower = pty.openpty()
+    process = subprocess.Popen([ce.program, *args], stdout=subprocess.DEVNULL, stderr=follower)
+    os.close(follower)
+    got = b""
+    while True:
+        ready, _, _ = select.select([leader], [], [], 0.2)
+        if ready:
+            try:
+                chunk = os.read(leader, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            got += chunk
+        elif process.poll() is not None:
+            break
+    os.close(leader)
+    return process.wait(timeout=120), got.decode("utf-8", "replace")
+
+
+def progress_on_a_terminal(work):
+    # Work of more than half a second shows its progress on one line of a terminal, rewritten in
+    # place and wiped at the end; to a pipe or a file it says nothing.
+    gif = os.path.join(work, "progress.gif")
+    args = ["--animate", gif, "--animate-what", "build", "--size", "101x101"]
+    status, shown = on_a_terminal(args)
+    lines = [line for line in shown.split("\r") if line.strip()]
+    percents = [int(m.group(1)) for m in (re.match(r"progress\.gif: (\d+) %, about \d+ s left *$", line) for line in lines) if m]
+    check(status == 0 and "\n" not in shown and len(percents) == len(lines) >= 2 and percents == sorted(percents)
+          and shown.endswith("\r") and not shown.split("\r")[-2].strip(), f"progress on a terminal: {status}, {shown[-200:]!r}")
+    status, _, err = ce.run(*args)
+    check(status == 0 and err == "", f"progress to a pipe: {status}, {err!r}")
+
+
 def as_nobody():
     """The command prefix that runs the program as nobody when the tests run as root, who may
     write anywhere."""
@@ -161,6 +340,9 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, answer_key_packing, paper_in_any_case, big_png, mistyped_size, unwritable):
+    for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+                 mistyped_fronts, first_release_codes,
+                 unreadable_pictures, masks_at_any_size, words_at_a_level,
+                 progress_on_a_terminal, unwritable):
         case(work)
     sys.exit(1 if ce.failures else 0)

@@ -720,9 +720,17 @@ def animations(work):
                         (["--animate", gif, "--export", png], "--export does not go with --animate"),
                         (["--animate", gif, "--tile", "2x2"], "--tile does not go with --animate"),
                         (["--animate", gif, "--maze", "3F7KQM2XWA,3F7KQM2XWA"], "--animate shows one maze"),
+                        (["--animate", gif, "--duration", "5"], "--duration takes a whole number of seconds from 10"),
                         (["--pace", "20"], "--pace goes with --animate")):
         got, _, err = run(*args)
         check(got == 2 and len(err.strip().splitlines()) == 1 and words in err, f"{args}: {got} {err!r}")
+    # A build that would last minutes at a step a second lasts the --duration asked, its frames
+    # under a second but for the pauses before and after the last step.
+    status, _, err = run("--animate", gif, "--animate-what", "build", "--size", "11x11", "--pace", "1000", "--duration", "20")
+    delays = [int(d) * 10 for d in subprocess.run(["identify", "-format", "%T ", gif], capture_output=True,
+                                                  text=True).stdout.split()] if status == 0 else []
+    check(status == 0 and 15_000 <= sum(delays) <= 20_000 and max(delays[:-2], default=0) <= 1000,
+          f"--duration 20: status {status}, {err!r}, {len(delays)} frames, {sum(delays)} ms")
 def shapes(work):
     """Mazes of other shapes, built the backtracker's way unless another is asked for: each writes its three formats, an SVG draws the circle's rings as
     true arcs and the route as one red stroke, and the code in its title rebuilds the same file."""

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTemporaryDir>
 #include <csignal>
+#include <tuple>
 
 #include "core/maze/BuildMaze.h"
 #include "core/generate/MakeMaze.h"
@@ -189,6 +190,42 @@ TEST(Animation, TheDelaysAddUpToThePaceTimesTheStepsAtAnyPace)
                 EXPECT_NEAR(total, holds + static_cast<int>(w.steps) * pace, std::string(type) == "gif" ? 10 : 0)
                     << name << ", " << w.steps << " steps";
             }
+}
+
+// However many steps and however slow the pace, an animation lasts at most its length (a minute
+// unless asked), in at most 2000 frames of 20 ms to a second; one that fits keeps its pace.
+TEST(Animation, ALongAnimationIsPlayedFasterToLastItsLengthInFramesOfAtMostASecond)
+{
+    constexpr int kPauses = 500 + 1000 + 3000;  // the first picture, the last step, the finished maze
+    for (const auto& [steps, paceMs, seconds] : {std::tuple{std::size_t{2'004'001}, 50, 60}, {std::size_t{20'402}, 1000, 60},
+                                                 {std::size_t{20'402}, 1000, 600}, {std::size_t{40}, 1000, 60},
+                                                 {std::size_t{300}, 7, 60}, {std::size_t{1'000'001}, 1, 1800}}) {
+        const AnimationPace pace = PaceFor(steps, paceMs, seconds);
+        const std::size_t frames = (steps + static_cast<std::size_t>(pace.stepsPerFrame) - 1) / static_cast<std::size_t>(pace.stepsPerFrame);
+        const long long total = static_cast<long long>(frames) * pace.frameMs + kPauses;
+        EXPECT_LE(total, seconds * 1000LL) << steps << " steps at " << paceMs;
+        EXPECT_LE(frames, 2000u) << steps;
+        EXPECT_GE(pace.frameMs, 20) << steps;
+        EXPECT_LE(pace.frameMs, 1000) << steps;
+        if (static_cast<long long>(steps) * paceMs + kPauses + 1000 <= seconds * 1000LL) {
+            EXPECT_EQ(pace.frameMs, pace.stepsPerFrame * paceMs) << steps << " steps keep their pace";
+        } else {
+            EXPECT_GE(total, seconds * 1000LL * 9 / 10) << steps << " steps take the length they may";
+        }
+    }
+    // A 41 x 41 build at a step a second would last an hour: a minute, its frames under a second.
+    QTemporaryDir dir;
+    const Written slow = Write(dir, "slow.gif", WatchKind::Build, {41, 41}, 1000);
+    int total = 0;
+    for (std::size_t i = 0; i < slow.frames.size(); ++i) {
+        total += slow.frames[i].ms;
+        if (i + 2 < slow.frames.size()) {
+            EXPECT_LE(slow.frames[i].ms, i == 0 ? 500 + 1000 : 1000) << i;
+        }
+    }
+    EXPECT_LE(total, 60'000);
+    EXPECT_GE(total, 50'000);
+    EXPECT_EQ(slow.frames.back().picture, PictureImage(slow.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)
@@ -532,6 +569,47 @@ TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("an older animation"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.gif")});
+}
+
+// A save hears of its progress frame by frame, the steps done rising to all of them; told to
+// stop half way, it stops, writes nothing and leaves the old file whole.
+TEST(Animation, ASaveTellsItsProgressAndStopsWhenToldLeavingNothing)
+{
+    struct Heard final : Progress {
+        std::vector<std::pair<long long, long long>> calls;
+        long long stopAt = -1;
+        bool Reached(long long done, long long total) override
+        {
+            calls.emplace_back(done, total);
+            return stopAt < 0 || done < stopAt;
+        }
+    };
+    QTemporaryDir dir;
+    Form1 form;
+    form.OpenMaze(kSeed);
+    const QString path = dir.filePath(QStringLiteral("route.gif"));
+    Heard whole;
+    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), nullptr, Answer::Hidden, 50, &whole), std::nullopt);
+    ASSERT_FALSE(whole.calls.empty());
+    const long long steps = whole.calls.back().second;
+    EXPECT_EQ(whole.calls.back().first, steps);
+    for (std::size_t i = 1; i < whole.calls.size(); ++i) {
+        EXPECT_GT(whole.calls[i].first, whole.calls[i - 1].first) << i;
+        EXPECT_EQ(whole.calls[i].second, steps) << i;
+    }
+    const QByteArray saved = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    Heard stopped;
+    stopped.stopAt = steps / 2;
+    const auto error = WriteShownAnimation(path, form.Maze(), nullptr, Answer::Hidden, 50, &stopped);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(stopped.calls.back().first, steps / 2);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("route.gif")});
 }
 
 }  // namespace

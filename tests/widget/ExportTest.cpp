@@ -287,6 +287,15 @@ TEST(Export, ACodeOpensByPastingOrInTheDialogWhichSaysWhatIsWrongAsItIsTyped)
     EXPECT_TRUE(dialog.verdict().text().contains("mistyped")) << dialog.verdict().text().toStdString();
     dialog.field().setText("3F7KQ-M2XW");
     EXPECT_TRUE(dialog.verdict().text().contains("has 9")) << dialog.verdict().text().toStdString();
+    // A shape's code mistyped at its front is told what is wrong there, not its length.
+    for (const auto& [front, says] : std::vector<std::pair<QString, QString>>{{"B0C1", "2 to 1000 rings, not 1"},
+                                                                              {"B0C2000", "2 to 1000 rings, not 2000"},
+                                                                              {"BOC9", "character 'O'"},
+                                                                              {"Q0C9", "no way to build has the letter Q"},
+                                                                              {"B0X9", "no shape has the letter X"}}) {
+        dialog.field().setText(front + "-NA431-PHDY7");
+        EXPECT_TRUE(dialog.verdict().text().contains(says)) << dialog.verdict().text().toStdString();
+    }
     dialog.field().setText(" 3f7kq m2xwa ");
     EXPECT_TRUE(dialog.openButton().isEnabled());
     EXPECT_EQ((SizedSeed{*ParseMazeCode("3F7KQ-M2XWA").seed, kClassicSize}), dialog.Maze());

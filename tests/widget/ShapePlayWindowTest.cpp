@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
+#include <map>
 
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
@@ -32,12 +34,13 @@ int CountPixels(const QImage& image, Colour colour)
 
 // A shown, active window with the maze of a shape's code open and a game started on it.
 struct ShapePlayed {
-    ShapePlayed(ShapeKind kind, int size, std::uint64_t seed)
+    ShapePlayed(ShapeKind kind, int size, std::uint64_t seed) : ShapePlayed(Recipe{kind, {size, size}, {}, {Algorithm::Backtracker}, seed}) {}
+    explicit ShapePlayed(const Recipe& recipe)
     {
         form.show();
         QApplication::setActiveWindow(&form);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-        EXPECT_EQ(std::nullopt, form.OpenRecipe({kind, {size, size}, {}, {Algorithm::Backtracker}, seed}));
+        EXPECT_EQ(std::nullopt, form.OpenRecipe(recipe));
         form.play().action().trigger();
         EXPECT_TRUE(form.play().Playing());
     }
@@ -84,7 +87,7 @@ void PlayByKeys(ShapePlayed& s)
         QTest::keyClick(s.Picture(), kKeys[static_cast<int>(key)]);
         ASSERT_EQ(expected, s.Marker()) << "press " << press;
         if (aim.open && s.GameShown().Trail().size() > 1 && !s.GameShown().AtGoal()) {
-            EXPECT_TRUE(s.Said().endsWith(CellWords(m.shape, m.passages, expected))) << press;
+            EXPECT_TRUE(s.Said().endsWith(CellWords(m.shape, m.passages, expected, s.GameShown().Previous()))) << press;
         }
         if (aim.open) {
             EXPECT_EQ(Drawn(s, &s.GameShown()), s.form.surface().image()) << press;
@@ -104,6 +107,49 @@ TEST(ShapePlayWindow, KeysMoveToTheNeighbourTheirDirectionAimsAtOnHexagonsAndCir
     ShapePlayed circle(ShapeKind::Circle, 6, 32);
     EXPECT_EQ(StartWords(circle.Maze().shape, circle.Maze().passages, circle.GameShown()), circle.Said());
     PlayByKeys(circle);
+}
+
+// A player who cannot see the maze: at every cell I says where it is, H the next way and the key
+// that takes it, and that key is pressed. Each hint's key leads on along the route, so G is
+// reached in the route's moves; on a circle I counts the rings as its code does, and no two cells
+// share a place.
+TEST(ShapePlayWindow, ABlindPlayerReachesGByTheKeysTheHintsNameAndEachCellHasItsOwnPlace)
+{
+    const std::map<QString, Qt::Key> keys{{"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}};
+    static const QRegularExpression kHint(QStringLiteral("^hint: .*\\((Up|Down|Left|Right)(?: or \\w+)*\\)$"));
+    static const QRegularExpression kRing(QStringLiteral("^Ring (\\d+) of (\\d+), cell (\\d+) of (\\d+) clockwise"));
+    static const QRegularExpression kCentre(QStringLiteral("^The centre, ring 1 of (\\d+),"));
+    // The circle of the player who bounced between two cells, and others of every shape off square cells.
+    std::vector<Recipe> recipes{*ReadRecipeCode("B0C10-NA431-PHDY7").recipe};
+    for (const auto& [kind, size] : {std::pair{ShapeKind::Circle, 16}, {ShapeKind::Hexagon, 6}, {ShapeKind::Triangle, 9}})
+        recipes.push_back({kind, {size, size}, {}, {Algorithm::Backtracker}, 0x5EED0 + static_cast<std::uint64_t>(size)});
+    for (const Recipe& r : recipes) {
+        const std::string code = FormatRecipeCode(r);
+        const std::optional<Recipe> recipe = r;
+        ShapePlayed s(*recipe);
+        const ShapeMaze& m = s.Maze();
+        const int shortest = static_cast<int>(m.route.size()) - 1;
+        std::map<std::pair<int, int>, CellId> places;
+        for (int step = 0; step < shortest && !s.GameShown().AtGoal(); ++step) {
+            if (recipe->shape == ShapeKind::Circle) {
+                QTest::keyClick(s.Picture(), Qt::Key_I);
+                const QString where = s.Said();
+                const auto ring = kRing.match(where), centre = kCentre.match(where);
+                ASSERT_TRUE(ring.hasMatch() || centre.hasMatch()) << where.toStdString();
+                const int rings = (ring.hasMatch() ? ring.captured(2) : centre.captured(1)).toInt();
+                EXPECT_EQ(recipe->size.width, rings) << where.toStdString();
+                const std::pair place{ring.hasMatch() ? ring.captured(1).toInt() : 1, ring.hasMatch() ? ring.captured(3).toInt() : 1};
+                EXPECT_TRUE(!places.contains(place) || places[place] == s.Marker()) << where.toStdString();
+                places[place] = s.Marker();
+            }
+            QTest::keyClick(s.Picture(), Qt::Key_H);
+            const auto hint = kHint.match(s.Said());
+            ASSERT_TRUE(hint.hasMatch()) << code << ": " << s.Said().toStdString();
+            QTest::keyClick(s.Picture(), keys.at(hint.captured(1)));
+        }
+        EXPECT_TRUE(s.GameShown().AtGoal()) << code;
+        EXPECT_EQ(shortest, s.GameShown().Moves()) << code;
+    }
 }
 
 // Where the middle of edge `i` of the shape lies in the window: on the arc where it is one.
@@ -209,7 +255,7 @@ TEST(ShapePlayWindow, AHintIsTheNextStepOfTheShortestRouteAndTheResultAtGCountsI
     const QImage before = s.form.surface().image();
     QTest::keyClick(s.Picture(), Qt::Key_H);
     const CellId next = off == kNoCell ? route[2] : route[1];
-    EXPECT_EQ(HintWords(m.shape, s.GameShown(), next), s.Said());
+    EXPECT_EQ(HintWords(m.shape, m.passages, s.GameShown(), next), s.Said());
     EXPECT_GT(CountPixels(s.form.surface().image(), kHintColour), 0);
     s.form.program().Play_Redraw();  // the hint's moment is over
     EXPECT_EQ(before, s.form.surface().image());

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
@@ -215,6 +217,34 @@ TEST(SizedWindow, TheOpenCodeDialogTakesTheLargestSizeTheWindowShowsAndRefusesOn
         EXPECT_FALSE(dialog.openButton().isEnabled());
         EXPECT_TRUE(dialog.verdict().text().contains("119x119")) << dialog.verdict().text().toStdString();
     }
+}
+
+// A code the first release printed opens in the dialog as that release read it, after one
+// question answered yes; no leaves the dialog open, and a code of today asks nothing.
+TEST(SizedWindow, TheOpenCodeDialogOpensAFirstReleaseCodeAfterOneQuestion)
+{
+    const QString old = QStringLiteral("30x30-VZY4H-WRHNH");
+    for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        OpenCodeDialog dialog(nullptr, kLargestWindowSide, old);
+        EXPECT_TRUE(dialog.FirstRelease());
+        EXPECT_TRUE(dialog.openButton().isEnabled());
+        EXPECT_EQ(ReadFirstReleaseCode(old.toStdString()), dialog.Maze());
+        EXPECT_TRUE(dialog.verdict().text().contains("first release")) << dialog.verdict().text().toStdString();
+        int asked = 0;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++asked;
+                box->button(answer)->click();
+            }
+        });
+        dialog.openButton().click();
+        EXPECT_EQ(1, asked);
+        EXPECT_EQ(answer == QMessageBox::Yes ? QDialog::Accepted : QDialog::Rejected, dialog.result());
+    }
+    OpenCodeDialog today(nullptr, kLargestWindowSide, QStringLiteral("31x45-T01VA-NE015"));
+    EXPECT_FALSE(today.FirstRelease());
+    today.openButton().click();
+    EXPECT_EQ(QDialog::Accepted, today.result());
 }
 
 // Dark pixels, row by row.

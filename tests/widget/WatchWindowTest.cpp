@@ -49,7 +49,19 @@ TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
     const QString text = watch.Counts();
     for (const WayCount& count : counts)
         EXPECT_TRUE(text.contains(QString::number(count.visited))) << count.name << " " << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("%1/%1").arg(counts.front().visited))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\n  %1/%1\n").arg(counts.front().visited))) << text.toStdString();
+    // The column beside the picture is narrow: no line needs wrapping there, so a name never runs
+    // into its count, and each count stands alone on its line under its name.
+    const auto* column = form.findChild<QLabel*>(QStringLiteral("WatchCounts"));
+    ASSERT_NE(column, nullptr);
+    const QFontMetrics metrics = column->fontMetrics();
+    const QStringList lines = text.split('\n');
+    for (const QString& line : lines)
+        EXPECT_LE(metrics.horizontalAdvance(line), column->contentsRect().width()) << line.toStdString();
+    for (const WayCount& count : counts)
+        EXPECT_TRUE(lines.contains(QStringLiteral("  ") + QString::number(count.visited)) ||
+                    lines.contains(QStringLiteral("  %1/%1").arg(count.visited)))
+            << count.name << " " << text.toStdString();
 
     // A maze built another way is watched being built that way, ending on it.
     form.OpenMaze(kSeed, {17, 13}, BuildChoice{Algorithm::Prim});
@@ -197,9 +209,9 @@ TEST(WatchWindow, OnShapesTheBuildAndTheSearchEndOnTheMazeShownAndItsRouteWithEv
     const int depthFirst = SearchDepthFirst(hexagon.shape.graph, hexagon.passages).visited;
     const int route = static_cast<int>(hexagon.route.size());
     const QString text = watch.Counts();
-    EXPECT_TRUE(text.contains(QStringLiteral("breadth-first: %1/%1").arg(visited))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("depth-first: %1\n").arg(depthFirst))) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QStringLiteral("Route: %1 cells").arg(route))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("▶ breadth-first\n  %1/%1\n").arg(visited))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("depth-first\n  %1\n").arg(depthFirst))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Route:\n  %1 cells").arg(route))) << text.toStdString();
     // A screen reader hears the end, and a walk's build taking cells in, as on a rectangle.
     EXPECT_EQ(picture->accessibleName(), QStringLiteral("Route found, %1 cells; %2 cells visited").arg(route).arg(visited));
     watch.WatchBuild();

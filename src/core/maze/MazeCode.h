@@ -18,8 +18,14 @@ std::string FormatMazeCode(std::uint64_t seed);
 // Why a text is no code: a character that codes never use, too few or too many characters, or
 // ten good characters whose check does not match (a typo somewhere, or two neighbours swapped).
 // A code with a size can also have a size no maze has, no hyphen after its size, or the
-// classic size written out, which has its own code without a size.
-enum class CodeFault { None, UnknownCharacter, WrongLength, CheckFails, BadSize, SizeUnended, ClassicSizeWritten };
+// classic size written out, which has its own code without a size. A code of another way or
+// shape can have a front that names no way to build, no share of loops, no shape, a size outside
+// its shape's range, a word of other characters than A to Z, or no recipe at all, or can spell
+// out the classic recipe, which has today's code.
+enum class CodeFault {
+    None, UnknownCharacter, WrongLength, CheckFails, BadSize, SizeUnended, ClassicSizeWritten,
+    UnknownWay, BadLoops, UnknownShape, ShapeSizeOutOfRange, BadWord, BadFront, ClassicRecipeWritten
+};
 
 // What reading a code found: the seed, or the fault and what it concerns.
 struct CodeReading {
@@ -28,6 +34,10 @@ struct CodeReading {
     std::string character;  // UnknownCharacter: the first one, as UTF-8
     int length = 0;         // WrongLength: how many code characters the text holds (after its size)
     std::string size;       // a code with a size: the size as written ("41x40"), else empty
+    std::string front;      // a recipe code: its front as read ("B0C10"), else empty
+    char letter = 0;        // UnknownWay, UnknownShape: the letter; ShapeSizeOutOfRange: the shape's
+    std::string written;    // ShapeSizeOutOfRange: the size as written ("2000", "30x0")
+    bool firstRelease = false;  // refused, but the first release read it (ReadFirstReleaseCode)
 
     explicit operator bool() const { return seed.has_value(); }
 };

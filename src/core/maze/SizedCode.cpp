@@ -36,6 +36,19 @@ int SizeCheck(const std::string& size)
     return kRows[size.size() % 2][sum];
 }
 
+// The first release's check of a size, which misses a character dropped or added.
+int FirstReleaseSizeCheck(const std::string& size)
+{
+    constexpr int kPrime = 31;
+    int sum = 0;
+    int weight = 1;
+    for (const char c : size) {
+        const int value = c == 'x' ? 11 : c - '0' + 1;
+        sum = (sum + value * weight++) % kPrime;
+    }
+    return sum;
+}
+
 // The text with the separators taken out and "×" read as "x".
 std::string Squeezed(std::string_view text)
 {
@@ -99,6 +112,39 @@ std::optional<WrittenSize> SizeAhead(std::string_view text)
     return WrittenSize{width + "x" + height, at};
 }
 
+// A code as this version writes it, or why it is none.
+SizedReading ReadTodaysCode(std::string_view text)
+{
+    const std::string clean = CleanCodeText(text);
+    // Ten characters are a 21 x 21 code, whatever they look like: "3X7KQ-M2XWA" has no size.
+    const std::string squeezed = Squeezed(clean);
+    const std::optional<WrittenSize> written = squeezed.size() == kCodeChars ? std::nullopt : SizeAhead(clean);
+    if (!written) {
+        CodeReading reading = ParseMazeCode(clean);
+        return {reading ? std::optional(SizedSeed{*reading.seed, kClassicSize}) : std::nullopt, reading};
+    }
+    CodeReading refused{.size = written->text};
+    // The size ends where a hyphen (or a space) follows it: without one, where the size ends and
+    // the ten characters begin would be a guess, and a dropped character could move the line.
+    const std::string_view rest = std::string_view(clean).substr(written->end);
+    if (!rest.empty() && rest.front() != '-' && rest.front() != ' ') {
+        refused.fault = CodeFault::SizeUnended;
+        return {std::nullopt, refused};
+    }
+    const auto size = ParseSize(written->text);
+    if (!size) {  // a side out of range, or written with a leading zero
+        refused.fault = CodeFault::BadSize;
+        return {std::nullopt, refused};
+    }
+    if (*size == kClassicSize) {  // one maze, one code
+        refused.fault = CodeFault::ClassicSizeWritten;
+        return {std::nullopt, refused};
+    }
+    CodeReading reading = ParseMazeCode(rest, SizeCheck(written->text));
+    reading.size = written->text;
+    return {reading ? std::optional(SizedSeed{*reading.seed, *size}) : std::nullopt, reading};
+}
+
 }  // namespace
 
 std::string SizeText(MazeSize size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
@@ -132,34 +178,28 @@ std::string FormatSizedCode(SizedSeed maze)
 
 SizedReading ReadSizedCode(std::string_view text)
 {
-    const std::string clean = CleanCodeText(text);
-    // Ten characters are a 21 x 21 code, whatever they look like: "3X7KQ-M2XWA" has no size.
-    const std::string squeezed = Squeezed(clean);
-    const std::optional<WrittenSize> written = squeezed.size() == kCodeChars ? std::nullopt : SizeAhead(clean);
-    if (!written) {
-        CodeReading reading = ParseMazeCode(clean);
-        return {reading ? std::optional(SizedSeed{*reading.seed, kClassicSize}) : std::nullopt, reading};
-    }
-    CodeReading refused{.size = written->text};
-    // The size ends where a hyphen (or a space) follows it: without one, where the size ends and
-    // the ten characters begin would be a guess, and a dropped character could move the line.
-    const std::string_view rest = std::string_view(clean).substr(written->end);
-    if (!rest.empty() && rest.front() != '-' && rest.front() != ' ') {
-        refused.fault = CodeFault::SizeUnended;
-        return {std::nullopt, refused};
-    }
-    const auto size = ParseSize(written->text);
-    if (!size) {  // a side out of range, or written with a leading zero
-        refused.fault = CodeFault::BadSize;
-        return {std::nullopt, refused};
-    }
-    if (*size == kClassicSize) {  // one maze, one code
-        refused.fault = CodeFault::ClassicSizeWritten;
-        return {std::nullopt, refused};
-    }
-    CodeReading reading = ParseMazeCode(rest, SizeCheck(written->text));
-    reading.size = written->text;
-    return {reading ? std::optional(SizedSeed{*reading.seed, *size}) : std::nullopt, reading};
+    SizedReading read = ReadTodaysCode(text);
+    if (!read.maze && ReadFirstReleaseCode(text))
+        read.reading.firstRelease = true;
+    return read;
+}
+
+std::optional<SizedSeed> ReadFirstReleaseCode(std::string_view text)
+{
+    const std::string squeezed = Squeezed(CleanCodeText(text));
+    if (squeezed.size() <= static_cast<std::size_t>(kCodeChars))
+        return std::nullopt;
+    const std::string sizePart = squeezed.substr(0, squeezed.size() - kCodeChars);
+    std::string code = squeezed.substr(sizePart.size());
+    const auto size = ParseSize(sizePart);
+    if (!size || *size == kClassicSize)
+        return std::nullopt;
+    const int check = CodeDigit(code.back());
+    if (check < 0)
+        return std::nullopt;
+    code.back() = CodeCharacter(check ^ FirstReleaseSizeCheck(SizeText(*size)));
+    const auto seed = ParseMazeCode(code).seed;
+    return seed ? std::optional(SizedSeed{*seed, *size}) : std::nullopt;
 }
 
 std::optional<SizedSeed> ParseSizedCode(std::string_view text) { return ReadSizedCode(text).maze; }

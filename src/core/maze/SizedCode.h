@@ -37,6 +37,13 @@ struct SizedReading {
 };
 SizedReading ReadSizedCode(std::string_view text);
 
+// A sized code as the first release read it, before its size had the check that catches a
+// character dropped or added: the ten last characters the seed, all before them the size, its
+// characters weighted by their place modulo 31 into the check character. Such a code opens the
+// maze that release printed it for; a code of today may open another, so this is read only when
+// asked for. A code without a size reads as ever.
+std::optional<SizedSeed> ReadFirstReleaseCode(std::string_view text);
+
 // "31x45": a size as codes and the command line write it.
 std::string SizeText(MazeSize size);
 // A size written "31x45" (or "31X45", "31×45"), or nothing when the text is no size or a side

@@ -2,6 +2,7 @@
 #include "core/shape/Mask.h"
 
 #include <array>
+#include <utility>
 
 #include "core/shape/Tiling.h"
 
@@ -81,6 +82,12 @@ std::optional<Shape> MaskShape(const Mask& mask)
     Shape shape = ShapeOfTiles(ShapeKind::Outline, tiles, 0, 0);
     shape.graph.start = Farthest(shape.graph, 0);
     shape.graph.goal = Farthest(shape.graph, shape.graph.start);
+    // S at the end where reading starts: the left one (the upper of two as far left), so that a
+    // word's maze runs from its first letter to its last.
+    const PointF s = shape.centres[static_cast<std::size_t>(shape.graph.start)];
+    const PointF g = shape.centres[static_cast<std::size_t>(shape.graph.goal)];
+    if (g.x < s.x || (g.x == s.x && g.y < s.y))
+        std::swap(shape.graph.start, shape.graph.goal);
     return shape;
 }
 

@@ -2,18 +2,23 @@
 #include "qt/cli/AnimateCommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "core/platform/Random.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/cli/ExportCommand.h"
+#include "qt/cli/TerminalProgress.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {
 
 int RunAnimate(const Options& options)
 {
-    auto fail = [](const QString& message, int status) {
+    TerminalProgress* shown = nullptr;
+    auto fail = [&shown](const QString& message, int status) {
+        if (shown)
+            shown->Wipe();
         std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
         return status;
     };
@@ -29,6 +34,9 @@ int RunAnimate(const Options& options)
         random.Randomize();
         seed = *random.LastSeed();
     }
+    // On a terminal the frames' progress, once the steps are recorded.
+    TerminalProgress progress(QFileInfo(options.animateFile).fileName());
+    shown = &progress;
     const WatchKind kind = *WatchKindNamed(options.animateWhat.toStdString());
     const SearchWay* way = FindSearch(options.searchWay.toStdString());
     if (options.shape) {
@@ -38,14 +46,16 @@ int RunAnimate(const Options& options)
         if (!shape)
             return fail(error, 2);
         WatchedShape watched = RecordShapeWatch(kind, std::move(*shape), options.how, seed, way);
-        if (const auto error = WriteShapeAnimation(options.animateFile, watched.maze, kind, std::move(watched.steps), options.paceMs))
+        if (const auto error = WriteShapeAnimation(options.animateFile, watched.maze, kind, std::move(watched.steps), options.paceMs,
+                                                    options.animateSeconds, &progress))
             return fail(*error, 1);
         return 0;
     }
     Watched watched = RecordWatch(kind, seed, options.size, way, options.how);
     const AnimationCanvas canvas = AnimationCanvasFor(options.size);
     StepPlayer player(watched.maze, kind, std::move(watched.steps), canvas.geometry);
-    if (const auto error = WriteAnimation(options.animateFile, player, QSize(canvas.side, canvas.side), options.paceMs))
+    if (const auto error = WriteAnimation(options.animateFile, player, QSize(canvas.side, canvas.side), options.paceMs,
+                                              AnimationPixels::Window, options.animateSeconds, &progress))
         return fail(*error, 1);
     return 0;
 }

@@ -21,6 +21,8 @@
 #include "qt/Version.h"
 #include "qt/cli/HelpText.h"
 #include "qt/paper/Facts.h"
+#include "qt/paper/animation/AnimationFile.h"
+#include "qt/window/choice/ShapeMenu.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -100,6 +102,11 @@ struct Parser {
                                                         "several codes parted by commas or spaces, or @FILE for a "
                                                         "file with one code a line."),
                             QCoreApplication::translate("CommandLine", "code")};
+    QCommandLineOption oldCode{"old-code",
+                               QCoreApplication::translate("CommandLine",
+                                                           "With --maze: read codes with a size as the first release "
+                                                           "did, whose weaker check its printed codes need (a code of "
+                                                           "this version still reads as ever).")};
     QCommandLineOption exportFile{
         "export",
         QCoreApplication::translate("CommandLine",
@@ -134,14 +141,14 @@ struct Parser {
     QCommandLineOption mask{"mask",
                             QCoreApplication::translate("CommandLine",
                                                         "With --export: a maze inside the outline of this picture's dark "
-                                                        "pixels; --size gives the cells across, 5 to 200 (40 unless "
+                                                        "pixels (at most 33.5 million of them); --size gives the cells across, 5 to 200 (40 unless "
                                                         "given). Such a maze has no code, so it is one maze to a "
                                                         "file."),
                             QCoreApplication::translate("CommandLine", "file.png")};
     QCommandLineOption text{"text",
                             QCoreApplication::translate("CommandLine",
-                                                        "With --export: a maze inside the letters of this word (A to Z) "
-                                                        "in a bold font; --size gives their height in cells, 5 to 200 "
+                                                        "With --export: a maze inside the letters of this word (A to Z, "
+                                                        "in any case, full-width too) in a bold font; --size gives their height in cells, 5 to 200 "
                                                         "(15 unless given)."),
                             QCoreApplication::translate("CommandLine", "word")};
     QCommandLineOption level{"level", LevelHelp(), QCoreApplication::translate("CommandLine", "n")};
@@ -236,9 +243,16 @@ struct Parser {
     QCommandLineOption pace{"pace",
                             QCoreApplication::translate("CommandLine",
                                                         "With --animate: milliseconds a step, 1 to 1000; 50 unless "
-                                                        "given. Frames last at least 20 ms and are at most 2000, so a "
-                                                        "faster pace or a big maze plays several steps a frame."),
+                                                        "given. Frames last 20 ms to a second and are at most 2000, so "
+                                                        "a fast pace or a big maze plays several steps a frame."),
                             QCoreApplication::translate("CommandLine", "ms")};
+    QCommandLineOption duration{"duration",
+                                QCoreApplication::translate("CommandLine",
+                                                            "With --animate: the longest the animation lasts, in seconds, "
+                                                            "10 to 1800; 60 unless given. A maze whose steps at the pace "
+                                                            "would take longer is played faster, several steps a frame, "
+                                                            "frames lasting at most a second."),
+                                QCoreApplication::translate("CommandLine", "seconds")};
     QCommandLineOption verbose{"verbose", QCoreApplication::translate(
                                               "CommandLine", "Also print the toolkit's own messages while connecting "
                                                              "to the display.")};
@@ -258,9 +272,9 @@ struct Parser {
 
     QList<QCommandLineOption> All() const
     {
-        return {help,      version,   maze,   exportFile, count,   solution,    size,   shape,   mask,    text,
+        return {help,      version,   maze,   oldCode, exportFile, count,   solution,    size,   shape,   mask,    text,
                 level,     algorithm, braid,  route,      hard,    facts,   title,       nameLine, noNameLine, perPage, copies,
-                paper,     tile,      pngCell, animate,   animateWhat, search, pace,   verbose, platform, display};
+                paper,     tile,      pngCell, animate,   animateWhat, search, pace,   duration, verbose, platform, display};
     }
 };
 
@@ -274,6 +288,14 @@ Options Error(const QString& message)
                  .arg(message, QCoreApplication::translate("CommandLine", "'tolvane --help' lists the options"));
     return o;
 }
+
+// A value as codes are read: full-width letters and digits as plain ones, every dash a hyphen,
+// no white space around it, so that "--size ３１ｘ３１" from a Japanese input method is 31x31.
+QString Folded(const QString& given) { return QString::fromStdString(CleanCodeText(given.toStdString())); }
+
+// A named choice as the tables spell it: every name is lower case, and a name is taken in any
+// case (--shape Circle, --search A-Star), as --algorithm and --paper always took theirs.
+QString Named(const QString& given) { return Folded(given).toLower(); }
 
 std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 {
@@ -304,14 +326,14 @@ std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
         return Error(QCoreApplication::translate("CommandLine", "--route and --braid do not go together: loops would "
                                                                 "shorten the route"));
     if (p.parser.isSet(p.algorithm)) {
-        const auto algorithm = AlgorithmNamed(p.parser.value(p.algorithm).toStdString());
+        const auto algorithm = AlgorithmNamed(Folded(p.parser.value(p.algorithm)).toStdString());
         if (!algorithm)
             return Error(QCoreApplication::translate("CommandLine", "--algorithm takes one of %1, not %2")
                              .arg(AlgorithmNames(), Quoted(p.parser.value(p.algorithm))));
         o.how.algorithm = *algorithm;
     }
     if (p.parser.isSet(p.braid)) {
-        const auto braid = WholeNumber(p.parser.value(p.braid), 0, kMaxBraid);
+        const auto braid = WholeNumber(Folded(p.parser.value(p.braid)), 0, kMaxBraid);
         if (!braid)
             return Error(QCoreApplication::translate("CommandLine", "--braid takes a whole number from 0 to %1, not %2")
                              .arg(kMaxBraid)
@@ -325,7 +347,7 @@ std::optional<Options> ReadBuildChoice(const Parser& p, Options& o)
 // --size into o.size, or the reason it cannot be read.
 std::optional<Options> ReadSize(const Parser& p, Options& o)
 {
-    const auto size = ParseSize(p.parser.value(p.size).toStdString());
+    const auto size = ParseSize(Folded(p.parser.value(p.size)).toStdString());
     if (!size)
         return Error(QCoreApplication::translate("CommandLine", "--size takes WIDTHxHEIGHT, each side from %1 to %2, such as "
                                                                 "31x31, not %3")
@@ -368,7 +390,7 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
             return *bad;
     }
     if (p.parser.isSet(p.level)) {
-        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        o.level = WholeNumber(Folded(p.parser.value(p.level)), 1, static_cast<int>(kLevels.size()));
         if (!o.level)
             return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
@@ -384,7 +406,7 @@ std::optional<Options> ReadSizeAndRoute(const Parser& p, Options& o)
     }
     if (!p.parser.isSet(p.route))
         return std::nullopt;
-    const QString text = p.parser.value(p.route).trimmed();
+    const QString text = Folded(p.parser.value(p.route)).trimmed();
     const std::optional<long long> route = RouteCells(text, cells);
     if (!route)
         return RouteUnread(text);
@@ -452,7 +474,8 @@ QList<HelpRow> KeyboardHelp()
 // The codes --maze names: one, several parted by commas or white space, or "@FILE" for the
 // codes in a file, one a line; each any code there is, of any way to build and any shape. A code
 // may itself hold spaces ("3F7KQ M2XWA"): a piece between commas is one code when it reads as one.
-std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given)
+// With `firstRelease`, a sized code that names no maze today is read as the first release read it.
+std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given, bool firstRelease)
 {
     QString text = given;
     if (given.startsWith(QLatin1Char('@'))) {
@@ -466,12 +489,24 @@ std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given)
         text = QString::fromUtf8(file.read(1 << 20));
     }
     auto notACode = [&](const QString& code, const RecipeReading& read) {
-        Options bad = Error(QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
-                                .arg(Quoted(code), CodeFaultReason(read.reading)));
+        // A code printed by the first release is refused today, as a code dropping a character
+        // would be; the teacher with last month's sheets is told how to open it.
+        Options bad = Error(read.reading.firstRelease
+                                ? QCoreApplication::translate("CommandLine", "%1 is not a maze code of this version: %2; it "
+                                                                            "may come from the first release: add "
+                                                                            "--old-code to open it as that release did")
+                                      .arg(Quoted(code), CodeFaultReason(read.reading))
+                                : QCoreApplication::translate("CommandLine", "%1 is not a maze code: %2")
+                                      .arg(Quoted(code), CodeFaultReason(read.reading)));
         bad.status = 1;
         return bad;
     };
-    const auto readCode = [](const QString& text) { return ReadRecipeCode(text.toStdString()); };
+    const auto readCode = [firstRelease](const QString& text) {
+        RecipeReading read = ReadRecipeCode(text.toStdString());
+        if (const auto old = firstRelease && !read.recipe ? ReadFirstReleaseCode(text.toStdString()) : std::nullopt)
+            read.recipe = Recipe{.size = old->size, .seed = old->seed};
+        return read;
+    };
     std::vector<Recipe> mazes;
     static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));
     static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
@@ -558,26 +593,36 @@ Options ParseAnimate(const Parser& p, Options o)
             return *bad;
     }
     if (p.parser.isSet(p.animateWhat)) {
-        o.animateWhat = p.parser.value(p.animateWhat);
+        o.animateWhat = Named(p.parser.value(p.animateWhat));
         if (!WatchKindNamed(o.animateWhat.toStdString()))
             return Error(QCoreApplication::translate("CommandLine", "--animate-what takes build, search or route, not %1")
-                             .arg(Quoted(o.animateWhat)));
+                             .arg(Quoted(p.parser.value(p.animateWhat))));
     }
     if (p.parser.isSet(p.search)) {
-        o.searchWay = p.parser.value(p.search);
+        o.searchWay = Named(p.parser.value(p.search));
         if (o.animateWhat != QLatin1String("search"))
             return Error(QCoreApplication::translate("CommandLine", "--search goes with --animate-what search"));
         if (!FindSearch(o.searchWay.toStdString()))
             return Error(QCoreApplication::translate("CommandLine", "--search takes depth-first, breadth-first, a-star, "
                                                                     "left-hand or dead-end-filling, not %1")
-                             .arg(Quoted(o.searchWay)));
+                             .arg(Quoted(p.parser.value(p.search))));
     }
     if (p.parser.isSet(p.pace)) {
         bool ok = false;
-        o.paceMs = p.parser.value(p.pace).toInt(&ok);
+        o.paceMs = Folded(p.parser.value(p.pace)).toInt(&ok);
         if (!ok || o.paceMs < 1 || o.paceMs > 1000)
             return Error(QCoreApplication::translate("CommandLine", "--pace takes a whole number from 1 to 1000, not %1")
                              .arg(Quoted(p.parser.value(p.pace))));
+    }
+    if (p.parser.isSet(p.duration)) {
+        const auto seconds = WholeNumber(Folded(p.parser.value(p.duration)), kShortestAnimationSeconds, kLongestAnimationSeconds);
+        if (!seconds)
+            return Error(QCoreApplication::translate("CommandLine", "--duration takes a whole number of seconds from %1 to "
+                                                                    "%2, not %3")
+                             .arg(kShortestAnimationSeconds)
+                             .arg(kLongestAnimationSeconds)
+                             .arg(Quoted(p.parser.value(p.duration))));
+        o.animateSeconds = *seconds;
     }
     return o;
 }
@@ -590,7 +635,7 @@ QString ProgramName(const QStringList& arguments)
 // --shape, --mask and --text with their --size, into `o`; an error, or nothing.
 std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
 {
-    const bool shaped = p.parser.isSet(p.shape) && p.parser.value(p.shape) != QLatin1String("rectangle");
+    const bool shaped = p.parser.isSet(p.shape) && Named(p.parser.value(p.shape)) != QLatin1String("rectangle");
     const int given = int(p.parser.isSet(p.shape)) + int(p.parser.isSet(p.mask)) + int(p.parser.isSet(p.text));
     if (given > 1)
         return Error(QCoreApplication::translate("CommandLine", "--shape, --mask and --text each give the shape; choose one"));
@@ -631,14 +676,14 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         asked.size = {40, 40};
     } else if (p.parser.isSet(p.text)) {
         asked.kind = ShapeKind::Outline;
-        asked.word = p.parser.value(p.text).toUpper().toStdString();
-        const bool letters = !asked.word.empty() && std::all_of(asked.word.begin(), asked.word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (!letters || asked.word.size() > 40)
+        const auto word = OutlineWord(p.parser.value(p.text));
+        if (!word)
             return Error(QCoreApplication::translate("CommandLine", "--text takes a word of 1 to 40 letters A to Z, not %1")
                              .arg(Quoted(p.parser.value(p.text))));
+        asked.word = *word;
         asked.size = {15, 15};
     } else {
-        const QString name = p.parser.value(p.shape);
+        const QString name = Named(p.parser.value(p.shape));
         if (name == QLatin1String("circle"))
             asked = {ShapeKind::Circle, {10, 10}, {}};
         else if (name == QLatin1String("hexagon"))
@@ -647,10 +692,10 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
             asked = {ShapeKind::Triangle, {12, 12}, {}};
         else
             return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
-                             .arg(Quoted(name)));
+                             .arg(Quoted(p.parser.value(p.shape))));
     }
     if (p.parser.isSet(p.size)) {
-        const QString text = p.parser.value(p.size);
+        const QString text = Folded(p.parser.value(p.size));
         bool ok = false;
         const int one = text.toInt(&ok);
         const bool rectangles = asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle;
@@ -676,7 +721,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
     if (p.parser.isSet(p.level)) {
         if (p.parser.isSet(p.size))
             return Error(QCoreApplication::translate("CommandLine", "--size and --level do not go together: a level has its own size"));
-        o.level = WholeNumber(p.parser.value(p.level), 1, static_cast<int>(kLevels.size()));
+        o.level = WholeNumber(Folded(p.parser.value(p.level)), 1, static_cast<int>(kLevels.size()));
         if (!o.level)
             return Error(QCoreApplication::translate("CommandLine", "--level takes 1 to %1, not %2")
                              .arg(kLevels.size())
@@ -688,7 +733,7 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
         o.how = level->How();
     }
     if (p.parser.isSet(p.route) || p.parser.isSet(p.hard)) {
-        o.routeAsked = p.parser.value(p.route).trimmed();
+        o.routeAsked = Folded(p.parser.value(p.route)).trimmed();
         o.hard = p.parser.isSet(p.hard);
         if (!o.hard && !RouteCells(o.routeAsked, 0))
             return RouteUnread(o.routeAsked);
@@ -732,7 +777,7 @@ Options ParseCommandLine(const QStringList& arguments)
         // One code of a maze built another way or of another shape names its whole recipe;
         // otherwise codes with a size, or the ten characters of a 21 x 21 maze, one or several,
         // read as leniently as ever and refused with the reason.
-        auto read = ReadCodes(code);
+        auto read = ReadCodes(code, p.parser.isSet(p.oldCode));
         if (auto* bad = std::get_if<Options>(&read))
             return *bad;
         o.mazes = std::get<std::vector<Recipe>>(read);
@@ -745,11 +790,13 @@ Options ParseCommandLine(const QStringList& arguments)
         if (o.mazes.size() == 1 && first.shape != ShapeKind::Rectangle)
             o.shape = ShapeChoice{first.shape, first.size, first.word};
     }
+    if (p.parser.isSet(p.oldCode) && !p.parser.isSet(p.maze))
+        return Error(QCoreApplication::translate("CommandLine", "--old-code reads the codes of --maze; give it with them"));
     if (auto bad = ReadBuildChoice(p, o))
         return *bad;
     if (p.parser.isSet(p.animate))
         return ParseAnimate(p, o);
-    for (const auto* option : {&p.animateWhat, &p.search, &p.pace})
+    for (const auto* option : {&p.animateWhat, &p.search, &p.pace, &p.duration})
         if (p.parser.isSet(*option))
             return Error(QCoreApplication::translate("CommandLine", "--%1 goes with --animate").arg(option->names().front()));
     const bool exporting = p.parser.isSet(p.exportFile);
@@ -795,7 +842,7 @@ Options ParseCommandLine(const QStringList& arguments)
     // A whole number from `lowest` to `highest` for `option`, or nothing.
     auto number = [&](const QCommandLineOption& option, int lowest, int highest) -> std::optional<int> {
         bool ok = false;
-        const int value = p.parser.value(option).toInt(&ok);
+        const int value = Folded(p.parser.value(option)).toInt(&ok);
         return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
     };
     // Reads `option`, when given, as a whole number from 1 to `highest` into `target`.
@@ -832,7 +879,7 @@ Options ParseCommandLine(const QStringList& arguments)
         o.perPage = *perPage;
     }
     if (p.parser.isSet(p.paper)) {
-        const auto paper = PaperNamed(p.parser.value(p.paper));
+        const auto paper = PaperNamed(Folded(p.parser.value(p.paper)));
         if (!paper)
             return Error(QCoreApplication::translate("CommandLine", "--paper takes a4, a3, a2, a1, a0, letter, tabloid or "
                                                                     "ledger, not %1")
@@ -842,7 +889,7 @@ Options ParseCommandLine(const QStringList& arguments)
     if (p.parser.isSet(p.tile)) {
         static const QRegularExpression kGrid(QStringLiteral("^\\s*(\\d{1,2})\\s*[x\\x{00D7}]\\s*(\\d{1,2})\\s*$"),
                                               QRegularExpression::CaseInsensitiveOption);
-        const auto grid = kGrid.match(p.parser.value(p.tile));
+        const auto grid = kGrid.match(Folded(p.parser.value(p.tile)));
         const int columns = grid.hasMatch() ? grid.captured(1).toInt() : 0, rows = grid.hasMatch() ? grid.captured(2).toInt() : 0;
         if (columns < 1 || columns > kMostTiles || rows < 1 || rows > kMostTiles)
             return Error(QCoreApplication::translate("CommandLine", "--tile takes COLUMNSxROWS, each from 1 to %1, such as "

@@ -48,6 +48,7 @@ struct Options {
     QString animateWhat = QStringLiteral("route");  // --animate-what: build, search or route
     QString searchWay = QStringLiteral("depth-first");  // --search
     int paceMs = 50;        // --pace
+    int animateSeconds = 60;  // --duration: the longest an animation lasts
     std::optional<ShapeChoice> shape;  // a maze of another shape: --shape, --text, --mask or a shape code
     QString maskFile;                // --mask: the picture whose dark pixels are inside
     bool verbose = false;

@@ -12,7 +12,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/solve/Difficulty.h"
 #include "qt/Version.h"
+#include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/ShapePictures.h"
 
@@ -170,6 +172,93 @@ std::optional<QString> WriteSheets(const QString& path, const std::vector<Sheet>
     });
 }
 
+namespace {
+
+// Whether `puzzle`'s cells keep its level's width on `sheet`'s pages.
+bool WideEnough(const Worksheet& sheet, const Puzzle& puzzle, int level)
+{
+    return PrintedCellMm(sheet, Extent(puzzle)) >= SmallestCellMm(level);
+}
+
+// A word's puzzle with its letters sized for `level`, as the command line sizes them: nothing
+// when the font draws none of them or they would have far more cells than the level's.
+std::optional<Puzzle> WordAtLevel(const Puzzle& puzzle, const QString& word, int level)
+{
+    const long long cells = LevelNumbered(level)->size.Cells();
+    const auto height = WordHeightFor(word, cells);
+    if (!height)
+        return std::nullopt;
+    Puzzle sized = puzzle;
+    sized.shape->word = word.toStdString();
+    sized.shape->size = {*height, *height};
+    const std::optional<Shape> shape = ShapeOfChoice(*sized.shape);
+    if (!shape || 2 * shape->graph.CellCount() > 3 * cells)
+        return std::nullopt;
+    return sized;
+}
+
+// What keeps a level's cells wide enough where one maze to a page does not: the smallest bigger
+// paper that does, and for a word the longest start of it that does, or the other levels at which
+// it does.
+QStringList WaysToWiderCells(const Worksheet& alone, const Puzzle& puzzle)
+{
+    QStringList ways;
+    const auto area = [](Paper paper) {
+        const QSizeF size = PageSizeOf(paper).size(QPageSize::Millimeter);
+        return size.width() * size.height();
+    };
+    // The paper's own family first: A3 after A4, Tabloid after Letter.
+    const auto isoSeries = [](Paper paper) { return NameOf(paper).startsWith(QLatin1Char('a')); };
+    std::vector<Paper> papers = PapersBySize();
+    std::stable_partition(papers.begin(), papers.end(), [&](Paper p) { return isoSeries(p) == isoSeries(alone.paper); });
+    for (const Paper paper : papers) {
+        Worksheet on = alone;
+        on.paper = paper;
+        if (paper != alone.paper && area(paper) >= area(alone.paper) && WideEnough(on, puzzle, puzzle.level)) {
+            ways.append(QCoreApplication::translate("Export", "a bigger paper (--paper %1)").arg(NameOf(paper)));
+            break;
+        }
+    }
+    if (puzzle.shape && puzzle.shape->kind == ShapeKind::Outline && !puzzle.shape->word.empty()) {
+        const QString word = QString::fromStdString(puzzle.shape->word);
+        // Halving: the fewer its letters, the wider a word's cells (each search of a height builds
+        // outlines, so the starts are not all tried).
+        const auto fits = [&](qsizetype letters) {
+            const auto shorter = WordAtLevel(puzzle, word.left(letters), puzzle.level);
+            return shorter && WideEnough(alone, *shorter, puzzle.level);
+        };
+        qsizetype most = 0;
+        for (qsizetype low = 1, high = word.size() - 1; low <= high;) {
+            const qsizetype middle = (low + high) / 2;
+            if (fits(middle)) {
+                most = middle;
+                low = middle + 1;
+            } else {
+                high = middle - 1;
+            }
+        }
+        if (most > 0)
+            ways.append(QCoreApplication::translate("Export", "a word of at most %1 letters").arg(most));
+        for (const Level& other : kLevels) {
+            const auto sized = other.number == puzzle.level ? std::nullopt : WordAtLevel(puzzle, word, other.number);
+            if (sized && WideEnough(alone, *sized, other.number))
+                ways.append(QStringLiteral("--level %1").arg(other.number));
+        }
+    }
+    return ways;
+}
+
+// "a, b or c".
+QString Alternatives(QStringList ways)
+{
+    const QString last = ways.takeLast();
+    return ways.isEmpty() ? last
+                          : QCoreApplication::translate("Export", "%1 or %2")
+                                .arg(ways.join(QCoreApplication::translate("Export", ", ", "between alternatives")), last);
+}
+
+}  // namespace
+
 std::optional<QString> WorksheetProblem(const Worksheet& sheet)
 {
     QImage probe(1, 1, QImage::Format_RGB32);  // any device measures type alike
@@ -206,10 +295,17 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
         // A shape's cells are as wide as its picture's extent spans.
         if (puzzle.level == 0 || PrintedCellMm(sheet, Extent(puzzle)) >= SmallestCellMm(puzzle.level))
             continue;
-        // The most to a page that keep the cells wide enough: one a page always does.
+        // The most to a page that keep the cells wide enough, if one a page does.
         Worksheet fewer = sheet;
         while (fewer.perPage > 1 && PrintedCellMm(fewer, Extent(puzzle)) < SmallestCellMm(puzzle.level))
             fewer.perPage = *std::prev(std::find(kPerPageChoices.begin(), kPerPageChoices.end(), fewer.perPage));
+        if (PrintedCellMm(fewer, Extent(puzzle)) < SmallestCellMm(puzzle.level))
+            return QCoreApplication::translate("Export", "level %1 mazes would have cells of %2 mm even one to a page, "
+                                                         "narrower than the %3 mm that level keeps; choose %4")
+                .arg(puzzle.level)
+                .arg(PrintedCellMm(fewer, Extent(puzzle)), 0, 'f', 1)
+                .arg(SmallestCellMm(puzzle.level))
+                .arg(Alternatives(WaysToWiderCells(fewer, puzzle)));
         return QCoreApplication::translate("Export", "level %1 mazes %2 to a page would have cells of %3 mm, narrower "
                                                      "than the %4 mm that level keeps; choose --per-page %5 or fewer")
             .arg(puzzle.level)
@@ -225,7 +321,7 @@ std::optional<QString> WorksheetProblem(const Worksheet& sheet)
     return std::nullopt;
 }
 
-std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet)
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet, Progress* progress)
 {
     return Commit(path, [&](QIODevice& buffer) {
         QPdfWriter pdf(&buffer);
@@ -234,7 +330,7 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
                                        : sheet.title,
                  PageSizeOf(sheet.paper));
         QPainter painter;
-        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet) && painter.end();
+        return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet, progress) && painter.end();
     });
 }
 

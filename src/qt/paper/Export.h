@@ -42,7 +42,7 @@ inline constexpr int kMostSheets = 10000;
 std::optional<QString> WorksheetProblem(const Worksheet& sheet);
 
 // Writes a worksheet PDF, all or nothing like WriteSheets.
-std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet);
+std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& sheet, Progress* progress = nullptr);
 
 // A maze of any shape on its own: a PNG at `pngUnit` pixels a cell (0: the usual, smaller for
 // a maze too big for that), an SVG, or a PDF of one page with its caption. All or nothing, as

@@ -51,10 +51,27 @@ std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross)
 {
     if (picture.isNull() || picture.width() < 1)
         return std::nullopt;
-    const int columns = std::min(cellsAcross, picture.width());
-    const int rows = std::clamp(static_cast<int>(std::lround(static_cast<double>(picture.height()) * columns / picture.width())), 1,
-                                picture.height());
-    return CellsOf(picture, columns, rows);
+    // The cells asked for, whatever the picture's own pixels: a small picture is scaled up, each
+    // cell then taking the pixel under it. A picture far taller than wide keeps at most kMaxSide
+    // rows, its columns fewer to match.
+    int columns = cellsAcross;
+    long long rows = std::max(1LL, std::llround(static_cast<double>(picture.height()) * columns / picture.width()));
+    if (rows > kMaxSide) {
+        rows = kMaxSide;
+        columns = std::max(1, static_cast<int>(std::lround(static_cast<double>(picture.width()) * kMaxSide / picture.height())));
+    }
+    return CellsOf(picture, columns, static_cast<int>(rows));
+}
+
+bool HasDarkPixels(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (std::any_of(line, line + argb.width(), Dark))
+            return true;
+    }
+    return false;
 }
 
 std::optional<Mask> MaskFromWord(const QString& word, int letterCells)
@@ -115,7 +132,13 @@ std::optional<int> WordHeightFor(const QString& word, long long cells)
     if (cellsAt(range.least) == 0)
         return std::nullopt;
     // The lowest height with at least `cells`, then it or the one below, whichever is nearer.
-    int low = range.least, high = range.most;
+    // Heights are tried from the least, doubling, before halving: the cells grow as the square of
+    // the height, and an outline 100 cells tall costs far more to build than the few wanted.
+    int low = range.least, high = range.least;
+    while (high < range.most && cellsAt(high) < cells) {
+        low = high + 1;
+        high = std::min(2 * high, range.most);
+    }
     while (low < high) {
         const int middle = (low + high) / 2;
         if (cellsAt(middle) >= cells)

@@ -14,6 +14,9 @@ namespace tolvane {
 // is inside when at least half of its pixels are dark (more black than white once laid on
 // white). Nothing when no cell is.
 std::optional<Mask> MaskFromPicture(const QImage& picture, int cellsAcross);
+// Whether any pixel of the picture is dark, so that a picture none of whose cells is dark enough
+// can be told apart from one with no ink at all.
+bool HasDarkPixels(const QImage& picture);
 
 // The letters of `word` in a bold sans-serif font, capitals `letterCells` cells tall, standing
 // on a bar that joins them (or the letters would be islands of their own). Nothing when the font

@@ -38,6 +38,27 @@ QPageSize PageSizeOf(Paper paper)
     return QPageSize(QPageSize::A4);
 }
 
+QString NameOf(Paper paper)
+{
+    for (const PaperName& known : kPapers)
+        if (known.paper == paper)
+            return QString::fromLatin1(known.name);
+    return {};
+}
+
+std::vector<Paper> PapersBySize()
+{
+    std::vector<Paper> papers;
+    for (const PaperName& known : kPapers)
+        papers.push_back(known.paper);
+    const auto area = [](Paper paper) {
+        const QSizeF size = PageSizeOf(paper).size(QPageSize::Millimeter);
+        return size.width() * size.height();
+    };
+    std::stable_sort(papers.begin(), papers.end(), [&](Paper a, Paper b) { return area(a) < area(b) - 1; });
+    return papers;
+}
+
 Paper LocalePaper()
 {
     const QString paper = qEnvironmentVariable("LC_PAPER");

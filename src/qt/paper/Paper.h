@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace tolvane {
 
@@ -16,6 +17,10 @@ Paper LocalePaper();
 // "a4", "letter", "a3", "a2", "a1", "a0", "tabloid" or "ledger", in any case.
 std::optional<Paper> PaperNamed(const QString& name);
 QPageSize PageSizeOf(Paper paper);
+// The name --paper takes for it: "a3".
+QString NameOf(Paper paper);
+// Every paper, the smallest sheet first (Ledger after Tabloid, whose sheet it is).
+std::vector<Paper> PapersBySize();
 
 // The margins of every page, saved or printed, in millimetres: wide enough for the unprintable
 // edge of ordinary home printers.

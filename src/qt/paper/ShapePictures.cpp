@@ -45,7 +45,7 @@ QString WhereSAndGAre(ShapeKind kind)
     case ShapeKind::Triangle:
         return QCoreApplication::translate("Export", "S at the top, G at the bottom right");
     case ShapeKind::Outline:
-        return QCoreApplication::translate("Export", "S and G at the ends of the longest way");
+        return QCoreApplication::translate("Export", "S and G at the ends of the longest way, S the left one");
     default:
         return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
     }

@@ -368,7 +368,7 @@ QString MeasuresCaption(int level, const Difficulty& d)
     return QCoreApplication::translate("Worksheet", "Level %1 · %2").arg(level).arg(measures);
 }
 
-bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet)
+bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress)
 {
     BuiltMazes built(sheet);
     const QSizeF sheetArea = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
@@ -440,6 +440,8 @@ bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Workshee
                                   .arg(sheets),
                               PagePainter::kFooter, Qt::AlignHCenter | Qt::AlignBottom);
                 }
+                if (progress && !progress->Reached(sheetNumber, sheets))
+                    return false;
             }
         return true;
     };

@@ -15,6 +15,7 @@
 #include "core/shape/ShapeChoice.h"
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Paper.h"
+#include "qt/paper/Progress.h"
 
 namespace tolvane {
 
@@ -81,8 +82,8 @@ bool TitleFits(const Worksheet& sheet, QPaintDevice& device, double marginMm);
 int PageCount(const Worksheet& sheet);
 
 // Paints every page with `painter`, which is active on `device`; false when a new page could
-// not be started.
-bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet);
+// not be started, or `progress`, told of every sheet, stopped it.
+bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress = nullptr);
 
 // The small text under a maze: its number and code; in the answer key, under them, its level and
 // the measures of its difficulty, which are for the teacher and not the child's sheet.

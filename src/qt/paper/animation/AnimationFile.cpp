@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -163,15 +164,20 @@ AnimationCanvas AnimationCanvasFor(MazeSize size)
     return {CellGeometry::For(size, side - 1), side};
 }
 
-AnimationPace PaceFor(std::size_t steps, int paceMs)
+AnimationPace PaceFor(std::size_t steps, int paceMs, int seconds)
 {
-    const auto byLength = static_cast<std::size_t>((kShortestFrameMs + paceMs - 1) / paceMs);
+    // The steps' share of the length: the pauses aside, and a frame's worth kept for rounding.
+    const int stepsMs = std::max(kLongestFrameMs, seconds * 1000 - kFirstHoldMs - kBeforeLastHoldMs - kLastHoldMs - kLongestFrameMs);
+    const double stepMs = steps == 0 ? paceMs : std::min<double>(paceMs, static_cast<double>(stepsMs) / static_cast<double>(steps));
+    const auto byLength = static_cast<std::size_t>(std::ceil(kShortestFrameMs / stepMs - 1e-9));
     const std::size_t byCount = (steps + kMostFrames - 1) / kMostFrames;
     const int perFrame = static_cast<int>(std::max<std::size_t>({1, byLength, byCount}));
-    return {perFrame, perFrame * paceMs};
+    const int frameMs = std::clamp(static_cast<int>(std::floor(perFrame * stepMs + 1e-9)), kShortestFrameMs, kLongestFrameMs);
+    return {perFrame, frameMs};
 }
 
-std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels)
+std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSize size, int paceMs, AnimationPixels pixels,
+                                      int seconds, Progress* progress)
 {
     const auto format = AnimationFormatOf(path);
     if (!format)
@@ -180,10 +186,12 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
     DirtySurface& surface = picture.Drawing();
     const std::unique_ptr<FrameEncoder> encoder = *format == AnimationFormat::Gif ? GifEncoder(size, Palette(player)) : WebpEncoder(size);
 
-    const AnimationPace pace = PaceFor(player.Count(), paceMs);
+    const AnimationPace pace = PaceFor(player.Count(), paceMs, seconds);
     player.DrawFirst(surface);
     surface.Take();
-    FrameQueue frames(*encoder, picture.Frame(), std::max(kFirstHoldMs, pace.frameMs));
+    FrameQueue frames(*encoder, picture.Frame(), kFirstHoldMs);
+    const auto steps = static_cast<long long>(player.Count());
+    long long done = 0;
     // The last frame may play fewer steps than the others and lasts only as long as they take,
     // so that the whole runs at the pace; but never under the shortest frame, the time that
     // takes over borrowed from the hold after it.
@@ -194,9 +202,14 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
             ++played;
         if (played == 0)
             break;
-        const int ms = std::max(played * paceMs, std::min(pace.frameMs, kShortestFrameMs));
-        borrowed += ms - played * paceMs;
+        // A frame's steps take their share of its length: all of it, but for the last frame.
+        const int due = static_cast<int>(static_cast<long long>(pace.frameMs) * played / pace.stepsPerFrame);
+        const int ms = std::max(due, std::min(pace.frameMs, kShortestFrameMs));
+        borrowed += ms - due;
         frames.Offer(picture.Frame(), surface.Take(), ms);
+        done += played;
+        if (progress && !progress->Reached(done, steps))
+            return QCoreApplication::translate("Animation", "the animation was stopped; nothing was written");
     }
     if (player.HoldsLastStep()) {
         frames.Lengthen(kBeforeLastHoldMs - borrowed);
@@ -219,11 +232,11 @@ std::optional<QString> WriteAnimation(const QString& path, Animated& player, QSi
 }
 
 std::optional<QString> WriteShapeAnimation(const QString& path, const ShapeMaze& maze, WatchKind kind,
-                                           std::vector<StepEvent> steps, int paceMs)
+                                           std::vector<StepEvent> steps, int paceMs, int seconds, Progress* progress)
 {
     const int unit = ShapePngUnit(maze.shape, 0);
     ShapePlayer player(maze, kind, std::move(steps), ShapePictureView(unit));
-    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File);
+    return WriteAnimation(path, player, ShapePicturePixels(maze.shape, unit), paceMs, AnimationPixels::File, seconds, progress);
 }
 
 }  // namespace tolvane

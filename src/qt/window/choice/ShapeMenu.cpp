@@ -68,7 +68,8 @@ void ShapeMenu::Show(const ShapeChoice& shown)
 
 std::optional<std::string> OutlineWord(const QString& text)
 {
-    const std::string word = text.trimmed().toUpper().toStdString();
+    // Read as codes are: full-width letters as an input method types them are the plain ones.
+    const std::string word = QString::fromStdString(CleanCodeText(text.toStdString())).toUpper().toStdString();
     const bool letters = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     if (word.empty() || !letters || word.size() > static_cast<std::size_t>(kLongestWord))
         return std::nullopt;

@@ -59,7 +59,8 @@ private:
 std::optional<ShapeChoice> RememberedShape();
 void RememberShape(const ShapeChoice& shape);
 
-// A word of 1 to kLongestWord letters A to Z, in capitals, or nothing.
+// A word of 1 to kLongestWord letters A to Z, in capitals, or nothing. White space around it and
+// full-width letters are read as in a code.
 std::optional<std::string> OutlineWord(const QString& text);
 
 }  // namespace tolvane

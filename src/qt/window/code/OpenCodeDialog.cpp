@@ -2,6 +2,7 @@
 #include "qt/window/code/OpenCodeDialog.h"
 
 #include <QFormLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,21 +34,31 @@ OpenCodeDialog::OpenCodeDialog(QWidget* parent, int largestSide, const QString& 
     verdict_.setAccessibleName(tr("Check of the code"));
     field_.setText(text);
     connect(&field_, &QLineEdit::textChanged, this, &OpenCodeDialog::Check);
-    connect(&buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(&buttons_, &QDialogButtonBox::accepted, this, &OpenCodeDialog::accept);
     connect(&buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Check();
 }
 
 void OpenCodeDialog::Check()
 {
-    const RecipeReading read = ReadAnyCode(field_.text());
+    RecipeReading read = ReadAnyCode(field_.text());
+    // A code the first release printed is offered too, as that release read it; Open asks first.
+    firstRelease_ = false;
+    if (const auto old = read.reading.firstRelease ? ReadFirstReleaseCode(field_.text().toStdString()) : std::nullopt) {
+        read.recipe = Recipe{.size = old->size, .seed = old->seed};
+        firstRelease_ = true;
+    }
     const std::optional<Recipe>& recipe = read.recipe;
     const bool rectangle = recipe && recipe->shape == ShapeKind::Rectangle;
     const bool fits = rectangle ? std::max(recipe->size.width, recipe->size.height) <= largestSide_ : recipe.has_value();
     const auto problem = recipe && fits && !rectangle ? WindowProblem(*recipe) : std::nullopt;
     recipe_ = fits && !problem ? recipe : std::nullopt;
     openButton().setEnabled(recipe_.has_value());
-    if (recipe_ && rectangle)
+    if (recipe_ && firstRelease_)
+        verdict_.setText(tr("Not a code of this version, but the first release, whose check was weaker, wrote it "
+                            "for the maze %1. Open asks before opening it.")
+                             .arg(QString::fromStdString(FormatRecipeCode(*recipe_))));
+    else if (recipe_ && rectangle)
         verdict_.setText(tr("Opens the maze %1.").arg(QString::fromStdString(FormatRecipeCode(*recipe_))));
     else if (recipe_)
         verdict_.setText(tr("Opens the maze %1: %2.")
@@ -63,6 +74,17 @@ void OpenCodeDialog::Check()
         verdict_.setText(tr("A code has ten characters, like 3F7KQ-M2XWA."));
     else
         verdict_.setText(tr("Not a maze code yet: %1.").arg(CodeFaultReason(read.reading)));
+}
+
+void OpenCodeDialog::accept()
+{
+    if (firstRelease_ &&
+        QMessageBox::question(this, tr("Open a Code of the First Release"),
+                              tr("Open this code as the first release read it? Its weaker check let a code with a "
+                                 "character dropped or added open another maze; open it only if it was printed by "
+                                 "that release.")) != QMessageBox::Yes)
+        return;
+    QDialog::accept();
 }
 
 std::optional<Recipe> AskForMazeCode(QWidget& parent, int largestSide, const QString& text)

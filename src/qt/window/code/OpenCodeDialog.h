@@ -33,6 +33,12 @@ public:
     QLineEdit& field() { return field_; }
     QLabel& verdict() { return verdict_; }
     QPushButton& openButton() { return *buttons_.button(QDialogButtonBox::Open); }
+    // Whether the code in the field is one the first release printed, which opens only after
+    // one question.
+    bool FirstRelease() const { return firstRelease_; }
+
+    // Opens the maze, asking first for a code of the first release.
+    void accept() override;
 
 private:
     void Check();
@@ -41,6 +47,7 @@ private:
     QLabel verdict_;
     QDialogButtonBox buttons_{QDialogButtonBox::Open | QDialogButtonBox::Cancel};
     std::optional<Recipe> recipe_;
+    bool firstRelease_ = false;
     int largestSide_;
 };
 

@@ -184,7 +184,7 @@ void PlayController::Hint()
     if (const ShapeScreen* shape = program_.ShapeShown()) {
         std::optional<CellId> step;
         run_("Play_Hint", [&] { step = program_.Play_ShapeHint(); });
-        Say(HintWords(shape->Maze().shape, program_.game(), step));
+        Say(HintWords(shape->Maze().shape, shape->Maze().passages, program_.game(), step));
         ShowStatus();
         if (step)
             hintShown_.start();

@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cmath>
 
 #include "core/maze/Openings.h"
+#include "core/play/ShapeGame.h"
 
 namespace tolvane {
 namespace {
@@ -169,6 +172,77 @@ bool AtCircleCentre(const Shape& shape, CellId cell) { return shape.pole && Ring
 
 QString HourWord(int hour) { return QCoreApplication::translate("Play", "%1 o'clock").arg(hour); }
 
+QString KeyWord(Direction key)
+{
+    switch (key) {
+    case Direction::Right:
+        return QCoreApplication::translate("Play", "Right");
+    case Direction::Left:
+        return QCoreApplication::translate("Play", "Left");
+    case Direction::Down:
+        return QCoreApplication::translate("Play", "Down");
+    case Direction::Up:
+        return QCoreApplication::translate("Play", "Up");
+    }
+    return {};
+}
+
+// On square cells a way is named by the key that takes it. Elsewhere ways are named for the shape
+// (clockwise, north-east), and which arrow key takes each depends on where the cell lies (on a
+// circle's left side Up goes clockwise): the words name the key too, "anticlockwise (Up)", aimed
+// as the game aims a key, from the cell the marker came from.
+struct KeysOut {
+    std::array<CellId, 4> reached{kNoCell, kNoCell, kNoCell, kNoCell};  // by Direction
+
+    bool Takes(CellId to) const { return std::find(reached.begin(), reached.end(), to) != reached.end(); }
+
+    QString Named(const QString& way, CellId to) const
+    {
+        QStringList keys;
+        for (const Direction key : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+            if (reached[static_cast<std::size_t>(key)] == to)
+                keys << KeyWord(key);
+        if (keys.isEmpty())  // a way no key takes from here, only the mouse
+            return way;
+        return QCoreApplication::translate("Play", "%1 (%2)").arg(way, keys.join(QCoreApplication::translate("Play", " or ")));
+    }
+};
+
+std::optional<KeysOut> KeysFrom(const Shape& shape, const Passages& passages, CellId cell, std::optional<CellId> previous)
+{
+    if (shape.kind == ShapeKind::Rectangle || shape.kind == ShapeKind::Outline)
+        return std::nullopt;
+    KeysOut out;
+    for (const Direction key : {Direction::Right, Direction::Left, Direction::Up, Direction::Down}) {
+        const Aim aim = Aimed(shape.graph, passages, shape.centres, cell, KeyDegrees(key), previous);
+        if (aim.open)
+            out.reached[static_cast<std::size_t>(key)] = aim.to;
+    }
+    return out;
+}
+
+// Rings are counted as a circle's size counts them, the centre the first: "Ring 3 of 10".
+int RingNumber(const Shape& shape, CellId cell) { return RingOf(shape, cell) + 1; }
+int RingCount(const Shape& shape) { return RingNumber(shape, shape.graph.goal); }
+
+// A cell's place on its ring: the how-manyth clockwise from twelve o'clock, of how many. Rings
+// have more cells than a clock has hours, so the hour alone leaves neighbours in one place.
+std::pair<int, int> PlaceOnRing(const Shape& shape, CellId cell)
+{
+    const int ring = RingOf(shape, cell);
+    const PointF p = *shape.pole;
+    const auto clockwise = [&](CellId c) { return std::fmod(450.0 - DegreesTo(p, shape.centres[static_cast<std::size_t>(c)]), 360.0); };
+    const double mine = clockwise(cell);
+    int before = 0, count = 0;
+    for (CellId c = 0; c < static_cast<CellId>(shape.centres.size()); ++c) {
+        if (RingOf(shape, c) != ring)
+            continue;
+        ++count;
+        before += clockwise(c) < mine ? 1 : 0;
+    }
+    return {before + 1, count};
+}
+
 }  // namespace
 
 QString WayWord(Way way)
@@ -210,28 +284,31 @@ QString WayWord(Way way)
     return {};
 }
 
-QString CellWords(const Shape& shape, const Passages& passages, CellId cell)
+QString CellWords(const Shape& shape, const Passages& passages, CellId cell, std::optional<CellId> previous)
 {
     std::vector<CellId> open;
     for (const Link& l : shape.graph.Neighbours(cell))
         if (passages.Open(l.wall))
             open.push_back(l.to);
+    const std::optional<KeysOut> keys = KeysFrom(shape, passages, cell, previous);
+    const auto named = [&](const QString& way, CellId to) { return keys ? keys->Named(way, to) : way; };
     QStringList names;
     if (AtCircleCentre(shape, cell)) {
         // Every way from the centre leads outward: the hour tells them apart.
-        std::vector<int> hours;
+        std::sort(open.begin(), open.end(), [&](CellId a, CellId b) { return ClockHour(shape, a) < ClockHour(shape, b); });
         for (CellId to : open)
-            hours.push_back(ClockHour(shape, to));
-        std::sort(hours.begin(), hours.end());
-        for (int hour : hours)
-            names << HourWord(hour);
+            names << named(HourWord(ClockHour(shape, to)), to);
     } else {
         for (Way way : kWayOrder) {
-            const auto count = std::count_if(open.begin(), open.end(), [&](CellId to) { return WayTo(shape, cell, to) == way; });
-            if (count == 1)
-                names << WayWord(way);
-            else if (count > 1)  // a circle's two cells outward
-                names << QCoreApplication::translate("Play", "%1 ways %2").arg(count).arg(WayWord(way));
+            std::vector<CellId> ways;
+            std::copy_if(open.begin(), open.end(), std::back_inserter(ways), [&](CellId to) { return WayTo(shape, cell, to) == way; });
+            // A circle's two cells outward are told apart by their keys where keys take them.
+            const bool apart = keys && ways.size() > 1 && std::all_of(ways.begin(), ways.end(), [&](CellId to) { return keys->Takes(to); });
+            if (ways.size() == 1 || apart)
+                for (CellId to : ways)
+                    names << named(WayWord(way), to);
+            else if (ways.size() > 1)
+                names << QCoreApplication::translate("Play", "%1 ways %2").arg(ways.size()).arg(WayWord(way));
         }
     }
     return OpenWords(static_cast<int>(open.size()), names);
@@ -242,9 +319,9 @@ QString MoveWords(const Shape& shape, const Passages& passages, const Game& game
 {
     switch (outcome) {
     case MoveOutcome::Moved:
-        return CellWords(shape, passages, game.Marker());
+        return CellWords(shape, passages, game.Marker(), game.Previous());
     case MoveOutcome::SteppedBack:
-        return QCoreApplication::translate("Play", "back, %1").arg(CellWords(shape, passages, game.Marker()));
+        return QCoreApplication::translate("Play", "back, %1").arg(CellWords(shape, passages, game.Marker(), game.Previous()));
     case MoveOutcome::Reached:
         return ResultWords(game, elapsed);
     case MoveOutcome::Blocked:
@@ -258,7 +335,7 @@ QString MoveWords(const Shape& shape, const Passages& passages, const Game& game
 QString StartWords(const Shape& shape, const Passages& passages, const Game& game)
 {
     return QCoreApplication::translate("Play", "Playing from S: %1. Arrow keys move, I tells where you are, Escape leaves.")
-        .arg(CellWords(shape, passages, game.Marker()));
+        .arg(CellWords(shape, passages, game.Marker(), game.Previous()));
 }
 
 QString WhereWords(const Shape& shape, const Passages& passages, const Game& game, Millis elapsed)
@@ -268,15 +345,20 @@ QString WhereWords(const Shape& shape, const Passages& passages, const Game& gam
     const CellId at = game.Marker();
     if (shape.pole) {
         if (AtCircleCentre(shape, at))
-            return QCoreApplication::translate("Play", "The centre, %1 moves: %2")
+            return QCoreApplication::translate("Play", "The centre, ring 1 of %1, %2 moves: %3")
+                .arg(RingCount(shape))
                 .arg(game.Moves())
-                .arg(CellWords(shape, passages, at));
-        return QCoreApplication::translate("Play", "Ring %1 of %2, at %3, %4 moves: %5")
-            .arg(RingOf(shape, at))
-            .arg(RingOf(shape, shape.graph.goal))
+                .arg(CellWords(shape, passages, at, game.Previous()));
+        const auto [place, cells] = PlaceOnRing(shape, at);
+        return QCoreApplication::translate("Play", "Ring %1 of %2, cell %3 of %4 clockwise from twelve o'clock (near %5), "
+                                                   "%6 moves: %7")
+            .arg(RingNumber(shape, at))
+            .arg(RingCount(shape))
+            .arg(place)
+            .arg(cells)
             .arg(HourWord(ClockHour(shape, at)))
             .arg(game.Moves())
-            .arg(CellWords(shape, passages, at));
+            .arg(CellWords(shape, passages, at, game.Previous()));
     }
     // Across and down the picture in tenths, which every shape has.
     const PointF c = shape.centres[static_cast<std::size_t>(at)];
@@ -284,16 +366,17 @@ QString WhereWords(const Shape& shape, const Passages& passages, const Game& gam
         .arg(static_cast<int>(std::lround(10 * c.x / shape.width)) * 10)
         .arg(static_cast<int>(std::lround(10 * c.y / shape.height)) * 10)
         .arg(game.Moves())
-        .arg(CellWords(shape, passages, at));
+        .arg(CellWords(shape, passages, at, game.Previous()));
 }
 
-QString HintWords(const Shape& shape, const Game& game, std::optional<CellId> next)
+QString HintWords(const Shape& shape, const Passages& passages, const Game& game, std::optional<CellId> next)
 {
     if (!next)
         return QCoreApplication::translate("Play", "no hint here");
     const QString way = AtCircleCentre(shape, game.Marker()) ? HourWord(ClockHour(shape, *next))
                                                              : WayWord(WayTo(shape, game.Marker(), *next));
-    return QCoreApplication::translate("Play", "hint: %1").arg(way);
+    const std::optional<KeysOut> keys = KeysFrom(shape, passages, game.Marker(), game.Previous());
+    return QCoreApplication::translate("Play", "hint: %1").arg(keys ? keys->Named(way, *next) : way);
 }
 
 }  // namespace tolvane

@@ -37,11 +37,13 @@ QString HintWords(std::optional<Direction> next);
 // ... on a circle (the centre's ways by the hour they lead to), "north-east", ... on hexagons and
 // triangles, and the picture's sides on square cells. A refused key names the key's side.
 QString WayWord(Way way);
-QString CellWords(const Shape& shape, const Passages& passages, CellId cell);
+// Off square cells each way also names the arrow key that takes it from `cell`, aimed as the game
+// aims keys with `previous` the cell the marker came from: "anticlockwise (Up)".
+QString CellWords(const Shape& shape, const Passages& passages, CellId cell, std::optional<CellId> previous = std::nullopt);
 QString MoveWords(const Shape& shape, const Passages& passages, const Game& game, MoveOutcome outcome, Direction key,
                   Millis elapsed);
 QString StartWords(const Shape& shape, const Passages& passages, const Game& game);
 QString WhereWords(const Shape& shape, const Passages& passages, const Game& game, Millis elapsed);
-QString HintWords(const Shape& shape, const Game& game, std::optional<CellId> next);
+QString HintWords(const Shape& shape, const Passages& passages, const Game& game, std::optional<CellId> next);
 
 }  // namespace tolvane

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <exception>
 
@@ -31,39 +32,70 @@ const AnimationType kAnimationTypes[] = {
 }  // namespace
 
 std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
-                                           int paceMs)
+                                           int paceMs, Progress* progress)
 {
     const AnimationCanvas canvas = AnimationCanvasFor(maze.size);
+    const QSize size(canvas.side, canvas.side);
     if (game) {
         // A game on the rectangle is replayed as on any shape, in the classic picture's strokes.
         const ShapeMaze shaped = ShapeMazeOf(maze);
         const CellGeometry& g = canvas.geometry;
         const ShapeView view{static_cast<float>(g.cell), static_cast<float>(g.left), static_cast<float>(g.top)};
         ShapeGameReplay replay(shaped, game->game(), answer, view);
-        return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
+        return WriteAnimation(path, replay, size, paceMs, AnimationPixels::Window, kDefaultAnimationSeconds, progress);
     }
     StepPlayer replay(maze, WatchKind::Route, RecordRoute(maze), canvas.geometry);
-    return WriteAnimation(path, replay, QSize(canvas.side, canvas.side), paceMs);
+    return WriteAnimation(path, replay, size, paceMs, AnimationPixels::Window, kDefaultAnimationSeconds, progress);
 }
 
 std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& maze, const Game* game, Answer answer,
-                                           int paceMs)
+                                           int paceMs, Progress* progress)
 {
     // The last frame is the picture Save writes as a PNG.
     const int unit = ShapePngUnit(maze.shape, 0);
     const QSize size = ShapePicturePixels(maze.shape, unit);
     if (game) {
         ShapeGameReplay replay(maze, *game, answer, ShapePictureView(unit));
-        return WriteAnimation(path, replay, size, paceMs, AnimationPixels::File);
+        return WriteAnimation(path, replay, size, paceMs, AnimationPixels::File, kDefaultAnimationSeconds, progress);
     }
     // The route's replay: the animation `--animate` writes of the maze's code.
-    return WriteShapeAnimation(path, maze, WatchKind::Route, RecordShapeRoute(maze), paceMs);
+    return WriteShapeAnimation(path, maze, WatchKind::Route, RecordShapeRoute(maze), paceMs, kDefaultAnimationSeconds, progress);
 }
 
 namespace {
 
+// A save's progress in a dialog over the window, shown once it has taken half a second, whose
+// Cancel stops it.
+class DialogProgress final : public Progress {
+public:
+    explicit DialogProgress(QWidget& window)
+        : dialog_(QCoreApplication::translate("SaveAnimation", "Saving the animation…"),
+                  QCoreApplication::translate("SaveAnimation", "Cancel"), 0, kScale, &window)
+    {
+        dialog_.setWindowTitle(window.windowTitle());
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(kShowAfterMs);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool Reached(long long done, long long total) override
+    {
+        dialog_.setValue(total > 0 ? static_cast<int>(done * kScale / total) : 0);
+        QCoreApplication::processEvents();
+        return !dialog_.wasCanceled();
+    }
+    bool Cancelled() const { return dialog_.wasCanceled(); }
+    QProgressDialog& dialog() { return dialog_; }
+
+private:
+    static constexpr int kScale = 1000;
+    static constexpr int kShowAfterMs = 500;
+    QProgressDialog dialog_;
+};
+
 void AskAndSave(QWidget& window, const QString& code, QString& folder,
-                const std::function<std::optional<QString>(const QString& path)>& write)
+                const std::function<std::optional<QString>(const QString& path, Progress* progress)>& write)
 {
     QStringList filters;
     for (const AnimationType& type : kAnimationTypes)
@@ -85,12 +117,14 @@ void AskAndSave(QWidget& window, const QString& code, QString& folder,
         path += QLatin1Char('.') + QString::fromLatin1(kAnimationTypes[type].suffix);
     }
     std::optional<QString> error;
+    DialogProgress progress(window);
     try {
-        error = write(path);
+        error = write(path, &progress);
     } catch (const std::exception& e) {  // out of memory for a big maze: said, not thrown on
         error = QCoreApplication::translate("SaveAnimation", "The animation could not be made: %1").arg(QString::fromLocal8Bit(e.what()));
     }
-    if (error)
+    progress.dialog().close();
+    if (error && !progress.Cancelled())  // a cancelled save wrote nothing, as asked
         QMessageBox::warning(&window, window.windowTitle(), *error);
 }
 
@@ -99,13 +133,15 @@ void AskAndSave(QWidget& window, const QString& code, QString& folder,
 void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
                    int paceMs, QString& folder)
 {
-    AskAndSave(window, code, folder, [&](const QString& path) { return WriteShownAnimation(path, maze, game, answer, paceMs); });
+    AskAndSave(window, code, folder,
+               [&](const QString& path, Progress* progress) { return WriteShownAnimation(path, maze, game, answer, paceMs, progress); });
 }
 
 void SaveAnimation(QWidget& window, const QString& code, const ShapeMaze& maze, const Game* game, Answer answer,
                    int paceMs, QString& folder)
 {
-    AskAndSave(window, code, folder, [&](const QString& path) { return WriteShownAnimation(path, maze, game, answer, paceMs); });
+    AskAndSave(window, code, folder,
+               [&](const QString& path, Progress* progress) { return WriteShownAnimation(path, maze, game, answer, paceMs, progress); });
 }
 
 }  // namespace tolvane

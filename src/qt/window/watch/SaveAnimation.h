@@ -10,6 +10,7 @@
 #include "core/play/Play.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
+#include "qt/paper/Progress.h"
 
 namespace tolvane {
 
@@ -18,12 +19,12 @@ namespace tolvane {
 // over it when `answer` shows it); otherwise the route's replay. A step every `paceMs`
 // milliseconds. The reason of a failure, or nothing; the file appears only when complete.
 std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
-                                           int paceMs);
+                                           int paceMs, Progress* progress = nullptr);
 
 // The same for a maze of another shape, painted as its PNG file is: with a `game`, its trail
 // growing move by move; otherwise the route's replay.
 std::optional<QString> WriteShownAnimation(const QString& path, const ShapeMaze& maze, const Game* game, Answer answer,
-                                           int paceMs);
+                                           int paceMs, Progress* progress = nullptr);
 
 // Asks where to save (a GIF or a WebP, the type from the filter or the name's extension),
 // starting in `folder` and keeping the folder chosen there, writes the animation, and says in a

@@ -2,6 +2,7 @@
 #include "qt/window/watch/WatchController.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <algorithm>
 #include <iterator>
 
@@ -28,6 +29,23 @@ QString WayTitle(std::string_view name)
     if (name == "left-hand")
         return QCoreApplication::translate("Watch", "left hand");
     return QCoreApplication::translate("Watch", "dead-end filling");
+}
+
+const QString kCountIndent = QStringLiteral("  ");  // a count under its way's name
+
+// `text` in lines that each fit `width`, broken at its spaces; a word wider than that alone on
+// its line.
+QStringList Fitted(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = lines.isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= width)
+            lines.back() = longer;
+        else
+            lines.append(word);
+    }
+    return lines;
 }
 
 // What the last step played was doing, in words.
@@ -306,17 +324,22 @@ void WatchController::ShowPace()
 void WatchController::Report(bool now)
 {
     if (player_ && player_->Kind() == WatchKind::Search && !wayCounts_.empty()) {
-        QString text = QCoreApplication::translate("Watch", "Cells visited:");
+        // The column beside the picture is narrow: each way's name on a line of its own (broken
+        // at its spaces where it is still too wide), its count indented under it, so that no
+        // count is torn from its name or split.
+        const QFontMetrics metrics = counts_.fontMetrics();
+        const int width = counts_.contentsRect().width();
+        QStringList lines = Fitted(QCoreApplication::translate("Watch", "Cells visited:"), metrics, width);
         const QString watched = SearchName();
         for (const WayCount& count : wayCounts_) {
             const bool current = watched == QLatin1String(count.name.data(), static_cast<qsizetype>(count.name.size()));
-            text += QStringLiteral("\n%1%2: %3")
-                        .arg(current ? QStringLiteral("▶ ") : QString(), WayTitle(count.name))
-                        .arg(current ? QStringLiteral("%1/%2").arg(player_->Visited()).arg(count.visited)
-                                     : QString::number(count.visited));
+            lines += Fitted((current ? QStringLiteral("▶ ") : QString()) + WayTitle(count.name), metrics, width);
+            lines += kCountIndent + (current ? QStringLiteral("%1/%2").arg(player_->Visited()).arg(count.visited)
+                                             : QString::number(count.visited));
         }
-        text += QCoreApplication::translate("Watch", "\nRoute: %1 cells").arg(wayCounts_.front().route);
-        counts_.setText(text);
+        lines += Fitted(QCoreApplication::translate("Watch", "Route:"), metrics, width);
+        lines += kCountIndent + QCoreApplication::translate("Watch", "%1 cells").arg(wayCounts_.front().route);
+        counts_.setText(lines.join(QLatin1Char('\n')));
     }
     if (!player_ || (!now && sinceNotice_.isValid() && sinceNotice_.elapsed() < kWatchNoticeMs))
         return;
