@@ -26,17 +26,19 @@ namespace tolvane::testing {
 namespace {
 
 // The word TO seven cells tall: the seven ways, one with loops and one with the route laid first.
-// The outline comes from the toolkit's font, as the command line makes it.
+// The outline comes from the toolkit's font, as the command line makes it. S is the left end of
+// the longest way, so that a word reads from S to G: the same passages as when S was the right
+// end, S and G the other way round, and the route laid first from the new S.
 constexpr PinnedCode kWordPins[] = {
-    {"R0W7TO-A8FVN-014YG", "11-0:fef56f3babbbf9aedc7ecd3cf"},
-    {"B0W7TO-VV6XB-HCRNZ", "11-0:f7ff65ff5b657b3cddea73af5"},
-    {"H0W7TO-5R7GY-YSR0C", "11-0:f3f7ef7d4e7bddde2aa1e7ff5"},
-    {"G0W7TO-VJHJS-B72F0", "11-0:e7ffb73c777dc7bea87173fdf"},
-    {"P0W7TO-3B1WK-MB1JV", "11-0:fbf55debadcfd5ebe995cd3ff"},
-    {"K0W7TO-PYJST-G50SJ", "11-0:eed77fbcf73dcbe7e566a75fb"},
-    {"W0W7TO-WTC67-GW5MF", "11-0:dbff72d7add7bdd72cbbaf7ec"},
-    {"R85W7TO-2ZBRM-177KJ", "11-0:dffe7fef6ff9deeecee9fbffb"},
-    {"GSW7TO-B6KNG-X986C", "11-0:dfdedeb75775adef2aaabcffd"},
+    {"R0W7TO-A8FVN-014YG", "0-11:fef56f3babbbf9aedc7ecd3cf"},
+    {"B0W7TO-VV6XB-HCRNZ", "0-11:f7ff65ff5b657b3cddea73af5"},
+    {"H0W7TO-5R7GY-YSR0C", "0-11:f3f7ef7d4e7bddde2aa1e7ff5"},
+    {"G0W7TO-VJHJS-B72F0", "0-11:e7ffb73c777dc7bea87173fdf"},
+    {"P0W7TO-3B1WK-MB1JV", "0-11:fbf55debadcfd5ebe995cd3ff"},
+    {"K0W7TO-PYJST-G50SJ", "0-11:eed77fbcf73dcbe7e566a75fb"},
+    {"W0W7TO-WTC67-GW5MF", "0-11:dbff72d7add7bdd72cbbaf7ec"},
+    {"R85W7TO-2ZBRM-177KJ", "0-11:dffe7fef6ff9deeecee9fbffb"},
+    {"GSW7TO-B6KNG-X986C", "0-11:fbbd5deced6fceba6eaaa7f7f"},
 };
 
 TEST(CodePins, AWordsOutlineKeepsItsMazeForEveryWay)
