@@ -7,7 +7,7 @@
 
 #include "core/platform/Random.h"
 #include "core/watch/StepPlayer.h"
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/AskedShape.h"
 #include "qt/cli/TerminalProgress.h"
 #include "qt/paper/animation/AnimationFile.h"
 
