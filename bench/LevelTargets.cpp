@@ -26,9 +26,31 @@ using namespace tolvane;
 
 namespace {
 
-constexpr ShapeKind kKinds[] = {ShapeKind::Rectangle, ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle};
+constexpr ShapeKind kKinds[] = {ShapeKind::Rectangle,        ShapeKind::Circle,   ShapeKind::Hexagon,
+                                ShapeKind::HexagonRectangle, ShapeKind::Triangle, ShapeKind::TriangleRectangle};
 
-MazeGraph GraphOf(ShapeKind kind, int side) { return MakeShape({kind, {side, side}, {}})->graph; }
+MazeGraph GraphOf(ShapeKind kind, MazeSize size) { return MakeShape({kind, size, {}})->graph; }
+
+// The size of `kind` whose cell count is nearest `wanted`; of two sides for the rectangles of
+// hexagons and triangles, among those within 3 % of it, the one whose picture is nearest a square.
+MazeSize NearestSize(ShapeKind kind, long long wanted)
+{
+    MazeSize best{2, 2};
+    double bestScore = 1e18;
+    const bool twoSides = InfoOf(kind).twoSides;
+    for (int w = 2; w <= 90; ++w)
+        for (int h = twoSides ? 2 : w; h <= (twoSides ? 60 : w); ++h) {
+            const std::optional<Shape> shape = MakeShape({kind, {w, h}, {}});
+            const double off = std::abs(static_cast<double>(shape->graph.CellCount() - wanted)) / static_cast<double>(wanted);
+            const double aspect = std::abs(std::log(shape->width / shape->height));
+            const double score = twoSides ? (off > 0.03 ? 1e9 + off : aspect) : off;
+            if (score < bestScore) {
+                bestScore = score;
+                best = {w, h};
+            }
+        }
+    return best;
+}
 
 void Measure()
 {
@@ -37,16 +59,12 @@ void Measure()
         if (kind == ShapeKind::Rectangle)
             continue;
         for (const Level& level : kLevels) {
-            const long long wanted = level.size.Cells();
-            int best = 2;
-            for (int side = 2; side <= 60; ++side)
-                if (std::llabs(GraphOf(kind, side).CellCount() - wanted) < std::llabs(GraphOf(kind, best).CellCount() - wanted))
-                    best = side;
+            const MazeSize best = NearestSize(kind, level.size.Cells());
             const MazeGraph graph = GraphOf(kind, best);
             const Level measured = LevelMeasuredOn(graph, level, random, 400);
             const int route = measured.route;
-            std::printf("{ShapeKind::%s, %d, %d, %d, %d},  // %d cells, range %d..%d\n",
-                        std::string(InfoOf(kind).name).c_str(), level.number, best, route,
+            std::printf("{ShapeKind::%s, %d, {%d, %d}, %d, %d},  // %d cells, range %d..%d\n",
+                        std::string(InfoOf(kind).name).c_str(), level.number, best.width, best.height, route,
                         measured.decisions, graph.CellCount(), RouteRangeOf(graph).least, RouteRangeOf(graph).most);
         }
     }
@@ -58,7 +76,7 @@ void Cost()
     for (ShapeKind kind : kKinds) {
         for (int number = 1; number <= 5; ++number) {
             const Level level = *LevelOn(kind, number);
-            const MazeGraph graph = GraphOf(kind, level.size.width);
+            const MazeGraph graph = GraphOf(kind, level.size);
             Passages passages(graph);
             long long seeds = 0, worstSeeds = 0;
             int built = 0, worstBuilt = 0, failed = 0;

@@ -610,10 +610,6 @@
         <translation>--text には A〜Z の 1〜40 文字の単語を指定してください(%1 ではなく)</translation>
     </message>
     <message>
-        <source>--shape takes rectangle, circle, hexagon or triangle, not %1</source>
-        <translation>--shape には rectangle、circle、hexagon、triangle のいずれかを指定してください(%1 ではなく)</translation>
-    </message>
-    <message>
         <source>--size for this shape takes a whole number from %1 to %2, or WxH, not %3</source>
         <translation>この形の --size には %1〜%2 の整数か WxH を指定してください(%3 ではなく)</translation>
     </message>
@@ -655,12 +651,6 @@
     </message>
     <message>
         <source>
-With --shape circle, hexagon or triangle a level keeps its way and its route&apos;s share of the cells on the size with about as many cells as its rectangle; the decisions are what mazes of that shape and route have (the median of 400):</source>
-        <translation>
---shape circle、hexagon、triangle では、レベルは作り方と道順がマス全体に占める割合をそのままに、その長方形とほぼ同じマス数の大きさになります。分岐の目標は、その形とその道順の迷路が持つ数です (400 個の中央値):</translation>
-    </message>
-    <message>
-        <source>
 circle: %1 rings; routes %2; decisions %3</source>
         <translation>
 円: リング %1、道順 %2、分岐 %3</translation>
@@ -682,10 +672,6 @@ triangle: %1 cells a side; routes %2; decisions %3</source>
 With --text its letters are as tall as give about as many cells, and the decisions are the median of 101 of that word&apos;s mazes. Not with --mask.</source>
         <translation>
 --text では、文字の高さをほぼ同じマス数になるように選び、分岐の目標はその単語の迷路 101 個の中央値です。--mask とは使えません。</translation>
-    </message>
-    <message>
-        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles. With a PDF, shapes go on worksheets (--count, --per-page, --copies, --title, answer keys) and posters (--tile) too, at --level, --route or --hard as well.</source>
-        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。PDF ならワークシート(--count、--per-page、--copies、--title、解答)やポスター(--tile)にもなり、--level、--route、--hard も使えます。</translation>
     </message>
     <message>
         <source>With --export or --facts: lay the route first, N cells long or P% of the cells, from the least possible up to 80 % of the cells; every maze&apos;s route is within 2 % of the cells of it. Not with --braid: loops would shorten it, nor with --mask.</source>
@@ -738,6 +724,26 @@ With --text its letters are as tall as give about as many cells, and the decisio
     <message>
         <source>--duration takes a whole number of seconds from %1 to %2, not %3</source>
         <translation>--duration には %1 から %2 までの秒数を整数で指定します。%3 ではありません</translation>
+    </message>
+    <message>
+        <source>
+With --shape circle, hexagon or triangle a level keeps its way and its route&apos;s share of the cells on the size with about as many cells as its rectangle; the decisions are what mazes of that shape and route have (the median of 400). The rectangles of hexagons and triangles take the cells across and down whose picture is nearest a square:</source>
+        <translation>
+--shape circle、hexagon、triangle では、レベルは作り方と道順がマス全体に占める割合をそのままに、その長方形とほぼ同じマス数の大きさになります。分岐の目標は、その形とその道順の迷路が持つ数です (400 個の中央値)。六角形と三角形の長方形は、絵が正方形に最も近くなる横と縦のマス数になります:</translation>
+    </message>
+    <message>
+        <source>
+%1: %2; routes %3; decisions %4</source>
+        <translation>
+%1: %2、道順 %3、分岐 %4</translation>
+    </message>
+    <message>
+        <source>With --export: the maze&apos;s shape, rectangle, circle, hexagon or triangle. --size then gives a circle&apos;s rings (2 to 1000), or the cells along each side of a hexagon (2 to 600) or a triangle (2 to 1001); WxH fills a rectangle with hexagons or triangles, as hexagon-rectangle and triangle-rectangle do (12x10 and 16x8 unless given). With a PDF, shapes go on worksheets (--count, --per-page, --copies, --title, answer keys) and posters (--tile) too, at --level, --route or --hard as well.</source>
+        <translation>--export と共に: 迷路の形。rectangle(長方形)、circle(円)、hexagon(六角形)、triangle(三角形)のいずれか。--size は円ならリングの数(2〜1000)、六角形なら一辺のセル数(2〜600)、三角形なら一辺のセル数(2〜1001)。WxH と書くと六角形または三角形のセルで長方形を埋めます。hexagon-rectangle と triangle-rectangle も同じです(指定がなければ 12x10 と 16x8)。PDF ならワークシート(--count、--per-page、--copies、--title、解答)やポスター(--tile)にもなり、--level、--route、--hard も使えます。</translation>
+    </message>
+    <message>
+        <source>--shape takes rectangle, circle, hexagon, triangle, hexagon-rectangle or triangle-rectangle, not %1</source>
+        <translation>--shape には rectangle、circle、hexagon、triangle、hexagon-rectangle、triangle-rectangle のいずれかを指定してください(%1 ではなく)</translation>
     </message>
 </context>
 <context>

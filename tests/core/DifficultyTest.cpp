@@ -94,16 +94,21 @@ Texture Rebuilt(const Shape& shape, const BuildChoice& how, std::uint64_t seed, 
     return t;
 }
 
-TEST(Difficulty, ALevelsClassSetOnACircleAHexagonAndATriangleLiesWithinItsTargets)
+TEST(Difficulty, ALevelsClassSetOnEveryShapeWithLevelsLiesWithinItsTargets)
 {
     ClockRandom random;
-    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle}) {
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle, ShapeKind::HexagonRectangle,
+                           ShapeKind::TriangleRectangle}) {
         for (const Level& rectangle : kLevels) {
             const Level level = *LevelOn(kind, rectangle.number);
             const Shape shape = *MakeShape({kind, level.size, {}});
             // About as many cells as the level's rectangle, its way to build, its route's share.
             const double cells = shape.graph.CellCount();
             EXPECT_NEAR(cells / static_cast<double>(rectangle.size.Cells()), 1.0, 0.12) << InfoOf(kind).name << rectangle.number;
+            // A rectangle of hexagons or triangles is about as wide as it is tall.
+            if (InfoOf(kind).twoSides) {
+                EXPECT_NEAR(shape.width / shape.height, 1.0, 0.2) << InfoOf(kind).name << rectangle.number;
+            }
             EXPECT_EQ(rectangle.algorithm, level.algorithm);
             EXPECT_NEAR(level.route / cells, rectangle.route / static_cast<double>(rectangle.size.Cells()), 0.01);
             Passages passages(shape.graph);
@@ -131,7 +136,7 @@ TEST(Difficulty, ALevelsClassSetOnACircleAHexagonAndATriangleLiesWithinItsTarget
     EXPECT_FALSE(LevelOn(ShapeKind::Circle, 6));
     EXPECT_FALSE(LevelOn(ShapeKind::Hexagon, 0));
     EXPECT_FALSE(HasLevels(ShapeKind::Outline));
-    EXPECT_FALSE(HasLevels(ShapeKind::TriangleRectangle));
+    EXPECT_TRUE(HasLevels(ShapeKind::TriangleRectangle));
 }
 
 TEST(Difficulty, ARouteAskedOnShapesIsMetFromTheLeastToTheMost)

@@ -40,6 +40,16 @@ def every_level(work):
               f"--level {level}: routes {routes}, not 2 in {shortest}..{longest}")
 
 
+def levels_on_rectangles_of_shapes(work):
+    # The rectangles of hexagons and triangles have levels too: level 2's size, its way (hunt and
+    # kill, route first) and its route of 59 cells within 10 %.
+    for name, letter, size in (("hexagon-rectangle", "E", "12x14"), ("triangle-rectangle", "A", "17x10")):
+        status, out, err = ce.run("--facts", "--shape", name, "--level", "2")
+        route = re.search(r"Route: (\d+) cells", out)
+        check(status == 0 and re.match(rf"Maze HS{letter}{size}-", out) and route and 53 <= int(route.group(1)) <= 65,
+              f"--shape {name} --level 2: status {status}, {out[:80]!r}, {err!r}")
+
+
 def answer_key_packing(work):
     # Puzzles six to a page keep six to a page in the key; one, two or four to a page give a
     # key of four to a page. "Page N of M" counts the pages there are.
@@ -340,7 +350,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+    for case in (every_level, levels_on_rectangles_of_shapes, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
                  unreadable_pictures, masks_at_any_size, words_at_a_level,
                  progress_on_a_terminal, unwritable):

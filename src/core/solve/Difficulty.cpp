@@ -55,7 +55,7 @@ std::optional<Level> LevelOn(ShapeKind shape, int number)
     const auto rectangle = LevelNumbered(number);
     for (const ShapeLevel& level : kShapeLevels)
         if (rectangle && level.shape == shape && level.number == number)
-            return Level{number, rectangle->ages, {level.side, level.side}, rectangle->algorithm, level.route,
+            return Level{number, rectangle->ages, level.size, rectangle->algorithm, level.route,
                          level.decisions};
     return std::nullopt;
 }

@@ -62,35 +62,45 @@ std::optional<Level> LevelNumbered(int number);
 // A level on another shape: the level's way to build and its route's share of the cells, on the
 // size of that shape with about as many cells as the level's rectangle, and the decisions its
 // mazes of that route have (the median of 400, measured by tolvane_level_targets). For a
-// circle the size is its rings, for a hexagon or a triangle its cells a side. Shapes without
-// measured levels (outlines, and the rectangles of hexagons and triangles, whose size a level
-// would have to choose in two directions) have none.
+// circle the size is its rings, for a hexagon or a triangle its cells a side (both sides the
+// same number); the rectangles of hexagons and triangles take the cells across and down whose
+// picture is nearest a square. Outlines have none: a word's are measured on its own graph.
 struct ShapeLevel {
     ShapeKind shape;
     int number;
-    int side;
+    MazeSize size;
     int route;
     int decisions;
 };
-inline constexpr std::array<ShapeLevel, 15> kShapeLevels{{
-    {ShapeKind::Circle, 1, 5, 26, 3},  // 67 cells
-    {ShapeKind::Circle, 2, 8, 65, 7},  // 187 cells
-    {ShapeKind::Circle, 3, 13, 142, 20},  // 475 cells
-    {ShapeKind::Circle, 4, 18, 286, 33},  // 955 cells
-    {ShapeKind::Circle, 5, 24, 569, 64},  // 1627 cells
-    {ShapeKind::Hexagon, 1, 5, 24, 3},  // 61 cells
-    {ShapeKind::Hexagon, 2, 8, 59, 6},  // 169 cells
-    {ShapeKind::Hexagon, 3, 13, 140, 21},  // 469 cells
-    {ShapeKind::Hexagon, 4, 18, 275, 32},  // 919 cells
-    {ShapeKind::Hexagon, 5, 24, 580, 63},  // 1657 cells
-    {ShapeKind::Triangle, 1, 8, 25, 5},  // 64 cells
-    {ShapeKind::Triangle, 2, 13, 59, 11},  // 169 cells
-    {ShapeKind::Triangle, 3, 21, 132, 31},  // 441 cells
-    {ShapeKind::Triangle, 4, 31, 288, 60},  // 961 cells
-    {ShapeKind::Triangle, 5, 41, 588, 116},  // 1681 cells
+inline constexpr std::array<ShapeLevel, 25> kShapeLevels{{
+    {ShapeKind::Circle, 1, {5, 5}, 26, 3},  // 67 cells
+    {ShapeKind::Circle, 2, {8, 8}, 65, 7},  // 187 cells
+    {ShapeKind::Circle, 3, {13, 13}, 142, 20},  // 475 cells
+    {ShapeKind::Circle, 4, {18, 18}, 286, 33},  // 955 cells
+    {ShapeKind::Circle, 5, {24, 24}, 569, 64},  // 1627 cells
+    {ShapeKind::Hexagon, 1, {5, 5}, 24, 3},  // 61 cells
+    {ShapeKind::Hexagon, 2, {8, 8}, 59, 6},  // 169 cells
+    {ShapeKind::Hexagon, 3, {13, 13}, 140, 21},  // 469 cells
+    {ShapeKind::Hexagon, 4, {18, 18}, 275, 32},  // 919 cells
+    {ShapeKind::Hexagon, 5, {24, 24}, 580, 63},  // 1657 cells
+    {ShapeKind::HexagonRectangle, 1, {7, 9}, 25, 4},  // 63 cells
+    {ShapeKind::HexagonRectangle, 2, {12, 14}, 59, 6},  // 168 cells
+    {ShapeKind::HexagonRectangle, 3, {19, 23}, 131, 22},  // 437 cells
+    {ShapeKind::HexagonRectangle, 4, {29, 34}, 295, 36},  // 986 cells
+    {ShapeKind::HexagonRectangle, 5, {38, 44}, 585, 67},  // 1672 cells
+    {ShapeKind::Triangle, 1, {8, 8}, 25, 5},  // 64 cells
+    {ShapeKind::Triangle, 2, {13, 13}, 59, 11},  // 169 cells
+    {ShapeKind::Triangle, 3, {21, 21}, 132, 31},  // 441 cells
+    {ShapeKind::Triangle, 4, {31, 31}, 288, 60},  // 961 cells
+    {ShapeKind::Triangle, 5, {41, 41}, 588, 116},  // 1681 cells
+    {ShapeKind::TriangleRectangle, 1, {9, 7}, 25, 5},  // 63 cells
+    {ShapeKind::TriangleRectangle, 2, {17, 10}, 59, 10},  // 170 cells
+    {ShapeKind::TriangleRectangle, 3, {27, 16}, 129, 33},  // 432 cells
+    {ShapeKind::TriangleRectangle, 4, {41, 24}, 295, 67},  // 984 cells
+    {ShapeKind::TriangleRectangle, 5, {53, 31}, 575, 133},  // 1643 cells
 }};
 
-// Level 1..5 on `shape`, as a Level whose size is {side, side}; the rectangle's own levels for
+// Level 1..5 on `shape`, as a Level of the shape's size; the rectangle's own levels for
 // a rectangle; nothing for a shape without levels or a number out of range.
 std::optional<Level> LevelOn(ShapeKind shape, int number);
 bool HasLevels(ShapeKind shape);

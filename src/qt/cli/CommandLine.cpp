@@ -51,20 +51,34 @@ QString LevelHelp()
     text += QCoreApplication::translate("CommandLine", "\nWith --shape circle, hexagon or triangle a level keeps its way "
                                                        "and its route's share of the cells on the size with about as "
                                                        "many cells as its rectangle; the decisions are what mazes of "
-                                                       "that shape and route have (the median of 400):");
-    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle}) {
+                                                       "that shape and route have (the median of 400). The rectangles "
+                                                       "of hexagons and triangles take the cells across and down whose "
+                                                       "picture is nearest a square:");
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Hexagon, ShapeKind::Triangle, ShapeKind::HexagonRectangle,
+                           ShapeKind::TriangleRectangle}) {
         QStringList sizes, routes, decisions;
         for (const Level& rectangle : kLevels) {
             const Level level = *LevelOn(kind, rectangle.number);
-            sizes << QString::number(level.size.width);
+            sizes << (InfoOf(kind).twoSides ? QStringLiteral("%1x%2").arg(level.size.width).arg(level.size.height)
+                                            : QString::number(level.size.width));
             routes << QString::number(level.route);
             decisions << QString::number(level.decisions);
         }
-        const QString row = kind == ShapeKind::Circle
-                                ? QCoreApplication::translate("CommandLine", "\ncircle: %1 rings; routes %2; decisions %3")
-                                : kind == ShapeKind::Hexagon
-                                      ? QCoreApplication::translate("CommandLine", "\nhexagon: %1 cells a side; routes %2; decisions %3")
-                                      : QCoreApplication::translate("CommandLine", "\ntriangle: %1 cells a side; routes %2; decisions %3");
+        QString row;
+        switch (kind) {
+        case ShapeKind::Circle:
+            row = QCoreApplication::translate("CommandLine", "\ncircle: %1 rings; routes %2; decisions %3");
+            break;
+        case ShapeKind::Hexagon:
+            row = QCoreApplication::translate("CommandLine", "\nhexagon: %1 cells a side; routes %2; decisions %3");
+            break;
+        case ShapeKind::Triangle:
+            row = QCoreApplication::translate("CommandLine", "\ntriangle: %1 cells a side; routes %2; decisions %3");
+            break;
+        default:
+            row = QCoreApplication::translate("CommandLine", "\n%1: %2; routes %3; decisions %4").arg(QString::fromLatin1(InfoOf(kind).name));
+            break;
+        }
         const QString comma = QStringLiteral(", ");
         text += row.arg(sizes.join(comma), routes.join(comma), decisions.join(comma));
     }
@@ -134,7 +148,8 @@ struct Parser {
                                                          "or triangle. --size then gives a circle's rings (2 to 1000), "
                                                          "or the cells along each side of a hexagon (2 to 600) or a "
                                                          "triangle (2 to 1001); WxH fills a rectangle with hexagons or "
-                                                         "triangles. With a PDF, shapes go on worksheets (--count, "
+                                                         "triangles, as hexagon-rectangle and triangle-rectangle do "
+                                                         "(12x10 and 16x8 unless given). With a PDF, shapes go on worksheets (--count, "
                                                          "--per-page, --copies, --title, answer keys) and posters "
                                                          "(--tile) too, at --level, --route or --hard as well."),
                              QCoreApplication::translate("CommandLine", "name")};
@@ -690,19 +705,26 @@ std::optional<Options> ParseShapeOptions(const Parser& p, Options& o)
             asked = {ShapeKind::Hexagon, {8, 8}, {}};
         else if (name == QLatin1String("triangle"))
             asked = {ShapeKind::Triangle, {12, 12}, {}};
+        else if (name == QLatin1String("hexagon-rectangle"))
+            asked = {ShapeKind::HexagonRectangle, {12, 10}, {}};
+        else if (name == QLatin1String("triangle-rectangle"))
+            asked = {ShapeKind::TriangleRectangle, {16, 8}, {}};
         else
-            return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon or triangle, not %1")
+            return Error(QCoreApplication::translate("CommandLine", "--shape takes rectangle, circle, hexagon, triangle, "
+                                                                    "hexagon-rectangle or triangle-rectangle, not %1")
                              .arg(Quoted(p.parser.value(p.shape))));
     }
     if (p.parser.isSet(p.size)) {
         const QString text = Folded(p.parser.value(p.size));
         bool ok = false;
         const int one = text.toInt(&ok);
-        const bool rectangles = asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle;
+        const bool rectangles = asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle ||
+                                InfoOf(asked.kind).twoSides;
         if (ok) {
             asked.size = {one, one};
         } else if (const auto wh = ParseSize(text.toStdString()); wh && rectangles) {
-            asked.kind = asked.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
+            if (asked.kind == ShapeKind::Hexagon || asked.kind == ShapeKind::Triangle)
+                asked.kind = asked.kind == ShapeKind::Hexagon ? ShapeKind::HexagonRectangle : ShapeKind::TriangleRectangle;
             asked.size = *wh;
         } else {
             asked.size = {0, 0};
