@@ -7,10 +7,14 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLocale>
+#include <algorithm>
+#include <set>
 
 #include "core/CodePins.h"
 #include "core/graph/Texture.h"
 #include "core/render/DrawShape.h"
+#include "core/graph/Rectangle.h"
+#include "core/shape/Polygons.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
@@ -207,6 +211,104 @@ TEST(WatchedFrames, EveryStepOfASearchOnAShapeShowsEachCellInTheColourOfItsLastS
                 EXPECT_EQ(player.PathLength(), static_cast<int>(run.cells.size())) << what;
             }
         }
+}
+
+// The same on the rectangle, whose watch plays onto the classic picture: after every step of a
+// build the frame shows the walls opened so far (as the maze drawn afresh with them) and each
+// cell its colour, a region turning grey once linked (the first region with the first link);
+// after every step of the depth-first search each cell its colour, and red at the middle of
+// exactly the cells on the path being tried.
+TEST(WatchedFrames, EveryStepOnTheRectangleShowsItsWallsColoursAndPath)
+{
+    const MazeSize size{7, 5};
+    const Shape shape = RectangleShape(size);
+    const CellGeometry g{static_cast<int>(kUnit), 8, 8};
+    const std::vector<QPoint> inside = InsidePoints(shape);
+    for (const Algorithm way : {Algorithm::Regions, Algorithm::Backtracker, Algorithm::Kruskal}) {
+        const Watched watched = RecordWatch(WatchKind::Build, 0xF00D, size, nullptr, {way});
+        const std::vector<StepEvent>& steps = watched.steps;
+        StepPlayer player(watched.maze, WatchKind::Build, steps, g);
+        ImageSurface frame = Canvas(shape);
+        player.DrawFirst(frame);
+        Passages opened(shape.graph);
+        std::vector<Colour> marked(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+        std::vector<std::int32_t> group(marked.size(), 0);
+        std::set<std::int32_t> linked;
+        const std::string what = std::string(InfoOf(way).name);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            ASSERT_TRUE(player.PlayStep(frame));
+            const StepEvent& step = steps[i];
+            const auto cell = static_cast<std::size_t>(step.cell);
+            if (step.kind == StepKind::Enter)
+                marked[cell] = kTakenColour;
+            else if (step.kind == StepKind::BackUp)
+                marked[cell] = kJoinedColour;
+            else if (step.kind == StepKind::Group)
+                group[cell] = step.group;
+            else if (step.kind == StepKind::Open) {
+                opened.Carve(step.wall);
+                if (step.group > 0)
+                    linked.insert({1, step.group});
+            }
+            std::vector<Colour> colours = marked;
+            for (std::size_t c = 0; c < colours.size(); ++c)
+                if (group[c] > 0)
+                    colours[c] = linked.contains(group[c]) ? kJoinedColour
+                                                          : RegionColours()[static_cast<std::size_t>(group[c] - 1) % RegionColours().size()];
+            ExpectColours(frame.image(), shape, inside, colours, what + " after step " + std::to_string(i));
+            ASSERT_FALSE(HasFatalFailure());
+            ImageSurface fresh = Canvas(shape);
+            DrawShape(shape, opened, fresh, kView);
+            ASSERT_EQ(WallsApart(frame.image(), fresh.image()), 0) << what << " after step " << i;
+        }
+        EXPECT_EQ(opened, PassagesOf(shape.graph, watched.maze)) << what;
+    }
+    const Watched searched = RecordWatch(WatchKind::Search, 0xF00D, size, nullptr, {Algorithm::Kruskal, 40, false});
+    StepPlayer player(searched.maze, WatchKind::Search, searched.steps, g);
+    ImageSurface frame = Canvas(shape);
+    player.DrawFirst(frame);
+    const Passages passages = PassagesOf(shape.graph, searched.maze);
+    std::vector<Colour> expected(static_cast<std::size_t>(shape.graph.CellCount()), kWhite);
+    std::vector<CellId> path;
+    for (std::size_t i = 0; i < searched.steps.size(); ++i) {
+        ASSERT_TRUE(player.PlayStep(frame));
+        const StepEvent& step = searched.steps[i];
+        if (step.kind == StepKind::Enter) {
+            expected[static_cast<std::size_t>(step.cell)] = kVisitedColour;
+            path.push_back(step.cell);
+        } else if (step.kind == StepKind::BackUp) {
+            expected[static_cast<std::size_t>(step.cell)] = kGivenUpColour;
+            if (!path.empty() && path.back() == step.cell)
+                path.pop_back();
+        }
+        const std::string what = "depth-first after step " + std::to_string(i);
+        ExpectColours(frame.image(), shape, inside, expected, what);
+        ASSERT_FALSE(HasFatalFailure());
+        const auto red = [&](PointF at) {
+            const PointF p = kView.Map(at);
+            const QColor seen = frame.image().pixelColor(static_cast<int>(p.x), static_cast<int>(p.y));
+            return seen.red() > 200 && seen.green() < 80 && seen.blue() < 80;
+        };
+        const auto onPath = [&](CellId c) { return std::find(path.begin(), path.end(), c) != path.end(); };
+        for (CellId c = 0; c < shape.graph.CellCount(); ++c) {
+            if (c == shape.graph.start || c == shape.graph.goal)
+                continue;
+            const PointF middle = shape.centres[static_cast<std::size_t>(c)];
+            ASSERT_EQ(red(middle), onPath(c)) << what << ", cell " << c;
+            // A third of the way to each open neighbour: red only towards the path's next or
+            // last cell, no stub left towards a cell backed out of.
+            for (const Link& l : shape.graph.Neighbours(c)) {
+                if (!passages.Open(l.wall))
+                    continue;
+                const auto at = std::find(path.begin(), path.end(), c);
+                const bool joined = at != path.end() && ((at + 1 != path.end() && *(at + 1) == l.to) ||
+                                                         (at != path.begin() && *(at - 1) == l.to));
+                const PointF other = shape.centres[static_cast<std::size_t>(l.to)];
+                const PointF third{middle.x + (other.x - middle.x) / 3, middle.y + (other.y - middle.y) / 3};
+                ASSERT_EQ(red(third), joined) << what << ", cell " << c << " towards " << l.to;
+            }
+        }
+    }
 }
 
 }  // namespace
