@@ -291,6 +291,35 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
     }
 }
 
+// A build's GIF on the rectangle, frame by frame, is the window's watch: each frame the picture
+// the watch shows after the steps played by the time it starts, every colour kept.
+TEST(Animation, EveryFrameOfABuildOnTheRectangleIsTheWatchsPicture)
+{
+    QTemporaryDir dir;
+    constexpr int kPace = 50;
+    const MazeSize size{9, 7};
+    const AnimationCanvas canvas = AnimationCanvasFor(size);
+    const Watched watched = RecordWatch(WatchKind::Build, kSeed, size, nullptr, {Algorithm::Backtracker});
+    StepPlayer writer(watched.maze, WatchKind::Build, watched.steps, canvas.geometry);
+    const QString path = dir.filePath(QStringLiteral("build.gif"));
+    ASSERT_EQ(WriteAnimation(path, writer, QSize(canvas.side, canvas.side), kPace), std::nullopt);
+    const std::vector<Frame> frames = ReadGif(path);
+    ASSERT_GE(frames.size(), 3u);
+    StepPlayer shown(watched.maze, WatchKind::Build, watched.steps, canvas.geometry);
+    ImageSurface surface(canvas.side, canvas.side, WindowFont(), false);
+    shown.DrawFirst(surface);
+    std::size_t played = 0;
+    int start = 0;
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        const std::size_t by = i == 0 ? 0 : static_cast<std::size_t>((start - 500) / kPace + 1);
+        for (; played < by && shown.PlayStep(surface); ++played) {
+        }
+        ASSERT_EQ(frames[i].picture.convertToFormat(QImage::Format_RGB32), surface.image().convertToFormat(QImage::Format_RGB32))
+            << "frame " << i << " after " << by << " steps";
+        start += frames[i].ms;
+    }
+}
+
 // A build's GIF on a shape, frame by frame: each frame shows the walls that the steps played
 // by the time it starts have opened, as the maze's picture drawn afresh with just those walls.
 TEST(Animation, EveryFrameOfABuildOnAShapeIsThePictureOfTheWallsOpenedByThen)
