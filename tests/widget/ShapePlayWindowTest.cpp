@@ -12,6 +12,7 @@
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawShape.h"
+#include "core/shape/Polygons.h"
 #include "qt/paper/ShapePictures.h"
 #include "qt/platform/QtColour.h"
 #include "qt/platform/WindowFont.h"
@@ -161,6 +162,19 @@ QPoint MiddleOf(ShapePlayed& s, std::int32_t i)
 }
 
 bool Flashed(const QImage& image, QPoint p) { return (image.pixel(p) | 0xFF000000) == (ToQRgb(kMarkerColour) | 0xFF000000); }
+
+// I on a shape without rings says how far across and down the picture the marker stands, in
+// tenths: on three rows of hexagons nine wide, S's centre lies half a cell from the left of a
+// picture 9.5 cells wide (5 %, said as 10 %) and one corner radius R below the top of one 5 R
+// tall (20 %).
+TEST(ShapePlayWindow, ISaysHowFarAcrossAndDownThePictureTheMarkerStands)
+{
+    const Shape shape = HexagonRectangleShape({9, 3});
+    Game game;
+    game.Start(shape.graph);
+    const QString words = WhereWords(shape, Passages(shape.graph), game, 0);
+    EXPECT_TRUE(words.startsWith(QStringLiteral("10 % across, 20 % down, 0 moves"))) << words.toStdString();
+}
 
 TEST(ShapePlayWindow, ARefusedKeyFlashesTheWallItMetAlongItsSlopeOrArcAndTheFrame)
 {
