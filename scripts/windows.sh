@@ -24,7 +24,7 @@ took() { log "$1 took $((SECONDS - $2)) s"; }
 # --- the packages -------------------------------------------------------------------------------
 
 packages=(
-  build-essential cmake ninja-build dpkg-dev perl python3 zip
+  build-essential cmake ninja-build dpkg-dev perl python3 zip pkg-config googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   # the host's Qt of the same version: moc, rcc, uic, lrelease and the translations
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
@@ -97,6 +97,14 @@ build_qtbase() {
   took "qtbase" "$start"
 }
 
+# What a CMake project needs to build against that Qt: its toolchain file, which loads this
+# checkout's mingw-w64 one (not the one Qt was configured with, which may have moved since).
+qt_toolchain_arguments() {
+  qt_toolchain=(-DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
+
 build_qtsvg() {
   local version src build
   version=$(source_version qt6-svg)
@@ -107,8 +115,7 @@ build_qtsvg() {
   log "building qtsvg $version for Windows"
   rm -rf "$build"
   local start=$SECONDS
-  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  cmake -S "$src" -B "$build" -G Ninja "${qt_toolchain[@]}" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release >"$cache/build/qtsvg.log" 2>&1 \
     && cmake --build "$build" --parallel "$jobs" >>"$cache/build/qtsvg.log" 2>&1 \
     && cmake --install "$build" >>"$cache/build/qtsvg.log" 2>&1 \
@@ -117,25 +124,27 @@ build_qtsvg() {
   took "qtsvg" "$start"
 }
 
-# giflib's own build is a Makefile for Unix; its library is six C files and one header.
+# giflib's own build is a Makefile for Unix that makes a shared library the Unix way; its library is
+# the C files its Makefile lists as SOURCES, compiled into a static archive here.
 build_giflib() {
   local version src
   version=$(source_version giflib)
-  [ -f "$prefix/.giflib-$version" ] && return
+  [ -f "$prefix/.giflib-$version.done" ] && return
   src=$cache/src/giflib-$version
   unpack giflib "$src"
   log "building giflib $version for Windows"
-  local objects=() f
+  local objects=() f sources
+  sources=$(sed -n '/^SOURCES *=/,/[^\\]$/p' "$src/Makefile" | sed 's/^SOURCES *=//; s/\\$//')
+  [ -n "$sources" ] || { log "no SOURCES in $src/Makefile"; exit 1; }
   mkdir -p "$cache/build/giflib" "$prefix/include" "$prefix/lib"
-  for f in dgif_lib egif_lib gifalloc gif_err gif_hash openbsd-reallocarray quantize; do
-    [ -f "$src/$f.c" ] || continue
-    $mingw-gcc-posix -O2 -c "$src/$f.c" -I"$src" -o "$cache/build/giflib/$f.o"
-    objects+=("$cache/build/giflib/$f.o")
+  for f in $sources; do
+    $mingw-gcc-posix -O2 -c "$src/$f" -I"$src" -o "$cache/build/giflib/${f%.c}.o"
+    objects+=("$cache/build/giflib/${f%.c}.o")
   done
   rm -f "$prefix/lib/libgif.a"
   $mingw-ar rcs "$prefix/lib/libgif.a" "${objects[@]}"
   cp "$src/gif_lib.h" "$prefix/include/"
-  touch "$prefix/.giflib-$version"
+  touch "$prefix/.giflib-$version.done"
 }
 
 build_libwebp() {
@@ -158,14 +167,32 @@ build_libwebp() {
   touch "$prefix/.libwebp-$version"
 }
 
+# GoogleTest from Debian's own sources, for the unit and widget tests that run under Wine.
+build_googletest() {
+  local version build
+  version=$(dpkg-query -W -f='${Version}' googletest)
+  [ -f "$prefix/.googletest-$version" ] && return
+  build=$cache/build/googletest-$version
+  log "building googletest $version for Windows"
+  rm -rf "$build"
+  cmake -S /usr/src/googletest -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON >"$cache/build/googletest.log" 2>&1 \
+    && cmake --build "$build" --parallel "$jobs" >>"$cache/build/googletest.log" 2>&1 \
+    && cmake --install "$build" >>"$cache/build/googletest.log" 2>&1 \
+    || { tail -n 40 "$cache/build/googletest.log"; exit 1; }
+  touch "$prefix/.googletest-$version"
+}
+
 dependencies() {
   install_packages
   mkdir -p "$cache"
   build_qtbase
+  export TOLVANE_WINDOWS_PREFIX=$prefix
+  qt_toolchain_arguments
   build_qtsvg
   build_giflib
   build_libwebp
-  export TOLVANE_WINDOWS_PREFIX=$prefix
+  build_googletest
 }
 
 case "$what" in
