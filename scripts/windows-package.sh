@@ -46,13 +46,13 @@ configure_tolvane() {
     || { tail -n 40 "$out/configure.log"; exit 1; }
 }
 
-# The folder that runs where it is unpacked: the program, the DLLs it needs, the plugins Qt loads
+# The folder that runs where it is unpacked: the program and its console twin, the DLLs it needs, the plugins Qt loads
 # (the platform, the native style, SVG pictures and icons) and Qt's own Japanese texts.
 stage_tolvane() {
   local stage=$1 plugin
   rm -rf "$stage"
   mkdir -p "$stage"/{platforms,styles,imageformats,iconengines,translations}
-  cp "$out/build/src/Tolvane.exe" "$stage/"
+  cp "$out/build/src/Tolvane.exe" "$out/build/src/Tolvane.com" "$stage/"
   for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg imageformats/qjpeg \
     imageformats/qgif iconengines/qsvgicon; do
     cp "$prefix/plugins/$plugin.dll" "$stage/$plugin.dll"
@@ -60,7 +60,7 @@ stage_tolvane() {
   copy_needed_dlls "$stage" "$stage/Tolvane.exe" "$stage"/*/*.dll
   # The same version as the Qt built here, from the host's Qt of the same sources.
   cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
-  $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+  $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.com "$stage"/*.dll "$stage"/*/*.dll
 }
 
 # The installer of the folder $1 as version $2, written to $3.

@@ -29,9 +29,9 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def run_windows(*args, env=None, encoding="ascii"):
+def run_windows(*args, env=None, encoding="ascii", program=None):
     """The Windows program's status and output; it writes in the ANSI code page of its locale."""
-    result = subprocess.run([WINE, exe, *args], capture_output=True, timeout=180, env=dict(os.environ, **(env or {})))
+    result = subprocess.run([WINE, program or exe, *args], capture_output=True, timeout=180, env=dict(os.environ, **(env or {})))
     decode = lambda b: b.decode(encoding, errors="replace").replace("\r\n", "\n")  # noqa: E731
     return result.returncode, decode(result.stdout), decode(result.stderr)
 
@@ -97,6 +97,16 @@ def command_line_files():
     status, out, err = run_windows("--export", windows_path(missing))
     check(status != 0 and len(err.strip().splitlines()) == 1 and "no-such-folder" in err and not os.path.exists(missing),
           f"export into a missing folder: status {status}, {err!r}")
+
+
+def console_twin():
+    """Tolvane.com, which cmd and PowerShell wait for, passes the options, the output and the status."""
+    twin = exe[:-4] + ".com"
+    status, out, err = run_windows("--version", program=twin)
+    check(status == 0 and out == run_linux("--version")[1], f"Tolvane.com --version: status {status}, {out!r}, {err!r}")
+    missing = os.path.join(work, "no-such-folder", "maze.pdf")
+    status, out, err = run_windows("--export", windows_path(missing), "--count", "2", program=twin)
+    check(status == 1 and "no-such-folder" in err and not out, f"Tolvane.com, export into a missing folder: status {status}, {err!r}")
 
 
 def grab(window):
@@ -196,7 +206,7 @@ def the_window():
 if __name__ == "__main__":
     exe, linux, work = sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3])
     os.makedirs(work, exist_ok=True)
-    for case in (version_and_help, same_files, command_line_files, the_window):
+    for case in (version_and_help, same_files, command_line_files, console_twin, the_window):
         case()
     failures = check_export.failures
     print(f"check_windows: {'FAILED, ' + str(len(failures)) + ' checks' if failures else 'all checks passed'}")
