@@ -30,8 +30,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n
   nsis
-  # the tests: Wine on a private X server, a Japanese font for the captions
-  wine64 xvfb xauth xdotool imagemagick fonts-vlgothic
+  # the tests: Wine on a private X server, a Japanese font for the captions (and the locale that
+  # makes Wine Japanese), the files read back
+  wine64 xvfb xauth xdotool imagemagick fonts-vlgothic fonts-dejavu-core locales poppler-utils python3-pil
 )
 install_packages() {
   local missing=() p
