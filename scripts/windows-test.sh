@@ -51,13 +51,18 @@ run_unit_tests() {
   done
 }
 
-# The Linux program of the same sources, whose files the Windows one must match.
+# The Linux program of the same sources, whose files the Windows one must match: the checkout's
+# own build (brought up to date) where there is one, else one of its own.
 build_linux_program() {
-  "$root/scripts/setup.sh" run >/dev/null
-  cmake -S "$root" -B "$out/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
-    -DTOLVANE_TESTS=OFF -DTOLVANE_BENCH=OFF $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) \
-    >"$work/linux-build.log" 2>&1 \
-    && cmake --build "$out/linux" --parallel "$jobs" --target Tolvane >>"$work/linux-build.log" 2>&1 \
+  linux_build=$root/build
+  if [ ! -f "$linux_build/CMakeCache.txt" ]; then
+    linux_build=$out/linux
+    "$root/scripts/setup.sh" run >/dev/null
+    cmake -S "$root" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
+      -DTOLVANE_TESTS=OFF -DTOLVANE_BENCH=OFF $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) \
+      >"$work/linux-build.log" 2>&1 || { tail -n 40 "$work/linux-build.log"; exit 1; }
+  fi
+  cmake --build "$linux_build" --parallel "$jobs" --target Tolvane >>"$work/linux-build.log" 2>&1 \
     || { tail -n 40 "$work/linux-build.log"; exit 1; }
 }
 
@@ -79,7 +84,7 @@ test_installer() {
     || fail "the installed files are not the zip's ($work/files.diff)"
   log "installed per user into $place"
 
-  /usr/bin/python3 "$root/tests/windows/check_windows.py" "$exe" "$out/linux/src/Tolvane" "$work/check" \
+  /usr/bin/python3 "$root/tests/windows/check_windows.py" "$exe" "$linux_build/src/Tolvane" "$work/check" \
     || fail "the installed program (tests/windows/check_windows.py, $work/check)"
 
   # Uninstalled: nothing of it left.
@@ -125,7 +130,7 @@ test_installer() {
 }
 
 test_tolvane() {
-  local start=$SECONDS version failed=0 display_file xvfb
+  local start=$SECONDS version failed=0 display_file xvfb linux_build
   work=$out/test
   rm -rf "$work"
   mkdir -p "$work"
