@@ -137,9 +137,7 @@ test_tolvane() {
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/build/CMakeCache.txt")
   # Wine takes its Windows locale from the Unix one: Japanese needs it generated.
   locale -a | grep -qix 'ja_JP.utf8' || localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-  log "building the tests for Windows and Tolvane for Linux"
-  cmake --build "$out/build" --parallel "$jobs" --target core_tests widget_tests >"$work/tests-build.log" 2>&1 \
-    || { tail -n 40 "$work/tests-build.log"; exit 1; }
+  log "building Tolvane for Linux, to compare with"
   build_linux_program
 
   display_file=$(mktemp)
@@ -152,8 +150,11 @@ test_tolvane() {
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64 USER=${USER:-$(id -un)}
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-  run_unit_tests
   test_installer "$out/Tolvane-$version-setup.exe" "$out/Tolvane-$version-win64" "$version"
+  log "building the unit and widget tests for Windows"
+  cmake --build "$out/build" --parallel "$jobs" --target core_tests widget_tests >"$work/tests-build.log" 2>&1 \
+    || { tail -n 40 "$work/tests-build.log"; exit 1; }
+  run_unit_tests
   took "the Windows tests" "$start"
   [ "$failed" -eq 0 ] || { log "the Windows tests FAILED"; exit 1; }
   log "the Windows tests passed"
