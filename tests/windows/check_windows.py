@@ -14,10 +14,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 sys.path.insert(0, os.path.join(HERE, "..", "export"))
 import check_export  # noqa: E402
-from check_export import check, page, png_picture, read_page, svg_picture  # noqa: E402
+from check_export import check, frames, page, png_picture, read_frame, read_page, svg_picture  # noqa: E402
 from harness import wait_until  # noqa: E402
 from maze import read_maze, red_cells  # noqa: E402
-from picture import COMMAND1, COMMAND2, GOAL, START, Picture, centre_of  # noqa: E402
+from picture import COMMAND1, COMMAND2, GOAL, SIDE, START, Picture, centre_of  # noqa: E402
 
 WINE = os.environ.get("WINE", "/usr/lib/wine/wine64")
 # The codes whose mazes are pinned in the unit tests.
@@ -75,9 +75,13 @@ def same_files():
                             shown.append(png_picture(f.read()))
                     elif suffix == "svg":
                         shown.append(svg_picture(path))
-                    else:
-                        shown.append(page(path, 1))
-                (maze, red, bare, _), (linux_maze, linux_red, _, _) = read_page(shown[0]), read_page(shown[1])
+                    else:  # with the route, its answer key follows the maze, on the last page
+                        shown.append(page(path, check_export.page_count(path)))
+                if suffix == "pdf":  # the maze under its caption on a page
+                    (maze, red), (linux_maze, linux_red) = (read_frame(pic, *frames(pic)[0], SIDE, SIDE) for pic in shown)
+                    bare = set()
+                else:
+                    (maze, red, bare, _), (linux_maze, linux_red, _, _) = read_page(shown[0]), read_page(shown[1])
                 route = set(maze.path() or []) if solution else set()
                 ends = {START, GOAL}  # on paper S and G lie over the route
                 check(maze == linux_maze and not maze.problems_as_perfect_maze(), f"{name}: not the Linux build's maze")
@@ -111,7 +115,7 @@ def console_twin():
 
 
 def grab(window):
-    ppm = subprocess.run(["import", "-window", str(window), "ppm:-"], capture_output=True, check=True).stdout
+    ppm = subprocess.run(["import", "-window", str(window), "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
     return Picture.from_ppm(ppm)
 
 
