@@ -53,10 +53,17 @@ stage_tolvane() {
   rm -rf "$stage"
   mkdir -p "$stage"/{platforms,styles,imageformats,iconengines,translations}
   cp "$out/build/src/Tolvane.exe" "$out/build/src/Tolvane.com" "$stage/"
-  for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg imageformats/qjpeg \
-    imageformats/qgif iconengines/qsvgicon; do
+  for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qjpeg imageformats/qgif; do
     cp "$prefix/plugins/$plugin.dll" "$stage/$plugin.dll"
   done
+  for plugin in imageformats/qsvg iconengines/qsvgicon; do
+    if [ -f "$prefix/plugins/$plugin.dll" ]; then
+      cp "$prefix/plugins/$plugin.dll" "$stage/$plugin.dll"
+    else
+      log "WARNING: no $plugin.dll (Qt built without qtsvg)"
+    fi
+  done
+  find "$stage" -type d -empty -delete
   copy_needed_dlls "$stage" "$stage/Tolvane.exe" "$stage"/*/*.dll
   # The same version as the Qt built here, from the host's Qt of the same sources.
   cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"

@@ -36,7 +36,7 @@ run_unit_tests() {
   mkdir -p "$dir/platforms" "$dir/imageformats"
   cp "$out/build/tests/core_tests.exe" "$out/build/tests/widget_tests.exe" "$dir/"
   cp "$prefix/plugins/platforms/qoffscreen.dll" "$prefix/plugins/platforms/qwindows.dll" "$dir/platforms/"
-  cp "$prefix/plugins/imageformats/qsvg.dll" "$dir/imageformats/"
+  cp "$prefix/plugins/imageformats/"q{jpeg,gif}.dll "$dir/imageformats/"
   copy_needed_dlls "$dir" "$dir"/*.exe "$dir"/*/*.dll
   fresh_prefix "$work/prefix-tests"
   for test in core_tests widget_tests; do
