@@ -119,7 +119,7 @@ build_qtsvg() {
   # Tolvane itself reads no SVG; only the widget tests and the SVG plugins need qtsvg, so a
   # source that cannot be fetched is said and left out rather than stopping the build.
   if ! unpack qt6-svg "$src"; then
-    log "WARNING: Debian's qt6-svg source cannot be fetched; building without qtsvg (no SVG plugins, no widget tests)"
+    log "WARNING: Debian's qt6-svg source cannot be fetched; building without qtsvg (no SVG plugins, no export widget tests)"
     return 0
   fi
   log "building qtsvg $version for Windows"
