@@ -63,10 +63,10 @@ stage_tolvane() {
       log "WARNING: no $plugin.dll (Qt built without qtsvg)"
     fi
   done
-  find "$stage" -type d -empty -delete
   copy_needed_dlls "$stage" "$stage/Tolvane.exe" "$stage"/*/*.dll
   # The same version as the Qt built here, from the host's Qt of the same sources.
   cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
+  find "$stage" -type d -empty -delete
   $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.com "$stage"/*.dll "$stage"/*/*.dll
 }
 

@@ -211,7 +211,10 @@ package | test)
   dependencies
   source "$root/scripts/windows-package.sh"
   package_tolvane
-  [ "$what" = test ] && { source "$root/scripts/windows-test.sh"; test_tolvane; }
+  if [ "$what" = test ]; then
+    source "$root/scripts/windows-test.sh"
+    test_tolvane
+  fi
   ;;
 *)
   sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'
