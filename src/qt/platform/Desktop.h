@@ -15,6 +15,10 @@ void UseStartingConsole();
 // page, which cannot hold every file name).
 QStringList CommandLine(int argc, char** argv);
 
+// The program's name as a user types it, from the path it was started by: the file name (on Windows
+// without the .exe or .com that cmd and PowerShell do not need).
+QString CommandName(const QString& path);
+
 // True where a desktop is always there to draw on, whatever the environment says (Windows);
 // elsewhere an X display or a Wayland compositor has to be named.
 bool DesktopAlwaysThere();

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 
@@ -17,6 +18,8 @@ QStringList CommandLine(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
+
+QString CommandName(const QString& path) { return QFileInfo(path).fileName(); }
 
 bool DesktopAlwaysThere() { return false; }
 

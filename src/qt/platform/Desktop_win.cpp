@@ -66,6 +66,8 @@ QStringList CommandLine(int argc, char** argv)
     return arguments;
 }
 
+QString CommandName(const QString& path) { return QFileInfo(path).completeBaseName(); }
+
 bool DesktopAlwaysThere() { return true; }
 
 // Qt's offscreen platform on Windows reads fonts only from a folder of Qt's own, so files are
