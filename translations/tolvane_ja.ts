@@ -1587,6 +1587,10 @@ Hints: %1</source>
         <source>Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).</source>
         <translation>Tolvane: ボタンの文字を表示できるフォントがインストールされていません。fonts-vlgothic（または fonts-noto-cjk）をインストールしてください。</translation>
     </message>
+    <message>
+        <source>Tolvane: no installed font can show the button captions; add the Japanese Supplemental Fonts (Settings, Apps, Optional features).</source>
+        <translation>Tolvane: ボタンの文字を表示できるフォントがインストールされていません。日本語補助フォントを追加してください（設定、アプリ、オプション機能）。</translation>
+    </message>
 </context>
 <context>
     <name>Watch</name>

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <webp/demux.h>
 
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTemporaryDir>
-#include <csignal>
 #include <tuple>
 
 #include "core/maze/BuildMaze.h"
@@ -570,34 +568,6 @@ TEST(Animation, SaveAnimationOfAShapeIsItsRoutesReplayEndingOnItsPicture)
     EXPECT_EQ(frames.back().ms, 3000);
     EXPECT_EQ(frames.back().picture,
               ShapePictureImage(maze, Answer::Shown, ShapePngUnit(maze.shape, 0)).convertToFormat(QImage::Format_RGB32));
-}
-
-TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("game.gif"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older animation");
-    old.close();
-    Form1 form;
-    PlayAlongTheRoute(form, 10'000);  // to G: some 4 KB of GIF
-    // Files may grow to 1 KB: the write fails part of the way (root or not), as on a full disk.
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto error = WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 50);
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, handler);
-    ASSERT_TRUE(error.has_value()) << QFileInfo(path).size();
-    EXPECT_FALSE(error->contains(QLatin1Char('\n')));
-    EXPECT_TRUE(error->contains(path) && error->contains(QStringLiteral("too large"))) << error->toStdString();
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("an older animation"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.gif")});
 }
 
 // A save hears of its progress frame by frame, the steps done rising to all of them; told to

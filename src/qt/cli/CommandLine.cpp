@@ -23,6 +23,7 @@
 #include "qt/paper/Facts.h"
 #include "qt/paper/animation/AnimationFile.h"
 #include "qt/window/choice/ShapeMenu.h"
+#include "qt/platform/Desktop.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -644,7 +645,7 @@ Options ParseAnimate(const Parser& p, Options o)
 
 QString ProgramName(const QStringList& arguments)
 {
-    return arguments.isEmpty() ? QStringLiteral("tolvane") : QFileInfo(arguments.front()).fileName();
+    return arguments.isEmpty() ? QStringLiteral("tolvane") : CommandName(arguments.front());
 }
 
 // --shape, --mask and --text with their --size, into `o`; an error, or nothing.

@@ -8,6 +8,7 @@
 #include "qt/cli/CommandLine.h"
 #include "qt/cli/ExportCommand.h"
 #include "qt/cli/Translations.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 namespace {
@@ -32,10 +33,10 @@ Argv::Argv(const QStringList& arguments)
     argc = static_cast<int>(storage.size());
 }
 
-// Drawn on the offscreen platform, which needs no display but still has the fonts.
+// Drawn on a platform that needs no display but still has the fonts.
 int RunExportProcess(const QStringList& arguments)
 {
-    Argv argv({arguments.front(), QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    Argv argv({arguments.front(), QStringLiteral("-platform"), DrawingPlatform()});
     qInstallMessageHandler(ExportMessages);
     QGuiApplication app(argv.argc, argv.pointers.data());
     InstallTranslations(app);
@@ -45,7 +46,7 @@ int RunExportProcess(const QStringList& arguments)
 int RunFactsProcess(const QStringList& arguments)
 {
     // A word's outline is cut from a font, which only a GUI application can read.
-    Argv argv({arguments.front(), QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    Argv argv({arguments.front(), QStringLiteral("-platform"), DrawingPlatform()});
     qInstallMessageHandler(ExportMessages);
     QGuiApplication app(argv.argc, argv.pointers.data());
     InstallTranslations(app);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "qt/cli/Translations.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 namespace {
@@ -50,7 +51,7 @@ QString Command(const QString& program)
 
 bool DisplayConfigured(bool platformOption)
 {
-    return platformOption || !Env("QT_QPA_PLATFORM").isEmpty() || !Env("DISPLAY").isEmpty() ||
+    return DesktopAlwaysThere() || platformOption || !Env("QT_QPA_PLATFORM").isEmpty() || !Env("DISPLAY").isEmpty() ||
            !Env("WAYLAND_DISPLAY").isEmpty();
 }
 

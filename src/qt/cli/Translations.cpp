@@ -2,13 +2,13 @@
 #include "qt/cli/Translations.h"
 
 #include <QFontDatabase>
-#include <QLibraryInfo>
 #include <QRawFont>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include "qt/platform/Desktop.h"
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
@@ -39,7 +39,7 @@ std::vector<std::unique_ptr<QTranslator>> TranslatorsFor(const QLocale& locale)
         if (!Load(translators, "tolvane_" + language, ":/i18n"))
             continue;
         // Qt's own texts, in its standard dialogs and the help's headings, in the same language.
-        Load(translators, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        Load(translators, "qtbase_" + language, QtTranslationsFolder());
         break;
     }
     return translators;
@@ -108,9 +108,7 @@ void WarnIfNoCaptionFont()
     if (warned || CaptionFontAvailable())
         return;
     warned = true;
-    const QString message = QCoreApplication::translate(
-        "Tolvane", "Tolvane: no installed font can show the button captions; install fonts-vlgothic (or fonts-noto-cjk).");
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::fprintf(stderr, "%s\n", qPrintable(NoCaptionFontMessage()));
 }
 
 }  // namespace tolvane

@@ -7,6 +7,7 @@
 #include "qt/cli/Console.h"
 #include "qt/cli/Startup.h"
 #include "qt/cli/Translations.h"
+#include "qt/platform/Desktop.h"
 #include "qt/window/Form1.h"
 
 namespace {
@@ -63,9 +64,8 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    tolvane::UseStartingConsole();
+    QStringList arguments = tolvane::CommandLine(argc, argv);
     if (arguments.isEmpty())
         arguments << QStringLiteral("Tolvane");
     // Parsed once before any application exists, to know whether a display is wanted at all.

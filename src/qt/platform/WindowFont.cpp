@@ -1,12 +1,14 @@
 // The window's font.
 #include "qt/platform/WindowFont.h"
 
+#include "qt/platform/Desktop.h"
+
 namespace tolvane {
 
 QFont WindowFont()
 {
     QFont font;
-    font.setFamilies({"VL Gothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
+    font.setFamilies(JapaneseFaces());
     font.setPixelSize(12);
     return font;
 }

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -19,6 +18,7 @@
 #include <QShortcut>
 
 #include "qt/paper/Export.h"
+#include "qt/platform/Desktop.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"
 #include "qt/window/code/CodeMessage.h"
@@ -159,8 +159,7 @@ void MazeMenu::Save()
         dialog.setDefaultSuffix(QString::fromLatin1(kFileTypes[std::max<qsizetype>(0, filters.indexOf(filter))].suffix));
     });
     if (folder_.isEmpty()) {
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        folder_ = QDir(pictures).exists() ? pictures : QDir::homePath();
+        folder_ = DefaultSaveFolder();
     }
     dialog.setDirectory(folder_);
     const QString code = shown_.MazeCode();

@@ -7,13 +7,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QStandardPaths>
 #include <exception>
 
 #include "core/watch/ShapeGameReplay.h"
 #include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Export.h"
+#include "qt/platform/Desktop.h"
 #include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 
@@ -101,8 +101,7 @@ void AskAndSave(QWidget& window, const QString& code, QString& folder,
     for (const AnimationType& type : kAnimationTypes)
         filters << QCoreApplication::translate("SaveAnimation", type.filter);
     if (folder.isEmpty()) {
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        folder = QDir(pictures).exists() ? pictures : QDir::homePath();
+        folder = DefaultSaveFolder();
     }
     const QString title = QCoreApplication::translate("SaveAnimation", "Save Animation");
     QString chosen;
