@@ -50,6 +50,19 @@ def levels_on_rectangles_of_shapes(work):
               f"--shape {name} --level 2: status {status}, {out[:80]!r}, {err!r}")
 
 
+def facts_and_paces(work):
+    # --facts names a rectangle's width and height as given; a shape with loops but no way named
+    # is built by the backtracker as every shape is; --pace 1000, the slowest, is taken.
+    status, out, _ = ce.run("--facts", "--size", "31x21")
+    check(status == 0 and ": 31 x 21 cells," in out.splitlines()[0], f"--facts --size 31x21: {status}, {out[:80]!r}")
+    status, out, _ = ce.run("--facts", "--shape", "circle", "--braid", "20")
+    check(status == 0 and "Recursive backtracker, 20 %" in out.splitlines()[0], f"a circle with loops: {status}, {out[:120]!r}")
+    gif = os.path.join(work, "slow.gif")
+    status, _, err = ce.run("--maze", "3F7KQ-M2XWA", "--animate", gif, "--pace", "1000")
+    head = open(gif, "rb").read(6) if os.path.exists(gif) else b""
+    check(status == 0 and head == b"GIF89a", f"--pace 1000: {status}, {err!r}")
+
+
 def answer_key_packing(work):
     # Puzzles six to a page keep six to a page in the key; one, two or four to a page give a
     # key of four to a page. "Page N of M" counts the pages there are.
@@ -350,7 +363,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, levels_on_rectangles_of_shapes, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+    for case in (every_level, levels_on_rectangles_of_shapes, facts_and_paces, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
                  unreadable_pictures, masks_at_any_size, words_at_a_level,
                  progress_on_a_terminal, unwritable):
