@@ -23,9 +23,9 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& geo
 // small to hold a readable letter.
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& geometry);
 
-// S or G, in blue, in the square cell of `cell` pixels whose top-left corner is `corner`, as
-// PrintMarks draws it: the classic letter, a fitted one, or a blue square. Leaves the pen's
-// colour and width as they were.
+// S or G in the square cell of `cell` pixels whose top-left corner is `corner`, as PrintMarks
+// draws it: the classic letter or a fitted one in the pen's colour (the caller's blue), or a
+// blue square. Leaves the pen's colour and width as they were.
 void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal);
 
 // Where a rectangle of square cells lies on a picture: cell (x, y)'s top-left corner at
