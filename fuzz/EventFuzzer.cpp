@@ -495,6 +495,7 @@ public:
             wallLength += edge.arc ? arcLength(edge.radius * view.unit, edge.sweepDeg)
                                    : distance(view.Map(edge.from), view.Map(edge.to));
         }
+        // The rectangle keeps its classic strokes: a line a wall, its end relative to its corner.
         for (const DrawOp& op : ops) {
             if (op.kind == DrawOp::Kind::Path && !op.colour) {
                 ++paths;
@@ -504,6 +505,10 @@ public:
                     drawnLength += piece.arc ? arcLength(piece.radius, piece.sweepDeg) : distance(at, piece.to);
                     at = piece.to;
                 }
+            } else if (op.kind == DrawOp::Kind::Line && !op.colour && op.end == EndPoint::Relative) {
+                ++paths;
+                ++pieces;
+                drawnLength += distance({0, 0}, op.to);
             }
         }
         Expect("shape draw", !ops.empty() && ops.front().kind == DrawOp::Kind::Cls, "the picture was not cleared first");
@@ -514,12 +519,24 @@ public:
             Expect("shape draw", ops.back().kind != DrawOp::Kind::Path || !ops.back().colour, "a route of one cell was drawn");
         } else {
             const DrawOp* route = nullptr;
-            for (const DrawOp& op : ops)
+            std::vector<const DrawOp*> lines;  // the rectangle's: a dot on S, then a line a step
+            for (const DrawOp& op : ops) {
                 if (op.kind == DrawOp::Kind::Path && op.colour == kRed)
                     route = &op;
-            Expect("shape draw", route != nullptr && route->pieces.size() + 1 == maze.route.size() &&
-                                     route->from == centre(graph.start) && route->pieces.back().to == centre(graph.goal),
-                   "the route is not one stroke from S through each step to G");
+                if (op.kind == DrawOp::Kind::Line && op.colour == kRed)
+                    lines.push_back(&op);
+            }
+            if (maze.shape.kind == ShapeKind::Rectangle) {
+                bool joined = lines.size() == maze.route.size() && lines.front()->from == centre(graph.start);
+                for (std::size_t i = 1; joined && i < lines.size(); ++i)
+                    joined = lines[i]->from == lines[i - 1]->to && lines[i]->to == centre(maze.route[i]);
+                Expect("shape draw", route == nullptr && joined,
+                       "the rectangle's route is not a line a step from S to G");
+            } else {
+                Expect("shape draw", route != nullptr && route->pieces.size() + 1 == maze.route.size() &&
+                                         route->from == centre(graph.start) && route->pieces.back().to == centre(graph.goal),
+                       "the route is not one stroke from S through each step to G");
+            }
         }
         Expect("shape draw", drawn.ForeColor() == kBlack && drawn.DrawWidth() == 1, "drawing a shape left the pen changed");
         Expect("shape", state() == ref_, "a maze of another shape changed the maze shown");
