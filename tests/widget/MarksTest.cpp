@@ -2,6 +2,8 @@
 // on the screen's image and as outlines, with and without the route.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QPainter>
 #include <QPicture>
 
@@ -27,10 +29,13 @@ struct Mark {
 };
 
 // Reads the marks of a picture drawn at geometry `g` (in `unit` image pixels a picture pixel):
-// the blue of each mark's square, with the count of blue pixels anywhere else.
+// the blue of each mark's square; the blue beside it, within an eighth of the picture or six
+// cells of its cell, where a mark too small to read gets a beacon; and the count of blue pixels anywhere else.
 struct Marks {
     Mark start, goal;
+    int startBeacon = 0, goalBeacon = 0;
     int strayBlue = 0;
+    int pictureSide = 0;
 };
 
 Marks Read(const QImage& image, const MazeState& maze, const CellGeometry& g, double unit)
@@ -45,13 +50,17 @@ Marks Read(const QImage& image, const MazeState& maze, const CellGeometry& g, do
     };
     const QRect s = square(0, 0), t = square(maze.LastX(), maze.LastY());
     Marks marks;
+    marks.pictureSide = std::min(image.width(), image.height());
+    const auto near = [&](const QRect& mark, int x, int y) {
+        return std::hypot(mark.center().x() - x, mark.center().y() - y) <= std::max(marks.pictureSide / 8.0, 6 * g.cell * unit);
+    };
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             if (!Blue(image.pixel(x, y)))
                 continue;
             Mark* mark = s.contains(x, y) ? &marks.start : t.contains(x, y) ? &marks.goal : nullptr;
             if (!mark) {
-                ++marks.strayBlue;
+                ++(near(s, x, y) ? marks.startBeacon : near(t, x, y) ? marks.goalBeacon : marks.strayBlue);
                 continue;
             }
             ++mark->count;
@@ -66,10 +75,19 @@ Marks Read(const QImage& image, const MazeState& maze, const CellGeometry& g, do
     return marks;
 }
 
-// Letters fill most of their square and differ from each other; a square mark is solid blue.
+// Letters fill most of their square and differ from each other; a square mark is solid blue,
+// with a beacon beside it that a glance at the whole picture finds: as much blue as a letter a
+// fiftieth of the picture tall leaves, and never less than a small letter's.
 void ExpectMarks(const Marks& m, const CellGeometry& g, double unit, bool letters, const std::string& where)
 {
-    EXPECT_EQ(0, m.strayBlue) << where << ": blue outside the marks' squares";
+    EXPECT_EQ(0, m.strayBlue) << where << ": blue far from the marks";
+    const double glance = std::max(20 * unit * unit, std::pow(m.pictureSide / 50.0, 2) / 4);
+    for (const int beacon : {m.startBeacon, m.goalBeacon}) {
+        if (letters)
+            EXPECT_EQ(0, beacon) << where << ": blue outside the marks' squares";
+        else
+            EXPECT_GE(beacon, glance) << where << ": no beacon beside a mark too small to read";
+    }
     const int side = static_cast<int>(std::lround(std::max(1, g.cell - 3) * unit));
     for (const Mark* mark : {&m.start, &m.goal}) {
         if (letters) {

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <span>
 #include <utility>
 #include <vector>
@@ -149,7 +151,7 @@ void DrawRectangleWalls(const MazeGraph& graph, const Passages& passages, MazeSi
 
 bool MarksAreLetters(const CellGeometry& g, int smallestLetter) { return g.cell - kMarkInset >= smallestLetter; }
 
-void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal)
+void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal, const PictureBox& box)
 {
     const std::string_view letter = goal ? "G" : "S";
     if (cell == kCell) {
@@ -164,15 +166,74 @@ void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal)
         const PointF centre{corner.x + cell / 2, corner.y + cell / 2};
         surface.Line(centre, centre, EndPoint::Absolute, kMarkColour);
         surface.SetDrawWidth(width);
+        PrintBeacon(surface, centre, cell, letter, box);
     }
+}
+
+void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view letter, const PictureBox& box)
+{
+    const float boxWidth = box.bottomRight.x - box.topLeft.x, boxHeight = box.bottomRight.y - box.topLeft.y;
+    const float radius = std::max({1.5f * cell, std::min(boxWidth, boxHeight) / 50, 6.0f});
+    const int ringWidth = std::max(2, static_cast<int>(std::lround(radius / 16)));
+    const auto inside = [&](PointF p, float room) {
+        return p.x >= box.topLeft.x + room && p.x <= box.bottomRight.x - room && p.y >= box.topLeft.y + room &&
+               p.y <= box.bottomRight.y - room;
+    };
+    const auto onRing = [&](int degrees) {
+        const double a = degrees * std::numbers::pi / 180;
+        return PointF{centre.x + radius * static_cast<float>(std::cos(a)), centre.y - radius * static_cast<float>(std::sin(a))};
+    };
+
+    // The ring, degree by degree, as one stroke for each run of degrees whose stroke stays in
+    // the box, in arcs of at most half a turn (an arc that ends where it starts draws nothing).
+    const int pen = surface.DrawWidth();
+    surface.SetDrawWidth(ringWidth);
+    const float room = static_cast<float>(ringWidth) / 2 + 1;  // a smoothed edge's pixel too
+    int first = 0;  // a degree outside the box to start from, so that no run is cut in two
+    while (first < 360 && inside(onRing(first), room))
+        ++first;
+    for (int d = first; d < first + 360;) {
+        if (!inside(onRing(d), room)) {
+            ++d;
+            continue;
+        }
+        int end = d;
+        while (end < first + 360 && inside(onRing(end + 1), room))
+            ++end;
+        std::vector<PathPiece> arcs;
+        for (int from = d; from < end; from += 180) {
+            const int to = std::min(end, from + 180);
+            arcs.push_back({onRing(to), true, centre, radius, static_cast<float>(from), static_cast<float>(to - from)});
+        }
+        if (!arcs.empty())
+            surface.Path(onRing(d), arcs, kMarkColour);
+        d = end + 1;
+    }
+    surface.SetDrawWidth(pen);
+
+    // The letter beside the ring on the side towards the middle (above, from the very middle),
+    // moved in as far as the box asks.
+    const float side = std::max(static_cast<float>(surface.SmallestLetter()), radius);
+    float dx = (box.topLeft.x + box.bottomRight.x) / 2 - centre.x, dy = (box.topLeft.y + box.bottomRight.y) / 2 - centre.y;
+    const float length = std::hypot(dx, dy);
+    if (length < 1) {
+        dx = 0, dy = -1;
+    } else {
+        dx /= length, dy /= length;
+    }
+    const float reach = radius + static_cast<float>(ringWidth) + side * 0.6f;
+    const float x = std::clamp(centre.x + dx * reach - side / 2, box.topLeft.x, std::max(box.topLeft.x, box.bottomRight.x - side));
+    const float y = std::clamp(centre.y + dy * reach - side / 2, box.topLeft.y, std::max(box.topLeft.y, box.bottomRight.y - side));
+    surface.PrintFitted(letter, {std::round(x), std::round(y)}, side);
 }
 
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& g)
 {
     surface.SetForeColor(kMarkColour);
     const auto cell = static_cast<float>(g.cell);
-    PrintSquareMark(surface, g.Corner(0, 0), cell, false);
-    PrintSquareMark(surface, g.Corner(state.LastX(), state.LastY()), cell, true);
+    const PictureBox box{g.Corner(0, 0), g.Corner(state.LastX() + 1, state.LastY() + 1)};
+    PrintSquareMark(surface, g.Corner(0, 0), cell, false, box);
+    PrintSquareMark(surface, g.Corner(state.LastX(), state.LastY()), cell, true, box);
     surface.SetForeColor(kBlack);
 }
 

@@ -20,13 +20,25 @@ void DrawWalls(const MazeState& state, Surface& surface, const CellGeometry& geo
 // The blue S and G alone, as DrawMaze prints them last; leaves the pen black and its width as it
 // was. Each mark lies inside its own cell, clear of the walls: the classic letters in a cell of
 // the classic size, a letter fitted to any other cell, and a plain blue square in a cell too
-// small to hold a readable letter.
+// small to hold a readable letter, with a beacon round it.
 void PrintMarks(const MazeState& state, Surface& surface, const CellGeometry& geometry);
+
+// The box a maze's picture spans on its surface.
+struct PictureBox {
+    PointF topLeft;
+    PointF bottomRight;
+};
 
 // S or G in the square cell of `cell` pixels whose top-left corner is `corner`, as PrintMarks
 // draws it: the classic letter or a fitted one in the pen's colour (the caller's blue), or a
-// blue square. Leaves the pen's colour and width as they were.
-void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal);
+// blue square with a beacon round it inside `box`. Leaves the pen's colour and width as they were.
+void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal, const PictureBox& box);
+
+// Beside a mark too small to read, what makes it found at a glance on a big picture: a blue ring
+// round the cell `centre`, a cell and a half and a fiftieth of the picture wide, and the letter,
+// as large, beside the ring towards the middle of the picture. Only what lies inside `box` is
+// drawn, so that a corner's ring is cut by the picture's edge and nothing strays onto a page.
+void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view letter, const PictureBox& box);
 
 // Where a rectangle of square cells lies on a picture: cell (x, y)'s top-left corner at
 // (left + x * cell, top + y * cell).

@@ -43,7 +43,8 @@ double HalfSquareInside(const Shape& shape, CellId cell)
 
 // S or G in its cell: the letter as large as the cell holds, or, in a cell too small for a
 // letter to read on the surface, a blue square that fills what lies inside the walls.
-void PrintMark(const Shape& shape, CellId cell, std::string_view letter, Surface& surface, const ShapeView& view)
+void PrintMark(const Shape& shape, CellId cell, std::string_view letter, Surface& surface, const ShapeView& view,
+               const PictureBox& box)
 {
     const PointF at = view.Map(shape.centres[static_cast<std::size_t>(cell)]);
     const auto side = static_cast<float>(std::floor(2 * HalfSquareInside(shape, cell) * view.unit) - kMarkInset);
@@ -56,6 +57,7 @@ void PrintMark(const Shape& shape, CellId cell, std::string_view letter, Surface
     surface.SetDrawWidth(std::max(1, static_cast<int>(side)));
     surface.Line(at, at, EndPoint::Absolute, kMarkColour);
     surface.SetDrawWidth(width);
+    PrintBeacon(surface, at, side + kMarkInset, letter, box);
 }
 
 // The angle of `p` around `centre` in the surface's degrees.
@@ -172,15 +174,16 @@ void PrintShapeMarks(const Shape& shape, Surface& surface, const ShapeView& view
 {
     const Colour pen = surface.ForeColor();
     surface.SetForeColor(kMarkColour);
+    const PictureBox box{view.Map({0, 0}), view.Map({shape.width, shape.height})};
     if (shape.kind == ShapeKind::Rectangle) {
         // The rectangle's marks as the classic picture has them, its corner half a cell off its centre.
         for (const CellId cell : {shape.graph.start, shape.graph.goal}) {
             const PointF centre = view.Map(shape.centres[static_cast<std::size_t>(cell)]);
-            PrintSquareMark(surface, {centre.x - view.unit / 2, centre.y - view.unit / 2}, view.unit, cell == shape.graph.goal);
+            PrintSquareMark(surface, {centre.x - view.unit / 2, centre.y - view.unit / 2}, view.unit, cell == shape.graph.goal, box);
         }
     } else {
-        PrintMark(shape, shape.graph.start, "S", surface, view);
-        PrintMark(shape, shape.graph.goal, "G", surface, view);
+        PrintMark(shape, shape.graph.start, "S", surface, view, box);
+        PrintMark(shape, shape.graph.goal, "G", surface, view, box);
     }
     surface.SetForeColor(pen);
 }
