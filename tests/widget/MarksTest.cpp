@@ -75,15 +75,16 @@ Marks Read(const QImage& image, const MazeState& maze, const CellGeometry& g, do
     return marks;
 }
 
-// Letters fill most of their square and differ from each other; a square mark is solid blue,
-// with a beacon beside it that a glance at the whole picture finds: as much blue as a letter a
-// fiftieth of the picture tall leaves, and never less than a small letter's.
+// Letters fill most of their square and differ from each other; a square mark is solid blue, and
+// in a picture 40 cells across or more it has a beacon beside it that a glance at the whole
+// picture finds: as much blue as a letter a fiftieth of the picture tall leaves, and never less
+// than a small letter's.
 void ExpectMarks(const Marks& m, const CellGeometry& g, double unit, bool letters, const std::string& where)
 {
     EXPECT_EQ(0, m.strayBlue) << where << ": blue far from the marks";
     const double glance = std::max(20 * unit * unit, std::pow(m.pictureSide / 50.0, 2) / 4);
     for (const int beacon : {m.startBeacon, m.goalBeacon}) {
-        if (letters)
+        if (letters || m.pictureSide < 40 * g.cell * unit)
             EXPECT_EQ(0, beacon) << where << ": blue outside the marks' squares";
         else
             EXPECT_GE(beacon, glance) << where << ": no beacon beside a mark too small to read";

@@ -29,6 +29,10 @@ constexpr std::array<PointF, 4> kGoalSteps{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
 constexpr int kClearance = 2;              // from a cell's corner line to its mark: the wall, a gap
 constexpr int kMarkInset = kClearance + 1;  // a cell's side less its mark's
 
+// A mark's square is found at a glance in a picture of fewer cells than this across; in a
+// bigger one it needs its beacon.
+constexpr float kBeaconCells = 40;
+
 void PrintBold(Surface& surface, PointF at, const std::array<PointF, 4>& steps, std::string_view letter)
 {
     for (const PointF step : steps) {
@@ -170,11 +174,26 @@ void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal, con
     }
 }
 
+BeaconSize BeaconSize::For(float cell, const PictureBox& box, int smallestLetter)
+{
+    BeaconSize b;
+    const float across = std::min(box.bottomRight.x - box.topLeft.x, box.bottomRight.y - box.topLeft.y);
+    if (across < kBeaconCells * cell)
+        return b;
+    b.radius = std::max({1.5f * cell, across / 50, 6.0f});
+    b.ringWidth = std::max(2, static_cast<int>(std::lround(b.radius / 16)));
+    b.letter = std::max(static_cast<float>(smallestLetter), b.radius);
+    b.reach = b.radius + static_cast<float>(b.ringWidth) + 1.35f * b.letter + 1;
+    return b;
+}
+
 void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view letter, const PictureBox& box)
 {
-    const float boxWidth = box.bottomRight.x - box.topLeft.x, boxHeight = box.bottomRight.y - box.topLeft.y;
-    const float radius = std::max({1.5f * cell, std::min(boxWidth, boxHeight) / 50, 6.0f});
-    const int ringWidth = std::max(2, static_cast<int>(std::lround(radius / 16)));
+    const BeaconSize size = BeaconSize::For(cell, box, surface.SmallestLetter());
+    if (size.reach == 0)
+        return;
+    const float radius = size.radius;
+    const int ringWidth = size.ringWidth;
     const auto inside = [&](PointF p, float room) {
         return p.x >= box.topLeft.x + room && p.x <= box.bottomRight.x - room && p.y >= box.topLeft.y + room &&
                p.y <= box.bottomRight.y - room;
@@ -184,14 +203,16 @@ void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view l
         return PointF{centre.x + radius * static_cast<float>(std::cos(a)), centre.y - radius * static_cast<float>(std::sin(a))};
     };
 
-    // The ring, degree by degree, as one stroke for each run of degrees whose stroke stays in
-    // the box, in arcs of at most half a turn (an arc that ends where it starts draws nothing).
+    // The ring, degree by degree, as a run of short lines for each run of degrees whose stroke
+    // stays in the box. Lines, not a smoothed curve: a picture that redraws the ring over itself,
+    // as a watched build does around S and G, must end as it would be drawn once.
     const int pen = surface.DrawWidth();
     surface.SetDrawWidth(ringWidth);
-    const float room = static_cast<float>(ringWidth) / 2 + 1;  // a smoothed edge's pixel too
+    const float room = static_cast<float>(ringWidth) * 0.75f + 1;  // a square end's corner, and a pixel
     int first = 0;  // a degree outside the box to start from, so that no run is cut in two
     while (first < 360 && inside(onRing(first), room))
         ++first;
+    constexpr int kDegreesALine = 3;
     for (int d = first; d < first + 360;) {
         if (!inside(onRing(d), room)) {
             ++d;
@@ -200,20 +221,15 @@ void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view l
         int end = d;
         while (end < first + 360 && inside(onRing(end + 1), room))
             ++end;
-        std::vector<PathPiece> arcs;
-        for (int from = d; from < end; from += 180) {
-            const int to = std::min(end, from + 180);
-            arcs.push_back({onRing(to), true, centre, radius, static_cast<float>(from), static_cast<float>(to - from)});
-        }
-        if (!arcs.empty())
-            surface.Path(onRing(d), arcs, kMarkColour);
+        for (int from = d; from < end; from += kDegreesALine)
+            surface.Line(onRing(from), onRing(std::min(end, from + kDegreesALine)), EndPoint::Absolute, kMarkColour);
         d = end + 1;
     }
     surface.SetDrawWidth(pen);
 
     // The letter beside the ring on the side towards the middle (above, from the very middle),
     // moved in as far as the box asks.
-    const float side = std::max(static_cast<float>(surface.SmallestLetter()), radius);
+    const float side = size.letter;
     float dx = (box.topLeft.x + box.bottomRight.x) / 2 - centre.x, dy = (box.topLeft.y + box.bottomRight.y) / 2 - centre.y;
     const float length = std::hypot(dx, dy);
     if (length < 1) {
@@ -221,9 +237,9 @@ void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view l
     } else {
         dx /= length, dy /= length;
     }
-    const float reach = radius + static_cast<float>(ringWidth) + side * 0.6f;
-    const float x = std::clamp(centre.x + dx * reach - side / 2, box.topLeft.x, std::max(box.topLeft.x, box.bottomRight.x - side));
-    const float y = std::clamp(centre.y + dy * reach - side / 2, box.topLeft.y, std::max(box.topLeft.y, box.bottomRight.y - side));
+    const float toLetter = radius + static_cast<float>(ringWidth) + side * 0.6f;
+    const float x = std::clamp(centre.x + dx * toLetter - side / 2, box.topLeft.x, std::max(box.topLeft.x, box.bottomRight.x - side));
+    const float y = std::clamp(centre.y + dy * toLetter - side / 2, box.topLeft.y, std::max(box.topLeft.y, box.bottomRight.y - side));
     surface.PrintFitted(letter, {std::round(x), std::round(y)}, side);
 }
 

@@ -31,14 +31,26 @@ struct PictureBox {
 
 // S or G in the square cell of `cell` pixels whose top-left corner is `corner`, as PrintMarks
 // draws it: the classic letter or a fitted one in the pen's colour (the caller's blue), or a
-// blue square with a beacon round it inside `box`. Leaves the pen's colour and width as they were.
+// blue square, with a beacon inside `box` when the picture is big. Leaves the pen's colour and width as they were.
 void PrintSquareMark(Surface& surface, PointF corner, float cell, bool goal, const PictureBox& box);
 
-// Beside a mark too small to read, what makes it found at a glance on a big picture: a blue ring
-// round the cell `centre`, a cell and a half and a fiftieth of the picture wide, and the letter,
-// as large, beside the ring towards the middle of the picture. Only what lies inside `box` is
-// drawn, so that a corner's ring is cut by the picture's edge and nothing strays onto a page.
+// Beside a mark too small to read, in a picture at least 40 cells across, what makes it found at
+// a glance: a blue ring round the cell `centre`, a cell and a half and a fiftieth of the picture
+// wide, and the letter, as large, beside the ring towards the middle of the picture. Only what
+// lies inside `box` is drawn, so that a corner's ring is cut by the picture's edge and nothing
+// strays onto a page.
 void PrintBeacon(Surface& surface, PointF centre, float cell, std::string_view letter, const PictureBox& box);
+
+// A beacon's measures in pixels: its ring, the letter's square, and how far from the cell's
+// centre anything of it may lie (0 where the picture is too small to need one), for a picture
+// that redraws the cells around it.
+struct BeaconSize {
+    float radius = 0;
+    int ringWidth = 0;
+    float letter = 0;
+    float reach = 0;
+    static BeaconSize For(float cell, const PictureBox& box, int smallestLetter);
+};
 
 // Where a rectangle of square cells lies on a picture: cell (x, y)'s top-left corner at
 // (left + x * cell, top + y * cell).

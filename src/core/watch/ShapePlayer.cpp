@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/render/DrawMaze.h"
+
 namespace tolvane {
 namespace {
 
@@ -79,8 +81,18 @@ void ShapePlayer::PaintCell(Surface& surface, CellId c)
         const auto last = at + 1 == path_.end() ? at : at + 1;
         DrawShapeRoute(finished_.shape, std::span<const CellId>(&*first, static_cast<std::size_t>(last - first) + 1), surface, view_);
     }
-    if (c == graph.start || c == graph.goal)
-        PrintShapeMarks(finished_.shape, surface, view_);
+    // S and G again over the cell that holds one, or that a beacon beside one may cover.
+    const Shape& shape = finished_.shape;
+    const PictureBox box{view_.Map({0, 0}), view_.Map({shape.width, shape.height})};
+    const float beacon = BeaconSize::For(view_.unit, box, surface.SmallestLetter()).reach + view_.unit;
+    const auto near = [&](CellId mark) {
+        if (c == mark)
+            return true;
+        const PointF a = view_.Map(shape.centres[static_cast<std::size_t>(c)]), b = view_.Map(shape.centres[static_cast<std::size_t>(mark)]);
+        return std::hypot(a.x - b.x, a.y - b.y) <= beacon;
+    };
+    if (near(graph.start) || near(graph.goal))
+        PrintShapeMarks(shape, surface, view_);
 }
 
 void ShapePlayer::Build(Surface& surface, const StepEvent& step)

@@ -2,6 +2,7 @@
 #include "core/watch/StepPlayer.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/graph/Rectangle.h"
 #include "core/maze/Openings.h"
@@ -134,13 +135,24 @@ void StepPlayer::PaintCell(Surface& surface, CellId c)
         PrintMarks(shown_, surface, g_);
 }
 
-// Whether S's or G's letter may reach into the cell: then it is printed again over it.
+// Whether S's or G's letter, or the beacon beside a mark too small to read, may reach into the
+// cell: then they are printed again over it.
 bool StepPlayer::NearMarks(CellId c) const
 {
     const int x = c % shown_.Width();
     const int y = c / shown_.Width();
     const int reach = (kMarkReach + g_.cell - 1) / g_.cell;
-    return (x <= reach && y <= reach) || (x >= shown_.LastX() - reach && y >= shown_.LastY() - reach);
+    if ((x <= reach && y <= reach) || (x >= shown_.LastX() - reach && y >= shown_.LastY() - reach))
+        return true;
+    if (MarksAreLetters(g_, kSmallestPixelLetter))
+        return false;
+    const PictureBox box{g_.Corner(0, 0), g_.Corner(shown_.LastX() + 1, shown_.LastY() + 1)};
+    const auto cell = static_cast<float>(g_.cell);
+    const float beacon = BeaconSize::For(cell, box, kSmallestPixelLetter).reach;
+    if (beacon == 0)
+        return false;
+    const auto within = [&](int mx, int my) { return std::hypot(static_cast<float>(x - mx), static_cast<float>(y - my)) * cell <= beacon + cell; };
+    return within(0, 0) || within(shown_.LastX(), shown_.LastY());
 }
 
 void StepPlayer::Mark(CellId c, std::uint8_t mark)
