@@ -12,6 +12,8 @@
 #include "core/graph/GraphSearch.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
+#include "core/platform/RecordingSurface.h"
+#include "core/render/DrawShape.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Mask.h"
 #include "core/shape/Polygons.h"
@@ -247,6 +249,53 @@ TEST(Shape, AMaskKeepsExactlyItsLargestIslandTheTopMostOfEqualsAndPutsSAndGAtThe
     ASSERT_EQ(top->graph.CellCount(), 4);
     for (PointF c : top->centres)
         EXPECT_FLOAT_EQ(c.y, top->centres.front().y) << c.x << "," << c.y;
+}
+
+TEST(Shape, TheSquaresAMaskClosesRoundAreHatchedAndAGapToTheOutsideIsNot)
+{
+    // A ring round a hole of eight squares and a lone cell (left out of the maze), moved one
+    // square in from the mask's edge; beside it a U, open at the top.
+    const char* rows[] = {
+        "..........",
+        ".#####.#.#",
+        ".#...#.#.#",
+        ".#.#.#.###",
+        ".#...#....",
+        ".#####....",
+    };
+    Mask mask{10, 6, {}};
+    for (const char* row : rows)
+        for (int x = 0; x < 10; ++x)
+            mask.inside.push_back(row[x] == '#');
+    const std::optional<Shape> s = MaskShape(mask);
+    ASSERT_TRUE(s);
+    ASSERT_EQ(s->graph.CellCount(), 16);
+    std::set<std::pair<float, float>> enclosed, expected;
+    for (const PointF p : s->enclosed)
+        enclosed.insert({p.x, p.y});
+    for (int y = 1; y <= 3; ++y)
+        for (int x = 1; x <= 3; ++x)
+            expected.insert({static_cast<float>(x), static_cast<float>(y)});  // the ring's left and top at 0
+    EXPECT_EQ(enclosed, expected);
+
+    // Drawn, the hatching is three lines a square, each inside its square, from its top or
+    // right side to its left or bottom side; the walls are all paths.
+    RecordingSurface surface;
+    const ShapeView view{10, 0, 0};
+    DrawShapeWalls(*s, Passages(s->graph), surface, view);
+    std::map<std::pair<int, int>, int> lines;
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind != DrawOp::Kind::Line)
+            continue;
+        const int x = static_cast<int>(std::min(op.from.x, op.to.x) / 10), y = static_cast<int>(std::min(op.from.y, op.to.y) / 10);
+        EXPECT_NEAR(op.from.x - op.to.x, op.to.y - op.from.y, 1e-3) << "down to the left";
+        EXPECT_TRUE(std::max(op.from.x, op.to.x) <= (x + 1) * 10 + 1e-3 && std::max(op.from.y, op.to.y) <= (y + 1) * 10 + 1e-3);
+        ++lines[{x, y}];
+    }
+    std::map<std::pair<int, int>, int> want;
+    for (const auto& [x, y] : expected)
+        want[{static_cast<int>(x), static_cast<int>(y)}] = 3;
+    EXPECT_EQ(lines, want);
 }
 
 }  // namespace

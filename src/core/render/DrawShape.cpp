@@ -96,6 +96,18 @@ void DrawRectangleRoute(const Shape& shape, std::span<const CellId> route, Surfa
         PrintShapeMarks(shape, surface, view);
 }
 
+// The squares a shape closes round without making them cells, hatched with lines down to the
+// left half a unit apart, which run on unbroken from square to square.
+void HatchEnclosed(const Shape& shape, Surface& surface, const ShapeView& view)
+{
+    for (const PointF corner : shape.enclosed) {
+        const auto at = [&](float dx, float dy) { return view.Map({corner.x + dx, corner.y + dy}); };
+        surface.Line(at(0.5f, 0), at(0, 0.5f));
+        surface.Line(at(1, 0), at(0, 1));
+        surface.Line(at(1, 0.5f), at(0.5f, 1));
+    }
+}
+
 bool Near(PointF a, PointF b) { return std::abs(a.x - b.x) < 1e-3f && std::abs(a.y - b.y) < 1e-3f; }
 
 }  // namespace
@@ -118,6 +130,7 @@ void DrawShapeWalls(const Shape& shape, const Passages& passages, Surface& surfa
     if (shape.kind == ShapeKind::Rectangle)
         return DrawRectangleWalls(shape.graph, passages, RectangleSize(shape), surface, {view.unit, view.left, view.top});
     surface.Cls();
+    HatchEnclosed(shape, surface, view);
     std::vector<PathPiece> mapped;
     for (const WallRun& run : WallRuns(shape, passages)) {
         mapped.clear();

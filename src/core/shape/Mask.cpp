@@ -1,6 +1,7 @@
 // Cells inside an outline.
 #include "core/shape/Mask.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -32,6 +33,45 @@ CellId Farthest(const MazeGraph& graph, CellId from)
             }
     }
     return far;
+}
+
+// The squares outside the kept island that the outside cannot reach by sides (the holes of
+// letters, the islands left out inside them), placed as the shape places its cells: moved so
+// that the kept island's left and top edges lie at 0.
+std::vector<PointF> Enclosed(const Mask& mask, const std::vector<std::int32_t>& island, std::int32_t kept)
+{
+    // The grid with a ring of outside round it, flooded from the ring's corner.
+    const int w = mask.width + 2, h = mask.height + 2;
+    const auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x); };
+    const auto inMaze = [&](int x, int y) {
+        return x >= 1 && y >= 1 && x <= mask.width && y <= mask.height &&
+               island[static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(mask.width) + static_cast<std::size_t>(x - 1)] == kept;
+    };
+    std::vector<std::uint8_t> outside(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    std::vector<std::pair<int, int>> stack{{0, 0}};
+    outside[0] = 1;
+    int left = w, top = h;
+    while (!stack.empty()) {
+        const auto [x, y] = stack.back();
+        stack.pop_back();
+        for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= w || ny >= h || outside[at(nx, ny)] || inMaze(nx, ny))
+                continue;
+            outside[at(nx, ny)] = 1;
+            stack.push_back({nx, ny});
+        }
+    }
+    for (int y = 1; y <= mask.height; ++y)
+        for (int x = 1; x <= mask.width; ++x)
+            if (inMaze(x, y))
+                left = std::min(left, x), top = std::min(top, y);
+    std::vector<PointF> enclosed;
+    for (int y = 1; y <= mask.height; ++y)
+        for (int x = 1; x <= mask.width; ++x)
+            if (!outside[at(x, y)] && !inMaze(x, y))
+                enclosed.push_back({static_cast<float>(x - left), static_cast<float>(y - top)});
+    return enclosed;
 }
 
 }  // namespace
@@ -80,6 +120,7 @@ std::optional<Shape> MaskShape(const Mask& mask)
                 tiles.push_back({{{fx, fy}, {fx + 1, fy}, {fx + 1, fy + 1}, {fx, fy + 1}}, {fx + 0.5f, fy + 0.5f}, kSquareOrder});
             }
     Shape shape = ShapeOfTiles(ShapeKind::Outline, tiles, 0, 0);
+    shape.enclosed = Enclosed(mask, island, kept);
     shape.graph.start = Farthest(shape.graph, 0);
     shape.graph.goal = Farthest(shape.graph, shape.graph.start);
     // S at the end where reading starts: the left one (the upper of two as far left), so that a

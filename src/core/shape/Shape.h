@@ -42,6 +42,9 @@ struct Shape {
     float width = 0;   // the picture spans 0..width across and 0..height down
     float height = 0;
     std::optional<PointF> pole;  // a circle's centre: steps along a ring are drawn as arcs around it
+    // Squares of one unit, by their top-left corners, that the shape closes round but that are
+    // none of its cells, such as the hole of an A: drawn hatched, so that no one takes one for a cell.
+    std::vector<PointF> enclosed;
 
     std::span<const std::int32_t> Outline(CellId cell) const
     {
