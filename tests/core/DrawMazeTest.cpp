@@ -1,6 +1,10 @@
 // The operations the maze drawing produces, in order.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+#include <string>
+
 #include "core/Harness.h"
 #include "core/render/DrawMaze.h"
 
@@ -91,6 +95,45 @@ TEST(DrawMaze, RowAndColumn21AreNeverDrawnAndBorderCellsAre)
     RecordingSurface surface;
     DrawMaze(s, surface);
     EXPECT_EQ(Concat({{.kind = Kind::Cls}, Bottom(0, 0), Right(0, 0)}, Marks()), surface.ops());
+}
+
+// On a picture of 301 x 301 cells of 4 pixels, 1204 pixels across, S and G are squares with a
+// beacon each: a blue ring a fiftieth of the picture (24 pixels) round the cell, cut where it
+// would leave the picture, and the cell's own letter as large, beside the ring towards the middle.
+TEST(DrawMaze, AMarkTooSmallToReadOnABigPictureHasARingAndItsLetterBesideIt)
+{
+    const MazeState state(MazeSize{301, 301});
+    const CellGeometry g{4, 0, 0};
+    RecordingSurface surface;
+    PrintMarks(state, surface, g);
+    constexpr float kSide = 1204, kRadius = kSide / 50;
+    const PointF s{2, 2}, goal{kSide - 2, kSide - 2}, middle{kSide / 2, kSide / 2};
+    const auto distance = [](PointF a, PointF b) { return std::hypot(a.x - b.x, a.y - b.y); };
+    int ringLines = 0;
+    std::map<std::string, PointF> letters;
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == Kind::Line && op.from != op.to) {
+            ++ringLines;
+            const PointF centre = distance(op.from, s) < distance(op.from, goal) ? s : goal;
+            for (const PointF p : {op.from, op.to}) {
+                EXPECT_NEAR(distance(p, centre), kRadius, 0.5);
+                EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= kSide && p.y <= kSide) << "outside the picture";
+            }
+        } else if (op.kind == Kind::PrintFitted) {
+            EXPECT_NEAR(op.value, kRadius, 1) << op.text;
+            letters[op.text] = {op.from.x + op.value / 2, op.from.y + op.value / 2};
+        }
+    }
+    // A quarter of each ring lies inside the picture: about 90 degrees of 3-degree lines each.
+    EXPECT_GE(ringLines, 2 * 25);
+    EXPECT_LE(ringLines, 2 * 32);
+    ASSERT_EQ(letters.size(), 2u);
+    for (const auto& [letter, cell] : {std::pair{"S", s}, std::pair{"G", goal}}) {
+        const PointF at = letters[letter];
+        EXPECT_GT(distance(at, cell), kRadius) << letter << " lies outside its ring";
+        EXPECT_LT(distance(at, cell), 3 * kRadius) << letter << " lies beside its ring";
+        EXPECT_LT(distance(at, middle), distance(cell, middle)) << letter << " lies towards the middle";
+    }
 }
 
 }  // namespace

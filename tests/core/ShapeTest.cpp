@@ -254,12 +254,12 @@ TEST(Shape, AMaskKeepsExactlyItsLargestIslandTheTopMostOfEqualsAndPutsSAndGAtThe
 TEST(Shape, TheSquaresAMaskClosesRoundAreHatchedAndAGapToTheOutsideIsNot)
 {
     // A ring round a hole of eight squares and a lone cell (left out of the maze), moved one
-    // square in from the mask's edge; beside it a U, open at the top.
+    // square in from the mask's edge; joined to it, an arch whose gap opens only downwards.
     const char* rows[] = {
         "..........",
-        ".#####.#.#",
+        ".#####.###",
         ".#...#.#.#",
-        ".#.#.#.###",
+        ".#.#.###.#",
         ".#...#....",
         ".#####....",
     };
@@ -269,7 +269,7 @@ TEST(Shape, TheSquaresAMaskClosesRoundAreHatchedAndAGapToTheOutsideIsNot)
             mask.inside.push_back(row[x] == '#');
     const std::optional<Shape> s = MaskShape(mask);
     ASSERT_TRUE(s);
-    ASSERT_EQ(s->graph.CellCount(), 16);
+    ASSERT_EQ(s->graph.CellCount(), 24);
     std::set<std::pair<float, float>> enclosed, expected;
     for (const PointF p : s->enclosed)
         enclosed.insert({p.x, p.y});

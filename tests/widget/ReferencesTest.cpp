@@ -12,6 +12,7 @@
 
 #include "core/CodePins.h"
 #include "core/graph/Texture.h"
+#include "core/render/DrawMaze.h"
 #include "core/render/DrawShape.h"
 #include "core/graph/Rectangle.h"
 #include "core/shape/Polygons.h"
@@ -175,6 +176,55 @@ TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
             }
             EXPECT_EQ(opened, watched.maze.passages) << what;
         }
+}
+
+// On a picture big enough for beacons, a watched build and search, whose steps paint cells
+// under S's and G's rings and letters, end with the marks the still picture has: the same
+// pure blue pixels, on the rectangle and on a hexagon.
+TEST(WatchedFrames, AWatchedBuildAndSearchKeepTheBeaconsOfABigPicture)
+{
+    const auto blue = [](const QImage& image) {
+        std::vector<QPoint> points;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFFu) == (ToQRgb(kBlue) & 0xFFFFFFu))
+                    points.emplace_back(x, y);
+        return points;
+    };
+    constexpr int kCell = 4;
+    const MazeSize size{45, 45};
+    const CellGeometry g{kCell, 8, 8};
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
+        const Watched watched = RecordWatch(kind, 0xBEAC, size, nullptr, {Algorithm::Kruskal});
+        StepPlayer player(watched.maze, kind, watched.steps, g);
+        ImageSurface frame(size.width * kCell + 17, size.height * kCell + 17, WindowFont(), false);
+        player.DrawFirst(frame);
+        while (player.PlayStep(frame)) {
+        }
+        ImageSurface still(size.width * kCell + 17, size.height * kCell + 17, WindowFont(), false);
+        DrawMaze(watched.maze, still, g);
+        const std::vector<QPoint> want = blue(still.image());
+        ASSERT_GT(want.size(), 50u) << "no beacons to keep";  // the marks alone are a pixel each
+        EXPECT_EQ(blue(frame.image()), want) << "the rectangle, " << (kind == WatchKind::Build ? "built" : "searched");
+    }
+    const ShapeView view{kCell, 8, 8};
+    for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
+        WatchedShape watched = RecordShapeWatch(kind, *MakeShape({ShapeKind::Hexagon, {24, 24}, {}}), {Algorithm::Kruskal, 0, false}, 0xBEAC);
+        const Shape& shape = watched.maze.shape;
+        ShapePlayer player(watched.maze, kind, watched.steps, view);
+        const auto canvas = [&] {
+            return ImageSurface(static_cast<int>(shape.width * kCell) + 16, static_cast<int>(shape.height * kCell) + 16, WindowFont(), false);
+        };
+        ImageSurface frame = canvas();
+        player.DrawFirst(frame);
+        while (player.PlayStep(frame)) {
+        }
+        ImageSurface still = canvas();
+        DrawShape(shape, watched.maze.passages, still, view);
+        const std::vector<QPoint> want = blue(still.image());
+        ASSERT_GT(want.size(), 50u) << "no beacons to keep";
+        EXPECT_EQ(blue(frame.image()), want) << "the hexagon, " << (kind == WatchKind::Build ? "built" : "searched");
+    }
 }
 
 // After every step of a search, each cell shows the colour of the last thing the search did
