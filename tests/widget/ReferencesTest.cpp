@@ -179,9 +179,9 @@ TEST(WatchedFrames, EveryStepOfABuildOnAShapeShowsTheWallsOpenedSoFar)
 }
 
 // On a picture big enough for beacons, a watched build and search, whose steps paint cells
-// under S's and G's rings and letters, end with the marks the still picture has: the same
-// pure blue pixels, on the rectangle and on a hexagon.
-TEST(WatchedFrames, AWatchedBuildAndSearchKeepTheBeaconsOfABigPicture)
+// under S's and G's rings and letters, show the marks the still picture has after every step:
+// each of its pure blue pixels, on the rectangle and on a hexagon.
+TEST(WatchedFrames, AWatchedBuildAndSearchKeepTheBeaconsOfABigPictureAtEveryStep)
 {
     const auto blue = [](const QImage& image) {
         std::vector<QPoint> points;
@@ -191,39 +191,35 @@ TEST(WatchedFrames, AWatchedBuildAndSearchKeepTheBeaconsOfABigPicture)
                     points.emplace_back(x, y);
         return points;
     };
+    // Plays every step, checking the still picture's blue after each; the marks alone are a pixel each.
+    const auto expectKept = [&](WatchPlayer& player, ImageSurface& frame, const QImage& still, const std::string& what) {
+        const std::vector<QPoint> want = blue(still);
+        ASSERT_GT(want.size(), 50u) << what << ": no beacons to keep";
+        player.DrawFirst(frame);
+        for (int step = 0; player.PlayStep(frame); ++step)
+            for (const QPoint p : want)
+                ASSERT_EQ(frame.image().pixel(p) & 0xFFFFFFu, ToQRgb(kBlue) & 0xFFFFFFu) << what << " after step " << step << " at " << p.x() << "," << p.y();
+    };
     constexpr int kCell = 4;
-    const MazeSize size{45, 45};
+    const MazeSize size{151, 151};  // rings and letters reaching past the corners that hold S's and G's letters
     const CellGeometry g{kCell, 8, 8};
+    const ShapeView view{kCell, 8, 8};
     for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
+        const std::string what = kind == WatchKind::Build ? "built" : "searched";
         const Watched watched = RecordWatch(kind, 0xBEAC, size, nullptr, {Algorithm::Kruskal});
         StepPlayer player(watched.maze, kind, watched.steps, g);
         ImageSurface frame(size.width * kCell + 17, size.height * kCell + 17, WindowFont(), false);
-        player.DrawFirst(frame);
-        while (player.PlayStep(frame)) {
-        }
         ImageSurface still(size.width * kCell + 17, size.height * kCell + 17, WindowFont(), false);
         DrawMaze(watched.maze, still, g);
-        const std::vector<QPoint> want = blue(still.image());
-        ASSERT_GT(want.size(), 50u) << "no beacons to keep";  // the marks alone are a pixel each
-        EXPECT_EQ(blue(frame.image()), want) << "the rectangle, " << (kind == WatchKind::Build ? "built" : "searched");
-    }
-    const ShapeView view{kCell, 8, 8};
-    for (const WatchKind kind : {WatchKind::Build, WatchKind::Search}) {
-        WatchedShape watched = RecordShapeWatch(kind, *MakeShape({ShapeKind::Hexagon, {24, 24}, {}}), {Algorithm::Kruskal, 0, false}, 0xBEAC);
-        const Shape& shape = watched.maze.shape;
-        ShapePlayer player(watched.maze, kind, watched.steps, view);
-        const auto canvas = [&] {
-            return ImageSurface(static_cast<int>(shape.width * kCell) + 16, static_cast<int>(shape.height * kCell) + 16, WindowFont(), false);
-        };
-        ImageSurface frame = canvas();
-        player.DrawFirst(frame);
-        while (player.PlayStep(frame)) {
-        }
-        ImageSurface still = canvas();
-        DrawShape(shape, watched.maze.passages, still, view);
-        const std::vector<QPoint> want = blue(still.image());
-        ASSERT_GT(want.size(), 50u) << "no beacons to keep";
-        EXPECT_EQ(blue(frame.image()), want) << "the hexagon, " << (kind == WatchKind::Build ? "built" : "searched");
+        expectKept(player, frame, still.image(), "the rectangle " + what);
+
+        WatchedShape shaped = RecordShapeWatch(kind, *MakeShape({ShapeKind::Hexagon, {24, 24}, {}}), {Algorithm::Kruskal, 0, false}, 0xBEAC);
+        const Shape& shape = shaped.maze.shape;
+        ShapePlayer shapePlayer(shaped.maze, kind, shaped.steps, view);
+        const int w = static_cast<int>(shape.width * kCell) + 16, h = static_cast<int>(shape.height * kCell) + 16;
+        ImageSurface shapeFrame(w, h, WindowFont(), false), shapeStill(w, h, WindowFont(), false);
+        DrawShape(shape, shaped.maze.passages, shapeStill, view);
+        expectKept(shapePlayer, shapeFrame, shapeStill.image(), "the hexagon " + what);
     }
 }
 
