@@ -1,0 +1,720 @@
+// The Worksheets dialog: its fields, the planning behind them, the preview and the two ways out.
+#include "qt/window/desk/WorksheetDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "core/generate/Algorithms.h"
+#include "core/solve/Difficulty.h"
+#include "qt/paper/Export.h"
+#include "qt/paper/Facts.h"
+#include "qt/paper/Paper.h"
+#include "qt/window/Guard.h"
+
+namespace tolvane {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Worksheets", text); }
+
+constexpr int kSettleMs = 300;       // the pause in typing after which the sheets are planned again
+constexpr int kFirstSheets = 2;      // sheets the preview shows at once; the rest follow
+constexpr int kPreviewBudgetMs = 1500;  // painting the rest of the preview stops after this long
+constexpr int kSaveTickMs = 100;
+const QString kLastGroup = QStringLiteral("worksheets/last");
+const QString kPresetGroup = QStringLiteral("worksheets/presets");
+
+// Stops a painting after `most` sheets, or once `budgetMs` have passed since the first was done.
+class PreviewLimit final : public Progress {
+public:
+    PreviewLimit(int most, int budgetMs) : most_(most), budgetMs_(budgetMs) { clock_.start(); }
+    bool Reached(long long done, long long total) override
+    {
+        total_ = static_cast<int>(total);
+        shown_ = static_cast<int>(done);
+        return done < most_ && (budgetMs_ <= 0 || clock_.elapsed() < budgetMs_);
+    }
+    int Shown() const { return shown_; }
+    int Total() const { return total_; }
+
+private:
+    int most_;
+    int budgetMs_;
+    int shown_ = 0;
+    int total_ = 0;
+    QElapsedTimer clock_;
+};
+
+// A printer's progress as a dialog the user can cancel.
+class PrintProgress final : public Progress {
+public:
+    explicit PrintProgress(QWidget* parent) : dialog_(Tr("Printing…"), Tr("Cancel"), 0, 100, parent)
+    {
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+    }
+    bool Reached(long long done, long long total) override
+    {
+        dialog_.setMaximum(static_cast<int>(total));
+        dialog_.setValue(static_cast<int>(done));
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+WorksheetChoices UsualChoices()
+{
+    WorksheetChoices choices;
+    choices.paper = NameOf(LocalePaper());
+    return choices;
+}
+
+void Select(QComboBox* box, const QVariant& data)
+{
+    const int index = box->findData(data);
+    box->setCurrentIndex(std::max(0, index));
+}
+
+}  // namespace
+
+WorksheetDialog::WorksheetDialog(QWidget* parent, const QString& settingsFile)
+    : QDialog(parent),
+      settings_(settingsFile.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("tolvane"), QStringLiteral("tolvane"))
+                                       : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat))
+{
+    setObjectName("Worksheets");
+    setWindowTitle(Tr("Worksheets"));
+    BuildFields();
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &WorksheetDialog::Refresh);
+    saveProgress_.setInterval(kSaveTickMs);
+    connect(&saveProgress_, &QTimer::timeout, this, [this] {
+        if (saving_ && saving_->total > 0) {
+            progress_->setMaximum(static_cast<int>(saving_->total));
+            progress_->setValue(static_cast<int>(saving_->done));
+        }
+    });
+    LoadPresets();
+    SetChoices(LoadChoices(*settings_, kLastGroup, UsualChoices()));
+}
+
+WorksheetDialog::~WorksheetDialog()
+{
+    // A PDF being written is given up, leaving nothing behind, and no thread outlives the dialog.
+    if (saving_)
+        saving_->cancelled = true;
+    for (const QPointer<QThread>& thread : threads_)
+        if (thread) {
+            thread->disconnect(this);
+            thread->wait();
+        }
+}
+
+void WorksheetDialog::BuildFields()
+{
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+
+    auto* presetRow = new QHBoxLayout;
+    preset_ = new QComboBox;
+    preset_->setObjectName("preset");
+    auto* savePreset = new QPushButton(Tr("Save as Preset…"));
+    savePreset->setObjectName("savePreset");
+    presetRow->addWidget(preset_, 1);
+    presetRow->addWidget(savePreset);
+    auto* presetBox = new QWidget;
+    presetBox->setLayout(presetRow);
+    presetRow->setContentsMargins(0, 0, 0, 0);
+    form->addRow(Tr("Preset:"), presetBox);
+    connect(preset_, &QComboBox::activated, this, &WorksheetDialog::ChoosePreset);
+    connect(savePreset, &QPushButton::clicked, this, &WorksheetDialog::SavePreset);
+
+    level_ = new QComboBox;
+    level_->setObjectName("level");
+    level_->addItem(Tr("None: a size and a way of my own"), 0);
+    for (const Level& level : kLevels)
+        level_->addItem(level.number == static_cast<int>(kLevels.size())
+                            ? Tr("Level %1 (adults, %2×%3)").arg(level.number).arg(level.size.width).arg(level.size.height)
+                            : Tr("Level %1 (ages %2, %3×%4)")
+                                  .arg(level.number)
+                                  .arg(QString::fromLatin1(level.ages))
+                                  .arg(level.size.width)
+                                  .arg(level.size.height),
+                        level.number);
+    form->addRow(Tr("&Level:"), Field(level_, {"level"}));
+
+    shape_ = new QComboBox;
+    shape_->setObjectName("shape");
+    shape_->addItem(Tr("Rectangle"), "rectangle");
+    shape_->addItem(Tr("Circle"), "circle");
+    shape_->addItem(Tr("Hexagon"), "hexagon");
+    shape_->addItem(Tr("Triangle"), "triangle");
+    shape_->addItem(Tr("Rectangle of hexagons"), "hexagon-rectangle");
+    shape_->addItem(Tr("Rectangle of triangles"), "triangle-rectangle");
+    shape_->addItem(Tr("A word"), kWordShape);
+    form->addRow(Tr("S&hape:"), Field(shape_, {"shape"}));
+    word_ = new QLineEdit;
+    word_->setObjectName("word");
+    word_->setPlaceholderText(Tr("letters A to Z"));
+    form->addRow(Tr("&Word:"), Field(word_, {"text"}));
+    size_ = new QLineEdit;
+    size_->setObjectName("size");
+    size_->setPlaceholderText(Tr("the shape's usual size, such as 31x31"));
+    form->addRow(Tr("Si&ze:"), Field(size_, {"size"}));
+
+    algorithm_ = new QComboBox;
+    algorithm_->setObjectName("algorithm");
+    algorithm_->addItem(Tr("The usual way"), QString());
+    for (const AlgorithmInfo& a : kAlgorithms) {
+        algorithm_->addItem(AlgorithmTitle(a.id), QString::fromLatin1(a.name));
+        algorithm_->setItemData(algorithm_->count() - 1, AlgorithmFeel(a.id), Qt::ToolTipRole);
+    }
+    form->addRow(Tr("Way to &build:"), Field(algorithm_, {"algorithm"}));
+    braid_ = new QSpinBox;
+    braid_->setObjectName("braid");
+    braid_->setRange(0, kMaxBraid);
+    braid_->setSuffix(QStringLiteral(" %"));
+    braid_->setToolTip(Tr("Loops: this share of the dead ends opened, so that there is more than one way."));
+    form->addRow(Tr("L&oops:"), Field(braid_, {"braid"}));
+    route_ = new QLineEdit;
+    route_->setObjectName("route");
+    route_->setPlaceholderText(Tr("cells, or a share such as 40%"));
+    form->addRow(Tr("&Route:"), Field(route_, {"route"}));
+    hard_ = new QCheckBox(Tr("Hard: long winding corridors, the route through half the cells"));
+    hard_->setObjectName("hard");
+    form->addRow(QString(), Field(hard_, {"hard"}));
+
+    count_ = new QSpinBox;
+    count_->setObjectName("count");
+    count_->setRange(1, kMaxCount);
+    form->addRow(Tr("&Mazes:"), Field(count_, {"count", "maze"}));
+    perPage_ = new QComboBox;
+    perPage_->setObjectName("per-page");
+    for (int n : kPerPageChoices)
+        perPage_->addItem(QString::number(n), n);
+    form->addRow(Tr("Mazes a &page:"), Field(perPage_, {"per-page"}));
+    copies_ = new QSpinBox;
+    copies_->setObjectName("copies");
+    copies_->setRange(1, kMaxCopies);
+    form->addRow(Tr("&Copies:"), Field(copies_, {"copies"}));
+    title_ = new QLineEdit;
+    title_->setObjectName("title");
+    form->addRow(Tr("&Title:"), Field(title_, {"title"}));
+    nameLines_ = new QComboBox;
+    nameLines_->setObjectName("name-line");
+    nameLines_->addItem(Tr("On worksheets, not on posters"), static_cast<int>(WorksheetChoices::NameLines::Usual));
+    nameLines_->addItem(Tr("Always"), static_cast<int>(WorksheetChoices::NameLines::Always));
+    nameLines_->addItem(Tr("Never"), static_cast<int>(WorksheetChoices::NameLines::Never));
+    form->addRow(Tr("&Name lines:"), Field(nameLines_, {"name-line", "no-name-line"}));
+    answers_ = new QCheckBox(Tr("Answer key at the end"));
+    answers_->setObjectName("solution");
+    form->addRow(QString(), Field(answers_, {"solution"}));
+    paper_ = new QComboBox;
+    paper_->setObjectName("paper");
+    for (Paper paper : PapersBySize())
+        paper_->addItem(NameOf(paper).toUpper(), NameOf(paper));
+    form->addRow(Tr("P&aper:"), Field(paper_, {"paper"}));
+    auto* tiles = new QHBoxLayout;
+    tiles->setContentsMargins(0, 0, 0, 0);
+    tileColumns_ = new QSpinBox;
+    tileColumns_->setObjectName("tileColumns");
+    tileRows_ = new QSpinBox;
+    tileRows_->setObjectName("tileRows");
+    for (QSpinBox* side : {tileColumns_, tileRows_})
+        side->setRange(1, kMostTiles);
+    tiles->addWidget(tileColumns_);
+    tiles->addWidget(new QLabel(QStringLiteral("×")));
+    tiles->addWidget(tileRows_);
+    tiles->addWidget(new QLabel(Tr("sheets")), 1);
+    auto* tileBox = new QWidget;
+    tileBox->setLayout(tiles);
+    tileBox->setToolTip(Tr("A poster across columns × rows sheets, with marks to join them by."));
+    form->addRow(Tr("Poster &tiles:"), Field(tileBox, {"tile"}));
+
+    auto* fields = new QWidget;
+    fields->setLayout(form);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(fields);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    // The preview, what it says of the sheets, the codes and the command line.
+    preview_ = new QPrintPreviewWidget(&printer_);
+    preview_->setObjectName("preview");
+    preview_->setMinimumSize(240, 240);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetDialog::PaintPreview);
+    generalProblem_ = new QLabel;
+    generalProblem_->setObjectName("problem");
+    generalProblem_->setWordWrap(true);
+    generalProblem_->setStyleSheet(QStringLiteral("color: #b00020"));
+    generalProblem_->hide();
+    facts_ = new QLabel;
+    facts_->setObjectName("facts");
+    facts_->setWordWrap(true);
+    facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    busy_ = new QLabel;
+    progress_ = new QProgressBar;
+    progress_->setRange(0, 0);
+    progress_->setTextVisible(false);
+    progress_->setMaximumHeight(12);
+    cancel_ = new QPushButton(Tr("Cancel"));
+    cancel_->setObjectName("cancel");
+    connect(cancel_, &QPushButton::clicked, this, &WorksheetDialog::Cancel);
+    auto* busyRow = new QHBoxLayout;
+    busyRow->addWidget(busy_);
+    busyRow->addWidget(progress_, 1);
+    busyRow->addWidget(cancel_);
+    codes_ = new QPlainTextEdit;
+    codes_->setObjectName("codes");
+    codes_->setReadOnly(true);
+    codes_->setMaximumHeight(70);
+    codes_->setToolTip(Tr("The mazes' codes, in order: open one in the window, or print the set again."));
+    command_ = new QLineEdit;
+    command_->setObjectName("command");
+    command_->setReadOnly(true);
+    command_->setToolTip(Tr("The command line that prints these sheets again, for a colleague or a script."));
+    auto* copyCommand = new QPushButton(Tr("Cop&y"));
+    copyCommand->setObjectName("copyCommand");
+    connect(copyCommand, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(command_->text()); });
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(command_, 1);
+    commandRow->addWidget(copyCommand);
+
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(preview_, 1);
+    right->addWidget(generalProblem_);
+    right->addWidget(facts_);
+    right->addLayout(busyRow);
+    right->addWidget(new QLabel(Tr("Maze codes:")));
+    right->addWidget(codes_);
+    right->addWidget(new QLabel(Tr("Command line:")));
+    right->addLayout(commandRow);
+    auto* rightBox = new QWidget;
+    rightBox->setLayout(right);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(scroll);
+    splitter->addWidget(rightBox);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    save_ = buttons->addButton(Tr("&Save as PDF…"), QDialogButtonBox::ActionRole);
+    save_->setObjectName("savePdf");
+    print_ = buttons->addButton(Tr("&Print…"), QDialogButtonBox::ActionRole);
+    print_->setObjectName("print");
+    connect(save_, &QPushButton::clicked, this, &WorksheetDialog::SaveClicked);
+    connect(print_, &QPushButton::clicked, this, &WorksheetDialog::PrintClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buttons);
+    resize(980, 680);
+
+    for (QComboBox* box : {level_, shape_, algorithm_, perPage_, nameLines_, paper_})
+        connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::ChoicesChanged);
+    for (QLineEdit* line : {word_, size_, route_, title_})
+        connect(line, &QLineEdit::textChanged, this, &WorksheetDialog::ChoicesChanged);
+    for (QSpinBox* spin : {braid_, count_, copies_, tileColumns_, tileRows_})
+        connect(spin, &QSpinBox::valueChanged, this, &WorksheetDialog::ChoicesChanged);
+    for (QCheckBox* box : {hard_, answers_})
+        connect(box, &QCheckBox::toggled, this, &WorksheetDialog::ChoicesChanged);
+}
+
+// The input with a line under it for the command line's refusal of the options it gives.
+QWidget* WorksheetDialog::Field(QWidget* input, const QStringList& options)
+{
+    auto* box = new QWidget;
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(input);
+    auto* problem = new QLabel;
+    problem->setObjectName(QStringLiteral("problem-%1").arg(options.front()));
+    problem->setWordWrap(true);
+    problem->setStyleSheet(QStringLiteral("color: #b00020"));
+    problem->hide();
+    column->addWidget(problem);
+    for (const QString& option : options)
+        problems_.insert(option, problem);
+    return box;
+}
+
+WorksheetChoices WorksheetDialog::Choices() const
+{
+    WorksheetChoices c;
+    c.level = level_->currentData().toInt();
+    c.shape = shape_->currentData().toString();
+    c.word = word_->text();
+    c.size = size_->text();
+    c.algorithm = algorithm_->currentData().toString();
+    c.braid = braid_->value();
+    c.route = route_->text();
+    c.hard = hard_->isChecked();
+    c.count = count_->value();
+    c.perPage = perPage_->currentData().toInt();
+    c.copies = copies_->value();
+    c.title = title_->text();
+    c.nameLines = static_cast<WorksheetChoices::NameLines>(nameLines_->currentData().toInt());
+    c.answers = answers_->isChecked();
+    c.paper = paper_->currentData().toString();
+    c.tileColumns = tileColumns_->value();
+    c.tileRows = tileRows_->value();
+    return c;
+}
+
+void WorksheetDialog::SetChoices(const WorksheetChoices& c)
+{
+    filling_ = true;
+    Select(level_, c.level);
+    Select(shape_, c.shape);
+    word_->setText(c.word);
+    size_->setText(c.size);
+    Select(algorithm_, c.algorithm);
+    braid_->setValue(c.braid);
+    route_->setText(c.route);
+    hard_->setChecked(c.hard);
+    count_->setValue(c.count);
+    Select(perPage_, c.perPage);
+    copies_->setValue(c.copies);
+    title_->setText(c.title);
+    Select(nameLines_, static_cast<int>(c.nameLines));
+    answers_->setChecked(c.answers);
+    Select(paper_, c.paper);
+    tileColumns_->setValue(c.tileColumns);
+    tileRows_->setValue(c.tileRows);
+    filling_ = false;
+    ChoicesChanged();
+}
+
+void WorksheetDialog::ChoicesChanged()
+{
+    if (filling_)
+        return;
+    UpdateEnabled();
+    settle_.start();
+}
+
+// A level and a hard maze each bring their own size and way to build, which the command line
+// would refuse beside them: those fields rest while either is chosen.
+void WorksheetDialog::UpdateEnabled()
+{
+    const bool level = level_->currentData().toInt() > 0;
+    hard_->setEnabled(!level);
+    const bool own = !level && !hard_->isChecked();
+    size_->setEnabled(!level);
+    for (QWidget* field : std::initializer_list<QWidget*>{algorithm_, braid_, route_})
+        field->setEnabled(own);
+    word_->setEnabled(shape_->currentData().toString() == kWordShape);
+}
+
+void WorksheetDialog::ClearProblems()
+{
+    for (QLabel* label : problems_)
+        label->hide();
+    generalProblem_->hide();
+}
+
+void WorksheetDialog::ShowProblem(const QString& sentence)
+{
+    ClearProblems();
+    QLabel* label = problems_.value(OptionNamedIn(sentence), generalProblem_);
+    label->setText(sentence);
+    label->show();
+    facts_->setText(Tr("Nothing to print until this is changed."));
+}
+
+QThread* WorksheetDialog::Start(std::function<void()> work)
+{
+    QThread* thread = QThread::create(std::move(work));
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    std::erase_if(threads_, [](const QPointer<QThread>& t) { return t.isNull(); });
+    threads_.emplace_back(thread);
+    return thread;
+}
+
+void WorksheetDialog::Refresh()
+{
+    settle_.stop();
+    const WorksheetChoices choices = Choices();
+    SaveChoices(*settings_, kLastGroup, choices);
+    const int generation = ++generation_;
+    planned_.reset();
+    save_->setEnabled(false);
+    print_->setEnabled(false);
+    codes_->clear();
+    command_->setText(CommandText(kSheetFileName, SettingsArguments(choices)));
+    command_->setCursorPosition(0);
+    auto job = std::make_shared<PlanJob>();
+    job->choices = choices;
+    job->options = ParseCommandLine(QStringList{QStringLiteral("Tolvane"), QStringLiteral("--export"), kSheetFileName} +
+                                    SettingsArguments(choices));
+    if (job->options.mode != Options::Mode::Export) {
+        ShowProblem(RefusalSentence(job->options));
+        return;
+    }
+    ClearProblems();
+    busy_->setText(Tr("Choosing the mazes…"));
+    progress_->setRange(0, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->show();
+    QThread* thread = Start([job] { job->Run(); });
+    connect(thread, &QThread::finished, this, [this, job, generation] { PlanArrived(job, generation); });
+    thread->start();
+}
+
+void WorksheetDialog::PlanArrived(const std::shared_ptr<PlanJob>& job, int generation)
+{
+    if (generation != generation_)
+        return;  // the choices changed since, or Cancel was pressed
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->hide();
+    if (!job->planned) {
+        ShowProblem(job->problem);
+        return;
+    }
+    planned_ = std::make_shared<const PlannedSheets>(std::move(*job->planned));
+    codes_->setPlainText(planned_->codes.join(QLatin1Char('\n')));
+    command_->setText(Command());
+    command_->setCursorPosition(0);
+    save_->setEnabled(true);
+    print_->setEnabled(true);
+    printer_.setPageLayout(QPageLayout(PageSizeOf(planned_->sheet.paper), QPageLayout::Portrait, kPaperMargins,
+                                       QPageLayout::Millimeter));
+    printer_.setDocName(planned_->sheet.title.isEmpty() ? Tr("Worksheets") : planned_->sheet.title);
+    // The first sheets at once; the others in a second painting once these are on screen.
+    sheetsShown_ = kFirstSheets;
+    allShown_ = false;
+    preview_->updatePreview();
+    ShowFacts();
+    if (!allShown_)
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation != generation_ || !planned_)
+                return;
+            sheetsShown_ = kMostSheets;
+            preview_->updatePreview();
+            ShowFacts();
+        });
+}
+
+void WorksheetDialog::PaintPreview(QPrinter* printer)
+{
+    if (!planned_)
+        return;
+    const auto thrown = RunGuarded([&] {
+        QPainter painter;
+        if (!painter.begin(printer))
+            return;
+        // The second painting has a budget: a poster of a million cells shows the sheets that
+        // fit in it, and the window stays responsive; the PDF and the print have every sheet.
+        PreviewLimit limit(sheetsShown_, sheetsShown_ == kFirstSheets ? 0 : kPreviewBudgetMs);
+        PaintWorksheet(*printer, painter, planned_->sheet, &limit);
+        painter.end();
+        allShown_ = limit.Shown() >= limit.Total();
+        preview_->setProperty("sheetsShown", limit.Shown());
+    });
+    if (thrown)
+        ShowProblem(Tr("the preview could not be drawn: %1").arg(QString::fromStdString(*thrown)));
+}
+
+void WorksheetDialog::ShowFacts()
+{
+    if (!planned_)
+        return;
+    const Worksheet& sheet = planned_->sheet;
+    const int sheets = PageCount(sheet);
+    QStringList lines;
+    lines << Tr("sheets of paper: %1").arg(sheets);
+    lines << Tr("smallest printed cell %1 mm").arg(planned_->smallestCellMm, 0, 'f', 1);
+    if (planned_->level > 0)
+        lines << Tr("level %1 keeps cells of at least %2 mm: %3")
+                     .arg(planned_->level)
+                     .arg(SmallestCellMm(planned_->level))
+                     .arg(planned_->smallestCellMm >= SmallestCellMm(planned_->level) ? Tr("kept") : Tr("not kept"));
+    const int shown = preview_->property("sheetsShown").toInt();
+    if (shown < sheets)
+        lines << Tr("the preview shows the first %1; the PDF and the print have them all").arg(shown);
+    facts_->setText(lines.join(QStringLiteral(" · ")));
+}
+
+QString WorksheetDialog::Command() const
+{
+    return planned_ ? CommandText(kSheetFileName, planned_->reprint) : command_->text();
+}
+
+bool WorksheetDialog::Busy() const
+{
+    return settle_.isActive() || std::any_of(threads_.begin(), threads_.end(), [](const QPointer<QThread>& t) {
+               return !t.isNull() && !t->isFinished();
+           });
+}
+
+void WorksheetDialog::Cancel()
+{
+    ++generation_;  // the planning under way is dropped when it ends
+    if (saving_)
+        saving_->cancelled = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->hide();
+    facts_->setText(Tr("Cancelled."));
+}
+
+void WorksheetDialog::SaveClicked()
+{
+    if (!planned_)
+        return;
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
+                              (planned_->sheet.title.isEmpty() ? Tr("worksheets") : planned_->sheet.title) +
+                              QStringLiteral(".pdf");
+    const QString path = QFileDialog::getSaveFileName(this, Tr("Save as PDF"), suggested, Tr("PDF document (*.pdf)"));
+    if (!path.isEmpty())
+        SaveAs(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf"));
+}
+
+void WorksheetDialog::SaveAs(const QString& path)
+{
+    if (!planned_ || saving_)
+        return;
+    saveError_.reset();
+    auto job = std::make_shared<SaveJob>();
+    job->path = path;
+    job->planned = planned_;
+    saving_ = job;
+    save_->setEnabled(false);
+    busy_->setText(Tr("Writing %1…").arg(QFileInfo(path).fileName()));
+    progress_->setRange(0, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->show();
+    saveProgress_.start();
+    QThread* thread = Start([job] { job->Run(); });
+    connect(thread, &QThread::finished, this, [this, job] { SaveFinished(job); });
+    thread->start();
+}
+
+void WorksheetDialog::SaveFinished(const std::shared_ptr<SaveJob>& job)
+{
+    saveProgress_.stop();
+    saving_.reset();
+    save_->setEnabled(planned_ != nullptr);
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->hide();
+    if (job->cancelled) {
+        saveError_ = Tr("Cancelled.");
+        facts_->setText(Tr("Saving was cancelled; nothing was written."));
+        return;
+    }
+    saveError_ = job->error.value_or(QString());
+    if (job->error)
+        QMessageBox::warning(this, Tr("Save as PDF"), Tr("The sheets were not saved: %1").arg(*job->error));
+    else
+        facts_->setText(Tr("Saved %1.").arg(QDir::toNativeSeparators(job->path)));
+}
+
+void WorksheetDialog::PrintClicked()
+{
+    if (!planned_)
+        return;
+    auto planned = planned_;  // kept whatever the fields do while the printer's dialog is open
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printer_.pageLayout());
+    printer.setDocName(printer_.docName());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    bool printed = false;
+    const auto thrown = RunGuarded([&] {
+        PrintProgress progress(this);
+        QPainter painter;
+        printed = painter.begin(&printer) && PaintWorksheet(printer, painter, planned->sheet, &progress) && painter.end();
+    });
+    if (thrown || !printed)
+        QMessageBox::warning(this, Tr("Print"), Tr("The sheets could not be printed."));
+}
+
+void WorksheetDialog::LoadPresets()
+{
+    preset_->clear();
+    preset_->addItem(Tr("Choose a preset…"));
+    for (const auto& [name, choices] : BuiltInPresets())
+        preset_->addItem(name, QVariant::fromValue(name));
+    settings_->beginGroup(kPresetGroup);
+    const QStringList own = settings_->childGroups();
+    settings_->endGroup();
+    for (const QString& name : own)
+        preset_->addItem(name, QStringLiteral("own:") + name);
+}
+
+void WorksheetDialog::ChoosePreset(int index)
+{
+    const QString key = preset_->itemData(index).toString();
+    if (key.startsWith(QLatin1String("own:"))) {
+        SetChoices(LoadChoices(*settings_, kPresetGroup + QLatin1Char('/') + key.mid(4), UsualChoices()));
+    } else {
+        for (const auto& [name, choices] : BuiltInPresets())
+            if (name == key) {
+                WorksheetChoices chosen = choices;
+                // A preset on A4 says so in its name; the others are printed on the user's paper.
+                if (!name.contains(QLatin1String("A4")))
+                    chosen.paper = paper_->currentData().toString();
+                SetChoices(chosen);
+            }
+    }
+    Refresh();
+}
+
+void WorksheetDialog::SavePreset()
+{
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, Tr("Save as Preset"), Tr("A name for these choices:"), QLineEdit::Normal, {}, &ok).trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    // A name is one settings group: slashes would make it several.
+    QString key = name;
+    key.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    SaveChoices(*settings_, kPresetGroup + QLatin1Char('/') + key, Choices());
+    LoadPresets();
+    Select(preset_, QStringLiteral("own:") + key);
+}
+
+void ShowWorksheetDialog(QWidget& window)
+{
+    auto* open = window.findChild<WorksheetDialog*>(QStringLiteral("Worksheets"), Qt::FindDirectChildrenOnly);
+    if (!open) {
+        open = new WorksheetDialog(&window);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+}
+
+}  // namespace tolvane
