@@ -38,40 +38,19 @@
 namespace tolvane {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Worksheets", text); }
-
 constexpr int kSettleMs = 300;       // the pause in typing after which the sheets are planned again
-constexpr int kFirstSheets = 2;      // sheets the preview shows at once; the rest follow
-constexpr int kPreviewBudgetMs = 1500;  // painting the rest of the preview stops after this long
+constexpr int kPreviewSheets = 16;     // the preview's sheets at most: pictures take memory
+constexpr double kPreviewDpi = 90;
+constexpr double kPreviewLongestSide = 1400;  // pixels: a big paper's sheets come smaller
+constexpr int kPreviewPollMs = 150;
 constexpr int kSaveTickMs = 100;
 const QString kLastGroup = QStringLiteral("worksheets/last");
 const QString kPresetGroup = QStringLiteral("worksheets/presets");
 
-// Stops a painting after `most` sheets, or once `budgetMs` have passed since the first was done.
-class PreviewLimit final : public Progress {
-public:
-    PreviewLimit(int most, int budgetMs) : most_(most), budgetMs_(budgetMs) { clock_.start(); }
-    bool Reached(long long done, long long total) override
-    {
-        total_ = static_cast<int>(total);
-        shown_ = static_cast<int>(done);
-        return done < most_ && (budgetMs_ <= 0 || clock_.elapsed() < budgetMs_);
-    }
-    int Shown() const { return shown_; }
-    int Total() const { return total_; }
-
-private:
-    int most_;
-    int budgetMs_;
-    int shown_ = 0;
-    int total_ = 0;
-    QElapsedTimer clock_;
-};
-
 // A printer's progress as a dialog the user can cancel.
 class PrintProgress final : public Progress {
 public:
-    explicit PrintProgress(QWidget* parent) : dialog_(Tr("Printing…"), Tr("Cancel"), 0, 100, parent)
+    explicit PrintProgress(QWidget* parent) : dialog_(QCoreApplication::translate("Worksheets", "Printing…"), QCoreApplication::translate("Worksheets", "Cancel"), 0, 100, parent)
     {
         dialog_.setWindowModality(Qt::WindowModal);
         dialog_.setMinimumDuration(500);
@@ -108,11 +87,13 @@ WorksheetDialog::WorksheetDialog(QWidget* parent, const QString& settingsFile)
                                        : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat))
 {
     setObjectName("Worksheets");
-    setWindowTitle(Tr("Worksheets"));
+    setWindowTitle(QCoreApplication::translate("Worksheets", "Worksheets"));
     BuildFields();
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &WorksheetDialog::Refresh);
+    previewPoll_.setInterval(kPreviewPollMs);
+    connect(&previewPoll_, &QTimer::timeout, this, &WorksheetDialog::TakePreviewSheets);
     saveProgress_.setInterval(kSaveTickMs);
     connect(&saveProgress_, &QTimer::timeout, this, [this] {
         if (saving_ && saving_->total > 0) {
@@ -129,6 +110,8 @@ WorksheetDialog::~WorksheetDialog()
     // A PDF being written is given up, leaving nothing behind, and no thread outlives the dialog.
     if (saving_)
         saving_->cancelled = true;
+    if (previewJob_)
+        previewJob_->cancelled = true;
     for (const QPointer<QThread>& thread : threads_)
         if (thread) {
             thread->disconnect(this);
@@ -144,102 +127,102 @@ void WorksheetDialog::BuildFields()
     auto* presetRow = new QHBoxLayout;
     preset_ = new QComboBox;
     preset_->setObjectName("preset");
-    auto* savePreset = new QPushButton(Tr("Save as Preset…"));
+    auto* savePreset = new QPushButton(QCoreApplication::translate("Worksheets", "Save as Preset…"));
     savePreset->setObjectName("savePreset");
     presetRow->addWidget(preset_, 1);
     presetRow->addWidget(savePreset);
     auto* presetBox = new QWidget;
     presetBox->setLayout(presetRow);
     presetRow->setContentsMargins(0, 0, 0, 0);
-    form->addRow(Tr("Preset:"), presetBox);
+    form->addRow(QCoreApplication::translate("Worksheets", "Preset:"), presetBox);
     connect(preset_, &QComboBox::activated, this, &WorksheetDialog::ChoosePreset);
     connect(savePreset, &QPushButton::clicked, this, &WorksheetDialog::SavePreset);
 
     level_ = new QComboBox;
     level_->setObjectName("level");
-    level_->addItem(Tr("None: a size and a way of my own"), 0);
+    level_->addItem(QCoreApplication::translate("Worksheets", "None: a size and a way of my own"), 0);
     for (const Level& level : kLevels)
         level_->addItem(level.number == static_cast<int>(kLevels.size())
-                            ? Tr("Level %1 (adults, %2×%3)").arg(level.number).arg(level.size.width).arg(level.size.height)
-                            : Tr("Level %1 (ages %2, %3×%4)")
+                            ? QCoreApplication::translate("Worksheets", "Level %1 (adults, %2×%3)").arg(level.number).arg(level.size.width).arg(level.size.height)
+                            : QCoreApplication::translate("Worksheets", "Level %1 (ages %2, %3×%4)")
                                   .arg(level.number)
                                   .arg(QString::fromLatin1(level.ages))
                                   .arg(level.size.width)
                                   .arg(level.size.height),
                         level.number);
-    form->addRow(Tr("&Level:"), Field(level_, {"level"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Level:"), Field(level_, {"level"}));
 
     shape_ = new QComboBox;
     shape_->setObjectName("shape");
-    shape_->addItem(Tr("Rectangle"), "rectangle");
-    shape_->addItem(Tr("Circle"), "circle");
-    shape_->addItem(Tr("Hexagon"), "hexagon");
-    shape_->addItem(Tr("Triangle"), "triangle");
-    shape_->addItem(Tr("Rectangle of hexagons"), "hexagon-rectangle");
-    shape_->addItem(Tr("Rectangle of triangles"), "triangle-rectangle");
-    shape_->addItem(Tr("A word"), kWordShape);
-    form->addRow(Tr("S&hape:"), Field(shape_, {"shape"}));
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Rectangle"), "rectangle");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Circle"), "circle");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Hexagon"), "hexagon");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Triangle"), "triangle");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Rectangle of hexagons"), "hexagon-rectangle");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "Rectangle of triangles"), "triangle-rectangle");
+    shape_->addItem(QCoreApplication::translate("Worksheets", "A word"), kWordShape);
+    form->addRow(QCoreApplication::translate("Worksheets", "S&hape:"), Field(shape_, {"shape"}));
     word_ = new QLineEdit;
     word_->setObjectName("word");
-    word_->setPlaceholderText(Tr("letters A to Z"));
-    form->addRow(Tr("&Word:"), Field(word_, {"text"}));
+    word_->setPlaceholderText(QCoreApplication::translate("Worksheets", "letters A to Z"));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Word:"), Field(word_, {"text"}));
     size_ = new QLineEdit;
     size_->setObjectName("size");
-    size_->setPlaceholderText(Tr("the shape's usual size, such as 31x31"));
-    form->addRow(Tr("Si&ze:"), Field(size_, {"size"}));
+    size_->setPlaceholderText(QCoreApplication::translate("Worksheets", "the shape's usual size, such as 31x31"));
+    form->addRow(QCoreApplication::translate("Worksheets", "Si&ze:"), Field(size_, {"size"}));
 
     algorithm_ = new QComboBox;
     algorithm_->setObjectName("algorithm");
-    algorithm_->addItem(Tr("The usual way"), QString());
+    algorithm_->addItem(QCoreApplication::translate("Worksheets", "The usual way"), QString());
     for (const AlgorithmInfo& a : kAlgorithms) {
         algorithm_->addItem(AlgorithmTitle(a.id), QString::fromLatin1(a.name));
         algorithm_->setItemData(algorithm_->count() - 1, AlgorithmFeel(a.id), Qt::ToolTipRole);
     }
-    form->addRow(Tr("Way to &build:"), Field(algorithm_, {"algorithm"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "Way to &build:"), Field(algorithm_, {"algorithm"}));
     braid_ = new QSpinBox;
     braid_->setObjectName("braid");
     braid_->setRange(0, kMaxBraid);
     braid_->setSuffix(QStringLiteral(" %"));
-    braid_->setToolTip(Tr("Loops: this share of the dead ends opened, so that there is more than one way."));
-    form->addRow(Tr("L&oops:"), Field(braid_, {"braid"}));
+    braid_->setToolTip(QCoreApplication::translate("Worksheets", "Loops: this share of the dead ends opened, so that there is more than one way."));
+    form->addRow(QCoreApplication::translate("Worksheets", "L&oops:"), Field(braid_, {"braid"}));
     route_ = new QLineEdit;
     route_->setObjectName("route");
-    route_->setPlaceholderText(Tr("cells, or a share such as 40%"));
-    form->addRow(Tr("&Route:"), Field(route_, {"route"}));
-    hard_ = new QCheckBox(Tr("Hard: long winding corridors, the route through half the cells"));
+    route_->setPlaceholderText(QCoreApplication::translate("Worksheets", "cells, or a share such as 40%"));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Route:"), Field(route_, {"route"}));
+    hard_ = new QCheckBox(QCoreApplication::translate("Worksheets", "Hard: long winding corridors, the route through half the cells"));
     hard_->setObjectName("hard");
     form->addRow(QString(), Field(hard_, {"hard"}));
 
     count_ = new QSpinBox;
     count_->setObjectName("count");
     count_->setRange(1, kMaxCount);
-    form->addRow(Tr("&Mazes:"), Field(count_, {"count", "maze"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Mazes:"), Field(count_, {"count", "maze"}));
     perPage_ = new QComboBox;
     perPage_->setObjectName("per-page");
     for (int n : kPerPageChoices)
         perPage_->addItem(QString::number(n), n);
-    form->addRow(Tr("Mazes a &page:"), Field(perPage_, {"per-page"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "Mazes a &page:"), Field(perPage_, {"per-page"}));
     copies_ = new QSpinBox;
     copies_->setObjectName("copies");
     copies_->setRange(1, kMaxCopies);
-    form->addRow(Tr("&Copies:"), Field(copies_, {"copies"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Copies:"), Field(copies_, {"copies"}));
     title_ = new QLineEdit;
     title_->setObjectName("title");
-    form->addRow(Tr("&Title:"), Field(title_, {"title"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Title:"), Field(title_, {"title"}));
     nameLines_ = new QComboBox;
     nameLines_->setObjectName("name-line");
-    nameLines_->addItem(Tr("On worksheets, not on posters"), static_cast<int>(WorksheetChoices::NameLines::Usual));
-    nameLines_->addItem(Tr("Always"), static_cast<int>(WorksheetChoices::NameLines::Always));
-    nameLines_->addItem(Tr("Never"), static_cast<int>(WorksheetChoices::NameLines::Never));
-    form->addRow(Tr("&Name lines:"), Field(nameLines_, {"name-line", "no-name-line"}));
-    answers_ = new QCheckBox(Tr("Answer key at the end"));
+    nameLines_->addItem(QCoreApplication::translate("Worksheets", "On worksheets, not on posters"), static_cast<int>(WorksheetChoices::NameLines::Usual));
+    nameLines_->addItem(QCoreApplication::translate("Worksheets", "Always"), static_cast<int>(WorksheetChoices::NameLines::Always));
+    nameLines_->addItem(QCoreApplication::translate("Worksheets", "Never"), static_cast<int>(WorksheetChoices::NameLines::Never));
+    form->addRow(QCoreApplication::translate("Worksheets", "&Name lines:"), Field(nameLines_, {"name-line", "no-name-line"}));
+    answers_ = new QCheckBox(QCoreApplication::translate("Worksheets", "Answer key at the end"));
     answers_->setObjectName("solution");
     form->addRow(QString(), Field(answers_, {"solution"}));
     paper_ = new QComboBox;
     paper_->setObjectName("paper");
     for (Paper paper : PapersBySize())
         paper_->addItem(NameOf(paper).toUpper(), NameOf(paper));
-    form->addRow(Tr("P&aper:"), Field(paper_, {"paper"}));
+    form->addRow(QCoreApplication::translate("Worksheets", "P&aper:"), Field(paper_, {"paper"}));
     auto* tiles = new QHBoxLayout;
     tiles->setContentsMargins(0, 0, 0, 0);
     tileColumns_ = new QSpinBox;
@@ -251,11 +234,11 @@ void WorksheetDialog::BuildFields()
     tiles->addWidget(tileColumns_);
     tiles->addWidget(new QLabel(QStringLiteral("×")));
     tiles->addWidget(tileRows_);
-    tiles->addWidget(new QLabel(Tr("sheets")), 1);
+    tiles->addWidget(new QLabel(QCoreApplication::translate("Worksheets", "sheets")), 1);
     auto* tileBox = new QWidget;
     tileBox->setLayout(tiles);
-    tileBox->setToolTip(Tr("A poster across columns × rows sheets, with marks to join them by."));
-    form->addRow(Tr("Poster &tiles:"), Field(tileBox, {"tile"}));
+    tileBox->setToolTip(QCoreApplication::translate("Worksheets", "A poster across columns × rows sheets, with marks to join them by."));
+    form->addRow(QCoreApplication::translate("Worksheets", "Poster &tiles:"), Field(tileBox, {"tile"}));
 
     auto* fields = new QWidget;
     fields->setLayout(form);
@@ -283,7 +266,7 @@ void WorksheetDialog::BuildFields()
     progress_->setRange(0, 0);
     progress_->setTextVisible(false);
     progress_->setMaximumHeight(12);
-    cancel_ = new QPushButton(Tr("Cancel"));
+    cancel_ = new QPushButton(QCoreApplication::translate("Worksheets", "Cancel"));
     cancel_->setObjectName("cancel");
     connect(cancel_, &QPushButton::clicked, this, &WorksheetDialog::Cancel);
     auto* busyRow = new QHBoxLayout;
@@ -294,12 +277,12 @@ void WorksheetDialog::BuildFields()
     codes_->setObjectName("codes");
     codes_->setReadOnly(true);
     codes_->setMaximumHeight(70);
-    codes_->setToolTip(Tr("The mazes' codes, in order: open one in the window, or print the set again."));
+    codes_->setToolTip(QCoreApplication::translate("Worksheets", "The mazes' codes, in order: open one in the window, or print the set again."));
     command_ = new QLineEdit;
     command_->setObjectName("command");
     command_->setReadOnly(true);
-    command_->setToolTip(Tr("The command line that prints these sheets again, for a colleague or a script."));
-    auto* copyCommand = new QPushButton(Tr("Cop&y"));
+    command_->setToolTip(QCoreApplication::translate("Worksheets", "The command line that prints these sheets again, for a colleague or a script."));
+    auto* copyCommand = new QPushButton(QCoreApplication::translate("Worksheets", "Cop&y"));
     copyCommand->setObjectName("copyCommand");
     connect(copyCommand, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(command_->text()); });
     auto* commandRow = new QHBoxLayout;
@@ -312,9 +295,9 @@ void WorksheetDialog::BuildFields()
     right->addWidget(generalProblem_);
     right->addWidget(facts_);
     right->addLayout(busyRow);
-    right->addWidget(new QLabel(Tr("Maze codes:")));
+    right->addWidget(new QLabel(QCoreApplication::translate("Worksheets", "Maze codes:")));
     right->addWidget(codes_);
-    right->addWidget(new QLabel(Tr("Command line:")));
+    right->addWidget(new QLabel(QCoreApplication::translate("Worksheets", "Command line:")));
     right->addLayout(commandRow);
     auto* rightBox = new QWidget;
     rightBox->setLayout(right);
@@ -326,9 +309,9 @@ void WorksheetDialog::BuildFields()
     splitter->setChildrenCollapsible(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    save_ = buttons->addButton(Tr("&Save as PDF…"), QDialogButtonBox::ActionRole);
+    save_ = buttons->addButton(QCoreApplication::translate("Worksheets", "&Save as PDF…"), QDialogButtonBox::ActionRole);
     save_->setObjectName("savePdf");
-    print_ = buttons->addButton(Tr("&Print…"), QDialogButtonBox::ActionRole);
+    print_ = buttons->addButton(QCoreApplication::translate("Worksheets", "&Print…"), QDialogButtonBox::ActionRole);
     print_->setObjectName("print");
     connect(save_, &QPushButton::clicked, this, &WorksheetDialog::SaveClicked);
     connect(print_, &QPushButton::clicked, this, &WorksheetDialog::PrintClicked);
@@ -449,7 +432,7 @@ void WorksheetDialog::ShowProblem(const QString& sentence)
     QLabel* label = problems_.value(OptionNamedIn(sentence), generalProblem_);
     label->setText(sentence);
     label->show();
-    facts_->setText(Tr("Nothing to print until this is changed."));
+    facts_->setText(QCoreApplication::translate("Worksheets", "Nothing to print until this is changed."));
 }
 
 QThread* WorksheetDialog::Start(std::function<void()> work)
@@ -468,6 +451,11 @@ void WorksheetDialog::Refresh()
     SaveChoices(*settings_, kLastGroup, choices);
     const int generation = ++generation_;
     planned_.reset();
+    if (previewJob_)
+        previewJob_->cancelled = true;
+    previewJob_.reset();
+    previewSheets_.clear();
+    preview_->updatePreview();
     save_->setEnabled(false);
     print_->setEnabled(false);
     codes_->clear();
@@ -482,7 +470,7 @@ void WorksheetDialog::Refresh()
         return;
     }
     ClearProblems();
-    busy_->setText(Tr("Choosing the mazes…"));
+    busy_->setText(QCoreApplication::translate("Worksheets", "Choosing the mazes…"));
     progress_->setRange(0, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
         w->show();
@@ -507,42 +495,76 @@ void WorksheetDialog::PlanArrived(const std::shared_ptr<PlanJob>& job, int gener
     command_->setCursorPosition(0);
     save_->setEnabled(true);
     print_->setEnabled(true);
-    printer_.setPageLayout(QPageLayout(PageSizeOf(planned_->sheet.paper), QPageLayout::Portrait, kPaperMargins,
-                                       QPageLayout::Millimeter));
-    printer_.setDocName(planned_->sheet.title.isEmpty() ? Tr("Worksheets") : planned_->sheet.title);
-    // The first sheets at once; the others in a second painting once these are on screen.
-    sheetsShown_ = kFirstSheets;
-    allShown_ = false;
+    StartPreview();
+}
+
+// The preview's sheets are painted as pictures on a worker thread, the first shown as soon as it
+// is done and the others as they come: a poster of a million cells never holds up the window.
+void WorksheetDialog::StartPreview()
+{
+    if (previewJob_)
+        previewJob_->cancelled = true;
+    previewSheets_.clear();
+    const Worksheet& sheet = planned_->sheet;
+    auto job = std::make_shared<PreviewJob>();
+    job->planned = planned_;
+    job->layout = QPageLayout(PageSizeOf(sheet.paper), QPageLayout::Portrait, kPaperMargins, QPageLayout::Millimeter);
+    const QSizeF inches = job->layout.fullRect(QPageLayout::Inch).size();
+    job->dpi = std::min(kPreviewDpi, kPreviewLongestSide / std::max(inches.width(), inches.height()));
+    job->most = kPreviewSheets;
+    previewJob_ = job;
+    // The pictures are whole pages: the preview's paper has no margins of its own.
+    printer_.setPageLayout(QPageLayout(PageSizeOf(sheet.paper), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+    printer_.setDocName(sheet.title.isEmpty() ? QCoreApplication::translate("Worksheets", "Worksheets") : sheet.title);
+    preview_->updatePreview();
+    busy_->setText(QCoreApplication::translate("Worksheets", "Drawing the preview…"));
+    progress_->setRange(0, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+        w->show();
+    QThread* thread = Start([job] { job->Run(); });
+    connect(thread, &QThread::finished, this, [this, job] {
+        if (job != previewJob_)
+            return;
+        previewPoll_.stop();
+        TakePreviewSheets();
+        if (!saving_)
+            for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
+                w->hide();
+    });
+    previewPoll_.start();
+    thread->start();
+    ShowFacts();
+}
+
+void WorksheetDialog::TakePreviewSheets()
+{
+    if (!previewJob_)
+        return;
+    std::vector<QImage> more = previewJob_->Take(previewSheets_.size());
+    if (more.empty())
+        return;
+    std::move(more.begin(), more.end(), std::back_inserter(previewSheets_));
     preview_->updatePreview();
     ShowFacts();
-    if (!allShown_)
-        QTimer::singleShot(0, this, [this, generation] {
-            if (generation != generation_ || !planned_)
-                return;
-            sheetsShown_ = kMostSheets;
-            preview_->updatePreview();
-            ShowFacts();
-        });
 }
 
 void WorksheetDialog::PaintPreview(QPrinter* printer)
 {
-    if (!planned_)
-        return;
     const auto thrown = RunGuarded([&] {
         QPainter painter;
-        if (!painter.begin(printer))
+        if (previewSheets_.empty() || !painter.begin(printer))
             return;
-        // The second painting has a budget: a poster of a million cells shows the sheets that
-        // fit in it, and the window stays responsive; the PDF and the print have every sheet.
-        PreviewLimit limit(sheetsShown_, sheetsShown_ == kFirstSheets ? 0 : kPreviewBudgetMs);
-        PaintWorksheet(*printer, painter, planned_->sheet, &limit);
+        const QRectF page(QPointF(0, 0), printer->pageLayout().fullRectPixels(printer->resolution()).size());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (std::size_t i = 0; i < previewSheets_.size(); ++i) {
+            if (i > 0 && !printer->newPage())
+                break;
+            painter.drawImage(page, previewSheets_[i]);
+        }
         painter.end();
-        allShown_ = limit.Shown() >= limit.Total();
-        preview_->setProperty("sheetsShown", limit.Shown());
     });
     if (thrown)
-        ShowProblem(Tr("the preview could not be drawn: %1").arg(QString::fromStdString(*thrown)));
+        ShowProblem(QCoreApplication::translate("Worksheets", "the preview could not be drawn: %1").arg(QString::fromStdString(*thrown)));
 }
 
 void WorksheetDialog::ShowFacts()
@@ -552,16 +574,18 @@ void WorksheetDialog::ShowFacts()
     const Worksheet& sheet = planned_->sheet;
     const int sheets = PageCount(sheet);
     QStringList lines;
-    lines << Tr("sheets of paper: %1").arg(sheets);
-    lines << Tr("smallest printed cell %1 mm").arg(planned_->smallestCellMm, 0, 'f', 1);
+    lines << QCoreApplication::translate("Worksheets", "sheets of paper: %1").arg(sheets);
+    lines << QCoreApplication::translate("Worksheets", "smallest printed cell %1 mm").arg(planned_->smallestCellMm, 0, 'f', 1);
     if (planned_->level > 0)
-        lines << Tr("level %1 keeps cells of at least %2 mm: %3")
+        lines << QCoreApplication::translate("Worksheets", "level %1 keeps cells of at least %2 mm: %3")
                      .arg(planned_->level)
                      .arg(SmallestCellMm(planned_->level))
-                     .arg(planned_->smallestCellMm >= SmallestCellMm(planned_->level) ? Tr("kept") : Tr("not kept"));
-    const int shown = preview_->property("sheetsShown").toInt();
-    if (shown < sheets)
-        lines << Tr("the preview shows the first %1; the PDF and the print have them all").arg(shown);
+                     .arg(planned_->smallestCellMm >= SmallestCellMm(planned_->level) ? QCoreApplication::translate("Worksheets", "kept") : QCoreApplication::translate("Worksheets", "not kept"));
+    const int shown = static_cast<int>(previewSheets_.size());
+    if (shown < sheets && previewJob_ && shown >= previewJob_->most)
+        lines << QCoreApplication::translate("Worksheets", "the preview shows the first %1; the PDF and the print have them all").arg(shown);
+    else if (shown < sheets)
+        lines << QCoreApplication::translate("Worksheets", "the preview has %1 so far").arg(shown);
     facts_->setText(lines.join(QStringLiteral(" · ")));
 }
 
@@ -582,9 +606,11 @@ void WorksheetDialog::Cancel()
     ++generation_;  // the planning under way is dropped when it ends
     if (saving_)
         saving_->cancelled = true;
+    if (previewJob_)
+        previewJob_->cancelled = true;
     for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
         w->hide();
-    facts_->setText(Tr("Cancelled."));
+    facts_->setText(QCoreApplication::translate("Worksheets", "Cancelled."));
 }
 
 void WorksheetDialog::SaveClicked()
@@ -592,9 +618,9 @@ void WorksheetDialog::SaveClicked()
     if (!planned_)
         return;
     const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-                              (planned_->sheet.title.isEmpty() ? Tr("worksheets") : planned_->sheet.title) +
+                              (planned_->sheet.title.isEmpty() ? QCoreApplication::translate("Worksheets", "worksheets") : planned_->sheet.title) +
                               QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(this, Tr("Save as PDF"), suggested, Tr("PDF document (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("Worksheets", "Save as PDF"), suggested, QCoreApplication::translate("Worksheets", "PDF document (*.pdf)"));
     if (!path.isEmpty())
         SaveAs(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf"));
 }
@@ -609,7 +635,7 @@ void WorksheetDialog::SaveAs(const QString& path)
     job->planned = planned_;
     saving_ = job;
     save_->setEnabled(false);
-    busy_->setText(Tr("Writing %1…").arg(QFileInfo(path).fileName()));
+    busy_->setText(QCoreApplication::translate("Worksheets", "Writing %1…").arg(QFileInfo(path).fileName()));
     progress_->setRange(0, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
         w->show();
@@ -627,15 +653,15 @@ void WorksheetDialog::SaveFinished(const std::shared_ptr<SaveJob>& job)
     for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
         w->hide();
     if (job->cancelled) {
-        saveError_ = Tr("Cancelled.");
-        facts_->setText(Tr("Saving was cancelled; nothing was written."));
+        saveError_ = QCoreApplication::translate("Worksheets", "Cancelled.");
+        facts_->setText(QCoreApplication::translate("Worksheets", "Saving was cancelled; nothing was written."));
         return;
     }
     saveError_ = job->error.value_or(QString());
     if (job->error)
-        QMessageBox::warning(this, Tr("Save as PDF"), Tr("The sheets were not saved: %1").arg(*job->error));
+        QMessageBox::warning(this, QCoreApplication::translate("Worksheets", "Save as PDF"), QCoreApplication::translate("Worksheets", "The sheets were not saved: %1").arg(*job->error));
     else
-        facts_->setText(Tr("Saved %1.").arg(QDir::toNativeSeparators(job->path)));
+        facts_->setText(QCoreApplication::translate("Worksheets", "Saved %1.").arg(QDir::toNativeSeparators(job->path)));
 }
 
 void WorksheetDialog::PrintClicked()
@@ -644,7 +670,8 @@ void WorksheetDialog::PrintClicked()
         return;
     auto planned = planned_;  // kept whatever the fields do while the printer's dialog is open
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(printer_.pageLayout());
+    printer.setPageLayout(QPageLayout(PageSizeOf(planned->sheet.paper), QPageLayout::Portrait, kPaperMargins,
+                                      QPageLayout::Millimeter));
     printer.setDocName(printer_.docName());
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -656,13 +683,13 @@ void WorksheetDialog::PrintClicked()
         printed = painter.begin(&printer) && PaintWorksheet(printer, painter, planned->sheet, &progress) && painter.end();
     });
     if (thrown || !printed)
-        QMessageBox::warning(this, Tr("Print"), Tr("The sheets could not be printed."));
+        QMessageBox::warning(this, QCoreApplication::translate("Worksheets", "Print"), QCoreApplication::translate("Worksheets", "The sheets could not be printed."));
 }
 
 void WorksheetDialog::LoadPresets()
 {
     preset_->clear();
-    preset_->addItem(Tr("Choose a preset…"));
+    preset_->addItem(QCoreApplication::translate("Worksheets", "Choose a preset…"));
     for (const auto& [name, choices] : BuiltInPresets())
         preset_->addItem(name, QVariant::fromValue(name));
     settings_->beginGroup(kPresetGroup);
@@ -694,7 +721,7 @@ void WorksheetDialog::SavePreset()
 {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, Tr("Save as Preset"), Tr("A name for these choices:"), QLineEdit::Normal, {}, &ok).trimmed();
+        QInputDialog::getText(this, QCoreApplication::translate("Worksheets", "Save as Preset"), QCoreApplication::translate("Worksheets", "A name for these choices:"), QLineEdit::Normal, {}, &ok).trimmed();
     if (!ok || name.isEmpty())
         return;
     // A name is one settings group: slashes would make it several.

@@ -58,6 +58,8 @@ private:
     void ShowProblem(const QString& sentence);
     void ClearProblems();
     void PlanArrived(const std::shared_ptr<PlanJob>& job, int generation);
+    void StartPreview();
+    void TakePreviewSheets();
     void PaintPreview(QPrinter* printer);
     void ShowFacts();
     void Cancel();
@@ -108,8 +110,9 @@ private:
     std::shared_ptr<const PlannedSheets> planned_;
     std::shared_ptr<SaveJob> saving_;
     std::optional<QString> saveError_;
-    int sheetsShown_ = 0;  // sheets the preview paints; the rest come once these are shown
-    bool allShown_ = true;
+    std::shared_ptr<PreviewJob> previewJob_;
+    std::vector<QImage> previewSheets_;  // the preview's sheets painted so far
+    QTimer previewPoll_;                 // takes them as they come
     bool filling_ = false;  // fields being set from choices: no planning for each
 };
 

@@ -2,6 +2,7 @@
 #include "qt/window/desk/WorksheetJob.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 
 #include "qt/cli/ExportCommand.h"
@@ -31,7 +32,65 @@ private:
     SaveJob& job_;
 };
 
+// Stops the preview's painting after its last sheet, or when it is cancelled.
+class PreviewProgress final : public Progress {
+public:
+    explicit PreviewProgress(PreviewJob& job) : job_(job) {}
+    bool Reached(long long done, long long total) override
+    {
+        job_.total = static_cast<int>(total);
+        return !job_.cancelled && done < job_.most;
+    }
+
+private:
+    PreviewJob& job_;
+};
+
 }  // namespace
+
+void PreviewJob::Run() noexcept
+{
+    const auto thrown = RunGuarded([this] {
+        const QSize pixels = layout.fullRectPixels(static_cast<int>(dpi)).size();
+        const QPoint origin = layout.paintRectPixels(static_cast<int>(dpi)).topLeft();
+        QImage current;
+        QPainter painter;
+        // Each sheet a white picture of the whole page, painted from its margin as on paper.
+        const auto begin = [&] {
+            current = QImage(pixels, QImage::Format_RGB32);
+            current.fill(Qt::white);
+            if (!painter.begin(&current))
+                return false;
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            painter.translate(origin);
+            return true;
+        };
+        const auto publish = [&] {
+            painter.end();
+            const std::lock_guard lock(mutex_);
+            sheets_.push_back(current.convertToFormat(QImage::Format_RGB888));  // three bytes a pixel, not four
+        };
+        if (!begin())
+            return;
+        PreviewProgress progress(*this);
+        const SheetDevice device{layout, dpi, [&] {
+                                     publish();
+                                     return !cancelled && begin();
+                                 }};
+        PaintWorksheet(device, painter, planned->sheet, &progress);
+        if (painter.isActive())
+            publish();
+    });
+    if (thrown)
+        cancelled = true;
+}
+
+std::vector<QImage> PreviewJob::Take(std::size_t from)
+{
+    const std::lock_guard lock(mutex_);
+    return from < sheets_.size() ? std::vector<QImage>(sheets_.begin() + static_cast<std::ptrdiff_t>(from), sheets_.end())
+                                 : std::vector<QImage>{};
+}
 
 void PlanJob::Run() noexcept
 {

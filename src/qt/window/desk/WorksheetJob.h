@@ -1,11 +1,15 @@
 // The Worksheets dialog's slow work on a thread of its own: choosing the mazes, writing the PDF.
 #pragma once
 
+#include <QImage>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 #include "qt/cli/CommandLine.h"
 #include "qt/paper/Worksheet.h"
@@ -44,6 +48,24 @@ struct SaveJob {
     std::atomic<bool> cancelled{false};
     std::optional<QString> error;  // the reason it was not written, or nothing
     void Run() noexcept;
+};
+
+// The preview's sheets as pictures, painted one after the other on a worker thread; the dialog
+// takes each as it comes. Stops after `most` sheets, or when `cancelled` is set.
+struct PreviewJob {
+    std::shared_ptr<const PlannedSheets> planned;
+    QPageLayout layout;  // the sheets' paper and margins
+    double dpi = 90;     // of the pictures
+    int most = 16;
+    std::atomic<bool> cancelled{false};
+    std::atomic<int> total{0};  // sheets the worksheet has, known once the first is painted
+    void Run() noexcept;
+    // The pictures painted since the first `from`.
+    std::vector<QImage> Take(std::size_t from);
+
+private:
+    std::mutex mutex_;
+    std::vector<QImage> sheets_;
 };
 
 // Plans the sheets for `choices` as the command line would, on the calling thread.
