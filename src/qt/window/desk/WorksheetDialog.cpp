@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGraphicsView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -252,6 +255,9 @@ void WorksheetDialog::BuildFields()
     preview_->setObjectName("preview");
     preview_->setMinimumSize(240, 240);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &WorksheetDialog::PaintPreview);
+    // The pages are pictures shown smaller than painted: smoothed, a thin wall stays a line.
+    if (auto* view = preview_->findChild<QGraphicsView*>())
+        view->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     generalProblem_ = new QLabel;
     generalProblem_->setObjectName("problem");
     generalProblem_->setWordWrap(true);
@@ -320,7 +326,11 @@ void WorksheetDialog::BuildFields()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addWidget(buttons);
-    resize(980, 680);
+    // As big as the fields and a readable page want, on a small screen no bigger than it.
+    QSize size(980, 680);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    resize(size);
 
     for (QComboBox* box : {level_, shape_, algorithm_, perPage_, nameLines_, paper_})
         connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::ChoicesChanged);
