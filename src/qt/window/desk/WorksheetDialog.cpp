@@ -668,9 +668,11 @@ void WorksheetDialog::SaveFinished(const std::shared_ptr<SaveJob>& job)
         return;
     }
     saveError_ = job->error.value_or(QString());
-    if (job->error)
-        QMessageBox::warning(this, QCoreApplication::translate("Worksheets", "Save as PDF"), QCoreApplication::translate("Worksheets", "The sheets were not saved: %1").arg(*job->error));
-    else
+    // Said beside the preview, where the teacher looks, and nothing was left on the disk.
+    if (job->error) {
+        generalProblem_->setText(QCoreApplication::translate("Worksheets", "The sheets were not saved: %1").arg(*job->error));
+        generalProblem_->show();
+    } else
         facts_->setText(QCoreApplication::translate("Worksheets", "Saved %1.").arg(QDir::toNativeSeparators(job->path)));
 }
 
