@@ -144,8 +144,24 @@ QByteArray Timeless(const QString& path)
     return QString::fromLatin1(bytes).remove(date).toLatin1();
 }
 
+int PdfPages(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type /Page\\s"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+// The title as the PDF's document information holds it: UTF-16, high byte first.
+bool HoldsTitle(const QByteArray& pdf, const QString& title)
+{
+    QByteArray wide;
+    for (QChar c : title)
+        wide.append(static_cast<char>(c.unicode() >> 8)).append(static_cast<char>(c.unicode() & 0xFF));
+    return pdf.contains(wide);
+}
+
 // Saved from the dialog, the sheets are the command line's for the codes and options it shows,
-// byte for byte; and the codes are the mazes asked for, as many as asked.
+// byte for byte; and they are the sheets asked for: the mazes as many as asked, the sheets as
+// many as counted by hand, the title on them, the level's cells said to be kept.
 TEST(WorksheetDialog, SavesThePdfTheCommandLineShownWrites)
 {
     WorksheetChoices classSet;
@@ -161,7 +177,9 @@ TEST(WorksheetDialog, SavesThePdfTheCommandLineShownWrites)
     poster.hard = true;
     poster.tileColumns = 2;
     poster.tileRows = 2;
-    for (const WorksheetChoices& choices : {classSet, poster}) {
+    // 6 mazes 4 a page are 2 pages, twice over, and an answer key of 2 pages; a poster 4 sheets.
+    const std::pair<WorksheetChoices, int> cases[] = {{classSet, 6}, {poster, 4}};
+    for (const auto& [choices, sheets] : cases) {
         Desk desk;
         desk.dialog->SetChoices(choices);
         desk.Settle();
@@ -186,10 +204,38 @@ TEST(WorksheetDialog, SavesThePdfTheCommandLineShownWrites)
         words[2] = cliPdf;
         EXPECT_EQ(RunExport(ParseCommandLine(words)), 0);
         EXPECT_EQ(Timeless(dialogPdf), Timeless(cliPdf));
+        const QByteArray saved = Timeless(dialogPdf);
+        EXPECT_EQ(PdfPages(saved), sheets);
+        if (!choices.title.isEmpty())
+            EXPECT_TRUE(HoldsTitle(saved, choices.title));
+        const QString facts = desk.Field<QLabel>("facts")->text();
+        EXPECT_TRUE(facts.contains(QStringLiteral("sheets of paper: %1").arg(sheets))) << qPrintable(facts);
+        if (choices.level > 0)  // the command line took the sheets, so the level's cells are kept
+            EXPECT_TRUE(facts.contains(QStringLiteral("level %1 keeps cells of at least").arg(choices.level)) &&
+                        facts.contains(QStringLiteral(": kept")))
+                << qPrintable(facts);
         // The class set's mazes are level 2's size; the poster's a hexagon's code each.
         for (const QString& code : planned->codes)
             EXPECT_EQ(ParseCommandLine({"Tolvane", "--maze", code}).mode, Options::Mode::Window) << qPrintable(code);
     }
+}
+
+// A PDF that cannot be written is said, and nothing is left where it was to go.
+TEST(WorksheetDialog, SaysWhenItCannotSave)
+{
+    Desk desk;
+    desk.Settle();
+    ASSERT_NE(desk.dialog->Planned(), nullptr);
+    const QString path = desk.dir.filePath("no-such-folder/sheets.pdf");
+    desk.dialog->SaveAs(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desk.dialog->Busy(); }, kPlanMs));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(desk.dialog->LastSaveError().has_value());
+    EXPECT_FALSE(desk.dialog->LastSaveError()->isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+    auto* said = desk.Field<QLabel>("problem");
+    EXPECT_TRUE(said->isVisibleTo(desk.dialog.get()));
+    EXPECT_TRUE(said->text().contains(*desk.dialog->LastSaveError()));
 }
 
 // A refusal is the command line's own sentence, beside the field whose option it names, and

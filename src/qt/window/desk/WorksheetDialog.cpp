@@ -577,6 +577,15 @@ void WorksheetDialog::PaintPreview(QPrinter* printer)
         ShowProblem(QCoreApplication::translate("Worksheets", "the preview could not be drawn: %1").arg(QString::fromStdString(*thrown)));
 }
 
+// A word on what was done, where the progress of work under way stands.
+void WorksheetDialog::Say(const QString& text)
+{
+    busy_->setText(text);
+    busy_->setVisible(!text.isEmpty());
+    progress_->hide();
+    cancel_->hide();
+}
+
 void WorksheetDialog::ShowFacts()
 {
     if (!planned_)
@@ -618,9 +627,7 @@ void WorksheetDialog::Cancel()
         saving_->cancelled = true;
     if (previewJob_)
         previewJob_->cancelled = true;
-    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
-        w->hide();
-    facts_->setText(QCoreApplication::translate("Worksheets", "Cancelled."));
+    Say(QCoreApplication::translate("Worksheets", "Cancelled."));
 }
 
 void WorksheetDialog::SaveClicked()
@@ -660,20 +667,19 @@ void WorksheetDialog::SaveFinished(const std::shared_ptr<SaveJob>& job)
     saveProgress_.stop();
     saving_.reset();
     save_->setEnabled(planned_ != nullptr);
-    for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
-        w->hide();
     if (job->cancelled) {
         saveError_ = QCoreApplication::translate("Worksheets", "Cancelled.");
-        facts_->setText(QCoreApplication::translate("Worksheets", "Saving was cancelled; nothing was written."));
+        Say(QCoreApplication::translate("Worksheets", "Saving was cancelled; nothing was written."));
         return;
     }
+    Say({});
     saveError_ = job->error.value_or(QString());
     // Said beside the preview, where the teacher looks, and nothing was left on the disk.
     if (job->error) {
         generalProblem_->setText(QCoreApplication::translate("Worksheets", "The sheets were not saved: %1").arg(*job->error));
         generalProblem_->show();
     } else
-        facts_->setText(QCoreApplication::translate("Worksheets", "Saved %1.").arg(QDir::toNativeSeparators(job->path)));
+        Say(QCoreApplication::translate("Worksheets", "Saved %1.").arg(QDir::toNativeSeparators(job->path)));
 }
 
 void WorksheetDialog::PrintClicked()

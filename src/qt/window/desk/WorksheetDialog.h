@@ -62,6 +62,7 @@ private:
     void TakePreviewSheets();
     void PaintPreview(QPrinter* printer);
     void ShowFacts();
+    void Say(const QString& text);
     void Cancel();
     void SaveClicked();
     void PrintClicked();
