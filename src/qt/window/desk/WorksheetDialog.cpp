@@ -456,6 +456,13 @@ QThread* WorksheetDialog::Start(std::function<void()> work)
 
 void WorksheetDialog::Refresh()
 {
+    // Nothing thrown while planning reaches the event loop: it is said where a refusal is.
+    if (const auto thrown = RunGuarded([this] { Plan(); }))
+        ShowProblem(QCoreApplication::translate("Worksheets", "the sheets could not be made: %1").arg(QString::fromStdString(*thrown)));
+}
+
+void WorksheetDialog::Plan()
+{
     settle_.stop();
     const WorksheetChoices choices = Choices();
     SaveChoices(*settings_, kLastGroup, choices);
@@ -485,7 +492,10 @@ void WorksheetDialog::Refresh()
     for (QWidget* w : std::initializer_list<QWidget*>{busy_, progress_, cancel_})
         w->show();
     QThread* thread = Start([job] { job->Run(); });
-    connect(thread, &QThread::finished, this, [this, job, generation] { PlanArrived(job, generation); });
+    connect(thread, &QThread::finished, this, [this, job, generation] {
+        if (const auto thrown = RunGuarded([&] { PlanArrived(job, generation); }))
+            ShowProblem(QCoreApplication::translate("Worksheets", "the sheets could not be made: %1").arg(QString::fromStdString(*thrown)));
+    });
     thread->start();
 }
 

@@ -52,6 +52,7 @@ public:
 
 private:
     void BuildFields();
+    void Plan();
     QWidget* Field(QWidget* input, const QStringList& options);
     void ChoicesChanged();
     void UpdateEnabled();
