@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -331,6 +332,9 @@ void WorksheetDialog::BuildFields()
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.92);
     resize(size);
+    // The fields as wide as their longest label and choice in the user's language; the page the rest.
+    const int fieldsWidth = fields->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width();
+    splitter->setSizes({fieldsWidth, std::max(preview_->minimumWidth(), size.width() - fieldsWidth)});
 
     for (QComboBox* box : {level_, shape_, algorithm_, perPage_, nameLines_, paper_})
         connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::ChoicesChanged);
