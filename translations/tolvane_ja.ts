@@ -1139,6 +1139,10 @@ With --shape circle, hexagon or triangle a level keeps its way and its route&apo
         <source>Print Preview</source>
         <translation>印刷プレビュー</translation>
     </message>
+    <message>
+        <source>&amp;Worksheets…</source>
+        <translation>ワークシート(&amp;W)…</translation>
+    </message>
 </context>
 <context>
     <name>MazePicture</name>
@@ -1778,6 +1782,313 @@ Hints: %1</source>
     <message>
         <source>%1; %2</source>
         <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Class set, level 2, 4 a page</source>
+        <translation>クラス用、レベル 2、1 ページに 4 問</translation>
+    </message>
+    <message>
+        <source>Poster on 3 × 3 A4</source>
+        <translation>A4 を 3 × 3 枚のポスター</translation>
+    </message>
+    <message>
+        <source>Puzzle book, level 4, 2 a page, with answers</source>
+        <translation>パズル集、レベル 4、1 ページに 2 問、解答付き</translation>
+    </message>
+    <message>
+        <source>the sheets could not be made: %1</source>
+        <translation>シートを作れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>印刷中…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>ワークシート</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>プリセットとして保存…</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>プリセット:</translation>
+    </message>
+    <message>
+        <source>None: a size and a way of my own</source>
+        <translation>なし: 大きさと作り方を自分で選ぶ</translation>
+    </message>
+    <message>
+        <source>Level %1 (adults, %2×%3)</source>
+        <translation>レベル %1（大人、%2×%3）</translation>
+    </message>
+    <message>
+        <source>Level %1 (ages %2, %3×%4)</source>
+        <translation>レベル %1（%2 歳、%3×%4）</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>レベル(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>Hexagon</source>
+        <translation>六角形</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角形</translation>
+    </message>
+    <message>
+        <source>Rectangle of hexagons</source>
+        <translation>六角形のマスの長方形</translation>
+    </message>
+    <message>
+        <source>Rectangle of triangles</source>
+        <translation>三角形のマスの長方形</translation>
+    </message>
+    <message>
+        <source>A word</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>S&amp;hape:</source>
+        <translation>形(&amp;H):</translation>
+    </message>
+    <message>
+        <source>letters A to Z</source>
+        <translation>A から Z の文字</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <translation>単語(&amp;W):</translation>
+    </message>
+    <message>
+        <source>the shape&apos;s usual size, such as 31x31</source>
+        <translation>形のふつうの大きさ（例: 31x31）</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>大きさ(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>The usual way</source>
+        <translation>ふつうの作り方</translation>
+    </message>
+    <message>
+        <source>Way to &amp;build:</source>
+        <translation>作り方(&amp;B):</translation>
+    </message>
+    <message>
+        <source>Loops: this share of the dead ends opened, so that there is more than one way.</source>
+        <translation>ループ: 行き止まりのこの割合を開き、道が一つではなくなるようにします。</translation>
+    </message>
+    <message>
+        <source>L&amp;oops:</source>
+        <translation>ループ(&amp;O):</translation>
+    </message>
+    <message>
+        <source>cells, or a share such as 40%</source>
+        <translation>マスの数、または 40% のような割合</translation>
+    </message>
+    <message>
+        <source>&amp;Route:</source>
+        <translation>道順(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Hard: long winding corridors, the route through half the cells</source>
+        <translation>難しい: 長く曲がりくねった通路、道順はマスの半分を通る</translation>
+    </message>
+    <message>
+        <source>&amp;Mazes:</source>
+        <translation>迷路の数(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Mazes a &amp;page:</source>
+        <translation>1 ページの迷路(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Copies:</source>
+        <translation>部数(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>タイトル(&amp;T):</translation>
+    </message>
+    <message>
+        <source>On worksheets, not on posters</source>
+        <translation>ワークシートには付け、ポスターには付けない</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>常に付ける</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>付けない</translation>
+    </message>
+    <message>
+        <source>&amp;Name lines:</source>
+        <translation>名前の欄(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Answer key at the end</source>
+        <translation>最後に解答を付ける</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>用紙(&amp;A):</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>枚</translation>
+    </message>
+    <message>
+        <source>A poster across columns × rows sheets, with marks to join them by.</source>
+        <translation>横 × 縦の枚数に分けたポスター。貼り合わせるための印が付きます。</translation>
+    </message>
+    <message>
+        <source>Poster &amp;tiles:</source>
+        <translation>ポスターの分割(&amp;T):</translation>
+    </message>
+    <message>
+        <source>The mazes&apos; codes, in order: open one in the window, or print the set again.</source>
+        <translation>迷路のコード（順番どおり）: ウィンドウで開くことも、同じセットをもう一度印刷することもできます。</translation>
+    </message>
+    <message>
+        <source>The command line that prints these sheets again, for a colleague or a script.</source>
+        <translation>このシートをもう一度印刷するコマンドライン。同僚やスクリプトに渡せます。</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>コピー(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Maze codes:</source>
+        <translation>迷路コード:</translation>
+    </message>
+    <message>
+        <source>Command line:</source>
+        <translation>コマンドライン:</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF…</source>
+        <translation>PDF として保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Nothing to print until this is changed.</source>
+        <translation>これを直すまで印刷するものはありません。</translation>
+    </message>
+    <message>
+        <source>Choosing the mazes…</source>
+        <translation>迷路を選んでいます…</translation>
+    </message>
+    <message>
+        <source>the preview could not be drawn: %1</source>
+        <translation>プレビューを描けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>sheets of paper: %1</source>
+        <translation>用紙: %1 枚</translation>
+    </message>
+    <message>
+        <source>smallest printed cell %1 mm</source>
+        <translation>印刷される最小のマス %1 mm</translation>
+    </message>
+    <message>
+        <source>level %1 keeps cells of at least %2 mm: %3</source>
+        <translation>レベル %1 のマスは %2 mm 以上: %3</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>守られています</translation>
+    </message>
+    <message>
+        <source>not kept</source>
+        <translation>守られていません</translation>
+    </message>
+    <message>
+        <source>the preview shows the first %1; the PDF and the print have them all</source>
+        <translation>プレビューは最初の %1 枚です。PDF と印刷にはすべて入ります</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+    <message>
+        <source>worksheets</source>
+        <translation>ワークシート</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF として保存</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>%1 を書き込んでいます…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was written.</source>
+        <translation>保存をキャンセルしました。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The sheets were not saved: %1</source>
+        <translation>シートは保存されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>The sheets could not be printed.</source>
+        <translation>シートを印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose a preset…</source>
+        <translation>プリセットを選ぶ…</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>プリセットとして保存</translation>
+    </message>
+    <message>
+        <source>A name for these choices:</source>
+        <translation>この設定の名前:</translation>
+    </message>
+    <message>
+        <source>Drawing the preview…</source>
+        <translation>プレビューを描いています…</translation>
+    </message>
+    <message>
+        <source>the preview has %1 so far</source>
+        <translation>プレビューはここまで %1 枚</translation>
     </message>
 </context>
 </TS>

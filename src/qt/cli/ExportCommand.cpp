@@ -177,13 +177,14 @@ std::optional<std::vector<Puzzle>> MakePuzzles(const Options& options, QString& 
     return puzzles;
 }
 
-int NoMazeFound()
+QString NoMazeFoundText()
 {
-    return Fail(QCoreApplication::translate("Export", "no maze with the route asked for was found in %1 tries; ask for "
-                                                      "another route")
-                    .arg(200),
-                1);
+    return QCoreApplication::translate("Export", "no maze with the route asked for was found in %1 tries; ask for "
+                                                 "another route")
+        .arg(200);
 }
+
+int NoMazeFound() { return Fail(NoMazeFoundText(), 1); }
 
 // A maze of a shape's code, how it was built and its facts, on standard output.
 void PrintShapeFacts(const QString& code, const ShapeMaze& maze, const BuildChoice& how)
@@ -215,6 +216,20 @@ void PrintFacts(const std::vector<Puzzle>& puzzles)
             text += QStringLiteral("  %1\n").arg(line);
         std::fputs(qPrintable(text), stdout);
     }
+}
+
+
+// A word whose font has none of its letters has no maze to print.
+std::optional<QString> UnshapedPuzzle(const std::vector<Puzzle>& puzzles)
+{
+    for (const Puzzle& puzzle : puzzles)
+        if (puzzle.shape) {
+            const std::optional<Shape> shape = ShapeOfChoice(*puzzle.shape);
+            if (!shape || shape->graph.CellCount() < 2)
+                return QCoreApplication::translate("Export", "the font has no letters for %1")
+                    .arg(QString::fromStdString(puzzle.shape->word));
+        }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -287,6 +302,26 @@ int RunFacts(const Options& given)
     return 0;
 }
 
+WorksheetPlan PlanWorksheet(const Options& given)
+{
+    Options options = given;
+    if (const auto problem = SizeWordForLevel(options))
+        return {std::nullopt, *problem, 2};
+    QString problem;
+    const auto made = MakePuzzles(options, problem);
+    if (!made)
+        return problem.isEmpty() ? WorksheetPlan{std::nullopt, NoMazeFoundText(), 1} : WorksheetPlan{std::nullopt, problem, 2};
+    if (const auto bad = UnshapedPuzzle(*made))
+        return {std::nullopt, *bad, 2};
+    Worksheet sheet{*made,           options.title,  true, options.perPage, options.paper.value_or(LocalePaper()),
+                    options.solution, options.copies, options.tiling};
+    // A child's sheet has a line for a name over every maze; a poster only when asked.
+    sheet.nameLine = options.nameLine.value_or(!IsPoster(sheet) && !sheet.tiling.Tiled());
+    if (const auto bad = WorksheetProblem(sheet))
+        return {std::nullopt, *bad, 2};
+    return {std::move(sheet), {}, 0};
+}
+
 int RunExport(const Options& given)
 {
     Options options = given;
@@ -331,35 +366,26 @@ int RunExport(const Options& given)
                         .arg(kLargestPngPixels / 1e6, 0, 'f', 1),
                     2);
 
+    if (format == FileFormat::Pdf) {
+        const WorksheetPlan plan = PlanWorksheet(options);
+        if (!plan.sheet)
+            return Fail(plan.problem, plan.status);
+        TerminalProgress progress(QFileInfo(options.exportFile).fileName());
+        const auto error = WriteWorksheet(options.exportFile, *plan.sheet, &progress);
+        progress.Wipe();
+        if (error)
+            return Fail(*error, 1);
+        if (options.facts)
+            PrintFacts(plan.sheet->puzzles);
+        return 0;
+    }
     QString problem;
     const auto made = MakePuzzles(options, problem);
     if (!made)
         return problem.isEmpty() ? NoMazeFound() : Fail(problem, 2);
     const std::vector<Puzzle>& puzzles = *made;
-    for (const Puzzle& puzzle : puzzles)
-        if (puzzle.shape) {
-            const std::optional<Shape> shape = ShapeOfChoice(*puzzle.shape);
-            if (!shape || shape->graph.CellCount() < 2)
-                return Fail(QCoreApplication::translate("Export", "the font has no letters for %1")
-                                .arg(QString::fromStdString(puzzle.shape->word)),
-                            2);
-        }
-    if (format == FileFormat::Pdf) {
-        Worksheet sheet{puzzles,         options.title,  true, options.perPage, options.paper.value_or(LocalePaper()),
-                        options.solution, options.copies, options.tiling};
-        // A child's sheet has a line for a name over every maze; a poster only when asked.
-        sheet.nameLine = options.nameLine.value_or(!IsPoster(sheet) && !sheet.tiling.Tiled());
-        if (const auto problem = WorksheetProblem(sheet))
-            return Fail(*problem, 2);
-        TerminalProgress progress(QFileInfo(options.exportFile).fileName());
-        const auto error = WriteWorksheet(options.exportFile, sheet, &progress);
-        progress.Wipe();
-        if (error)
-            return Fail(*error, 1);
-        if (options.facts)
-            PrintFacts(puzzles);
-        return 0;
-    }
+    if (const auto bad = UnshapedPuzzle(puzzles))
+        return Fail(*bad, 2);
     const Puzzle& puzzle = puzzles.front();
     if (puzzle.shape)
         return RunShapeExport(options, *format);  // one code of a shape, as a PNG or SVG

@@ -370,10 +370,16 @@ QString MeasuresCaption(int level, const Difficulty& d)
 
 bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress)
 {
+    return PaintWorksheet(SheetDevice{device.pageLayout(), static_cast<double>(device.logicalDpiX()), [&] { return device.newPage(); }},
+                          painter, sheet, progress);
+}
+
+bool PaintWorksheet(const SheetDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress)
+{
     BuiltMazes built(sheet);
-    const QSizeF sheetArea = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    const QSizeF sheetArea = device.layout.paintRect(QPageLayout::Millimeter).size();
     const QSizeF partArea(sheetArea.width(), sheetArea.height() - (sheet.tiling.Tiled() ? kFooterMm : 0));
-    const double pxPerMm = device.logicalDpiX() / kMmPerInch;
+    const double pxPerMm = device.dpi / kMmPerInch;
     PagePainter page(painter, pxPerMm);
     const int pages = PuzzlePages(sheet) + AnswerPages(sheet);
     const int sheets = PageCount(sheet);

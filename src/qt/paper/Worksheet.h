@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -84,6 +85,15 @@ int PageCount(const Worksheet& sheet);
 // Paints every page with `painter`, which is active on `device`; false when a new page could
 // not be started, or `progress`, told of every sheet, stopped it.
 bool PaintWorksheet(QPagedPaintDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress = nullptr);
+
+// The same onto any device: its page, its dots an inch, and how the next sheet is started (false
+// when it cannot be), such as a picture of each sheet for a preview painted off the event loop.
+struct SheetDevice {
+    QPageLayout layout;
+    double dpi;
+    std::function<bool()> newPage;
+};
+bool PaintWorksheet(const SheetDevice& device, QPainter& painter, const Worksheet& sheet, Progress* progress = nullptr);
 
 // The small text under a maze: its number and code; in the answer key, under them, its level and
 // the measures of its difficulty, which are for the teacher and not the child's sheet.

@@ -25,6 +25,7 @@
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/choice/WindowShape.h"
 #include "qt/window/code/OpenCodeDialog.h"
+#include "qt/window/desk/WorksheetDialog.h"
 #include "qt/window/watch/SaveAnimation.h"
 
 namespace tolvane {
@@ -55,6 +56,7 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(c
       save_(QCoreApplication::translate("MazeMenu", "&Save…")),
       saveAnimation_(QCoreApplication::translate("MazeMenu", "Save &Animation…")),
       print_(QCoreApplication::translate("MazeMenu", "&Print…")),
+      worksheets_(QCoreApplication::translate("MazeMenu", "&Worksheets…")),
       openCode_(QCoreApplication::translate("MazeMenu", "Open &Maze Code…")),
       open_(std::move(open))
 {
@@ -63,6 +65,7 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(c
     save_.setShortcut(QKeySequence::Save);
     saveAnimation_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     print_.setShortcut(QKeySequence::Print);
+    worksheets_.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     openCode_.setShortcut(QKeySequence::Open);
     paste_.setShortcut(QKeySequence::Paste);
     connect(&copy_, &QAction::triggered, this, &MazeMenu::Copy);
@@ -70,9 +73,10 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(c
     connect(&save_, &QAction::triggered, this, &MazeMenu::Save);
     connect(&saveAnimation_, &QAction::triggered, this, &MazeMenu::SaveAnimation);
     connect(&print_, &QAction::triggered, this, &MazeMenu::Print);
+    connect(&worksheets_, &QAction::triggered, this, &MazeMenu::Worksheets);
     connect(&openCode_, &QAction::triggered, this, &MazeMenu::OpenCode);
     connect(&paste_, &QAction::triggered, this, &MazeMenu::PasteCode);
-    for (QAction* action : {&copy_, &copyCode_, &save_, &saveAnimation_, &print_, &openCode_, &paste_}) {
+    for (QAction* action : {&copy_, &copyCode_, &save_, &saveAnimation_, &print_, &worksheets_, &openCode_, &paste_}) {
         action->setShortcutVisibleInContextMenu(true);
         window.addAction(action);
     }
@@ -86,6 +90,7 @@ MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(c
     menu_.addAction(&save_);
     menu_.addAction(&saveAnimation_);
     menu_.addAction(&print_);
+    menu_.addAction(&worksheets_);
     menu_.addSeparator();
     menu_.addAction(&openCode_);
     Update();
@@ -115,6 +120,8 @@ void MazeMenu::PasteCode()
     else if (const auto asked = AskForMazeCode(window_, kLargestWindowSide, text.left(kPastedMax)))
         open_(*asked);
 }
+
+void MazeMenu::Worksheets() { ShowWorksheetDialog(window_); }
 
 void MazeMenu::Popup(const QPoint& globalPos) { menu_.popup(globalPos); }
 

@@ -62,6 +62,8 @@ public:
     // The game played, or else the route's replay, as an animated GIF or WebP.
     void SaveAnimation();
     void Print();
+    // Worksheets, puzzle books and posters: the dialog for every sheet the command line prints.
+    void Worksheets();
     // Asks for a code and opens its maze.
     void OpenCode();
     // Opens the code on the clipboard; anything else goes into the dialog, which says what is wrong.
@@ -75,6 +77,7 @@ private:
     QAction save_;
     QAction saveAnimation_;
     QAction print_;
+    QAction worksheets_;
     QAction openCode_;
     QAction paste_;
     std::function<void(const Recipe&)> open_;
