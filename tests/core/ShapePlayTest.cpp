@@ -11,7 +11,7 @@
 #include "core/play/CellFinder.h"
 #include "core/play/Compass.h"
 #include "core/play/DrawPlay.h"
-#include "core/play/ShapeGame.h"
+#include "core/play/Play.h"
 #include "core/platform/RecordingSurface.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
@@ -386,7 +386,7 @@ TEST(ShapePlay, TheGamesPictureRunsTheTrailThroughTheCentresAndKeepsTheMarkerInI
 TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
 {
     const ShapeMaze m = Built(CircleShape(5));
-    ShapeGame play;
+    Play play;
     EXPECT_FALSE(play.CellUnder(m, CentreOf(m.shape, 3))) << "no cells filed before a game";
     play.Start(m);
     EXPECT_EQ(m.route[2], play.CellUnder(m, CentreOf(m.shape, m.route[2])));
