@@ -411,8 +411,21 @@ TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
         if (!m.passages.Open(l.wall)) {
             EXPECT_NE(l.to, play.StepToward(m, l.to));
         }
+    // A click across a wall is refused and flashes that wall, the one edge drawn for it.
+    int walls = 0;
+    for (const Link& l : m.shape.graph.Neighbours(m.route[0]))
+        if (!m.passages.Open(l.wall)) {
+            ++walls;
+            EXPECT_EQ(MoveOutcome::Blocked, play.MoveTo(m, l.to, 0));
+            EXPECT_EQ(l.wall, play.Bumped());
+            ASSERT_EQ(1u, play.BumpedEdges().size());
+            EXPECT_EQ(l.wall, m.shape.edges[static_cast<std::size_t>(play.BumpedEdges()[0])].wall);
+        }
+    EXPECT_GT(walls, 0);
     EXPECT_EQ(MoveOutcome::Moved, play.MoveTo(m, m.route[1], 0));
     EXPECT_EQ(m.route[1], play.game().Marker());
+    EXPECT_EQ(-1, play.Bumped());
+    EXPECT_TRUE(play.BumpedEdges().empty());
 }
 
 }  // namespace
