@@ -58,8 +58,14 @@ TEST(SizedPlay, TheClockStartsAtTheFirstMoveNotAtABumpIntoAWall)
 
 TEST(SizedPlay, TheGoalOfAMazeThatIsNotSquareIsItsBottomRightCellAndEndsTheGame)
 {
-    for (const MazeSize size : {MazeSize{31, 45}, MazeSize{45, 31}, MazeSize{2, 9}}) {
-        SizedGame g(size, 32);
+    // One program through every size, as the window goes from one to the next: the same width
+    // with another height, then another width.
+    SizedGame g({31, 45}, 32);
+    for (const MazeSize size : {MazeSize{31, 45}, MazeSize{31, 20}, MazeSize{45, 31}, MazeSize{2, 9}}) {
+        g.program.SetMazeSize(size);
+        g.BuildWithSeed(32);
+        g.program.Play_Start();
+        g.path = ShortestPath(g.s);
         const CellId goal = g.program.PlayMaze().shape.graph.goal;
         EXPECT_EQ(size.width - 1, goal % size.width);
         EXPECT_EQ(size.height - 1, goal / size.width);
