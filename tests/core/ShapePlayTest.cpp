@@ -426,6 +426,13 @@ TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
     EXPECT_EQ(m.route[1], play.game().Marker());
     EXPECT_EQ(-1, play.Bumped());
     EXPECT_TRUE(play.BumpedEdges().empty());
+
+    // A new maze of another shape: the pointer finds its cells, not the circle's.
+    const ShapeMaze hex = Built(HexagonShape(4));
+    play.Clear();
+    play.Start(hex);
+    for (CellId c = 0; c < hex.shape.graph.CellCount(); ++c)
+        EXPECT_EQ(c, play.CellUnder(hex, CentreOf(hex.shape, c)));
 }
 
 }  // namespace
