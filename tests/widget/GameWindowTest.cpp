@@ -236,18 +236,38 @@ TEST(GameWindow, AMoveIntoAWallFlashesThatWallForAMoment)
     Game g(10);
     const QImage before = g.Grab();
     const QImage drawn = g.form.surface().image();
-    const Qt::Key key = g.IntoAWall();
-    QTest::keyClick(g.Picture(), key);
-    const QImage bumped = g.Grab();
-    EXPECT_EQ(drawn, g.form.surface().image()) << "the picture itself is unchanged";
-    // The marker sits on S, whose walls lie on the cell's lines at 0 and 17.
-    const QRect wall = key == Qt::Key_Right ? QRect(16, 0, 3, 18)
-                       : key == Qt::Key_Down ? QRect(0, 16, 18, 3)
-                       : key == Qt::Key_Left ? QRect(0, 0, 2, 18)
-                                             : QRect(0, 0, 18, 2);
-    EXPECT_EQ(wall.width() * wall.height(), Count(bumped, ToQRgb(kMarkerColour), wall));
-    QTest::qWait(PlayController::kBumpTime + 100);
-    EXPECT_EQ(before, g.Grab());
+    // The marker sits on S, whose walls lie on the cell's lines at 0 and 17: each closed side
+    // flashes as a bar as thick as the trail (5 pixels) centred on its line, cut by the
+    // picture's edge, and nothing else changes.
+    int walls = 0;
+    for (auto [d, key] : {std::pair{Direction::Right, Qt::Key_Right}, std::pair{Direction::Left, Qt::Key_Left},
+                          std::pair{Direction::Down, Qt::Key_Down}, std::pair{Direction::Up, Qt::Key_Up}}) {
+        if (IsOpen(g.form.program().state(), {0, 0}, d))
+            continue;
+        ++walls;
+        QTest::keyClick(g.Picture(), key);
+        const QImage bumped = g.Grab();
+        EXPECT_EQ(drawn, g.form.surface().image()) << "the picture itself is unchanged";
+        const QRect wall = key == Qt::Key_Right ? QRect(16, 0, 3, 18)
+                           : key == Qt::Key_Down ? QRect(0, 16, 18, 3)
+                           : key == Qt::Key_Left ? QRect(0, 0, 2, 18)
+                                                 : QRect(0, 0, 18, 2);
+        EXPECT_EQ(wall.width() * wall.height(), Count(bumped, ToQRgb(kMarkerColour), wall)) << key;
+        const QRect bar = key == Qt::Key_Right ? QRect(15, 0, 5, 18)
+                          : key == Qt::Key_Down ? QRect(0, 15, 18, 5)
+                          : key == Qt::Key_Left ? QRect(0, 0, 3, 18)
+                                                : QRect(0, 0, 18, 3);
+        QRect changed;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (bumped.pixel(x, y) != before.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        EXPECT_EQ(bar, changed) << key << " flashed " << changed.x() << "," << changed.y() << " " << changed.width()
+                                << "x" << changed.height();
+        QTest::qWait(PlayController::kBumpTime + 100);
+        EXPECT_EQ(before, g.Grab());
+    }
+    EXPECT_GE(walls, 2) << "S has the frame on two sides";
 }
 
 TEST(GameWindow, ABigMazeMayFillAnEnlargedWindowAndTheClassicWindowComesBack)
