@@ -108,7 +108,7 @@ void BM_Play_Move_LongestTrail(benchmark::State& bench)
         if (y < kLast)
             program.Play_Move(Direction::Down, 0);
     }
-    if (program.play().Finished() || program.play().Trail().size() != kCells - 1) {
+    if (program.game().Finished() || program.game().Trail().size() != kCells - 1) {
         bench.SkipWithError("the trail does not reach every cell but G");
         return;
     }

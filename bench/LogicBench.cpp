@@ -7,10 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
 #include "core/generate/Builders.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/platform/NullSurface.h"
 #include "core/platform/Random.h"
 #include "core/play/Play.h"
@@ -158,29 +160,33 @@ void BM_Play_Move_Logic(benchmark::State& bench)
 {
     SearchRig rig;
     const MazeState& maze = rig.programs[0]->state();
+    const ShapeMaze shaped = ShapeMazeOf(maze);
     Play play;
-    play.Start(maze);
-    const bool right = IsOpen(maze, Play::StartCell(), Direction::Right);
+    play.Start(shaped);
+    const bool right = IsOpen(maze, {0, 0}, Direction::Right);
     const Direction forth = right ? Direction::Right : Direction::Down;
     const Direction back = right ? Direction::Left : Direction::Up;
     Millis now = 0;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(play.Move(maze, play.Trail().size() == 1 ? forth : back, ++now));
+        benchmark::DoNotOptimize(play.Key(shaped, play.game().Trail().size() == 1 ? forth : back, ++now));
     }
     if (play.Moves() == 0)
         bench.SkipWithError("no move out of S");
 }
 BENCHMARK(BM_Play_Move_Logic);
 
-// A game on a 1001 x 1001 maze: starting it (the maze read as its graph, once a game), and a
-// hint from S (a breadth-first search over the passages).
+// A game on a 1001 x 1001 maze: starting it (the maze read as the rectangle shape, and its cells
+// filed for the pointer), and a hint from S (a breadth-first search over the passages).
 void BM_Play_Start(benchmark::State& bench)
 {
     const int side = static_cast<int>(bench.range(0));
     const MazeState maze = MazeFromSeed(1, {side, side});
     for (auto _ : bench) {
-        Play play;  // the first game of its size: the graph is made too
-        play.Start(maze);
+        // The first game of its size: the shape is made too.
+        ShapeMaze shaped{RectangleShape(maze.size), {}, {}};
+        shaped.passages = PassagesOf(shaped.shape.graph, maze);
+        Play play;
+        play.Start(shaped);
         benchmark::DoNotOptimize(play);
     }
 }
@@ -189,7 +195,7 @@ BENCHMARK(BM_Play_Start)->Arg(1001)->Unit(benchmark::kMillisecond);
 void BM_Play_Hint(benchmark::State& bench)
 {
     const int side = static_cast<int>(bench.range(0));
-    const MazeState maze = MazeFromSeed(1, {side, side});
+    const ShapeMaze maze = ShapeMazeOf(MazeFromSeed(1, {side, side}));
     Play play;
     play.Start(maze);
     for (auto _ : bench)

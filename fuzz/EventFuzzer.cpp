@@ -162,7 +162,7 @@ constexpr int kSizeSpan = 23;
 struct Snapshots {
     MazeState ref;         // the program's state as the last event left it, checked
     MazeState lastSearch;  // the state after the last search
-    std::vector<Cell> trail;
+    std::vector<CellId> trail;
 };
 
 class Session {
@@ -257,10 +257,10 @@ public:
         const std::uint8_t operand = in < end ? *in++ : 0;
         const auto direction = static_cast<Direction>(operand & 3);
         now_ += operand >> 2;
-        const Play& game = play();
+        const Game& game = play();
         trailBefore_ = game.Trail();
         const int movesBefore = game.Moves();
-        const Cell markerBefore = game.Marker();
+        const Cell markerBefore{game.Marker() % state().Width(), game.Marker() / state().Width()};
         const Millis elapsed = game.clock().Elapsed(now_);
         MoveOutcome outcome{};
         Run("move", [&] { outcome = program_.Play_Move(direction, now_); });
@@ -289,7 +289,8 @@ public:
             Expect("move", game.Trail().size() == length + 1, "a move did not add one step");
             break;
         case MoveOutcome::Reached:
-            Expect("move", game.Finished() && game.Marker() == Play::GoalCell(maze), "G reached elsewhere");
+            Expect("move", game.Finished() && game.Marker() == program_.PlayMaze().shape.graph.goal &&
+                               game.Marker() == maze.LastY() * maze.Width() + maze.LastX(), "G reached elsewhere");
             // In a perfect maze the trail to G is the one way there; with loops, no shorter.
             Expect("move", Perfect() ? game.ShortestMoves() + 1 == static_cast<int>(game.Trail().size())
                                      : game.ShortestMoves() + 1 <= static_cast<int>(game.Trail().size()),
@@ -613,7 +614,7 @@ private:
         CheckControls(event);
     }
 
-    const Play& play() const { return program_.play(); }
+    const Game& play() const { return program_.game(); }
 
     void CheckPlay(const char* event)
     {
@@ -708,7 +709,7 @@ private:
     Phase phase_ = Phase::FrameOnly;
     MazeState& ref_;
     MazeState& lastSearch_;
-    std::vector<Cell>& trailBefore_;
+    std::vector<CellId>& trailBefore_;
     bool searched_ = false;
     Millis now_ = 0;
     bool away_ = false;

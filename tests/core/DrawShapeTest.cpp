@@ -43,14 +43,24 @@ std::pair<std::pair<long, long>, std::pair<long, long>> Key(PointF a, PointF b)
     return std::minmax(k(a), k(b));
 }
 
-// The side of rectangle cell `from` that its neighbour `to` lies on.
-Direction DirectionTo(CellId from, CellId to)
+// The classic picture of a game, built from the classic state's own drawing: its walls, the
+// trail a line a step through the cell centres, the route when shown, the marker a square, and
+// S and G over them.
+void DrawClassicGame(const MazeState& state, const Game& game, Surface& surface, const CellGeometry& g, Answer answer)
 {
-    if (to == from + 1)
-        return Direction::Right;
-    if (to == from - 1)
-        return Direction::Left;
-    return to > from ? Direction::Down : Direction::Up;
+    DrawWalls(state, surface, g);
+    const auto centre = [&](CellId c) { return g.Centre(c % state.Width(), c / state.Width()); };
+    const std::vector<CellId>& trail = game.Trail();
+    surface.SetDrawWidth(TrailWidth(g));
+    for (std::size_t i = 1; i < trail.size(); ++i)
+        surface.Line(centre(trail[i - 1]), centre(trail[i]), EndPoint::Absolute, kTrailColour);
+    surface.SetDrawWidth(1);
+    if (answer == Answer::Shown)
+        DrawWholeRoute(state, surface, g);
+    surface.SetDrawWidth(MarkerSide(g));
+    surface.Line(centre(game.Marker()), centre(game.Marker()), EndPoint::Absolute, kMarkerColour);
+    surface.SetDrawWidth(1);
+    PrintMarks(state, surface, g);
 }
 
 struct Built {
@@ -172,7 +182,7 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
         BuildMazeBy(state, {c.how}, random);
         const Shape shape = RectangleShape(c.size);
         const Passages passages = PassagesOf(shape.graph, state);
-        const ShapeView view{static_cast<float>(c.g.cell), static_cast<float>(c.g.left), static_cast<float>(c.g.top)};
+        const ShapeView view = ShapeView::Of(c.g);
         // The recursive search's route on the state, the graph's depth-first route on the shape.
         Solve(state);
         const std::vector<CellId> route = SearchDepthFirst(shape.graph, passages).cells;
@@ -190,16 +200,16 @@ TEST(DrawShape, TheRectangleIsTheClassicPictureStrokeForStroke)
         EXPECT_EQ(classicSvg.Document(), shapedSvg.Document());
 
         // A game five steps along the route and one back, the route shown and not.
-        Play play;
-        play.Start(state);
+        Game play;
+        play.Start(shape.graph);
         for (std::size_t i = 1; i <= 5; ++i)
-            play.Move(state, DirectionTo(route[i - 1], route[i]), static_cast<Millis>(i));
-        play.Move(state, DirectionTo(route[5], route[4]), 6);
+            play.Move(shape.graph, passages, route[i], static_cast<Millis>(i));
+        play.Move(shape.graph, passages, route[4], 6);
         ASSERT_EQ(play.Trail().size(), 5u);
         for (const Answer answer : {Answer::Hidden, Answer::Shown}) {
             RecordingSurface classicGame, shapedGame;
-            DrawPlay(state, play, classicGame, c.g, answer);
-            DrawShapePlay(shape, passages, play.game(), shapedGame, view,
+            DrawClassicGame(state, play, classicGame, c.g, answer);
+            DrawShapePlay(shape, passages, play, shapedGame, view,
                           answer == Answer::Shown ? std::span(route) : std::span<const CellId>());
             ExpectSameStrokes(classicGame, shapedGame);
         }

@@ -9,6 +9,7 @@
 #include "core/solve/Answer.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane::testing {
 namespace {
@@ -21,12 +22,24 @@ Direction Towards(Cell from, Cell to)
     return to.second > from.second ? Direction::Down : Direction::Up;
 }
 
-std::vector<Cell> TrailCells(const Play& play)
+// The trail's cells by column and row: the rectangle numbers its cells row by row.
+std::vector<Cell> TrailCells(const MazeState& maze, const tolvane::Game& game)
 {
     std::vector<Cell> cells;
-    for (const tolvane::Cell& c : play.Trail())
-        cells.emplace_back(c.x, c.y);
+    for (const CellId c : game.Trail())
+        cells.emplace_back(c % maze.Width(), c / maze.Width());
     return cells;
+}
+
+CellId IdOf(const MazeState& maze, Cell c) { return c.second * maze.Width() + c.first; }
+
+// A game's picture as the classic one, drawn with `geometry`.
+void DrawGame(const MazeState& maze, const tolvane::Game& game, RecordingSurface& surface, const CellGeometry& geometry,
+              Answer answer = Answer::Hidden)
+{
+    const ShapeMaze shaped = ShapeMazeOf(maze);
+    DrawShapePlay(shaped.shape, shaped.passages, game, surface, ShapeView::Of(geometry),
+                  answer == Answer::Shown ? std::span(shaped.route) : std::span<const CellId>());
 }
 
 std::size_t CountLines(const RecordingSurface& surface, Colour colour)
@@ -52,17 +65,18 @@ TEST(Play, AMoveIntoAWallChangesNothingAndDrawsNothing)
 {
     Game g(11);
     ASSERT_EQ(MoveOutcome::Moved, g.program.Play_Move(Towards(g.path[0], g.path[1]), 100));
-    const Play before = g.program.play();
+    const tolvane::Game before = g.program.game();
+    const Cell at = TrailCells(g.s, before).back();
     // Every closed side of the marker's cell, including the frame's.
     int walls = 0;
     for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up}) {
-        if (IsOpen(g.s, before.Marker(), d))
+        if (IsOpen(g.s, {at.first, at.second}, d))
             continue;
         ++walls;
         g.surface.Clear();
         EXPECT_EQ(MoveOutcome::Blocked, g.program.Play_Move(d, 5000));
         EXPECT_EQ(0u, g.surface.count());
-        EXPECT_EQ(TrailCells(before), TrailCells(g.program.play()));
+        EXPECT_EQ(TrailCells(g.s, before), TrailCells(g.s, g.program.game()));
         EXPECT_EQ(1, g.program.play().Moves());
         EXPECT_EQ(4900, g.program.play().clock().Elapsed(5000));
     }
@@ -76,11 +90,11 @@ TEST(Play, SteppingBackRubsOutTheLastStepAndEveryMoveCounts)
     const Direction back = Towards(g.path[1], g.path[0]);
     g.program.Play_Move(out, 0);
     g.program.Play_Move(Towards(g.path[1], g.path[2]), 0);
-    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1], g.path[2]}), TrailCells(g.program.play()));
+    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1], g.path[2]}), TrailCells(g.s, g.program.game()));
     EXPECT_EQ(MoveOutcome::SteppedBack, g.program.Play_Move(Towards(g.path[2], g.path[1]), 0));
-    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1]}), TrailCells(g.program.play()));
+    EXPECT_EQ((std::vector<Cell>{g.path[0], g.path[1]}), TrailCells(g.s, g.program.game()));
     EXPECT_EQ(MoveOutcome::SteppedBack, g.program.Play_Move(back, 0));
-    EXPECT_EQ((std::vector<Cell>{g.path[0]}), TrailCells(g.program.play()));
+    EXPECT_EQ((std::vector<Cell>{g.path[0]}), TrailCells(g.s, g.program.game()));
     EXPECT_EQ(4, g.program.play().Moves());
 }
 
@@ -91,10 +105,10 @@ TEST(Play, ReachingGStopsTheClockAndGivesTheShortestRoutesLength)
         const MoveOutcome outcome = g.program.Play_Move(Towards(g.path[i - 1], g.path[i]), 1000 + 10 * i);
         ASSERT_EQ(i + 1 == g.path.size() ? MoveOutcome::Reached : MoveOutcome::Moved, outcome) << i;
     }
-    const Play& play = g.program.play();
+    const tolvane::Game& play = g.program.game();
     EXPECT_TRUE(play.Finished());
     EXPECT_EQ(static_cast<int>(g.path.size()) - 1, play.ShortestMoves());
-    EXPECT_EQ(g.path, TrailCells(play));
+    EXPECT_EQ(g.path, TrailCells(g.s, play));
     const Millis last = 1000 + 10 * static_cast<Millis>(g.path.size() - 1);
     EXPECT_EQ(last - 1010, play.clock().Elapsed(last + 60000));
     EXPECT_EQ(MoveOutcome::Ignored, g.program.Play_Move(Towards(g.path.back(), g.path[g.path.size() - 2]), last + 1));
@@ -123,15 +137,15 @@ TEST(Play, AHintIsTheNextStepOfTheShortestRouteFromTheMarkerEvenOffItAndIsCounte
     g.surface.Clear();
     const auto back = g.program.Play_Hint();
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, Towards(off, g.path[from]));  // the way back to the route
+    EXPECT_EQ(*back, IdOf(g.s, g.path[from]));  // the way back to the route
     EXPECT_EQ(CountLines(g.surface, kHintColour), 1u);
-    g.program.Play_Move(*back, 0);
+    g.program.Play_MoveTo(*back, 0);
     const auto on = g.program.Play_Hint();
     ASSERT_TRUE(on.has_value());
-    EXPECT_EQ(*on, Towards(g.path[from], g.path[from + 1]));
-    EXPECT_EQ(g.program.play().Hints(), 2);
+    EXPECT_EQ(*on, IdOf(g.s, g.path[from + 1]));
+    EXPECT_EQ(g.program.game().Hints(), 2);
     g.program.Play_Start();
-    EXPECT_EQ(g.program.play().Hints(), 0);
+    EXPECT_EQ(g.program.game().Hints(), 0);
 }
 
 TEST(Play, TheClockStandsStillWhileThePlayerIsAway)
@@ -196,7 +210,7 @@ TEST(Play, AGamesPictureAtAnyScaleLinesUp)
     const CellGeometry scaled = CellGeometry::For(g.s.size, 1000);
     ASSERT_NE(CellGeometry::For(g.s.size), scaled);
     RecordingSurface game, maze;
-    DrawPlay(g.s, g.program.play(), game, scaled, Answer::Shown);
+    DrawGame(g.s, g.program.game(), game, scaled, Answer::Shown);
     DrawPicture(g.s, maze, Answer::Shown, scaled);
     // The walls and the route, in order, are the picture's own at that scale.
     auto wallsAndRoute = [](const RecordingSurface& surface) {
@@ -262,7 +276,7 @@ TEST(Play, RedrawDrawsWhatIsShownInTheNewSquare)
         g.program.SetSquare(kSquare);
     };
     g.program.Play_Move(Towards(g.path[0], g.path[1]), 0);
-    expect("a game", [&](RecordingSurface& r, const CellGeometry& at) { DrawPlay(g.s, g.program.play(), r, at); });
+    expect("a game", [&](RecordingSurface& r, const CellGeometry& at) { DrawGame(g.s, g.program.game(), r, at); });
     g.program.Command2_Click();
     for (int tick = 0; tick < 3; ++tick)
         g.program.Timer1_Timer();

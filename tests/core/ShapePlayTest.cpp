@@ -11,7 +11,7 @@
 #include "core/play/CellFinder.h"
 #include "core/play/Compass.h"
 #include "core/play/DrawPlay.h"
-#include "core/play/ShapeGame.h"
+#include "core/play/Play.h"
 #include "core/platform/RecordingSurface.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
@@ -386,7 +386,7 @@ TEST(ShapePlay, TheGamesPictureRunsTheTrailThroughTheCentresAndKeepsTheMarkerInI
 TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
 {
     const ShapeMaze m = Built(CircleShape(5));
-    ShapeGame play;
+    Play play;
     EXPECT_FALSE(play.CellUnder(m, CentreOf(m.shape, 3))) << "no cells filed before a game";
     play.Start(m);
     EXPECT_EQ(m.route[2], play.CellUnder(m, CentreOf(m.shape, m.route[2])));
@@ -411,8 +411,28 @@ TEST(ShapePlay, AShapeGameTakesKeysClicksAndDragsAndNamesTheWallAKeyMet)
         if (!m.passages.Open(l.wall)) {
             EXPECT_NE(l.to, play.StepToward(m, l.to));
         }
+    // A click across a wall is refused and flashes that wall, the one edge drawn for it.
+    int walls = 0;
+    for (const Link& l : m.shape.graph.Neighbours(m.route[0]))
+        if (!m.passages.Open(l.wall)) {
+            ++walls;
+            EXPECT_EQ(MoveOutcome::Blocked, play.MoveTo(m, l.to, 0));
+            EXPECT_EQ(l.wall, play.Bumped());
+            ASSERT_EQ(1u, play.BumpedEdges().size());
+            EXPECT_EQ(l.wall, m.shape.edges[static_cast<std::size_t>(play.BumpedEdges()[0])].wall);
+        }
+    EXPECT_GT(walls, 0);
     EXPECT_EQ(MoveOutcome::Moved, play.MoveTo(m, m.route[1], 0));
     EXPECT_EQ(m.route[1], play.game().Marker());
+    EXPECT_EQ(-1, play.Bumped());
+    EXPECT_TRUE(play.BumpedEdges().empty());
+
+    // A new maze of another shape: the pointer finds its cells, not the circle's.
+    const ShapeMaze hex = Built(HexagonShape(4));
+    play.Clear();
+    play.Start(hex);
+    for (CellId c = 0; c < hex.shape.graph.CellCount(); ++c)
+        EXPECT_EQ(c, play.CellUnder(hex, CentreOf(hex.shape, c)));
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
+#include "core/graph/Rectangle.h"
 #include "core/maze/MazeCode.h"
 #include "core/maze/SizedCode.h"
 #include "core/solve/Difficulty.h"
+#include "core/shape/ShapeMaze.h"
 #include "core/solve/Search.h"
 
 namespace tolvane::testing {
@@ -46,7 +48,7 @@ std::vector<Direction> ClosedSides(const MazeState& maze, tolvane::Cell cell)
 TEST(SizedPlay, TheClockStartsAtTheFirstMoveNotAtABumpIntoAWall)
 {
     SizedGame g({21, 21}, 31);
-    for (Direction wall : ClosedSides(g.s, Play::StartCell()))
+    for (Direction wall : ClosedSides(g.s, {0, 0}))
         EXPECT_EQ(MoveOutcome::Blocked, g.program.Play_Move(wall, 1000));
     EXPECT_FALSE(g.program.play().clock().Started());
     EXPECT_EQ(0, g.program.play().clock().Elapsed(5000));
@@ -56,17 +58,23 @@ TEST(SizedPlay, TheClockStartsAtTheFirstMoveNotAtABumpIntoAWall)
 
 TEST(SizedPlay, TheGoalOfAMazeThatIsNotSquareIsItsBottomRightCellAndEndsTheGame)
 {
-    for (const MazeSize size : {MazeSize{31, 45}, MazeSize{45, 31}, MazeSize{2, 9}}) {
-        SizedGame g(size, 32);
-        const tolvane::Cell goal = Play::GoalCell(g.s);
-        EXPECT_EQ(size.width - 1, goal.x);
-        EXPECT_EQ(size.height - 1, goal.y);
+    // One program through every size, as the window goes from one to the next: the same width
+    // with another height, then another width.
+    SizedGame g({31, 45}, 32);
+    for (const MazeSize size : {MazeSize{31, 45}, MazeSize{31, 20}, MazeSize{45, 31}, MazeSize{2, 9}}) {
+        g.program.SetMazeSize(size);
+        g.BuildWithSeed(32);
+        g.program.Play_Start();
+        g.path = ShortestPath(g.s);
+        const CellId goal = g.program.PlayMaze().shape.graph.goal;
+        EXPECT_EQ(size.width - 1, goal % size.width);
+        EXPECT_EQ(size.height - 1, goal / size.width);
         for (std::size_t i = 1; i < g.path.size(); ++i)
             ASSERT_EQ(i + 1 == g.path.size() ? MoveOutcome::Reached : MoveOutcome::Moved,
                       g.program.Play_Move(Towards(g.path[i - 1], g.path[i]), 100 * static_cast<Millis>(i)))
                 << size.width << "x" << size.height << " step " << i;
         EXPECT_TRUE(g.program.play().Finished());
-        EXPECT_EQ(static_cast<int>(g.path.size()) - 1, g.program.play().ShortestMoves());
+        EXPECT_EQ(static_cast<int>(g.path.size()) - 1, g.program.game().ShortestMoves());
     }
 }
 
@@ -76,16 +84,23 @@ TEST(SizedPlay, EveryPointOfThePictureFallsInTheCellDrawnThereAtEverySize)
     for (const MazeSize size : {MazeSize{11, 11}, MazeSize{15, 15}, MazeSize{21, 21}, MazeSize{31, 31},
                                 MazeSize{41, 41}, MazeSize{51, 51}, MazeSize{119, 119}, MazeSize{31, 45},
                                 MazeSize{45, 31}}) {
-        const MazeState maze(size);
+        const ShapeMaze maze = ShapeMazeOf(MazeState(size));
         const CellGeometry g = CellGeometry::For(size);
+        Play play;
+        play.Start(maze);
+        // The window's pixel in the shape's units, as the window reads a click.
+        const auto cellAt = [&](float x, float y) {
+            const ShapeView view = ShapeView::Of(g);
+            return play.CellUnder(maze, {(x - view.left) / view.unit, (y - view.top) / view.unit});
+        };
         for (const auto& [x, y] : {std::pair{0, 0}, std::pair{size.width - 1, 0}, std::pair{0, size.height - 1},
                                   std::pair{size.width - 1, size.height - 1}, std::pair{size.width / 2, size.height / 3}}) {
             const PointF centre = g.Centre(x, y);
             const PointF corner = g.Corner(x, y);
             for (const PointF at : {centre, corner, PointF{corner.x + g.cell - 0.5f, corner.y + g.cell - 0.5f}}) {
-                const auto cell = CellAt(maze, g, at.x, at.y);
+                const auto cell = cellAt(at.x, at.y);
                 ASSERT_TRUE(cell) << size.width << "x" << size.height << " at " << at.x << "," << at.y;
-                EXPECT_EQ((tolvane::Cell{x, y}), *cell) << size.width << "x" << size.height;
+                EXPECT_EQ(RectangleCell(size, x, y), *cell) << size.width << "x" << size.height << " at " << at.x << "," << at.y;
             }
         }
         // Just outside the maze on every side: no cell.
@@ -93,7 +108,7 @@ TEST(SizedPlay, EveryPointOfThePictureFallsInTheCellDrawnThereAtEverySize)
         const PointF past = g.Corner(size.width, size.height);
         for (const PointF out : {PointF{first.x - 0.5f, first.y + 1}, PointF{first.x + 1, first.y - 0.5f},
                                  PointF{past.x + 0.5f, past.y - 1}, PointF{past.x - 1, past.y + 0.5f}})
-            EXPECT_FALSE(CellAt(maze, g, out.x, out.y)) << size.width << "x" << size.height << " at " << out.x << "," << out.y;
+            EXPECT_FALSE(cellAt(out.x, out.y)) << size.width << "x" << size.height << " at " << out.x << "," << out.y;
     }
 }
 

@@ -265,21 +265,22 @@ CHECK_HOT Violation CheckRoute(const MazeState& s)
     return std::nullopt;
 }
 
-CHECK_HOT Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail)
+CHECK_HOT Violation CheckTrail(const MazeState& s, std::span<const CellId> trail)
 {
-    if (trail.empty() || trail.front() != Cell{0, 0})
+    if (trail.empty() || trail.front() != 0)
         return "the trail does not begin at S";
     std::vector<std::uint8_t>& seen = Seen(static_cast<std::size_t>(s.size.Cells()));
+    const auto cell = [&](std::size_t i) { return std::pair{trail[i] % s.Width(), trail[i] / s.Width()}; };
     for (std::size_t i = 0; i < trail.size(); ++i) {
-        const auto [x, y] = trail[i];
-        if (x < 0 || x > s.LastX() || y < 0 || y > s.LastY())
-            return "trail cell " + At(x, y) + " lies outside the square";
+        if (trail[i] < 0 || trail[i] >= s.size.Cells())
+            return "trail cell " + std::to_string(trail[i]) + " lies outside the square";
+        const auto [x, y] = cell(i);
         const auto at = static_cast<std::size_t>(Index(s, x, y));
         if (seen[at])
             return "cell " + At(x, y) + " occurs twice in the trail";
         seen[at] = true;
         if (i > 0)
-            if (const Violation step = CheckStep(s, "trail", trail[i - 1].x, trail[i - 1].y, x, y))
+            if (const Violation step = CheckStep(s, "trail", cell(i - 1).first, cell(i - 1).second, x, y))
                 return step;
     }
     return std::nullopt;

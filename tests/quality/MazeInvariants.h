@@ -42,8 +42,8 @@ Violation CheckJoinedMaze(const MazeState& s, bool perfect);
 Violation CheckRoute(const MazeState& s);
 
 // A game's trail: a path from S through open walls between neighbours, no cell twice. Its last
-// cell is the marker.
-Violation CheckTrail(const MazeState& s, const std::vector<Cell>& trail);
+// cell is the marker. Its cells are numbered row by row, as the rectangle numbers them.
+Violation CheckTrail(const MazeState& s, std::span<const CellId> trail);
 
 // A maze over any graph: every cell reached from S, and, when `perfect`, by one way only (one
 // passage fewer than cells); with loops at least that many passages.

@@ -468,7 +468,7 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
         const std::size_t k = static_cast<std::size_t>(form.program().play().Moves());
         ASSERT_TRUE(moves == 9 ? k == 9 : form.program().play().AtGoal());
         const QString path = dir.filePath(QStringLiteral("game.gif"));
-        ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 30), std::nullopt);
+        ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownGame(), Answer::Hidden, 30), std::nullopt);
         const std::vector<Frame> frames = ReadGif(path);
         // The marker on S, then one frame a move; the last held three seconds more.
         ASSERT_EQ(frames.size(), k + 1);
@@ -482,14 +482,14 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
     Form1 solved;
     PlayAlongTheRoute(solved, 10'000);
     const QString withRoute = dir.filePath(QStringLiteral("solved.gif"));
-    ASSERT_EQ(WriteShownAnimation(withRoute, solved.Maze(), solved.ShownPlay(), Answer::Shown, 30), std::nullopt);
+    ASSERT_EQ(WriteShownAnimation(withRoute, solved.Maze(), solved.ShownGame(), Answer::Shown, 30), std::nullopt);
     EXPECT_EQ(ReadGif(withRoute).back().picture,
-              PictureImage(solved.Maze(), Answer::Shown, 1.0, solved.ShownPlay()).convertToFormat(QImage::Format_RGB32));
+              PictureImage(solved.Maze(), Answer::Shown, 1.0, solved.ShownGame()).convertToFormat(QImage::Format_RGB32));
     // With no game, the route's replay, at the pace asked.
     Form1 form;
     form.OpenMaze(kSeed);
     const QString path = dir.filePath(QStringLiteral("route.webp"));
-    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 40), std::nullopt);
+    ASSERT_EQ(WriteShownAnimation(path, form.Maze(), form.ShownGame(), Answer::Hidden, 40), std::nullopt);
     const std::vector<Frame> frames = ReadWebp(path);
     ASSERT_EQ(frames.size(), RecordRoute(form.Maze()).size());
     EXPECT_EQ(frames[1].ms, 40);

@@ -48,7 +48,7 @@ TEST(Animation, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     rlimit small = before;
     small.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &small);
-    const auto error = WriteShownAnimation(path, form.Maze(), form.ShownPlay(), Answer::Hidden, 50);
+    const auto error = WriteShownAnimation(path, form.Maze(), form.ShownGame(), Answer::Hidden, 50);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, handler);
     ASSERT_TRUE(error.has_value()) << QFileInfo(path).size();

@@ -54,7 +54,12 @@ struct Shown {
         form.command2().setFocus();
         path = ShortestPath(form.program().state());
     }
-    Cell Marker() { return {form.program().play().Marker().x, form.program().play().Marker().y}; }
+    // The marker by column and row: the rectangle numbers its cells row by row.
+    Cell Marker()
+    {
+        const int at = form.program().game().Marker(), width = form.program().state().Width();
+        return {at % width, at / width};
+    }
     QImage Grab() { return form.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     Form1 form;
     std::vector<Cell> path;
@@ -124,7 +129,7 @@ TEST(PlayWindow, ADragFollowsTheCorridorsAndStopsAtAWall)
     // A click on the open neighbour along the route moves there; back along the trail rubs out.
     QTest::mouseClick(window, Qt::LeftButton, {}, CentreOf(s.path[at - 1]));
     EXPECT_EQ(s.path[at - 1], s.Marker());
-    EXPECT_EQ(at, s.form.program().play().Trail().size());
+    EXPECT_EQ(at, s.form.program().game().Trail().size());
 }
 
 TEST(PlayWindow, TheClockPausesWhileAnotherWindowHasTheFocus)
@@ -154,7 +159,7 @@ TEST(PlayWindow, CopiesOfThePictureCarryTheTrailAndTheSolutionGoesOverIt)
     s.form.play().action().trigger();
     for (std::size_t i = 1; i <= 3; ++i)
         QTest::keyClick(QApplication::focusWidget(), KeyTowards(s.path[i - 1], s.path[i]));
-    const Play* play = s.form.ShownPlay();
+    const Game* play = s.form.ShownGame();
     ASSERT_TRUE(play);
     EXPECT_EQ(s.form.ShownPicture(), PictureImage(s.form.Maze(), Answer::Hidden, 1.0, play));
     const QImage answer = PictureImage(s.form.Maze(), Answer::Shown, 1.0, play);

@@ -18,6 +18,7 @@
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"
 #include "qt/window/play/PlayWords.h"
+#include "core/shape/ShapeMaze.h"
 
 namespace tolvane::testing {
 namespace {
@@ -57,7 +58,12 @@ struct Game {
         form.play().action().trigger();
         path = ShortestPath(form.program().state());
     }
-    Cell Marker() { return {form.program().play().Marker().x, form.program().play().Marker().y}; }
+    // The marker by column and row: the rectangle numbers its cells row by row.
+    Cell Marker()
+    {
+        const int at = form.program().game().Marker(), width = form.program().state().Width();
+        return {at % width, at / width};
+    }
     QPoint CentreOf(Cell c)
     {
         const PointF p = CellGeometry::For(form.Maze().size).Centre(c.first, c.second);
@@ -68,7 +74,7 @@ struct Game {
     // The picture shown must be the maze with the game as it now stands, drawn afresh.
     void ExpectShownAsDrawn(const char* after)
     {
-        EXPECT_EQ(PictureImage(form.Maze(), Answer::Hidden, 1.0, form.ShownPlay()), form.ShownPicture()) << after;
+        EXPECT_EQ(PictureImage(form.Maze(), Answer::Hidden, 1.0, form.ShownGame()), form.ShownPicture()) << after;
     }
     Form1 form;
     std::vector<Cell> path;
@@ -114,15 +120,15 @@ TEST(SizedWindow, ThePictureIsTheGameAsItStandsAfterEveryKindOfMove)
     g.Key(Towards(g.path[1], g.path[2]));
     g.ExpectShownAsDrawn("moves");
     g.Key(Towards(g.path[2], g.path[1]));
-    EXPECT_EQ(2u, g.form.program().play().Trail().size());
+    EXPECT_EQ(2u, g.form.program().game().Trail().size());
     g.ExpectShownAsDrawn("a step back");
     for (std::size_t i = 2; i < g.path.size(); ++i)
         g.Key(Towards(g.path[i - 1], g.path[i]));
     ASSERT_TRUE(g.form.program().play().Finished());
-    EXPECT_EQ(Play::GoalCell(maze), g.form.program().play().Marker());
+    EXPECT_EQ(Cell(maze.LastX(), maze.LastY()), g.Marker());
     g.ExpectShownAsDrawn("G");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(g.form.ShownPlay()) << "the result stays at G until something new starts";
+    EXPECT_TRUE(g.form.ShownGame()) << "the result stays at G until something new starts";
     g.ExpectShownAsDrawn("Escape");
 }
 
@@ -156,23 +162,29 @@ TEST(SizedWindow, AGameNamesEveryKindOfCellAndMove)
     // 3 x 3: (1,1) opens on all four sides, (1,0) on three, (0,1) on two, (0,0) on one.
     const MazeState maze = Carved({3, 3}, {{{0, 0}, {1, 0}}, {{1, 0}, {2, 0}}, {{1, 0}, {1, 1}}, {{0, 1}, {1, 1}},
                                            {{1, 1}, {2, 1}}, {{1, 1}, {1, 2}}, {{0, 1}, {0, 2}}, {{2, 1}, {2, 2}}});
-    EXPECT_EQ("dead end", CellWords(maze, {0, 0}).toStdString());
-    EXPECT_EQ("corridor: right and down open", CellWords(maze, {0, 1}).toStdString());
-    EXPECT_EQ("junction: left, right and down open", CellWords(maze, {1, 0}).toStdString());
-    EXPECT_EQ("junction: left, right, up and down open", CellWords(maze, {1, 1}).toStdString());
+    const ShapeMaze m = ShapeMazeOf(maze);
+    const auto cellWords = [&](int x, int y) { return CellWords(m.shape, m.passages, y * 3 + x).toStdString(); };
+    EXPECT_EQ("dead end", cellWords(0, 0));
+    EXPECT_EQ("corridor: right and down open", cellWords(0, 1));
+    EXPECT_EQ("junction: left, right and down open", cellWords(1, 0));
+    EXPECT_EQ("junction: left, right, up and down open", cellWords(1, 1));
 
     Play play;
-    play.Start(maze);
-    EXPECT_EQ("wall: no way up", MoveWords(maze, play, play.Move(maze, Direction::Up, 0), Direction::Up, 0).toStdString());
-    EXPECT_EQ("junction: left, right and down open",
-              MoveWords(maze, play, play.Move(maze, Direction::Right, 0), Direction::Right, 0).toStdString());
-    EXPECT_EQ("Row 1, column 2, 1 moves: junction: left, right and down open", WhereWords(maze, play, 0).toStdString());
-    EXPECT_EQ("back, dead end", MoveWords(maze, play, play.Move(maze, Direction::Left, 0), Direction::Left, 0).toStdString());
+    play.Start(m);
+    const auto move = [&](Direction key, Millis now) {
+        return MoveWords(m.shape, m.passages, play.game(), play.Key(m, key, now), key, now).toStdString();
+    };
+    EXPECT_EQ("wall: no way up", move(Direction::Up, 0));
+    EXPECT_EQ("junction: left, right and down open", move(Direction::Right, 0));
+    EXPECT_EQ("Row 1, column 2, 1 moves: junction: left, right and down open",
+              WhereWords(m.shape, m.passages, play.game(), 0).toStdString());
+    EXPECT_EQ("back, dead end", move(Direction::Left, 0));
     for (Direction d : {Direction::Right, Direction::Down, Direction::Right})
-        play.Move(maze, d, 1000);
-    EXPECT_EQ(MoveOutcome::Reached, play.Move(maze, Direction::Down, 62'300));
+        play.Key(m, d, 1000);
+    EXPECT_EQ(MoveOutcome::Reached, play.Key(m, Direction::Down, 62'300));
     EXPECT_EQ("G reached in 6 moves, time 1:02.3. The shortest route takes 4 moves.",
-              MoveWords(maze, play, MoveOutcome::Reached, Direction::Down, play.clock().Elapsed(70'000)).toStdString());
+              MoveWords(m.shape, m.passages, play.game(), MoveOutcome::Reached, Direction::Down, play.clock().Elapsed(70'000))
+                  .toStdString());
 }
 
 TEST(SizedWindow, TheSizeMenuTicksTheSizeShownAndNothingForOtherSizes)

@@ -42,49 +42,11 @@ int TrailWidth(const CellGeometry& g) { return std::max(1, std::min(Scaled(g, kT
 
 int MarkerSide(const CellGeometry& g) { return std::max(1, std::min(Scaled(g, kMarkerSide), g.cell - 1)); }
 
-void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry, Answer answer)
-{
-    DrawWalls(maze, surface, geometry);
-    const std::vector<Cell>& trail = play.Trail();
-    surface.SetDrawWidth(TrailWidth(geometry));
-    for (std::size_t i = 1; i < trail.size(); ++i)
-        surface.Line(geometry.Centre(trail[i - 1].x, trail[i - 1].y), geometry.Centre(trail[i].x, trail[i].y),
-                     EndPoint::Absolute, kTrailColour);
-    surface.SetDrawWidth(1);
-    if (answer == Answer::Shown)
-        DrawWholeRoute(maze, surface, geometry);
-    // A line of no length at the marker's width is a square centred on the cell.
-    const PointF centre = geometry.Centre(play.Marker().x, play.Marker().y);
-    surface.SetDrawWidth(MarkerSide(geometry));
-    surface.Line(centre, centre, EndPoint::Absolute, kMarkerColour);
-    surface.SetDrawWidth(1);
-    PrintMarks(maze, surface, geometry);
-}
-
-Segment WallSide(const CellGeometry& g, Cell c, Direction direction)
-{
-    switch (direction) {
-    case Direction::Right:
-        return {g.Corner(c.x + 1, c.y), g.Corner(c.x + 1, c.y + 1)};
-    case Direction::Left:
-        return {g.Corner(c.x, c.y), g.Corner(c.x, c.y + 1)};
-    case Direction::Down:
-        return {g.Corner(c.x, c.y + 1), g.Corner(c.x + 1, c.y + 1)};
-    case Direction::Up:
-        return {g.Corner(c.x, c.y), g.Corner(c.x + 1, c.y)};
-    }
-    return {};
-}
-
-void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry)
-{
-    const Cell to = Step(play.Marker(), next);
-    FillCell(surface, geometry, to.x, to.y, kHintColour);
-    PrintMarks(maze, surface, geometry);  // G, when the hint is its cell, stays readable
-}
-
 // The rectangle's cells as whole pixels, for the widths its classic game keeps.
-CellGeometry RectangleCells(const ShapeView& view) { return {static_cast<int>(view.unit)}; }
+CellGeometry RectangleCells(const ShapeView& view)
+{
+    return {static_cast<int>(view.unit), static_cast<int>(view.left), static_cast<int>(view.top)};
+}
 
 int ShapeTrailWidth(const Shape& shape, const ShapeView& view)
 {
@@ -136,6 +98,11 @@ CentreStroke EdgeStroke(const Shape& shape, std::int32_t edge, const ShapeView& 
 
 void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view)
 {
+    if (shape.kind == ShapeKind::Rectangle) {
+        const PointF c = shape.centres[static_cast<std::size_t>(next)];
+        FillCell(surface, RectangleCells(view), static_cast<int>(c.x), static_cast<int>(c.y), kHintColour);
+        return PrintShapeMarks(shape, surface, view);  // G, when the hint is its cell, stays readable
+    }
     const CellId step[] = {game.Marker(), next};
     const CentreStroke stroke = StrokeThroughCentres(shape, step, view);
     surface.SetDrawWidth(ShapeTrailWidth(shape, view));

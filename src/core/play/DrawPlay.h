@@ -3,8 +3,7 @@
 
 #include <span>
 
-#include "core/maze/MazeState.h"
-#include "core/play/Play.h"
+#include "core/play/Game.h"
 #include "core/platform/Surface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/Geometry.h"
@@ -28,25 +27,8 @@ inline constexpr int kMarkerSide = 9;
 int TrailWidth(const CellGeometry& geometry);
 int MarkerSide(const CellGeometry& geometry);
 
-// A line of a picture from one end to the other.
-struct Segment {
-    PointF from;
-    PointF to;
-};
-
-// The side of `cell` that faces `direction`, where its wall is drawn with `geometry`.
-Segment WallSide(const CellGeometry& geometry, Cell cell, Direction direction);
-
-// Redraws the maze, the trail through the cell centres and the marker as a square on its cell;
-// with Answer::Shown, the whole route between the trail and the marker. S and G are printed
-// last, so that neither the trail nor the marker hides them. Leaves the pen black and
-// 1 pixel wide.
-void DrawPlay(const MazeState& maze, const Play& play, Surface& surface, const CellGeometry& geometry,
-              Answer answer = Answer::Hidden);
-
-// A hint over the game as drawn: the cell the marker should go to next, filled green.
+// A hint's colour: the cell the marker should go to next.
 inline constexpr Colour kHintColour = 0x50C850;
-void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& surface, const CellGeometry& geometry);
 
 // A game on a maze of any shape, drawn as on the rectangle: the walls, the trail through the
 // cells' centres (along the rings on a circle, as the route goes), `route` in red when it is
@@ -54,7 +36,8 @@ void DrawHint(const MazeState& maze, const Play& play, Direction next, Surface& 
 // the marker grow with the cells and stay inside the narrowest of them.
 void DrawShapePlay(const Shape& shape, const Passages& passages, const Game& game, Surface& surface,
                    const ShapeView& view, std::span<const CellId> route = {});
-// A hint over a game as drawn: the step from the marker to the cell it should go to next, in green.
+// A hint over a game as drawn: the step from the marker to the cell it should go to next, in
+// green; on square cells that cell filled green, as the rectangle always showed it.
 void DrawShapeHint(const Shape& shape, const Game& game, CellId next, Surface& surface, const ShapeView& view);
 
 // The edge `edge` (a wall or a piece of the frame) of a shape drawn with `view`, as a stroke in

@@ -1,64 +1,95 @@
-// Playing a maze by hand.
+// Playing a maze of any shape by hand.
 #include "core/play/Play.h"
 
 #include <cmath>
 
-#include "core/graph/Rectangle.h"
 #include "core/maze/Openings.h"
+#include "core/play/Compass.h"
 
 namespace tolvane {
 
-void Play::Start(const MazeState& maze)
+double KeyDegrees(Direction key)
 {
-    if (graph_.CellCount() != maze.Width() * maze.Height() || size_ != maze.size)
-        graph_ = RectangleGraph(maze.size);
-    size_ = maze.size;
-    width_ = maze.Width();
-    passages_ = PassagesOf(graph_, maze);
-    game_.Start(graph_);
-    trail_.clear();
-    FollowTrail();
+    switch (key) {
+    case Direction::Right:
+        return kRightDeg;
+    case Direction::Left:
+        return kLeftDeg;
+    case Direction::Down:
+        return kDownDeg;
+    case Direction::Up:
+        return kUpDeg;
+    }
+    return kRightDeg;
 }
 
-void Play::FollowTrail()
+void Play::Start(const ShapeMaze& maze)
 {
-    const std::vector<CellId>& ids = game_.Trail();
-    if (trail_.size() > ids.size())
-        trail_.resize(ids.size());
-    while (trail_.size() < ids.size())
-        trail_.push_back(CellOf(ids[trail_.size()]));
+    if (!finder_)
+        finder_.emplace(maze.shape);
+    bumped_ = -1;
+    bumpedEdges_.clear();
+    game_.Start(maze.shape.graph);
 }
 
-std::optional<Direction> Play::Hint(const MazeState&)
+void Play::Clear()
 {
-    const std::optional<CellId> next = game_.Hint(graph_, passages_);
-    if (!next)
-        return std::nullopt;
-    for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up})
-        if (Step(Marker(), d) == CellOf(*next))
-            return d;
-    return std::nullopt;
+    game_.Clear();
+    finder_.reset();
+    bumped_ = -1;
+    bumpedEdges_.clear();
 }
 
-MoveOutcome Play::Move(const MazeState&, Direction direction, Millis now)
+void Play::Refused(WallId wall, std::vector<std::int32_t> edges)
 {
-    if (!game_.Active())
+    bumped_ = wall;
+    bumpedEdges_ = std::move(edges);
+}
+
+MoveOutcome Play::Key(const ShapeMaze& maze, Direction key, Millis now)
+{
+    if (!game_.Active() || game_.Finished())
         return MoveOutcome::Ignored;
-    const Cell next = Step(Marker(), direction);
-    if (next.x < 0 || next.y < 0 || next.x >= size_.width || next.y >= size_.height)
-        return game_.Finished() ? MoveOutcome::Ignored : MoveOutcome::Blocked;  // the frame
-    const MoveOutcome outcome = game_.Move(graph_, passages_, RectangleCell(size_, next.x, next.y), now);
-    FollowTrail();
+    const Aim aim =
+        Aimed(maze.shape.graph, maze.passages, maze.shape.centres, game_.Marker(), KeyDegrees(key), game_.Previous());
+    if (!aim.open) {
+        Refused(aim.wall, EdgesInTheWay(maze.shape, maze.passages, game_.Marker(), KeyDegrees(key)));
+        return MoveOutcome::Blocked;
+    }
+    Refused(-1, {});
+    return game_.Move(maze.shape.graph, maze.passages, aim.to, now);
+}
+
+MoveOutcome Play::MoveTo(const ShapeMaze& maze, CellId to, Millis now)
+{
+    const MoveOutcome outcome = game_.Move(maze.shape.graph, maze.passages, to, now);
+    WallId wall = -1;
+    if (outcome == MoveOutcome::Blocked)
+        for (const Link& l : maze.shape.graph.Neighbours(game_.Marker()))
+            if (l.to == to)
+                wall = l.wall;
+    // A click across a wall flashes that wall, as a key that met it does.
+    Refused(wall, wall >= 0 ? std::vector{maze.shape.wallEdge[static_cast<std::size_t>(wall)]} : std::vector<std::int32_t>{});
     return outcome;
 }
 
-std::optional<Cell> CellAt(const MazeState& maze, const CellGeometry& geometry, double x, double y)
+std::optional<CellId> Play::StepToward(const ShapeMaze& maze, CellId target) const
 {
-    const int cx = static_cast<int>(std::floor((x - geometry.left) / geometry.cell));
-    const int cy = static_cast<int>(std::floor((y - geometry.top) / geometry.cell));
-    if (cx < 0 || cy < 0 || cx >= maze.Width() || cy >= maze.Height())
-        return std::nullopt;
-    return Cell{cx, cy};
+    const auto centre = [&](CellId c) { return maze.shape.centres[static_cast<std::size_t>(c)]; };
+    const PointF goal = centre(target);
+    const auto distance = [&](CellId c) { return std::hypot(centre(c).x - goal.x, centre(c).y - goal.y); };
+    const CellId at = game_.Marker();
+    std::optional<CellId> best;
+    double nearest = distance(at);
+    for (const Link& l : maze.shape.graph.Neighbours(at))
+        if (maze.passages.Open(l.wall) && distance(l.to) < nearest)
+            best = l.to, nearest = distance(l.to);
+    return best;
+}
+
+std::optional<CellId> Play::CellUnder(const ShapeMaze& maze, PointF p) const
+{
+    return finder_ ? finder_->At(maze.shape, p) : std::nullopt;
 }
 
 bool IsOpen(const MazeState& maze, Cell from, Direction direction)

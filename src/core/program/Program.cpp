@@ -7,6 +7,8 @@
 #include "core/generate/MakeMaze.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
+#include "core/graph/Rectangle.h"
+#include "core/shape/Polygons.h"
 #include "core/solve/Replay.h"
 #include "core/solve/Search.h"
 
@@ -46,7 +48,6 @@ void Program::SetShape(const ShapeChoice& choice, std::optional<Shape> made)
 void Program::Command1_Click()
 {
     play_.Clear();
-    shapeGame_.Clear();
     routeDrawn_ = false;
     p_.Timer1.SetEnabled(false);
     if (nextShape_) {
@@ -105,7 +106,7 @@ void Program::Timer1_Timer()
     }
     if (!play_.AtGoal())
         return ReplayTick(state_, p_.surface, p_.Timer1, Geometry());
-    DrawPlay(state_, play_, p_.surface, Geometry());
+    DrawGame();
     ReplayStep(state_, p_.surface, p_.Timer1, Geometry());
 }
 
@@ -126,7 +127,7 @@ void Program::Redraw()
         return DrawShaped();
     const CellGeometry g = Geometry();
     if (GameShown())
-        DrawPlay(state_, play_, p_.surface, g);
+        DrawGame();
     else
         DrawMaze(state_, p_.surface, g);
     if (routeDrawn_ && state_.StepCount > 0)
@@ -142,7 +143,21 @@ void Program::DrawShaped()
     const std::span<const CellId> route =
         shape_.Steps() > 0 ? std::span(maze.route).first(static_cast<std::size_t>(shape_.Steps()) + 1)
                            : std::span<const CellId>();
-    DrawShapePlay(maze.shape, maze.passages, shapeGame_.game(), p_.surface, shape_.View(square_), route);
+    DrawShapePlay(maze.shape, maze.passages, play_.game(), p_.surface, shape_.View(square_), route);
+}
+
+ShapeView Program::ShapeViewShown() const
+{
+    if (shaped_)
+        return shape_.View(square_);
+    return ShapeView::Of(Geometry());
+}
+
+void Program::DrawGame()
+{
+    if (shaped_)
+        return DrawShaped();
+    DrawShapePlay(classic_.shape, classic_.passages, play_.game(), p_.surface, ShapeViewShown());
 }
 
 void Program::Play_Start()
@@ -153,11 +168,16 @@ void Program::Play_Start()
     routeDrawn_ = false;
     if (shaped_) {
         shape_.HideRoute();
-        shapeGame_.Start(shape_.Maze());
-        return DrawShaped();
+    } else {
+        // The game plays the classic state as the rectangle shape it draws like; the shape is
+        // made again only for a new size.
+        if (classic_.shape.width != static_cast<float>(state_.Width()) ||
+            classic_.shape.height != static_cast<float>(state_.Height()))
+            classic_.shape = RectangleShape(state_.size);
+        classic_.passages = PassagesOf(classic_.shape.graph, state_);
     }
-    play_.Start(state_);
-    DrawPlay(state_, play_, p_.surface, Geometry());
+    play_.Start(PlayMaze());
+    DrawGame();
 }
 
 namespace {
@@ -171,68 +191,41 @@ bool Redraws(MoveOutcome outcome)
 
 MoveOutcome Program::Play_Move(Direction direction, Millis now)
 {
-    if (shaped_) {
-        const MoveOutcome outcome = shapeGame_.Key(shape_.Maze(), direction, now);
-        if (Redraws(outcome))
-            DrawShaped();
-        return outcome;
-    }
-    const MoveOutcome outcome = play_.Move(state_, direction, now);
+    const MoveOutcome outcome = play_.Key(PlayMaze(), direction, now);
     if (Redraws(outcome))
-        DrawPlay(state_, play_, p_.surface, Geometry());
+        DrawGame();
     return outcome;
 }
 
 MoveOutcome Program::Play_MoveTo(CellId to, Millis now)
 {
-    if (!shaped_)
-        return MoveOutcome::Ignored;
-    const MoveOutcome outcome = shapeGame_.MoveTo(shape_.Maze(), to, now);
+    const MoveOutcome outcome = play_.MoveTo(PlayMaze(), to, now);
     if (Redraws(outcome))
-        DrawShaped();
+        DrawGame();
     return outcome;
 }
 
-std::optional<Direction> Program::Play_Hint()
+std::optional<CellId> Program::Play_Hint()
 {
-    if (shaped_)
-        return std::nullopt;
-    const auto next = play_.Hint(state_);
+    const auto next = play_.Hint(PlayMaze());
     if (next)
-        DrawHint(state_, play_, *next, p_.surface, Geometry());
-    return next;
-}
-
-std::optional<CellId> Program::Play_ShapeHint()
-{
-    if (!shaped_)
-        return std::nullopt;
-    const auto next = shapeGame_.Hint(shape_.Maze());
-    if (next)
-        DrawShapeHint(shape_.Maze().shape, shapeGame_.game(), *next, p_.surface, shape_.View(square_));
+        DrawShapeHint(PlayMaze().shape, play_.game(), *next, p_.surface, ShapeViewShown());
     return next;
 }
 
 void Program::Play_Redraw()
 {
-    if (!game().Active())
-        return;
-    if (shaped_)
-        return DrawShaped();
-    DrawPlay(state_, play_, p_.surface, Geometry());
+    if (play_.Active())
+        DrawGame();
 }
 
 void Program::Play_Stop()
 {
-    if (shaped_) {
-        if (!shapeGame_.game().Active())
-            return;
-        shapeGame_.Stop();
-        return DrawShaped();  // the maze alone, or the game's result at G
-    }
     if (!play_.Active())
         return;
     play_.Stop();
+    if (shaped_)
+        return DrawShaped();  // the maze alone, or the game's result at G
     if (!play_.AtGoal())  // left on the way: the maze alone
         DrawMaze(state_, p_.surface, Geometry());
 }

@@ -6,7 +6,6 @@
 #include "core/generate/Algorithms.h"
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
-#include "core/play/ShapeGame.h"
 #include "core/platform/Controls.h"
 #include "core/platform/Surface.h"
 #include "core/program/ShapeScreen.h"
@@ -65,43 +64,37 @@ public:
     void SetSquare(int square) { square_ = square; }
     // Where the cells of the maze shown lie in the picture.
     CellGeometry Geometry() const { return CellGeometry::For(state_.size, square_); }
-    // Where the cells of the shape shown lie in the picture.
-    ShapeView ShapeViewShown() const { return shape_.View(square_); }
+    // Where the cells of the maze shown lie in the picture, of whatever shape.
+    ShapeView ShapeViewShown() const;
     // Draws again what is shown (the maze alone, a game, the route so far) in the current square.
     // A shape is drawn centred in the square, as large as fits it.
     void Redraw();
 
     // Playing by hand, on a maze of any shape. Starting (again) needs a maze; it stops a replay,
     // so that the route is never drawn at the same time as a trail. A move redraws only when
-    // something moved. On a shape a key goes to the open neighbour nearest its direction.
+    // something moved. A key goes to the open neighbour nearest its direction.
     void Play_Start();
     MoveOutcome Play_Move(Direction direction, Millis now);
-    // A shape's marker onto the neighbouring cell `to`, as a click or a drag asks.
+    // The marker onto the neighbouring cell `to`, as a click or a drag asks.
     MoveOutcome Play_MoveTo(CellId to, Millis now);
     // Leaves the game and shows the maze alone; a game that reached G stays in the picture with
     // its result until a new maze or a new game.
     void Play_Stop();
     // A game is shown: being played, or its result at G.
     bool GameShown() const { return game().Active() || game().AtGoal(); }
-    // Shows the cell the marker should go to next on the shortest route, and gives its
-    // direction (counted as a hint taken); Play_Redraw takes it away again.
-    std::optional<Direction> Play_Hint();
-    // The same on a shape: the next cell.
-    std::optional<CellId> Play_ShapeHint();
+    // Shows the cell the marker should go to next on the shortest route, and gives it
+    // (counted as a hint taken); Play_Redraw takes it away again.
+    std::optional<CellId> Play_Hint();
     void Play_Redraw();
     // The player left or came back to the window: the clock stands still meanwhile.
-    void Play_Away(bool away, Millis now)
-    {
-        play_.clock().SetAway(away, now);
-        shapeGame_.game().clock().SetAway(away, now);
-    }
+    void Play_Away(bool away, Millis now) { play_.clock().SetAway(away, now); }
 
     MazeState& state() { return state_; }
     const MazeState& state() const { return state_; }
+    // The game on the maze shown, of whatever shape, and the maze it is played on.
     const Play& play() const { return play_; }
-    // The game on the maze shown, of whatever shape.
-    const Game& game() const { return shaped_ ? shapeGame_.game() : play_.game(); }
-    const ShapeGame& shapeGame() const { return shapeGame_; }
+    const Game& game() const { return play_.game(); }
+    const ShapeMaze& PlayMaze() const { return shaped_ ? shape_.Maze() : classic_; }
 
 private:
     Platform p_;
@@ -111,16 +104,18 @@ private:
     BuildChoice how_;
     BuildChoice builtWith_;
     MazeState state_;
+    ShapeMaze classic_;  // state_ read as a rectangle shape when a game starts on it
     Play play_;
     ShapeChoice shapeChoice_;
     std::optional<Shape> nextShape_;  // the shape the next builds copy, when not a rectangle
     ShapeScreen shape_;
-    ShapeGame shapeGame_;
     bool shaped_ = false;  // the maze shown is shape_'s, not state_
 
     // The shape shown as it stands: its game over the maze when one is shown, with as much of
     // the route as the replay has drawn.
     void DrawShaped();
+    // The game as it stands over the maze shown, of whatever shape.
+    void DrawGame();
 };
 
 }  // namespace tolvane

@@ -6,6 +6,7 @@
 
 #include "core/graph/MazeGraph.h"
 #include "core/platform/Surface.h"
+#include "core/render/Geometry.h"
 #include "core/shape/Shape.h"
 
 namespace tolvane {
@@ -21,6 +22,11 @@ struct ShapeView {
     // The largest view that fits `shape` into `width` x `height` pixels with `margin` pixels
     // free all round, centred.
     static ShapeView Fit(const Shape& shape, float width, float height, float margin);
+    // The view that lays the rectangle shape's cells on the classic picture's cells.
+    static ShapeView Of(const CellGeometry& g)
+    {
+        return {static_cast<float>(g.cell), static_cast<float>(g.left), static_cast<float>(g.top)};
+    }
 };
 
 // Clears the surface and draws the frame and every closed wall in the pen's colour and

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/maze/MazeState.h"
-#include "core/play/Play.h"
+#include "core/play/Game.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Worksheet.h"
@@ -24,7 +24,7 @@ struct Sheet {
     const MazeState* maze;
     QString code;  // the maze code, empty when the maze has none
     Answer answer;
-    const Play* play = nullptr;  // a game in progress, drawn with its trail and marker
+    const Game* play = nullptr;  // a game in progress, drawn with its trail and marker
 };
 
 // Writes `sheets` to `path` in its format: PNG and SVG hold exactly one sheet, a PDF one a page.

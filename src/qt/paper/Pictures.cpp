@@ -7,6 +7,7 @@
 #include "core/platform/SvgSurface.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
+#include "core/shape/ShapeMaze.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/SvgLetters.h"
@@ -18,17 +19,20 @@ namespace {
 constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
 constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
 
-void Draw(const MazeState& maze, Surface& surface, Answer answer, const Play* play, const CellGeometry& geometry)
+void Draw(const MazeState& maze, Surface& surface, Answer answer, const Game* play, const CellGeometry& geometry)
 {
-    if (play)
-        DrawPlay(maze, *play, surface, geometry, answer);
-    else
+    if (play) {
+        // A game is drawn as on any shape, in the classic picture's strokes.
+        const ShapeMaze shaped = ShapeMazeOf(maze);
+        DrawShapePlay(shaped.shape, shaped.passages, *play, surface, ShapeView::Of(geometry),
+                      answer == Answer::Shown ? std::span(shaped.route) : std::span<const CellId>());
+    } else
         DrawPicture(maze, surface, answer, geometry);
 }
 
 }  // namespace
 
-QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Play* play)
+QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Game* play)
 {
     ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
     surface.SetScale(scale);
@@ -62,7 +66,7 @@ QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
     return image;
 }
 
-std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Play* play)
+std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Game* play)
 {
     // A big maze gets a bigger canvas, so that its walls stay whole units apart.
     const int square = PaperSquare(maze.size);
@@ -73,7 +77,7 @@ std::string PictureSvg(const MazeState& maze, Answer answer, const QString& titl
     return surface.Document();
 }
 
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Play* play)
+void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Game* play)
 {
     const int square = PaperSquare(maze.size);
     const int side = square + 1;
@@ -91,7 +95,7 @@ void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze
 }
 
 void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
-               const Play* play)
+               const Game* play)
 {
     PaintPageAround(painter, page, QSizeF(1, 1), caption + MarksNote(maze.size),
                     [&](const QRectF& picture) { PaintPicture(painter, picture, maze, answer, play); });

@@ -9,7 +9,7 @@
 
 #include "core/maze/MazeState.h"
 #include "core/render/Geometry.h"
-#include "core/play/Play.h"
+#include "core/play/Game.h"
 #include "core/solve/Answer.h"
 
 namespace tolvane {
@@ -36,7 +36,7 @@ QString MarksNote(MazeSize size);
 // With `play`, each picture shows that game's trail and marker as the window does.
 
 // The picture's pixels exactly as the window paints them at `scale` device pixels a pixel.
-QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Play* play = nullptr);
+QImage PictureImage(const MazeState& maze, Answer answer, double scale = 1.0, const Game* play = nullptr);
 
 // The picture at `cell` pixels a cell, as big as that makes it and no bigger, a wide maze wide:
 // for mazes too big for the window's square. Painted through the vector surface, which keeps no
@@ -46,15 +46,15 @@ QImage CellPictureImage(const MazeState& maze, Answer answer, int cell);
 // The picture as an SVG document of PaperSquare + 1 units a side, written directly: the walls
 // joined into runs, the route one stroke, S and G outlines; drawn back at a unit a pixel, the
 // pixels of a PNG at the same cells.
-std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Play* play = nullptr);
+std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Game* play = nullptr);
 
 // The picture as vectors, scaled to fill the square `target` of the painter's device.
 void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer,
-                  const Play* play = nullptr);
+                  const Game* play = nullptr);
 
 // One page: the picture centred and as large as `page` allows, `caption` in small type under it.
 void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
-               const Play* play = nullptr);
+               const Game* play = nullptr);
 
 // A page around any picture: `paint` fills the largest rectangle of `aspect`'s proportions that
 // leaves room for `caption` under it, centred on `page`.

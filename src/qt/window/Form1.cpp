@@ -477,22 +477,27 @@ void Form1::PaintOverPicture(QPainter& painter)
         painter.drawText(QRect(0, 0, side_, side_), Qt::AlignCenter, QCoreApplication::translate("Play", "Paused"));
         return;
     }
-    if (const auto bump = play_->Bump()) {
-        // A bar over the wall the marker ran into, as thick as the trail and at least 3 pixels.
-        const int thick = std::max(3, TrailWidth(program_.Geometry()));
-        const int half = (thick - 1) / 2;
-        const QPoint from(static_cast<int>(bump->from.x), static_cast<int>(bump->from.y));
-        const QPoint to(static_cast<int>(bump->to.x), static_cast<int>(bump->to.y));
-        const QRect bar = from.x() == to.x() ? QRect(from.x() - half, from.y(), thick, to.y() - from.y() + 1)
-                                             : QRect(from.x(), from.y() - half, to.x() - from.x() + 1, thick);
-        painter.fillRect(bar, QColor(ToQRgb(kMarkerColour)));
-    }
-    if (!play_->ShapeBump().empty()) {
-        // On a shape a wall may be slanted or an arc: the flash follows it, as thick.
-        PainterSurface flash(painter, surface_.logicalSize(), WindowFont());
-        flash.SetDrawWidth(std::max(3, ShapeTrailWidth(program_.ShapeShown()->Maze().shape, program_.ShapeViewShown())));
-        for (const CentreStroke& edge : play_->ShapeBump())
+    if (play_->Bump().empty())
+        return;
+    // A bar over what the marker ran into, as thick as the trail and at least 3 pixels: on
+    // square cells, whose sides lie on whole pixels, a filled bar; elsewhere the side stroked as
+    // drawn, slanted or an arc.
+    const Shape& shape = program_.PlayMaze().shape;
+    const int thick = std::max(3, ShapeTrailWidth(shape, program_.ShapeViewShown()));
+    PainterSurface flash(painter, surface_.logicalSize(), WindowFont());
+    flash.SetDrawWidth(thick);
+    for (const CentreStroke& edge : play_->Bump()) {
+        const PointF a = edge.from, b = edge.pieces.front().to;
+        if (shape.kind == ShapeKind::Rectangle) {
+            const int half = (thick - 1) / 2;
+            const QPoint from(static_cast<int>(std::min(a.x, b.x)), static_cast<int>(std::min(a.y, b.y)));
+            const QPoint to(static_cast<int>(std::max(a.x, b.x)), static_cast<int>(std::max(a.y, b.y)));
+            const QRect bar = from.x() == to.x() ? QRect(from.x() - half, from.y(), thick, to.y() - from.y() + 1)
+                                                 : QRect(from.x(), from.y() - half, to.x() - from.x() + 1, thick);
+            painter.fillRect(bar, QColor(ToQRgb(kMarkerColour)));
+        } else {
             flash.Path(edge.from, edge.pieces, kMarkerColour);
+        }
     }
 }
 

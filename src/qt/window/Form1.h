@@ -77,10 +77,6 @@ public:
     bool RouteShown() const override { return routeShown_; }
     QImage ShownPicture() const override;
     const MazeState& Maze() const override { return program_.state(); }
-    const Play* ShownPlay() const override
-    {
-        return program_.GameShown() && !program_.ShapeShown() ? &program_.play() : nullptr;
-    }
     const Game* ShownGame() const override { return program_.GameShown() ? &program_.game() : nullptr; }
     int PaceMs() const override { return watch_->PaceMs(); }
     const ShapeMaze* ShownShape() const override;

@@ -184,7 +184,7 @@ void MazeMenu::Save()
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
     }
     const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
-    const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownPlay()};
+    const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownGame()};
     const ShapeMaze* shape = shown_.ShownShape();
     if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer, shown_.ShownGame()}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
@@ -198,7 +198,7 @@ void MazeMenu::SaveAnimation()
     if (const ShapeMaze* shape = shown_.ShownShape())
         tolvane::SaveAnimation(window_, shown_.MazeCode(), *shape, shown_.ShownGame(), answer, shown_.PaceMs(), folder_);
     else
-        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownPlay(), answer, shown_.PaceMs(), folder_);
+        tolvane::SaveAnimation(window_, shown_.MazeCode(), shown_.Maze(), shown_.ShownGame(), answer, shown_.PaceMs(), folder_);
 }
 
 void MazeMenu::Print()
@@ -233,7 +233,7 @@ void MazeMenu::Print()
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
         const ShapeMaze* shape = shown_.ShownShape();
-        const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownPlay()};
+        const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownGame()};
         printed = shape ? PrintShapeSheet(*target, {shape, shown_.MazeCode(), answer, shown_.ShownGame()})
                         : PrintSheet(*target, sheet);
     });

@@ -27,9 +27,7 @@ public:
     virtual bool RouteShown() const = 0;
     virtual QImage ShownPicture() const = 0;
     virtual const MazeState& Maze() const = 0;
-    // The game being played on it, drawn into every copy of the picture, or nothing.
-    virtual const Play* ShownPlay() const = 0;
-    // The game shown on it, of whatever shape, or nothing.
+    // The game shown on it, of whatever shape, drawn into every copy of the picture, or nothing.
     virtual const Game* ShownGame() const = 0;
     // The pace a watched step takes, in milliseconds: an animation saved plays at it too.
     virtual int PaceMs() const = 0;

@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <array>
-#include <cstdlib>
 
 #include "core/render/Geometry.h"
 #include "qt/window/play/PlayWords.h"
@@ -76,8 +74,7 @@ PlayController::PlayController(QWidget& window, Program& program, QWidget& pictu
     bumpTimer_.setSingleShot(true);
     bumpTimer_.setInterval(kBumpTime);
     connect(&bumpTimer_, &QTimer::timeout, this, [this] {
-        bump_.reset();
-        shapeBump_.clear();
+        bump_.clear();
         window_.update();
     });
 
@@ -101,8 +98,7 @@ void PlayController::Follow(std::string_view handler)
     if (!Playing()) {
         dragging_ = false;
         refresh_.stop();
-        bump_.reset();
-        shapeBump_.clear();
+        bump_.clear();
         // The result at G stays beside the picture until something new is shown.
         status_.setVisible(program_.GameShown());
         if (program_.GameShown())
@@ -152,10 +148,8 @@ void PlayController::Start()
     run_("Play_Start", [this] { program_.Play_Start(); });
     if (!Playing())
         return;
-    if (const ShapeScreen* shape = program_.ShapeShown())
-        Say(StartWords(shape->Maze().shape, shape->Maze().passages, program_.game()));
-    else
-        Say(StartWords(program_.state(), program_.play()));
+    const ShapeMaze& maze = program_.PlayMaze();
+    Say(StartWords(maze.shape, maze.passages, program_.game()));
 }
 
 void PlayController::Leave()
@@ -163,138 +157,65 @@ void PlayController::Leave()
     run_("Play_Stop", [this] { program_.Play_Stop(); });
 }
 
-void PlayController::Move(Direction direction)
+void PlayController::Flash()
 {
-    if (program_.ShapeShown())
-        return ShapeMove(direction);
-    MoveOutcome outcome = MoveOutcome::Ignored;
-    run_("Play_Move", [&] { outcome = program_.Play_Move(direction, Now()); });
-    const Play& play = program_.play();
-    if (outcome == MoveOutcome::Blocked) {
-        // Nothing moved: a flash on the wall shows that the key arrived.
-        bump_ = WallSide(program_.Geometry(), play.Marker(), direction);
-        bumpTimer_.start();
-        window_.update();
-    }
-    Say(MoveWords(program_.state(), play, outcome, direction, play.clock().Elapsed(Now())));
+    const ShapeMaze& maze = program_.PlayMaze();
+    bump_.clear();
+    for (const std::int32_t edge : program_.play().BumpedEdges())
+        bump_.push_back(EdgeStroke(maze.shape, edge, program_.ShapeViewShown()));
+    bumpTimer_.start();
+    window_.update();
 }
 
-void PlayController::Hint()
+void PlayController::Move(Direction key)
 {
-    if (const ShapeScreen* shape = program_.ShapeShown()) {
-        std::optional<CellId> step;
-        run_("Play_Hint", [&] { step = program_.Play_ShapeHint(); });
-        Say(HintWords(shape->Maze().shape, shape->Maze().passages, program_.game(), step));
-        ShowStatus();
-        if (step)
-            hintShown_.start();
-        return;
-    }
-    std::optional<Direction> next;
-    run_("Play_Hint", [&] { next = program_.Play_Hint(); });
-    Say(HintWords(next));
-    ShowStatus();
-    if (next)
-        hintShown_.start();
-}
-
-void PlayController::Walk(Cell target)
-{
-    // Each step brings the marker nearer the target along one axis, so the walk ends.
-    while (Playing() && !program_.play().Finished()) {
-        const Cell at = program_.play().Marker();
-        const int dx = target.x - at.x;
-        const int dy = target.y - at.y;
-        if (dx == 0 && dy == 0)
-            return;
-        const std::optional<Direction> across =
-            dx == 0 ? std::nullopt : std::optional(dx > 0 ? Direction::Right : Direction::Left);
-        const std::optional<Direction> down = dy == 0 ? std::nullopt : std::optional(dy > 0 ? Direction::Down : Direction::Up);
-        const bool acrossFirst = std::abs(dx) >= std::abs(dy);
-        std::optional<Direction> step;
-        for (const auto& d : acrossFirst ? std::array{across, down} : std::array{down, across})
-            if (!step && d && IsOpen(program_.state(), at, *d))
-                step = d;
-        if (!step)
-            return;  // a wall on every way towards the pointer: the drag stops there
-        Move(*step);
-        if (program_.play().Marker() == at)
-            return;  // refused after all: never spin
-    }
-}
-
-void PlayController::ShapeMove(Direction key)
-{
-    const ShapeScreen& shape = *program_.ShapeShown();
     MoveOutcome outcome = MoveOutcome::Ignored;
     run_("Play_Move", [&] { outcome = program_.Play_Move(key, Now()); });
-    if (outcome == MoveOutcome::Blocked) {
-        // What the key met flashes, walls and frame alike.
-        shapeBump_.clear();
-        for (const std::int32_t edge : program_.shapeGame().BumpedEdges())
-            shapeBump_.push_back(EdgeStroke(shape.Maze().shape, edge, program_.ShapeViewShown()));
-        bumpTimer_.start();
-        window_.update();
-    }
+    if (outcome == MoveOutcome::Blocked)
+        Flash();  // nothing moved: a flash on what the key met shows that it arrived
+    const ShapeMaze& maze = program_.PlayMaze();
     const Game& game = program_.game();
-    Say(MoveWords(shape.Maze().shape, shape.Maze().passages, game, outcome, key, game.clock().Elapsed(Now())));
+    Say(MoveWords(maze.shape, maze.passages, game, outcome, key, game.clock().Elapsed(Now())));
 }
 
-void PlayController::ShapeMoveTo(CellId to)
+void PlayController::MoveTo(CellId to)
 {
-    const Shape& shape = program_.ShapeShown()->Maze().shape;
-    const Passages& passages = program_.ShapeShown()->Maze().passages;
+    const ShapeMaze& maze = program_.PlayMaze();
     const CellId from = program_.game().Marker();
     MoveOutcome outcome = MoveOutcome::Ignored;
     run_("Play_Move", [&] { outcome = program_.Play_MoveTo(to, Now()); });
     const Game& game = program_.game();
-    if (outcome == MoveOutcome::Blocked)  // a click across a wall: named by the way it pointed
-        return Say(QCoreApplication::translate("Play", "wall: no way %1").arg(WayWord(WayTo(shape, from, to))));
+    if (outcome == MoveOutcome::Blocked) {  // a click across a wall: named by the way it pointed
+        Flash();
+        return Say(QCoreApplication::translate("Play", "wall: no way %1").arg(WayWord(WayTo(maze.shape, from, to))));
+    }
     // The key only names a refused move, which this is not.
-    Say(MoveWords(shape, passages, game, outcome, Direction::Right, game.clock().Elapsed(Now())));
+    Say(MoveWords(maze.shape, maze.passages, game, outcome, Direction::Right, game.clock().Elapsed(Now())));
 }
 
-void PlayController::WalkShape(CellId target)
+void PlayController::Hint()
+{
+    std::optional<CellId> step;
+    run_("Play_Hint", [&] { step = program_.Play_Hint(); });
+    const ShapeMaze& maze = program_.PlayMaze();
+    Say(HintWords(maze.shape, maze.passages, program_.game(), step));
+    ShowStatus();
+    if (step)
+        hintShown_.start();
+}
+
+void PlayController::Walk(CellId target)
 {
     // Each step brings the marker's centre nearer the target's, so the walk ends.
     while (Playing() && !program_.game().Finished()) {
-        const ShapeScreen& shape = *program_.ShapeShown();
         const CellId at = program_.game().Marker();
-        const auto step = program_.shapeGame().StepToward(shape.Maze(), target);
+        const auto step = program_.play().StepToward(program_.PlayMaze(), target);
         if (!step)
             return;  // there, or a wall on every way towards the pointer: the drag stops
-        ShapeMoveTo(*step);
+        MoveTo(*step);
         if (program_.game().Marker() == at)
             return;  // refused after all: never spin
     }
-}
-
-bool PlayController::ShapeMouse(const QMouseEvent& mouse, const ShapeScreen& shape)
-{
-    // The point in the shape's units, where the picture drew it.
-    const ShapeView view = program_.ShapeViewShown();
-    const PointF p{static_cast<float>((mouse.position().x() - view.left) / view.unit),
-                   static_cast<float>((mouse.position().y() - view.top) / view.unit)};
-    const auto cell = program_.shapeGame().CellUnder(shape.Maze(), p);
-    if (mouse.type() == QEvent::MouseMove) {
-        if (dragging_ && cell)
-            WalkShape(*cell);
-        return dragging_;
-    }
-    if (mouse.button() != Qt::LeftButton || !cell)
-        return false;
-    const CellId at = program_.game().Marker();
-    if (*cell == at) {
-        dragging_ = true;  // pressed on the marker: a drag begins
-        return true;
-    }
-    // A click on a neighbouring cell moves there, or says that a wall is in the way.
-    for (const Link& l : shape.Maze().shape.graph.Neighbours(at))
-        if (l.to == *cell) {
-            ShapeMoveTo(*cell);
-            return true;
-        }
-    return false;
 }
 
 void PlayController::Away()
@@ -346,13 +267,9 @@ bool PlayController::Key(const QKeyEvent& key)
         return true;
     }
     if (key.key() == Qt::Key_I) {
-        if (const ShapeScreen* shape = program_.ShapeShown()) {
-            const Game& game = program_.game();
-            Say(WhereWords(shape->Maze().shape, shape->Maze().passages, game, game.clock().Elapsed(Now())));
-            return true;
-        }
-        const Play& play = program_.play();
-        Say(WhereWords(program_.state(), play, play.clock().Elapsed(Now())));
+        const ShapeMaze& maze = program_.PlayMaze();
+        const Game& game = program_.game();
+        Say(WhereWords(maze.shape, maze.passages, game, game.clock().Elapsed(Now())));
         return true;
     }
     return false;
@@ -365,9 +282,12 @@ bool PlayController::Mouse(const QMouseEvent& mouse)
         dragging_ = false;
         return was;
     }
-    if (const ShapeScreen* shape = program_.ShapeShown())
-        return ShapeMouse(mouse, *shape);
-    const auto cell = CellAt(program_.state(), program_.Geometry(), mouse.position().x(), mouse.position().y());
+    // The point in the shape's units, where the picture drew it.
+    const ShapeMaze& maze = program_.PlayMaze();
+    const ShapeView view = program_.ShapeViewShown();
+    const PointF p{static_cast<float>((mouse.position().x() - view.left) / view.unit),
+                   static_cast<float>((mouse.position().y() - view.top) / view.unit)};
+    const auto cell = program_.play().CellUnder(maze, p);
     if (mouse.type() == QEvent::MouseMove) {
         if (dragging_ && cell)
             Walk(*cell);
@@ -375,15 +295,15 @@ bool PlayController::Mouse(const QMouseEvent& mouse)
     }
     if (mouse.button() != Qt::LeftButton || !cell)
         return false;
-    const Cell at = program_.play().Marker();
+    const CellId at = program_.game().Marker();
     if (*cell == at) {
         dragging_ = true;  // pressed on the marker: a drag begins
         return true;
     }
     // A click on a neighbouring cell moves there, or says that a wall is in the way.
-    for (Direction d : {Direction::Right, Direction::Left, Direction::Down, Direction::Up})
-        if (Step(at, d) == *cell) {
-            Move(d);
+    for (const Link& l : maze.shape.graph.Neighbours(at))
+        if (l.to == *cell) {
+            MoveTo(*cell);
             return true;
         }
     return false;

@@ -46,11 +46,10 @@ public:
     // The game is paused: the maze is hidden until the player is back, so a pause cannot be used
     // to study it.
     bool Covered() const;
-    // The wall the marker last ran into, for a moment after the move: the window flashes it.
-    std::optional<Segment> Bump() const { return bump_; }
-    // The same on a shape: the walls and the frame the key met, as drawn (slanted or curved),
-    // in the picture's pixels; none when no flash shows.
-    const std::vector<CentreStroke>& ShapeBump() const { return shapeBump_; }
+    // The walls and the frame the marker last ran into, for a moment after the move, as drawn
+    // (straight, slanted or curved) in the picture's pixels: the window flashes them. None when
+    // no flash shows.
+    const std::vector<CentreStroke>& Bump() const { return bump_; }
     // The status area's left edge, beside the picture.
     void PlaceStatus(int left);
 
@@ -65,16 +64,15 @@ private:
     bool Mouse(const QMouseEvent& mouse);
     void Start();
     void Leave();
-    void Move(Direction direction);
+    void Move(Direction key);
+    void MoveTo(CellId to);
+    // After a refused move: flashes what it met.
+    void Flash();
     // H: the next step of the shortest route from the marker, shown for a moment and said.
     void Hint();
-    // Moves the marker towards `target` one open side at a time, as far as the walls allow.
-    void Walk(Cell target);
-    // The same on a shape: from neighbour to neighbour, each nearer the target's centre.
-    void WalkShape(CellId target);
-    bool ShapeMouse(const QMouseEvent& mouse, const ShapeScreen& shape);
-    void ShapeMove(Direction key);
-    void ShapeMoveTo(CellId to);
+    // Moves the marker towards `target` from neighbour to neighbour, each nearer the target's
+    // centre, as far as the walls allow.
+    void Walk(CellId target);
     void Away();
     void ShowStatus();
     void Say(const QString& words);
@@ -92,8 +90,7 @@ private:
     QTimer bumpTimer_;
     QTimer hintShown_;
     QElapsedTimer clock_;
-    std::optional<Segment> bump_;
-    std::vector<CentreStroke> shapeBump_;
+    std::vector<CentreStroke> bump_;
     int holds_ = 0;
     QPointer<QWidget> focusBefore_;  // the button to give the focus back to
     bool dragging_ = false;

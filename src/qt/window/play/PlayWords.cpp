@@ -8,8 +8,7 @@
 #include <iterator>
 #include <cmath>
 
-#include "core/maze/Openings.h"
-#include "core/play/ShapeGame.h"
+#include "core/play/Play.h"
 
 namespace tolvane {
 namespace {
@@ -86,17 +85,6 @@ QString StatusText(const Game& play, Millis elapsed)
     return text;
 }
 
-QString CellWords(const MazeState& maze, Cell cell)
-{
-    const Openings open = OpenSides(maze, cell.x, cell.y);
-    QStringList sides;
-    for (auto [isOpen, direction] : {std::pair{open.left, Direction::Left}, std::pair{open.right, Direction::Right},
-                                     std::pair{open.up, Direction::Up}, std::pair{open.down, Direction::Down}})
-        if (isOpen)
-            sides << DirectionWord(direction);
-    return OpenWords(open.Count(), sides);
-}
-
 QString ResultWords(const Game& play, Millis elapsed)
 {
     QString text = play.TookShortestRoute()
@@ -112,53 +100,6 @@ QString ResultWords(const Game& play, Millis elapsed)
     return text;
 }
 
-QString MoveWords(const MazeState& maze, const Play& play, MoveOutcome outcome, Direction direction, Millis elapsed)
-{
-    switch (outcome) {
-    case MoveOutcome::Moved:
-        return CellWords(maze, play.Marker());
-    case MoveOutcome::SteppedBack:
-        return QCoreApplication::translate("Play", "back, %1").arg(CellWords(maze, play.Marker()));
-    case MoveOutcome::Reached:
-        return ResultWords(play, elapsed);
-    case MoveOutcome::Blocked:
-        return QCoreApplication::translate("Play", "wall: no way %1").arg(DirectionWord(direction));
-    case MoveOutcome::Ignored:
-        break;
-    }
-    return WhereWords(maze, play, elapsed);
-}
-
-QString StartWords(const MazeState& maze, const Play& play)
-{
-    return QCoreApplication::translate("Play", "Playing from S: %1. Arrow keys move, I tells where you are, Escape leaves.")
-        .arg(CellWords(maze, play.Marker()));
-}
-
-QString WhereWords(const MazeState& maze, const Play& play, Millis elapsed)
-{
-    if (play.AtGoal())
-        return ResultWords(play, elapsed);
-    return QCoreApplication::translate("Play", "Row %1, column %2, %3 moves: %4")
-        .arg(play.Marker().y + 1)
-        .arg(play.Marker().x + 1)
-        .arg(play.Moves())
-        .arg(CellWords(maze, play.Marker()));
-}
-
-}  // namespace tolvane
-
-namespace tolvane {
-
-QString HintWords(std::optional<Direction> next)
-{
-    return next ? QCoreApplication::translate("Play", "hint: %1").arg(DirectionWord(*next))
-                : QCoreApplication::translate("Play", "no hint here");
-}
-
-}  // namespace tolvane
-
-namespace tolvane {
 namespace {
 
 // The order the ways are named in: the picture's sides as on the rectangle, along a ring then
@@ -343,6 +284,13 @@ QString WhereWords(const Shape& shape, const Passages& passages, const Game& gam
     if (game.AtGoal())
         return ResultWords(game, elapsed);
     const CellId at = game.Marker();
+    const PointF c = shape.centres[static_cast<std::size_t>(at)];
+    if (shape.kind == ShapeKind::Rectangle)  // a square cell's centre lies half a cell in
+        return QCoreApplication::translate("Play", "Row %1, column %2, %3 moves: %4")
+            .arg(static_cast<int>(c.y) + 1)
+            .arg(static_cast<int>(c.x) + 1)
+            .arg(game.Moves())
+            .arg(CellWords(shape, passages, at, game.Previous()));
     if (shape.pole) {
         if (AtCircleCentre(shape, at))
             return QCoreApplication::translate("Play", "The centre, ring 1 of %1, %2 moves: %3")
@@ -361,7 +309,6 @@ QString WhereWords(const Shape& shape, const Passages& passages, const Game& gam
             .arg(CellWords(shape, passages, at, game.Previous()));
     }
     // Across and down the picture in tenths, which every shape has.
-    const PointF c = shape.centres[static_cast<std::size_t>(at)];
     return QCoreApplication::translate("Play", "%1 % across, %2 % down, %3 moves: %4")
         .arg(static_cast<int>(std::lround(10 * c.x / shape.width)) * 10)
         .arg(static_cast<int>(std::lround(10 * c.y / shape.height)) * 10)

@@ -31,7 +31,7 @@ const AnimationType kAnimationTypes[] = {
 
 }  // namespace
 
-std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Play* game, Answer answer,
+std::optional<QString> WriteShownAnimation(const QString& path, const MazeState& maze, const Game* game, Answer answer,
                                            int paceMs, Progress* progress)
 {
     const AnimationCanvas canvas = AnimationCanvasFor(maze.size);
@@ -39,9 +39,7 @@ std::optional<QString> WriteShownAnimation(const QString& path, const MazeState&
     if (game) {
         // A game on the rectangle is replayed as on any shape, in the classic picture's strokes.
         const ShapeMaze shaped = ShapeMazeOf(maze);
-        const CellGeometry& g = canvas.geometry;
-        const ShapeView view{static_cast<float>(g.cell), static_cast<float>(g.left), static_cast<float>(g.top)};
-        ShapeGameReplay replay(shaped, game->game(), answer, view);
+        ShapeGameReplay replay(shaped, *game, answer, ShapeView::Of(canvas.geometry));
         return WriteAnimation(path, replay, size, paceMs, AnimationPixels::Window, kDefaultAnimationSeconds, progress);
     }
     StepPlayer replay(maze, WatchKind::Route, RecordRoute(maze), canvas.geometry);
@@ -129,7 +127,7 @@ void AskAndSave(QWidget& window, const QString& code, QString& folder,
 
 }  // namespace
 
-void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Play* game, Answer answer,
+void SaveAnimation(QWidget& window, const QString& code, const MazeState& maze, const Game* game, Answer answer,
                    int paceMs, QString& folder)
 {
     AskAndSave(window, code, folder,
