@@ -96,20 +96,20 @@ TEST(Marks, SAndGStayInsideTheirCellsOnTheScreensImage)
         const CellGeometry g = CellGeometry::For(maze.size);
         const bool letters = side <= 27;
         EXPECT_EQ(letters, MarksAreLetters(g, kSmallestPixelLetter)) << side;
-        const Marks plain = Read(PictureImage(maze, Answer::Hidden), maze, g, 1);
-        const Marks solved = Read(PictureImage(maze, Answer::Shown), maze, g, 1);
+        const Marks plain = Read(PictureImage(ShapeMazeOf(maze), Answer::Hidden), maze, g, 1);
+        const Marks solved = Read(PictureImage(ShapeMazeOf(maze), Answer::Shown), maze, g, 1);
         ExpectMarks(plain, g, 1, letters, std::to_string(side));
         // The route ends in S and G and leaves them whole.
         EXPECT_EQ(plain.start.rows, solved.start.rows) << side;
         EXPECT_EQ(plain.goal.rows, solved.goal.rows) << side;
         // At a device pixel ratio of 2 the marks are the same, twice the size.
-        ExpectMarks(Read(PictureImage(maze, Answer::Shown, 2.0), maze, g, 2), g, 2, letters, std::to_string(side) + " at 2x");
+        ExpectMarks(Read(PictureImage(ShapeMazeOf(maze), Answer::Shown, 2.0), maze, g, 2), g, 2, letters, std::to_string(side) + " at 2x");
     }
     // A PNG at so many pixels a cell, painted through the vector surface on an image.
     for (const auto& [side, cell] : {std::pair{45, 13}, std::pair{45, 12}, std::pair{301, 4}, std::pair{9, 40}}) {
         const MazeState maze = MazeFromSeed(kSeed, {side, side});
         const CellGeometry g = CellGeometry::For(maze.size, CellGeometry::SquareFor(maze.size, cell));
-        ExpectMarks(Read(CellPictureImage(maze, Answer::Shown, cell), maze, g, 1), g, 1, cell >= 13,
+        ExpectMarks(Read(CellPictureImage(ShapeMazeOf(maze), Answer::Shown, cell), maze, g, 1), g, 1, cell >= 13,
                     std::to_string(side) + " at " + std::to_string(cell) + " pixels a cell");
     }
 }

@@ -68,7 +68,7 @@ struct Game {
     // The picture shown must be the maze with the game as it now stands, drawn afresh.
     void ExpectShownAsDrawn(const char* after)
     {
-        EXPECT_EQ(PictureImage(form.Maze(), Answer::Hidden, 1.0, form.ShownPlay()), form.ShownPicture()) << after;
+        EXPECT_EQ(PictureImage(ShapeMazeOf(form.Maze()), Answer::Hidden, 1.0, form.ShownGame()), form.ShownPicture()) << after;
     }
     Form1 form;
     std::vector<Cell> path;
@@ -265,7 +265,7 @@ TEST(SizedWindow, APagesCaptionStaysOnThePageAndClearOfTheMazeInEitherOrientatio
         page.fill(Qt::white);
         {
             QPainter painter(&page);
-            PaintPage(painter, QRectF(QPointF(0, 0), paper), maze, Answer::Hidden, "Maze 3F7KQ-M2XWA");
+            PaintPage(painter, QRectF(QPointF(0, 0), paper), ShapeMazeOf(maze), Answer::Hidden, "Maze 3F7KQ-M2XWA");
         }
         const std::vector<int> dark = DarkPerRow(page);
         // The maze's frame: the lowest row that is dark across most of the maze's width.
