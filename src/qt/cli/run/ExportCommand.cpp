@@ -1,9 +1,11 @@
 // `Tolvane --export`.
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/run/ExportCommand.h"
 
-#include "qt/cli/AnimateCommand.h"
-#include "qt/cli/AskedShape.h"
-#include "qt/cli/TerminalProgress.h"
+#include "qt/cli/run/AnimateCommand.h"
+#include "qt/cli/run/AskedShape.h"
+#include "qt/cli/parse/Readers.h"
+#include "qt/cli/parse/ShapeOptions.h"
+#include "qt/cli/run/TerminalProgress.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -371,6 +373,25 @@ int RunExport(const Options& given)
     if (options.facts)
         PrintFacts(puzzles);
     return 0;
+}
+
+int RunExportCommandLine(const QStringList& arguments)
+{
+    Options options = ParseCommandLine(QStringList{QStringLiteral("tolvane")} + arguments);
+    if (options.mode == Options::Mode::Window)
+        options = Error(QCoreApplication::translate("CommandLine", "--export names the file to write; give it"));
+    switch (options.mode) {
+    case Options::Mode::Export:
+        return RunExport(options);
+    case Options::Mode::Facts:
+        return RunFacts(options);
+    case Options::Mode::Error:
+        std::fputs(qPrintable(options.text), stderr);
+        return options.status;
+    default:  // help and the version, printed as the program prints them
+        std::fputs(qPrintable(options.text), stdout);
+        return 0;
+    }
 }
 
 }  // namespace tolvane
