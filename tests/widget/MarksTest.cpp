@@ -7,6 +7,7 @@
 
 #include "core/maze/BuildMaze.h"
 #include "core/render/DrawMaze.h"
+#include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -122,11 +123,11 @@ TEST(Marks, SAndGStayInsideTheirCellsAsOutlines)
         const MazeState maze = MazeFromSeed(kSeed, {side, side});
         const int square = PaperSquare(maze.size);
         const CellGeometry g = CellGeometry::For(maze.size, square);
+        const ShapeMaze rectangle = PictureMazeOf(maze);
         QPicture vectors;
         {
             QPainter painter(&vectors);
-            PainterSurface surface(painter, QSize(square + 1, square + 1), WindowFont());
-            DrawPicture(maze, surface, Answer::Shown, g);
+            PaintPicture(painter, QRectF(0, 0, square + 1, square + 1), rectangle, Answer::Shown);
         }
         QImage image(QSize(square + 1, square + 1) * kEnlarged, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -136,7 +137,9 @@ TEST(Marks, SAndGStayInsideTheirCellsAsOutlines)
             vectors.play(&painter);
         }
         const bool letters = g.cell - 3 >= kSmallestOutlineLetter;
-        EXPECT_EQ(letters, MarksNote(maze.size).isEmpty()) << side << ": the caption names squares only when drawn";
+        const QString note = letters ? QString() : QStringLiteral(" · S and G: the blue squares at the top left and bottom right");
+        EXPECT_EQ(PageCaption({&rectangle, QStringLiteral("X"), Answer::Hidden}), QStringLiteral("Maze X") + note)
+            << side << ": the caption names squares only when drawn";
         ExpectMarks(Read(image, maze, g, kEnlarged), g, kEnlarged, letters, std::to_string(side) + " as outlines");
     }
 }
