@@ -275,6 +275,11 @@ TEST(SizedWindow, APagesCaptionStaysOnThePageAndClearOfTheMazeInEitherOrientatio
                 frameBottom = y;
         const std::string name = std::to_string(paper.width()) + "x" + std::to_string(paper.height());
         ASSERT_GT(frameBottom, 0) << name;
+        // The frame is square: its top line is as long as the frame is tall.
+        int frameTop = 0;
+        while (dark[static_cast<std::size_t>(frameTop)] <= std::min(paper.width(), paper.height()) / 2)
+            ++frameTop;
+        EXPECT_NEAR(dark[static_cast<std::size_t>(frameTop)], frameBottom - frameTop + 1, 2) << name << ": not square";
         // Below it: a white gap, then the caption's rows, all of them on the page.
         int captionTop = -1;
         int captionBottom = -1;
