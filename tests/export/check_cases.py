@@ -50,6 +50,19 @@ def levels_on_rectangles_of_shapes(work):
               f"--shape {name} --level 2: status {status}, {out[:80]!r}, {err!r}")
 
 
+def answer_key_figures(work):
+    # A maze without a level is measured when its answer is drawn: the key prints the route and
+    # the dead ends that --facts counts for the same code.
+    status, out, _ = ce.run("--facts", "--maze", "H5549-93W36")
+    route = re.search(r"Route: (\d+) cells", out)
+    dead = re.search(r"Dead ends: (\d+)", out)
+    pdf = os.path.join(work, "key.pdf")
+    ce.run("--export", pdf, "--maze", "H5549-93W36", "--solution")
+    key = re.search(r"route (\d+) cells · (\d+) dead ends", text_of(pdf))
+    check(status == 0 and route and key and key.group(1) == route.group(1) and (not dead or key.group(2) == dead.group(1)),
+          f"the answer key's figures {key and key.groups()} against --facts {out[:160]!r}")
+
+
 def facts_and_paces(work):
     # --facts names a rectangle's width and height as given; a shape with loops but no way named
     # is built by the backtracker as every shape is; --pace 1000, the slowest, is taken.
@@ -363,7 +376,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, levels_on_rectangles_of_shapes, facts_and_paces, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+    for case in (every_level, levels_on_rectangles_of_shapes, answer_key_figures, facts_and_paces, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
                  unreadable_pictures, masks_at_any_size, words_at_a_level,
                  progress_on_a_terminal, unwritable):
