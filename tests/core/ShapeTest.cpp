@@ -17,6 +17,8 @@
 #include "core/shape/Mask.h"
 #include "core/shape/Polygons.h"
 #include "core/shape/Tiling.h"
+#include "core/generate/MakeMaze.h"
+#include "core/solve/Search.h"
 
 namespace tolvane {
 namespace {
@@ -184,6 +186,12 @@ TEST(Shape, TheRectangleIsTheClassicGraphAndShapesPutSAndGWhereExpected)
         ASSERT_EQ(s.centres.size(), tiled.centres.size());
         for (std::size_t c = 0; c < tiled.centres.size(); ++c)
             EXPECT_TRUE(same(s.centres[c], tiled.centres[c])) << c;
+        // A classic maze read for its pictures has the depth-first route, its state solved or not.
+        MazeState state = MazeFromRecipe(0x5EED, size, {Algorithm::Prim});
+        const std::vector<CellId> route = SearchDepthFirst(s.graph, PassagesOf(s.graph, state)).cells;
+        EXPECT_EQ(PictureMazeOf(state).route, route);
+        Solve(state);
+        EXPECT_EQ(PictureMazeOf(state).route, route);
     }
     // The circle runs from its centre to the rim's cell at six o'clock.
     const Shape circle = CircleShape(9);
