@@ -6,15 +6,16 @@
 #include <QPdfWriter>
 
 #include "core/maze/BuildMaze.h"
+#include "core/shape/ShapeMaze.h"
 #include "qt/paper/Pictures.h"
 
 namespace {
 
 using namespace tolvane;
 
-const MazeState& Maze()
+const ShapeMaze& Maze()
 {
-    static const MazeState maze = MazeFromSeed(0x1234'5678'9ABCull);
+    static const ShapeMaze maze = ShapeMazeOf(MazeFromSeed(0x1234'5678'9ABCull));
     return maze;
 }
 

@@ -745,6 +745,10 @@ With --shape circle, hexagon or triangle a level keeps its way and its route&apo
         <source>--shape takes rectangle, circle, hexagon, triangle, hexagon-rectangle or triangle-rectangle, not %1</source>
         <translation>--shape には rectangle、circle、hexagon、triangle、hexagon-rectangle、triangle-rectangle のいずれかを指定してください(%1 ではなく)</translation>
     </message>
+    <message>
+        <source>--export names the file to write; give it</source>
+        <translation>--export で書き出すファイルを指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

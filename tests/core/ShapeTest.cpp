@@ -1,6 +1,7 @@
 // Shapes: every shape's graph and outlines hold together, and every shape builds a perfect maze.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -17,6 +18,9 @@
 #include "core/shape/Circle.h"
 #include "core/shape/Mask.h"
 #include "core/shape/Polygons.h"
+#include "core/shape/Tiling.h"
+#include "core/generate/MakeMaze.h"
+#include "core/solve/Search.h"
 
 namespace tolvane {
 namespace {
@@ -162,6 +166,34 @@ TEST(Shape, TheRectangleIsTheClassicGraphAndShapesPutSAndGWhereExpected)
         EXPECT_EQ(s.graph.goal, classic.goal);
         EXPECT_EQ(s.width, size.width);
         EXPECT_EQ(s.height, size.height);
+        // Laid out directly, it is the shape the squares make as tiles, edge for edge.
+        static constexpr std::array<int, 4> kRightLeftDownUp{1, 3, 2, 0};
+        std::vector<Tile> squares;
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x) {
+                const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+                squares.push_back({{{fx, fy}, {fx + 1, fy}, {fx + 1, fy + 1}, {fx, fy + 1}}, {fx + 0.5f, fy + 0.5f}, kRightLeftDownUp});
+            }
+        const Shape tiled = ShapeOfTiles(ShapeKind::Rectangle, squares, 0, size.width * size.height - 1);
+        const auto same = [](PointF a, PointF b) { return a.x == b.x && a.y == b.y; };
+        ASSERT_EQ(s.edges.size(), tiled.edges.size());
+        for (std::size_t e = 0; e < tiled.edges.size(); ++e) {
+            EXPECT_TRUE(same(s.edges[e].from, tiled.edges[e].from) && same(s.edges[e].to, tiled.edges[e].to)) << e;
+            EXPECT_EQ(s.edges[e].wall, tiled.edges[e].wall) << e;
+            EXPECT_FALSE(s.edges[e].arc);
+        }
+        EXPECT_EQ(s.wallEdge, tiled.wallEdge);
+        EXPECT_EQ(s.outlineFirst, tiled.outlineFirst);
+        EXPECT_EQ(s.outlineEdges, tiled.outlineEdges);
+        ASSERT_EQ(s.centres.size(), tiled.centres.size());
+        for (std::size_t c = 0; c < tiled.centres.size(); ++c)
+            EXPECT_TRUE(same(s.centres[c], tiled.centres[c])) << c;
+        // A classic maze read for its pictures has the depth-first route, its state solved or not.
+        MazeState state = MazeFromRecipe(0x5EED, size, {Algorithm::Prim});
+        const std::vector<CellId> route = SearchDepthFirst(s.graph, PassagesOf(s.graph, state)).cells;
+        EXPECT_EQ(PictureMazeOf(state).route, route);
+        Solve(state);
+        EXPECT_EQ(PictureMazeOf(state).route, route);
     }
     // The circle runs from its centre to the rim's cell at six o'clock.
     const Shape circle = CircleShape(9);

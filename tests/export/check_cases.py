@@ -50,6 +50,28 @@ def levels_on_rectangles_of_shapes(work):
               f"--shape {name} --level 2: status {status}, {out[:80]!r}, {err!r}")
 
 
+def answer_key_figures(work):
+    # A maze without a level is measured when its answer is drawn: the key prints the route and
+    # the dead ends that --facts counts for the same code.
+    status, out, _ = ce.run("--facts", "--maze", "H5549-93W36")
+    route = re.search(r"Route: (\d+) cells", out)
+    dead = re.search(r"Dead ends: (\d+)", out)
+    pdf = os.path.join(work, "key.pdf")
+    ce.run("--export", pdf, "--maze", "H5549-93W36", "--solution")
+    key = re.search(r"route (\d+) cells · (\d+) dead ends", text_of(pdf))
+    check(status == 0 and route and key and key.group(1) == route.group(1) and (not dead or key.group(2) == dead.group(1)),
+          f"the answer key's figures {key and key.groups()} against --facts {out[:160]!r}")
+
+
+def refused_together(work):
+    # Options that cannot go together are refused with status 2 before anything is written.
+    for options, said in ((["--tile", "2x2", "--per-page", "2"], "--tile prints one maze across several sheets"),
+                          (["--level", "1", "--size", "8x8"], "--size and --level do not go together")):
+        pdf = os.path.join(work, "together.pdf")
+        status, _, err = ce.run("--export", pdf, *options)
+        check(status == 2 and said in err and not os.path.exists(pdf), f"{options}: status {status}, {err!r}")
+
+
 def facts_and_paces(work):
     # --facts names a rectangle's width and height as given; a shape with loops but no way named
     # is built by the backtracker as every shape is; --pace 1000, the slowest, is taken.
@@ -363,7 +385,7 @@ if __name__ == "__main__":
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
     os.chmod(work, 0o755)
-    for case in (every_level, levels_on_rectangles_of_shapes, facts_and_paces, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
+    for case in (every_level, levels_on_rectangles_of_shapes, answer_key_figures, refused_together, facts_and_paces, answer_key_packing, paper_in_any_case, names_in_any_case, big_png, mistyped_size,
                  mistyped_fronts, first_release_codes,
                  unreadable_pictures, masks_at_any_size, words_at_a_level,
                  progress_on_a_terminal, unwritable):

@@ -21,7 +21,6 @@
 #include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/QtColour.h"
@@ -143,7 +142,7 @@ TEST(Animation, TheRoutesGifHasAFrameACellAtThePaceEachTheRectangleThatChangedAn
         EXPECT_EQ(w.frames[i].stored, Differing(w.frames[i - 1].picture, w.frames[i].picture)) << i;
     }
     EXPECT_EQ(w.frames.back().ms, 3050);
-    EXPECT_EQ(w.frames.back().picture, PictureImage(w.maze, Answer::Shown).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(w.frames.back().picture, PictureImage(ShapeMazeOf(w.maze), Answer::Shown).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
@@ -151,7 +150,7 @@ TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
     QTemporaryDir dir;
     const Written build = Write(dir, "build.gif", WatchKind::Build, {15, 11}, 20);
     ASSERT_GE(build.frames.size(), 2u);
-    EXPECT_EQ(build.frames.back().picture, PictureImage(build.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(build.frames.back().picture, PictureImage(ShapeMazeOf(build.maze), Answer::Hidden).convertToFormat(QImage::Format_RGB32));
     int total = 0;
     for (const Frame& f : build.frames)
         total += f.ms;
@@ -160,7 +159,7 @@ TEST(Animation, ABuildAndASearchEndOnTheSavedPictureAfterEveryStepAtThePace)
 
     const Written search = Write(dir, "search.webp", WatchKind::Search, {15, 11}, 30);
     ASSERT_GE(search.frames.size(), 2u);
-    EXPECT_EQ(search.frames.back().picture, PictureImage(search.maze, Answer::Shown).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(search.frames.back().picture, PictureImage(ShapeMazeOf(search.maze), Answer::Shown).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(search.frames.back().ms, 3000);
     total = 0;
     for (const Frame& f : search.frames)
@@ -223,7 +222,7 @@ TEST(Animation, ALongAnimationIsPlayedFasterToLastItsLengthInFramesOfAtMostASeco
     }
     EXPECT_LE(total, 60'000);
     EXPECT_GE(total, 50'000);
-    EXPECT_EQ(slow.frames.back().picture, PictureImage(slow.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(slow.frames.back().picture, PictureImage(ShapeMazeOf(slow.maze), Answer::Hidden).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Animation, BigMazesAndFastPacesPlaySeveralStepsAFrameAndAFileThatCannotBeMadeLeavesNothing)
@@ -262,7 +261,7 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
     ASSERT_EQ(WriteAnimation(built, rectangle, QSize(kPictureSide, kPictureSide), 20), std::nullopt);
     const std::vector<Frame> frames = ReadGif(built);
     ASSERT_GE(frames.size(), steps / 2);  // walls open as cells are taken in: few steps change nothing
-    EXPECT_EQ(frames.back().picture, PictureImage(watched.maze, Answer::Hidden).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(frames.back().picture, PictureImage(ShapeMazeOf(watched.maze), Answer::Hidden).convertToFormat(QImage::Format_RGB32));
 
     // A circle built by Kruskal, and searched breadth-first: exactly the PNG of its code.
     const ShapeChoice circle{ShapeKind::Circle, {6, 6}, {}};
@@ -279,7 +278,7 @@ TEST(Animation, EveryShapeAndEveryWayToBuildEndsOnThePictureItsExportShows)
         const std::vector<Frame> read = ReadWebp(path);
         ASSERT_GE(read.size(), 2u);
         const Answer answer = kind == WatchKind::Build ? Answer::Hidden : Answer::Shown;
-        EXPECT_EQ(read.back().picture, ShapePictureImage(exported, answer, unit).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(read.back().picture, CellPictureImage(exported, answer, unit).convertToFormat(QImage::Format_RGB32));
         int total = 0;
         for (const Frame& f : read)
             total += f.ms;
@@ -342,7 +341,7 @@ TEST(Animation, EveryFrameOfABuildOnAShapeIsThePictureOfTheWallsOpenedByThen)
                 for (; played < by && played < watched.steps.size(); ++played)
                     if (watched.steps[played].kind == StepKind::Open)
                         shown.passages.Carve(watched.steps[played].wall);
-                EXPECT_EQ(WallsApart(frames[i].picture, ShapePictureImage(shown, Answer::Hidden, unit)), 0)
+                EXPECT_EQ(WallsApart(frames[i].picture, CellPictureImage(shown, Answer::Hidden, unit)), 0)
                     << InfoOf(choice.kind).name << " " << name << ", frame " << i << " after " << by << " steps";
                 start += frames[i].ms;
             }
@@ -484,7 +483,7 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
     const QString withRoute = dir.filePath(QStringLiteral("solved.gif"));
     ASSERT_EQ(WriteShownAnimation(withRoute, solved.Maze(), solved.ShownGame(), Answer::Shown, 30), std::nullopt);
     EXPECT_EQ(ReadGif(withRoute).back().picture,
-              PictureImage(solved.Maze(), Answer::Shown, 1.0, solved.ShownGame()).convertToFormat(QImage::Format_RGB32));
+              PictureImage(ShapeMazeOf(solved.Maze()), Answer::Shown, 1.0, solved.ShownGame()).convertToFormat(QImage::Format_RGB32));
     // With no game, the route's replay, at the pace asked.
     Form1 form;
     form.OpenMaze(kSeed);
@@ -493,7 +492,7 @@ TEST(Animation, ASavedGameGrowsItsTrailAMoveAFrameAtThePaceAndEndsOnTheWindowsPi
     const std::vector<Frame> frames = ReadWebp(path);
     ASSERT_EQ(frames.size(), RecordRoute(form.Maze()).size());
     EXPECT_EQ(frames[1].ms, 40);
-    EXPECT_EQ(frames.back().picture, PictureImage(form.Maze(), Answer::Shown).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(frames.back().picture, PictureImage(ShapeMazeOf(form.Maze()), Answer::Shown).convertToFormat(QImage::Format_RGB32));
 }
 
 // Save Animation… through the window's dialog, the WebP filter chosen and `path` typed in.
@@ -530,7 +529,7 @@ TEST(Animation, AGameOnAShapeGrowsItsTrailAMoveAFrameAndEndsOnItsSavedPicture)
     ASSERT_EQ(frames.size(), 6u);  // the marker on S, then one frame a move
     EXPECT_EQ(frames[1].ms, 30);
     EXPECT_EQ(frames.back().picture,
-              ShapePictureImage(maze, Answer::Hidden, unit, form.ShownGame()).convertToFormat(QImage::Format_RGB32));
+              CellPictureImage(maze, Answer::Hidden, unit, form.ShownGame()).convertToFormat(QImage::Format_RGB32));
 }
 
 // Through the window's dialog: a name without an extension takes the type of the filter chosen.
@@ -567,7 +566,7 @@ TEST(Animation, SaveAnimationOfAShapeIsItsRoutesReplayEndingOnItsPicture)
         EXPECT_EQ(frames[i].ms, 100) << i;
     EXPECT_EQ(frames.back().ms, 3000);
     EXPECT_EQ(frames.back().picture,
-              ShapePictureImage(maze, Answer::Shown, ShapePngUnit(maze.shape, 0)).convertToFormat(QImage::Format_RGB32));
+              CellPictureImage(maze, Answer::Shown, ShapePngUnit(maze.shape, 0)).convertToFormat(QImage::Format_RGB32));
 }
 
 // A save hears of its progress frame by frame, the steps done rising to all of them; told to

@@ -95,9 +95,10 @@ void ExpectSvgDrawsThePng(const Sheet& sheet, const QImage& png, const std::stri
     QPainter painter(&drawn);
     renderer.render(&painter);
     painter.end();
-    const CellGeometry g = CellGeometry::For(sheet.maze->size, png.width() - 1);
+    const MazeSize size = RectangleCells(sheet.maze->shape);
+    const CellGeometry g = CellGeometry::For(size, png.width() - 1);
     const QRect marks[] = {QRect(QPoint(g.left, g.top), QSize(g.cell + 1, g.cell + 1)),
-                           QRect(QPoint(g.left + g.cell * sheet.maze->LastX(), g.top + g.cell * sheet.maze->LastY()),
+                           QRect(QPoint(g.left + g.cell * (size.width - 1), g.top + g.cell * (size.height - 1)),
                                  QSize(g.cell + 1, g.cell + 1))};
     // A mark too small to read has a beacon round it, whose curves and letter a renderer smooths too.
     const double beacon = MarksAreLetters(g, kSmallestPixelLetter) ? 0 : std::max(png.width() / 8.0, 6.0 * g.cell);
@@ -145,7 +146,8 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
     for (const bool solved : {false, true}) {
         const auto form = WindowWithMaze(solved);
         EXPECT_EQ(QString::fromStdString(FormatMazeCode(kSeed)), form->MazeCode());
-        const Sheet sheet{&form->program().state(), form->MazeCode(), solved ? Answer::Shown : Answer::Hidden};
+        const ShapeMaze shown = ShapeMazeOf(form->program().state());
+        const Sheet sheet{&shown, form->MazeCode(), solved ? Answer::Shown : Answer::Hidden};
         const QString png = dir.filePath("maze.png");
         ASSERT_FALSE(WriteSheets(png, {sheet}));
         const QImage saved = Rgb(QImage(png));
@@ -160,7 +162,7 @@ TEST(Export, APngHoldsThePixelsTheWindowShowsAndAnSvgTheSameWalls)
 TEST(Export, AnSvgDrawsTheSamePixelsAsThePngAtEverySize)
 {
     for (const MazeSize size : {MazeSize{8, 8}, MazeSize{31, 45}, MazeSize{60, 20}, MazeSize{101, 101}}) {
-        MazeState maze = MazeFromSeed(kSeed + static_cast<std::uint64_t>(size.width), size);
+        const ShapeMaze maze = ShapeMazeOf(MazeFromSeed(kSeed + static_cast<std::uint64_t>(size.width), size));
         for (const Answer answer : {Answer::Hidden, Answer::Shown}) {
             const Sheet sheet{&maze, {}, answer};
             // The PNG at the SVG's cells, where the SVG's square puts them.
@@ -183,7 +185,7 @@ TEST(Export, SAndGOnPaperAreAsBoldAsOnScreen)
 {
     constexpr int kZoom = 8;
     QTemporaryDir dir;
-    const MazeState maze = MazeFromSeed(kSeed);
+    const ShapeMaze maze = ShapeMazeOf(MazeFromSeed(kSeed));
     const QString svg = dir.filePath("maze.svg");
     ASSERT_FALSE(WriteSheets(svg, {{&maze, {}, Answer::Hidden}}));
     QImage paper(kPictureSide * kZoom, kPictureSide * kZoom, QImage::Format_RGB32);
@@ -214,7 +216,8 @@ TEST(Export, ThePrintPathWritesOnePageWithThePaperMargins)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
-    ASSERT_TRUE(PrintSheet(printer, {&form->program().state(), form->MazeCode(), Answer::Shown}));
+    const ShapeMaze shown = ShapeMazeOf(form->program().state());
+    ASSERT_TRUE(PrintSheet(printer, {&shown, form->MazeCode(), Answer::Shown}));
     EXPECT_EQ(kPaperMargins, printer.pageLayout().margins(QPageLayout::Millimeter));
     QFile printed(dir.filePath("printed.pdf"));
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
@@ -353,7 +356,7 @@ TEST(Export, SaveWritesWhatItsDialogChose)
         user.start(50);
         form->menu().Save();
         const Answer answer = include ? Answer::Shown : Answer::Hidden;
-        const QImage want = PictureImage(form->Maze(), answer, form->devicePixelRatioF());
+        const QImage want = PictureImage(ShapeMazeOf(form->Maze()), answer, form->devicePixelRatioF());
         EXPECT_EQ(Rgb(want), Rgb(QImage(path + ".png"))) << "include the solution: " << include;
         if (include) {
             EXPECT_EQ(QDir(dir.path()).absolutePath(), startedIn);
@@ -434,7 +437,8 @@ TEST(Export, TheSizeMenuBuildsOtherSizesCentredAndTwentyOneGivesBackTheClassicWi
     EXPECT_EQ(blue(shown), blue(Rgb(form.ShownPicture())));
     // Saved, the picture is the one shown.
     const QString png = dir.filePath("maze31.png");
-    ASSERT_FALSE(WriteSheets(png, {{&maze, form.MazeCode(), Answer::Shown}}));
+    const ShapeMaze rectangle = ShapeMazeOf(maze);
+    ASSERT_FALSE(WriteSheets(png, {{&rectangle, form.MazeCode(), Answer::Shown}}));
     EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(QImage(png)));
 
     form.OpenMaze(kSeed);

@@ -9,6 +9,7 @@
 
 #include "core/maze/BuildMaze.h"
 #include "core/render/DrawMaze.h"
+#include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/platform/PainterSurface.h"
 #include "qt/platform/WindowFont.h"
@@ -115,20 +116,20 @@ TEST(Marks, SAndGStayInsideTheirCellsOnTheScreensImage)
         const CellGeometry g = CellGeometry::For(maze.size);
         const bool letters = side <= 27;
         EXPECT_EQ(letters, MarksAreLetters(g, kSmallestPixelLetter)) << side;
-        const Marks plain = Read(PictureImage(maze, Answer::Hidden), maze, g, 1);
-        const Marks solved = Read(PictureImage(maze, Answer::Shown), maze, g, 1);
+        const Marks plain = Read(PictureImage(ShapeMazeOf(maze), Answer::Hidden), maze, g, 1);
+        const Marks solved = Read(PictureImage(ShapeMazeOf(maze), Answer::Shown), maze, g, 1);
         ExpectMarks(plain, g, 1, letters, std::to_string(side));
         // The route ends in S and G and leaves them whole.
         EXPECT_EQ(plain.start.rows, solved.start.rows) << side;
         EXPECT_EQ(plain.goal.rows, solved.goal.rows) << side;
         // At a device pixel ratio of 2 the marks are the same, twice the size.
-        ExpectMarks(Read(PictureImage(maze, Answer::Shown, 2.0), maze, g, 2), g, 2, letters, std::to_string(side) + " at 2x");
+        ExpectMarks(Read(PictureImage(ShapeMazeOf(maze), Answer::Shown, 2.0), maze, g, 2), g, 2, letters, std::to_string(side) + " at 2x");
     }
     // A PNG at so many pixels a cell, painted through the vector surface on an image.
     for (const auto& [side, cell] : {std::pair{45, 13}, std::pair{45, 12}, std::pair{301, 4}, std::pair{9, 40}}) {
         const MazeState maze = MazeFromSeed(kSeed, {side, side});
         const CellGeometry g = CellGeometry::For(maze.size, CellGeometry::SquareFor(maze.size, cell));
-        ExpectMarks(Read(CellPictureImage(maze, Answer::Shown, cell), maze, g, 1), g, 1, cell >= 13,
+        ExpectMarks(Read(CellPictureImage(ShapeMazeOf(maze), Answer::Shown, cell), maze, g, 1), g, 1, cell >= 13,
                     std::to_string(side) + " at " + std::to_string(cell) + " pixels a cell");
     }
 }
@@ -141,11 +142,11 @@ TEST(Marks, SAndGStayInsideTheirCellsAsOutlines)
         const MazeState maze = MazeFromSeed(kSeed, {side, side});
         const int square = PaperSquare(maze.size);
         const CellGeometry g = CellGeometry::For(maze.size, square);
+        const ShapeMaze rectangle = PictureMazeOf(maze);
         QPicture vectors;
         {
             QPainter painter(&vectors);
-            PainterSurface surface(painter, QSize(square + 1, square + 1), WindowFont());
-            DrawPicture(maze, surface, Answer::Shown, g);
+            PaintPicture(painter, QRectF(0, 0, square + 1, square + 1), rectangle, Answer::Shown);
         }
         QImage image(QSize(square + 1, square + 1) * kEnlarged, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -155,7 +156,9 @@ TEST(Marks, SAndGStayInsideTheirCellsAsOutlines)
             vectors.play(&painter);
         }
         const bool letters = g.cell - 3 >= kSmallestOutlineLetter;
-        EXPECT_EQ(letters, MarksNote(maze.size).isEmpty()) << side << ": the caption names squares only when drawn";
+        const QString note = letters ? QString() : QStringLiteral(" · S and G: the blue squares at the top left and bottom right");
+        EXPECT_EQ(PageCaption({&rectangle, QStringLiteral("X"), Answer::Hidden}), QStringLiteral("Maze X") + note)
+            << side << ": the caption names squares only when drawn";
         ExpectMarks(Read(image, maze, g, kEnlarged), g, kEnlarged, letters, std::to_string(side) + " as outlines");
     }
 }

@@ -161,8 +161,8 @@ TEST(PlayWindow, CopiesOfThePictureCarryTheTrailAndTheSolutionGoesOverIt)
         QTest::keyClick(QApplication::focusWidget(), KeyTowards(s.path[i - 1], s.path[i]));
     const Game* play = s.form.ShownGame();
     ASSERT_TRUE(play);
-    EXPECT_EQ(s.form.ShownPicture(), PictureImage(s.form.Maze(), Answer::Hidden, 1.0, play));
-    const QImage answer = PictureImage(s.form.Maze(), Answer::Shown, 1.0, play);
+    EXPECT_EQ(s.form.ShownPicture(), PictureImage(ShapeMazeOf(s.form.Maze()), Answer::Hidden, 1.0, play));
+    const QImage answer = PictureImage(ShapeMazeOf(s.form.Maze()), Answer::Shown, 1.0, play);
     EXPECT_GT(CountPixels(answer, kRed, kPicture), 40 * 17);
     // The trail follows the route here: red covers its middle and orange shows at both sides.
     EXPECT_GT(CountPixels(answer, kTrailColour, kPicture), 3 * 17);

@@ -13,7 +13,7 @@
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawShape.h"
 #include "core/shape/Polygons.h"
-#include "qt/paper/ShapePictures.h"
+#include "qt/paper/Pictures.h"
 #include "qt/platform/QtColour.h"
 #include "qt/platform/WindowFont.h"
 #include "qt/window/Form1.h"
@@ -290,10 +290,10 @@ TEST(ShapePlayWindow, AHintIsTheNextStepOfTheShortestRouteAndTheResultAtGCountsI
     EXPECT_EQ(atGoal, s.Grab());
     ASSERT_EQ(&s.form.program().game(), s.form.ShownGame());
     const int unit = ShapeUnit(m.shape.kind);
-    const QImage saved = ShapePictureImage(m, Answer::Hidden, unit, s.form.ShownGame());
+    const QImage saved = CellPictureImage(m, Answer::Hidden, unit, s.form.ShownGame());
     EXPECT_GT(CountPixels(saved, kTrailColour), moves * unit);
-    EXPECT_GT(CountPixels(ShapePictureImage(m, Answer::Shown, unit, s.form.ShownGame()), kRed), shortest * unit / 2);
-    EXPECT_EQ(0, CountPixels(ShapePictureImage(m, Answer::Hidden, unit), kTrailColour));
+    EXPECT_GT(CountPixels(CellPictureImage(m, Answer::Shown, unit, s.form.ShownGame()), kRed), shortest * unit / 2);
+    EXPECT_EQ(0, CountPixels(CellPictureImage(m, Answer::Hidden, unit), kTrailColour));
     // The replay then draws the route over the trail, which stays.
     s.form.command2().click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.form.timer1().isActive(); }, 10000));

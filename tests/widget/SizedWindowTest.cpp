@@ -74,7 +74,7 @@ struct Game {
     // The picture shown must be the maze with the game as it now stands, drawn afresh.
     void ExpectShownAsDrawn(const char* after)
     {
-        EXPECT_EQ(PictureImage(form.Maze(), Answer::Hidden, 1.0, form.ShownGame()), form.ShownPicture()) << after;
+        EXPECT_EQ(PictureImage(ShapeMazeOf(form.Maze()), Answer::Hidden, 1.0, form.ShownGame()), form.ShownPicture()) << after;
     }
     Form1 form;
     std::vector<Cell> path;
@@ -277,7 +277,7 @@ TEST(SizedWindow, APagesCaptionStaysOnThePageAndClearOfTheMazeInEitherOrientatio
         page.fill(Qt::white);
         {
             QPainter painter(&page);
-            PaintPage(painter, QRectF(QPointF(0, 0), paper), maze, Answer::Hidden, "Maze 3F7KQ-M2XWA");
+            PaintPage(painter, QRectF(QPointF(0, 0), paper), ShapeMazeOf(maze), Answer::Hidden, "Maze 3F7KQ-M2XWA");
         }
         const std::vector<int> dark = DarkPerRow(page);
         // The maze's frame: the lowest row that is dark across most of the maze's width.
@@ -287,6 +287,11 @@ TEST(SizedWindow, APagesCaptionStaysOnThePageAndClearOfTheMazeInEitherOrientatio
                 frameBottom = y;
         const std::string name = std::to_string(paper.width()) + "x" + std::to_string(paper.height());
         ASSERT_GT(frameBottom, 0) << name;
+        // The frame is square: its top line is as long as the frame is tall.
+        int frameTop = 0;
+        while (dark[static_cast<std::size_t>(frameTop)] <= std::min(paper.width(), paper.height()) / 2)
+            ++frameTop;
+        EXPECT_NEAR(dark[static_cast<std::size_t>(frameTop)], frameBottom - frameTop + 1, 2) << name << ": not square";
         // Below it: a white gap, then the caption's rows, all of them on the page.
         int captionTop = -1;
         int captionBottom = -1;

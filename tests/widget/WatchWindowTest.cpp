@@ -32,7 +32,7 @@ TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
     EXPECT_FALSE(watch.Paused());
     watch.JumpToEnd();
     EXPECT_FALSE(watch.Watching());
-    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(maze, Answer::Hidden)));
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(ShapeMazeOf(maze), Answer::Hidden)));
     EXPECT_TRUE(form.program().state() == maze);
 
     watch.WatchSearch();
@@ -42,7 +42,7 @@ TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
     EXPECT_EQ(watch.Player()->Played(), 1u);
     EXPECT_EQ(watch.Player()->Visited(), 1);
     watch.JumpToEnd();
-    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(maze, Answer::Shown)));
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(ShapeMazeOf(maze), Answer::Shown)));
     EXPECT_TRUE(form.RouteShown());
     // Every way's count side by side, the depth-first one's as the search itself counts it.
     const std::vector<WayCount> counts = CountEveryWay(maze);
@@ -68,7 +68,7 @@ TEST(WatchWindow, TheBuildAndTheSearchEndOnTheMazeShownAndItsRoute)
     const MazeState prim = form.program().state();
     watch.WatchBuild();
     watch.JumpToEnd();
-    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(prim, Answer::Hidden)));
+    EXPECT_EQ(Rgb(form.ShownPicture()), Rgb(PictureImage(ShapeMazeOf(prim), Answer::Hidden)));
 }
 
 TEST(WatchWindow, KeysSetThePaceFromTheReplaysOwnAndANewMazeStopsTheWatching)

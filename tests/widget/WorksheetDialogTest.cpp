@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "qt/cli/CommandLine.h"
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/run/ExportCommand.h"
 #include "qt/window/desk/WorksheetDialog.h"
 #include "widget/CapturedStderr.h"
 

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
+#include "core/graph/Rectangle.h"
 #include "core/shape/Tiling.h"
 
 namespace tolvane {
@@ -15,7 +17,6 @@ namespace {
 constexpr double kHexRadius = 0.57735026918962576;  // 1 / sqrt(3): hexagons one unit across
 constexpr double kTriangleHeight = 0.86602540378443865;  // sqrt(3) / 2
 
-constexpr std::array<int, 4> kSquareOrder{1, 3, 2, 0};          // right, left, down, up
 constexpr std::array<int, 6> kHexOrder{1, 4, 2, 3, 0, 5};        // E, W, SE, SW, NE, NW
 
 // A hexagon centred at `x` across and on row `row` (rows are 1.5 radii apart). Its corners
@@ -52,16 +53,70 @@ Shape Finish(ShapeKind kind, const std::vector<Tile>& tiles)
 
 }  // namespace
 
+Shape RectanglePictureShape(MazeSize size)
+{
+    Shape shape;
+    shape.kind = ShapeKind::Rectangle;
+    shape.graph = RectangleGraph(size);
+    shape.width = static_cast<float>(size.width);
+    shape.height = static_cast<float>(size.height);
+    shape.centres.reserve(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            shape.centres.push_back({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f});
+    return shape;
+}
+
 Shape RectangleShape(MazeSize size)
 {
-    std::vector<Tile> tiles;
-    tiles.reserve(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
-    for (int y = 0; y < size.height; ++y)
-        for (int x = 0; x < size.width; ++x) {
-            const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
-            tiles.push_back({{{fx, fy}, {fx + 1, fy}, {fx + 1, fy + 1}, {fx, fy + 1}}, {fx + 0.5f, fy + 0.5f}, kSquareOrder});
+    // The same shape ShapeOfTiles makes of the squares, edge for edge and wall for wall, laid out
+    // directly: matching a million squares' corners takes seconds.
+    Shape shape = RectanglePictureShape(size);
+    const int w = size.width, h = size.height;
+    const auto at = [](int x, int y) { return PointF{static_cast<float>(x), static_cast<float>(y)}; };
+    const auto cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    shape.edges.reserve(2 * cells + static_cast<std::size_t>(w + h));
+    shape.outlineEdges.reserve(4 * cells);
+    shape.outlineFirst.reserve(cells + 1);
+    shape.outlineFirst.push_back(0);
+    // A square's sides top, right, bottom, left: the top is the bottom of the square above, the
+    // left the right of the square before, each made once by the first square that has it.
+    std::vector<std::int32_t> bottomAbove(static_cast<std::size_t>(w), -1);
+    const auto edge = [&](PointF from, PointF to) {
+        shape.edges.push_back({from, to});
+        return static_cast<std::int32_t>(shape.edges.size() - 1);
+    };
+    for (int y = 0; y < h; ++y) {
+        std::int32_t rightBefore = -1;
+        for (int x = 0; x < w; ++x) {
+            const std::int32_t top = y == 0 ? edge(at(x, y), at(x + 1, y)) : bottomAbove[static_cast<std::size_t>(x)];
+            const std::int32_t right = edge(at(x + 1, y), at(x + 1, y + 1));
+            const std::int32_t bottom = edge(at(x + 1, y + 1), at(x, y + 1));
+            const std::int32_t left = x == 0 ? edge(at(x, y + 1), at(x, y)) : rightBefore;
+            shape.outlineEdges.insert(shape.outlineEdges.end(), {top, right, bottom, left});
+            shape.outlineFirst.push_back(static_cast<std::int32_t>(shape.outlineEdges.size()));
+            bottomAbove[static_cast<std::size_t>(x)] = bottom;
+            rightBefore = right;
         }
-    return Finish(ShapeKind::Rectangle, tiles);
+    }
+    // The graph lists each cell's neighbours right, left, down, up: each wall is the side between.
+    shape.wallEdge.assign(static_cast<std::size_t>(shape.graph.WallCount()), -1);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const CellId c = y * w + x;
+            const auto outline = shape.Outline(c);
+            const auto links = shape.graph.Neighbours(c);
+            std::size_t next = 0;
+            for (const auto& [inside, side] : {std::pair{x + 1 < w, 1}, {x > 0, 3}, {y + 1 < h, 2}, {y > 0, 0}}) {
+                if (!inside)
+                    continue;
+                const std::int32_t e = outline[static_cast<std::size_t>(side)];
+                const WallId wall = links[next++].wall;
+                shape.edges[static_cast<std::size_t>(e)].wall = wall;
+                shape.wallEdge[static_cast<std::size_t>(wall)] = e;
+            }
+        }
+    return shape;
 }
 
 Shape HexagonShape(int side)

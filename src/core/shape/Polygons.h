@@ -10,6 +10,11 @@ namespace tolvane {
 // row; right, left, down, up), so that the classic state's passages apply unchanged.
 Shape RectangleShape(MazeSize size);
 
+// The same rectangle as its pictures read it: its graph, its cells' centres and its extent, but
+// no outline of a cell (no edges), which the rectangle's walls, route and marks are drawn without
+// and which would more than triple what a poster of a million cells holds. Only for drawing.
+Shape RectanglePictureShape(MazeSize size);
+
 // Hexagonal cells, pointed at the top, one unit across; each names its neighbours east, west,
 // south-east, south-west, north-east, north-west. In a hexagon `side` cells along each side
 // (S at the top-left corner, G at the bottom-right), or in rows of `size.width` cells,

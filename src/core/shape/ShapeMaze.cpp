@@ -24,11 +24,30 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& rand
     return maze;
 }
 
-ShapeMaze ShapeMazeOf(const MazeState& state)
+namespace {
+
+ShapeMaze RectangleMaze(Shape shape, const MazeState& state)
 {
-    ShapeMaze maze{RectangleShape(state.size), {}, {}};
+    ShapeMaze maze{std::move(shape), {}, {}};
     maze.passages = PassagesOf(maze.shape.graph, state);
     maze.route = SearchDepthFirst(maze.shape.graph, maze.passages).cells;
+    return maze;
+}
+
+}  // namespace
+
+ShapeMaze ShapeMazeOf(const MazeState& state) { return RectangleMaze(RectangleShape(state.size), state); }
+
+ShapeMaze PictureMazeOf(const MazeState& state)
+{
+    if (!state.Found)
+        return RectangleMaze(RectanglePictureShape(state.size), state);
+    // A solved state's route is the one the depth-first search would find: read, not searched again.
+    ShapeMaze maze{RectanglePictureShape(state.size), {}, {}};
+    maze.passages = PassagesOf(maze.shape.graph, state);
+    maze.route.reserve(static_cast<std::size_t>(state.PathLen));
+    for (int i = 1; i <= state.PathLen; ++i)
+        maze.route.push_back(state.PathY(i) * state.size.width + state.PathX(i));
     return maze;
 }
 

@@ -27,6 +27,9 @@ ShapeMaze BuildShapeMaze(Shape shape, const BuildChoice& how, RandomSource& rand
 // The classic state's maze read as a maze of the rectangle shape: the same cells, passages and
 // route, drawn with the same strokes.
 ShapeMaze ShapeMazeOf(const MazeState& state);
+// The same on RectanglePictureShape, for pictures alone: what paper draws a rectangle from. A
+// solved state (Found) gives its route as it stands.
+ShapeMaze PictureMazeOf(const MazeState& state);
 
 // The maze's figures, its turns counted by its shape's own rule: what the facts box, --facts and
 // an answer key's captions all say of it.

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "qt/cli/CommandLine.h"
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/run/ExportCommand.h"
 #include "qt/cli/Translations.h"
 #include "qt/platform/Desktop.h"
 

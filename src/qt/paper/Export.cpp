@@ -16,7 +16,6 @@
 #include "qt/Version.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/ShapePictures.h"
 
 namespace tolvane {
 namespace {
@@ -32,8 +31,12 @@ QString Title(const std::vector<Sheet>& sheets)
 
 bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
 {
-    QImage image = cell > 0 ? CellPictureImage(*sheet.maze, sheet.answer, cell)
-                            : PictureImage(*sheet.maze, sheet.answer, scale, sheet.play);
+    const ShapeMaze& maze = *sheet.maze;
+    // A rectangle without a size asked for is the window's picture; another shape always has cells of its own.
+    if (maze.shape.kind != ShapeKind::Rectangle)
+        cell = ShapePngUnit(maze.shape, cell);
+    QImage image = cell > 0 ? CellPictureImage(maze, sheet.answer, cell, sheet.game)
+                            : PictureImage(maze, sheet.answer, scale, sheet.game);
     image.setText(QStringLiteral("Title"), Title({sheet}));
     image.setText(QStringLiteral("Software"), Creator());
     return image.save(&file, "PNG");
@@ -41,7 +44,7 @@ bool WritePng(QIODevice& file, const Sheet& sheet, double scale, int cell)
 
 bool WriteSvg(QIODevice& file, const Sheet& sheet)
 {
-    const std::string svg = PictureSvg(*sheet.maze, sheet.answer, Title({sheet}), sheet.play);
+    const std::string svg = PictureSvg(*sheet.maze, sheet.answer, Title({sheet}), sheet.game);
     return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
 }
 
@@ -63,7 +66,7 @@ bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0 && !pdf.newPage())
             return false;
-        PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, SheetCaption(sheets[i]), sheets[i].play);
+        PaintPage(painter, page, *sheets[i].maze, sheets[i].answer, PageCaption(sheets[i]), sheets[i].game);
     }
     return painter.end();
 }
@@ -93,9 +96,27 @@ std::optional<FileFormat> FormatOf(const QString& path)
 
 QString SheetCaption(const Sheet& sheet)
 {
-    if (sheet.code.isEmpty())
-        return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze, solution") : QCoreApplication::translate("Export", "Maze");
-    return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code) : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
+    const bool solved = sheet.answer == Answer::Shown;
+    if (sheet.maze->shape.kind == ShapeKind::Rectangle) {
+        if (sheet.code.isEmpty())
+            return solved ? QCoreApplication::translate("Export", "Maze, solution") : QCoreApplication::translate("Export", "Maze");
+        return solved ? QCoreApplication::translate("Export", "Maze %1, solution").arg(sheet.code)
+                      : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
+    }
+    const QString where = WhereSAndGAre(sheet.maze->shape.kind);
+    const QString name = sheet.code.isEmpty()
+                             ? QCoreApplication::translate("Export", "Maze in a picture's outline (a picture has no code)")
+                             : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
+    return solved ? QCoreApplication::translate("Export", "%1, solution; %2").arg(name, where)
+                  : QCoreApplication::translate("Export", "%1; %2").arg(name, where);
+}
+
+QString PageCaption(const Sheet& sheet)
+{
+    const Shape& shape = sheet.maze->shape;
+    if (shape.kind != ShapeKind::Rectangle)
+        return SheetCaption(sheet);
+    return SheetCaption(sheet) + MarksNote(RectangleCells(shape));
 }
 
 QString SheetFileName(const QString& code)
@@ -331,55 +352,6 @@ std::optional<QString> WriteWorksheet(const QString& path, const Worksheet& shee
                  PageSizeOf(sheet.paper));
         QPainter painter;
         return painter.begin(&pdf) && PaintWorksheet(pdf, painter, sheet, progress) && painter.end();
-    });
-}
-
-}  // namespace tolvane
-
-namespace tolvane {
-
-QString ShapeCaption(const ShapeSheet& sheet)
-{
-    const QString where = WhereSAndGAre(sheet.maze->shape.kind);
-    const QString name = sheet.code.isEmpty()
-                             ? QCoreApplication::translate("Export", "Maze in a picture's outline (a picture has no code)")
-                             : QCoreApplication::translate("Export", "Maze %1").arg(sheet.code);
-    return sheet.answer == Answer::Shown ? QCoreApplication::translate("Export", "%1, solution; %2").arg(name, where)
-                                         : QCoreApplication::translate("Export", "%1; %2").arg(name, where);
-}
-
-std::optional<QString> WriteShapeSheet(const QString& path, const ShapeSheet& sheet, int pngUnit)
-{
-    const auto format = FormatOf(path);
-    if (!format)
-        return QCoreApplication::translate("Export", "%1: unknown file type; the name must end in .png, .svg or .pdf").arg(path);
-    const ShapeMaze& maze = *sheet.maze;
-    const QString title = QStringLiteral("Tolvane: %1").arg(ShapeCaption(sheet));
-    return Commit(path, [&](QIODevice& buffer) {
-        switch (*format) {
-        case FileFormat::Png: {
-            QImage image = ShapePictureImage(maze, sheet.answer, ShapePngUnit(maze.shape, pngUnit), sheet.game);
-            image.setText(QStringLiteral("Title"), title);
-            image.setText(QStringLiteral("Software"), Creator());
-            return image.save(&buffer, "PNG");
-        }
-        case FileFormat::Svg: {
-            const std::string svg = ShapeSvg(maze, sheet.answer, title, sheet.game);
-            return buffer.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
-        }
-        case FileFormat::Pdf: {
-            QPdfWriter pdf(&buffer);
-            SetUpPdf(pdf, title, QPageSize(QPageSize::A4));
-            QPainter painter;
-            if (!painter.begin(&pdf))
-                return false;
-            const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-            PaintPageAround(painter, page, ShapePictureSize(maze.shape, 1), ShapeCaption(sheet),
-                            [&](const QRectF& picture) { PaintShapePicture(painter, picture, maze, sheet.answer, sheet.game); });
-            return painter.end();
-        }
-        }
-        return false;
     });
 }
 

@@ -3,6 +3,9 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <span>
 
 #include "core/platform/SvgSurface.h"
 #include "core/play/DrawPlay.h"
@@ -18,28 +21,36 @@ namespace {
 
 constexpr qreal kCaptionGap = 0.4;     // the space above the caption, in caption line heights
 constexpr qreal kCaptionPoints = 9.0;  // small type, whatever the page
+constexpr double kMarginCells = 0.5;   // free all round a shape other than the rectangle
+constexpr int kUnit = 16;
 
-void Draw(const MazeState& maze, Surface& surface, Answer answer, const Game* play, const CellGeometry& geometry)
+bool IsRectangle(const ShapeMaze& maze) { return maze.shape.kind == ShapeKind::Rectangle; }
+
+ShapeView ViewOf(const CellGeometry& g)
 {
-    if (play) {
-        // A game is drawn as on any shape, in the classic picture's strokes.
-        const ShapeMaze shaped = ShapeMazeOf(maze);
-        DrawShapePlay(shaped.shape, shaped.passages, *play, surface, ShapeView::Of(geometry),
-                      answer == Answer::Shown ? std::span(shaped.route) : std::span<const CellId>());
-    } else
-        DrawPicture(maze, surface, answer, geometry);
+    return {static_cast<float>(g.cell), static_cast<float>(g.left), static_cast<float>(g.top)};
+}
+
+ShapeView ViewAt(double unit)
+{
+    return {static_cast<float>(unit), static_cast<float>(kMarginCells * unit), static_cast<float>(kMarginCells * unit)};
+}
+
+void Draw(const ShapeMaze& maze, Answer answer, Surface& surface, const ShapeView& view, const Game* game)
+{
+    const std::span<const CellId> route = answer == Answer::Shown ? std::span(maze.route) : std::span<const CellId>();
+    if (game)
+        return DrawShapePlay(maze.shape, maze.passages, *game, surface, view, route);
+    DrawShape(maze.shape, maze.passages, surface, view);
+    if (!route.empty())
+        DrawShapeRoute(maze.shape, route, surface, view);
 }
 
 }  // namespace
 
-QImage PictureImage(const MazeState& maze, Answer answer, double scale, const Game* play)
+MazeSize RectangleCells(const Shape& shape)
 {
-    ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
-    surface.SetScale(scale);
-    Draw(maze, surface, answer, play, CellGeometry::For(maze.size));
-    QImage image = surface.image();
-    image.setDevicePixelRatio(scale);
-    return image;
+    return {static_cast<int>(std::lround(shape.width)), static_cast<int>(std::lround(shape.height))};
 }
 
 int PaperSquare(MazeSize size)
@@ -54,51 +65,123 @@ QString MarksNote(MazeSize size)
     return QCoreApplication::translate("Pictures", " · S and G: the blue squares at the top left and bottom right");
 }
 
-QImage CellPictureImage(const MazeState& maze, Answer answer, int cell)
+QString WhereSAndGAre(ShapeKind kind)
 {
-    const QSize size(cell * maze.size.width + 1, cell * maze.size.height + 1);
+    switch (kind) {
+    case ShapeKind::Circle:
+        return QCoreApplication::translate("Export", "S at the centre, G on the rim");
+    case ShapeKind::Triangle:
+        return QCoreApplication::translate("Export", "S at the top, G at the bottom right");
+    case ShapeKind::Outline:
+        return QCoreApplication::translate("Export", "S and G at the ends of the longest way, S the left one");
+    default:
+        return QCoreApplication::translate("Export", "S at the top left, G at the bottom right");
+    }
+}
+
+int ShapeUnit(ShapeKind kind)
+{
+    const bool narrow = kind == ShapeKind::Triangle || kind == ShapeKind::TriangleRectangle;
+    return narrow ? 2 * kUnit : kUnit;
+}
+
+QSizeF ShapePictureSize(const Shape& shape, double unit)
+{
+    return {(shape.width + 2 * kMarginCells) * unit, (shape.height + 2 * kMarginCells) * unit};
+}
+
+ShapeView ShapePictureView(int unit) { return ViewAt(unit); }
+
+QSize ShapePicturePixels(const Shape& shape, int unit)
+{
+    const QSizeF size = ShapePictureSize(shape, unit);
+    return {static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height()))};
+}
+
+int ShapePngUnit(const Shape& shape, int asked)
+{
+    int unit = asked > 0 ? asked : ShapeUnit(shape.kind);
+    const auto fits = [&](int u) {
+        const QSize pixels = ShapePicturePixels(shape, u);
+        return static_cast<long long>(pixels.width()) * pixels.height() <= kLargestPngPixels;
+    };
+    while (unit > 1 && !fits(unit))
+        --unit;
+    return unit;
+}
+
+PaperFrame PaperFrameOf(const Shape& shape)
+{
+    if (shape.kind == ShapeKind::Rectangle) {
+        // A big maze gets a bigger square, so that its walls stay whole units apart.
+        const MazeSize size = RectangleCells(shape);
+        const int square = PaperSquare(size);
+        return {QSizeF(square + 1, square + 1), QSizeF(1, 1), ViewOf(CellGeometry::For(size, square))};
+    }
+    const int unit = ShapeUnit(shape.kind);
+    return {ShapePictureSize(shape, unit), ShapePictureSize(shape, 1), ViewAt(unit)};
+}
+
+QImage PictureImage(const ShapeMaze& maze, Answer answer, double scale, const Game* game)
+{
+    if (!IsRectangle(maze))
+        return CellPictureImage(maze, answer, ShapePngUnit(maze.shape, 0), game);
+    ImageSurface surface(kPictureSide, kPictureSide, WindowFont());
+    surface.SetScale(scale);
+    Draw(maze, answer, surface, ViewOf(CellGeometry::For(RectangleCells(maze.shape))), game);
+    QImage image = surface.image();
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage CellPictureImage(const ShapeMaze& maze, Answer answer, int cell, const Game* game)
+{
+    // A rectangle's lines run from 0 to cell x its sides; another shape keeps half a cell free all round.
+    const MazeSize cells = RectangleCells(maze.shape);
+    const QSize size = IsRectangle(maze) ? QSize(cell * cells.width + 1, cell * cells.height + 1)
+                                         : ShapePicturePixels(maze.shape, cell);
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     {
         PainterSurface surface(painter, size, WindowFont());
-        DrawPicture(maze, surface, answer, CellGeometry{cell, 0, 0});
+        Draw(maze, answer, surface, IsRectangle(maze) ? ViewOf(CellGeometry{cell, 0, 0}) : ViewAt(cell), game);
     }
     return image;
 }
 
-std::string PictureSvg(const MazeState& maze, Answer answer, const QString& title, const Game* play)
+std::string PictureSvg(const ShapeMaze& maze, Answer answer, const QString& title, const Game* game)
 {
-    // A big maze gets a bigger canvas, so that its walls stay whole units apart.
-    const int square = PaperSquare(maze.size);
-    const auto side = static_cast<float>(square + 1);
+    const PaperFrame frame = PaperFrameOf(maze.shape);
     const SvgLetters letters(WindowFont());
-    SvgSurface surface(side, side, title.toStdString(), SvgSurface::Ends::Square, &letters);
-    Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
+    // A rectangle's strokes end and turn square, as the window's whole pixels do; a shape's arcs
+    // and slanted walls join round.
+    SvgSurface surface(static_cast<float>(frame.size.width()), static_cast<float>(frame.size.height()), title.toStdString(),
+                       IsRectangle(maze) ? SvgSurface::Ends::Square : SvgSurface::Ends::Round, &letters);
+    Draw(maze, answer, surface, frame.view, game);
     return surface.Document();
 }
 
-void PaintPicture(QPainter& painter, const QRectF& target, const MazeState& maze, Answer answer, const Game* play)
+void PaintPicture(QPainter& painter, const QRectF& target, const ShapeMaze& maze, Answer answer, const Game* game)
 {
-    const int square = PaperSquare(maze.size);
-    const int side = square + 1;
+    const PaperFrame frame = PaperFrameOf(maze.shape);
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / side, target.height() / side);
+    painter.scale(target.width() / frame.size.width(), target.height() / frame.size.height());
     {
-        PainterSurface surface(painter, QSize(side, side), WindowFont());
+        PainterSurface surface(painter, frame.size.toSize(), WindowFont());
         // A sheet of a tiled poster shows a part of the picture: the walls outside it are left out.
         if (painter.hasClipping())
             surface.SetVisible(painter.clipBoundingRect().toAlignedRect().adjusted(-2, -2, 2, 2));
-        Draw(maze, surface, answer, play, CellGeometry::For(maze.size, square));
+        Draw(maze, answer, surface, frame.view, game);
     }  // the surface paints what it holds back before the painter is restored
     painter.restore();
 }
 
-void PaintPage(QPainter& painter, const QRectF& page, const MazeState& maze, Answer answer, const QString& caption,
-               const Game* play)
+void PaintPage(QPainter& painter, const QRectF& page, const ShapeMaze& maze, Answer answer, const QString& caption,
+               const Game* game)
 {
-    PaintPageAround(painter, page, QSizeF(1, 1), caption + MarksNote(maze.size),
-                    [&](const QRectF& picture) { PaintPicture(painter, picture, maze, answer, play); });
+    PaintPageAround(painter, page, PaperFrameOf(maze.shape).aspect, caption,
+                    [&](const QRectF& picture) { PaintPicture(painter, picture, maze, answer, game); });
 }
 
 void PaintPageAround(QPainter& painter, const QRectF& page, const QSizeF& aspect, const QString& caption,

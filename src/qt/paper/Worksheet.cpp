@@ -8,10 +8,10 @@
 
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Texture.h"
+#include "core/solve/Search.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/platform/WindowFont.h"
 
 namespace tolvane {
@@ -187,36 +187,21 @@ public:
         p_.drawLine(QPointF(dateAt + dateWidth_ + scale_ * 2, baseline), QPointF(row.right(), baseline));
     }
 
-    void Maze(const PageLayout& l, const QRectF& placeMm, const MazeState& maze, Answer answer, const QString& caption,
-              const QString& measures)
-    {
-        if (l.namePerMaze)
-            NameLine(QRectF(placeMm.left(), placeMm.top(), placeMm.width(), kNameLineMm));
-        const QRectF slotMm = MazePart(l, placeMm);
-        const double side = SquareIn(slotMm);
-        const double top = slotMm.top() + (slotMm.height() - side - kCaptionMm) / 2;  // the maze and its caption centred
-        const QRectF square(slotMm.left() + (slotMm.width() - side) / 2, top, side, side);
-        PaintPicture(p_, Px(square), maze, answer);
-        // Both lines in one call: laying out a text costs more than drawing it.
-        const QRectF below(slotMm.left(), square.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
-        Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
-             Qt::AlignHCenter | Qt::AlignTop);
-    }
-
-    // A maze of another shape: as large as its proportions allow in the place's square.
+    // A maze as large as its proportions allow in its place, its caption under it, the two centred.
     void Maze(const PageLayout& l, const QRectF& placeMm, const ShapeMaze& maze, Answer answer, const QString& caption,
               const QString& measures)
     {
         if (l.namePerMaze)
             NameLine(QRectF(placeMm.left(), placeMm.top(), placeMm.width(), kNameLineMm));
         const QRectF slotMm = MazePart(l, placeMm);
-        const QSizeF aspect = ShapePictureSize(maze.shape, 1);
+        const QSizeF aspect = PaperFrameOf(maze.shape).aspect;
         const double room = slotMm.height() - kCaptionMm;
         const double scale = std::max(0.0, std::min(slotMm.width() / aspect.width(), room / aspect.height()));
         const QSizeF size = aspect * scale;
         const double top = slotMm.top() + (slotMm.height() - size.height() - kCaptionMm) / 2;
         const QRectF picture(slotMm.left() + (slotMm.width() - size.width()) / 2, top, size.width(), size.height());
-        PaintShapePicture(p_, Px(picture), maze, answer);
+        PaintPicture(p_, Px(picture), maze, answer);
+        // Both lines in one call: laying out a text costs more than drawing it.
         const QRectF below(slotMm.left(), picture.bottom() + kCaptionGapMm, slotMm.width(), kCaptionMm - kCaptionGapMm);
         Text(below, measures.isEmpty() ? caption : caption + QLatin1Char('\n') + measures, kCaption,
              Qt::AlignHCenter | Qt::AlignTop);
@@ -247,11 +232,13 @@ private:
 };
 
 // The mazes of a sheet, each built once for its puzzle and its answer while they take little
-// room together (a thousand 21 x 21 mazes take 6 MB); bigger sheets keep only the maze built
-// last, which still serves a poster's answer page straight after its puzzle page.
+// room together (a rectangle's picture holds about 70 bytes a cell: a hundred 21 x 21 mazes take
+// 3 MB); bigger sheets keep only the maze built last, which still serves a poster's answer page
+// straight after its puzzle page. With an answer key, each maze's measures are taken once, when
+// it is first built.
 class BuiltMazes {
 public:
-    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size()), shapes_(sheet.puzzles.size())
+    explicit BuiltMazes(const Worksheet& sheet) : sheet_(sheet), mazes_(sheet.puzzles.size()), measures_(sheet.puzzles.size())
     {
         long long cells = 0;
         for (const Puzzle& puzzle : sheet.puzzles)
@@ -259,38 +246,47 @@ public:
         keepAll_ = cells <= kKeptCells;
     }
 
-    // A maze of another shape, kept like the rest.
-    const ShapeMaze& GetShape(std::size_t i)
-    {
-        if (!shapes_[i]) {
-            if (!keepAll_ && lastShape_ < shapes_.size())
-                shapes_[lastShape_].reset();
-            const Puzzle& puzzle = sheet_.puzzles[i];
-            shapes_[i] = BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed);
-            lastShape_ = i;
-        }
-        return *shapes_[i];
-    }
-
-    const MazeState& Get(std::size_t i)
+    const ShapeMaze& Get(std::size_t i)
     {
         if (!mazes_[i]) {
             if (!keepAll_ && last_ < mazes_.size())
                 mazes_[last_].reset();  // one big maze at a time
-            const Puzzle& puzzle = sheet_.puzzles[i];
-            mazes_[i] = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
+            mazes_[i] = Build(i);
             last_ = i;
         }
         return *mazes_[i];
     }
 
+    // The answer key's measures of maze i, once Get(i) has built it.
+    const QString& Measures(std::size_t i) const { return measures_[i]; }
+
 private:
-    static constexpr long long kKeptCells = 1 << 19;
+    ShapeMaze Build(std::size_t i)
+    {
+        const Puzzle& puzzle = sheet_.puzzles[i];
+        const bool measure = sheet_.answers && measures_[i].isEmpty();
+        if (puzzle.shape) {
+            ShapeMaze maze = BuildShapeMaze(*ShapeOfChoice(*puzzle.shape), puzzle.how, puzzle.seed);
+            if (measure) {
+                const Texture t = MeasureTexture(maze);
+                measures_[i] = MeasuresCaption(puzzle.level, {t.route, t.deadEnds, t.decisions});
+            }
+            return maze;
+        }
+        // A rectangle is built as the classic state, whose draws its codes name, and solved and
+        // measured there, as its level was: the picture takes the route from it.
+        MazeState state = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
+        Solve(state);
+        if (measure)
+            measures_[i] = MeasuresCaption(puzzle.level, puzzle.measured ? *puzzle.measured : MeasureSolved(state));
+        return PictureMazeOf(state);
+    }
+
+    static constexpr long long kKeptCells = 1 << 18;
     const Worksheet& sheet_;
-    std::vector<std::optional<MazeState>> mazes_;
-    std::vector<std::optional<ShapeMaze>> shapes_;
+    std::vector<std::optional<ShapeMaze>> mazes_;
+    std::vector<QString> measures_;
     std::size_t last_ = static_cast<std::size_t>(-1);
-    std::size_t lastShape_ = static_cast<std::size_t>(-1);
     bool keepAll_ = true;
 };
 
@@ -384,7 +380,6 @@ bool PaintWorksheet(const SheetDevice& device, QPainter& painter, const Workshee
     const int pages = PuzzlePages(sheet) + AnswerPages(sheet);
     const int sheets = PageCount(sheet);
     int sheetNumber = 0;
-    std::vector<QString> measures(sheet.puzzles.size());  // measured once, however many sheets show them
 
     // Paints page `number`, its mazes from `first` on, on one sheet or across the sheets of a poster.
     auto paintPage = [&](int number, bool answers, int perPage, std::size_t first) {
@@ -416,19 +411,8 @@ bool PaintWorksheet(const SheetDevice& device, QPainter& painter, const Workshee
                     const Puzzle& puzzle = sheet.puzzles[i];
                     const Answer answer = answers ? Answer::Shown : Answer::Hidden;
                     const QString caption = PuzzleCaption(static_cast<int>(i) + 1, puzzle);
-                    if (puzzle.shape) {
-                        const ShapeMaze& maze = built.GetShape(i);
-                        if (answers && measures[i].isEmpty()) {
-                            const Texture t = MeasureTexture(maze);
-                            measures[i] = MeasuresCaption(puzzle.level, {t.route, t.deadEnds, t.decisions});
-                        }
-                        page.Maze(l, l.places[i - first], maze, answer, caption, answers ? measures[i] : QString());
-                        continue;
-                    }
-                    const MazeState& maze = built.Get(i);
-                    if (answers && measures[i].isEmpty())
-                        measures[i] = MeasuresCaption(puzzle.level, puzzle.measured.value_or(Measure(maze)));
-                    page.Maze(l, l.places[i - first], maze, answer, caption, answers ? measures[i] : QString());
+                    const ShapeMaze& maze = built.Get(i);
+                    page.Maze(l, l.places[i - first], maze, answer, caption, answers ? built.Measures(i) : QString());
                 }
                 painter.restore();
                 if (tiling.Tiled()) {

@@ -6,7 +6,7 @@
 
 #include "core/graph/Texture.h"
 #include "qt/paper/Export.h"
-#include "qt/paper/ShapePictures.h"
+#include "qt/paper/Pictures.h"
 #include "qt/paper/Facts.h"
 
 namespace tolvane {

@@ -45,6 +45,21 @@ constexpr qsizetype kPastedMax = 200;  // characters of a pasted text that is no
 
 QString SolutionChoice() { return QCoreApplication::translate("MazeMenu", "Include the solution (the whole route)"); }
 
+// The maze shown as a sheet for a file or the printer: the classic state is read as the
+// rectangle shape it is, and the sheet points into that.
+struct ShownSheet {
+    ShownSheet(const ShownMaze& shown, const QString& code, Answer answer)
+        : rectangle(shown.ShownShape() ? std::nullopt : std::optional(ShapeMazeOf(shown.Maze()))),
+          sheet{rectangle ? &*rectangle : shown.ShownShape(), code, answer, shown.ShownGame()}
+    {
+    }
+    ShownSheet(const ShownSheet&) = delete;
+    ShownSheet& operator=(const ShownSheet&) = delete;
+
+    const std::optional<ShapeMaze> rectangle;
+    const Sheet sheet;
+};
+
 }  // namespace
 
 MazeMenu::MazeMenu(QWidget& window, const ShownMaze& shown, std::function<void(const Recipe&)> open)
@@ -184,9 +199,8 @@ void MazeMenu::Save()
         path += QLatin1Char('.') + QString::fromLatin1(kFileTypes[type].suffix);
     }
     const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
-    const Sheet sheet{&shown_.Maze(), code, answer, shown_.ShownGame()};
-    const ShapeMaze* shape = shown_.ShownShape();
-    if (const auto error = shape ? WriteShapeSheet(path, {shape, code, answer, shown_.ShownGame()}) : WriteSheets(path, {sheet}, window_.devicePixelRatioF()))
+    const ShownSheet shown(shown_, code, answer);
+    if (const auto error = WriteSheets(path, {shown.sheet}, window_.devicePixelRatioF()))
         QMessageBox::warning(&window_, window_.windowTitle(), *error);
 }
 
@@ -232,10 +246,7 @@ void MazeMenu::Print()
     bool printed = true;
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         const Answer answer = solution.isChecked() ? Answer::Shown : Answer::Hidden;
-        const ShapeMaze* shape = shown_.ShownShape();
-        const Sheet sheet{&shown_.Maze(), shown_.MazeCode(), answer, shown_.ShownGame()};
-        printed = shape ? PrintShapeSheet(*target, {shape, shown_.MazeCode(), answer, shown_.ShownGame()})
-                        : PrintSheet(*target, sheet);
+        printed = PrintSheet(*target, ShownSheet(shown_, shown_.MazeCode(), answer).sheet);
     });
     if (dialog.exec() == QDialog::Accepted && !printed)
         QMessageBox::warning(&window_, window_.windowTitle(),

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 
 #include "qt/paper/Export.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/play/PlayWords.h"

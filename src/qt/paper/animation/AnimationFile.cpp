@@ -12,7 +12,6 @@
 #include "qt/paper/Export.h"
 #include "core/watch/ShapePlayer.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
 #include "qt/platform/ImageSurface.h"

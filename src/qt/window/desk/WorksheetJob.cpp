@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/run/ExportCommand.h"
 #include "qt/paper/Export.h"
 #include "qt/window/Guard.h"
 

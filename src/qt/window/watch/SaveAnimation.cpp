@@ -14,7 +14,7 @@
 #include "core/watch/StepPlayer.h"
 #include "qt/paper/Export.h"
 #include "qt/platform/Desktop.h"
-#include "qt/paper/ShapePictures.h"
+#include "qt/paper/Pictures.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {

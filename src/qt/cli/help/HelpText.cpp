@@ -1,5 +1,5 @@
 // The --help text.
-#include "qt/cli/HelpText.h"
+#include "qt/cli/help/HelpText.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,9 +1,11 @@
 // `Tolvane --export`.
-#include "qt/cli/ExportCommand.h"
+#include "qt/cli/run/ExportCommand.h"
 
-#include "qt/cli/AnimateCommand.h"
-#include "qt/cli/AskedShape.h"
-#include "qt/cli/TerminalProgress.h"
+#include "qt/cli/run/AnimateCommand.h"
+#include "qt/cli/run/AskedShape.h"
+#include "qt/cli/parse/Readers.h"
+#include "qt/cli/parse/ShapeOptions.h"
+#include "qt/cli/run/TerminalProgress.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,7 +31,6 @@
 #include "qt/paper/Export.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
-#include "qt/paper/ShapePictures.h"
 #include "qt/paper/Pictures.h"
 
 namespace tolvane {
@@ -279,8 +280,8 @@ int RunShapeExport(const Options& options, FileFormat format)
     const ShapeMaze maze = BuildShapeMaze(std::move(*shape), options.how, seed);
     const Recipe recipe{.shape = asked.kind, .size = asked.size, .word = asked.word, .how = options.how, .seed = seed};
     const QString code = options.maskFile.isEmpty() ? QString::fromStdString(FormatRecipeCode(recipe)) : QString();
-    const ShapeSheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
-    if (const auto error = WriteShapeSheet(options.exportFile, sheet, options.pngCell))
+    const Sheet sheet{&maze, code, options.solution ? Answer::Shown : Answer::Hidden};
+    if (const auto error = WriteSheets(options.exportFile, {sheet}, 1.0, options.pngCell))
         return Fail(*error, 1);
     if (options.facts)
         PrintShapeFacts(code, maze, options.how);
@@ -389,15 +390,34 @@ int RunExport(const Options& given)
     const Puzzle& puzzle = puzzles.front();
     if (puzzle.shape)
         return RunShapeExport(options, *format);  // one code of a shape, as a PNG or SVG
-    const MazeState maze = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
+    const ShapeMaze maze = PictureMazeOf(MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how));
     // Without --png-cell, a maze too big for the window's square gets cells of its own.
-    const int cell = options.pngCell > 0 || CellGeometry::For(maze.size).cell >= kPaperCell ? options.pngCell : kPaperCell;
+    const int cell = options.pngCell > 0 || CellGeometry::For(puzzle.size).cell >= kPaperCell ? options.pngCell : kPaperCell;
     const Sheet sheet{&maze, puzzle.code, options.solution ? Answer::Shown : Answer::Hidden};
     if (const auto error = WriteSheets(options.exportFile, {sheet}, 1.0, cell))
         return Fail(*error, 1);
     if (options.facts)
         PrintFacts(puzzles);
     return 0;
+}
+
+int RunExportCommandLine(const QStringList& arguments)
+{
+    Options options = ParseCommandLine(QStringList{QStringLiteral("tolvane")} + arguments);
+    if (options.mode == Options::Mode::Window)
+        options = Error(QCoreApplication::translate("CommandLine", "--export names the file to write; give it"));
+    switch (options.mode) {
+    case Options::Mode::Export:
+        return RunExport(options);
+    case Options::Mode::Facts:
+        return RunFacts(options);
+    case Options::Mode::Error:
+        std::fputs(qPrintable(options.text), stderr);
+        return options.status;
+    default:  // help and the version, printed as the program prints them
+        std::fputs(qPrintable(options.text), stdout);
+        return 0;
+    }
 }
 
 }  // namespace tolvane

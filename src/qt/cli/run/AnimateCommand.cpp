@@ -1,5 +1,5 @@
 // `Tolvane --animate`.
-#include "qt/cli/AnimateCommand.h"
+#include "qt/cli/run/AnimateCommand.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,8 +7,8 @@
 
 #include "core/platform/Random.h"
 #include "core/watch/StepPlayer.h"
-#include "qt/cli/AskedShape.h"
-#include "qt/cli/TerminalProgress.h"
+#include "qt/cli/run/AskedShape.h"
+#include "qt/cli/run/TerminalProgress.h"
 #include "qt/paper/animation/AnimationFile.h"
 
 namespace tolvane {

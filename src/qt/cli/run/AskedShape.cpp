@@ -1,5 +1,5 @@
 // The shape the command line asks for: a shape by its name, a word's outline, or a picture's, read with care.
-#include "qt/cli/AskedShape.h"
+#include "qt/cli/run/AskedShape.h"
 
 #include <QCoreApplication>
 #include <QFile>
