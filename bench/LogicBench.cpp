@@ -15,7 +15,7 @@
 #include "core/platform/Random.h"
 #include "core/play/Play.h"
 #include "core/program/Program.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace {
 

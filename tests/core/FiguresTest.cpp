@@ -12,7 +12,7 @@
 #include "core/BuildCheck.h"
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/graph/Texture.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"

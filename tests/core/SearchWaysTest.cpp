@@ -7,7 +7,7 @@
 #include <set>
 
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/maze/BuildMaze.h"
 
 namespace tolvane {

@@ -9,7 +9,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/shape/ShapeMaze.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
 #include "core/shape/Circle.h"

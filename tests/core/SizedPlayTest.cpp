@@ -8,7 +8,7 @@
 #include "core/maze/MazeCode.h"
 #include "core/maze/SizedCode.h"
 #include "core/solve/Difficulty.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane::testing {
 namespace {

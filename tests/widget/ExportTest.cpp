@@ -23,7 +23,7 @@
 #include "core/maze/MazeCode.h"
 #include "core/maze/SizedCode.h"
 #include "core/render/Geometry.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <deque>
 
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 
 namespace tolvane {

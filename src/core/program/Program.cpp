@@ -8,7 +8,7 @@
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

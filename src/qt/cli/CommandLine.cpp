@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <variant>
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include <cmath>
 
 #include "core/generate/Recipe.h"
