@@ -5,8 +5,8 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
-#include "core/maze/MazeCode.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/MazeCode.h"
+#include "core/code/SizedCode.h"
 #include "core/solve/Difficulty.h"
 #include "core/search/Searches.h"
 

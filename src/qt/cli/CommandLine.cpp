@@ -12,10 +12,10 @@
 #include "core/search/Searches.h"
 #include <cmath>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "core/watch/Watch.h"
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
@@ -518,10 +518,7 @@ std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given, bool 
         return bad;
     };
     const auto readCode = [firstRelease](const QString& text) {
-        RecipeReading read = ReadRecipeCode(text.toStdString());
-        if (const auto old = firstRelease && !read.recipe ? ReadFirstReleaseCode(text.toStdString()) : std::nullopt)
-            read.recipe = Recipe{.size = old->size, .seed = old->seed};
-        return read;
+        return ReadCode(text.toStdString(), firstRelease ? OldCodes::Read : OldCodes::Refused);
     };
     std::vector<Recipe> mazes;
     static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));

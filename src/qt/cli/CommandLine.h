@@ -10,8 +10,8 @@
 #include "core/generate/Algorithms.h"
 #include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
-#include "core/maze/SizedCode.h"
-#include "core/generate/Recipe.h"
+#include "core/code/SizedCode.h"
+#include "core/code/Recipe.h"
 #include "core/shape/ShapeChoice.h"
 #include "qt/paper/Worksheet.h"
 
