@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/maze/BuildMaze.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/Builders.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
 #include "core/platform/NullSurface.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <map>
 
-#include "core/generate/Builders.h"
+#include "core/generate/ways/Builders.h"
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/play/DrawPlay.h"

@@ -13,7 +13,7 @@
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/search/Searches.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
 #include "core/watch/Watch.h"

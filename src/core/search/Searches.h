@@ -1,4 +1,5 @@
-// The ways to search a maze of any shape, each in its own file, and the table that names them.
+// The ways to search a maze of any shape, each in its own file, the table that names them, and
+// where the cells lie for the searches that look ahead or turn.
 #pragma once
 
 #include <span>
@@ -8,9 +9,34 @@
 #include "core/graph/MazeGraph.h"
 #include "core/graph/Steps.h"
 #include "core/maze/MazeState.h"
-#include "core/search/CellPlaces.h"
 
 namespace tolvane {
+
+// Where a maze's cells lie, for a search that looks ahead or turns: the centre of every cell, x to the right and y downwards as on the picture, in units of the
+// distance between neighbouring centres. On a square grid every step moves one unit along one
+// axis, so the distance a search still has to go is at least the Manhattan distance; on other
+// shapes it is at least the straight-line distance divided by the longest step.
+struct CellPlaces {
+    std::vector<double> x;
+    std::vector<double> y;
+    bool squareGrid = false;
+};
+
+// Cell (x, y) of the rectangle lies at (x, y).
+inline CellPlaces RectanglePlaces(MazeSize size)
+{
+    CellPlaces places;
+    places.squareGrid = true;
+    places.x.reserve(static_cast<std::size_t>(size.Cells()));
+    places.y.reserve(static_cast<std::size_t>(size.Cells()));
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) {
+            places.x.push_back(x);
+            places.y.push_back(y);
+        }
+    }
+    return places;
+}
 
 struct GraphRoute {
     std::vector<CellId> cells;  // S .. G, empty when G cannot be reached

@@ -8,7 +8,7 @@
 #include "core/generate/MakeMaze.h"
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/maze/BuildMaze.h"
 
 namespace tolvane {

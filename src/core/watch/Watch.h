@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/generate/Algorithms.h"
-#include "core/search/CellPlaces.h"
 #include "core/search/Searches.h"
 #include "core/graph/Steps.h"
 #include "core/maze/MazeState.h"

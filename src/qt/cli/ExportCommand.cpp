@@ -19,7 +19,7 @@
 
 #include "core/generate/MakeMaze.h"
 #include "core/code/Recipe.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/code/SizedCode.h"
 #include "core/shape/Mask.h"
 #include "core/shape/ShapeMaze.h"

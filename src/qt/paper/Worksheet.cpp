@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "core/generate/MakeMaze.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"

@@ -1,5 +1,5 @@
 // Texture figures.
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 
 #include <algorithm>
 #include <deque>
