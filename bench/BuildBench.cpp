@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/generate/MakeMaze.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
 #include "core/shape/Circle.h"

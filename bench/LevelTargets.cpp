@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/generate/RouteFirst.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/platform/Random.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/solve/Difficulty.h"

@@ -9,7 +9,7 @@
 
 #include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/Builders.h"
 #include "core/shape/Circle.h"
 #include "core/shape/Polygons.h"
 #include "core/shape/ShapeMaze.h"
@@ -17,7 +17,7 @@
 #include "core/platform/Random.h"
 #include "core/play/Play.h"
 #include "core/program/Program.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace {
 

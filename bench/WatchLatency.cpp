@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString way = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("depth-first");
     const int side = argc > 2 ? std::atoi(argv[2]) : 101;
-    const auto code = argc > 2 && side == 0 ? tolvane::ReadRecipeCode(argv[2]).recipe : std::nullopt;
+    const auto code = argc > 2 && side == 0 ? tolvane::ReadCode(argv[2]).recipe : std::nullopt;
     if (argc > 2 && side <= 0 && !code) {
         std::fprintf(stderr, "%s: neither a side nor a maze code\n", argv[2]);
         return 2;

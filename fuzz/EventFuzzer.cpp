@@ -52,7 +52,7 @@
 #include "MazeInvariants.h"
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/platform/NullSurface.h"
 #include "core/platform/RecordingSurface.h"
 #include "core/play/Play.h"

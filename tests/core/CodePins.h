@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/generate/MakeMaze.h"
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/graph/Rectangle.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/shape/ShapeMaze.h"
@@ -43,7 +43,7 @@ inline std::string MazeText(const MazeGraph& graph, const Passages& passages)
 template <typename MakeShape>
 std::string MazeTextOfCode(std::string_view code, MakeShape makeShape)
 {
-    const RecipeReading read = ReadRecipeCode(code);
+    const RecipeReading read = ReadCode(code);
     if (!read.recipe)
         return "refused";
     const Recipe& r = *read.recipe;

@@ -6,7 +6,7 @@
 #include "core/MazeCheck.h"
 #include "core/generate/MakeMaze.h"
 #include "core/generate/RouteFirst.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/platform/Random.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/shape/ShapeMaze.h"

@@ -6,14 +6,13 @@
 #include <cmath>
 #include <map>
 
-#include "core/generate/Builders.h"
+#include "core/generate/ways/Builders.h"
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
-#include "core/solve/Search.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/platform/Random.h"
 #include "core/platform/RecordingSurface.h"
 #include "core/platform/SvgSurface.h"

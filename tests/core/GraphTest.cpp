@@ -3,10 +3,9 @@
 
 #include <stdexcept>
 
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/maze/BuildMaze.h"
-#include "core/solve/Search.h"
 #include "core/MazeCheck.h"
 
 namespace tolvane {

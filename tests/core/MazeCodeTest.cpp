@@ -5,8 +5,9 @@
 
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
-#include "core/maze/MazeCode.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/MazeCode.h"
+#include "core/code/Recipe.h"
+#include "core/code/SizedCode.h"
 #include "core/platform/Random.h"
 
 namespace tolvane::testing {
@@ -299,6 +300,16 @@ TEST(SizedCode, AFirstReleaseCodeIsToldAsSuchAndOpensAsThatReleaseOpenedIt)
     EXPECT_FALSE(ReadFirstReleaseCode("30x30-VZY4H-WRHNJ"));
     EXPECT_FALSE(ReadSizedCode("30x30-VZY4H-WRHNJ").reading.firstRelease);
     EXPECT_FALSE(ReadSizedCode("31x45-T01VA-NE016").reading.firstRelease);
+    // The one reader of codes, as the command line and the dialog use it: refused unless asked
+    // for, then read as that release read it and told as such; a code of today reads alike.
+    EXPECT_FALSE(ReadCode("30x30-VZY4H-WRHNH").recipe);
+    const RecipeReading asked = ReadCode("30x30-VZY4H-WRHNH", OldCodes::Read);
+    ASSERT_TRUE(asked.recipe);
+    EXPECT_EQ((Recipe{.size = old->size, .seed = old->seed}), *asked.recipe);
+    EXPECT_TRUE(asked.reading.firstRelease);
+    const RecipeReading today = ReadCode("31x45-T01VA-NE015", OldCodes::Read);
+    EXPECT_EQ(ReadCode("31x45-T01VA-NE015").recipe, today.recipe);
+    EXPECT_FALSE(today.reading.firstRelease);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Recipe codes: every way and shape round-trips, typos are refused, today's codes are unchanged.
 #include <gtest/gtest.h>
 
-#include "core/generate/Recipe.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/Recipe.h"
+#include "core/code/SizedCode.h"
 
 namespace tolvane {
 namespace {
@@ -17,7 +17,7 @@ Recipe Make(Algorithm a, int braid, ShapeKind shape, MazeSize size, std::uint64_
 bool AnyCheckReads(const std::string& rest)
 {
     for (char c : std::string_view("0123456789ABCDEFGHJKMNPQRSTVWXY"))
-        if (ReadRecipeCode(rest + c).recipe)
+        if (ReadCode(rest + c).recipe)
             return true;
     return false;
 }
@@ -41,7 +41,7 @@ TEST(RecipeCode, EveryWayShapeSizeAndLoopShareRoundTripsInAtMost24Characters)
                     if (!r.Classic()) {
                         EXPECT_EQ(code.substr(0, prefix + 1), bare.substr(0, prefix) + "-") << code;
                     }
-                    EXPECT_EQ(ReadRecipeCode(code).recipe, r) << code;
+                    EXPECT_EQ(ReadCode(code).recipe, r) << code;
                 }
             }
         }
@@ -64,13 +64,13 @@ TEST(RecipeCode, TodaysCodesNameTheClassicRecipesAndItsOwnFormIsRefusedForThem)
 {
     const Recipe classic = Make(Algorithm::Regions, 0, ShapeKind::Rectangle, {31, 45}, 12345);
     EXPECT_EQ(FormatRecipeCode(classic), FormatSizedCode({12345, {31, 45}}));
-    EXPECT_EQ(ReadRecipeCode(FormatSizedCode({12345, {31, 45}})).recipe, classic);
-    EXPECT_EQ(ReadRecipeCode(FormatMazeCode(99)).recipe, Make(Algorithm::Regions, 0, ShapeKind::Rectangle, kClassicSize, 99));
+    EXPECT_EQ(ReadCode(FormatSizedCode({12345, {31, 45}})).recipe, classic);
+    EXPECT_EQ(ReadCode(FormatMazeCode(99)).recipe, Make(Algorithm::Regions, 0, ShapeKind::Rectangle, kClassicSize, 99));
     // The same seed written in the recipe form for the classic way.
     const std::string longForm = FormatRecipeCode(Make(Algorithm::Regions, 1, ShapeKind::Rectangle, {31, 45}, 12345));
     std::string zero = longForm;
     zero.replace(0, 2, "R0");
-    EXPECT_FALSE(ReadRecipeCode(zero).recipe) << zero;
+    EXPECT_FALSE(ReadCode(zero).recipe) << zero;
 }
 
 TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
@@ -93,19 +93,19 @@ TEST(RecipeCode, AnyMistypedCharacterOrSwappedNeighboursIsRefused)
                     continue;
                 std::string typo = code;
                 typo[i] = c;
-                EXPECT_FALSE(ReadRecipeCode(typo).recipe) << typo;
+                EXPECT_FALSE(ReadCode(typo).recipe) << typo;
             }
             if (i + 1 < code.size() && code[i + 1] != '-' && code[i] != code[i + 1]) {
                 std::string swapped = code;
                 std::swap(swapped[i], swapped[i + 1]);
-                EXPECT_FALSE(ReadRecipeCode(swapped).recipe) << swapped;
+                EXPECT_FALSE(ReadCode(swapped).recipe) << swapped;
             }
         }
     }
     const std::string code = FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 0x123456789AULL));
     // Read as people type it: lower case, spaces, a different dash.
-    EXPECT_TRUE(ReadRecipeCode(" k40r31×45 \xE2\x80\x93 " + code.substr(9)).recipe);
-    EXPECT_FALSE(ReadRecipeCode(FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 3)).replace(1, 2, "140")).recipe);
+    EXPECT_TRUE(ReadCode(" k40r31×45 \xE2\x80\x93 " + code.substr(9)).recipe);
+    EXPECT_FALSE(ReadCode(FormatRecipeCode(Make(Algorithm::Kruskal, 40, ShapeKind::Rectangle, {31, 45}, 3)).replace(1, 2, "140")).recipe);
     // 100 has one spelling, N.
     EXPECT_FALSE(AnyCheckReads("K100R31x45-00000-0000"));
 }
@@ -140,7 +140,7 @@ TEST(RecipeCode, AMistypedFrontIsRefusedForItsOwnFault)
              // A good front and too few characters after it: counted after the front.
              {"B0C10-NA431-PHDY", CodeFault::WrongLength, 0, "B0C10"},
          }) {
-        const RecipeReading read = ReadRecipeCode(c.text);
+        const RecipeReading read = ReadCode(c.text);
         EXPECT_FALSE(read.recipe) << c.text;
         EXPECT_EQ(c.fault, read.reading.fault) << c.text;
         EXPECT_EQ(c.letter, read.reading.letter) << c.text;
@@ -150,12 +150,12 @@ TEST(RecipeCode, AMistypedFrontIsRefusedForItsOwnFault)
                                                                                 : c.detail;
         EXPECT_EQ(c.detail, detail) << c.text;
     }
-    EXPECT_EQ(9, ReadRecipeCode("B0C10-NA431-PHDY").reading.length);
+    EXPECT_EQ(9, ReadCode("B0C10-NA431-PHDY").reading.length);
     // Today's codes keep their own reasons: an eleventh character, a group of letters in front.
-    EXPECT_EQ(CodeFault::WrongLength, ReadRecipeCode("3F7KQ-M2XWAB").reading.fault);
-    EXPECT_TRUE(ReadRecipeCode("3F7KQ-M2XWAB").reading.front.empty());
-    EXPECT_EQ(CodeFault::WrongLength, ReadRecipeCode("ABCDE-FGHJK-MNPQR").reading.fault);
-    EXPECT_TRUE(ReadRecipeCode("B0C10-NA431-PHDY7").recipe);
+    EXPECT_EQ(CodeFault::WrongLength, ReadCode("3F7KQ-M2XWAB").reading.fault);
+    EXPECT_TRUE(ReadCode("3F7KQ-M2XWAB").reading.front.empty());
+    EXPECT_EQ(CodeFault::WrongLength, ReadCode("ABCDE-FGHJK-MNPQR").reading.fault);
+    EXPECT_TRUE(ReadCode("B0C10-NA431-PHDY7").recipe);
 }
 
 }  // namespace

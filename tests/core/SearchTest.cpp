@@ -5,7 +5,7 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane::testing {
 namespace {

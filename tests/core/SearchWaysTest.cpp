@@ -7,7 +7,7 @@
 #include <set>
 
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/maze/BuildMaze.h"
 
 namespace tolvane {
@@ -187,6 +187,10 @@ TEST(SearchWays, AGoalThatCannotBeReachedGivesNoRouteAndEveryWayStops)
         EXPECT_TRUE(run.Of(StepKind::Route).empty()) << way.name;
     }
     EXPECT_EQ(FindSearch("sideways"), nullptr);
+    // The short names people know the first three by name those three.
+    EXPECT_EQ(FindSearch("dfs"), FindSearch("depth-first"));
+    EXPECT_EQ(FindSearch("bfs"), FindSearch("breadth-first"));
+    EXPECT_EQ(FindSearch("astar"), FindSearch("a-star"));
     EXPECT_EQ(SearchWays().front().name, "depth-first");
 }
 

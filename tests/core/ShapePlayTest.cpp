@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "core/graph/Rectangle.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/maze/Openings.h"
 #include "core/play/CellFinder.h"
 #include "core/play/Compass.h"

@@ -10,7 +10,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/shape/ShapeMaze.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
 #include "core/platform/RecordingSurface.h"
@@ -20,7 +20,7 @@
 #include "core/shape/Polygons.h"
 #include "core/shape/Tiling.h"
 #include "core/generate/MakeMaze.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane::testing {
 namespace {

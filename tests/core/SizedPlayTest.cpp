@@ -5,12 +5,12 @@
 
 #include "core/Harness.h"
 #include "core/MazeCheck.h"
-#include "core/graph/Rectangle.h"
-#include "core/maze/MazeCode.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/MazeCode.h"
+#include "core/code/SizedCode.h"
 #include "core/solve/Difficulty.h"
+#include "core/search/Searches.h"
+#include "core/graph/Rectangle.h"
 #include "core/shape/ShapeMaze.h"
-#include "core/solve/Search.h"
 
 namespace tolvane::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/generate/MakeMaze.h"
 #include "core/graph/Rectangle.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/maze/BuildMaze.h"
 #include "core/solve/Difficulty.h"
 #include "core/platform/Random.h"

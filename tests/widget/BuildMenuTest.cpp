@@ -6,7 +6,7 @@
 
 #include "core/MazeCheck.h"
 #include "core/generate/MakeMaze.h"
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "qt/window/FactsBox.h"
 #include "qt/window/Form1.h"
 
@@ -32,7 +32,7 @@ TEST(BuildMenu, AWayChosenBuildsTheMazeItsCodeNamesIsTickedAndKeptForTheNextRun)
     ASSERT_TRUE(backtracker && loops);
     backtracker->trigger();
     loops->trigger();
-    const auto read = ReadRecipeCode(form.MazeCode().toStdString());
+    const auto read = ReadCode(form.MazeCode().toStdString());
     ASSERT_TRUE(read.recipe) << form.MazeCode().toStdString();
     EXPECT_EQ(read.recipe->how, (BuildChoice{Algorithm::Backtracker, 25}));
     EXPECT_TRUE(MazeFromRecipe(read.recipe->seed, kClassicSize, read.recipe->how).Walls == form.Maze().Walls);

@@ -24,11 +24,11 @@
 #include <QTimer>
 
 #include "core/maze/BuildMaze.h"
-#include "core/maze/MazeCode.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/MazeCode.h"
+#include "core/code/SizedCode.h"
 #include "core/render/DrawMaze.h"
 #include "core/render/Geometry.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Printing.h"

@@ -6,7 +6,7 @@
 
 #include "core/platform/Random.h"
 #include "core/program/Program.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/PainterSurface.h"
 #include <QPainter>

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "core/CodePins.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/render/DrawMaze.h"
 #include "core/render/DrawShape.h"
 #include "core/graph/Rectangle.h"

@@ -121,7 +121,7 @@ TEST(ShapePlayWindow, ABlindPlayerReachesGByTheKeysTheHintsNameAndEachCellHasIts
     static const QRegularExpression kRing(QStringLiteral("^Ring (\\d+) of (\\d+), cell (\\d+) of (\\d+) clockwise"));
     static const QRegularExpression kCentre(QStringLiteral("^The centre, ring 1 of (\\d+),"));
     // The circle of the player who bounced between two cells, and others of every shape off square cells.
-    std::vector<Recipe> recipes{*ReadRecipeCode("B0C10-NA431-PHDY7").recipe};
+    std::vector<Recipe> recipes{*ReadCode("B0C10-NA431-PHDY7").recipe};
     for (const auto& [kind, size] : {std::pair{ShapeKind::Circle, 16}, {ShapeKind::Hexagon, 6}, {ShapeKind::Triangle, 9}})
         recipes.push_back({kind, {size, size}, {}, {Algorithm::Backtracker}, 0x5EED0 + static_cast<std::uint64_t>(size)});
     for (const Recipe& r : recipes) {

@@ -12,7 +12,7 @@
 
 #include "core/MazeCheck.h"
 #include "core/maze/BuildMaze.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "qt/paper/Pictures.h"
 #include "qt/window/Form1.h"
 #include "qt/window/choice/SizeMenu.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/render/DrawShape.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Pictures.h"

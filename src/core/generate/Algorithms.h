@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/generate/Builders.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

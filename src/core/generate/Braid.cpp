@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

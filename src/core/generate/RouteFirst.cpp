@@ -5,7 +5,7 @@
 #include <array>
 #include <deque>
 
-#include "core/generate/BuildKit.h"
+#include "core/generate/ways/BuildKit.h"
 
 namespace tolvane {
 namespace {

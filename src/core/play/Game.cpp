@@ -1,7 +1,7 @@
 // A game played by hand on a maze graph.
 #include "core/play/Game.h"
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

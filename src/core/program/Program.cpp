@@ -10,7 +10,7 @@
 #include "core/graph/Rectangle.h"
 #include "core/shape/Polygons.h"
 #include "core/solve/Replay.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

@@ -8,7 +8,7 @@
 
 #include "core/graph/MazeGraph.h"
 #include "core/graph/ShapeKind.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/platform/Surface.h"
 
 namespace tolvane {

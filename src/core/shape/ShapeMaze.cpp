@@ -2,7 +2,7 @@
 #include "core/shape/ShapeMaze.h"
 
 #include "core/generate/MakeMaze.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
 #include "core/shape/Polygons.h"

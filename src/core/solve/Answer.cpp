@@ -3,7 +3,7 @@
 
 #include "core/render/DrawMaze.h"
 #include "core/solve/Replay.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

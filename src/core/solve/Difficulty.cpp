@@ -8,36 +8,15 @@
 #include "core/generate/MakeMaze.h"
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/maze/BuildMaze.h"
-#include "core/maze/Openings.h"
-#include "core/solve/Search.h"
 
 namespace tolvane {
 
-Difficulty MeasureSolved(const MazeState& s)
-{
-    Difficulty d;
-    d.route = s.Found ? s.PathLen : 0;
-    // S and G are where the way begins and ends, not places to turn back from.
-    for (int x = 0; x <= s.LastX(); ++x)
-        for (int y = 0; y <= s.LastY(); ++y)
-            if (OpenSides(s, x, y).Count() == 1 && !(x == 0 && y == 0) && !(x == s.LastX() && y == s.LastY()))
-                ++d.deadEnds;
-    // Entry 1 is the start, where every open side leads on; elsewhere one side leads back.
-    for (int i = 1; i < d.route; ++i) {
-        const int ways = OpenSides(s, s.PathX(i), s.PathY(i)).Count() - (i == 1 ? 0 : 1);
-        if (ways > 1)
-            ++d.junctions;
-    }
-    return d;
-}
-
 Difficulty Measure(const MazeState& maze)
 {
-    MazeState searched = maze;
-    Solve(searched);
-    return MeasureSolved(searched);
+    const Texture t = MeasureTexture(maze);
+    return {t.route, t.deadEnds, t.decisions};
 }
 
 std::optional<Level> LevelNumbered(int number)

@@ -21,9 +21,7 @@ struct Difficulty {
     int junctions = 0;  // cells of the route where more than one way leads on
 };
 
-// Measures a maze that holds a finished search (Found true, the route in PathX/PathY).
-Difficulty MeasureSolved(const MazeState& solved);
-// Searches a copy of `maze` and measures it.
+// The texture's route, dead ends and decisions of a rectangle's state.
 Difficulty Measure(const MazeState& maze);
 
 // A level: a size, a way to build, and targets for the route's length and for the decisions

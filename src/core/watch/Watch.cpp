@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/generate/MakeMaze.h"
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/graph/RegionsBuild.h"
 #include "core/maze/BuildMaze.h"

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "core/generate/Algorithms.h"
-#include "core/graph/CellPlaces.h"
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/graph/Steps.h"
 #include "core/maze/MazeState.h"
 #include "core/shape/ShapeMaze.h"

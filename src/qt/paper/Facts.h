@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "core/generate/Algorithms.h"
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "core/shape/ShapeChoice.h"
 
 namespace tolvane {

@@ -7,8 +7,9 @@
 #include <cmath>
 
 #include "core/generate/MakeMaze.h"
-#include "core/graph/Texture.h"
-#include "core/solve/Search.h"
+#include "core/search/Searches.h"
+#include "core/search/Texture.h"
+#include "core/solve/Difficulty.h"
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
@@ -278,7 +279,7 @@ private:
         MazeState state = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
         Solve(state);
         if (measure)
-            measures_[i] = MeasuresCaption(puzzle.level, puzzle.measured ? *puzzle.measured : MeasureSolved(state));
+            measures_[i] = MeasuresCaption(puzzle.level, puzzle.measured ? *puzzle.measured : Measure(state));
         return PictureMazeOf(state);
     }
 

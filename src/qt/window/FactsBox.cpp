@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
 #include "qt/paper/Facts.h"

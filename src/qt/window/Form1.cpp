@@ -17,9 +17,9 @@
 #include <cstdio>
 #include <tuple>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "qt/window/FactsBox.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "qt/paper/Pictures.h"

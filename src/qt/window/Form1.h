@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/program/Program.h"
 #include "qt/platform/ImageSurface.h"
 #include "qt/platform/QtControls.h"

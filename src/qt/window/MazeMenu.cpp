@@ -130,7 +130,7 @@ void MazeMenu::OpenCode()
 void MazeMenu::PasteCode()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (const auto recipe = ReadAnyCode(text).recipe; recipe && !WindowProblem(*recipe))
+    if (const auto recipe = ReadCode(text.toStdString()).recipe; recipe && !WindowProblem(*recipe))
         open_(*recipe);
     else if (const auto asked = AskForMazeCode(window_, kLargestWindowSide, text.left(kPastedMax)))
         open_(*asked);

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/maze/MazeState.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "core/play/Play.h"
 #include "core/shape/ShapeMaze.h"
 

@@ -1,7 +1,7 @@
 // The options of --animate.
 #include <QCoreApplication>
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 #include "core/watch/Watch.h"
 #include "qt/cli/commands/CommandOptions.h"
 #include "qt/cli/parse/Readers.h"

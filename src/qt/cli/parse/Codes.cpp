@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "qt/cli/parse/Readers.h"
 #include "qt/window/code/CodeMessage.h"
 
@@ -39,10 +39,7 @@ std::variant<std::vector<Recipe>, Options> ReadCodes(const QString& given, bool 
         return bad;
     };
     const auto readCode = [firstRelease](const QString& text) {
-        RecipeReading read = ReadRecipeCode(text.toStdString());
-        if (const auto old = firstRelease && !read.recipe ? ReadFirstReleaseCode(text.toStdString()) : std::nullopt)
-            read.recipe = Recipe{.size = old->size, .seed = old->seed};
-        return read;
+        return ReadCode(text.toStdString(), firstRelease ? OldCodes::Read : OldCodes::Refused);
     };
     std::vector<Recipe> mazes;
     static const QRegularExpression kBetweenCodes(QStringLiteral("[,\\x{FF0C}\\x{3001}\\n\\r]+"));

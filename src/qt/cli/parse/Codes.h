@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "qt/cli/parse/Options.h"
 
 namespace tolvane {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/generate/Algorithms.h"
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/maze/MazeState.h"
 #include "core/shape/ShapeChoice.h"
 #include "qt/paper/Worksheet.h"

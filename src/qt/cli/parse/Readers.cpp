@@ -7,7 +7,7 @@
 
 #include "core/generate/RouteFirst.h"
 #include "core/graph/Rectangle.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "core/solve/Difficulty.h"
 #include "qt/platform/Desktop.h"
 #include "qt/window/code/CodeMessage.h"

@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "core/generate/MakeMaze.h"
-#include "core/generate/Recipe.h"
-#include "core/graph/Texture.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/Recipe.h"
+#include "core/search/Texture.h"
+#include "core/code/SizedCode.h"
 #include "core/shape/Mask.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/platform/Random.h"

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "qt/paper/Facts.h"
 
 namespace tolvane {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 #include "core/shape/ShapeChoice.h"
 
 namespace tolvane {

@@ -61,10 +61,6 @@ QString ShapeSizeReason(const CodeReading& reading)
 
 }  // namespace
 
-SizedReading ReadCode(const QString& text) { return ReadSizedCode(text.toStdString()); }
-
-RecipeReading ReadAnyCode(const QString& text) { return ReadRecipeCode(text.toStdString()); }
-
 QString CodeFaultReason(const CodeReading& reading)
 {
     switch (reading.fault) {

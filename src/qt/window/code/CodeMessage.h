@@ -3,16 +3,10 @@
 
 #include <QString>
 
-#include "core/generate/Recipe.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/Recipe.h"
+#include "core/code/SizedCode.h"
 
 namespace tolvane {
-
-// Reads a code of any size as a person gives it: white space around it, full-width forms and
-// dashes allowed.
-SizedReading ReadCode(const QString& text);
-// The same for every code: today's, those of other ways to build and those of other shapes.
-RecipeReading ReadAnyCode(const QString& text);
 
 // Why `reading` found no code, as a phrase that follows "… is not a maze code: ".
 QString CodeFaultReason(const CodeReading& reading);

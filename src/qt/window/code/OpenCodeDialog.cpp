@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/maze/MazeCode.h"
+#include "core/code/MazeCode.h"
 #include "qt/paper/Facts.h"
 #include "qt/window/choice/WindowShape.h"
 #include "qt/window/code/CodeMessage.h"
@@ -41,13 +41,9 @@ OpenCodeDialog::OpenCodeDialog(QWidget* parent, int largestSide, const QString& 
 
 void OpenCodeDialog::Check()
 {
-    RecipeReading read = ReadAnyCode(field_.text());
     // A code the first release printed is offered too, as that release read it; Open asks first.
-    firstRelease_ = false;
-    if (const auto old = read.reading.firstRelease ? ReadFirstReleaseCode(field_.text().toStdString()) : std::nullopt) {
-        read.recipe = Recipe{.size = old->size, .seed = old->seed};
-        firstRelease_ = true;
-    }
+    const RecipeReading read = ReadCode(field_.text().toStdString(), OldCodes::Read);
+    firstRelease_ = read.recipe && read.reading.firstRelease;
     const std::optional<Recipe>& recipe = read.recipe;
     const bool rectangle = recipe && recipe->shape == ShapeKind::Rectangle;
     const bool fits = rectangle ? std::max(recipe->size.width, recipe->size.height) <= largestSide_ : recipe.has_value();

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/generate/Recipe.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/Recipe.h"
+#include "core/code/SizedCode.h"
 
 namespace tolvane {
 

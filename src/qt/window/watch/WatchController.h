@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "core/generate/Algorithms.h"
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 #include "core/platform/Surface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/Geometry.h"

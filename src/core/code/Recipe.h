@@ -1,4 +1,5 @@
-// A recipe names a whole maze: its shape and size, how it was built, and its seed; and its code.
+// A recipe names a whole maze: its shape and size, how it was built, and its seed; its code, and
+// the one reader of every kind of code.
 #pragma once
 
 #include <array>
@@ -9,7 +10,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/graph/ShapeKind.h"
-#include "core/maze/MazeCode.h"
+#include "core/code/MazeCode.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {
@@ -35,12 +36,19 @@ struct Recipe {
 // the code would be longer than 24 characters (only a word's code is longer still).
 std::string FormatRecipeCode(const Recipe& recipe);
 
-// Any code as a person types or pastes it: today's codes as ReadSizedCode reads them, and the
-// recipe form. When it names no maze, `reading` says why.
+// Whether a sized code that names no maze today is read as the first release read it. Refused
+// by default: a code of today with a character dropped or added may read as another maze there.
+enum class OldCodes { Refused, Read };
+
+// The one reader of codes: any code as a person types or pastes it, of every kind: today's
+// ten characters ("3F7KQ-M2XWA"), a size in front ("31x45-…") and a recipe in front
+// ("B25R31x45-…"). When it names no maze, `reading` says why, and reading.firstRelease tells
+// that the first release wrote the code; with OldCodes::Read such a code is read as that
+// release read it, and reading.firstRelease stays set to say so.
 struct RecipeReading {
     std::optional<Recipe> recipe;
     CodeReading reading;
 };
-RecipeReading ReadRecipeCode(std::string_view text);
+RecipeReading ReadCode(std::string_view text, OldCodes old = OldCodes::Refused);
 
 }  // namespace tolvane

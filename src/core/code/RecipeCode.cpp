@@ -1,9 +1,9 @@
 // Recipe codes.
-#include "core/generate/Recipe.h"
+#include "core/code/Recipe.h"
 
 #include <algorithm>
 
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 
 namespace tolvane {
 namespace {
@@ -12,7 +12,6 @@ constexpr std::size_t kSeedCodeChars = 10;  // nine of the seed and the check ch
 constexpr std::size_t kLongest = 24;
 // Written where the loops' percent stands: the route laid first (which never has loops).
 constexpr char kRouteFirstLetter = 'S';
-constexpr std::string_view kTimes = "\xC3\x97";  // "×" in UTF-8
 
 // The braid's place holds its percent, 0 to 99, or one of these letters.
 constexpr char kNoDeadEndsLetter = 'N';  // 100: one character, so that the longest code stays 24
@@ -47,21 +46,6 @@ bool WordFits(std::string_view word)
 std::string SizeTextOf(const Recipe& r)
 {
     return InfoOf(r.shape).twoSides ? SizeText(r.size) : std::to_string(r.size.width);
-}
-
-// Upper case, without spaces and hyphens, "×" as "X".
-std::string Squeezed(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, kTimes.size()) == kTimes) {
-            out += 'X';
-            i += kTimes.size() - 1;
-        } else if (text[i] != ' ' && text[i] != '-') {
-            out += text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 'a' + 'A') : text[i];
-        }
-    }
-    return out;
 }
 
 // A whole number from `at`, moving `at` past all its digits; nothing when there are none or it
@@ -218,14 +202,18 @@ std::string FormatRecipeCode(const Recipe& r)
     return code;
 }
 
-RecipeReading ReadRecipeCode(std::string_view text)
+RecipeReading ReadCode(std::string_view text, OldCodes old)
 {
     const SizedReading today = ReadSizedCode(text);
     if (today.maze)
         return {Recipe{.size = today.maze->size, .seed = today.maze->seed}, today.reading};
+    if (today.reading.firstRelease && old == OldCodes::Read) {
+        const auto first = ReadFirstReleaseCode(text);
+        return {Recipe{.size = first->size, .seed = first->seed}, today.reading};
+    }
     // The recipe form begins with a way's letter; anything else keeps today's reading's fault.
     const std::string clean = CleanCodeText(text);
-    const std::string squeezed = Squeezed(clean);
+    const std::string squeezed = SqueezedCode(clean);
     if (squeezed.empty() || squeezed[0] < 'A' || squeezed[0] > 'Z')
         return {std::nullopt, today.reading};
     const std::string prefix = squeezed.size() > kSeedCodeChars ? squeezed.substr(0, squeezed.size() - kSeedCodeChars) : "";
@@ -233,7 +221,7 @@ RecipeReading ReadRecipeCode(std::string_view text)
     if (!front.recipe) {
         // Every recipe code has a hyphen after its front: what stands before the first one is the
         // front as meant, whether or not ten characters follow it.
-        const std::string written = Squeezed(clean.substr(0, clean.find_first_of("- ")));
+        const std::string written = SqueezedCode(clean.substr(0, clean.find_first_of("- ")));
         if (!LooksLikeFront(written) || written.size() == squeezed.size())
             return {std::nullopt, today.reading};
         if (written == prefix)

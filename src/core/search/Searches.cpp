@@ -1,5 +1,5 @@
 // The table of the ways to search.
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 
 #include <array>
 #include <utility>

@@ -1,5 +1,5 @@
 // Maze codes.
-#include "core/maze/MazeCode.h"
+#include "core/code/MazeCode.h"
 
 #include <array>
 
@@ -158,5 +158,20 @@ namespace tolvane {
 char CodeCharacter(int digit) { return kAlphabet.at(static_cast<std::size_t>(digit)); }
 
 int CodeDigit(char c) { return DigitOf(c); }
+
+std::string SqueezedCode(std::string_view text)
+{
+    constexpr std::string_view kTimes = "\xC3\x97";  // "×" in UTF-8
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, kTimes.size()) == kTimes) {
+            out += 'X';
+            i += kTimes.size() - 1;
+        } else if (text[i] != ' ' && text[i] != '-') {
+            out += text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 'a' + 'A') : text[i];
+        }
+    }
+    return out;
+}
 
 }  // namespace tolvane

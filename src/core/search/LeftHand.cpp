@@ -4,7 +4,7 @@
 #include <numbers>
 #include <vector>
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 namespace {

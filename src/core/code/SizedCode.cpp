@@ -1,10 +1,10 @@
 // Codes of mazes of any size.
-#include "core/maze/SizedCode.h"
+#include "core/code/SizedCode.h"
 
 #include <array>
 #include <cctype>
 
-#include "core/maze/MazeCode.h"
+#include "core/code/MazeCode.h"
 
 namespace tolvane {
 namespace {
@@ -47,21 +47,6 @@ int FirstReleaseSizeCheck(const std::string& size)
         sum = (sum + value * weight++) % kPrime;
     }
     return sum;
-}
-
-// The text with the separators taken out and "×" read as "x".
-std::string Squeezed(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, kTimes.size()) == kTimes) {
-            out += 'x';
-            i += kTimes.size() - 1;
-        } else if (text[i] != ' ' && text[i] != '-') {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 std::optional<int> Side(std::string_view digits)
@@ -117,7 +102,7 @@ SizedReading ReadTodaysCode(std::string_view text)
 {
     const std::string clean = CleanCodeText(text);
     // Ten characters are a 21 x 21 code, whatever they look like: "3X7KQ-M2XWA" has no size.
-    const std::string squeezed = Squeezed(clean);
+    const std::string squeezed = SqueezedCode(clean);
     const std::optional<WrittenSize> written = squeezed.size() == kCodeChars ? std::nullopt : SizeAhead(clean);
     if (!written) {
         CodeReading reading = ParseMazeCode(clean);
@@ -151,7 +136,7 @@ std::string SizeText(MazeSize size) { return std::to_string(size.width) + "x" + 
 
 std::optional<MazeSize> ParseSize(std::string_view text)
 {
-    const std::string squeezed = Squeezed(text);
+    const std::string squeezed = SqueezedCode(text);
     const auto x = squeezed.find_first_of("xX");
     if (x == std::string::npos)
         return std::nullopt;
@@ -186,7 +171,7 @@ SizedReading ReadSizedCode(std::string_view text)
 
 std::optional<SizedSeed> ReadFirstReleaseCode(std::string_view text)
 {
-    const std::string squeezed = Squeezed(CleanCodeText(text));
+    const std::string squeezed = SqueezedCode(CleanCodeText(text));
     if (squeezed.size() <= static_cast<std::size_t>(kCodeChars))
         return std::nullopt;
     const std::string sizePart = squeezed.substr(0, squeezed.size() - kCodeChars);

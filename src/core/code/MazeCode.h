@@ -63,5 +63,8 @@ namespace tolvane {
 // none), for codes written around this one.
 char CodeCharacter(int digit);
 int CodeDigit(char c);
+// Cleaned text as the grammars after the first read it: upper case, without spaces and hyphens,
+// "×" as "X".
+std::string SqueezedCode(std::string_view clean);
 
 }  // namespace tolvane

@@ -4,8 +4,8 @@
 #include <queue>
 #include <vector>
 
-#include "core/graph/RouteBack.h"
-#include "core/graph/Searches.h"
+#include "core/search/RouteBack.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 namespace {

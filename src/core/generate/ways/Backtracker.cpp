@@ -1,6 +1,6 @@
 // The recursive backtracker, with a stack of its own instead of recursion.
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

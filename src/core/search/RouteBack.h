@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

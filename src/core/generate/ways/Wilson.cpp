@@ -1,6 +1,6 @@
 // Wilson's algorithm: random walks from each cell outside the maze, their loops erased.
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/maze/MazeCode.h"
+#include "core/code/MazeCode.h"
 #include "core/maze/MazeState.h"
 
 namespace tolvane {

@@ -1,8 +1,8 @@
 // The regions algorithm on any graph: regions seeded, grown over every cell, then joined.
 #include <algorithm>
 
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 namespace {

@@ -1,6 +1,6 @@
 // The growing tree, taking the newest cell or a random one.
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 namespace {

@@ -2,8 +2,8 @@
 #include <numeric>
 #include <utility>
 
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

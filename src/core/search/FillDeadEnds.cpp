@@ -1,7 +1,7 @@
 // Dead-end filling over a maze graph.
 #include <vector>
 
-#include "core/graph/Searches.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

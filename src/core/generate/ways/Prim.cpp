@@ -1,6 +1,6 @@
 // Prim's algorithm with random choices: the maze grows at a random cell of its frontier.
-#include "core/generate/BuildKit.h"
-#include "core/generate/Builders.h"
+#include "core/generate/ways/BuildKit.h"
+#include "core/generate/ways/Builders.h"
 
 namespace tolvane {
 

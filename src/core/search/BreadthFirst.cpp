@@ -1,8 +1,8 @@
 // Breadth-first search over a maze graph.
 #include <vector>
 
-#include "core/graph/RouteBack.h"
-#include "core/graph/Searches.h"
+#include "core/search/RouteBack.h"
+#include "core/search/Searches.h"
 
 namespace tolvane {
 

@@ -1,10 +1,10 @@
 // Texture figures.
-#include "core/graph/Texture.h"
+#include "core/search/Texture.h"
 
 #include <algorithm>
 #include <deque>
 
-#include "core/graph/GraphSearch.h"
+#include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 
 namespace tolvane {
