@@ -31,13 +31,14 @@
 #include "qt/paper/Outlines.h"
 #include "qt/paper/ShapePictures.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 namespace {
 
 int Fail(const QString& message, int status)
 {
-    std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
+    Print(stderr, QStringLiteral("Tolvane: %1\n").arg(message));
     return status;
 }
 
@@ -194,7 +195,7 @@ void PrintShapeFacts(const QString& code, const ShapeMaze& maze, const BuildChoi
                        .arg(HowText(how));
     for (const QString& line : FactLines(MeasureTexture(maze)))
         text += QStringLiteral("  %1\n").arg(line);
-    std::fputs(qPrintable(text), stdout);
+    Print(stdout, text);
 }
 
 // Each maze's code, how it was built and its facts, on standard output.
@@ -213,7 +214,7 @@ void PrintFacts(const std::vector<Puzzle>& puzzles)
                            .arg(HowText(puzzle.how));
         for (const QString& line : FactLines(MeasureTexture(maze)))
             text += QStringLiteral("  %1\n").arg(line);
-        std::fputs(qPrintable(text), stdout);
+        Print(stdout, text);
     }
 }
 
