@@ -68,11 +68,12 @@ bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
 }
 
 // The reason the system gave for the last failure; Qt's own text when it has one that says more.
+// Qt's "Unknown error" may be in the user's language: a device that has failed at nothing says it.
 QString SystemReason(const QFileDevice& file)
 {
     const QString qt = file.errorString();
     const QString system = SystemError();
-    if (!system.isEmpty() && (qt.isEmpty() || qt == QLatin1String("Unknown error") || qt == QIODevice::tr("Unknown error")))
+    if (!system.isEmpty() && (qt.isEmpty() || qt == QLatin1String("Unknown error") || qt == QBuffer().errorString()))
         return system;
     return qt;
 }
