@@ -168,7 +168,10 @@ test_tolvane() {
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
   xvfb=$!
-  trap 'kill $xvfb 2>/dev/null; "$wineserver" -k 2>/dev/null' EXIT
+  # Expanded now: the local variable is gone by the time the script exits, and under set -e a
+  # failing command here would become the script's status.
+  # shellcheck disable=SC2064
+  trap "kill $xvfb 2>/dev/null || true; \"$wineserver\" -k 2>/dev/null || true" EXIT
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n 1 "$display_file")"
   rm -f "$display_file"
