@@ -323,14 +323,23 @@ def the_window(scale=1):
         first.save_png(os.path.join(work, f"window-start{name}.png"))
         size = getattr(first, "full_size", (first.width, first.height))
         click(window, centre_of(COMMAND1), scale)
-        built = [None]
-        wait_until(lambda: (built.__setitem__(0, grab(window, scale)) or built[0].kind(357, 357) == "black"), 20, 0.3)
+        built = [None, None, None]
+
+        def read_built():
+            """The window's maze once it stands whole (the frame is there from the start)."""
+            built[0] = grab(window, scale)
+            maze, problems = read_maze(built[0])
+            if scale > 1:  # S and G are drawn smoothly at twice the pixels, their edges in paler blues
+                ends = [f"inside cell {START}", f"inside cell {GOAL}"]
+                problems = [p for p in problems if not any(e in p and " is other " in p for e in ends)]
+            built[1:] = [maze, problems]
+            return not problems and not maze.problems_as_perfect_maze()
+
+        wait_until(read_built, 20, 0.3)
         built[0].save_png(os.path.join(work, f"window-built{name}.png"))
-        maze, problems = read_maze(built[0])
-        if scale > 1:  # S and G are drawn smoothly at twice the pixels, their edges in paler blues
-            ends = [f"inside cell {START}", f"inside cell {GOAL}"]
-            problems = [p for p in problems if not any(e in p and " is other " in p for e in ends)]
-        check(not problems and not maze.problems_as_perfect_maze(), f"制作{name}: not a perfect maze: {problems[:3]}")
+        maze, problems = built[1], built[2]
+        check(not problems and not maze.problems_as_perfect_maze(),
+              f"制作{name}: not a perfect maze: {problems[:3] or maze.problems_as_perfect_maze()[:3]}")
         click(window, centre_of(COMMAND2), scale)
         goal = 17 * GOAL[0] + 8
         solved = [None]
