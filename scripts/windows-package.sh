@@ -47,7 +47,8 @@ configure_tolvane() {
 }
 
 # The folder that runs where it is unpacked: the program and its console twin, the DLLs it needs, the plugins Qt loads
-# (the platform, the native style, SVG pictures and icons) and Qt's own Japanese texts.
+# (the platform, the native style, SVG pictures and icons), Qt's own Japanese texts and the font of
+# a word's outline.
 stage_tolvane() {
   local stage=$1 plugin
   rm -rf "$stage"
@@ -66,6 +67,10 @@ stage_tolvane() {
   copy_needed_dlls "$stage" "$stage/Tolvane.exe" "$stage"/*/*.dll
   # The same version as the Qt built here, from the host's Qt of the same sources.
   cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
+  # The face a word's outline is cut from, which Windows lacks, with its licence.
+  mkdir -p "$stage/fonts"
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$stage/fonts/"
+  cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/fonts/DejaVu-LICENSE.txt"
   find "$stage" -type d -empty -delete
   $mingw-strip --strip-unneeded "$stage"/*.exe "$stage"/*.com "$stage"/*.dll "$stage"/*/*.dll
 }

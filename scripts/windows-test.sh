@@ -4,14 +4,14 @@
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-# A Wine prefix of its own, made offline (no Mono, no Gecko), with a Japanese font in its Fonts.
+# A Wine prefix of its own, made offline (no Mono, no Gecko), with a Japanese font in its Fonts
+# as Windows has.
 fresh_prefix() {
   export WINEPREFIX=$1
   rm -rf "$WINEPREFIX"
   "$wine" wineboot -i >/dev/null 2>&1
   "$wineserver" -w
   ln -s /usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # A value of the uninstall record in the prefix's registry ($1: user.reg or system.reg), or nothing.
@@ -23,26 +23,35 @@ text = open(sys.argv[1], encoding="utf-8", errors="replace").read()
 key = re.search(r'^\[Software\\\\(?:Wow6432Node\\\\)?Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Tolvane\][^\n]*\n(.*?)(?:\n\n|\Z)',
                 text, re.S | re.M)
 value = key and re.search(r'^"%s"="(.*)"$' % re.escape(sys.argv[2]), key.group(1), re.M)
-print(value.group(1).replace("\\\\", "\\") if value else "")
+# As regedit writes them: a backslash and a quotation mark each escaped by a backslash.
+print(re.sub(r'\\(.)', r'\1', value.group(1)) if value else "")
 EOF
 }
 
 fail() { log "FAILED: $*"; failed=1; }
 
-# The Windows binaries of the tests beside what they load: on the offscreen platform, which on
-# Windows reads its fonts from QT_QPA_FONTDIR.
+# The Windows binaries of the tests beside what they load, on the offscreen platform (the tests'
+# own choice). On Windows that platform reads its fonts only from QT_QPA_FONTDIR, which must name
+# the system's Fonts folder, as a Windows machine running the tests would set it. Wine hands no
+# QT_ variable of the Unix environment to a Windows program, so it is set in the prefix's own
+# environment instead.
 run_unit_tests() {
   local dir=$work/tests test
   mkdir -p "$dir/platforms" "$dir/imageformats"
   cp "$out/build/tests/core_tests.exe" "$out/build/tests/widget_tests.exe" "$dir/"
   cp "$prefix/plugins/platforms/qoffscreen.dll" "$prefix/plugins/platforms/qwindows.dll" "$dir/platforms/"
-  cp "$prefix/plugins/imageformats/"q{jpeg,gif}.dll "$dir/imageformats/"
+  for plugin in jpeg gif svg; do
+    [ ! -f "$prefix/plugins/imageformats/q$plugin.dll" ] || cp "$prefix/plugins/imageformats/q$plugin.dll" "$dir/imageformats/"
+  done
   copy_needed_dlls "$dir" "$dir"/*.exe "$dir"/*/*.dll
   fresh_prefix "$work/prefix-tests"
+  # The tests read a word's outline from the installed fonts, not the program's own.
+  ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  "$wine" reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'C:\windows\Fonts' /f >/dev/null 2>&1
+  "$wineserver" -w
   for test in core_tests widget_tests; do
     local begin=$SECONDS
-    if QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR="$WINEPREFIX/drive_c/windows/Fonts" \
-      "$wine" "$dir/$test.exe" --gtest_brief=1 >"$work/$test.log" 2>&1; then
+    if "$wine" "$dir/$test.exe" --gtest_brief=1 >"$work/$test.log" 2>&1; then
       log "$test.exe: $(grep -E '^\[  PASSED  \]' "$work/$test.log") ($((SECONDS - begin)) s)"
     else
       grep -E '^\[  FAILED  \]|^\[  PASSED  \]' "$work/$test.log" | head -n 30
@@ -125,8 +134,24 @@ test_installer() {
   place=$(uninstall_value system.reg InstallLocation)
   case "$place" in
   *"Program Files\\Tolvane") log "installed for all users into $place" ;;
-  *) fail "/S as an administrator installed into '$place', not Program Files, or left no HKLM record" ;;
+  *) fail "/S as an administrator installed into '$place', not Program Files, or left no HKLM record"; return ;;
   esac
+  # Uninstalled as Apps & features does it silently, by the record's own command: nothing left.
+  local quiet uninstaller
+  quiet=$(uninstall_value system.reg QuietUninstallString)
+  uninstaller=$(sed 's/^"\([^"]*\)".*/\1/' <<<"$quiet")
+  start_menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Tolvane.lnk
+  [ -f "$start_menu" ] || fail "no Start-menu entry for all users at $start_menu"
+  place=$("$wine" winepath -u "$place" 2>/dev/null)
+  # shellcheck disable=SC2086 # the record's options, as the shell splits them
+  "$wine" "$("$wine" winepath -u "$uninstaller" 2>/dev/null)" ${quiet#"\"$uninstaller\""}
+  "$wineserver" -w
+  sleep 2
+  "$wineserver" -w
+  [ ! -e "$place" ] || fail "the uninstaller for all users ($quiet) left $(find "$place" | head -n 5 | tr '\n' ' ')"
+  [ ! -e "$start_menu" ] || fail "the uninstaller for all users left the Start-menu entry"
+  [ -z "$(uninstall_value system.reg DisplayName)" ] || fail "the uninstaller for all users left the HKLM record"
+  log "uninstalled for all users by '$quiet', nothing left"
 }
 
 test_tolvane() {
@@ -143,7 +168,10 @@ test_tolvane() {
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
   xvfb=$!
-  trap 'kill $xvfb 2>/dev/null; "$wineserver" -k 2>/dev/null' EXIT
+  # Expanded now: the local variable is gone by the time the script exits, and under set -e a
+  # failing command here would become the script's status.
+  # shellcheck disable=SC2064
+  trap "kill $xvfb 2>/dev/null || true; \"$wineserver\" -k 2>/dev/null || true" EXIT
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n 1 "$display_file")"
   rm -f "$display_file"

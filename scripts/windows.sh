@@ -19,20 +19,24 @@ cache=${TOLVANE_WINDOWS_CACHE:-$HOME/.cache/tolvane-windows}
 out=$root/build-windows
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 log() { echo "windows.sh: $*"; }
+# ccache finds what another checkout of the same sources compiled.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 took() { log "$1 took $((SECONDS - $2)) s"; }
 
 # --- the packages -------------------------------------------------------------------------------
 
 packages=(
-  build-essential cmake ninja-build dpkg-dev perl python3 zip pkg-config googletest
+  build-essential cmake ninja-build dpkg-dev perl python3 zip pkg-config googletest git
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   # the host's Qt of the same version: moc, rcc, uic, lrelease and the translations
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n
   nsis
+  # the face of a word's outline, which the package brings along
+  fonts-dejavu-core
   # the tests: Wine on a private X server, a Japanese font for the captions (and the locale that
   # makes Wine Japanese), the files read back
-  wine64 xvfb xauth xdotool imagemagick fonts-vlgothic fonts-dejavu-core locales poppler-utils python3-pil
+  wine64 xvfb xauth xdotool imagemagick fonts-vlgothic locales poppler-utils python3-pil
 )
 install_packages() {
   local missing=() p
@@ -110,16 +114,30 @@ qt_toolchain_arguments() {
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 }
 
+# Qt's qtsvg at the tag of release $1, unpacked into $2 (TOLVANE_QTSVG_GIT names another clone).
+upstream_qtsvg() {
+  local release=$1 dir=$2 repository=${TOLVANE_QTSVG_GIT:-https://code.qt.io/qt/qtsvg.git}
+  log "Debian's qt6-svg tarball is not on the mirror; taking v$release from $repository"
+  rm -rf "$dir.git"
+  git clone -q --depth 1 --branch "v$release" "$repository" "$dir.git" >>"$cache/src-qt6-svg.log" 2>&1 \
+    || { tail -n 3 "$cache/src-qt6-svg.log" >&2; rm -rf "$dir.git"; return 1; }
+  git -C "$dir.git" log -1 --format="windows.sh: qtsvg at %H (%s)"
+  rm -rf "$dir.git/.git"
+  mv "$dir.git" "$dir"
+}
+
 build_qtsvg() {
   local version src build
   version=$(source_version qt6-svg)
   [ -f "$prefix/.svg-$version" ] && return
   src=$cache/src/qtsvg-$version
   build=$cache/build/qtsvg-$version
-  # Tolvane itself reads no SVG; only the widget tests and the SVG plugins need qtsvg, so a
-  # source that cannot be fetched is said and left out rather than stopping the build.
-  if ! unpack qt6-svg "$src"; then
-    log "WARNING: Debian's qt6-svg source cannot be fetched; building without qtsvg (no SVG plugins, no export widget tests)"
+  # Debian's qt6-svg is Qt's own release tarball with the packaging beside it; where a mirror has
+  # the package's record but not its tarball, the same release is taken from Qt's repository at
+  # its tag. Tolvane itself reads no SVG (only the widget tests and the SVG plugins need qtsvg),
+  # so a source that cannot be had either way is said and left out rather than stopping the build.
+  if ! unpack qt6-svg "$src" && ! upstream_qtsvg "${version%%-*}" "$src"; then
+    log "WARNING: neither Debian's qt6-svg source nor Qt's v${version%%-*} tag can be fetched; building without qtsvg (no SVG plugins, no export widget tests)"
     return 0
   fi
   log "building qtsvg $version for Windows"

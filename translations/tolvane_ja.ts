@@ -789,6 +789,10 @@ With --shape circle, hexagon or triangle a level keeps its way and its route&apo
         <translation>絵を描けませんでした</translation>
     </message>
     <message>
+        <source>another program has it open; close it there and save again (the old one stays as it was)</source>
+        <translation>ほかのプログラムが開いています。そちらで閉じてから、もう一度保存してください(元のファイルはそのままです)</translation>
+    </message>
+    <message>
         <source>its folder takes no new file, which writing it safely needs (the old one stays as it was)</source>
         <translation>フォルダーに新しいファイルを作れないため、安全に書き込めません(元のファイルはそのままです)</translation>
     </message>

@@ -5,9 +5,16 @@ solving a maze with its captions in a real Japanese font.
 check_windows.py WINDOWS_EXE LINUX_PROGRAM WORKDIR   (DISPLAY and WINEPREFIX set by the caller)
 """
 
+import fcntl
 import os
+import pty
+import re
+import select
+import shutil
+import struct
 import subprocess
 import sys
+import termios
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -22,6 +29,8 @@ from picture import COMMAND1, COMMAND2, GOAL, SIDE, START, Picture, centre_of  #
 WINE = os.environ.get("WINE", "/usr/lib/wine/wine64")
 # The codes whose mazes are pinned in the unit tests.
 PINNED = ["00000-00000", "ZZZZZ-ZZZZX", "3F7KQ-M2XWA", "T0LVA-NE01R", "8H4Q2-RDEYZ"]
+# Codes of words, pinned in the widget tests: their outlines are cut from DejaVu Sans Bold.
+WORD_CODES = ["R0W7TO-A8FVN-014YG", "B0W7TO-VV6XB-HCRNZ", "R85W7TO-2ZBRM-177KJ"]
 JAPANESE = {"LANG": "ja_JP.UTF-8", "LC_ALL": "ja_JP.UTF-8"}
 
 
@@ -29,13 +38,39 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def run_windows(*args, env=None, encoding="ascii", program=None):
-    """The Windows program's status and output; it writes in the ANSI code page of its locale."""
+def run_windows(*args, env=None, encoding="utf-8", program=None):
+    """The Windows program's status and output, which it writes to a pipe in UTF-8."""
     result = subprocess.run([WINE, program or exe, *args], capture_output=True, timeout=180, env=dict(os.environ, **(env or {})))
     decode = lambda b: b.decode(encoding, errors="replace").replace("\r\n", "\n")  # noqa: E731
     # Wine refuses per-monitor DPI awareness (version 2), which Windows 10 grants, and Qt says so.
     err = "".join(line for line in decode(result.stderr).splitlines(True) if "SetProcessDpiAwarenessContext" not in line)
     return result.returncode, decode(result.stdout), err
+
+
+def run_in_console(*args, env=None, program=None):
+    """The Windows program's status and what a console of Wine's own shows of its output, as text:
+    run on a pseudo-terminal as wide as any line, as from cmd."""
+    environment = dict(os.environ, **(env or {}))
+    pid, fd = pty.fork()
+    if pid == 0:
+        fcntl.ioctl(0, termios.TIOCSWINSZ, struct.pack("HHHH", 50, 250, 0, 0))
+        os.execve(WINE, [WINE, program or exe, *args], environment)
+    shown = b""
+    while select.select([fd], [], [], 120)[0]:
+        try:
+            data = os.read(fd, 65536)
+        except OSError:  # the program has ended and its terminal is closed
+            break
+        if not data:
+            break
+        shown += data
+    status = os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1])
+    os.close(fd)
+    # Its lines as they stand: a move of the cursor to the right is as many blanks (the console
+    # draws a run of them so), the other controls (the cursor shown, a line cleared) draw nothing.
+    text = re.sub(r"\x1b\[(\d*)C", lambda m: " " * int(m.group(1) or 1), shown.decode("utf-8", errors="replace"))
+    text = re.sub(r"\x1b\[[0-9;?]*[A-Za-z]|\x1b\][^\x07]*\x07", "", text)
+    return status, text.replace("\r", "")
 
 
 def run_linux(*args, env=None):
@@ -49,10 +84,16 @@ def version_and_help():
     status, out, err = run_windows("--version")
     expected = run_linux("--version")[1]
     check(status == 0 and out == expected and not err.strip(), f"--version: status {status}, {out!r} (Linux: {expected!r}), {err!r}")
-    # Japanese texts, Tolvane's and Qt's own (the help's headings), found beside the program.
-    status, out, err = run_windows("--help", env=JAPANESE, encoding="cp932")
+    # Japanese texts, Tolvane's and Qt's own (the help's headings), found beside the program, every
+    # character kept (〜 is in no ANSI code page): through a pipe, and on a console from either
+    # program, Tolvane.com as cmd runs `Tolvane`.
     expected = run_linux("--help", env=JAPANESE)[1]
-    check(status == 0 and out == expected and "迷路" in out, f"--help in Japanese differs from Linux's: {out[:300]!r}")
+    status, out, err = run_windows("--help", env=JAPANESE)
+    check(status == 0 and out == expected and "〜" in out, f"--help in Japanese through a pipe differs from Linux's: {out[:300]!r}")
+    for program in (exe, exe[:-4] + ".com"):
+        status, shown = run_in_console("--help", env=JAPANESE, program=program)
+        check(status == 0 and shown == expected, f"{os.path.basename(program)} --help in Japanese on a console "
+              f"differs from Linux's: status {status}, {shown[:300]!r}")
 
 
 def same_files():
@@ -114,15 +155,100 @@ def console_twin():
     status, out, err = run_windows("--export", windows_path(missing), "--count", "2", program=twin)
     check(status == 1 and len(err.strip().splitlines()) == 1 and "no-such-folder" in err and not out,
           f"Tolvane.com, export into a missing folder: status {status}, {err!r}")
+    # Alone in a folder named in Japanese, as a user's profile may be: the program it cannot
+    # find is named whole, with the system's reason.
+    alone = os.path.join(work, "迷路の部屋")
+    os.makedirs(alone, exist_ok=True)
+    shutil.copy(twin, alone)
+    status, out, err = run_windows("--version", program=os.path.join(alone, "Tolvane.com"))
+    check(status == 1 and len(err.strip().splitlines()) == 1 and f"{windows_path(alone)}\\Tolvane.exe: " in err,
+          f"Tolvane.com without Tolvane.exe: status {status}, {err!r}")
 
 
-def grab(window):
+def word_codes():
+    """A word's code names the same maze as on Linux, with none of the Unix fonts that Wine would
+    otherwise lend: only the Windows folder's (a Japanese face) and those the program brings."""
+    bare = os.path.join(work, "no-fonts.conf")
+    with open(bare, "w") as f:
+        f.write('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig></fontconfig>\n')
+    for code in WORD_CODES:
+        status, out, err = run_windows("--maze", code, "--facts", env={"FONTCONFIG_FILE": bare})
+        expected = run_linux("--maze", code, "--facts")[1]
+        check(status == 0 and out == expected and expected, f"--facts of the word code {code}: {out!r}, Linux: {expected!r}")
+
+
+def held_open(path):
+    """A Windows program that holds `path` open as an editor or a viewer does, until its input closes."""
+    holder = os.path.join(work, "hold_file.exe")
+    if not os.path.exists(holder):
+        subprocess.run(["x86_64-w64-mingw32-gcc-posix", "-O2", "-municode", os.path.join(HERE, "hold_file.c"), "-o", holder],
+                       check=True)
+    process = subprocess.Popen([WINE, holder, windows_path(path)], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    check(process.stdout.readline().strip() == b"held", f"hold_file.exe could not hold {path}")
+    return process
+
+
+def failed_writes():
+    """A write that fails on a full disk or over a file another program has open keeps the old
+    file whole and leaves no other, with one line naming the file and why."""
+    old = os.path.join(work, "old.pdf")
+    check(run_windows("--maze", PINNED[0], "--export", windows_path(old))[0] == 0, "the first PDF")
+    with open(old, "rb") as f:
+        before = f.read()
+
+    def kept(folder, name, status, err, why, what):
+        path = os.path.join(folder, name)
+        with open(path, "rb") as f:
+            whole = f.read() == before
+        lines = err.strip().splitlines()
+        check(status == 1 and len(lines) == 1 and windows_path(path) in err and re.search(why, err, re.I)
+              and whole and os.listdir(folder) == [name],
+              f"{what}: status {status}, {err!r}, old file whole: {whole}, left: {os.listdir(folder)}")
+
+    # A file system of 64 KB, which the 30 pages of mazes (some 150 KB) do not fit.
+    small = os.path.join(work, "small")
+    os.makedirs(small)
+    if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", small], capture_output=True).returncode != 0:
+        print("check_windows: no file system can be mounted here, so the full disk is not checked")
+    else:
+        try:
+            shutil.copy(old, os.path.join(small, "sheet.pdf"))
+            status, _, err = run_windows("--export", windows_path(os.path.join(small, "sheet.pdf")), "--count", "30", "--solution")
+            kept(small, "sheet.pdf", status, err, "disk|space", "a full disk")
+        finally:
+            subprocess.run(["umount", small], check=True)
+
+    held = os.path.join(work, "held")
+    os.makedirs(held)
+    shutil.copy(old, os.path.join(held, "sheet.pdf"))
+    holder = held_open(os.path.join(held, "sheet.pdf"))
+    try:
+        status, _, err = run_windows("--export", windows_path(os.path.join(held, "sheet.pdf")), "--count", "2")
+        kept(held, "sheet.pdf", status, err, "another program has it open", "a file open in another program")
+    finally:
+        holder.stdin.close()
+        holder.wait()
+
+
+def grab(window, scale=1):
+    """The window's pixels; at a whole `scale` of 100 %, every scale-th one, which is the picture
+    at 100 % when each of its pixels became a square of them."""
     ppm = subprocess.run(["import", "-window", str(window), "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
-    return Picture.from_ppm(ppm)
+    pic = Picture.from_ppm(ppm)
+    if scale == 1:
+        return pic
+    width, height, rgb = pic.width // scale, pic.height // scale, bytearray()
+    for y in range(height):
+        row = pic.rgb[3 * y * scale * pic.width:3 * (y * scale + 1) * pic.width]
+        rgb += b"".join(row[i:i + 3] for i in range(0, 3 * width * scale, 3 * scale))
+    grabbed = Picture(width, height, rgb)
+    grabbed.full_size = (pic.width, pic.height)
+    return grabbed
 
 
-def click(window, point):
-    subprocess.run(["xdotool", "mousemove", "--window", str(window), str(point[0]), str(point[1]), "click", "1"], check=True)
+def click(window, point, scale=1):
+    x, y = point[0] * scale, point[1] * scale
+    subprocess.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], check=True)
 
 
 def caption_ink(pic, rect):
@@ -171,10 +297,14 @@ def boxes(ink):
     return hollow
 
 
-def the_window():
-    """制作 builds a perfect maze, 迷路を解く draws its route to G, and both captions are glyphs."""
-    log = open(os.path.join(work, "window.log"), "wb")
+def the_window(scale=1):
+    """制作 builds a perfect maze, 迷路を解く draws its route to G, and both captions are glyphs. At
+    a `scale` of 2 (192 dots an inch) the window is twice as large, and its maze and route are the
+    same, every line twice as thick. Returns the window's size in pixels."""
+    name = "" if scale == 1 else f"-{scale}x"
+    log = open(os.path.join(work, f"window{name}.log"), "wb")
     process = subprocess.Popen([WINE, exe], stdout=log, stderr=subprocess.STDOUT, env=dict(os.environ, **JAPANESE))
+    size = None
     try:
         found = []
 
@@ -186,27 +316,41 @@ def the_window():
         wait_until(find, 60, 0.2)
         check(bool(found), f"no window titled Tolvane (status {process.poll()})")
         if not found:
-            return
+            return None
         window = found[0]
         time.sleep(2)
-        first = grab(window)
-        first.save_png(os.path.join(work, "window-start.png"))
-        click(window, centre_of(COMMAND1))
-        built = [None]
-        wait_until(lambda: (built.__setitem__(0, grab(window)) or built[0].kind(357, 357) == "black"), 20, 0.3)
-        built[0].save_png(os.path.join(work, "window-built.png"))
-        maze, problems = read_maze(built[0])
-        check(not problems and not maze.problems_as_perfect_maze(), f"制作: not a perfect maze: {problems[:3]}")
-        click(window, centre_of(COMMAND2))
+        first = grab(window, scale)
+        first.save_png(os.path.join(work, f"window-start{name}.png"))
+        size = getattr(first, "full_size", (first.width, first.height))
+        click(window, centre_of(COMMAND1), scale)
+        built = [None, None, None]
+
+        def read_built():
+            """The window's maze once it stands whole (the frame is there from the start)."""
+            built[0] = grab(window, scale)
+            maze, problems = read_maze(built[0])
+            if scale > 1:  # S and G are drawn smoothly at twice the pixels, their edges in paler blues
+                ends = [f"inside cell {START}", f"inside cell {GOAL}"]
+                problems = [p for p in problems if not any(e in p and " is other " in p for e in ends)]
+            built[1:] = [maze, problems]
+            return not problems and not maze.problems_as_perfect_maze()
+
+        wait_until(read_built, 20, 0.3)
+        built[0].save_png(os.path.join(work, f"window-built{name}.png"))
+        maze, problems = built[1], built[2]
+        check(not problems and not maze.problems_as_perfect_maze(),
+              f"制作{name}: not a perfect maze: {problems[:3] or maze.problems_as_perfect_maze()[:3]}")
+        click(window, centre_of(COMMAND2), scale)
         goal = 17 * GOAL[0] + 8
         solved = [None]
-        reached = wait_until(lambda: (solved.__setitem__(0, grab(window)) or solved[0].kind(goal, goal) == "red"), 90, 0.5)
+        reached = wait_until(lambda: (solved.__setitem__(0, grab(window, scale)) or solved[0].kind(goal, goal) == "red"), 90, 0.5)
         time.sleep(0.5)
-        solved[0] = grab(window)
-        solved[0].save_png(os.path.join(work, "window-solved.png"))
+        solved[0] = grab(window, scale)
+        solved[0].save_png(os.path.join(work, f"window-solved{name}.png"))
         route = set(maze.path() or [])
-        check(reached and red_cells(solved[0]) == route, f"迷路を解く: red in {len(red_cells(solved[0]))} cells, the route has {len(route)}")
-        for caption, rect in (("制作", COMMAND1), ("迷路を解く", COMMAND2)):
+        check(reached and red_cells(solved[0]) == route,
+              f"迷路を解く{name}: red in {len(red_cells(solved[0]))} cells, the route has {len(route)}")
+        for caption, rect in (("制作", COMMAND1), ("迷路を解く", COMMAND2)) if scale == 1 else ():
             (ink, mass), expected = caption_ink(solved[0], rect), reference_ink(caption)
             # Wine draws the strokes lighter than FreeType does: about 60 % of the ink.
             check(0.4 * expected <= mass <= 1.8 * expected and boxes(ink) == 0,
@@ -216,12 +360,32 @@ def the_window():
         process.wait()
         subprocess.run([WINE, "wineboot", "-k"], capture_output=True)
         log.close()
+    return size
+
+
+def set_dpi(dots):
+    """The dots an inch of Wine's screen, as a user sets the scale in Display settings."""
+    subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                    "/d", str(dots), "/f"], capture_output=True, check=True)
+    subprocess.run([WINE.replace("wine64", "wineserver64"), "-k"], capture_output=True)
+
+
+def windows():
+    """The window at 100 %, then at 200 %: the same window at twice the pixels."""
+    normal = the_window()
+    set_dpi(192)
+    try:
+        double = the_window(2)
+    finally:
+        set_dpi(96)
+    check(normal and double and double == (2 * normal[0], 2 * normal[1]),
+          f"at 200 % the window is {double} pixels, at 100 % {normal}")
 
 
 if __name__ == "__main__":
     exe, linux, work = sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3])
     os.makedirs(work, exist_ok=True)
-    for case in (version_and_help, same_files, command_line_files, console_twin, the_window):
+    for case in (version_and_help, same_files, word_codes, command_line_files, console_twin, failed_writes, windows):
         case()
     failures = check_export.failures
     print(f"check_windows: {'FAILED, ' + str(len(failures)) + ' checks' if failures else 'all checks passed'}")

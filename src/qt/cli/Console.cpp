@@ -18,7 +18,7 @@ namespace {
 void ExportMessages(QtMsgType, const QMessageLogContext&, const QString& message)
 {
     if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        Print(stderr, message + QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -40,6 +40,7 @@ int RunExportProcess(const QStringList& arguments)
     qInstallMessageHandler(ExportMessages);
     QGuiApplication app(argv.argc, argv.pointers.data());
     InstallTranslations(app);
+    AddProgramFonts();
     return RunExport(ParseCommandLine(arguments));
 }
 
@@ -50,6 +51,7 @@ int RunFactsProcess(const QStringList& arguments)
     qInstallMessageHandler(ExportMessages);
     QGuiApplication app(argv.argc, argv.pointers.data());
     InstallTranslations(app);
+    AddProgramFonts();
     return RunFacts(ParseCommandLine(arguments));
 }
 
@@ -60,10 +62,10 @@ int RunTextCommand(const QStringList& arguments)
     InstallTranslations(app);
     const Options options = ParseCommandLine(arguments);
     if (options.mode == Options::Mode::Error) {
-        std::fputs(qPrintable(options.text), stderr);
+        Print(stderr, options.text);
         return options.status;
     }
-    std::fputs(qPrintable(options.text), stdout);
+    Print(stdout, options.text);
     return 0;
 }
 

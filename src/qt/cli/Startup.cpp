@@ -26,12 +26,12 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     startupMessages += message + QLatin1Char('\n');
     const bool toolkit = context.category && std::string_view(context.category).starts_with("qt.qpa");
     if (startupVerbose)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        Print(stderr, message + QLatin1Char('\n'));
     else if (!toolkit)
         startupWarnings << message;
     if (type == QtFatalMsg) {
         const auto failure = DiagnoseStartup(startupMessages, startupPlatform);
-        std::fputs(qPrintable(DescribeStartupFailure(failure, programPath, startupVerbose)), stderr);
+        Print(stderr, DescribeStartupFailure(failure, programPath, startupVerbose));
         std::_Exit(1);
     }
 }
@@ -121,7 +121,7 @@ void EndStartupWatch()
 {
     qInstallMessageHandler(nullptr);
     for (const QString& warning : startupWarnings)
-        std::fprintf(stderr, "%s\n", qPrintable(warning));
+        Print(stderr, warning + QLatin1Char('\n'));
     startupWarnings.clear();
 }
 

@@ -108,7 +108,7 @@ void WarnIfNoCaptionFont()
     if (warned || CaptionFontAvailable())
         return;
     warned = true;
-    std::fprintf(stderr, "%s\n", qPrintable(NoCaptionFontMessage()));
+    Print(stderr, NoCaptionFontMessage() + QLatin1Char('\n'));
 }
 
 }  // namespace tolvane

@@ -25,7 +25,7 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
         qputenv("DISPLAY", toolkit[displayAt + 1].toLocal8Bit());
     if (!tolvane::DisplayConfigured(!platform.isEmpty())) {
         const tolvane::StartupFailure failure{tolvane::StartupFailure::Cause::NoDisplay, {}, {}, {}};
-        std::fputs(qPrintable(tolvane::DescribeStartupFailure(failure, arguments.front(), true)), stderr);
+        tolvane::Print(stderr, tolvane::DescribeStartupFailure(failure, arguments.front(), true));
         return 1;
     }
     tolvane::Argv argv(QStringList{arguments.front()} + toolkit);
@@ -33,6 +33,7 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
     QApplication app(argv.argc, argv.pointers.data());
     tolvane::EndStartupWatch();
     tolvane::InstallTranslations(app);
+    tolvane::AddProgramFonts();
     QApplication::setApplicationName("Tolvane");
     QApplication::setApplicationVersion(tolvane::kVersion);
     QApplication::setDesktopFileName(tolvane::kAppId);
@@ -50,7 +51,7 @@ int RunWindow(const QStringList& arguments, const tolvane::Options& options)
         const tolvane::ShapeChoice shape = options.shape.value_or(tolvane::ShapeChoice{});
         const tolvane::Recipe recipe{shape.kind, options.size, shape.word, options.how, *options.seed};
         if (const auto problem = form.OpenRecipe(recipe)) {
-            std::fprintf(stderr, "Tolvane: %s\n", qPrintable(*problem));
+            tolvane::Print(stderr, QStringLiteral("Tolvane: %1\n").arg(*problem));
             return 2;
         }
     } else if (const auto shape = tolvane::RememberedShape()) {

@@ -9,13 +9,12 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "core/solve/Difficulty.h"
 #include "qt/Version.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 namespace {
@@ -72,11 +71,13 @@ bool WritePdf(QIODevice& file, const std::vector<Sheet>& sheets)
 }
 
 // The reason the system gave for the last failure; Qt's own text when it has one that says more.
-QString SystemReason(const QFileDevice& file, int error)
+// Qt's "Unknown error" may be in the user's language: a device that has failed at nothing says it.
+QString SystemReason(const QFileDevice& file)
 {
     const QString qt = file.errorString();
-    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(error));
+    const QString system = SystemError();
+    if (!system.isEmpty() && (qt.isEmpty() || qt == QLatin1String("Unknown error") || qt == QBuffer().errorString()))
+        return system;
     return qt;
 }
 
@@ -146,23 +147,27 @@ std::optional<QString> Commit(const QString& path, Draw draw)
     // in place, which a failure half-way would leave damaged. When the folder takes no new file,
     // the user hears that, rather than a refusal that the file's own permissions do not explain.
     QSaveFile file(path);
-    errno = 0;
+    ClearSystemError();
     if (!file.open(QIODevice::WriteOnly)) {
         const QFileInfo target(path);
         if (target.exists() && target.isWritable() && !QFileInfo(target.absolutePath()).isWritable())
             return cannot(QCoreApplication::translate("Export", "its folder takes no new file, which writing it safely "
                                                                 "needs (the old one stays as it was)"));
-        return cannot(SystemReason(file, errno));
+        return cannot(SystemReason(file));
     }
-    errno = 0;
+    ClearSystemError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = SystemReason(file, errno);
+        const QString reason = SystemReason(file);
         file.cancelWriting();
         return cannot(reason);
     }
-    errno = 0;
-    if (!file.commit())
-        return cannot(SystemReason(file, errno));
+    ClearSystemError();
+    if (!file.commit()) {
+        if (HeldByAnotherProgram(path))
+            return cannot(QCoreApplication::translate("Export", "another program has it open; close it there and save "
+                                                                "again (the old one stays as it was)"));
+        return cannot(SystemReason(file));
+    }
     return std::nullopt;
 }
 

@@ -36,6 +36,34 @@ HANDLE Passed(DWORD which)
     return GetConsoleMode(handle, &mode) ? nullptr : handle;
 }
 
+// Says `text` on standard error: to a console as its characters, to a file or a pipe as UTF-8.
+void Say(const std::wstring& text)
+{
+    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// The system's own words for error `code`, in the user's language, on one line.
+std::wstring Reason(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length ? std::wstring(text, length) : L"error " + std::to_wstring(code);
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' '))
+        reason.pop_back();
+    return reason;
+}
+
 }  // namespace
 
 int main()
@@ -60,10 +88,8 @@ int main()
     startup.hStdError = Passed(STD_ERROR_HANDLE);
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
-        const std::string name(program.begin(), program.end());
-        const std::string message = "Tolvane: cannot start " + name + " (error " + std::to_string(GetLastError()) + ")\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_ERROR_HANDLE), message.data(), static_cast<DWORD>(message.size()), &written, nullptr);
+        // The folder may be named in any script (a user's profile often is), so the path is kept whole.
+        Say(L"Tolvane: cannot start " + program + L": " + Reason(GetLastError()) + L"\n");
         return 1;
     }
     // Ctrl+C reaches Tolvane.exe on the same console; the twin waits for it to end.

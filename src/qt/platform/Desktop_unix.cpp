@@ -6,10 +6,25 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace tolvane {
 
 void UseStartingConsole() {}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+void ClearSystemError() { errno = 0; }
+
+QString SystemError() { return errno ? QString::fromLocal8Bit(std::strerror(errno)) : QString(); }
+
+bool HeldByAnotherProgram(const QString&) { return false; }
 
 QStringList CommandLine(int argc, char** argv)
 {
@@ -34,6 +49,9 @@ QString DefaultSaveFolder()
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
+
+// DejaVu Sans comes with the desktop (fonts-dejavu-core on Debian).
+void AddProgramFonts() {}
 
 QStringList JapaneseFaces() { return {"VL Gothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"}; }
 

@@ -10,6 +10,7 @@
 #include "qt/cli/run/AskedShape.h"
 #include "qt/cli/run/TerminalProgress.h"
 #include "qt/paper/animation/AnimationFile.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 
@@ -19,7 +20,7 @@ int RunAnimate(const Options& options)
     auto fail = [&shown](const QString& message, int status) {
         if (shown)
             shown->Wipe();
-        std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
+        Print(stderr, QStringLiteral("Tolvane: %1\n").arg(message));
         return status;
     };
     if (!AnimationFormatOf(options.animateFile))

@@ -32,13 +32,14 @@
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
+#include "qt/platform/Desktop.h"
 
 namespace tolvane {
 namespace {
 
 int Fail(const QString& message, int status)
 {
-    std::fprintf(stderr, "Tolvane: %s\n", qPrintable(message));
+    Print(stderr, QStringLiteral("Tolvane: %1\n").arg(message));
     return status;
 }
 
@@ -196,7 +197,7 @@ void PrintShapeFacts(const QString& code, const ShapeMaze& maze, const BuildChoi
                        .arg(HowText(how));
     for (const QString& line : FactLines(MeasureTexture(maze)))
         text += QStringLiteral("  %1\n").arg(line);
-    std::fputs(qPrintable(text), stdout);
+    Print(stdout, text);
 }
 
 // Each maze's code, how it was built and its facts, on standard output.
@@ -215,7 +216,7 @@ void PrintFacts(const std::vector<Puzzle>& puzzles)
                            .arg(HowText(puzzle.how));
         for (const QString& line : FactLines(MeasureTexture(maze)))
             text += QStringLiteral("  %1\n").arg(line);
-        std::fputs(qPrintable(text), stdout);
+        Print(stdout, text);
     }
 }
 
@@ -412,10 +413,10 @@ int RunExportCommandLine(const QStringList& arguments)
     case Options::Mode::Facts:
         return RunFacts(options);
     case Options::Mode::Error:
-        std::fputs(qPrintable(options.text), stderr);
+        Print(stderr, options.text);
         return options.status;
     default:  // help and the version, printed as the program prints them
-        std::fputs(qPrintable(options.text), stdout);
+        Print(stdout, options.text);
         return 0;
     }
 }

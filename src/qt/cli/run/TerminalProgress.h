@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "qt/paper/Progress.h"
+#include "qt/platform/Desktop.h"
 #include "qt/platform/Terminal.h"
 
 namespace tolvane {
@@ -40,13 +41,13 @@ public:
         lastMs_ = ms;
         const double share = static_cast<double>(done) / static_cast<double>(total);
         const auto left = static_cast<long long>(share > 0 ? ms * (1 - share) / share / 1000 + 0.5 : 0);
-        const QByteArray line = QCoreApplication::translate("Progress", "%1: %2 %, about %3 s left")
-                                    .arg(what_)
-                                    .arg(static_cast<int>(share * 100))
-                                    .arg(left)
-                                    .toLocal8Bit();
-        const int width = static_cast<int>(line.size());
-        std::fprintf(stderr, "\r%s%*s", line.constData(), std::max(0, width_ - width), "");
+        const QString line = QCoreApplication::translate("Progress", "%1: %2 %, about %3 s left")
+                                 .arg(what_)
+                                 .arg(static_cast<int>(share * 100))
+                                 .arg(left);
+        // Its UTF-8 bytes are at least as many as the columns it takes, wide characters too.
+        const int width = static_cast<int>(line.toUtf8().size());
+        Print(stderr, QLatin1Char('\r') + line + QString(std::max(0, width_ - width), QLatin1Char(' ')));
         std::fflush(stderr);
         width_ = std::max(width_, width);
         return true;
