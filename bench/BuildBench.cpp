@@ -6,8 +6,8 @@
 #include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 
 namespace {
 

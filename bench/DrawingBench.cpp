@@ -9,7 +9,7 @@
 #include "core/platform/Random.h"
 #include "core/program/Program.h"
 #include "core/render/DrawMaze.h"
-#include "qt/platform/ImageSurface.h"
+#include "qt/platform/surface/ImageSurface.h"
 #include "qt/window/Form1.h"
 
 namespace {

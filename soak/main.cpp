@@ -19,7 +19,7 @@
 #include "MazeInvariants.h"
 #include "core/platform/Random.h"
 #include "core/program/Program.h"
-#include "qt/platform/ImageSurface.h"
+#include "qt/platform/surface/ImageSurface.h"
 #include "qt/window/Form1.h"
 
 namespace {

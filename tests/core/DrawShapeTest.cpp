@@ -14,12 +14,12 @@
 #include "core/solve/Replay.h"
 #include "core/search/Searches.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingSurface.h"
-#include "core/platform/SvgSurface.h"
+#include "core/platform/surface/RecordingSurface.h"
+#include "core/platform/surface/SvgSurface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/WallPaths.h"
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 
 namespace tolvane {
 namespace {

@@ -14,8 +14,8 @@
 #include "core/graph/Rectangle.h"
 #include "core/search/Searches.h"
 #include "core/search/Texture.h"
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 #include "core/watch/Watch.h"
 
 namespace tolvane::testing {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/platform/Random.h"
-#include "core/platform/RecordingSurface.h"
+#include "core/platform/surface/RecordingSurface.h"
 #include "core/program/Program.h"
 
 namespace tolvane::testing {

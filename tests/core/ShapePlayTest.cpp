@@ -12,9 +12,9 @@
 #include "core/play/Compass.h"
 #include "core/play/DrawPlay.h"
 #include "core/play/Play.h"
-#include "core/platform/RecordingSurface.h"
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/platform/surface/RecordingSurface.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 #include "core/shape/ShapeMaze.h"
 
 namespace tolvane {

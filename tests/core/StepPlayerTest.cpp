@@ -1,7 +1,7 @@
 // Playing a search's steps: the counts shown while it plays end on the search's own.
 #include <gtest/gtest.h>
 
-#include "core/platform/NullSurface.h"
+#include "core/platform/surface/NullSurface.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/watch/ShapePlayer.h"
 #include "core/watch/StepPlayer.h"

@@ -8,8 +8,8 @@
 #include "core/maze/BuildMaze.h"
 #include "core/solve/Difficulty.h"
 #include "core/platform/Random.h"
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 
 #include <cmath>
 #include "core/BuildCheck.h"

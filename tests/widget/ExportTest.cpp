@@ -31,7 +31,7 @@
 #include "core/search/Searches.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/Printing.h"
+#include "qt/paper/print/Printing.h"
 #include "qt/window/Form1.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/code/OpenCodeDialog.h"

@@ -8,7 +8,7 @@
 
 #include "core/MazeCheck.h"
 #include "core/platform/Random.h"
-#include "core/platform/RecordingSurface.h"
+#include "core/platform/surface/RecordingSurface.h"
 #include "core/render/DrawMaze.h"
 #include "qt/window/Form1.h"
 #include "widget/CapturedStderr.h"

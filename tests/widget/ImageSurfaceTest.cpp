@@ -7,8 +7,8 @@
 #include "core/platform/Random.h"
 #include "core/program/Program.h"
 #include "core/search/Searches.h"
-#include "qt/platform/ImageSurface.h"
-#include "qt/platform/PainterSurface.h"
+#include "qt/platform/surface/ImageSurface.h"
+#include "qt/platform/surface/PainterSurface.h"
 #include <QPainter>
 #include "qt/window/Form1.h"
 

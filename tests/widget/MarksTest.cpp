@@ -11,8 +11,8 @@
 #include "core/render/DrawMaze.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/PainterSurface.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/surface/PainterSurface.h"
+#include "qt/platform/letters/WindowFont.h"
 
 namespace tolvane::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/QtColour.h"
+#include "qt/platform/surface/QtColour.h"
 #include "qt/window/Form1.h"
 
 namespace tolvane::testing {

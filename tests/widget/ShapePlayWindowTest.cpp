@@ -12,10 +12,10 @@
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawShape.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Polygons.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/QtColour.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/surface/QtColour.h"
+#include "qt/platform/letters/WindowFont.h"
 #include "qt/window/Form1.h"
 #include "qt/window/play/PlayWords.h"
 

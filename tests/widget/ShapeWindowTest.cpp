@@ -8,7 +8,7 @@
 
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeMaze.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/letters/WindowFont.h"
 #include "qt/window/FactsBox.h"
 #include "qt/window/Form1.h"
 #include "qt/window/code/OpenCodeDialog.h"

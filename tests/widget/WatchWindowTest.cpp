@@ -9,8 +9,8 @@
 #include "core/render/DrawShape.h"
 #include "core/solve/Answer.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/ImageSurface.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/surface/ImageSurface.h"
+#include "qt/platform/letters/WindowFont.h"
 #include "qt/window/Form1.h"
 
 namespace tolvane::testing {

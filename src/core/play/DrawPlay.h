@@ -4,7 +4,7 @@
 #include <span>
 
 #include "core/play/Game.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/Geometry.h"
 #include "core/shape/Shape.h"

@@ -8,7 +8,7 @@
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/graph/Rectangle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Polygons.h"
 #include "core/solve/Replay.h"
 #include "core/search/Searches.h"
 

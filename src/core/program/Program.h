@@ -7,7 +7,7 @@
 #include "core/maze/MazeState.h"
 #include "core/play/Play.h"
 #include "core/platform/Controls.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/program/ShapeScreen.h"
 #include "core/render/Geometry.h"
 

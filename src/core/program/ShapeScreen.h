@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/platform/Controls.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/DrawShape.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/shape/ShapeMaze.h"

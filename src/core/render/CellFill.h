@@ -1,7 +1,7 @@
 // Colouring a cell's inside and the openings between cells, for pictures that show more than walls.
 #pragma once
 
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 
 namespace tolvane {

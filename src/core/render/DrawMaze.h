@@ -3,7 +3,7 @@
 
 #include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 
 namespace tolvane {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/graph/MazeGraph.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 #include "core/shape/Shape.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/maze/MazeState.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

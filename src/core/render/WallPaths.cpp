@@ -1,7 +1,7 @@
 // Joining the walls into runs.
 #include "core/render/WallPaths.h"
 
-#include "core/shape/CornerKeys.h"
+#include "core/shape/make/CornerKeys.h"
 
 #include <cmath>
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include "core/graph/MazeGraph.h"
 #include "core/graph/ShapeKind.h"
 #include "core/search/Texture.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

@@ -1,8 +1,8 @@
 // Making the built-in shapes.
 #include "core/shape/ShapeChoice.h"
 
-#include "core/shape/Circle.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Circle.h"
+#include "core/shape/make/Polygons.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include "core/search/Searches.h"
 #include "core/graph/Rectangle.h"
 #include "core/platform/Random.h"
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Polygons.h"
 
 namespace tolvane {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/maze/MazeState.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 
 namespace tolvane {

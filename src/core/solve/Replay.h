@@ -3,7 +3,7 @@
 
 #include "core/maze/MazeState.h"
 #include "core/platform/Controls.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 
 namespace tolvane {

@@ -8,7 +8,7 @@
 #include "core/graph/MazeGraph.h"
 #include "core/graph/Steps.h"
 #include "core/maze/MazeState.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/Geometry.h"
 #include "core/watch/Watch.h"
 #include "core/watch/WatchPlayer.h"

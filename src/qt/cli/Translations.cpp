@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "qt/platform/Desktop.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/letters/WindowFont.h"
 
 namespace tolvane {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/play/Game.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/solve/Answer.h"
-#include "qt/paper/Worksheet.h"
+#include "qt/paper/print/Worksheet.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/shape/Mask.h"
+#include "core/shape/make/Mask.h"
 #include "core/shape/ShapeChoice.h"
 
 namespace tolvane {

@@ -7,14 +7,14 @@
 #include <cmath>
 #include <span>
 
-#include "core/platform/SvgSurface.h"
+#include "core/platform/surface/SvgSurface.h"
 #include "core/play/DrawPlay.h"
 #include "core/render/DrawMaze.h"
 #include "core/shape/ShapeMaze.h"
-#include "qt/platform/ImageSurface.h"
-#include "qt/platform/PainterSurface.h"
-#include "qt/platform/SvgLetters.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/surface/ImageSurface.h"
+#include "qt/platform/surface/PainterSurface.h"
+#include "qt/platform/letters/SvgLetters.h"
+#include "qt/platform/letters/WindowFont.h"
 
 namespace tolvane {
 namespace {

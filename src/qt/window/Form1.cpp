@@ -23,7 +23,7 @@
 #include "core/platform/Random.h"
 #include "core/play/DrawPlay.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/PainterSurface.h"
+#include "qt/platform/surface/PainterSurface.h"
 #include "qt/window/Guard.h"
 #include "qt/window/Keyboard.h"
 #include "qt/window/choice/WindowShape.h"

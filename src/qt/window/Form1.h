@@ -10,9 +10,9 @@
 
 #include "core/code/Recipe.h"
 #include "core/program/Program.h"
-#include "qt/platform/ImageSurface.h"
+#include "qt/platform/surface/ImageSurface.h"
 #include "qt/platform/QtControls.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/letters/WindowFont.h"
 #include "qt/window/MazeMenu.h"
 #include "qt/window/MazePicture.h"
 #include "qt/window/choice/BuildMenu.h"

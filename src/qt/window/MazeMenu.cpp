@@ -20,7 +20,7 @@
 #include "qt/paper/Export.h"
 #include "qt/platform/Desktop.h"
 #include "qt/paper/Pictures.h"
-#include "qt/paper/Printing.h"
+#include "qt/paper/print/Printing.h"
 #include "qt/window/code/CodeMessage.h"
 #include "qt/window/choice/SizeMenu.h"
 #include "qt/window/choice/WindowShape.h"

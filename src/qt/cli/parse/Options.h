@@ -10,7 +10,7 @@
 #include "core/code/Recipe.h"
 #include "core/maze/MazeState.h"
 #include "core/shape/ShapeChoice.h"
-#include "qt/paper/Worksheet.h"
+#include "qt/paper/print/Worksheet.h"
 
 namespace tolvane {
 

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/shape/Mask.h"
+#include "core/shape/make/Mask.h"
 #include "core/shape/ShapeChoice.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"

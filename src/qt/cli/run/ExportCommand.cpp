@@ -23,7 +23,7 @@
 #include "core/code/Recipe.h"
 #include "core/search/Texture.h"
 #include "core/code/SizedCode.h"
-#include "core/shape/Mask.h"
+#include "core/shape/make/Mask.h"
 #include "core/shape/ShapeMaze.h"
 #include "core/platform/Random.h"
 #include "core/render/Geometry.h"

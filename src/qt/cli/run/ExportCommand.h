@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "qt/cli/CommandLine.h"
-#include "qt/paper/Worksheet.h"
+#include "qt/paper/print/Worksheet.h"
 
 namespace tolvane {
 

@@ -14,10 +14,10 @@
 #include "qt/paper/Pictures.h"
 #include "qt/paper/animation/DirtySurface.h"
 #include "qt/paper/animation/FrameEncoder.h"
-#include "qt/platform/ImageSurface.h"
-#include "qt/platform/PainterSurface.h"
-#include "qt/platform/QtColour.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/surface/ImageSurface.h"
+#include "qt/platform/surface/PainterSurface.h"
+#include "qt/platform/surface/QtColour.h"
+#include "qt/platform/letters/WindowFont.h"
 
 namespace tolvane {
 namespace {

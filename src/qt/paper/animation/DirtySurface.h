@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/platform/PenSurface.h"
-#include "core/platform/LineSpans.h"
+#include "core/platform/surface/PenSurface.h"
+#include "core/platform/surface/LineSpans.h"
 
 namespace tolvane {
 

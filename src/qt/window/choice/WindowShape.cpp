@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/shape/Mask.h"
+#include "core/shape/make/Mask.h"
 #include "qt/paper/Outlines.h"
 #include "qt/window/choice/SizeMenu.h"
 

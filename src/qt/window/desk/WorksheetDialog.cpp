@@ -36,7 +36,7 @@
 #include "core/solve/Difficulty.h"
 #include "qt/paper/Export.h"
 #include "qt/paper/Facts.h"
-#include "qt/paper/Paper.h"
+#include "qt/paper/print/Paper.h"
 #include "qt/window/Guard.h"
 
 namespace tolvane {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "qt/cli/CommandLine.h"
-#include "qt/paper/Worksheet.h"
+#include "qt/paper/print/Worksheet.h"
 #include "qt/window/desk/WorksheetChoices.h"
 
 namespace tolvane {

@@ -16,7 +16,7 @@
 
 #include "core/generate/Algorithms.h"
 #include "core/code/SizedCode.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 #include "core/render/DrawShape.h"
 #include "core/render/Geometry.h"
 #include "core/shape/ShapeMaze.h"

@@ -1,11 +1,11 @@
 // Writing SVG.
-#include "core/platform/SvgSurface.h"
+#include "core/platform/surface/SvgSurface.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "core/platform/LineSpans.h"
+#include "core/platform/surface/LineSpans.h"
 
 namespace tolvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

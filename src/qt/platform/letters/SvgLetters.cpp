@@ -1,12 +1,12 @@
 // Letters as SVG outlines.
-#include "qt/platform/SvgLetters.h"
+#include "qt/platform/letters/SvgLetters.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <charconv>
 #include <cmath>
 
-#include "qt/platform/FittedText.h"
+#include "qt/platform/letters/FittedText.h"
 
 namespace tolvane {
 namespace {

@@ -1,5 +1,5 @@
 // Squares, hexagons and triangles as tiles.
-#include "core/shape/Polygons.h"
+#include "core/shape/make/Polygons.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/graph/Rectangle.h"
-#include "core/shape/Tiling.h"
+#include "core/shape/make/Tiling.h"
 
 namespace tolvane {
 namespace {

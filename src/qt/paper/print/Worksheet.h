@@ -15,7 +15,7 @@
 #include "core/maze/MazeState.h"
 #include "core/shape/ShapeChoice.h"
 #include "core/solve/Difficulty.h"
-#include "qt/paper/Paper.h"
+#include "qt/paper/print/Paper.h"
 #include "qt/paper/Progress.h"
 
 namespace tolvane {

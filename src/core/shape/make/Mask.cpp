@@ -1,11 +1,11 @@
 // Cells inside an outline.
-#include "core/shape/Mask.h"
+#include "core/shape/make/Mask.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "core/shape/Tiling.h"
+#include "core/shape/make/Tiling.h"
 
 namespace tolvane {
 namespace {

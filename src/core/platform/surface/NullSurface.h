@@ -1,7 +1,7 @@
 // A surface that paints nothing and keeps only the pen: for runs that measure or check the logic.
 #pragma once
 
-#include "core/platform/PenSurface.h"
+#include "core/platform/surface/PenSurface.h"
 
 namespace tolvane {
 

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <span>
 
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "core/platform/PenSurface.h"
+#include "core/platform/surface/PenSurface.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
 // The window's font.
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/letters/WindowFont.h"
 
 #include "qt/platform/Desktop.h"
 

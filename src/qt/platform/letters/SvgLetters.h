@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "core/platform/SvgSurface.h"
+#include "core/platform/surface/SvgSurface.h"
 
 namespace tolvane {
 

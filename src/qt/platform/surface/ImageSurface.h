@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/platform/PenSurface.h"
-#include "qt/platform/QtColour.h"
+#include "core/platform/surface/PenSurface.h"
+#include "qt/platform/surface/QtColour.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
 // Rings of cells.
-#include "core/shape/Circle.h"
+#include "core/shape/make/Circle.h"
 
 #include <cmath>
 #include <map>

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

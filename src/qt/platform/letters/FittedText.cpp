@@ -1,5 +1,5 @@
 // Text fitted to a square.
-#include "qt/platform/FittedText.h"
+#include "qt/platform/letters/FittedText.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

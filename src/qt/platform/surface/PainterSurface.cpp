@@ -1,5 +1,5 @@
 // The vector surface.
-#include "qt/platform/PainterSurface.h"
+#include "qt/platform/surface/PainterSurface.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -9,10 +9,10 @@
 #include <string>
 
 #include "core/platform/RuntimeError.h"
-#include "qt/platform/FittedText.h"
-#include "core/platform/LineSpans.h"
-#include "qt/platform/PathOf.h"
-#include "qt/platform/QtColour.h"
+#include "qt/platform/letters/FittedText.h"
+#include "core/platform/surface/LineSpans.h"
+#include "qt/platform/surface/PathOf.h"
+#include "qt/platform/surface/QtColour.h"
 
 namespace tolvane {
 

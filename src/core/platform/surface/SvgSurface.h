@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/PenSurface.h"
+#include "core/platform/surface/PenSurface.h"
 
 namespace tolvane {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/platform/RuntimeError.h"
-#include "core/platform/Surface.h"
+#include "core/platform/surface/Surface.h"
 
 namespace tolvane {
 

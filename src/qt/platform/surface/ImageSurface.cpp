@@ -1,5 +1,5 @@
 // The backing-image surface.
-#include "qt/platform/ImageSurface.h"
+#include "qt/platform/surface/ImageSurface.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "core/platform/RuntimeError.h"
-#include "core/platform/LineSpans.h"
-#include "qt/platform/PathOf.h"
+#include "core/platform/surface/LineSpans.h"
+#include "qt/platform/surface/PathOf.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
 // Worksheets.
-#include "qt/paper/Worksheet.h"
+#include "qt/paper/print/Worksheet.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -13,7 +13,7 @@
 #include "qt/paper/Facts.h"
 #include "qt/paper/Outlines.h"
 #include "qt/paper/Pictures.h"
-#include "qt/platform/WindowFont.h"
+#include "qt/platform/letters/WindowFont.h"
 
 namespace tolvane {
 namespace {

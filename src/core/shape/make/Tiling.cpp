@@ -1,12 +1,12 @@
 // Cells that are polygons, joined along the sides they share.
-#include "core/shape/Tiling.h"
+#include "core/shape/make/Tiling.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "core/shape/CornerKeys.h"
+#include "core/shape/make/CornerKeys.h"
 
 namespace tolvane {
 

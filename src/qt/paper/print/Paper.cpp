@@ -1,5 +1,5 @@
 // Papers.
-#include "qt/paper/Paper.h"
+#include "qt/paper/print/Paper.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Printing one maze.
-#include "qt/paper/Printing.h"
+#include "qt/paper/print/Printing.h"
 
 #include <QPainter>
 
