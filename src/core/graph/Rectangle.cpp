@@ -26,6 +26,17 @@ MazeGraph RectangleGraph(MazeSize size)
     return b.Finish(0, w * h - 1);
 }
 
+const MazeGraph& KeptRectangleGraph(MazeSize size)
+{
+    thread_local MazeSize keptSize{0, 0};
+    thread_local MazeGraph kept;
+    if (keptSize != size) {
+        kept = RectangleGraph(size);
+        keptSize = size;
+    }
+    return kept;
+}
+
 Passages PassagesOf(const MazeState& state) { return PassagesOf(RectangleGraph(state.size), state); }
 
 Passages PassagesOf(const MazeGraph& graph, const MazeState& state)

@@ -9,6 +9,9 @@ namespace tolvane {
 // Cell (x, y) is number y * width + x; its neighbours come in the order the classic generator
 // and search try them: right, left, down, up. S is (0, 0) and G the bottom-right cell.
 MazeGraph RectangleGraph(MazeSize size);
+// The same, built once a size and kept for this thread's next call: searching, measuring and
+// drawing one rectangle each need its graph, and building it costs more than any of them.
+const MazeGraph& KeptRectangleGraph(MazeSize size);
 
 inline CellId RectangleCell(MazeSize size, int x, int y) { return y * size.width + x; }
 

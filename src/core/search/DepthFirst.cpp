@@ -79,15 +79,7 @@ void Solve(MazeState& s)
     s.PathY(0) = 0;
     s.PathLen = 0;
     IntoState into(s);
-    // Building the rectangle's graph costs several times the search itself, and the window
-    // searches mazes of one size over and over: the last size's graph is kept.
-    thread_local MazeSize lastSize{0, 0};
-    thread_local MazeGraph lastGraph;
-    if (lastSize != s.size) {
-        lastGraph = RectangleGraph(s.size);
-        lastSize = s.size;
-    }
-    const MazeGraph& graph = lastGraph;
+    const MazeGraph& graph = KeptRectangleGraph(s.size);
     s.Found = SearchDepthFirst(graph, PassagesOf(graph, s), &into).cells.empty() ? kFalse : kTrue;
     s.StepCount = 0;
 }

@@ -39,17 +39,37 @@ StraightOn RectangleStraight()
     return [](CellId a, CellId b, CellId c) { return c - b == b - a; };
 }
 
+RouteMeasures MeasureRoute(const MazeGraph& g, const Passages& p, std::span<const CellId> route)
+{
+    RouteMeasures m;
+    m.route = static_cast<int>(route.size());
+    for (CellId c = 0; c < g.CellCount(); ++c) {
+        int open = 0;
+        for (const Link& l : g.Neighbours(c))
+            open += p.Open(l.wall);
+        m.deadEnds += open == 1 && c != g.start && c != g.goal;
+    }
+    // Decisions: walking the route, the ways at each cell to cells not yet seen.
+    std::vector<std::uint8_t> seen(static_cast<std::size_t>(g.CellCount()), 0);
+    for (std::size_t i = 0; i + 1 < route.size(); ++i) {
+        seen[static_cast<std::size_t>(route[i])] = 1;
+        int fresh = 0;
+        for (const Link& l : g.Neighbours(route[i])) {
+            if (p.Open(l.wall) && !seen[static_cast<std::size_t>(l.to)]) {
+                ++fresh;
+                seen[static_cast<std::size_t>(l.to)] = 1;
+            }
+        }
+        m.decisions += fresh >= 2;
+    }
+    return m;
+}
+
 Texture MeasureTexture(const MazeGraph& g, const Passages& p, const StraightOn& straight)
 {
     Texture t;
     t.cells = g.CellCount();
     const auto index = [](CellId c) { return static_cast<std::size_t>(c); };
-    for (CellId c = 0; c < g.CellCount(); ++c) {
-        int open = 0;
-        for (const Link& l : g.Neighbours(c))
-            open += p.Open(l.wall);
-        t.deadEnds += open == 1 && c != g.start && c != g.goal;
-    }
     std::vector<int> distance;
     if (g.CellCount() > 0) {
         const CellId end = Farthest(g, p, g.start, distance);
@@ -57,24 +77,15 @@ Texture MeasureTexture(const MazeGraph& g, const Passages& p, const StraightOn& 
         t.longestPath = distance[index(other)] + 1;
     }
     const std::vector<CellId> route = SearchDepthFirst(g, p).cells;
-    t.route = static_cast<int>(route.size());
+    const RouteMeasures along = MeasureRoute(g, p, route);
+    t.route = along.route;
+    t.deadEnds = along.deadEnds;
+    t.decisions = along.decisions;
     if (route.empty())
         return t;
-    // Decisions: walking the route, the ways at each cell to cells not yet seen.
-    std::vector<std::uint8_t> seen(static_cast<std::size_t>(g.CellCount()), 0);
-    for (std::size_t i = 0; i + 1 < route.size(); ++i) {
-        seen[index(route[i])] = 1;
-        int fresh = 0;
-        for (const Link& l : g.Neighbours(route[i])) {
-            if (p.Open(l.wall) && !seen[index(l.to)]) {
-                ++fresh;
-                seen[index(l.to)] = 1;
-            }
-        }
-        t.decisions += fresh >= 2;
-        if (straight && i >= 1 && !straight(route[i - 1], route[i], route[i + 1]))
+    for (std::size_t i = 1; straight && i + 1 < route.size(); ++i)
+        if (!straight(route[i - 1], route[i], route[i + 1]))
             ++t.turns;
-    }
     if (straight)
         ++t.turns;  // counted from -1
     // False branches: every cell off the route belongs to the branch it is nearest by, a branch
@@ -120,7 +131,7 @@ Texture MeasureTexture(const MazeGraph& g, const Passages& p, const StraightOn& 
 
 Texture MeasureTexture(const MazeState& maze)
 {
-    const MazeGraph graph = RectangleGraph(maze.size);
+    const MazeGraph& graph = KeptRectangleGraph(maze.size);
     return MeasureTexture(graph, PassagesOf(graph, maze), RectangleStraight());
 }
 

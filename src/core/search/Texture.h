@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 #include "core/graph/MazeGraph.h"
 #include "core/maze/MazeState.h"
@@ -39,5 +40,15 @@ Texture MeasureTexture(const MazeGraph& graph, const Passages& passages, const S
 
 // The same for a rectangle's state.
 Texture MeasureTexture(const MazeState& maze);
+
+// What a worksheet's caption needs of a maze whose route is known already, without searching
+// again: the route's cells, the dead ends, and the decisions along the route, as MeasureTexture
+// counts them.
+struct RouteMeasures {
+    int route = 0;
+    int deadEnds = 0;
+    int decisions = 0;
+};
+RouteMeasures MeasureRoute(const MazeGraph& graph, const Passages& passages, std::span<const CellId> route);
 
 }  // namespace tolvane

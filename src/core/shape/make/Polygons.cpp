@@ -57,7 +57,7 @@ Shape RectanglePictureShape(MazeSize size)
 {
     Shape shape;
     shape.kind = ShapeKind::Rectangle;
-    shape.graph = RectangleGraph(size);
+    shape.graph = KeptRectangleGraph(size);
     shape.width = static_cast<float>(size.width);
     shape.height = static_cast<float>(size.height);
     shape.centres.reserve(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));

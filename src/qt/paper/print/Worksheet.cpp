@@ -278,9 +278,14 @@ private:
         // measured there, as its level was: the picture takes the route from it.
         MazeState state = MazeFromRecipe(puzzle.seed, puzzle.size, puzzle.how);
         Solve(state);
-        if (measure)
-            measures_[i] = MeasuresCaption(puzzle.level, puzzle.measured ? *puzzle.measured : Measure(state));
-        return PictureMazeOf(state);
+        ShapeMaze maze = PictureMazeOf(state);
+        if (measure && puzzle.measured) {
+            measures_[i] = MeasuresCaption(puzzle.level, *puzzle.measured);
+        } else if (measure) {
+            const RouteMeasures m = MeasureRoute(maze.shape.graph, maze.passages, maze.route);
+            measures_[i] = MeasuresCaption(puzzle.level, {m.route, m.deadEnds, m.decisions});
+        }
+        return maze;
     }
 
     static constexpr long long kKeptCells = 1 << 18;
