@@ -37,9 +37,10 @@ several mazes to a page, page numbers and an answer key.")
 # platform plugin that opens the window and the Japanese font the window asks for by name. On Debian 12 the X11
 # platform plugin (libqxcb.so) ships in libqt6gui6, which the linked libraries already bring; qt6-qpa-plugins
 # holds only the VNC plugin. The font has to be named. The package test runs the program and checks that
-# every file it maps comes from a package this one depends on.
+# every file it maps comes from a package this one depends on. A word's outline is cut from DejaVu Sans
+# Bold, so that a word's code builds the same maze everywhere: that face is named too.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-vlgothic, fonts-dejavu-core")
 # On a Wayland desktop Qt looks for its Wayland platform plugin first and otherwise runs through
 # XWayland with the X11 one; the native plugin is better but not required. Qt's own translations put
 # its standard dialogs (file, print) in the user's language too.

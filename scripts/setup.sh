@@ -10,10 +10,10 @@ shift || true
 
 # Build and run: the compiler, CMake, Qt (widgets, printing, SVG, the translation tools), Qt's own
 # translations (the file and print dialogs and the help's headings in the user's language) and the
-# Japanese font of the captions.
+# Japanese font of the captions, and DejaVu Sans, whose bold face a word's outline is cut from.
 packages=(
   build-essential cmake qt6-base-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-  qt6-translations-l10n fonts-vlgothic
+  qt6-translations-l10n fonts-vlgothic fonts-dejavu-core
   # animated GIF and WebP files
   libgif-dev libwebp-dev pkg-config
 )

@@ -749,6 +749,10 @@ With --shape circle, hexagon or triangle a level keeps its way and its route&apo
         <source>--export names the file to write; give it</source>
         <translation>--export で書き出すファイルを指定してください</translation>
     </message>
+    <message>
+        <source>Worksheets: class sets, puzzle books and posters as a PDF, with a preview, saved or printed.</source>
+        <translation>ワークシート: クラス用のセット、迷路の本、ポスターをPDFに。プレビューを見て保存または印刷します。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -120,6 +120,8 @@ constexpr KeyText kKeys[] = {
     {"Ctrl+Shift+C", QT_TRANSLATE_NOOP("CommandLine", "Copy the maze's code.")},
     {"Ctrl+O, Ctrl+V", QT_TRANSLATE_NOOP("CommandLine", "Open a maze code: typed in a dialog, or pasted.")},
     {"Ctrl+S, Ctrl+P", QT_TRANSLATE_NOOP("CommandLine", "Save or print the maze.")},
+    {"Ctrl+Shift+P", QT_TRANSLATE_NOOP("CommandLine", "Worksheets: class sets, puzzle books and posters as a PDF, with a "
+                                                      "preview, saved or printed.")},
     {"Ctrl+Shift+S", QT_TRANSLATE_NOOP("CommandLine", "Save the game played, or the route's replay, as an animated GIF or WebP.")},
     {"Menu, Shift+F10", QT_TRANSLATE_NOOP("CommandLine", "Open the maze picture's menu.")},
     {"Ctrl+Q", QT_TRANSLATE_NOOP("CommandLine", "Quit.")},

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "core/generate/MakeMaze.h"
 #include "core/search/Searches.h"
@@ -302,14 +303,20 @@ MazeSize Extent(const Puzzle& puzzle)
 {
     if (!puzzle.shape)
         return puzzle.size;
-    // Shapes of one kind and size always have the same extent: worked out once.
+    // Shapes of one kind and size always have the same extent: worked out once. The Worksheets
+    // dialog plans, previews and saves on threads of their own, which may ask at once.
+    static std::mutex guard;
     static std::vector<std::pair<ShapeChoice, MazeSize>> known;
-    for (const auto& [choice, extent] : known)
-        if (choice == *puzzle.shape)
-            return extent;
+    {
+        const std::lock_guard lock(guard);
+        for (const auto& [choice, extent] : known)
+            if (choice == *puzzle.shape)
+                return extent;
+    }
     const std::optional<Shape> shape = ShapeOfChoice(*puzzle.shape);
     const MazeSize extent = shape ? MazeSize{static_cast<int>(std::ceil(shape->width)), static_cast<int>(std::ceil(shape->height))}
                                   : puzzle.size;
+    const std::lock_guard lock(guard);
     known.emplace_back(*puzzle.shape, extent);
     return extent;
 }
